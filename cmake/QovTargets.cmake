@@ -1,0 +1,58 @@
+# Common compile settings and helpers that make one library or test binary per source folder.
+
+add_library(qov_options INTERFACE)
+target_compile_options(qov_options INTERFACE -Wall -Wextra -Wpedantic)
+if(QOV_WERROR)
+  target_compile_options(qov_options INTERFACE -Werror)
+endif()
+if(QOV_SANITIZE)
+  target_compile_options(qov_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                               -fno-sanitize-recover=undefined)
+  target_link_options(qov_options INTERFACE -fsanitize=address,undefined)
+endif()
+target_include_directories(qov_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# qov_folder_library(NAME FOLDER [DEPS ...]): a static library of every .cpp below FOLDER.
+function(qov_folder_library name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.h")
+  foreach(excluded IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/${excluded}")
+    list(FILTER headers EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/${excluded}")
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources} ${headers})
+    target_link_libraries(${name} PUBLIC qov_options ${ARG_DEPS})
+  else()
+    # A folder that has only headers so far.
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE qov_options ${ARG_DEPS})
+  endif()
+endfunction()
+
+# qov_target_definitions(NAME ...): compile definitions for a folder library, whether or not it has sources yet.
+function(qov_target_definitions name)
+  get_target_property(type ${name} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_compile_definitions(${name} INTERFACE ${ARGN})
+  else()
+    target_compile_definitions(${name} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# qov_test_folder(NAME FOLDER [DEPS ...]): one GoogleTest binary of every .cpp below tests/FOLDER.
+function(qov_test_folder name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp")
+  foreach(excluded IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/tests/${excluded}")
+  endforeach()
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE qovtestsupport ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,178 @@
+#include "platform/base/Log.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include <spdlog/logger.h>
+#include <spdlog/sinks/dist_sink.h>
+#include <spdlog/sinks/ringbuffer_sink.h>
+#include <spdlog/sinks/stdout_color_sinks.h>
+
+namespace platform {
+
+namespace {
+
+const char* baseName(const char* path) {
+    const char* name = path;
+    for (const char* cursor = path; *cursor != '\0'; ++cursor) {
+        if (*cursor == '/') {
+            name = cursor + 1;
+        }
+    }
+    return name;
+}
+
+spdlog::level::level_enum levelForFlag(int flag) {
+    switch (flag) {
+        case kLogFlagFatal: return spdlog::level::critical;
+        case kLogFlagError: return spdlog::level::err;
+        case kLogFlagWarn: return spdlog::level::warn;
+        case kLogFlagInfo: return spdlog::level::info;
+        case kLogFlagDebug: return spdlog::level::debug;
+        default: return spdlog::level::trace;
+    }
+}
+
+// The sinks of every attached logger, and a worker that writes the asynchronous lines in order.
+class LogHub {
+public:
+    LogHub() : m_sinks(std::make_shared<spdlog::sinks::dist_sink_mt>()), m_logger("qovara", m_sinks) {
+        m_logger.set_level(spdlog::level::trace);
+        m_logger.set_pattern("%Y-%m-%d %H:%M:%S.%e %^%l%$ %v");
+        m_worker = std::thread([this] { drain(); });
+    }
+
+    ~LogHub() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_all();
+        m_worker.join();
+    }
+
+    void writeNow(spdlog::level::level_enum level, const std::string& line) { m_logger.log(level, line); }
+
+    void writeLater(spdlog::level::level_enum level, std::string line) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_pending.emplace_back(level, std::move(line));
+        }
+        m_wake.notify_all();
+    }
+
+    void flush() {
+        std::unique_lock lock(m_mutex);
+        m_drained.wait(lock, [this] { return m_pending.empty() && !m_writing; });
+        lock.unlock();
+        m_logger.flush();
+    }
+
+    void addSink(const std::shared_ptr<spdlog::sinks::sink>& sink) {
+        removeSink(sink);
+        m_sinks->add_sink(sink);
+    }
+    void removeSink(const std::shared_ptr<spdlog::sinks::sink>& sink) { m_sinks->remove_sink(sink); }
+
+    std::mutex consoleMutex;
+    std::shared_ptr<spdlog::sinks::sink> console;
+
+private:
+    void drain() {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
+            while (!m_pending.empty()) {
+                auto [level, line] = std::move(m_pending.front());
+                m_pending.pop_front();
+                m_writing = true;
+                lock.unlock();
+                m_logger.log(level, line);
+                lock.lock();
+                m_writing = false;
+            }
+            m_drained.notify_all();
+            if (m_stopping) {
+                return;
+            }
+        }
+    }
+
+    std::shared_ptr<spdlog::sinks::dist_sink_mt> m_sinks;
+    spdlog::logger m_logger;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_drained;
+    std::deque<std::pair<spdlog::level::level_enum, std::string>> m_pending;
+    bool m_writing = false;
+    bool m_stopping = false;
+    std::thread m_worker;
+};
+
+LogHub& hub() {
+    static LogHub instance;
+    return instance;
+}
+
+}  // namespace
+
+MemoryLogger::MemoryLogger(std::size_t maxBufferLines)
+    : m_maxBufferLines(maxBufferLines), m_sink(std::make_shared<spdlog::sinks::ringbuffer_sink_mt>(maxBufferLines)) {
+    m_sink->set_pattern("%H:%M:%S.%e %l %v");
+}
+
+std::vector<std::string> MemoryLogger::lines() const {
+    auto formatted = std::static_pointer_cast<spdlog::sinks::ringbuffer_sink_mt>(m_sink)->last_formatted();
+    for (auto& line : formatted) {
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.pop_back();
+        }
+    }
+    return formatted;
+}
+
+void Log::write(int flag, const char* file, const char* function, int line, std::string message) {
+    auto text = fmt::format("{}:{} {}: {}", baseName(file), line, function, message);
+    if (flag == kLogFlagError) {
+        hub().writeLater(levelForFlag(flag), std::move(text));
+    } else {
+        hub().writeNow(levelForFlag(flag), text);
+    }
+}
+
+void Log::addConsoleLogger() {
+    auto& logHub = hub();
+    std::lock_guard lock(logHub.consoleMutex);
+    if (!logHub.console) {
+        logHub.console = std::make_shared<spdlog::sinks::stderr_color_sink_mt>();
+        logHub.console->set_pattern("%Y-%m-%d %H:%M:%S.%e %^%l%$ %v");
+        logHub.addSink(logHub.console);
+    }
+}
+
+void Log::removeConsoleLogger() {
+    auto& logHub = hub();
+    std::lock_guard lock(logHub.consoleMutex);
+    if (logHub.console) {
+        logHub.removeSink(logHub.console);
+        logHub.console.reset();
+    }
+}
+
+void Log::addMemoryLogger(const std::shared_ptr<MemoryLogger>& logger) {
+    if (logger) {
+        hub().addSink(logger->sink());
+    }
+}
+
+void Log::removeMemoryLogger(const std::shared_ptr<MemoryLogger>& logger) {
+    if (logger) {
+        hub().removeSink(logger->sink());
+    }
+}
+
+void Log::flush() { hub().flush(); }
+
+}  // namespace platform

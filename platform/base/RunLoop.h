@@ -1,0 +1,102 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/base/Clock.h"
+#include "platform/base/Date.h"
+
+namespace platform {
+
+class RunLoop;
+
+// A one-shot or repeating timer on a run loop. It fires only while its loop runs (or advances a manual
+// clock), and never after invalidate().
+class Timer {
+public:
+    using Callback = std::function<void(Timer&)>;
+
+    void invalidate();
+    bool isValid() const;
+    bool repeats() const { return m_repeats; }
+    double timeInterval() const { return m_interval; }
+    Date fireDate() const;
+
+private:
+    friend class RunLoop;
+    Timer(double interval, bool repeats, Date fireDate, Callback callback, std::uint64_t sequence);
+
+    const double m_interval;
+    const bool m_repeats;
+    Callback m_callback;
+    mutable std::mutex m_mutex;
+    Date m_fireDate;
+    bool m_valid = true;
+    std::uint64_t m_sequence;  // ties between equal fire dates go to the older timer
+};
+
+// The main run loop: a FIFO queue of work posted from any thread plus timers, driven on the main thread.
+// A post made on the main thread always runs on a later turn, never inline.
+class RunLoop {
+public:
+    explicit RunLoop(std::shared_ptr<Clock> clock);
+    ~RunLoop();
+    RunLoop(const RunLoop&) = delete;
+    RunLoop& operator=(const RunLoop&) = delete;
+
+    // The process's main loop, bound to the thread that first asked for it (or that resetMain() ran on).
+    static RunLoop& main();
+    // Tests: replace the main loop with a fresh one on the calling thread, using the given clock
+    // (which also becomes the process clock).
+    static void resetMain(std::shared_ptr<Clock> clock);
+
+    const std::shared_ptr<Clock>& clock() const { return m_clock; }
+    bool isLoopThread() const;
+
+    // Any thread. Runs work on the loop thread on a later turn, in posting order.
+    void post(std::function<void()> work);
+
+    // Any thread. The timer first fires interval seconds from now; a repeating one then every interval.
+    std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, Timer::Callback callback);
+
+    // Loop thread only. Runs posted work and due timers until none is ready; answers how many ran.
+    std::size_t runUntilIdle();
+    // Loop thread only. Runs for the given seconds: with a manual clock this is advance(seconds),
+    // otherwise it waits for work and timers in real time.
+    void runFor(double seconds);
+    // Loop thread only. Runs until stop() is called.
+    void run();
+    // Any thread. Makes run() / runFor() return after the current item.
+    void stop();
+    // Loop thread only, manual clock only. Moves the clock forward, firing every timer that falls due,
+    // in fire-date order (including timers scheduled by timers), running posted work between them.
+    void advance(double seconds);
+
+    // Number of valid scheduled timers (tests).
+    std::size_t timerCount() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+    std::shared_ptr<Clock> m_clock;
+};
+
+// True on the main loop's thread.
+bool isMainThread();
+
+// Posts work to the main run loop (from any thread); it runs on a later turn.
+void dispatchMain(std::function<void()> work);
+
+// A small pool of background threads standing in for the global dispatch queue.
+class GlobalQueue {
+public:
+    static void async(std::function<void()> work);
+};
+
+}  // namespace platform
