@@ -63,6 +63,7 @@ public:
     void cancelAllOperations();
 
 private:
+    friend class Operation;
     struct Impl;
     std::shared_ptr<Impl> m_impl;
 };

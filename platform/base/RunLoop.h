@@ -2,10 +2,12 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -70,9 +72,11 @@ public:
     // Loop thread only. Runs for the given seconds: with a manual clock this is advance(seconds),
     // otherwise it waits for work and timers in real time.
     void runFor(double seconds);
-    // Loop thread only. Runs until stop() is called.
+    // Loop thread only. Runs until stop() is called. With a manual clock it only waits for posted work;
+    // timers come due when the clock is advanced.
     void run();
-    // Any thread. Makes run() / runFor() return after the current item.
+    // Any thread. Makes run() / runFor() return after the current item. A stop() that comes while neither
+    // runs makes the next run() / runFor() return at once.
     void stop();
     // Loop thread only, manual clock only. Moves the clock forward, firing every timer that falls due,
     // in fire-date order (including timers scheduled by timers), running posted work between them.
@@ -83,6 +87,18 @@ public:
 
 private:
     struct Impl;
+
+    bool checkLoopThread(const char* operation) const;
+    // Runs the oldest posted work or, when none is queued, fires the earliest due timer.
+    bool runNext();
+    void fire(const std::shared_ptr<Timer>& timer);
+    std::optional<Date> nextFireDate() const;
+    bool consumeStop();
+    // Waits until work is posted, a timer is scheduled, stop() is called or (system clock) the earlier of
+    // the deadline and the next timer comes.
+    void waitForWork(std::optional<Date> deadline);
+    void advanceManual(double seconds, bool honourStop);
+
     std::unique_ptr<Impl> m_impl;
     std::shared_ptr<Clock> m_clock;
 };

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/RunLoop.h"
+#include "tests/support/ManualClockFixture.h"
+
+namespace platform {
+namespace {
+
+class TimerTest : public qovtest::ManualClockFixture {
+protected:
+    // Seconds since the test's start.
+    double elapsed() const { return clock()->now().timeIntervalSince(m_start); }
+
+    const Date m_start = clock()->now();
+};
+
+TEST_F(TimerTest, FiresInFireDateOrderWithTheClockAtEachFireDate) {
+    std::vector<std::pair<std::string, double>> fired;
+    const auto record = [&](std::string name) {
+        return [&, name](Timer&) { fired.emplace_back(name, elapsed()); };
+    };
+    loop().scheduleTimer(3.0, false, record("three"));
+    loop().scheduleTimer(1.0, false, record("one"));
+    loop().scheduleTimer(2.0, false, record("two"));
+    loop().scheduleTimer(2.0, false, record("two again"));
+
+    advance(10.0);
+
+    const std::vector<std::pair<std::string, double>> expected{
+        {"one", 1.0}, {"two", 2.0}, {"two again", 2.0}, {"three", 3.0}};
+    EXPECT_EQ(fired, expected);
+    EXPECT_DOUBLE_EQ(elapsed(), 10.0);
+    EXPECT_EQ(loop().timerCount(), 0u);
+}
+
+TEST_F(TimerTest, FiresOnlyWhileTheLoopRuns) {
+    int fires = 0;
+    const auto timer = loop().scheduleTimer(1.0, false, [&](Timer&) { ++fires; });
+    clock()->advance(5.0);
+    EXPECT_EQ(fires, 0);
+    EXPECT_TRUE(timer->isValid());
+
+    loop().runUntilIdle();
+    EXPECT_EQ(fires, 1);
+    EXPECT_FALSE(timer->isValid());
+}
+
+TEST_F(TimerTest, DoesNotFireBeforeItsDate) {
+    int fires = 0;
+    loop().scheduleTimer(1.0, false, [&](Timer&) { ++fires; });
+    advance(0.999);
+    EXPECT_EQ(fires, 0);
+    advance(0.001);
+    EXPECT_EQ(fires, 1);
+}
+
+TEST_F(TimerTest, InvalidatingARepeatingTimerInsideItsCallbackStopsIt) {
+    int fires = 0;
+    const auto timer = loop().scheduleTimer(1.0, true, [&](Timer& self) {
+        if (++fires == 3) {
+            self.invalidate();
+        }
+    });
+    advance(10.0);
+    EXPECT_EQ(fires, 3);
+    EXPECT_FALSE(timer->isValid());
+    EXPECT_EQ(loop().timerCount(), 0u);
+}
+
+TEST_F(TimerTest, ATimerInvalidatedByAnEarlierOneDueAtTheSameTimeDoesNotFire) {
+    bool secondFired = false;
+    std::shared_ptr<Timer> second;
+    loop().scheduleTimer(1.0, false, [&](Timer&) { second->invalidate(); });
+    second = loop().scheduleTimer(1.0, false, [&](Timer&) { secondFired = true; });
+    advance(2.0);
+    EXPECT_FALSE(secondFired);
+}
+
+TEST_F(TimerTest, InvalidatedTimerNeverFiresAndReleasesItsCallback) {
+    auto captured = std::make_shared<int>(0);
+    const auto timer = loop().scheduleTimer(1.0, true, [captured](Timer&) { ++*captured; });
+    EXPECT_EQ(captured.use_count(), 2);
+    timer->invalidate();
+    EXPECT_EQ(captured.use_count(), 1);  // a callback that captures its owner no longer keeps it alive
+    advance(5.0);
+    EXPECT_EQ(*captured, 0);
+}
+
+TEST_F(TimerTest, TheLoopKeepsATimerWhoseHandleWasDropped) {
+    int fires = 0;
+    loop().scheduleTimer(1.0, true, [&](Timer&) { ++fires; });
+    EXPECT_EQ(loop().timerCount(), 1u);
+    advance(3.0);
+    EXPECT_EQ(fires, 3);
+}
+
+TEST_F(TimerTest, TimersScheduledByTimersDuringAnAdvanceFireInOrder) {
+    std::vector<std::pair<std::string, double>> fired;
+    loop().scheduleTimer(1.0, false, [&](Timer&) {
+        fired.emplace_back("first", elapsed());
+        loop().scheduleTimer(2.0, false, [&](Timer&) {
+            fired.emplace_back("second", elapsed());
+            loop().scheduleTimer(1.0, false, [&](Timer&) { fired.emplace_back("third", elapsed()); });
+            loop().scheduleTimer(7.5, false, [&](Timer&) { fired.emplace_back("late", elapsed()); });
+        });
+    });
+    loop().scheduleTimer(3.5, false, [&](Timer&) { fired.emplace_back("between", elapsed()); });
+
+    advance(10.0);
+    const std::vector<std::pair<std::string, double>> expected{
+        {"first", 1.0}, {"second", 3.0}, {"between", 3.5}, {"third", 4.0}};
+    EXPECT_EQ(fired, expected);
+
+    advance(0.25);
+    EXPECT_EQ(fired.size(), 4u);
+    advance(0.25);
+    ASSERT_EQ(fired.size(), 5u);
+    EXPECT_EQ(fired.back(), std::make_pair(std::string("late"), 10.5));
+}
+
+TEST_F(TimerTest, PostedWorkRunsBetweenTimers) {
+    std::vector<std::string> order;
+    loop().scheduleTimer(1.0, false, [&](Timer&) {
+        order.push_back("timer 1");
+        loop().post([&] { order.push_back("work from timer 1"); });
+    });
+    loop().scheduleTimer(1.0, false, [&](Timer&) { order.push_back("timer 2"); });
+    loop().scheduleTimer(2.0, false, [&](Timer&) { order.push_back("timer 3"); });
+    advance(5.0);
+    EXPECT_EQ(order, (std::vector<std::string>{"timer 1", "work from timer 1", "timer 2", "timer 3"}));
+}
+
+TEST_F(TimerTest, RepeatingTimerKeepsItsCadenceOverALongAdvance) {
+    std::vector<double> fireTimes;
+    const auto timer = loop().scheduleTimer(900.0, true, [&](Timer&) { fireTimes.push_back(elapsed()); });
+    advance(10 * 3600.0);
+    ASSERT_EQ(fireTimes.size(), 40u);
+    for (std::size_t index = 0; index < fireTimes.size(); ++index) {
+        EXPECT_DOUBLE_EQ(fireTimes[index], 900.0 * static_cast<double>(index + 1));
+    }
+    EXPECT_DOUBLE_EQ(timer->fireDate().timeIntervalSince(m_start), 41 * 900.0);
+    EXPECT_TRUE(timer->isValid());
+}
+
+TEST_F(TimerTest, RepeatingTimerThatFellBehindFiresOnceAndStaysOnItsGrid) {
+    int fires = 0;
+    const auto timer = loop().scheduleTimer(10.0, true, [&](Timer&) { ++fires; });
+    clock()->advance(35.0);  // the loop did not run for three and a half intervals
+    loop().runUntilIdle();
+    EXPECT_EQ(fires, 1);
+    EXPECT_DOUBLE_EQ(timer->fireDate().timeIntervalSince(m_start), 40.0);
+}
+
+TEST_F(TimerTest, ZeroIntervalRepeatingTimerDoesNotStallAnAdvance) {
+    int fires = 0;
+    loop().scheduleTimer(0.0, true, [&](Timer&) { ++fires; });
+    advance(0.01);
+    EXPECT_GT(fires, 0);
+    EXPECT_EQ(clock()->now(), m_start.addingTimeInterval(0.01));
+}
+
+TEST_F(TimerTest, RepeatingTimerReportsTheNextFireDateInsideItsCallback) {
+    double nextInCallback = 0.0;
+    loop().scheduleTimer(5.0, true, [&](Timer& self) {
+        nextInCallback = self.fireDate().timeIntervalSince(m_start);
+        self.invalidate();
+    });
+    advance(5.0);
+    EXPECT_DOUBLE_EQ(nextInCallback, 10.0);
+}
+
+TEST_F(TimerTest, RunForWithTheManualClockAdvancesIt) {
+    int fires = 0;
+    loop().scheduleTimer(2.0, true, [&](Timer&) { ++fires; });
+    loop().runFor(7.0);
+    EXPECT_EQ(fires, 3);
+    EXPECT_DOUBLE_EQ(elapsed(), 7.0);
+}
+
+TEST_F(TimerTest, StopEndsAManualRunForAtTheCurrentTimer) {
+    loop().scheduleTimer(2.0, false, [&](Timer&) { loop().stop(); });
+    loop().runFor(10.0);
+    EXPECT_DOUBLE_EQ(elapsed(), 2.0);
+}
+
+TEST_F(TimerTest, DestroyingALoopInvalidatesItsTimers) {
+    std::shared_ptr<Timer> timer;
+    {
+        RunLoop other(clock());
+        timer = other.scheduleTimer(1.0, true, [](Timer&) {});
+        EXPECT_TRUE(timer->isValid());
+    }
+    EXPECT_FALSE(timer->isValid());
+}
+
+}  // namespace
+}  // namespace platform
