@@ -1,0 +1,154 @@
+#include "app/core/xml/XMLParseUtilities.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/xml/NSDictionaryQOV.h"
+
+namespace qov {
+namespace {
+
+using platform::Array;
+using platform::Dictionary;
+
+TEST(XMLParseUtilities, AllNodesQueryStartsWithTheRootsWholeTree) {
+    std::optional<XmlError> error = XmlError{"stale", 5, "", 0};
+    const auto nodes = PerformXMLAllNodesQuery(R"(<r a=" 1 "><x>t</x></r>)", &error);
+    ASSERT_TRUE(nodes);
+    EXPECT_FALSE(error);
+    ASSERT_EQ(nodes->size(), 2u);
+    const Dictionary expected{
+        {"name", "r"},
+        {"attributes", Array{Dictionary{{"name", "a"}, {"value", "1"}}}},
+        {"children", Array{Dictionary{{"name", "x"}, {"value", "t"}}}},
+    };
+    EXPECT_EQ(nodes->front(), expected);
+    EXPECT_EQ(nodes->back(), (Dictionary{{"name", "x"}, {"value", "t"}}));
+}
+
+TEST(XMLParseUtilities, KeysArePresentOnlyWithSomethingToHold) {
+    const auto nodes = PerformXMLXPathQuery("<r><empty/><blank b=''/></r>", "//empty | //blank");
+    ASSERT_TRUE(nodes);
+    ASSERT_EQ(nodes->size(), 2u);
+    EXPECT_EQ((*nodes)[0], (Dictionary{{"name", "empty"}}));
+    EXPECT_EQ((*nodes)[1], (Dictionary{{"name", "blank"}, {"attributes", Array{Dictionary{{"name", "b"}, {"value", ""}}}}}));
+}
+
+TEST(XMLParseUtilities, OnlyCdataChildGivesItsTextUntrimmed) {
+    const auto nodes = PerformXMLXPathQuery("<r><c><![CDATA[  a <b> \n]]></c></r>", "//c");
+    ASSERT_TRUE(nodes);
+    ASSERT_EQ(nodes->size(), 1u);
+    EXPECT_EQ(nodes->front(), (Dictionary{{"name", "c"}, {"value", "  a <b> \n"}}));
+}
+
+TEST(XMLParseUtilities, TextBetweenChildrenIsTrimmedIntoTheParentsValue) {
+    const auto nodes = PerformXMLXPathQuery("<r>\n  <x>1</x>\n  <y> 2 </y> tail </r>", "/r");
+    ASSERT_TRUE(nodes);
+    const Dictionary& root = nodes->front();
+    EXPECT_EQ(root.at("value"), platform::Value("tail"));
+    EXPECT_EQ(root.at("children"),
+              platform::Value(Array{Dictionary{{"name", "x"}, {"value", "1"}}, Dictionary{{"name", "y"}, {"value", "2"}}}));
+}
+
+TEST(XMLParseUtilities, OtherNodeKindsAreConvertedSafely) {
+    const std::string_view document = R"(<?xml version="1.0"?><!DOCTYPE r><r xmlns:m="urn:m" m:a=" v "><!--c--><?pi d?>t</r>)";
+    const auto texts = PerformXMLXPathQuery(document, "//text()");
+    ASSERT_TRUE(texts);
+    ASSERT_EQ(texts->size(), 1u);
+    EXPECT_EQ(texts->front(), (Dictionary{{"name", "text"}, {"value", "t"}}));
+
+    const auto attributes = PerformXMLXPathQuery(document, "//@*");
+    ASSERT_TRUE(attributes);
+    ASSERT_EQ(attributes->size(), 1u);
+    EXPECT_EQ(attributes->front(), (Dictionary{{"name", "a"}, {"value", "v"}}));
+
+    const auto namespaces = PerformXMLXPathQuery(document, "//namespace::*");
+    ASSERT_TRUE(namespaces);
+    EXPECT_TRUE(namespaces->empty());
+
+    const auto documentNode = PerformXMLXPathQuery(document, "/");
+    ASSERT_TRUE(documentNode);
+    ASSERT_EQ(documentNode->size(), 1u);
+    // The document type declaration is left out, so the lookup finds the root element.
+    const auto* root = NSDictionaryQOV::subDictionaryWithKey(documentNode->front(), "r");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->at("attributes"), platform::Value(Array{Dictionary{{"name", "a"}, {"value", "v"}}}));
+    EXPECT_EQ(root->at("value"), platform::Value("t"));
+    EXPECT_EQ(root->at("children"),
+              platform::Value(Array{Dictionary{{"name", "comment"}, {"value", "c"}},
+                                    Dictionary{{"name", "pi"}, {"value", "d"}}}));
+}
+
+TEST(XMLParseUtilities, RecoverModeReadsBrokenDocuments) {
+    const auto nodes = PerformXMLAllNodesQuery("<r><a>x</r>");
+    ASSERT_TRUE(nodes);
+    ASSERT_FALSE(nodes->empty());
+    EXPECT_EQ(nodes->front().at("name"), platform::Value("r"));
+}
+
+TEST(XMLParseUtilities, DataWithoutElementsAnswersNoNodes) {
+    for (const std::string_view data : {std::string_view("garbage"), std::string_view("<"),
+                                        std::string_view("\xff\xfe\x00", 3)}) {
+        const auto nodes = PerformXMLAllNodesQuery(data);
+        ASSERT_TRUE(nodes) << data;
+        EXPECT_TRUE(nodes->empty()) << data;
+    }
+}
+
+TEST(XMLParseUtilities, EmptyDataAnswersNothingAndLeavesTheErrorAlone) {
+    std::optional<XmlError> error = XmlError{"untouched", 42, "", 0};
+    EXPECT_FALSE(PerformXMLAllNodesQuery("", &error));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, 42);
+}
+
+TEST(XMLParseUtilities, QueryFailuresCarryTheirCodes) {
+    std::optional<XmlError> error;
+    EXPECT_FALSE(PerformXMLXPathQuery("<r/>", "//[", &error));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->domain, "XMLParseUtilities");
+    EXPECT_EQ(error->code, 1);
+
+    error.reset();
+    EXPECT_FALSE(PerformXMLXPathQuery("<r/>", "count(//*)", &error));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, 2);
+
+    error.reset();
+    EXPECT_FALSE(PerformXPathQuery(nullptr, "//*", &error));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, 0);
+
+    const auto none = PerformXMLXPathQuery("<r/>", "//missing", nullptr);
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
+}
+
+TEST(XMLParseUtilities, InternalEntitiesAreNotSubstituted) {
+    const auto nodes = PerformXMLXPathQuery(R"(<!DOCTYPE r [<!ENTITY e "secret">]><r a="1">x&e;y</r>)", "/r");
+    ASSERT_TRUE(nodes);
+    ASSERT_EQ(nodes->size(), 1u);
+    EXPECT_EQ(nodes->front().at("value"), platform::Value("xy"));
+    EXPECT_EQ(nodes->front().at("children"), platform::Value(Array{Dictionary{{"name", "e"}}}));
+}
+
+TEST(XMLParseUtilities, ExponentialEntitiesStayCheap) {
+    std::string document = "<!DOCTYPE r [<!ENTITY a0 \"lol\">";
+    for (int level = 1; level < 30; ++level) {
+        document += "<!ENTITY a" + std::to_string(level) + " \"";
+        for (int copy = 0; copy < 10; ++copy) {
+            document += "&a" + std::to_string(level - 1) + ";";
+        }
+        document += "\">";
+    }
+    document += "]><r>&a29;</r>";
+    const auto nodes = PerformXMLAllNodesQuery(document);
+    if (nodes) {
+        for (const auto& node : *nodes) {
+            const auto* value = platform::valueForKey(node, "value");
+            EXPECT_TRUE(value == nullptr || value->stringValue().find("lol") == std::string::npos);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qov
