@@ -115,6 +115,11 @@ public:
 
     static void registerClass(const std::string& className, Factory factory);
     static bool isRegistered(const std::string& className);
+
+private:
+    friend class KeyedUnarchiverAccess;
+    // The factory registered under className, or an empty one.
+    static Factory factoryFor(const std::string& className);
 };
 
 }  // namespace platform

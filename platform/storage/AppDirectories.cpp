@@ -1,0 +1,80 @@
+#include "platform/storage/AppDirectories.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/base/Log.h"
+
+QOV_LOG_LEVEL(15)
+
+namespace platform {
+
+namespace {
+
+std::mutex sharedMutex;
+std::shared_ptr<AppDirectories> sharedInstance;
+
+std::filesystem::path absoluteVariable(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        return {};
+    }
+    std::filesystem::path path(value);
+    return path.is_absolute() ? path : std::filesystem::path();
+}
+
+}  // namespace
+
+AppDirectories::AppDirectories(std::filesystem::path home) : m_home(std::move(home)) {}
+
+std::filesystem::path AppDirectories::defaultHome() {
+    if (auto dataHome = absoluteVariable("XDG_DATA_HOME"); !dataHome.empty()) {
+        return dataHome / "qovara";
+    }
+    if (auto userHome = absoluteVariable("HOME"); !userHome.empty()) {
+        return userHome / ".local" / "share" / "qovara";
+    }
+    std::error_code error;
+    return std::filesystem::temp_directory_path(error) / "qovara";
+}
+
+std::shared_ptr<AppDirectories> AppDirectories::shared() {
+    const std::lock_guard lock(sharedMutex);
+    if (!sharedInstance) {
+        sharedInstance = std::make_shared<AppDirectories>(defaultHome());
+    }
+    return sharedInstance;
+}
+
+void AppDirectories::setShared(std::shared_ptr<AppDirectories> directories) {
+    const std::lock_guard lock(sharedMutex);
+    sharedInstance = std::move(directories);
+}
+
+std::filesystem::path AppDirectories::home() const {
+    const std::lock_guard lock(m_mutex);
+    return m_home;
+}
+
+void AppDirectories::setHome(std::filesystem::path home) {
+    const std::lock_guard lock(m_mutex);
+    m_home = std::move(home);
+}
+
+std::filesystem::path AppDirectories::cachesDirectory() const { return directory("Library/Caches"); }
+
+std::filesystem::path AppDirectories::documentsDirectory() const { return directory("Documents"); }
+
+std::filesystem::path AppDirectories::preferencesDirectory() const { return directory("Library/Preferences"); }
+
+std::filesystem::path AppDirectories::directory(const std::filesystem::path& relative) const {
+    const std::filesystem::path path = home() / relative;
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error) {
+        QOV_LOG_ERROR("cannot create {}: {}", path.string(), error.message());
+    }
+    return path;
+}
+
+}  // namespace platform

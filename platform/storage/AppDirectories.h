@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+// The application's home folder with the phone's sandbox layout: "Library/Caches" (the caches directory),
+// "Documents" and "Library/Preferences". Each directory accessor creates its folder when it is missing (a
+// failure is logged; the path is answered anyway). Thread-safe.
+class AppDirectories {
+public:
+    explicit AppDirectories(std::filesystem::path home);
+
+    // $XDG_DATA_HOME/qovara when that variable holds an absolute path, else ~/.local/share/qovara
+    // (else, with no home either, "qovara" in the temporary directory).
+    static std::filesystem::path defaultHome();
+
+    // The process instance, made on first use with defaultHome(); the runner's --home and tests replace it or
+    // move its home. After setShared(nullptr) the next shared() makes a fresh one.
+    static std::shared_ptr<AppDirectories> shared();
+    static void setShared(std::shared_ptr<AppDirectories> directories);
+
+    std::filesystem::path home() const;
+    void setHome(std::filesystem::path home);
+
+    std::filesystem::path cachesDirectory() const;
+    std::filesystem::path documentsDirectory() const;
+    std::filesystem::path preferencesDirectory() const;
+
+private:
+    std::filesystem::path directory(const std::filesystem::path& relative) const;
+
+    mutable std::mutex m_mutex;
+    std::filesystem::path m_home;
+};
+
+}  // namespace platform

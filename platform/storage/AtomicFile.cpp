@@ -1,0 +1,84 @@
+#include "platform/storage/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "platform/base/Log.h"
+
+QOV_LOG_LEVEL(15)
+
+namespace platform {
+
+namespace {
+
+bool writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::string temporary = (folder / (file.filename().string() + ".tmp-XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) {
+        QOV_LOG_ERROR("cannot create a temporary file for {}: {}", file.string(), std::strerror(errno));
+        return false;
+    }
+    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes);
+    const int writeError = errno;
+    written = (::close(descriptor) == 0) && written;
+    if (!written) {
+        QOV_LOG_ERROR("cannot write {}: {}", temporary, std::strerror(writeError));
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        QOV_LOG_ERROR("cannot rename {} to {}: {}", temporary, file.string(), std::strerror(errno));
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> AtomicFile::read(const std::filesystem::path& file, std::size_t maxSize) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return std::nullopt;
+    }
+    if (error || status.type() != std::filesystem::file_type::regular) {
+        QOV_LOG_ERROR("{} is not a readable file", file.string());
+        return std::nullopt;
+    }
+    const auto size = std::filesystem::file_size(file, error);
+    if (error || size > maxSize) {
+        QOV_LOG_ERROR("{} is too large to read ({} bytes, at most {})", file.string(), size, maxSize);
+        return std::nullopt;
+    }
+    std::ifstream stream(file, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!stream || !stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        QOV_LOG_ERROR("cannot read {}", file.string());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace platform

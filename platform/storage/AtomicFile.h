@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <sys/types.h>
+
+namespace platform {
+
+// Whole-file reads and atomic whole-file writes.
+class AtomicFile {
+public:
+    // Writes bytes to a temporary file in the file's folder, gives it the mode, then renames it over the file,
+    // so readers see either the old or the new contents. Answers false (and logs) on any failure; the folder
+    // must exist.
+    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
+
+    // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.
+    // A missing file answers nullopt without a log line.
+    static std::optional<std::string> read(const std::filesystem::path& file, std::size_t maxSize);
+};
+
+}  // namespace platform

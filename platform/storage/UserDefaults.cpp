@@ -1,0 +1,270 @@
+#include "platform/storage/UserDefaults.h"
+
+#include <cmath>
+#include <mutex>
+#include <system_error>
+#include <utility>
+
+#include "platform/base/Clock.h"
+#include "platform/base/Log.h"
+#include "platform/base/RunLoop.h"
+#include "platform/storage/AppDirectories.h"
+#include "platform/storage/AtomicFile.h"
+#include "platform/storage/Bundle.h"
+#include "platform/storage/PropertyList.h"
+
+QOV_LOG_LEVEL(15)
+
+namespace platform {
+
+namespace {
+
+constexpr std::size_t kMaxFileSize = std::size_t{16} << 20;
+constexpr const char* kFallbackBundleIdentifier = "com.qovara.Qovara";
+
+std::mutex standardMutex;
+std::shared_ptr<UserDefaults> standardInstance;
+
+// The value as the file will hold it: objects and dates a property list cannot hold are left out (null at the
+// top), dates keep whole seconds, nesting stops at the depth the reader accepts.
+Value storable(const Value& value, int depth) {
+    switch (value.kind()) {
+        case Value::Kind::Object:
+            QOV_LOG_ERROR("user defaults cannot hold an object of class {}; store its archive",
+                          (*value.ifObject())->className());
+            return Value();
+        case Value::Kind::Date: {
+            const Date whole{std::round(value.ifDate()->secondsSince1970)};
+            if (!PropertyList::fromDate(whole)) {
+                QOV_LOG_ERROR("user defaults cannot hold the date {}", whole.secondsSince1970);
+                return Value();
+            }
+            return Value(whole);
+        }
+        case Value::Kind::Array:
+        case Value::Kind::Dictionary:
+            if (depth > PropertyList::kMaxDepth) {
+                QOV_LOG_ERROR("user defaults cannot hold containers nested deeper than {}", PropertyList::kMaxDepth);
+                return Value();
+            }
+            if (const auto* array = value.ifArray()) {
+                Array result;
+                for (const auto& element : *array) {
+                    if (Value stored = storable(element, depth + 1); !stored.isNull()) {
+                        result.push_back(std::move(stored));
+                    }
+                }
+                return Value(std::move(result));
+            } else {
+                Dictionary result;
+                for (const auto& [key, element] : *value.ifDictionary()) {
+                    if (Value stored = storable(element, depth + 1); !stored.isNull()) {
+                        result.emplace(key, std::move(stored));
+                    }
+                }
+                return Value(std::move(result));
+            }
+        default:
+            return value;
+    }
+}
+
+// Renames an unreadable file to "<name>.corrupt-<seconds>" (with a counter when that exists too).
+void moveAside(const std::filesystem::path& file) {
+    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
+    std::filesystem::path aside = file;
+    aside += ".corrupt-" + std::to_string(seconds);
+    std::error_code error;
+    for (int counter = 1; std::filesystem::exists(aside, error); ++counter) {
+        aside = file;
+        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
+    }
+    std::filesystem::rename(file, aside, error);
+    if (error) {
+        QOV_LOG_ERROR("cannot move the unreadable user defaults {} aside: {}", file.string(), error.message());
+    } else {
+        QOV_LOG_ERROR("moved the unreadable user defaults {} to {}", file.string(), aside.string());
+    }
+}
+
+// The defaults stored in file; empty when there are none, after moving an unreadable file aside.
+Dictionary load(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        return {};
+    }
+    const auto bytes = AtomicFile::read(file, kMaxFileSize);
+    if (bytes && bytes->empty()) {
+        QOV_LOG_WARN("empty user defaults {}", file.string());
+        return {};
+    }
+    std::string problem = "unreadable file";
+    PlistNode root;
+    if (bytes) {
+        root = bytes->starts_with("bplist") ? PropertyList::parseBinary(*bytes, problem)
+                                            : PropertyList::parseXml(*bytes, problem);
+    }
+    const Value value = root ? PropertyList::toValue(root.get()) : Value();
+    if (const auto* dictionary = value.ifDictionary()) {
+        return *dictionary;
+    }
+    QOV_LOG_ERROR("user defaults {} are not a property list dictionary: {}", file.string(),
+                  root ? "wrong root kind" : problem);
+    moveAside(file);
+    return {};
+}
+
+}  // namespace
+
+struct UserDefaults::State {
+    const std::filesystem::path file;
+    std::mutex mutex;  // guards values and the two flags
+    Dictionary values;
+    bool dirty = false;        // changed since the last write
+    bool writePosted = false;  // a write waits on the run loop
+    std::mutex writeMutex;     // one write at a time, in the order of their snapshots
+
+    explicit State(std::filesystem::path path) : file(std::move(path)), values(load(file)) {}
+
+    bool write() {
+        const std::lock_guard writing(writeMutex);
+        Dictionary snapshot;
+        {
+            const std::lock_guard lock(mutex);
+            writePosted = false;
+            if (!dirty) {
+                return true;
+            }
+            dirty = false;
+            snapshot = values;
+        }
+        const PlistNode root = PropertyList::fromValue(Value(std::move(snapshot)));
+        const auto text = root ? PropertyList::xmlText(root.get()) : std::nullopt;
+        std::error_code error;
+        std::filesystem::create_directories(file.parent_path(), error);
+        if (text && AtomicFile::write(file, *text, 0600)) {
+            return true;
+        }
+        QOV_LOG_ERROR("cannot write the user defaults {}", file.string());
+        const std::lock_guard lock(mutex);
+        dirty = true;  // the next change or synchronize() tries again
+        return false;
+    }
+};
+
+UserDefaults::UserDefaults(std::filesystem::path file) : m_state(std::make_shared<State>(std::move(file))) {}
+
+UserDefaults::~UserDefaults() { m_state->write(); }
+
+std::shared_ptr<UserDefaults> UserDefaults::standard() {
+    const std::lock_guard lock(standardMutex);
+    if (!standardInstance) {
+        std::string identifier = Bundle::main().objectForInfoDictionaryKey("CFBundleIdentifier").stringValue();
+        if (identifier.empty() || identifier.find('/') != std::string::npos || identifier.starts_with('.')) {
+            identifier = kFallbackBundleIdentifier;
+        }
+        standardInstance = std::make_shared<UserDefaults>(AppDirectories::shared()->preferencesDirectory() /
+                                                          (identifier + ".plist"));
+    }
+    return standardInstance;
+}
+
+void UserDefaults::resetStandard(std::shared_ptr<UserDefaults> defaults) {
+    std::shared_ptr<UserDefaults> previous;
+    {
+        const std::lock_guard lock(standardMutex);
+        previous = std::exchange(standardInstance, std::move(defaults));
+    }
+    // previous may write its pending changes here, outside the lock.
+}
+
+const std::filesystem::path& UserDefaults::file() const { return m_state->file; }
+
+Value UserDefaults::objectForKey(std::string_view key) const {
+    const std::lock_guard lock(m_state->mutex);
+    const Value* value = valueForKey(m_state->values, key);
+    return value ? *value : Value();
+}
+
+std::string UserDefaults::stringForKey(std::string_view key) const { return objectForKey(key).stringValue(); }
+
+std::int64_t UserDefaults::integerForKey(std::string_view key) const { return objectForKey(key).integerValue(); }
+
+bool UserDefaults::boolForKey(std::string_view key) const { return objectForKey(key).boolValue(); }
+
+double UserDefaults::doubleForKey(std::string_view key) const { return objectForKey(key).doubleValue(); }
+
+Data UserDefaults::dataForKey(std::string_view key) const {
+    const Value value = objectForKey(key);
+    return value.ifData() ? *value.ifData() : Data();
+}
+
+Array UserDefaults::arrayForKey(std::string_view key) const {
+    const Value value = objectForKey(key);
+    return value.ifArray() ? *value.ifArray() : Array();
+}
+
+Dictionary UserDefaults::dictionaryForKey(std::string_view key) const {
+    const Value value = objectForKey(key);
+    return value.ifDictionary() ? *value.ifDictionary() : Dictionary();
+}
+
+void UserDefaults::setObject(const Value& value, std::string_view key) {
+    if (value.isNull()) {
+        removeObjectForKey(key);
+        return;
+    }
+    Value stored = storable(value, 1);
+    if (stored.isNull()) {
+        return;
+    }
+    {
+        const std::lock_guard lock(m_state->mutex);
+        const auto found = m_state->values.find(key);
+        if (found != m_state->values.end() && found->second == stored) {
+            return;
+        }
+        m_state->values.insert_or_assign(std::string(key), std::move(stored));
+    }
+    changed();
+}
+
+void UserDefaults::setString(const std::string& value, std::string_view key) { setObject(Value(value), key); }
+
+void UserDefaults::setInteger(std::int64_t value, std::string_view key) { setObject(Value(value), key); }
+
+void UserDefaults::setBool(bool value, std::string_view key) { setObject(Value(value), key); }
+
+void UserDefaults::setDouble(double value, std::string_view key) { setObject(Value(value), key); }
+
+void UserDefaults::removeObjectForKey(std::string_view key) {
+    {
+        const std::lock_guard lock(m_state->mutex);
+        const auto found = m_state->values.find(key);
+        if (found == m_state->values.end()) {
+            return;
+        }
+        m_state->values.erase(found);
+    }
+    changed();
+}
+
+bool UserDefaults::synchronize() { return m_state->write(); }
+
+void UserDefaults::changed() {
+    {
+        const std::lock_guard lock(m_state->mutex);
+        m_state->dirty = true;
+        if (m_state->writePosted) {
+            return;
+        }
+        m_state->writePosted = true;
+    }
+    dispatchMain([weak = std::weak_ptr<State>(m_state)] {
+        if (const auto state = weak.lock()) {
+            state->write();
+        }
+    });
+}
+
+}  // namespace platform
