@@ -1,14 +1,50 @@
 // qovara-sim: the stand-in weather data service and tile server, on loopback.
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
-#include <CLI/CLI.hpp>
+#include <pthread.h>
+
+#include "sim/SimCommandLine.h"
+#include "sim/SimServer.h"
 
 int main(int argc, char** argv) {
-    CLI::App tool{"Qovara stand-in weather service"};
-    int port = 0;
-    tool.add_option("--port", port, "Port to listen on (0: any free port)");
-    CLI11_PARSE(tool, argc, argv);
-    std::cout << "qovara-sim: not serving yet\n";
+    int exitCode = 0;
+    auto line = qovsim::SimCommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                                              exitCode);
+    if (!line) {
+        return exitCode;
+    }
+    qovsim::SimServer::Options options;
+    options.dataDirectory = line->dataDirectory;
+
+    if (auto path = line->printPath()) {
+        qovsim::SimServer server(options);
+        qovsim::SimRequest request;
+        request.path = *path;
+        qovsim::SimResponse response = server.respond(request);
+        std::cout << response.body << '\n';
+        return response.status == 200 ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+
+    // Block the stop signals before any thread starts, so that only sigwait below receives them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    qovsim::SimServer server(options);
+    for (const qovsim::Fault& fault : line->faults) {
+        server.faults().add(fault);
+    }
+    if (!server.start(line->port)) {
+        std::cerr << "qovara-sim: cannot listen on port " << line->port << '\n';
+        return EXIT_FAILURE;
+    }
+    std::cout << server.baseUrl() << std::endl;
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    server.stop();
     return EXIT_SUCCESS;
 }

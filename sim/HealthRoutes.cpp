@@ -1,0 +1,9 @@
+#include "sim/HealthRoutes.h"
+
+namespace qovsim {
+
+void addHealthRoutes(Router& router) {
+    router.get("/health", [](const SimRequest&) { return SimResponse::text("ok"); });
+}
+
+}  // namespace qovsim

@@ -1,0 +1,357 @@
+#include "platform/net/HttpRequest.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <set>
+#include <memory>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/base/OperationQueue.h"
+#include "platform/base/RunLoop.h"
+#include "sim/SimServer.h"
+#include "tests/platform/net/NetworkFixture.h"
+#include "tests/support/PumpUntil.h"
+#include "tests/support/TempHome.h"
+
+namespace {
+
+using platform::Dictionary;
+using platform::OperationQueue;
+using platform::net::Error;
+using platform::net::HttpRequest;
+using qovtest::pumpUntil;
+
+using HttpRequestTest = qovtest::NetworkFixture;
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+// The local ports of this process's TCP connections to the given loopback port.
+std::set<int> clientPortsConnectedTo(int serverPort) {
+    std::set<int> ports;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        const int fd = std::atoi(entry.path().filename().c_str());
+        sockaddr_in peer{};
+        sockaddr_in local{};
+        socklen_t peerLength = sizeof(peer);
+        socklen_t localLength = sizeof(local);
+        if (getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) == 0 && peer.sin_family == AF_INET &&
+            ntohs(peer.sin_port) == serverPort &&
+            getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) == 0) {
+            ports.insert(ntohs(local.sin_port));
+        }
+    }
+    return ports;
+}
+
+// ---- Responses
+
+TEST_F(HttpRequestTest, SuccessDeliversStatusHeadersAndBodyOnTheMainThreadLater) {
+    auto request = makeRequest("/health");
+    queue().addOperation(request);
+    EXPECT_EQ(outcome().finished, 0);  // never inline
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+
+    EXPECT_EQ(outcome().finished, 1);
+    EXPECT_EQ(outcome().failed, 0);
+    EXPECT_TRUE(outcome().onMainThreadOnly);
+    EXPECT_EQ(request->responseStatusCode(), 200);
+    EXPECT_EQ(request->responseString(), "ok");
+    EXPECT_EQ(request->responseData(), platform::Data({'o', 'k'}));
+    ASSERT_TRUE(request->responseHeaders().contains("content-type"));  // names compare without case
+    EXPECT_EQ(request->responseHeaders().at("CONTENT-TYPE").substr(0, 10), "text/plain");
+    EXPECT_FALSE(request->error().has_value());
+}
+
+TEST_F(HttpRequestTest, HttpErrorStatusesFinishWithTheirBodies) {
+    auto missing = makeRequest("/no/such/path");
+    sim().faults().add(qovsim::Fault{.pathPattern = "/health", .status = 500});
+    auto broken = makeRequest("/health");
+    queue().addOperation(missing);
+    queue().addOperation(broken);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().finished + outcome().failed == 2; }));
+
+    EXPECT_EQ(outcome().finished, 2);
+    EXPECT_EQ(missing->responseStatusCode(), 404);
+    EXPECT_EQ(missing->responseString(), "not found");
+    EXPECT_EQ(broken->responseStatusCode(), 500);
+    EXPECT_EQ(broken->responseString(), "ok");
+}
+
+TEST_F(HttpRequestTest, UserInformationTravelsWithTheRequest) {
+    const Dictionary userInfo{{"kQOVDatasourceLocationIdKey", "USGA0028:1"}, {"attempt", 2}};
+    auto request = makeRequest("/health", userInfo);
+    const HttpRequest* seen = nullptr;
+    request->setOnFinished([&](HttpRequest& finished) {
+        seen = &finished;
+        EXPECT_EQ(finished.userInfo(), userInfo);
+    });
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return seen != nullptr; }));
+    EXPECT_EQ(seen, request.get());
+}
+
+TEST_F(HttpRequestTest, FormFieldsArriveUrlEncoded) {
+    auto request = makeRequest("/wxdata/tweet_flag/get.js");
+    request->addPostValue("tweetid", "12345");
+    request->addPostValue("uuid", "a b&c=d/é+%");
+    EXPECT_EQ(request->requestMethod(), "POST");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+
+    const auto log = sim().requestLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].method, "POST");
+    EXPECT_EQ(log[0].formValue("tweetid"), "12345");
+    EXPECT_EQ(log[0].formValue("uuid"), "a b&c=d/é+%");
+}
+
+TEST_F(HttpRequestTest, BadHeadersAreRefusedAndTheRequestStillRuns) {
+    auto request = makeRequest("/health");
+    request->addRequestHeader("X-Injected", "1\r\nX-Evil: yes");
+    request->addRequestHeader("Bad:Name", "1");
+    request->addRequestHeader("", "1");
+    request->addRequestHeader("X-Client", "qovara");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    EXPECT_EQ(request->responseStatusCode(), 200);
+}
+
+// ---- Failures
+
+TEST_F(HttpRequestTest, TimeOutFailsWithATimedOutError) {
+    sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 2.0});
+    auto request = makeRequest("/health");
+    request->setTimeOutSeconds(0.3);
+    const auto started = std::chrono::steady_clock::now();
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
+    EXPECT_EQ(outcome().failed, 1);
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_EQ(request->error()->code(), Error::Code::TimedOut);
+    EXPECT_FALSE(request->error()->isCancelled());
+    EXPECT_EQ(request->responseStatusCode(), 0);
+}
+
+TEST_F(HttpRequestTest, ConnectionRefusedFailsWithAConnectionError) {
+    qovsim::SimServer closed;
+    ASSERT_TRUE(closed.start());
+    const std::string url = closed.baseUrl() + "/health";
+    closed.stop();
+
+    auto request = makeRequestForUrl(url);
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_EQ(request->error()->code(), Error::Code::ConnectionFailure);
+    EXPECT_EQ(request->error()->domain(), Error::kDomain);
+    EXPECT_FALSE(request->error()->description().empty());
+}
+
+TEST_F(HttpRequestTest, DroppedConnectionFailsWithAConnectionError) {
+    sim().faults().add(qovsim::Fault{.pathPattern = "*", .dropConnection = true});
+    auto request = makeRequest("/health");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_EQ(request->error()->code(), Error::Code::ConnectionFailure);
+}
+
+TEST_F(HttpRequestTest, UrlsOtherThanHttpAreRefused) {
+    for (const char* url : {"file:///etc/passwd", "ftp://127.0.0.1/x", "not a url", ""}) {
+        SCOPED_TRACE(url);
+        resetOutcome();
+        auto request = makeRequestForUrl(url);
+        queue().addOperation(request);
+        ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+        ASSERT_TRUE(request->error().has_value());
+        EXPECT_EQ(request->error()->code(), Error::Code::InvalidRequest);
+        EXPECT_TRUE(request->responseData().empty());
+    }
+}
+
+// ---- Cancelling
+
+TEST_F(HttpRequestTest, CancelBeforeStartFailsAsCancelledWithoutSending) {
+    auto request = makeRequest("/health");
+    request->cancel();
+    queue().addOperation(request);
+    EXPECT_EQ(outcome().failed, 0);  // never inline
+    ASSERT_TRUE(pumpUntil([&] { return queue().operationCount() == 0; }));
+    platform::RunLoop::main().runUntilIdle();
+
+    EXPECT_EQ(outcome().failed, 1);
+    EXPECT_EQ(outcome().finished, 0);
+    EXPECT_TRUE(outcome().onMainThreadOnly);
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_TRUE(request->error()->isCancelled());
+    EXPECT_TRUE(sim().requestLog().empty());
+}
+
+TEST_F(HttpRequestTest, CancelFromAnotherThreadStopsASlowTransferPromptly) {
+    sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 3.0});
+    auto request = makeRequest("/health");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return sim().requestLog().size() == 1; }));
+
+    const auto cancelled = std::chrono::steady_clock::now();
+    std::thread([request] { request->cancel(); }).join();
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::milliseconds(500));
+
+    ASSERT_TRUE(pumpUntil([&] { return queue().operationCount() == 0; }));
+    platform::RunLoop::main().runUntilIdle();
+    EXPECT_EQ(outcome().failed, 1);
+    EXPECT_EQ(outcome().finished, 0);
+    EXPECT_TRUE(outcome().onMainThreadOnly);
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_TRUE(request->error()->isCancelled());
+}
+
+TEST_F(HttpRequestTest, CancelAfterTheTransferButBeforeDeliveryStillReportsCancelled) {
+    auto request = makeRequest("/health");
+    queue().addOperation(request);
+    // Wait for the transfer without running the main loop, so the delivery is still pending.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while ((sim().requestLog().empty() || request->isExecuting()) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::yield();
+    }
+    request->cancel();
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    EXPECT_EQ(outcome().finished, 0);
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_TRUE(request->error()->isCancelled());
+    EXPECT_EQ(request->responseStatusCode(), 0);
+    EXPECT_TRUE(request->responseData().empty());
+}
+
+// ---- Queues
+
+TEST_F(HttpRequestTest, QueueWidthLimitsTransfersInFlight) {
+    OperationQueue narrow(2);
+    sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 0.2});
+    std::vector<std::shared_ptr<HttpRequest>> requests;
+    for (int i = 0; i < 6; ++i) {
+        requests.push_back(makeRequest("/health"));
+        narrow.addOperation(requests.back());
+    }
+    std::size_t mostInFlight = 0;
+    ASSERT_TRUE(pumpUntil([&] {
+        const auto inFlight = std::count_if(requests.begin(), requests.end(),
+                                            [](const auto& request) { return request->isExecuting(); });
+        mostInFlight = std::max(mostInFlight, static_cast<std::size_t>(inFlight));
+        return outcome().finished + outcome().failed == 6;
+    }));
+    EXPECT_EQ(outcome().finished, 6);
+    EXPECT_EQ(mostInFlight, 2u);
+    EXPECT_EQ(sim().requestLog().size(), 6u);
+}
+
+TEST_F(HttpRequestTest, StartAsynchronousUsesTheSharedQueue) {
+    EXPECT_EQ(HttpRequest::sharedQueue().maxConcurrentOperationCount(), 4);
+    auto request = makeRequest("/health");
+    request->startAsynchronous();
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    EXPECT_EQ(request->responseStatusCode(), 200);
+}
+
+TEST_F(HttpRequestTest, SequentialRequestsToOneHostShareAConnection) {
+    auto first = makeRequest("/health");
+    queue().addOperation(first);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().finished == 1; }));
+    const std::set<int> afterFirst = clientPortsConnectedTo(sim().port());
+    ASSERT_EQ(afterFirst.size(), 1u);
+
+    auto second = makeRequest("/health");
+    queue().addOperation(second);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().finished == 2; }));
+    EXPECT_EQ(clientPortsConnectedTo(sim().port()), afterFirst);
+    EXPECT_EQ(sim().requestLog().size(), 2u);
+}
+
+// ---- Downloads
+
+TEST_F(HttpRequestTest, DownloadWritesTheBodyToTheFileAndNothingElse) {
+    qovtest::TempHome home;
+    const auto destination = home.path() / "health.txt";
+    {
+        std::ofstream(destination) << "old";
+    }
+    auto request = makeRequest("/health");
+    request->setDownloadDestinationPath(destination);
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+
+    EXPECT_EQ(outcome().finished, 1);
+    EXPECT_EQ(readFile(destination), "ok");
+    EXPECT_TRUE(request->responseData().empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 1);  // no temporary left
+}
+
+TEST_F(HttpRequestTest, DownloadOfAnErrorStatusLeavesTheFileAlone) {
+    qovtest::TempHome home;
+    const auto destination = home.path() / "tile.png";
+    {
+        std::ofstream(destination) << "good tile";
+    }
+    auto request = makeRequest("/no/such/tile.png");
+    request->setDownloadDestinationPath(destination);
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+
+    EXPECT_EQ(request->responseStatusCode(), 404);
+    EXPECT_EQ(request->responseString(), "not found");
+    EXPECT_EQ(readFile(destination), "good tile");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 1);
+}
+
+TEST_F(HttpRequestTest, FailedDownloadLeavesNoTrace) {
+    qovtest::TempHome home;
+    sim().faults().add(qovsim::Fault{.pathPattern = "*", .dropConnection = true});
+    auto request = makeRequest("/health");
+    request->setDownloadDestinationPath(home.path() / "health.txt");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    EXPECT_EQ(outcome().failed, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(home.path()));
+}
+
+TEST_F(HttpRequestTest, DownloadIntoAMissingFolderFailsWithAFileError) {
+    qovtest::TempHome home;
+    auto request = makeRequest("/health");
+    request->setDownloadDestinationPath(home.path() / "missing" / "health.txt");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_EQ(request->error()->code(), Error::Code::FileError);
+    EXPECT_TRUE(sim().requestLog().empty());
+}
+
+// ---- Set-up values
+
+TEST(HttpRequestSetup, TimeOutDefaultsToTenSecondsAndIgnoresNonsense) {
+    HttpRequest request("http://127.0.0.1/");
+    EXPECT_EQ(request.timeOutSeconds(), 10.0);
+    EXPECT_EQ(request.requestMethod(), "GET");
+    request.setTimeOutSeconds(20.0);
+    request.setTimeOutSeconds(0.0);
+    request.setTimeOutSeconds(-1.0);
+    request.setTimeOutSeconds(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(request.timeOutSeconds(), 20.0);
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include "sim/Gazetteer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include <unicode/timezone.h>
+#include <unicode/unistr.h>
+
+#include "tests/support/TempHome.h"
+
+namespace qovsim {
+namespace {
+
+const Gazetteer& shipped() {
+    static const Gazetteer gazetteer = Gazetteer::load();
+    return gazetteer;
+}
+
+bool isKnownTimeZone(const std::string& name) {
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(name)));
+    return *zone != icu::TimeZone::getUnknown();
+}
+
+TEST(GazetteerTest, ShipsBetweenSixtyAndOneHundredValidPlaces) {
+    const auto& places = shipped().places();
+    EXPECT_GE(places.size(), 60u);
+    EXPECT_LE(places.size(), 100u);
+    std::set<std::string> identifiers;
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.key);
+        EXPECT_TRUE(identifiers.insert(place.identifier()).second) << "duplicate";
+        EXPECT_TRUE(place.type == 1 || place.type == 4);
+        EXPECT_FALSE(place.name.empty());
+        EXPECT_FALSE(place.city.empty());
+        EXPECT_FALSE(place.country.empty());
+        EXPECT_EQ(place.countryCode.size(), 2u);
+        EXPECT_LE(std::abs(place.latitude), 90.0);
+        EXPECT_LE(std::abs(place.longitude), 180.0);
+        EXPECT_FALSE(place.latitude == 0.0 && place.longitude == 0.0);
+        EXPECT_TRUE(isKnownTimeZone(place.timeZone)) << place.timeZone;
+        if (place.countryCode == "US") {
+            EXPECT_EQ(place.postalCode.size(), 5u);
+            EXPECT_EQ(place.state.size(), 2u);
+            EXPECT_FALSE(place.dma.empty());
+            EXPECT_FALSE(place.region4.empty());
+            EXPECT_FALSE(place.region9.empty());
+        }
+        if (place.type == 4) {
+            EXPECT_EQ(place.countryCode, "US");
+            EXPECT_EQ(place.key, place.postalCode);
+        } else {
+            EXPECT_EQ(place.key.size(), 8u);
+        }
+    }
+}
+
+TEST(GazetteerTest, CoversTheRequiredCountriesTypesAndHemispheres) {
+    std::set<std::string> countries;
+    bool southern = false;
+    bool coastal = false;
+    bool inland = false;
+    for (const Place& place : shipped().places()) {
+        countries.insert(place.countryCode);
+        southern = southern || place.latitude < 0.0;
+        coastal = coastal || place.coastal;
+        inland = inland || !place.coastal;
+    }
+    for (const char* code : {"US", "GB", "IN", "FR", "CA", "CN"}) {
+        EXPECT_TRUE(countries.count(code)) << code;
+    }
+    EXPECT_TRUE(southern);
+    EXPECT_TRUE(coastal);
+    EXPECT_TRUE(inland);
+}
+
+TEST(GazetteerTest, FindsKnownKeysByKeyAndType) {
+    const Place* atlanta = shipped().findByKey("USGA0028", 1);
+    ASSERT_NE(atlanta, nullptr);
+    EXPECT_EQ(atlanta->city, "Atlanta");
+    EXPECT_EQ(atlanta->state, "GA");
+    EXPECT_EQ(atlanta->countryCode, "US");
+    EXPECT_EQ(atlanta->timeZone, "America/New_York");
+    EXPECT_NEAR(atlanta->latitude, 33.75, 0.05);
+    EXPECT_NEAR(atlanta->longitude, -84.39, 0.05);
+    EXPECT_EQ(atlanta->identifier(), "USGA0028:1");
+
+    const Place* zip = shipped().findByKey("30303", 4);
+    ASSERT_NE(zip, nullptr);
+    EXPECT_EQ(zip->city, "Atlanta");
+    EXPECT_EQ(shipped().findByKey("30303", 1), nullptr);
+    EXPECT_EQ(shipped().findByKey("USGA0028", 4), nullptr);
+    EXPECT_NE(shipped().findByKey("USGA0028"), nullptr);
+    EXPECT_EQ(shipped().findByKey("../../etc/passwd"), nullptr);
+
+    for (const char* key : {"UKXX0085", "INXX0096", "FRXX0076", "CAXX0504", "CHXX0008", "ASXX0112"}) {
+        EXPECT_NE(shipped().findByKey(key, 1), nullptr) << key;
+    }
+    EXPECT_EQ(shipped().findByKey("INXX0096")->timeZone, "Asia/Kolkata");
+    EXPECT_LT(shipped().findByKey("ASXX0112")->latitude, 0.0);
+}
+
+TEST(GazetteerTest, SearchesNameCityAndPostalCodePrefixesIgnoringCase) {
+    auto byCity = shipped().search("atl");
+    ASSERT_FALSE(byCity.empty());
+    EXPECT_EQ(byCity.front()->key, "USGA0028");
+    auto byZip = shipped().search("3030");
+    ASSERT_FALSE(byZip.empty());
+    EXPECT_EQ(byZip.front()->postalCode, "30303");
+    EXPECT_EQ(shipped().search("Portland").size(), 2u);
+    EXPECT_EQ(shipped().search("a", 3).size(), 3u);
+    EXPECT_TRUE(shipped().search("").empty());
+    EXPECT_TRUE(shipped().search("Zzyzx").empty());
+}
+
+TEST(GazetteerTest, NearestPlaceByGreatCircleDistance) {
+    EXPECT_EQ(shipped().nearest(33.7, -84.4, 1)->key, "USGA0028");
+    EXPECT_EQ(shipped().nearest(33.7, -84.4, 4)->key, "30303");
+    EXPECT_EQ(shipped().nearest(51.48, 0.0)->key, "UKXX0085");
+    EXPECT_EQ(shipped().nearest(-33.9, 151.0)->key, "ASXX0112");
+    // Across the date line: Auckland is nearer to 179.9 W than anything in the Americas.
+    EXPECT_EQ(shipped().nearest(-37.0, -179.9)->key, "NZXX0003");
+    EXPECT_EQ(Gazetteer().nearest(0, 0), nullptr);
+}
+
+TEST(GazetteerTest, SkipsMalformedLinesAndSurvivesAMissingFile) {
+    std::string text =
+        "# comment\n"
+        "key\ttype\tname\tcity\tstate\tpostalCode\tcountry\tcountryCode\tdma\tregion4\tregion9\tlatitude\t"
+        "longitude\televation\ttimeZone\tcoastal\r\n"
+        "AAAA0001\t1\tA\tA\t\t\tLand\tXX\t\t\t\t10\t20\t5\tUTC\t0\r\n"
+        "BAD\t1\ttoo\tfew\n"
+        "BBBB0001\t9\tB\tB\t\t\tLand\tXX\t\t\t\t10\t20\t5\tUTC\t0\n"
+        "CCCC0001\t1\tC\tC\t\t\tLand\tXX\t\t\t\t95\t20\t5\tUTC\t0\n"
+        "DDDD0001\t1\tD\tD\t\t\tLand\tXX\t\t\t\tnorth\t20\t5\tUTC\t0\n"
+        "EEEE0001\t1\tE\tE\t\t\tLand\tXX\t\t\t\t10\t20\t5\tUTC\t1";
+    Gazetteer parsed = Gazetteer::parse(text);
+    ASSERT_EQ(parsed.places().size(), 2u);
+    EXPECT_EQ(parsed.places()[0].key, "AAAA0001");
+    EXPECT_EQ(parsed.places()[1].key, "EEEE0001");
+    EXPECT_TRUE(parsed.places()[1].coastal);
+
+    qovtest::TempHome home;
+    EXPECT_TRUE(Gazetteer::load(home.path()).places().empty());
+    std::ofstream(home.path() / "places.tsv") << text;
+    EXPECT_EQ(Gazetteer::load(home.path()).places().size(), 2u);
+}
+
+TEST(GazetteerTest, TheEnvironmentOverridesTheDataFolder) {
+    qovtest::TempHome home;
+    ASSERT_EQ(setenv("QOV_SIM_DATA_DIR", home.path().c_str(), 1), 0);
+    EXPECT_EQ(Gazetteer::defaultDataDirectory(), home.path());
+    EXPECT_TRUE(Gazetteer::load().places().empty());
+    unsetenv("QOV_SIM_DATA_DIR");
+    EXPECT_EQ(Gazetteer::defaultDataDirectory(), std::filesystem::path(QOV_SIM_DATA_DIR));
+}
+
+}  // namespace
+}  // namespace qovsim

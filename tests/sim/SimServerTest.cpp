@@ -1,0 +1,204 @@
+#include "sim/SimServer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include <httplib.h>
+#include <nlohmann/json.hpp>
+
+#include "tests/support/SimFixture.h"
+
+namespace qovsim {
+namespace {
+
+class SimServerTest : public qovtest::SimFixture {
+protected:
+    httplib::Client client() {
+        httplib::Client c("127.0.0.1", sim().port());
+        c.set_connection_timeout(5);
+        c.set_read_timeout(10);
+        return c;
+    }
+};
+
+TEST_F(SimServerTest, ListensOnLoopbackAndAnswersHealth) {
+    EXPECT_GT(sim().port(), 0);
+    EXPECT_EQ(sim().baseUrl(), "http://127.0.0.1:" + std::to_string(sim().port()));
+    auto c = client();
+    auto response = c.Get("/health");
+    ASSERT_TRUE(response);
+    EXPECT_EQ(response->status, 200);
+    EXPECT_EQ(response->body, "ok");
+}
+
+TEST_F(SimServerTest, UnknownPathsAnswerNotFound) {
+    auto c = client();
+    auto response = c.Get("/no/such/thing");
+    ASSERT_TRUE(response);
+    EXPECT_EQ(response->status, 404);
+    auto wrongMethod = c.Post("/health", "", "text/plain");
+    ASSERT_TRUE(wrongMethod);
+    EXPECT_EQ(wrongMethod->status, 404);
+}
+
+TEST_F(SimServerTest, LogsMethodPathQueryAndFormFields) {
+    auto c = client();
+    ASSERT_TRUE(c.Get("/wxdata/loc/USGA0028:1.js?locale=en_US&key=a%20b"));
+    httplib::Params form{{"tweetid", "42"}, {"uuid", "x&y=z"}, {"key", "k"}};
+    ASSERT_TRUE(c.Post("/wxdata/tweet_flag/get.js", form));
+
+    auto log = sim().requestLog();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].method, "GET");
+    EXPECT_EQ(log[0].path, "/wxdata/loc/USGA0028:1.js");
+    EXPECT_EQ(log[0].queryValue("locale"), "en_US");
+    EXPECT_EQ(log[0].queryValue("key"), "a b");
+    EXPECT_TRUE(log[0].form.empty());
+    EXPECT_EQ(log[1].method, "POST");
+    EXPECT_EQ(log[1].path, "/wxdata/tweet_flag/get.js");
+    EXPECT_TRUE(log[1].query.empty());
+    EXPECT_EQ(log[1].formValue("tweetid"), "42");
+    EXPECT_EQ(log[1].formValue("uuid"), "x&y=z");
+    EXPECT_EQ(log[1].formValue("key"), "k");
+
+    sim().clearRequestLog();
+    EXPECT_TRUE(sim().requestLog().empty());
+}
+
+TEST_F(SimServerTest, StatusFaultReplacesTheStatusOfMatchingPathsOnly) {
+    sim().faults().add(Fault{.pathPattern = "/he*", .status = 503});
+    auto c = client();
+    auto faulted = c.Get("/health");
+    ASSERT_TRUE(faulted);
+    EXPECT_EQ(faulted->status, 503);
+    auto other = c.Get("/healthy");  // matches the pattern too, and has no route
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->status, 503);
+    auto unmatched = c.Get("/x/health");
+    ASSERT_TRUE(unmatched);
+    EXPECT_EQ(unmatched->status, 404);
+    sim().faults().clear();
+    EXPECT_EQ(c.Get("/health")->status, 200);
+}
+
+TEST_F(SimServerTest, TruncateAndMalformChangeTheBody) {
+    sim().faults().add(Fault{.pathPattern = "/admin-less", .truncateBody = true});
+    sim().faults().add(Fault{.pathPattern = "/health", .truncateBody = true});
+    auto c = client();
+    auto truncated = c.Get("/health");
+    ASSERT_TRUE(truncated);
+    EXPECT_EQ(truncated->status, 200);
+    EXPECT_EQ(truncated->body, "o");
+
+    sim().faults().add(Fault{.pathPattern = "/health", .malformBody = true});
+    auto malformed = c.Get("/health");
+    ASSERT_TRUE(malformed);
+    EXPECT_NE(malformed->body, "ok");
+    EXPECT_NE(malformed->body.find("ok"), std::string::npos);
+    EXPECT_TRUE(nlohmann::json::parse(malformed->body, nullptr, false).is_discarded());
+}
+
+TEST_F(SimServerTest, DroppedConnectionIsATransportErrorNotAStatus) {
+    sim().faults().add(Fault{.pathPattern = "*", .dropConnection = true});
+    auto c = client();
+    auto response = c.Get("/health");
+    EXPECT_FALSE(response);
+    EXPECT_NE(response.error(), httplib::Error::Success);
+    // The request was still received and logged, and the server goes on serving.
+    EXPECT_EQ(sim().requestLog().size(), 1u);
+    sim().faults().clear();
+    auto again = client().Get("/health");
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->status, 200);
+}
+
+TEST_F(SimServerTest, DelayHoldsTheAnswerWithoutBlockingOtherRequests) {
+    sim().faults().add(Fault{.pathPattern = "/health", .delaySeconds = 0.3});
+    auto started = std::chrono::steady_clock::now();
+    std::thread slow([this] {
+        auto response = client().Get("/health");
+        ASSERT_TRUE(response);
+        EXPECT_EQ(response->body, "ok");
+    });
+    // An undelayed request is answered while the delayed one waits.
+    auto quick = client().Get("/other");
+    ASSERT_TRUE(quick);
+    EXPECT_EQ(quick->status, 404);
+    slow.join();
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+}
+
+TEST_F(SimServerTest, StopCutsAnInjectedDelayShort) {
+    sim().faults().add(Fault{.pathPattern = "*", .delaySeconds = 3600});
+    std::thread waiting([this] { client().Get("/health"); });
+    while (sim().requestLog().empty()) {
+        std::this_thread::yield();
+    }
+    sim().stop();  // must not wait an hour
+    waiting.join();
+    EXPECT_FALSE(sim().isRunning());
+}
+
+TEST_F(SimServerTest, AdminPathsSetFaultsAndReadTheLogWithoutBeingLoggedOrFaulted) {
+    auto c = client();
+    auto added = c.Post("/admin/faults", R"([{"pathPattern": "/health", "status": 500},
+                                             {"pathPattern": "/x*", "dropConnection": true}])",
+                        "application/json");
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->status, 200);
+    ASSERT_EQ(sim().faults().faults().size(), 2u);
+    EXPECT_EQ(c.Get("/health")->status, 500);
+
+    sim().faults().add(Fault{.pathPattern = "*", .status = 418});
+    auto listed = c.Get("/admin/faults");
+    ASSERT_TRUE(listed);
+    EXPECT_EQ(listed->status, 200);
+    EXPECT_EQ(nlohmann::json::parse(listed->body).size(), 3u);
+
+    auto requests = c.Get("/admin/requests");
+    ASSERT_TRUE(requests);
+    auto log = nlohmann::json::parse(requests->body);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0]["path"], "/health");
+
+    ASSERT_TRUE(c.Delete("/admin/faults?pattern=/x*"));
+    EXPECT_EQ(sim().faults().faults().size(), 2u);
+    ASSERT_TRUE(c.Delete("/admin/faults"));
+    EXPECT_TRUE(sim().faults().faults().empty());
+    ASSERT_TRUE(c.Delete("/admin/requests"));
+    EXPECT_TRUE(sim().requestLog().empty());
+}
+
+TEST_F(SimServerTest, AdminRejectsBadFaultsAndKeepsTheOldOnes) {
+    sim().faults().add(Fault{.pathPattern = "/keep"});
+    auto c = client();
+    for (const char* body : {"not json", "[{\"status\": \"500\"}]", "{\"delaySeconds\": -1}", "{\"status\": 42}",
+                             "[{\"status\": 500}, 7]", "null"}) {
+        auto response = c.Post("/admin/faults", body, "application/json");
+        ASSERT_TRUE(response);
+        EXPECT_EQ(response->status, 400) << body;
+    }
+    ASSERT_EQ(sim().faults().faults().size(), 1u);
+    EXPECT_EQ(sim().faults().faults()[0].pathPattern, "/keep");
+}
+
+TEST(SimServerLifecycleTest, StartsOnAChosenPortAndRestarts) {
+    SimServer first;
+    ASSERT_TRUE(first.start());
+    SimServer second;
+    EXPECT_FALSE(second.start(first.port()));  // taken
+    int port = first.port();
+    first.stop();
+    first.stop();
+    ASSERT_TRUE(second.start(port));
+    EXPECT_EQ(second.port(), port);
+    httplib::Client c("127.0.0.1", port);
+    auto response = c.Get("/health");
+    ASSERT_TRUE(response);
+    EXPECT_EQ(response->status, 200);
+}
+
+}  // namespace
+}  // namespace qovsim
