@@ -18,7 +18,8 @@ std::uint64_t readBigEndian(std::string_view bytes, std::size_t offset, std::siz
     return value;
 }
 
-bool isValidWidth(std::uint64_t width) { return width == 1 || width == 2 || width == 4 || width == 8; }
+// Offsets and references take 1 to 8 bytes; writers pick the smallest that fits (3 bytes past 64 KiB).
+bool isValidWidth(std::uint64_t width) { return width >= 1 && width <= 8; }
 
 struct Layout {
     std::string_view bytes;

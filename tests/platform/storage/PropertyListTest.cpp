@@ -86,6 +86,16 @@ TEST(PropertyListTest, ValuesRoundTripThroughXmlAndBinary) {
     EXPECT_EQ(PropertyList::toValue(PropertyList::parseBinary(*binary, problem).get()), Value(expected));
 }
 
+TEST(PropertyListTest, BinaryListsPastSixtyFourKilobytesReadBack) {
+    // Past 64 KiB the offset table uses three-byte entries.
+    const Value value(Array{Data(70'000, 'x'), "tail"});
+    const PlistNode node = PropertyList::fromValue(value);
+    const auto binary = PropertyList::binaryBytes(node.get());
+    ASSERT_TRUE(binary);
+    std::string problem;
+    EXPECT_EQ(PropertyList::toValue(PropertyList::parseBinary(*binary, problem).get()), value) << problem;
+}
+
 TEST(PropertyListTest, DatesOutsideThePropertyListRangeCannotBeWritten) {
     EXPECT_NE(PropertyList::fromDate(Date{-1'000'000'000.0}), nullptr);  // 1938
     EXPECT_NE(PropertyList::fromDate(Date{3'000'000'000.0}), nullptr);   // 2065
