@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/base/Value.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/Rect.h"
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace platform::gfx {
+
+// An immutable bitmap (32-bit, premultiplied alpha) backed by a cairo image surface.
+class Image {
+public:
+    ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    // Decoding answers nullptr (and logs) for a missing, truncated or malformed PNG.
+    static std::shared_ptr<Image> fromPNGFile(const std::string& path);
+    static std::shared_ptr<Image> fromPNGData(const Data& data);
+
+    int width() const;
+    int height() const;
+
+    std::optional<Data> pngData() const;
+    // Writes the PNG atomically (temporary file, then rename); false (and a log line) on failure.
+    bool writePNG(const std::string& path) const;
+
+    // The part of the image inside rect (in pixels, clipped to the image); nullptr when nothing is left.
+    std::shared_ptr<Image> cropped(const Rect& rect) const;
+
+    // The colour of one pixel with alpha not premultiplied; clear outside the image.
+    Color pixel(int x, int y) const;
+
+    // Takes ownership of a surface reference (used by BitmapContext).
+    static std::shared_ptr<Image> adopt(cairo_surface_t* surface);
+    cairo_surface_t* surface() const { return m_surface; }
+
+private:
+    explicit Image(cairo_surface_t* surface);
+    cairo_surface_t* m_surface;
+};
+
+}  // namespace platform::gfx

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace platform::ui {
+
+enum class BarStyle { Default = 0, Black = 1, BlackTranslucent = 2 };
+
+}  // namespace platform::ui

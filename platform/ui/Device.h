@@ -1,0 +1,38 @@
+#pragma once
+
+namespace platform::ui {
+
+enum class UserInterfaceIdiom { Phone = 0, Pad = 1 };
+
+// Device orientations as the platform numbers them.
+enum class DeviceOrientation {
+    Portrait = 1,
+    PortraitUpsideDown = 2,
+    LandscapeLeft = 3,
+    LandscapeRight = 4,
+};
+
+// The device: its idiom (phone unless configured) and its orientation (portrait unless set).
+class Device {
+public:
+    static Device& current();
+
+    UserInterfaceIdiom userInterfaceIdiom() const { return m_idiom; }
+    void setUserInterfaceIdiom(UserInterfaceIdiom idiom) { m_idiom = idiom; }
+    bool isPad() const { return m_idiom == UserInterfaceIdiom::Pad; }
+
+    DeviceOrientation orientation() const { return m_orientation; }
+    void setOrientation(DeviceOrientation orientation) { m_orientation = orientation; }
+    bool isLandscape() const {
+        return m_orientation == DeviceOrientation::LandscapeLeft || m_orientation == DeviceOrientation::LandscapeRight;
+    }
+
+    // Tests: back to a portrait phone.
+    void reset();
+
+private:
+    UserInterfaceIdiom m_idiom = UserInterfaceIdiom::Phone;
+    DeviceOrientation m_orientation = DeviceOrientation::Portrait;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/Image.h"
+#include "platform/ui/View.h"
+
+namespace platform::ui {
+
+// Shows an image scaled to its bounds (the highlighted image while highlighted, when there is one).
+class ImageView : public View {
+public:
+    using View::View;
+    explicit ImageView(std::shared_ptr<Image> image);
+
+    const std::shared_ptr<Image>& image() const { return m_image; }
+    void setImage(std::shared_ptr<Image> image);
+    const std::shared_ptr<Image>& highlightedImage() const { return m_highlightedImage; }
+    void setHighlightedImage(std::shared_ptr<Image> image) { m_highlightedImage = std::move(image); }
+    bool isHighlighted() const { return m_highlighted; }
+    void setHighlighted(bool highlighted) { m_highlighted = highlighted; }
+
+    // The image's size.
+    Size sizeThatFits(Size size) const override;
+    void draw(gfx::BitmapContext& context) const override;
+
+private:
+    std::shared_ptr<Image> m_image;
+    std::shared_ptr<Image> m_highlightedImage;
+    bool m_highlighted = false;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,143 @@
+#include "platform/ui/NavigationBar.h"
+
+#include "platform/gfx/BitmapContext.h"
+#include "platform/ui/BarDrawing.h"
+
+namespace platform::ui {
+
+namespace {
+
+const gfx::Font kTitleFont = gfx::Font::boldSystemFont(20.0);
+constexpr double kMargin = 5.0;
+
+}  // namespace
+
+void NavigationBar::setItems(std::vector<std::shared_ptr<NavigationItem>> items) {
+    std::erase(items, nullptr);
+    m_items = std::move(items);
+    showTitleView();
+}
+
+void NavigationBar::pushNavigationItem(std::shared_ptr<NavigationItem> item) {
+    if (item) {
+        m_items.push_back(std::move(item));
+        showTitleView();
+    }
+}
+
+std::shared_ptr<NavigationItem> NavigationBar::popNavigationItem() {
+    if (m_items.empty()) {
+        return nullptr;
+    }
+    auto item = m_items.back();
+    m_items.pop_back();
+    showTitleView();
+    return item;
+}
+
+std::shared_ptr<NavigationItem> NavigationBar::backItem() const {
+    return m_items.size() < 2 ? nullptr : m_items[m_items.size() - 2];
+}
+
+std::string NavigationBar::backButtonTitle() const {
+    auto top = topItem();
+    auto back = backItem();
+    if (!top || !back || top->hidesBackButton() || top->leftBarButtonItem()) {
+        return {};
+    }
+    if (back->backBarButtonItem() && !back->backBarButtonItem()->title().empty()) {
+        return back->backBarButtonItem()->title();
+    }
+    return back->title().empty() ? "Back" : back->title();
+}
+
+bool NavigationBar::tapBackButton() {
+    if (backButtonTitle().empty() || !m_backAction) {
+        return false;
+    }
+    m_backAction();
+    return true;
+}
+
+Rect NavigationBar::leftFrame() const {
+    auto top = topItem();
+    double width = 0.0;
+    if (top && top->leftBarButtonItem()) {
+        width = BarDrawing::itemWidth(*top->leftBarButtonItem());
+    } else if (const std::string back = backButtonTitle(); !back.empty()) {
+        width = BarDrawing::itemWidth(BarButtonItem(back, BarButtonItemStyle::Bordered));
+    }
+    return Rect(kMargin, 7.0, width, bounds().height() - 14.0);
+}
+
+Rect NavigationBar::rightFrame() const {
+    auto top = topItem();
+    const double width = top && top->rightBarButtonItem() ? BarDrawing::itemWidth(*top->rightBarButtonItem()) : 0.0;
+    return Rect(bounds().width() - kMargin - width, 7.0, width, bounds().height() - 14.0);
+}
+
+std::string NavigationBar::text() const {
+    auto top = topItem();
+    return top ? top->title() : "";
+}
+
+bool NavigationBar::tapText(const std::string& text) {
+    auto top = topItem();
+    if (text.empty() || !top) {
+        return false;
+    }
+    if (top->leftBarButtonItem() && top->leftBarButtonItem()->title() == text) {
+        return top->leftBarButtonItem()->tap();
+    }
+    if (top->rightBarButtonItem() && top->rightBarButtonItem()->title() == text) {
+        return top->rightBarButtonItem()->tap();
+    }
+    return backButtonTitle() == text && tapBackButton();
+}
+
+void NavigationBar::showTitleView() {
+    if (m_shownTitleView) {
+        m_shownTitleView->removeFromSuperview();
+        m_shownTitleView.reset();
+    }
+    auto top = topItem();
+    if (top && top->titleView()) {
+        m_shownTitleView = top->titleView();
+        addSubview(m_shownTitleView);
+    }
+    layoutSubviews();
+    setNeedsDisplay();
+}
+
+void NavigationBar::layoutSubviews() {
+    if (m_shownTitleView) {
+        const Rect frame = m_shownTitleView->frame();
+        m_shownTitleView->setFrame(Rect(bounds().midX() - frame.width() / 2.0, bounds().midY() - frame.height() / 2.0,
+                                        frame.width(), frame.height()));
+    }
+}
+
+void NavigationBar::draw(gfx::BitmapContext& context) const {
+    context.fillRect(bounds(), BarDrawing::barColor(m_tintColor, m_barStyle != BarStyle::Default));
+    auto top = topItem();
+    if (!top) {
+        return;
+    }
+    const Rect left = leftFrame();
+    const Rect right = rightFrame();
+    if (top->leftBarButtonItem()) {
+        BarDrawing::drawItem(context, *top->leftBarButtonItem(), left);
+    } else if (const std::string back = backButtonTitle(); !back.empty()) {
+        BarDrawing::drawButton(context, back, left);
+    }
+    if (top->rightBarButtonItem()) {
+        BarDrawing::drawItem(context, *top->rightBarButtonItem(), right);
+    }
+    if (!m_shownTitleView) {
+        const double side = std::max(left.maxX(), bounds().width() - right.x()) + kMargin;
+        context.drawText(top->title(), Rect(side, 0.0, bounds().width() - 2.0 * side, bounds().height()), kTitleFont,
+                         gfx::Color::white(), gfx::TextAlignment::Center);
+    }
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,113 @@
+#include "platform/ui/SearchBar.h"
+
+#include "platform/gfx/BitmapContext.h"
+
+namespace platform::ui {
+
+namespace {
+
+const gfx::Font kFieldFont = gfx::Font::systemFont(14.0);
+constexpr double kCancelWidth = 60.0;
+
+}  // namespace
+
+void SearchBar::setText(std::string text) {
+    m_text = std::move(text);
+    setNeedsDisplay();
+}
+
+void SearchBar::setShowsCancelButton(bool shows, bool) {
+    m_showsCancelButton = shows;
+    setNeedsDisplay();
+}
+
+bool SearchBar::becomeFirstResponder() {
+    if (isFirstResponder()) {
+        return true;
+    }
+    auto delegate = m_delegate.lock();
+    if (delegate && !delegate->searchBarShouldBeginEditing(*this)) {
+        return false;
+    }
+    if (!View::becomeFirstResponder()) {
+        return false;
+    }
+    if ((delegate = m_delegate.lock())) {
+        delegate->searchBarTextDidBeginEditing(*this);
+    }
+    return true;
+}
+
+bool SearchBar::shouldResignFirstResponder() {
+    auto delegate = m_delegate.lock();
+    return !delegate || delegate->searchBarShouldEndEditing(*this);
+}
+
+void SearchBar::didResignFirstResponder() {
+    if (auto delegate = m_delegate.lock()) {
+        delegate->searchBarTextDidEndEditing(*this);
+    }
+}
+
+void SearchBar::typeText(const std::string& characters) {
+    if (!becomeFirstResponder()) {
+        return;
+    }
+    setText(m_text + characters);
+    if (auto delegate = m_delegate.lock()) {
+        delegate->searchBarTextDidChange(*this, m_text);
+    }
+}
+
+void SearchBar::pressSearch() {
+    if (auto delegate = m_delegate.lock()) {
+        delegate->searchBarSearchButtonClicked(*this);
+    }
+}
+
+void SearchBar::pressCancel() {
+    if (!m_showsCancelButton) {
+        return;
+    }
+    if (auto delegate = m_delegate.lock()) {
+        delegate->searchBarCancelButtonClicked(*this);
+    }
+}
+
+bool SearchBar::tapText(const std::string& text) {
+    if (text.empty()) {
+        return false;
+    }
+    if (m_showsCancelButton && text == kCancelTitle) {
+        pressCancel();
+        return true;
+    }
+    if (text == m_text || text == m_placeholder) {
+        becomeFirstResponder();
+        return true;
+    }
+    return false;
+}
+
+void SearchBar::draw(gfx::BitmapContext& context) const {
+    const Rect area = bounds();
+    context.fillRect(area, m_barStyle == BarStyle::Default ? m_tintColor : gfx::Color::white(0.1));
+    const double cancel = m_showsCancelButton ? kCancelWidth + 6.0 : 0.0;
+    const Rect field(6.0, 7.0, area.width() - 12.0 - cancel, area.height() - 14.0);
+    context.fillRect(field, gfx::Color::white());
+    context.strokeRect(field, gfx::Color::gray());
+    const Rect textArea = field.insetBy(8.0, 0.0);
+    if (m_text.empty()) {
+        context.drawText(m_placeholder, textArea, kFieldFont, gfx::Color::lightGray());
+    } else {
+        context.drawText(m_text, textArea, kFieldFont, gfx::Color::black());
+    }
+    if (m_showsCancelButton) {
+        const Rect button(area.width() - 6.0 - kCancelWidth, 7.0, kCancelWidth, area.height() - 14.0);
+        context.fillRect(button, gfx::Color::white(1.0, 0.2));
+        context.drawText(kCancelTitle, button, gfx::Font::boldSystemFont(12.0), gfx::Color::white(),
+                         gfx::TextAlignment::Center);
+    }
+}
+
+}  // namespace platform::ui

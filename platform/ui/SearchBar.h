@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/ui/BarStyle.h"
+#include "platform/ui/SearchBarDelegate.h"
+#include "platform/ui/TextInputTraits.h"
+#include "platform/ui/View.h"
+
+namespace platform::ui {
+
+// A search field on a bar, with an optional cancel button. typeText(), pressSearch() and pressCancel()
+// are the user's keys. The delegate is not retained.
+class SearchBar : public View {
+public:
+    static constexpr double kHeight = 44.0;
+    static constexpr const char* kCancelTitle = "Cancel";
+
+    using View::View;
+
+    std::string text() const override { return m_text; }
+    // From code: the delegate is not told.
+    void setText(std::string text);
+    const std::string& placeholder() const { return m_placeholder; }
+    void setPlaceholder(std::string placeholder) { m_placeholder = std::move(placeholder); }
+    bool showsCancelButton() const { return m_showsCancelButton; }
+    void setShowsCancelButton(bool shows, bool animated = false);
+    const gfx::Color& tintColor() const { return m_tintColor; }
+    void setTintColor(const gfx::Color& color) { m_tintColor = color; }
+    BarStyle barStyle() const { return m_barStyle; }
+    void setBarStyle(BarStyle style) { m_barStyle = style; }
+    ReturnKeyType returnKeyType() const { return m_returnKeyType; }
+    void setReturnKeyType(ReturnKeyType type) { m_returnKeyType = type; }
+    std::shared_ptr<SearchBarDelegate> delegate() const { return m_delegate.lock(); }
+    void setDelegate(std::weak_ptr<SearchBarDelegate> delegate) { m_delegate = std::move(delegate); }
+    bool isEditing() const { return isFirstResponder(); }
+
+    bool canBecomeFirstResponder() const override { return true; }
+    bool becomeFirstResponder() override;
+
+    // The user types (editing begins if needed): the text grows and the delegate hears of the change.
+    void typeText(const std::string& characters);
+    void pressSearch();
+    // Only while the cancel button shows.
+    void pressCancel();
+
+    // A tap on the field (its text or placeholder) starts editing; on "Cancel" presses cancel.
+    bool tapText(const std::string& text) override;
+    void draw(gfx::BitmapContext& context) const override;
+
+protected:
+    bool shouldResignFirstResponder() override;
+    void didResignFirstResponder() override;
+
+private:
+    std::string m_text;
+    std::string m_placeholder;
+    bool m_showsCancelButton = false;
+    gfx::Color m_tintColor = gfx::Color::rgba(0.43, 0.52, 0.63);
+    BarStyle m_barStyle = BarStyle::Default;
+    ReturnKeyType m_returnKeyType = ReturnKeyType::Search;
+    std::weak_ptr<SearchBarDelegate> m_delegate;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/IndexPath.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/TableViewCell.h"
+#include "platform/ui/TableViewDataSource.h"
+#include "platform/ui/TableViewDelegate.h"
+
+namespace platform::ui {
+
+enum class TableViewStyle { Plain = 0, Grouped = 1 };
+enum class TableViewScrollPosition { None = 0, Top, Middle, Bottom };
+
+// Rows in sections, scrolled vertically. Only the rows inside the viewport have cells (asked of the data
+// source as they come into view); cells that leave go to a reuse pool by identifier. Section headers are
+// subviews too (the delegate's view, or a label with the data source's title). reloadData() asks again
+// for everything. tapRow(), tapAccessoryButton(), deleteRow() and moveRow() are the user's gestures.
+// Data source and delegate are not retained.
+class TableView : public ScrollView {
+public:
+    static constexpr double kDefaultRowHeight = 44.0;
+
+    explicit TableView(const Rect& frame = Rect(), TableViewStyle style = TableViewStyle::Plain);
+
+    TableViewStyle style() const { return m_style; }
+    std::shared_ptr<TableViewDataSource> dataSource() const { return m_dataSource.lock(); }
+    void setDataSource(std::weak_ptr<TableViewDataSource> dataSource) { m_dataSource = std::move(dataSource); }
+    std::shared_ptr<TableViewDelegate> tableDelegate() const { return m_delegate.lock(); }
+    // Also the scroll delegate.
+    void setDelegate(std::weak_ptr<TableViewDelegate> delegate);
+
+    double rowHeight() const { return m_rowHeight; }
+    void setRowHeight(double height) { m_rowHeight = height; }
+    const gfx::Color& separatorColor() const { return m_separatorColor; }
+    void setSeparatorColor(const gfx::Color& color) { m_separatorColor = color; }
+    bool allowsSelection() const { return m_allowsSelection; }
+    void setAllowsSelection(bool allows) { m_allowsSelection = allows; }
+    bool isEditing() const { return m_editing; }
+    void setEditing(bool editing, bool animated = false);
+    // A view above the first section (its frame's height is kept).
+    const std::shared_ptr<View>& tableHeaderView() const { return m_tableHeaderView; }
+    void setTableHeaderView(std::shared_ptr<View> view);
+
+    void reloadData();
+    // Row changes: the table reloads (inside beginUpdates/endUpdates, once at the end).
+    void insertRows(const std::vector<IndexPath>& indexPaths);
+    void deleteRows(const std::vector<IndexPath>& indexPaths);
+    void reloadRows(const std::vector<IndexPath>& indexPaths);
+    void beginUpdates();
+    void endUpdates();
+
+    // A cell from the pool for the identifier (after prepareForReuse), or nullptr when there is none.
+    std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& identifier);
+    std::size_t reusePoolSize(const std::string& identifier) const;
+
+    int numberOfSections() const { return static_cast<int>(m_sections.size()); }
+    int numberOfRowsInSection(int section) const;
+    // The row's rectangle in the table's content; empty for a row that does not exist.
+    Rect rectForRow(const IndexPath& indexPath) const;
+    // The cell of a visible row, or nullptr.
+    std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
+    std::vector<std::shared_ptr<TableViewCell>> visibleCells() const;
+    std::vector<IndexPath> indexPathsForVisibleRows() const;
+    // The header view of a section, when it has one.
+    std::shared_ptr<View> headerViewForSection(int section) const;
+
+    std::optional<IndexPath> indexPathForSelectedRow() const { return m_selectedRow; }
+    // From code: no delegate calls.
+    void selectRow(const IndexPath& indexPath, bool animated, TableViewScrollPosition position);
+    void deselectRow(const IndexPath& indexPath, bool animated);
+    void scrollToRow(const IndexPath& indexPath, TableViewScrollPosition position, bool animated);
+
+    // The user taps a row: will select (which may redirect or refuse), deselect of the previous row,
+    // select, did select.
+    void tapRow(const IndexPath& indexPath);
+    // The user taps a row's detail disclosure button.
+    void tapAccessoryButton(const IndexPath& indexPath);
+    // The user deletes a row (swipe, or the editing control): the data source commits the deletion when
+    // it lets the row be edited and the delegate's editing style is delete.
+    void deleteRow(const IndexPath& indexPath);
+    // The user drags a row to another position, when the data source lets it move.
+    void moveRow(const IndexPath& from, const IndexPath& to);
+
+    // Taps the visible row showing the text.
+    bool tapText(const std::string& text) override;
+    void layoutSubviews() override;
+
+protected:
+    void didChangeContentOffset() override;
+
+private:
+    struct Section {
+        double headerTop = 0.0;
+        double headerHeight = 0.0;
+        std::shared_ptr<View> header;
+        std::vector<double> rowTops;
+        std::vector<double> rowHeights;
+    };
+
+    bool isValid(const IndexPath& indexPath) const;
+    void computeLayout();
+    void layoutVisibleRows();
+    void enqueue(const std::shared_ptr<TableViewCell>& cell);
+    double rowInset() const;
+
+    TableViewStyle m_style;
+    std::weak_ptr<TableViewDataSource> m_dataSource;
+    std::weak_ptr<TableViewDelegate> m_delegate;
+    double m_rowHeight = kDefaultRowHeight;
+    gfx::Color m_separatorColor = gfx::Color::lightGray();
+    bool m_allowsSelection = true;
+    bool m_editing = false;
+    std::shared_ptr<View> m_tableHeaderView;
+    std::vector<Section> m_sections;
+    std::map<IndexPath, std::shared_ptr<TableViewCell>> m_visibleCells;
+    std::map<std::string, std::vector<std::shared_ptr<TableViewCell>>, std::less<>> m_reusePool;
+    std::optional<IndexPath> m_selectedRow;
+    int m_updateDepth = 0;
+    bool m_reloadPending = false;
+    bool m_loaded = false;
+    bool m_laying = false;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,71 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "platform/gfx/BitmapContext.h"
+#include "platform/gfx/Image.h"
+#include "tests/support/TempHome.h"
+
+namespace platform::gfx {
+namespace {
+
+std::shared_ptr<Image> redSquare(int size) {
+    BitmapContext context(size, size);
+    context.fillRect(Rect(0, 0, size, size), Color::rgba(1, 0, 0));
+    return context.makeImage();
+}
+
+TEST(ImageTest, PngRoundTripKeepsSizeAndPixels) {
+    BitmapContext context(8, 4);
+    context.fillRect(Rect(0, 0, 4, 4), Color::rgba(0, 0, 1));
+    const auto data = context.makeImage()->pngData();
+    ASSERT_TRUE(data);
+    const auto decoded = Image::fromPNGData(*data);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->width(), 8);
+    EXPECT_EQ(decoded->height(), 4);
+    EXPECT_EQ(decoded->pixel(1, 1), Color::rgba(0, 0, 1));
+    EXPECT_EQ(decoded->pixel(6, 1), Color::clear());
+}
+
+TEST(ImageTest, MalformedOrTruncatedDataDecodesToNothing) {
+    EXPECT_EQ(Image::fromPNGData({}), nullptr);
+    EXPECT_EQ(Image::fromPNGData(Data{'n', 'o', 't', ' ', 'p', 'n', 'g'}), nullptr);
+    auto data = *redSquare(16)->pngData();
+    data.resize(data.size() / 2);
+    EXPECT_EQ(Image::fromPNGData(data), nullptr);
+    EXPECT_EQ(Image::fromPNGFile("/nonexistent/file.png"), nullptr);
+}
+
+TEST(ImageTest, WritesAndReadsFilesAndReportsUnwritablePaths) {
+    qovtest::TempHome home;
+    const auto path = (home.path() / "square.png").string();
+    ASSERT_TRUE(redSquare(5)->writePNG(path));
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    const auto read = Image::fromPNGFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->pixel(4, 4), Color::rgba(1, 0, 0));
+    EXPECT_FALSE(redSquare(5)->writePNG((home.path() / "missing" / "square.png").string()));
+}
+
+TEST(ImageTest, CropIsClippedToTheImage) {
+    BitmapContext context(10, 10);
+    context.fillRect(Rect(5, 5, 5, 5), Color::rgba(0, 1, 0));
+    const auto image = context.makeImage();
+    const auto corner = image->cropped(Rect(5, 5, 20, 20));
+    ASSERT_TRUE(corner);
+    EXPECT_EQ(corner->width(), 5);
+    EXPECT_EQ(corner->height(), 5);
+    EXPECT_EQ(corner->pixel(0, 0), Color::rgba(0, 1, 0));
+    EXPECT_EQ(image->cropped(Rect(20, 20, 5, 5)), nullptr);
+    EXPECT_EQ(image->cropped(Rect(2, 2, 0, 3)), nullptr);
+}
+
+TEST(ImageTest, PixelOutsideTheImageIsClear) {
+    const auto image = redSquare(2);
+    EXPECT_EQ(image->pixel(-1, 0), Color::clear());
+    EXPECT_EQ(image->pixel(2, 0), Color::clear());
+}
+
+}  // namespace
+}  // namespace platform::gfx

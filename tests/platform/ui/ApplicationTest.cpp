@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "platform/base/NotificationCenter.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Device.h"
+#include "platform/ui/Screen.h"
+#include "tests/platform/ui/UiFixture.h"
+
+namespace platform::ui {
+namespace {
+
+class RecordingDelegate : public ApplicationDelegate {
+public:
+    explicit RecordingDelegate(std::vector<std::string>& journal) : m_journal(journal) {}
+    bool didFinishLaunching(Application&, const Dictionary& options) override {
+        m_journal.push_back("launch " + std::to_string(options.size()));
+        return true;
+    }
+    void didBecomeActive(Application&) override { m_journal.push_back("active"); }
+    void willResignActive(Application&) override { m_journal.push_back("resign"); }
+    void didEnterBackground(Application&) override { m_journal.push_back("background"); }
+    void willEnterForeground(Application&) override { m_journal.push_back("foreground"); }
+    void willTerminate(Application&) override { m_journal.push_back("terminate"); }
+    bool handleOpenURL(Application&, const std::string& url) override {
+        m_journal.push_back("open " + url);
+        return true;
+    }
+    void didRegisterForRemoteNotifications(Application&, const Data& token) override {
+        m_journal.push_back("token " + std::to_string(token.size()));
+    }
+    void didFailToRegisterForRemoteNotifications(Application&, const std::string& error) override {
+        m_journal.push_back("token failed " + error);
+    }
+    void didReceiveMemoryWarning(Application&) override { m_journal.push_back("memory"); }
+
+private:
+    std::vector<std::string>& m_journal;
+};
+
+class ApplicationTest : public UiFixture {};
+
+TEST_F(ApplicationTest, LifeCycleTellsTheDelegateThenPostsTheNotification) {
+    std::vector<std::string> journal;
+    auto& center = NotificationCenter::defaultCenter();
+    for (const char* name : {kApplicationDidFinishLaunchingNotification, kApplicationDidBecomeActiveNotification,
+                             kApplicationWillResignActiveNotification, kApplicationDidEnterBackgroundNotification,
+                             kApplicationWillEnterForegroundNotification, kApplicationWillTerminateNotification,
+                             kApplicationDidReceiveMemoryWarningNotification}) {
+        center.addObserver(this, name, [&](const Notification& notification) { journal.push_back(notification.name); });
+    }
+    auto& application = Application::shared();
+    application.setDelegate(std::make_shared<RecordingDelegate>(journal));
+    EXPECT_TRUE(application.finishLaunching({{"url", Value("qov://swagger-access")}}));
+    application.becomeActive();
+    EXPECT_EQ(application.state(), ApplicationState::Active);
+    application.resignActive();
+    application.enterBackground();
+    EXPECT_EQ(application.state(), ApplicationState::Background);
+    application.enterForeground();
+    application.receiveMemoryWarning();
+    application.terminate();
+    center.removeObserver(this);
+    EXPECT_EQ(journal, (std::vector<std::string>{
+                           "launch 1", "UIApplicationDidFinishLaunchingNotification", "active",
+                           "UIApplicationDidBecomeActiveNotification", "resign",
+                           "UIApplicationWillResignActiveNotification", "background",
+                           "UIApplicationDidEnterBackgroundNotification", "foreground",
+                           "UIApplicationWillEnterForegroundNotification", "memory",
+                           "UIApplicationDidReceiveMemoryWarningNotification", "terminate",
+                           "UIApplicationWillTerminateNotification"}));
+}
+
+TEST_F(ApplicationTest, UrlsAndPushRegistrationReachTheDelegate) {
+    std::vector<std::string> journal;
+    auto& application = Application::shared();
+    EXPECT_FALSE(application.handleOpenURL("qov://x"));
+    application.setDelegate(std::make_shared<RecordingDelegate>(journal));
+    EXPECT_TRUE(application.handleOpenURL("qov://swagger-access?token=1"));
+    application.registerForRemoteNotificationTypes(6);
+    EXPECT_EQ(application.registeredNotificationTypes(), 6);
+    application.deliverDeviceToken(Data{1, 2, 3});
+    application.failRemoteNotificationRegistration("no network");
+    EXPECT_EQ(journal, (std::vector<std::string>{"open qov://swagger-access?token=1", "token 3",
+                                                 "token failed no network"}));
+}
+
+TEST_F(ApplicationTest, OpenURLIsRecordedAndHandedToTheHandler) {
+    auto& application = Application::shared();
+    EXPECT_TRUE(application.openURL("https://example.com/a"));
+    std::vector<std::string> handled;
+    application.setOpenURLHandler([&](const std::string& url) {
+        handled.push_back(url);
+        return false;
+    });
+    EXPECT_FALSE(application.openURL("https://example.com/b"));
+    EXPECT_FALSE(application.openURL(""));
+    EXPECT_EQ(application.openedURLs(), (std::vector<std::string>{"https://example.com/a", "https://example.com/b"}));
+    EXPECT_EQ(handled, std::vector<std::string>{"https://example.com/b"});
+}
+
+TEST_F(ApplicationTest, ScreenStatusBarAndDevice) {
+    auto& application = Application::shared();
+    EXPECT_EQ(Screen::bounds(), Rect(0, 0, 320, 480));
+    EXPECT_EQ(Screen::applicationFrame(), Rect(0, 20, 320, 460));
+    application.setStatusBarHidden(true);
+    EXPECT_EQ(Screen::applicationFrame(), Rect(0, 0, 320, 480));
+    EXPECT_EQ(Application::kStatusBarHeight, 20.0);
+    application.setNetworkActivityIndicatorVisible(true);
+    EXPECT_TRUE(application.isNetworkActivityIndicatorVisible());
+    auto& device = Device::current();
+    EXPECT_FALSE(device.isPad());
+    device.setUserInterfaceIdiom(UserInterfaceIdiom::Pad);
+    device.setOrientation(DeviceOrientation::LandscapeRight);
+    EXPECT_TRUE(device.isPad());
+    EXPECT_TRUE(device.isLandscape());
+    Application::resetShared();
+    EXPECT_FALSE(Device::current().isPad());
+    EXPECT_FALSE(Application::shared().isStatusBarHidden());
+}
+
+}  // namespace
+}  // namespace platform::ui

@@ -1,0 +1,122 @@
+#include <cmath>
+#include <numbers>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/AlertView.h"
+#include "platform/ui/ScreenDump.h"
+#include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/Window.h"
+#include "tests/platform/ui/SampleScreen.h"
+#include "tests/platform/ui/UiFixture.h"
+#include "tests/support/TempHome.h"
+
+namespace platform::ui {
+namespace {
+
+class ScreenRendererTest : public UiFixture {
+protected:
+    ScreenRendererTest() {
+        window->setRootViewController(screen);
+        window->makeKeyAndVisible();
+    }
+
+    std::shared_ptr<Window> window = std::make_shared<Window>();
+    std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
+};
+
+bool near(const gfx::Color& color, const gfx::Color& expected) {
+    return std::abs(color.red - expected.red) < 0.03 && std::abs(color.green - expected.green) < 0.03 &&
+           std::abs(color.blue - expected.blue) < 0.03 && std::abs(color.alpha - expected.alpha) < 0.03;
+}
+
+int darkPixels(const gfx::Image& image, const Rect& area) {
+    int count = 0;
+    for (int y = int(area.y()); y < int(area.maxY()); ++y) {
+        for (int x = int(area.x()); x < int(area.maxX()); ++x) {
+            if (image.pixel(x, y).red < 0.5) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+TEST_F(ScreenRendererTest, ScreenPngShowsBackgroundsAlphaTextAndStatusBar) {
+    qovtest::TempHome home;
+    const auto path = (home.path() / "screen.png").string();
+    ASSERT_TRUE(ScreenRenderer::writeScreen(path));
+    const auto image = gfx::Image::fromPNGFile(path);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width(), 320);
+    EXPECT_EQ(image->height(), 480);
+    EXPECT_TRUE(near(image->pixel(5, 5), gfx::Color::black()));              // status bar
+    EXPECT_TRUE(near(image->pixel(50, 70), gfx::Color::rgba(1, 0, 0)));       // red square under it
+    EXPECT_TRUE(near(image->pixel(250, 70), gfx::Color::rgba(0.5, 0.5, 1)));  // blue at half alpha on white
+    EXPECT_TRUE(near(image->pixel(150, 70), gfx::Color::white()));            // the green square is hidden
+    EXPECT_GT(darkPixels(*image, Rect(10, 130, 100, 30)), 20);                // "Today"
+    EXPECT_EQ(darkPixels(*image, Rect(120, 130, 90, 30)), 0);
+    EXPECT_GT(darkPixels(*image, Rect(0, 270, 320, 44)), 20);                 // "Row 0"
+    EXPECT_FALSE(ScreenRenderer::writeScreen((home.path() / "no" / "such.png").string()));
+}
+
+TEST_F(ScreenRendererTest, RendersASingleViewAtItsOwnSize) {
+    auto image = ScreenRenderer::renderView(*screen->label);
+    EXPECT_EQ(image->width(), 200);
+    EXPECT_EQ(image->height(), 30);
+    EXPECT_GT(darkPixels(*image, Rect(0, 0, 200, 30)), 20);
+}
+
+TEST_F(ScreenRendererTest, QuarterTurnedViewsAreDrawnTurned) {
+    auto bar = std::make_shared<View>(Rect(100, 300, 100, 20));
+    bar->setBackgroundColor(gfx::Color::rgba(0, 1, 0));
+    bar->setRotation(std::numbers::pi / 2.0);
+    screen->view()->addSubview(bar);
+    screen->table->setHidden(true);
+    const auto image = ScreenRenderer::renderScreen();
+    // The frame is now {140, 260, 20, 100} in the screen's view, which starts 20 points down.
+    EXPECT_TRUE(near(image->pixel(150, 290), gfx::Color::rgba(0, 1, 0)));
+    EXPECT_TRUE(near(image->pixel(150, 370), gfx::Color::rgba(0, 1, 0)));
+    EXPECT_TRUE(near(image->pixel(110, 330), gfx::Color::white()));
+}
+
+TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {
+    auto alert = std::make_shared<AlertView>("Notice", "No network", std::weak_ptr<AlertViewDelegate>(),
+                                             std::string("OK"));
+    alert->show();
+    const auto image = ScreenRenderer::renderScreen();
+    EXPECT_TRUE(near(image->pixel(50, 70), gfx::Color::rgba(0.6, 0, 0)));
+    const Rect frame = alert->frame();
+    const gfx::Color inside = image->pixel(int(frame.x() + 4), int(frame.y() + 4));
+    EXPECT_LT(inside.red, 0.2);
+    EXPECT_GT(inside.blue, 0.25);
+}
+
+TEST_F(ScreenRendererTest, DumpListsVisibleViewsWithFramesAndTexts) {
+    const std::string dump = ScreenDump::dumpScreen();
+    EXPECT_NE(dump.find("View {0, 20, 320, 460}\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  Label {10, 130, 200, 30} \"Today\"\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  Button {220, 130, 90, 30} \"Refresh\"\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("SegmentedControl {10, 170, 300, 30} \"[Now] | Hourly | Daily\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("      Label {10, 270, 300, 44} \"Row 0\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\"Row 4\""), std::string::npos);
+    EXPECT_EQ(dump.find("{100, 20, 100, 100}"), std::string::npos) << "hidden view listed";
+    screen->table->setContentOffset(Point{0, 100});
+    const std::string scrolled = ScreenDump::dumpScreen();
+    EXPECT_EQ(scrolled.find("\"Row 0\""), std::string::npos) << scrolled;
+    EXPECT_NE(scrolled.find("Label {10, 258, 300, 44} \"Row 2\""), std::string::npos) << scrolled;
+}
+
+TEST_F(ScreenRendererTest, DumpShowsOnlyTheTopPresentationAndAlerts) {
+    auto modal = std::make_shared<ViewController>();
+    screen->presentModalViewController(modal, false);
+    auto alert = std::make_shared<AlertView>("Notice", "Saved", std::weak_ptr<AlertViewDelegate>(), std::string("OK"));
+    alert->show();
+    const std::string dump = ScreenDump::dumpScreen();
+    EXPECT_EQ(dump.find("Today"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("AlertView"), std::string::npos);
+    EXPECT_NE(dump.find("\"Notice: Saved [0 OK]\""), std::string::npos) << dump;
+}
+
+}  // namespace
+}  // namespace platform::ui
