@@ -53,6 +53,8 @@ function(qov_test_folder name folder)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE qovtestsupport ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # Tests read the application bundle (Info.plist, strings) from the build tree.
+  add_dependencies(${name} qov_bundle)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES TIMEOUT 120)
 endfunction()

@@ -17,6 +17,12 @@ namespace platform::net {
 
 namespace {
 
+// The URL as logged: without its query, which may carry service keys.
+std::string loggableUrl(const std::string& url) {
+    const auto query = url.find_first_of("?#");
+    return query == std::string::npos ? url : url.substr(0, query) + "?...";
+}
+
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -81,7 +87,7 @@ HttpRequest::HttpRequest(std::string url, Dictionary userInfo)
 
 void HttpRequest::addRequestHeader(std::string name, std::string value) {
     if (!isAcceptableHeader(name, value)) {
-        QOV_LOG_WARN("Refusing request header {:?} for {}", name, m_url);
+        QOV_LOG_WARN("Refusing request header {:?} for {}", name, loggableUrl(m_url));
         return;
     }
     m_requestHeaders.emplace_back(std::move(name), std::move(value));
@@ -93,7 +99,7 @@ void HttpRequest::addPostValue(std::string key, std::string value) {
 
 void HttpRequest::setTimeOutSeconds(double seconds) {
     if (!std::isfinite(seconds) || seconds <= 0.0) {
-        QOV_LOG_WARN("Ignoring time-out {} for {}", seconds, m_url);
+        QOV_LOG_WARN("Ignoring time-out {} for {}", seconds, loggableUrl(m_url));
         return;
     }
     m_timeOutSeconds = seconds;
@@ -118,7 +124,7 @@ void HttpRequest::cancel() {
 
 std::string HttpRequest::responseString() const {
     if (!isValidUtf8(m_responseData)) {
-        QOV_LOG_WARN("The response of {} is not UTF-8 text", m_url);
+        QOV_LOG_WARN("The response of {} is not UTF-8 text", loggableUrl(m_url));
         return {};
     }
     return std::string(m_responseData.begin(), m_responseData.end());
@@ -155,7 +161,7 @@ void HttpRequest::completeOnMainThread() {
         m_responseStatusCode = 0;
         m_responseHeaders.clear();
         m_responseData.clear();
-        QOV_LOG_INFO("{} {} failed: {}", requestMethod(), m_url, m_error->description());
+        QOV_LOG_INFO("{} {} failed: {}", requestMethod(), loggableUrl(m_url), m_error->description());
         if (failed) {
             failed(*this);
         }

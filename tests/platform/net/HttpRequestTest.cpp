@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/base/Log.h"
 #include "platform/base/OperationQueue.h"
 #include "platform/base/RunLoop.h"
 #include "sim/SimServer.h"
@@ -160,6 +161,22 @@ TEST_F(HttpRequestTest, ConnectionRefusedFailsWithAConnectionError) {
     EXPECT_EQ(request->error()->code(), Error::Code::ConnectionFailure);
     EXPECT_EQ(request->error()->domain(), Error::kDomain);
     EXPECT_FALSE(request->error()->description().empty());
+}
+
+TEST_F(HttpRequestTest, FailureLogLinesLeaveTheQueryOut) {
+    const auto memory = std::make_shared<platform::MemoryLogger>();
+    platform::Log::addMemoryLogger(memory);
+    sim().faults().add(qovsim::Fault{.pathPattern = "*", .dropConnection = true});
+    auto request = makeRequest("/health?key=secret-service-key");
+    queue().addOperation(request);
+    ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+    platform::Log::flush();
+    platform::Log::removeMemoryLogger(memory);
+    const auto lines = memory->lines();
+    ASSERT_FALSE(lines.empty());
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.find("secret-service-key"), std::string::npos) << line;
+    }
 }
 
 TEST_F(HttpRequestTest, DroppedConnectionFailsWithAConnectionError) {
