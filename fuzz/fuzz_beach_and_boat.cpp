@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     volatile bool valid = forecast->isValid();
     (void)valid;
-    for (const auto& period : forecast->marineForecastArray().value_or(qov::QOVBeachAndBoatForecast::MarineForecastList{})) {
+    for (const auto& period :
+         forecast->marineForecastArray().value_or(qov::QOVBeachAndBoatForecast::MarineForecastList{})) {
         volatile std::size_t length = period->cardinalWindDirection().size();
         (void)length;
     }

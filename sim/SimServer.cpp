@@ -11,8 +11,15 @@
 
 #include "platform/base/Log.h"
 #include "sim/AdminRoutes.h"
+#include "sim/ConfigurationRoutes.h"
 #include "sim/ConnectionDropper.h"
 #include "sim/HealthRoutes.h"
+#include "sim/NewsRoutes.h"
+#include "sim/PointsOfInterestRoutes.h"
+#include "sim/SearchRoutes.h"
+#include "sim/StatusRoutes.h"
+#include "sim/StormRoutes.h"
+#include "sim/TweetRoutes.h"
 #include "sim/WeatherRoutes.h"
 
 QOV_LOG_LEVEL(15)
@@ -65,6 +72,13 @@ SimServer::SimServer(Options options)
     addHealthRoutes(m_router);
     addAdminRoutes(m_router, m_faults, m_log);
     addWeatherRoutes(m_router, m_environment);
+    addConfigurationRoutes(m_router);
+    addSearchRoutes(m_router, m_environment);
+    addPointsOfInterestRoutes(m_router, m_environment);
+    addStormRoutes(m_router, m_environment);
+    addTweetRoutes(m_router, m_environment);
+    addNewsRoutes(m_router, m_environment);
+    addStatusRoutes(m_router);
 }
 
 SimServer::~SimServer() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "sim/WeatherAnswers.h"
+#include "sim/ServiceKey.h"
 
 namespace qovsim {
 
@@ -33,6 +34,9 @@ std::string dump(const WeatherAnswers::Json& json) {
 
 Router::Handler documentHandler(const SimEnvironment& environment, Document document) {
     return [&environment, document = std::move(document)](const SimRequest& request) {
+        if (!ServiceKey::accepts(request)) {
+            return ServiceKey::refusal();
+        }
         const std::string& identifier = request.captures.at(0);
         const Place* place = findPlace(environment.gazetteer(), identifier);
         if (place == nullptr) {

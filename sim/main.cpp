@@ -7,6 +7,7 @@
 
 #include "sim/SimCommandLine.h"
 #include "sim/SimServer.h"
+#include "sim/ServiceKey.h"
 
 int main(int argc, char** argv) {
     int exitCode = 0;
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         qovsim::SimServer server(options);
         qovsim::SimRequest request;
         request.path = *path;
+        request.query.emplace("key", qovsim::ServiceKey::expected());
         qovsim::SimResponse response = server.respond(request);
         std::cout << response.body << '\n';
         return response.status == 200 ? EXIT_SUCCESS : EXIT_FAILURE;

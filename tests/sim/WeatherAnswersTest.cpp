@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/base/Clock.h"
+#include "sim/ServiceKey.h"
 #include "sim/SimServer.h"
 #include "tests/support/SimFixture.h"
 
@@ -88,6 +89,7 @@ protected:
     json get(const std::string& path) {
         SimRequest request;
         request.path = path;
+        request.query.emplace("key", ServiceKey::expected());
         SimResponse response = m_server->respond(request);
         EXPECT_EQ(response.status, 200) << path;
         EXPECT_EQ(response.contentType, "application/json");
@@ -254,6 +256,7 @@ TEST_F(WeatherAnswersTest, SameClockSameAnswerAndPlacesDiffer) {
     auto text = [this](const std::string& path) {
         SimRequest request;
         request.path = path;
+        request.query.emplace("key", ServiceKey::expected());
         return m_server->respond(request).body;
     };
     EXPECT_EQ(text("/wxdata/mobile/mobagg/USGA0028:1.js"), text("/wxdata/mobile/mobagg/USGA0028:1.js"));
@@ -337,10 +340,15 @@ TEST_F(WeatherAnswersTest, UnknownIdentifiersAnswerTheServiceErrorRecord) {
             EXPECT_TRUE(error["text"].is_string());
         }
     }
-    // Without a colon it is another command of the same folder, not a location.
+}
+
+TEST_F(WeatherAnswersTest, AWrongKeyIsRefusedWithTheServiceErrorRecord) {
     SimRequest request;
-    request.path = "/wxdata/loc/get.js";
-    EXPECT_EQ(m_server->respond(request).status, 404);
+    request.path = "/wxdata/mobile/mobagg/USGA0028:1.js";
+    request.query.emplace("key", "not-the-key");
+    const json refusal = json::parse(m_server->respond(request).body, nullptr, false);
+    ASSERT_TRUE(refusal.is_object());
+    EXPECT_EQ(refusal["class"], "error");
 }
 
 TEST_F(WeatherAnswersTest, MarineAnswersTidesOfOneStationForCoastalPlaces) {
@@ -385,7 +393,7 @@ class WeatherRoutesTest : public qovtest::SimFixture {};
 
 TEST_F(WeatherRoutesTest, ServesTheAggregateOverHttpWithTheClientsQuery) {
     httplib::Client client("127.0.0.1", sim().port());
-    auto response = client.Get("/wxdata/mobile/mobagg/USGA0028:1.js?locale=en_US&key=abc");
+    auto response = client.Get("/wxdata/mobile/mobagg/USGA0028:1.js?locale=en_US&key=" + ServiceKey::expected());
     ASSERT_TRUE(response);
     EXPECT_EQ(response->status, 200);
     EXPECT_EQ(response->get_header_value("Content-Type"), "application/json");

@@ -1,0 +1,69 @@
+#include "app/core/location/DefaultsArchive.h"
+
+#include <mutex>
+
+#include "platform/base/Log.h"
+#include "platform/storage/UserDefaults.h"
+
+QOV_LOG_LEVEL(15)
+
+namespace qov {
+
+namespace {
+
+void registerArchiveClass() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        platform::ArchiveRegistry::registerClass(
+            "DefaultsArchive", [](const platform::KeyedUnarchiver& coder) -> std::shared_ptr<platform::Object> {
+                return std::make_shared<DefaultsArchive>(coder.decodeValue(DefaultsArchive::kRootKey));
+            });
+    });
+}
+
+void discard(platform::UserDefaults& defaults, std::string_view key, std::string_view reason) {
+    QOV_LOG_ERROR("Stored value \"{}\" is unreadable ({}); it is removed", key, reason);
+    defaults.removeObjectForKey(key);
+}
+
+}  // namespace
+
+void DefaultsArchive::encodeWithCoder(platform::KeyedArchiver& coder) const {
+    coder.encodeValue(m_root, kRootKey);
+}
+
+bool DefaultsArchive::store(platform::UserDefaults& defaults, std::string_view key, const platform::Value& value) {
+    auto data = platform::KeyedArchiver::archivedDataWithRootObject(DefaultsArchive(value));
+    if (!data) {
+        QOV_LOG_ERROR("Could not archive the value of \"{}\"; the stored one is kept", key);
+        return false;
+    }
+    defaults.setObject(platform::Value(std::move(*data)), key);
+    return true;
+}
+
+std::optional<platform::Value> DefaultsArchive::load(platform::UserDefaults& defaults, std::string_view key,
+                                                     const Acceptor& accepts) {
+    registerArchiveClass();
+    const platform::Value stored = defaults.objectForKey(key);
+    if (stored.isNull()) {
+        return std::nullopt;
+    }
+    const auto* data = stored.ifData();
+    if (!data) {
+        discard(defaults, key, "not archived data");
+        return std::nullopt;
+    }
+    const auto archive = platform::KeyedUnarchiver::unarchiveObjectOfClass<DefaultsArchive>(*data);
+    if (!archive) {
+        discard(defaults, key, "not a readable archive");
+        return std::nullopt;
+    }
+    if (!accepts(archive->root())) {
+        discard(defaults, key, "unexpected contents");
+        return std::nullopt;
+    }
+    return archive->root();
+}
+
+}  // namespace qov

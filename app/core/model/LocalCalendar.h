@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/base/Date.h"
+
+namespace qov {
+
+// Gregorian calendar fields of a moment in a named time zone (ICU). A missing or unknown time-zone name is
+// read as UTC (logged once per name), so calendar work never fails.
+class LocalCalendar {
+public:
+    struct Fields {
+        int year = 1970;
+        int month = 1;  // 1 to 12
+        int day = 1;    // 1 to 31
+        int hour = 0;   // 0 to 23
+    };
+
+    // True when the time-zone database knows the name (the empty name is unknown).
+    static bool isKnownTimeZone(std::string_view name);
+    static Fields fieldsOf(platform::Date date, const std::optional<std::string>& timeZoneName);
+};
+
+}  // namespace qov

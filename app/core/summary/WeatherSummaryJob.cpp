@@ -1,0 +1,38 @@
+#include "app/core/summary/WeatherSummaryJob.h"
+
+#include "app/core/cache/ApplicationCache.h"
+#include "app/core/datasource/QOVDatasouce.h"
+#include "app/core/model/QOVLocation.h"
+
+namespace qov {
+
+WeatherSummaryJob::WeatherSummaryJob(std::shared_ptr<ApplicationCache> cache,
+                                     std::shared_ptr<QOVLocationIdentity> identity)
+    : m_cache(std::move(cache)), m_identity(std::move(identity)) {}
+
+WeatherSummaryJob::~WeatherSummaryJob() {
+    m_cache->stopListeningForDelegate(this);
+}
+
+void WeatherSummaryJob::start() {
+    m_cache->startListeningForLocationId(m_identity, shared_from_this());
+}
+
+bool WeatherSummaryJob::hasFreshLocation() const {
+    return m_location && !m_location->isStale();
+}
+
+void WeatherSummaryJob::locationDataChanged(const std::shared_ptr<QOVLocation>& location) {
+    if (!location) {
+        return;
+    }
+    m_location = location;
+    if (location->isStale() && !m_refreshRequested) {
+        m_refreshRequested = true;
+        if (const auto source = m_cache->datasource()) {
+            source->requestLocation(*m_identity);
+        }
+    }
+}
+
+}  // namespace qov

@@ -1,0 +1,294 @@
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/core/cache/FileSystemApplicationCache.h"
+#include "app/core/error/QOVError.h"
+#include "app/core/model/QOVMobileAppConfig.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/net/Reachability.h"
+#include "platform/storage/KeyedArchiver.h"
+#include "platform/ui/Application.h"
+#include "tests/app/core/cache/CacheFixture.h"
+#include "tests/app/core/cache/RecordingLocationListener.h"
+#include "tests/support/TempHome.h"
+#include "tests/support/TestBundle.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using qov::FileSystemApplicationCache;
+using qovtest::RecordingLocationListener;
+
+class FileSystemApplicationCacheTest : public qovtest::CacheFixture {
+protected:
+    FileSystemApplicationCacheTest() {
+        cache->setLocationSource(locations);
+        platform::NotificationCenter::defaultCenter().addObserver(
+            this, qov::QOVError::kFiredNotification, [this](const platform::Notification& notification) {
+                const auto* error = platform::valueForKey(notification.userInfo, qov::QOVError::kErrorKey);
+                warnings.push_back(error ? error->object<qov::QOVError>() : nullptr);
+            });
+    }
+    ~FileSystemApplicationCacheTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
+
+    fs::path folder() const { return home.path() / "AppCache"; }
+    fs::path locationFile(const std::string& key, int type = 1) const {
+        return folder() / (key + ":" + std::to_string(type) + ".LocationCache");
+    }
+    void writeBytes(const fs::path& file, const std::string& bytes) const {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    std::vector<std::string> filesUnderHome() const {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(home.path())) {
+            if (entry.is_regular_file()) {
+                files.push_back(fs::relative(entry.path(), home.path()).string());
+            }
+        }
+        return files;
+    }
+
+    qovtest::TempHome home;
+    qovtest::TestBundle bundle;
+    std::shared_ptr<FileSystemApplicationCache> cache =
+        std::make_shared<FileSystemApplicationCache>(datasource, home.path());
+    std::shared_ptr<RecordingLocationListener> listener = std::make_shared<RecordingLocationListener>();
+    std::vector<std::shared_ptr<qov::QOVError>> warnings;
+};
+
+// --- Files ---
+
+TEST_F(FileSystemApplicationCacheTest, StoredLocationIsAKeyedArchiveNamedByItsIdentifier) {
+    cache->startListeningForLocationId(identity("USGA0028"), listener);
+    loop().runUntilIdle();
+    cache->storeLocation(makeLocation("USGA0028"));
+    EXPECT_EQ(listener->received.size(), 1u);
+
+    const auto archived = platform::KeyedUnarchiver::unarchiveObjectWithFile(locationFile("USGA0028"));
+    const auto location = std::dynamic_pointer_cast<qov::QOVLocation>(archived);
+    ASSERT_NE(location, nullptr);
+    EXPECT_EQ(location->identifierAsString(), "USGA0028:1");
+
+    // A new cache over the same folder serves it, whatever its age.
+    cache.reset();
+    advance(7200.0);
+    const auto reopened = std::make_shared<FileSystemApplicationCache>(datasource, home.path());
+    const auto cached = reopened->cachedLocation(*identity("USGA0028"));
+    ASSERT_NE(cached, nullptr);
+    EXPECT_TRUE(cached->isInvalid());
+}
+
+TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedAndRequested) {
+    writeBytes(locationFile("USGA0028"), "bplist00 this is not an archive");
+    const auto good = platform::KeyedArchiver::archivedDataWithRootObject(*makeLocation("GBXX0001"));
+    ASSERT_TRUE(good);
+    writeBytes(locationFile("GBXX0001"), std::string(good->begin(), good->begin() + good->size() / 2));
+
+    cache->startListeningForLocationId(identity("USGA0028"), listener);
+    cache->startListeningForLocationId(identity("GBXX0001"), listener);
+    EXPECT_TRUE(listener->received.empty());
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestLocation USGA0028:1", "requestLocation GBXX0001:1"}));
+    EXPECT_FALSE(fs::exists(locationFile("USGA0028")));
+    EXPECT_FALSE(fs::exists(locationFile("GBXX0001")));
+}
+
+TEST_F(FileSystemApplicationCacheTest, ArchiveOfAnotherClassIsNotALocation) {
+    platform::KeyedArchiver::archiveRootObject(*identity("USGA0028"), (fs::create_directories(folder()),
+                                                                      locationFile("USGA0028")));
+    EXPECT_EQ(cache->cachedLocation(*identity("USGA0028")), nullptr);
+    EXPECT_FALSE(fs::exists(locationFile("USGA0028")));
+}
+
+TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder) {
+    const std::vector<std::string> keys{"../../escape", "a/b",    "..",       ".hidden", "back\\slash",
+                                        "100%",         "a%2Fb",  std::string("nul\0byte", 8), "/abs"};
+    for (const auto& key : keys) {
+        cache->storeLocation(makeLocation(key));
+    }
+    const auto files = filesUnderHome();
+    EXPECT_EQ(files.size(), keys.size());
+    for (const auto& file : files) {
+        EXPECT_EQ(fs::path(file).parent_path(), "AppCache") << file;
+        EXPECT_NE(fs::path(file).filename().string().front(), '.') << file;
+    }
+    for (const auto& key : keys) {
+        const auto cached = cache->cachedLocation(*identity(key));
+        ASSERT_NE(cached, nullptr) << key;
+        if (key.find('\0') == std::string::npos) {  // archived texts end at a NUL
+            EXPECT_EQ(cached->key(), key);
+        }
+    }
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("a/b")), "a%2Fb:1.LocationCache");
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("a%2Fb")), "a%252Fb:1.LocationCache");
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("..")), "%2E.:1.LocationCache");
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForApplicationId("../x"), "%2E.%2Fx.AppConfig");
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForPOIType(1, "../0231"), "%2E.%2F0231_1.POICache");
+}
+
+TEST_F(FileSystemApplicationCacheTest, KeyTooLongForAFileNameIsNotCachedButStillAnnounced) {
+    const std::string key(300, 'k');
+    cache->startListeningForLocationId(identity(key), listener);
+    loop().runUntilIdle();
+    cache->storeLocation(makeLocation(key));
+    EXPECT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(cache->cachedLocation(*identity(key)), nullptr);
+    EXPECT_TRUE(filesUnderHome().empty());
+}
+
+TEST_F(FileSystemApplicationCacheTest, RemovingALocationCancelsItsRequestEvenWhenNotCached) {
+    cache->storeLocation(makeLocation("USGA0028"));
+    cache->removeLocationHavingId(*identity("USGA0028"));
+    cache->removeLocationHavingId(*identity("GBXX0001"));
+    EXPECT_FALSE(fs::exists(locationFile("USGA0028")));
+    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"cancelRequestForLocation USGA0028:1",
+                                                           "cancelRequestForLocation GBXX0001:1"}));
+}
+
+TEST_F(FileSystemApplicationCacheTest, RemovingAllLocationsKeepsOtherFiles) {
+    cache->storeLocation(makeLocation("USGA0028"));
+    cache->storeLocation(makeLocation("GBXX0001", 4));
+    cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("app", 900.0));
+    cache->removeAllLocations();
+    EXPECT_EQ(filesUnderHome(), std::vector<std::string>{"AppCache/app.AppConfig"});
+
+    cache->removeAllConfigurations();
+    EXPECT_TRUE(filesUnderHome().empty());
+}
+
+TEST_F(FileSystemApplicationCacheTest, ForcedUpdateAnnouncesTheCachedLocationOnTheNextTurn) {
+    cache->storeLocation(makeLocation("USGA0028", 1, 4000.0));
+    cache->startListeningForLocationId(identity("USGA0028"), listener);
+    loop().runUntilIdle();
+    ASSERT_EQ(listener->received.size(), 1u);
+
+    cache->forceUpdateForLocationIdentity(*identity("USGA0028"));
+    cache->forceUpdateForLocationIdentity(*identity("GBXX0001"));
+    EXPECT_EQ(listener->received.size(), 1u);
+    loop().runUntilIdle();
+    EXPECT_EQ(listener->received.size(), 2u);
+    EXPECT_TRUE(datasource->calls.empty());
+}
+
+TEST_F(FileSystemApplicationCacheTest, FolderThatCannotBeMadeOnlyLogsAndStillNotifies) {
+    writeBytes(folder(), "a file where the folder should be");
+    cache->startListeningForLocationId(identity("USGA0028"), listener);
+    loop().runUntilIdle();
+    cache->storeLocation(makeLocation("USGA0028"));
+    EXPECT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(cache->cachedLocation(*identity("USGA0028")), nullptr);
+    EXPECT_TRUE(cache->pathsForCurrentCacheFilesWithSuffix(".LocationCache").empty());
+}
+
+// --- Validation ---
+
+TEST_F(FileSystemApplicationCacheTest, InvalidLocationsAreKeptOnlyWhenCurrentOrFavourite) {
+    cache->storeLocation(makeLocation("CURRENT", 1, 3600.0));
+    cache->storeLocation(makeLocation("FAVOURITE", 1, 3600.0));
+    cache->storeLocation(makeLocation("NOBODY", 1, 3600.0));
+    locations->current = identity("CURRENT");
+    locations->favourites = {identity("FAVOURITE")};
+
+    advance(44.0);
+    EXPECT_TRUE(datasource->calls.empty());
+    advance(1.0);
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestLocation CURRENT:1", "requestLocation FAVOURITE:1"}));
+    EXPECT_TRUE(fs::exists(locationFile("CURRENT")));
+    EXPECT_TRUE(fs::exists(locationFile("FAVOURITE")));
+    EXPECT_FALSE(fs::exists(locationFile("NOBODY")));
+}
+
+TEST_F(FileSystemApplicationCacheTest, StaleFavouriteIsRequestedAfterTheCurrentLocation) {
+    cache->storeLocation(makeLocation("AAAFAVOURITE", 1, 300.0));
+    cache->storeLocation(makeLocation("MMMOTHER", 1, 300.0));
+    cache->storeLocation(makeLocation("ZZZCURRENT", 1, 300.0));
+    cache->storeLocation(makeLocation("FRESH", 1, 0.0));
+    locations->current = identity("ZZZCURRENT");
+    locations->favourites = {identity("AAAFAVOURITE"), identity("FRESH")};
+
+    advance(45.0);
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestLocation ZZZCURRENT:1", "requestLocation AAAFAVOURITE:1"}));
+    EXPECT_EQ(filesUnderHome().size(), 4u) << "stale locations are kept";
+}
+
+TEST_F(FileSystemApplicationCacheTest, StaleConfigurationStaysOnDiskWhileItIsRefreshed) {
+    const platform::Date now = clock()->now();
+    clock()->set(now.addingTimeInterval(-1000.0));
+    cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("app", 900.0));
+    clock()->set(now);
+    cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("fresh", 3600.0));
+
+    advance(45.0);
+    EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestConfiguration app 900"});
+    const auto cached = cache->cachedConfigurationForId("app");
+    ASSERT_NE(cached, nullptr);
+    EXPECT_TRUE(cached->isStale());
+}
+
+TEST_F(FileSystemApplicationCacheTest, BecomingActiveRunsAPass) {
+    cache->storeLocation(makeLocation("USGA0028", 1, 300.0));
+    locations->current = identity("USGA0028");
+    platform::NotificationCenter::defaultCenter().postNotification(
+        platform::ui::kApplicationDidBecomeActiveNotification);
+    EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestLocation USGA0028:1"});
+}
+
+// --- Offline ---
+
+TEST_F(FileSystemApplicationCacheTest, OfflineWarningAtOnceThenAtMostOnceIn1500Seconds) {
+    cache->storeLocation(makeLocation("USGA0028", 1, 300.0));
+    locations->current = identity("USGA0028");
+    platform::net::Reachability::shared()->setReachable(false);
+
+    advance(45.0);
+    ASSERT_EQ(warnings.size(), 1u);
+    ASSERT_NE(warnings[0], nullptr);
+    EXPECT_EQ(warnings[0]->category(), 0);
+    EXPECT_EQ(warnings[0]->type(), 1);
+    EXPECT_EQ(warnings[0]->textKey(), "The network connection failed. Showing the most recent weather we have.");
+    EXPECT_EQ(cache->userAlertTimeStamp(), clock()->now());
+    EXPECT_TRUE(datasource->calls.empty()) << "nothing is requested while offline";
+
+    qov::QOVError::clearAllErrors();
+    advance(45.0 * 33);  // 1485 s after the warning
+    EXPECT_EQ(warnings.size(), 1u);
+    advance(45.0);  // 1530 s after it
+    EXPECT_EQ(warnings.size(), 2u);
+}
+
+TEST_F(FileSystemApplicationCacheTest, NetworkComingBackRunsAPassAtOnce) {
+    cache->storeLocation(makeLocation("USGA0028", 1, 300.0));
+    locations->current = identity("USGA0028");
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(45.0);
+    ASSERT_TRUE(datasource->calls.empty());
+
+    advance(10.0);
+    platform::net::Reachability::shared()->setReachable(true);
+    EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestLocation USGA0028:1"});
+    EXPECT_FALSE(cache->userAlertTimeStamp());
+
+    // A new offline period warns at once.
+    qov::QOVError::clearAllErrors();
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(35.0);
+    EXPECT_EQ(warnings.size(), 2u);
+}
+
+TEST_F(FileSystemApplicationCacheTest, ReachabilityChangesWithoutAnOfflinePassRunNothing) {
+    cache->storeLocation(makeLocation("USGA0028", 1, 300.0));
+    locations->current = identity("USGA0028");
+    platform::net::Reachability::shared()->setReachable(false);
+    platform::net::Reachability::shared()->setReachable(true);
+    EXPECT_TRUE(datasource->calls.empty());
+}
+
+}  // namespace

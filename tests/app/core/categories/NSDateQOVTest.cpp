@@ -1,0 +1,74 @@
+#include "app/core/categories/NSDateQOV.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "app/core/model/QOVLocation.h"
+#include "platform/base/Clock.h"
+#include "platform/storage/LocaleSource.h"
+
+namespace qov {
+namespace {
+
+class NSDateQOVTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = platform::Clock::shared();
+        // 2027-01-15 10:30:00 UTC.
+        m_clock = std::make_shared<platform::ManualClock>(platform::Date{1'800'009'000.0});
+        platform::Clock::setShared(m_clock);
+    }
+    void TearDown() override {
+        platform::Clock::setShared(m_previous);
+        platform::LocaleSource::clearOverride();
+    }
+
+    std::shared_ptr<platform::ManualClock> m_clock;
+
+private:
+    std::shared_ptr<platform::Clock> m_previous;
+};
+
+TEST_F(NSDateQOVTest, HourAtTheLocationsOffset) {
+    QOVLocation location;
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 10);
+    location.setTimeZoneOffset(-5.0);
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 5);
+    location.setTimeZoneOffset(14.0);
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 0);
+    location.setTimeZoneOffset(-11.0);
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 23);
+    location.setTimeZoneOffset(5.5);
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 16);
+    location.setTimeZoneOffset(-10.5);
+    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 0);
+}
+
+TEST_F(NSDateQOVTest, HourBoundaries) {
+    m_clock->set(platform::Date{1'800'007'199.9});  // 09:59:59.9 UTC
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 9);
+    m_clock->set(platform::Date{1'800'007'200.0});
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 10);
+    m_clock->set(platform::Date{-1.0});  // 1969-12-31 23:59:59 UTC
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 23);
+}
+
+TEST_F(NSDateQOVTest, LocaleDigitsDoNotMatter) {
+    platform::LocaleSource::setOverride("ar_EG", {"ar"});
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(2), 12);
+}
+
+TEST_F(NSDateQOVTest, AbsurdOffsetsStayWithinTheDay) {
+    for (const double offset : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity(), 1e6 + 0.25}) {
+        const int hour = NSDateQOV::currentHourForTimeZoneOffset(offset);
+        EXPECT_GE(hour, 0) << offset;
+        EXPECT_LE(hour, 23) << offset;
+    }
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(std::numeric_limits<double>::quiet_NaN()), 10);
+}
+
+}  // namespace
+}  // namespace qov

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "app/core/error/QOVError.h"
+#include "app/core/model/QOVBeachAndBoatForecast.h"
+#include "app/core/model/QOVMarineForecast.h"
+#include "app/core/model/QOVModelFactory.h"
+#include "app/core/model/QOVTide.h"
+#include "platform/base/NotificationCenter.h"
+#include "tests/app/core/model/ModelTestSupport.h"
+
+namespace qov {
+namespace {
+
+using platform::Date;
+using qovtest::kFixtureTime;
+using qovtest::readModelFixture;
+
+class BeachAndBoatForecastTest : public qovtest::ManualClockTest {
+protected:
+    void SetUp() override {
+        ManualClockTest::SetUp();
+        QOVError::clearAllErrors();
+        platform::NotificationCenter::defaultCenter().addObserver(this, QOVError::kFiredNotification,
+                                                                  [this](const platform::Notification&) { ++m_fired; });
+    }
+    void TearDown() override {
+        platform::NotificationCenter::defaultCenter().removeObserver(this);
+        QOVError::clearAllErrors();
+        ManualClockTest::TearDown();
+    }
+    std::shared_ptr<QOVBeachAndBoatForecast> marine(std::string_view json) {
+        QOVError::clearAllErrors();
+        return QOVModelFactory::sharedInstance()->beachAndBoatForecastFromJSON(json);
+    }
+    static QOVTide tideAt(double seconds) {
+        QOVTide tide;
+        tide.setDate(Date{seconds});
+        return tide;
+    }
+
+    int m_fired = 0;
+};
+
+TEST_F(BeachAndBoatForecastTest, KeepsTheTidesOfTheFirstStationOnly) {
+    const auto forecast = marine(readModelFixture("marine.json"));
+    ASSERT_TRUE(forecast);
+    EXPECT_TRUE(forecast->isValid());
+    ASSERT_EQ(forecast->marineForecastArray()->size(), 3U);
+    const auto& period = forecast->marineForecastArray()->at(0);
+    EXPECT_EQ(period->name(), "Today");
+    EXPECT_EQ(period->date(), Date{kFixtureTime});
+    EXPECT_EQ(period->seaTemp(), 58);
+    EXPECT_EQ(period->seaDescription(), "Moderate");
+    EXPECT_EQ(period->waveDescription(), "Waves 2 to 4 feet");
+    EXPECT_EQ(period->wind(), "SW winds 10 to 15 knots");
+    EXPECT_EQ(period->windSpeed(), 12);
+    EXPECT_EQ(period->cardinalWindDirection(), "SW");
+
+    ASSERT_EQ(forecast->tideArray()->size(), 3U);
+    const auto& tides = *forecast->tideArray();
+    EXPECT_TRUE(tides[0]->isHigh());
+    EXPECT_EQ(tides[0]->height(), 5.6);
+    EXPECT_TRUE(tides[1]->isLow());  // "l"
+    EXPECT_EQ(tides[1]->date(), Date{kFixtureTime + 26000});
+    EXPECT_TRUE(tides[2]->isHigh());  // no type
+    EXPECT_EQ(tides[0]->name(), "");  // named by whoever shows them
+}
+
+TEST_F(BeachAndBoatForecastTest, RecordWithoutListsGivesTwoEmptyListsThatAreNotValid) {
+    const auto forecast = marine(readModelFixture("marine_empty_record.json"));
+    ASSERT_TRUE(forecast);
+    ASSERT_TRUE(forecast->marineForecastArray().has_value());
+    ASSERT_TRUE(forecast->tideArray().has_value());
+    EXPECT_TRUE(forecast->marineForecastArray()->empty());
+    EXPECT_TRUE(forecast->tideArray()->empty());
+    EXPECT_FALSE(forecast->isValid());
+
+    const auto withoutTides = marine(readModelFixture("marine_no_tides.json"));
+    ASSERT_TRUE(withoutTides);
+    EXPECT_FALSE(withoutTides->isValid());
+}
+
+TEST_F(BeachAndBoatForecastTest, BadAnswersAnswerNil) {
+    for (const char* json : {"", "[]", "[{}]"}) {
+        m_fired = 0;
+        EXPECT_FALSE(marine(json)) << json;
+        EXPECT_EQ(m_fired, 1) << json;
+    }
+    m_fired = 0;
+    EXPECT_FALSE(marine(readModelFixture("service_error.json")));
+    EXPECT_FALSE(marine("[{\"TideData\":[]},{\"TideData\":[]}]"));
+    EXPECT_FALSE(marine("[\"text\"]"));
+    EXPECT_EQ(m_fired, 0);
+}
+
+TEST_F(BeachAndBoatForecastTest, TideTypes) {
+    const auto forecast = marine(R"([{"TideData":[{"key":"A","tType":"H"},{"key":"A","tType":"h"},
+        {"key":"A","tType":"L"},{"key":"A","tType":"l"},{"key":"A"},{"key":"A","tType":"low"}]}])");
+    ASSERT_TRUE(forecast);
+    std::vector<bool> low;
+    for (const auto& tide : *forecast->tideArray()) {
+        low.push_back(tide->isLow());
+    }
+    EXPECT_EQ(low, (std::vector<bool>{false, false, true, true, false, false}));
+}
+
+TEST_F(BeachAndBoatForecastTest, TideNamesFollowTheLocalHour) {
+    // Local times in New York (UTC-5 in January) on 2027-01-15; the clock's day starts at 05:00 UTC.
+    const double midnight = kFixtureTime - 3 * 3600;
+    const std::pair<double, const char*> cases[] = {{6 * 3600 + 59 * 60, "Night"},
+                                                    {7 * 3600, "Morning"},
+                                                    {12 * 3600 + 59 * 60, "Morning"},
+                                                    {13 * 3600, "Afternoon"},
+                                                    {18 * 3600 + 59 * 60, "Afternoon"},
+                                                    {19 * 3600, "Evening"},
+                                                    {30 * 60, "Evening"},
+                                                    {3600, "Night"}};
+    for (const auto& [offset, name] : cases) {
+        QOVTide tide = tideAt(midnight + offset);
+        tide.initNameWithTimeZone(std::string("America/New_York"));
+        EXPECT_EQ(tide.name(), name) << offset;
+    }
+    QOVTide utc = tideAt(midnight);  // 05:00 UTC
+    utc.initName();
+    EXPECT_EQ(utc.name(), "Night");
+    QOVTide unknownZone = tideAt(midnight);
+    unknownZone.initNameWithTimeZone(std::string("Nowhere/Land"));
+    EXPECT_EQ(unknownZone.name(), "Night");
+    QOVTide undated;
+    undated.initName();
+    EXPECT_EQ(undated.name(), "");
+}
+
+TEST_F(BeachAndBoatForecastTest, CardinalDirectionBands) {
+    const std::pair<int, const char*> cases[] = {{0, "N"},     {12, "N"},  {13, "NNE"}, {33, "NE"},  {347, "NNW"},
+                                                 {348, "N"},   {360, "N"}, {-10, "N"},  {78, "E"},   {102, "E"},
+                                                 {103, "ESE"}, {192, "S"}, {258, "W"},  {302, "WNW"}};
+    for (const auto& [degrees, name] : cases) {
+        QOVMarineForecast forecast;
+        forecast.setWindDirection(degrees);
+        EXPECT_EQ(forecast.cardinalWindDirection(), name) << degrees;
+    }
+}
+
+TEST_F(BeachAndBoatForecastTest, CompareByDate) {
+    const QOVTide early = tideAt(100);
+    const QOVTide late = tideAt(200);
+    EXPECT_EQ(early.compareTide(late), std::weak_ordering::less);
+    EXPECT_EQ(late.compareTide(early), std::weak_ordering::greater);
+    EXPECT_EQ(early.compareTide(tideAt(100)), std::weak_ordering::equivalent);
+    QOVMarineForecast first;
+    first.setDate(Date{1});
+    QOVMarineForecast second;
+    second.setDate(Date{2});
+    EXPECT_EQ(first.compareForecast(second), std::weak_ordering::less);
+}
+
+TEST_F(BeachAndBoatForecastTest, ArchiveRoundTrip) {
+    const auto forecast = marine(readModelFixture("marine.json"));
+    ASSERT_TRUE(forecast);
+    EXPECT_EQ(qovtest::archiveKeys(*forecast), (std::set<std::string>{"$class", "MarineForecastKey", "TidesKey"}));
+    EXPECT_EQ(qovtest::archiveKeys(*forecast->tideArray()->at(0)),
+              (std::set<std::string>{"$class", "DateKey", "HeightKey", "LowKey"}));
+    EXPECT_EQ(qovtest::archiveKeys(*forecast->marineForecastArray()->at(0)),
+              (std::set<std::string>{"$class", "DateKey", "NameKey", "SeaTempKey", "SeaDescKey", "WavesKey", "WindKey",
+                                     "WindSpeedKey", "WindDirectionKey"}));
+    forecast->tideArray()->at(0)->setName("Morning");
+    const auto copy = qovtest::archiveRoundTrip(*forecast);
+    ASSERT_TRUE(copy);
+    ASSERT_EQ(copy->tideArray()->size(), 3U);
+    EXPECT_EQ(copy->tideArray()->at(0)->name(), "");  // names are not archived
+    EXPECT_EQ(copy->tideArray()->at(0)->height(), 5.6);
+    EXPECT_TRUE(copy->tideArray()->at(1)->isLow());
+    EXPECT_EQ(copy->tideArray()->at(1)->date(), Date{kFixtureTime + 26000});
+    ASSERT_EQ(copy->marineForecastArray()->size(), 3U);
+    const auto& period = copy->marineForecastArray()->at(2);
+    EXPECT_EQ(period->name(), "Saturday");
+    EXPECT_EQ(period->windDirection(), 10);
+    EXPECT_EQ(period->seaTemp(), 56);
+    EXPECT_EQ(period->wind(), "SW winds 10 to 15 knots");
+    EXPECT_TRUE(copy->isValid());
+}
+
+}  // namespace
+}  // namespace qov

@@ -1,0 +1,113 @@
+#include "app/core/model/QOVLocationIdentity.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/model/QOVTypeAheadLocation.h"
+#include "tests/app/core/model/ModelTestSupport.h"
+
+namespace qov {
+namespace {
+
+using qovtest::archiveRoundTrip;
+
+class QOVLocationIdentityTest : public qovtest::ManualClockTest {};
+
+TEST_F(QOVLocationIdentityTest, EqualityIsByKeyAndTypeOnly) {
+    const QOVLocationIdentity home(1, "USGA0028", "Home");
+    const QOVLocationIdentity work(1, "USGA0028", "Work");
+    const QOVLocationIdentity postal(4, "USGA0028");
+    EXPECT_TRUE(home.isEqualToLocation(work));
+    EXPECT_FALSE(home.isEqualToLocation(postal));
+    EXPECT_EQ(home.identifierAsString(), "USGA0028:1");
+}
+
+TEST_F(QOVLocationIdentityTest, IdentityWithoutKeyEqualsNothingNotEvenItself) {
+    const QOVLocationIdentity keyless(1, std::nullopt);
+    EXPECT_FALSE(keyless.isEqualToLocation(keyless));
+    EXPECT_FALSE(keyless.isEqualToLocation(QOVLocationIdentity(1, "")));
+    EXPECT_EQ(QOVLocationIdentity().type(), 0);
+}
+
+TEST_F(QOVLocationIdentityTest, IdentityOfASharedIdentityIsItself) {
+    auto identity = std::make_shared<QOVLocationIdentity>(1, "USGA0028");
+    EXPECT_EQ(identity->identity(), identity);
+}
+
+TEST_F(QOVLocationIdentityTest, ArchiveKeepsTypeKeyAndNickname) {
+    const QOVLocationIdentity identity(4, "30303", "Office");
+    EXPECT_EQ(qovtest::archiveKeys(identity), (std::set<std::string>{"$class", "type", "key", "userNickname"}));
+    const auto copy = archiveRoundTrip(identity);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->type(), 4);
+    EXPECT_EQ(copy->key(), "30303");
+    EXPECT_EQ(copy->userNickname(), "Office");
+}
+
+TEST_F(QOVLocationIdentityTest, AbsentNicknameStaysAbsent) {
+    const auto copy = archiveRoundTrip(QOVLocationIdentity(1, "USGA0028"));
+    ASSERT_TRUE(copy);
+    EXPECT_FALSE(copy->userNickname().has_value());
+}
+
+TEST_F(QOVLocationIdentityTest, UndefinedKeyReadsAsNl) {
+    EXPECT_EQ(QOVLocationIdentity().valueForUndefinedKey("noSuchKey"), platform::Value("nl"));
+}
+
+TEST_F(QOVLocationIdentityTest, TypeAheadArchiveKeepsCreationDateAndDropsBigCity) {
+    QOVTypeAheadLocation result;
+    result.setType(1);
+    result.setKey("USGA0028");
+    result.setUserNickname("Home");
+    result.setBigCity(true);
+    result.setName("Atlanta");
+    result.setCountryCode("US");
+    clock().advance(1000);
+    const auto copy = archiveRoundTrip(result);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->creationDate(), result.creationDate());
+    EXPECT_FALSE(copy->bigCity());
+    EXPECT_EQ(copy->type(), 1);
+    EXPECT_EQ(copy->key(), "USGA0028");
+    EXPECT_EQ(copy->userNickname(), "Home");
+    EXPECT_EQ(copy->name(), "Atlanta");
+    EXPECT_DOUBLE_EQ(copy->age(), 1000.0);
+}
+
+TEST_F(QOVLocationIdentityTest, TypeAheadDisplayName) {
+    QOVTypeAheadLocation us;
+    us.setCountryCode("US");
+    us.setName("N");
+    us.setState("S");
+    EXPECT_EQ(us.displayName(), "N, S");
+
+    QOVTypeAheadLocation abroad;
+    abroad.setCountryCode("GB");
+    abroad.setCity("C");
+    abroad.setCountry("K");
+    EXPECT_EQ(abroad.displayName(), "C, K");
+
+    abroad.setNickName("Nick");
+    EXPECT_EQ(abroad.displayName(), "Nick");
+}
+
+TEST_F(QOVLocationIdentityTest, TypeAheadConfidenceFallsFromOneToAQuarter) {
+    QOVTypeAheadLocation result;
+    const std::pair<double, float> expectations[] = {{0, 1.0F},      {299.9, 1.0F}, {300, 1.0F},
+                                                     {1950, 0.625F}, {3600, 0.25F}, {3600.1, 0.25F}};
+    double elapsed = 0;
+    for (const auto& [age, confidence] : expectations) {
+        clock().advance(age - elapsed);
+        elapsed = age;
+        EXPECT_FLOAT_EQ(result.confidence(), confidence) << "at age " << age;
+    }
+}
+
+TEST_F(QOVLocationIdentityTest, FutureCreationDateAgesToo) {
+    QOVTypeAheadLocation result;
+    clock().set(platform::Date{qovtest::kFixtureTime - 400});
+    EXPECT_TRUE(result.isStale());
+    EXPECT_FALSE(result.isInvalid());
+}
+
+}  // namespace
+}  // namespace qov

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "app/core/error/QOVError.h"
+#include "app/core/model/QOVModelFactory.h"
+#include "app/core/model/QOVTropicalStorm.h"
+#include "app/core/model/QOVTweet.h"
+#include "platform/base/NotificationCenter.h"
+#include "tests/app/core/model/ModelTestSupport.h"
+
+namespace qov {
+namespace {
+
+using qovtest::readModelFixture;
+
+class QOVModelFactoryStormsAndTweetsTest : public qovtest::ManualClockTest {
+protected:
+    void SetUp() override {
+        ManualClockTest::SetUp();
+        QOVError::clearAllErrors();
+        platform::NotificationCenter::defaultCenter().addObserver(
+            this, QOVError::kFiredNotification, [this](const platform::Notification& notification) {
+                const auto* error = platform::valueForKey(notification.userInfo, QOVError::kErrorKey);
+                ASSERT_NE(error, nullptr);
+                m_fired.push_back(error->object<QOVError>());
+                m_senders.push_back(notification.object);
+            });
+    }
+    void TearDown() override {
+        platform::NotificationCenter::defaultCenter().removeObserver(this);
+        QOVError::clearAllErrors();
+        ManualClockTest::TearDown();
+    }
+
+    QOVModelFactory& factory() { return *QOVModelFactory::sharedInstance(); }
+
+    std::vector<std::shared_ptr<QOVError>> m_fired;
+    std::vector<platform::Value> m_senders;
+};
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, StormsFillEveryFieldIncludingNestedOnes) {
+    const auto storms = factory().tropicalStormDataUsingJSON(readModelFixture("storms-two.json"));
+    ASSERT_TRUE(storms);
+    ASSERT_EQ(storms->size(), 2U);
+    const auto& odette = *(*storms)[0];
+    EXPECT_EQ(odette.stormId(), "AL142027");
+    EXPECT_TRUE(odette.isAtlanticStorm());
+    EXPECT_EQ(odette.stormName(), "Hurricane Odette");
+    EXPECT_TRUE(odette.isActive());
+    EXPECT_EQ(odette.reportTime(), platform::Date{1'800'000'000.0});
+    EXPECT_EQ(odette.nextUpdate(), "11 AM EST");
+    EXPECT_EQ(odette.category(), "3");
+    EXPECT_EQ(odette.latitude(), 24.5);
+    EXPECT_EQ(odette.longitude(), -78.25);
+    EXPECT_EQ(odette.pressure(), 962.0);
+    EXPECT_EQ(odette.windSpeed(), 115);
+    EXPECT_EQ(odette.windGusts(), 140);
+    EXPECT_EQ(odette.movingHeading(), "315");
+    EXPECT_EQ(odette.movingDirectionText(), "NW");
+    EXPECT_EQ(odette.movingSpeed(), 12);
+    EXPECT_EQ(odette.maxType(), "HU");
+    EXPECT_EQ(odette.nearDistance(), "120 miles ESE of Nassau");
+
+    const auto& kiko = *(*storms)[1];
+    EXPECT_FALSE(kiko.isAtlanticStorm());
+    EXPECT_FALSE(kiko.isActive());  // "TRUE" is not "true"
+    EXPECT_EQ(kiko.reportTime(), platform::Date{1'799'996'400.0});
+    EXPECT_EQ(kiko.movingHeading(), "270");
+    EXPECT_EQ(kiko.movingSpeed(), 8);
+    EXPECT_TRUE(m_fired.empty());
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, StormNestedValuesOfWrongKindsReadAsAbsent) {
+    const auto storms = factory().tropicalStormDataUsingJSON(readModelFixture("storms-wrong-kinds.json"));
+    ASSERT_TRUE(storms);
+    ASSERT_EQ(storms->size(), 2U);
+    const auto& first = *(*storms)[0];
+    EXPECT_TRUE(first.isActive());  // JSON true reads as the text "true"
+    EXPECT_EQ(first.windSpeed(), 0);
+    EXPECT_EQ(first.movingHeading(), "");
+    EXPECT_EQ(first.movingSpeed(), 0);
+    EXPECT_EQ(first.nearDistance(), "");
+    EXPECT_EQ(first.latitude(), 0.0);
+    EXPECT_EQ((*storms)[1]->stormId(), "");
+    EXPECT_EQ((*storms)[1]->reportTime(), platform::Date{0.0});
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, OnlyAListIsStormData) {
+    const auto none = factory().tropicalStormDataUsingJSON("[]");
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
+    for (const char* json : {"", "{}", "nonsense", "null", "7", R"({"class":"error","text":"Invalid key"})", "[{"}) {
+        EXPECT_FALSE(factory().tropicalStormDataUsingJSON(json)) << json;
+    }
+    EXPECT_TRUE(m_fired.empty());
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetsReadAuthorAndPlaceOnlyWhenPresent) {
+    const auto tweets = factory().tweetsUsingJSON(readModelFixture("tweets-list.json"));
+    ASSERT_TRUE(tweets);
+    ASSERT_EQ(tweets->size(), 3U);
+    const auto& first = *(*tweets)[0];
+    EXPECT_EQ(first.tweetID(), "912345678901234567");
+    EXPECT_EQ(first.text(), "Sunny and 41 in Atlanta");
+    EXPECT_EQ(first.date(), platform::Date{1'800'000'000.0});
+    EXPECT_EQ(first.tweeter(), "weatherfan");
+    EXPECT_EQ(first.avatarURL(), "http://images.example.com/avatars/weatherfan.png");
+    EXPECT_EQ(first.cityName(), "Atlanta");
+    EXPECT_EQ(first.countryName(), "US");
+
+    const auto& anonymous = *(*tweets)[1];
+    EXPECT_EQ(anonymous.date(), platform::Date{1'799'990'000.0});
+    EXPECT_EQ(anonymous.tweeter(), std::nullopt);
+    EXPECT_EQ(anonymous.avatarURL(), std::nullopt);
+    EXPECT_EQ(anonymous.cityName(), std::nullopt);
+
+    const auto& odd = *(*tweets)[2];
+    EXPECT_EQ(odd.tweetID(), "912345678901233000");
+    EXPECT_EQ(odd.tweeter(), "spaces");
+    EXPECT_EQ(odd.avatarURL(), std::nullopt);  // a space is no part of an address
+    EXPECT_EQ(odd.cityName(), std::nullopt);   // "location" is a text, not an object
+    EXPECT_TRUE(m_fired.empty());
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetNullsReadAsAbsentAndNonObjectsAreSkipped) {
+    const auto tweets = factory().tweetsUsingJSON(readModelFixture("tweets-nulls.json"));
+    ASSERT_TRUE(tweets);
+    ASSERT_EQ(tweets->size(), 2U);
+    EXPECT_EQ((*tweets)[0]->tweetID(), "");
+    EXPECT_EQ((*tweets)[0]->date(), platform::Date{0.0});
+    EXPECT_EQ((*tweets)[0]->tweeter(), std::nullopt);
+    EXPECT_EQ((*tweets)[1]->tweeter(), "");
+    EXPECT_EQ((*tweets)[1]->avatarURL(), std::nullopt);
+    EXPECT_EQ((*tweets)[1]->countryName(), "");
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, AnEmptyListFiresNothingAndAnythingButAListFiresNoData) {
+    const auto empty = factory().tweetsUsingJSON("[]");
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->empty());
+    EXPECT_TRUE(m_fired.empty());
+
+    for (const std::string& json : {readModelFixture("tweets-object.json"), std::string("nonsense"), std::string(),
+                                   std::string("null"), std::string("\"tweets\""), std::string("[{]")}) {
+        QOVError::clearAllErrors();
+        m_fired.clear();
+        m_senders.clear();
+        EXPECT_FALSE(factory().tweetsUsingJSON(json)) << json;
+        ASSERT_EQ(m_fired.size(), 1U) << json;
+        EXPECT_EQ(m_fired[0]->category(), 1);
+        EXPECT_EQ(m_fired[0]->type(), 1);
+        EXPECT_EQ(m_fired[0]->textKey(), "error.no.data.returned");
+        EXPECT_EQ(m_senders[0].object<QOVModelFactory>(), QOVModelFactory::sharedInstance());
+    }
+}
+
+}  // namespace
+}  // namespace qov

@@ -1,0 +1,367 @@
+#include "app/core/model/QOVModelFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "app/core/error/QOVError.h"
+#include "app/core/model/QOVCurrentConditions.h"
+#include "app/core/model/QOVDailyForecast.h"
+#include "app/core/model/QOVDayPartForecast.h"
+#include "app/core/model/QOVHiRadHourlyForecast.h"
+#include "app/core/model/QOVHourlyForecast.h"
+#include "app/core/model/QOVLocation.h"
+#include "app/core/model/QOVNarrativeForecast.h"
+#include "app/core/model/QOVPollenInformation.h"
+#include "app/core/model/QOVSevereWeather.h"
+#include "app/core/model/QOVSunriseSunset.h"
+#include "platform/base/Log.h"
+#include "platform/base/NotificationCenter.h"
+#include "tests/app/core/model/ModelTestSupport.h"
+
+namespace qov {
+namespace {
+
+using platform::Date;
+using qovtest::kFixtureTime;
+using qovtest::readModelFixture;
+
+constexpr auto kIntMax = std::numeric_limits<std::int32_t>::max();
+constexpr auto kIntMin = std::numeric_limits<std::int32_t>::min();
+
+class QOVModelFactoryTest : public qovtest::ManualClockTest {
+protected:
+    void SetUp() override {
+        ManualClockTest::SetUp();
+        QOVError::clearAllErrors();
+        platform::NotificationCenter::defaultCenter().addObserver(
+            this, QOVError::kFiredNotification, [this](const platform::Notification& notification) {
+                const auto* error = platform::valueForKey(notification.userInfo, QOVError::kErrorKey);
+                ASSERT_NE(error, nullptr);
+                m_fired.push_back(error->object<QOVError>());
+                m_senders.push_back(notification.object);
+            });
+        m_log = std::make_shared<platform::MemoryLogger>();
+        platform::Log::addMemoryLogger(m_log);
+    }
+    void TearDown() override {
+        platform::Log::removeMemoryLogger(m_log);
+        platform::NotificationCenter::defaultCenter().removeObserver(this);
+        QOVError::clearAllErrors();
+        ManualClockTest::TearDown();
+    }
+
+    std::shared_ptr<QOVLocation> aggregate(std::string_view json) {
+        QOVError::clearAllErrors();
+        return factory().modelUsingJSON(json);
+    }
+    QOVModelFactory& factory() { return *QOVModelFactory::sharedInstance(); }
+    bool logged(std::string_view text) {
+        platform::Log::flush();
+        for (const auto& line : m_log->lines()) {
+            if (line.find(text) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<std::shared_ptr<QOVError>> m_fired;
+    std::vector<platform::Value> m_senders;
+    std::shared_ptr<platform::MemoryLogger> m_log;
+};
+
+TEST_F(QOVModelFactoryTest, NoDataAnswersFireTheNoDataErrorWithTheFactoryAsSender) {
+    for (const char* json : {"[]", "[{}]", "[{\"SunRiseSet\":[]}]", "not json", "", "{}", "42", "[{\"Location\":null}]",
+                             "[{\"Location\":\"Atlanta\"}]"}) {
+        m_fired.clear();
+        m_senders.clear();
+        EXPECT_FALSE(aggregate(json)) << json;
+        ASSERT_EQ(m_fired.size(), 1U) << json;
+        EXPECT_EQ(m_fired[0]->category(), 1);
+        EXPECT_EQ(m_fired[0]->type(), 1);
+        EXPECT_EQ(m_fired[0]->textKey(), "error.no.data.returned");
+        EXPECT_EQ(m_senders[0].object<QOVModelFactory>(), QOVModelFactory::sharedInstance());
+    }
+}
+
+TEST_F(QOVModelFactoryTest, ServiceErrorRecordIsLoggedAndFiresNothing) {
+    EXPECT_FALSE(aggregate(readModelFixture("service_error.json")));
+    EXPECT_TRUE(m_fired.empty());
+    EXPECT_TRUE(logged("JSON service error type [E-1004], category [key], text [Unknown location key]"));
+}
+
+TEST_F(QOVModelFactoryTest, MalformedRootsAnswerNilWithoutError) {
+    const std::string location = readModelFixture("aggregate_location_only.json");
+    const std::string record = location.substr(location.find('{'), location.rfind('}') - location.find('{') + 1);
+    EXPECT_FALSE(aggregate("[" + record + "," + record + "]"));
+    EXPECT_TRUE(logged("Expected one root record, got 2 records instead."));
+    EXPECT_FALSE(aggregate(record));  // a root object holding only "Location"
+    EXPECT_FALSE(aggregate("[1]"));
+    EXPECT_FALSE(aggregate("{\"class\":\"error\"}"));
+    EXPECT_TRUE(m_fired.empty());
+}
+
+TEST_F(QOVModelFactoryTest, FullUnitedStatesRecord) {
+    const auto location = aggregate(readModelFixture("aggregate_us_full.json"));
+    ASSERT_TRUE(location);
+    EXPECT_TRUE(m_fired.empty());
+    EXPECT_EQ(location->identifierAsString(), "USGA0028:1");
+    EXPECT_EQ(location->name(), "Atlanta");
+    EXPECT_EQ(location->state(), "GA");
+    EXPECT_EQ(location->countryCode(), "US");
+    EXPECT_EQ(location->coordinate(), (LocationCoordinate{33.749, -84.388}));
+    EXPECT_EQ(location->timeZone(), "America/New_York");
+    EXPECT_EQ(location->timeZoneOffset(), -5.0);
+    EXPECT_FALSE(location->loadMarineData());
+    EXPECT_FALSE(location->nickName().has_value());
+    EXPECT_FALSE(location->userNickname().has_value());
+    EXPECT_EQ(location->creationDate(), Date{kFixtureTime});
+
+    const auto& conditions = location->currentConditions();
+    ASSERT_TRUE(conditions);
+    EXPECT_EQ(conditions->obsName(), "Atlanta Hartsfield");
+    EXPECT_EQ(conditions->date(), Date{kFixtureTime - 600});
+    EXPECT_EQ(conditions->pressure(), 30.12);
+    EXPECT_EQ(conditions->windDirectionDescription(), "W");
+
+    ASSERT_EQ(location->hourlyForecasts()->size(), 3U);
+    const auto& hour = location->hourlyForecasts()->at(1);
+    EXPECT_EQ(hour->date(), Date{kFixtureTime + 3600});
+    EXPECT_EQ(hour->text(), "Partly Cloudy");
+    EXPECT_EQ(hour->temperature(), 53);
+    EXPECT_EQ(hour->chanceOfPrecipitation(), 10);
+    EXPECT_EQ(hour->weatherIconIndex(), 29);
+
+    ASSERT_EQ(location->hiRadHourlyForecasts()->size(), 2U);
+    const auto& hiRad = location->hiRadHourlyForecasts()->at(1);
+    EXPECT_EQ(hiRad->date(), Date{kFixtureTime + 900});
+    EXPECT_EQ(hiRad->text(), "Light Rain");
+    EXPECT_EQ(hiRad->precipitationRate(), 0.12);
+    EXPECT_EQ(hiRad->snowRate(), 0.0);
+    EXPECT_EQ(hiRad->severity(), 1);
+
+    ASSERT_EQ(location->narrativeForecasts()->size(), 2U);
+    EXPECT_EQ(location->narrativeForecasts()->at(1)->dayPart(), "Tonight");
+    EXPECT_EQ(location->narrativeForecasts()->at(1)->text(), "Clear. Low 40F.");
+
+    ASSERT_EQ(location->sunriseSunsets()->size(), 3U);
+    EXPECT_EQ(location->sunriseSunsets()->at(0)->sunrise(), Date{kFixtureTime - 10800});
+    EXPECT_EQ(location->sunriseSunsets()->at(0)->key(), "");
+
+    ASSERT_EQ(location->dailyForecasts()->size(), 2U);
+    const auto& today = location->dailyForecasts()->at(0);
+    EXPECT_EQ(today->highTemperature(), 58);
+    EXPECT_EQ(today->precipitationType(), "rain");
+    ASSERT_TRUE(today->dayForecast());
+    EXPECT_EQ(today->dayForecast()->text(), "Partly cloudy");
+    EXPECT_EQ(today->dayForecast()->shortText(), "P Cldy");
+    EXPECT_EQ(today->dayForecast()->extendedQualifier(), "Breezy at times");
+    ASSERT_TRUE(today->nightForecast());
+    EXPECT_EQ(today->nightForecast()->precipitationType(), "");  // absent in the night part: the empty text
+    const auto& tomorrow = location->dailyForecasts()->at(1);
+    EXPECT_FALSE(tomorrow->dayForecast());
+    ASSERT_TRUE(tomorrow->nightForecast());
+    EXPECT_EQ(tomorrow->nightForecast()->windDirectionDescription(), "WNW");
+
+    ASSERT_EQ(location->severeWeatherAlerts()->size(), 3U);
+    EXPECT_EQ(location->severeWeatherAlerts()->at(0)->phenomenaCode(), "WS");
+    EXPECT_EQ(location->severeWeatherAlerts()->at(1)->phenomenaCode(), "WI");
+    EXPECT_EQ(location->severeWeatherAlerts()->at(2)->phenomenaCode(), "FG");
+    EXPECT_EQ(location->severeWeatherAlerts()->at(2)->shortDescription(), "Alert 3");
+
+    ASSERT_TRUE(location->pollenData());
+    EXPECT_EQ(location->pollenData()->basicPollenValue(), 3U);
+    EXPECT_EQ(location->pollenData()->dates().size(), 2U);
+}
+
+TEST_F(QOVModelFactoryTest, NonUnitedStatesRecordWithStandardObservation) {
+    const auto location = aggregate(readModelFixture("aggregate_non_us.json"));
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->city(), "London");
+    EXPECT_TRUE(location->isUnitedKingdom());
+    EXPECT_TRUE(location->loadMarineData());
+    ASSERT_TRUE(location->currentConditions());
+    EXPECT_EQ(location->currentConditions()->obsName(), "Heathrow");
+    EXPECT_EQ(location->dailyForecasts()->size(), 1U);
+    EXPECT_TRUE(location->severeWeatherAlerts()->empty());
+}
+
+TEST_F(QOVModelFactoryTest, HighResolutionObservationWinsOverStandard) {
+    const auto location = aggregate(readModelFixture("aggregate_both_observations.json"));
+    ASSERT_TRUE(location);
+    ASSERT_TRUE(location->currentConditions());
+    EXPECT_EQ(location->currentConditions()->obsName(), "Atlanta Hartsfield");
+    EXPECT_EQ(location->currentConditions()->temperature(), 52);
+}
+
+TEST_F(QOVModelFactoryTest, LocationOnlyRecordHasEmptySections) {
+    const auto location = aggregate(readModelFixture("aggregate_location_only.json"));
+    ASSERT_TRUE(location);
+    EXPECT_FALSE(location->currentConditions());
+    ASSERT_TRUE(location->pollenData());
+    EXPECT_EQ(location->pollenData()->basicPollenValue(), 0U);
+    EXPECT_TRUE(location->pollenData()->dates().empty());
+    EXPECT_TRUE(location->hourlyForecasts()->empty());
+    EXPECT_TRUE(location->hiRadHourlyForecasts()->empty());
+    EXPECT_TRUE(location->narrativeForecasts()->empty());
+    EXPECT_TRUE(location->sunriseSunsets()->empty());
+    EXPECT_TRUE(location->dailyForecasts()->empty());
+    EXPECT_TRUE(location->severeWeatherAlerts()->empty());
+}
+
+TEST_F(QOVModelFactoryTest, MissingLocationFieldsReadAsDefaults) {
+    const auto location = aggregate(R"([{"Location":{"key":"X","isMarineSurf":"0"},
+                                         "HourlyForecasts":[{"validDate":1800000000}],
+                                         "HourlyHiradForecasts":[{"dateTime":1800000000}],
+                                         "DailyForecasts":[{"day":{}}]}])");
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->type(), 0);
+    EXPECT_EQ(location->coordinate(), (LocationCoordinate{0.0, 0.0}));
+    EXPECT_FALSE(location->timeZone().has_value());
+    EXPECT_EQ(location->timeZoneOffset(), 0.0);
+    EXPECT_FALSE(location->loadMarineData());
+    EXPECT_EQ(location->hourlyForecasts()->at(0)->date(), Date{0});
+    EXPECT_EQ(location->hiRadHourlyForecasts()->at(0)->date(), Date{0});
+    const auto& day = location->dailyForecasts()->at(0);
+    EXPECT_EQ(day->date(), Date{0});
+    EXPECT_FALSE(day->precipitationType().has_value());
+    ASSERT_TRUE(day->dayForecast());
+    EXPECT_EQ(day->dayForecast()->precipitationType(), "");
+}
+
+TEST_F(QOVModelFactoryTest, MarineFlagAcceptsTheListedTextsInAnyCase) {
+    const std::pair<const char*, bool> cases[] = {
+        {"\"true\"", true}, {"\"TRUE\"", true},   {"\"Yes\"", true}, {"\"1\"", true},   {"true", true},
+        {"1", true},        {"\"false\"", false}, {"\"0\"", false},  {"\"no\"", false}, {"0", false},
+        {"false", false},   {"\"1.0\"", false},   {"[true]", false}, {"null", false}};
+    for (const auto& [value, expected] : cases) {
+        const auto location = aggregate(std::string(R"([{"Location":{"key":"X","isMarineSurf":)") + value + "}}]");
+        ASSERT_TRUE(location) << value;
+        EXPECT_EQ(location->loadMarineData(), expected) << value;
+    }
+}
+
+TEST_F(QOVModelFactoryTest, NullsReadAsAbsent) {
+    const auto location = aggregate(readModelFixture("aggregate_nulls.json"));
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->city(), "Atlanta");
+    EXPECT_EQ(location->coordinate(), (LocationCoordinate{0.0, 0.0}));
+    EXPECT_FALSE(location->timeZone().has_value());
+    EXPECT_EQ(location->timeZoneOffset(), 0.0);
+    ASSERT_TRUE(location->currentConditions());
+    EXPECT_EQ(location->currentConditions()->temperature(), 0);
+    EXPECT_EQ(location->currentConditions()->text(), "");
+    EXPECT_EQ(location->currentConditions()->pressure(), 0.0);
+    EXPECT_EQ(location->currentConditions()->date(), Date{0});
+    EXPECT_EQ(location->sunriseSunsets()->size(), 1U);  // the null element is skipped
+    EXPECT_EQ(location->sunriseSunsets()->at(0)->sunrise(), Date{0});
+    ASSERT_EQ(location->hourlyForecasts()->size(), 2U);
+    EXPECT_EQ(location->hourlyForecasts()->at(1)->text(), "");
+    EXPECT_TRUE(location->hiRadHourlyForecasts()->empty());
+    EXPECT_FALSE(location->dailyForecasts()->at(0)->dayForecast());
+    EXPECT_FALSE(location->dailyForecasts()->at(0)->precipitationType().has_value());
+    EXPECT_TRUE(location->severeWeatherAlerts()->empty());
+    EXPECT_EQ(location->pollenData()->basicPollenValue(), 0U);
+}
+
+TEST_F(QOVModelFactoryTest, NumbersAsTextAndTextAsNumbers) {
+    const auto location = aggregate(readModelFixture("aggregate_numbers_as_text.json"));
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->type(), 1);
+    EXPECT_EQ(location->coordinate(), (LocationCoordinate{33.749, -84.388}));
+    EXPECT_EQ(location->timeZoneOffset(), -5.0);
+    EXPECT_TRUE(location->loadMarineData());
+    const auto& conditions = location->currentConditions();
+    ASSERT_TRUE(conditions);
+    EXPECT_EQ(conditions->temperature(), 71);
+    EXPECT_EQ(conditions->windDirection(), 270);
+    EXPECT_EQ(conditions->pressure(), 29.92);
+    EXPECT_EQ(conditions->date(), Date{kFixtureTime - 600});
+    ASSERT_EQ(location->hourlyForecasts()->size(), 2U);
+    EXPECT_EQ(location->hourlyForecasts()->at(0)->windDirection(), 270);
+    EXPECT_EQ(location->hourlyForecasts()->at(0)->temperature(), -3);
+    const auto& numeric = location->hourlyForecasts()->at(1);
+    EXPECT_EQ(numeric->windDirection(), 270);
+    EXPECT_EQ(numeric->temperature(), 71);
+    EXPECT_EQ(numeric->text(), "42");
+    EXPECT_EQ(numeric->key(), "12.5");
+    EXPECT_EQ(location->hiRadHourlyForecasts()->at(0)->precipitationRate(), 0.12);
+    EXPECT_EQ(location->pollenData()->basicPollenValue(), 5U);
+    EXPECT_EQ(location->pollenData()->dates().at(0), Date{kFixtureTime});
+    EXPECT_EQ(location->dailyForecasts()->at(0)->highTemperature(), 58);
+}
+
+TEST_F(QOVModelFactoryTest, WrongKindsLoseOnlyTheBadValues) {
+    const auto location = aggregate(readModelFixture("aggregate_wrong_kinds.json"));
+    ASSERT_TRUE(location);
+    EXPECT_TRUE(m_fired.empty());
+    EXPECT_EQ(location->name(), "");
+    EXPECT_EQ(location->city(), "");
+    EXPECT_EQ(location->state(), "true");
+    EXPECT_EQ(location->postalCode(), "30303");
+    EXPECT_EQ(location->type(), 1);
+    EXPECT_EQ(location->coordinate().latitude, 0.0);
+    EXPECT_EQ(location->coordinate().longitude, -84.388);
+    EXPECT_EQ(location->elevation(), 0.0);
+    EXPECT_FALSE(location->loadMarineData());
+    EXPECT_EQ(location->timeZoneOffset(), 0.0);
+    EXPECT_FALSE(location->timeZone().has_value());
+    // "HiradObservation" is a list, so the standard observation is used.
+    const auto& conditions = location->currentConditions();
+    ASSERT_TRUE(conditions);
+    EXPECT_EQ(conditions->obsName(), "Standard Station");
+    EXPECT_EQ(conditions->temperature(), 0);
+    EXPECT_EQ(conditions->text(), "");
+    EXPECT_EQ(conditions->windDirection(), kIntMax);
+    EXPECT_EQ(conditions->windSpeed(), kIntMin);
+    EXPECT_EQ(conditions->humidity(), kIntMax);
+    // Only the grass reading has an index type; its negative value counts as 0.
+    EXPECT_EQ(location->pollenData()->dates().size(), 1U);
+    EXPECT_EQ(location->pollenData()->basicPollenValue(), 0U);
+    EXPECT_TRUE(location->sunriseSunsets()->empty());
+    EXPECT_EQ(location->hourlyForecasts()->size(), 2U);
+    EXPECT_TRUE(location->narrativeForecasts()->empty());
+    ASSERT_EQ(location->dailyForecasts()->size(), 1U);
+    EXPECT_FALSE(location->dailyForecasts()->at(0)->dayForecast());
+    EXPECT_FALSE(location->dailyForecasts()->at(0)->nightForecast());
+    EXPECT_EQ(location->severeWeatherAlerts()->size(), 2U);
+}
+
+TEST_F(QOVModelFactoryTest, HostileTextsNeverThrow) {
+    for (const std::string& json : {std::string(5000, '['), std::string("[{\"Location\":{\"key\":\"\\uD800\"}}]"),
+                                    std::string("[{\"Location\":{\"lat\":1e400}}]"), std::string("\xff\xfe", 2),
+                                    std::string("[{\"Location\":{},\"Location\":{\"key\":1}}]")}) {
+        EXPECT_NO_THROW(factory().modelUsingJSON(json));
+        EXPECT_NO_THROW(factory().singleLocationFromJSON(json));
+        EXPECT_NO_THROW(factory().beachAndBoatForecastFromJSON(json));
+    }
+}
+
+TEST_F(QOVModelFactoryTest, SingleLocation) {
+    const auto location = factory().singleLocationFromJSON(readModelFixture("location_us.json"));
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->identifierAsString(), "USGA0028:1");
+    EXPECT_EQ(location->displayName(), "Atlanta, GA");
+    EXPECT_TRUE(location->hourlyForecasts()->empty());
+    EXPECT_FALSE(location->pollenData());
+
+    const auto postal = factory().singleLocationFromJSON(readModelFixture("location_postal_code.json"));
+    ASSERT_TRUE(postal);
+    EXPECT_EQ(postal->displayName(), "Atlanta, GA (30303)");
+}
+
+TEST_F(QOVModelFactoryTest, SingleLocationRefusesOtherRootsSilently) {
+    EXPECT_FALSE(factory().singleLocationFromJSON(readModelFixture("location_list_root.json")));
+    EXPECT_FALSE(factory().singleLocationFromJSON(R"({"key":"USGA0028","type":1})"));
+    EXPECT_FALSE(factory().singleLocationFromJSON(readModelFixture("service_error.json")));
+    EXPECT_FALSE(factory().singleLocationFromJSON("nonsense"));
+    EXPECT_TRUE(m_fired.empty());
+}
+
+TEST_F(QOVModelFactoryTest, SharedInstanceIsOneFactory) {
+    EXPECT_EQ(QOVModelFactory::sharedInstance(), QOVModelFactory::sharedInstance());
+}
+
+}  // namespace
+}  // namespace qov

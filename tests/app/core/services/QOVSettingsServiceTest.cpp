@@ -1,0 +1,362 @@
+#include "app/core/services/QOVSettingsService.h"
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/cache/MemoryApplicationCache.h"
+#include "app/core/services/ApplicationGuid.h"
+#include "app/core/services/QOVMetricsService.h"
+#include "platform/storage/AppDirectories.h"
+#include "platform/storage/AtomicFile.h"
+#include "platform/storage/PropertyList.h"
+#include "platform/storage/UserDefaults.h"
+#include "tests/app/core/cache/RecordingDatasource.h"
+#include "tests/app/core/services/SettingsFixture.h"
+
+namespace qov {
+namespace {
+
+using qovtest::SettingsFixture;
+
+// The dictionary in the store file, or an empty one when it cannot be read.
+platform::Dictionary readStore(const std::filesystem::path& file) {
+    const auto bytes = platform::AtomicFile::read(file, 1 << 20);
+    if (!bytes) {
+        return {};
+    }
+    std::string problem;
+    const auto root = platform::PropertyList::parseXml(*bytes, problem);
+    const platform::Value value = root ? platform::PropertyList::toValue(root.get()) : platform::Value();
+    return value.ifDictionary() ? *value.ifDictionary() : platform::Dictionary{};
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+class SettingsServiceTest : public SettingsFixture {};
+
+TEST_F(SettingsServiceTest, AFreshInstallAnswersEveryDefaultAndWritesNothing) {
+    const auto settings = makeService();
+    EXPECT_EQ(settings->unitOfMeasureSelection(), 2u);
+    EXPECT_EQ(settings->usesUntilPrompt(), 5);
+    EXPECT_EQ(settings->daysUntilPrompt(), 1);
+    EXPECT_EQ(settings->eventsUntilPrompt(), -1);
+    EXPECT_TRUE(settings->globeIsHidden());
+    EXPECT_EQ(settings->userMessage(), QOVSettingsService::kDefaultUserMessage);
+    EXPECT_EQ(settings->swaggerStatus(), 0u);
+    EXPECT_FALSE(settings->apnDeviceToken());
+    EXPECT_FALSE(settings->latestAppVersion());
+    EXPECT_FALSE(settings->inseasonURL());
+    EXPECT_FALSE(settings->siteStatsDisabled());
+    EXPECT_FALSE(settings->gpsDotEnabled());
+    EXPECT_EQ(settings->userMapViewType(), 0u);
+    EXPECT_EQ(settings->overlayTransparency(), 0.0f);
+    EXPECT_FALSE(settings->isRatePrompterEnabled());
+    EXPECT_FALSE(settings->isAppLocationServiceEnabled());
+    EXPECT_FALSE(settings->areAdsEnabled());
+    EXPECT_TRUE(settings->areActiveStormsEnabled());
+    EXPECT_TRUE(settings->isTropidexEnabled());
+    EXPECT_TRUE(settings->isImageryEnabled());
+    EXPECT_TRUE(settings->isNationalSevereWeatherEnabled());
+    EXPECT_TRUE(settings->isHiRadEnabled());
+    EXPECT_TRUE(settings->isFutureRadarEnabled());
+    EXPECT_TRUE(settings->isMarineForecastEnabled());
+    EXPECT_TRUE(settings->arePushAlertsEnabled());
+    EXPECT_FALSE(std::filesystem::exists(storeFile()));
+}
+
+TEST_F(SettingsServiceTest, PremiumAnswersIgnoreStoredValues) {
+    const auto settings = makeService();
+    settings->setAdsEnabled(true);
+    settings->setActiveStormsEnabled(false);
+    settings->setTropidexEnabled(false);
+    settings->setImageryEnabled(false);
+    settings->setNationalSevereWeatherEnabled(false);
+    settings->setHiRadEnabled(false);
+    settings->setFutureRadarEnabled(false);
+    settings->setMarineForecastEnabled(false);
+    settings->setPushAlertsEnabled(false);
+
+    const platform::Dictionary stored = readStore(storeFile());
+    EXPECT_EQ(stored.at("kSettingsAdsEnabledKey"), platform::Value(true));
+    EXPECT_EQ(stored.at("kSettingsPushAlertsEnabledKey"), platform::Value(false));
+    EXPECT_FALSE(settings->areAdsEnabled());
+    EXPECT_TRUE(settings->areActiveStormsEnabled());
+    EXPECT_TRUE(settings->isTropidexEnabled());
+    EXPECT_TRUE(settings->isImageryEnabled());
+    EXPECT_TRUE(settings->isNationalSevereWeatherEnabled());
+    EXPECT_TRUE(settings->isHiRadEnabled());
+    EXPECT_TRUE(settings->isFutureRadarEnabled());
+    EXPECT_TRUE(settings->isMarineForecastEnabled());
+    EXPECT_TRUE(settings->arePushAlertsEnabled());
+}
+
+TEST_F(SettingsServiceTest, AValueEqualToTheAbsentReadingIsStillStored) {
+    const auto settings = makeService();
+    std::vector<std::string> changes;
+    settings->keyValueObservers().addObserver(
+        this, "adsEnabled",
+        [&](const std::string& keyPath, const platform::Value& oldValue, const platform::Value& newValue) {
+            changes.push_back(keyPath + " " + std::to_string(oldValue.isNull()) + " " +
+                              std::to_string(newValue.boolValue()));
+        });
+
+    settings->setAdsEnabled(false);
+    settings->setAdsEnabled(false);
+    settings->setEventsUntilPrompt(0);
+    settings->setSwaggerStatus(0);
+
+    const platform::Dictionary stored = readStore(storeFile());
+    EXPECT_EQ(stored.at("kSettingsAdsEnabledKey"), platform::Value(false));
+    EXPECT_EQ(stored.at("kSettingsRatePrompterEventsUntilPromptKey"), platform::Value(0));
+    EXPECT_EQ(stored.at("kSettingsSwaggerStatusKey"), platform::Value(0));
+    EXPECT_EQ(changes, (std::vector<std::string>{"adsEnabled 1 0"}));
+    EXPECT_EQ(settings->eventsUntilPrompt(), -1);
+}
+
+TEST_F(SettingsServiceTest, SettersReportTheirChangeUnderThePropertyName) {
+    const auto settings = makeService();
+    std::vector<std::string> keyPaths;
+    auto record = [&](const std::string& keyPath, const platform::Value&, const platform::Value&) {
+        keyPaths.push_back(keyPath);
+    };
+    for (const char* name : {"gpsDotEnabled", "unitOfMeasureSelection", "kSettingsAppLocationServiceEnabledKey",
+                             "kSettingsCrashLogEnabledKey", "ratePrompterEnabled", "globeIsHidden"}) {
+        settings->keyValueObservers().addObserver(this, name, record);
+    }
+    settings->setGpsDotEnabled(false);
+    settings->setGpsDotEnabled(false);  // "always" setters report every call
+    settings->setUnitOfMeasureSelection(1);
+    settings->setUnitOfMeasureSelection(1);
+    settings->setAppLocationServiceEnabled(true);
+    settings->setCrashLogEnabled(true);
+    settings->setRatePrompterEnabled(true);
+    settings->setGlobeIsHidden(false);
+    EXPECT_EQ(keyPaths, (std::vector<std::string>{"gpsDotEnabled", "gpsDotEnabled", "unitOfMeasureSelection",
+                                                  "kSettingsAppLocationServiceEnabledKey",
+                                                  "kSettingsCrashLogEnabledKey", "ratePrompterEnabled",
+                                                  "globeIsHidden"}));
+}
+
+TEST_F(SettingsServiceTest, ThresholdsAreSignedAndZeroReadsAsTheDefault) {
+    const auto settings = makeService();
+    settings->setEventsUntilPrompt(-3);
+    settings->setUsesUntilPrompt(12);
+    settings->setDaysUntilPrompt(0);
+    EXPECT_EQ(settings->eventsUntilPrompt(), -3);
+    EXPECT_EQ(settings->usesUntilPrompt(), 12);
+    EXPECT_EQ(settings->daysUntilPrompt(), 1);
+    EXPECT_EQ(makeService()->eventsUntilPrompt(), -3);
+}
+
+TEST_F(SettingsServiceTest, TheUserMessageIgnoresEmptyTextAndFallsBackToTheDefault) {
+    const auto settings = makeService();
+    settings->setUserMessage("");
+    EXPECT_FALSE(std::filesystem::exists(storeFile()));
+    settings->setUserMessage("Rate us");
+    EXPECT_EQ(settings->userMessage(), "Rate us");
+    settings->setUserMessage("");
+    EXPECT_EQ(settings->userMessage(), "Rate us");
+
+    writeFile(storeFile(), R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict><key>kSettingsRatePrompterUserMessageKey</key><string></string></dict></plist>)");
+    EXPECT_EQ(makeService()->userMessage(), QOVSettingsService::kDefaultUserMessage);
+}
+
+TEST_F(SettingsServiceTest, TheDeviceTokenIsStoredOnlyWhenItChanges) {
+    const auto settings = makeService();
+    int changes = 0;
+    settings->keyValueObservers().addObserver(this, "apnDeviceToken",
+                                              [&](const std::string&, const platform::Value&,
+                                                  const platform::Value&) { ++changes; });
+    const platform::Data token{0x01, 0xab, 0xff};
+    settings->setApnDeviceToken(token);
+    settings->setApnDeviceToken(token);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(makeService()->apnDeviceToken(), token);
+
+    settings->setApnDeviceToken(std::nullopt);
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(settings->apnDeviceToken());
+    EXPECT_FALSE(makeService()->apnDeviceToken());
+    settings->setApnDeviceToken(std::nullopt);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(SettingsServiceTest, ASecondStartReadsTheChangesBackAndCanChangeThemAgain) {
+    {
+        const auto settings = makeService();
+        settings->setUnitOfMeasureSelection(1);
+        settings->setOverlayTransparency(0.25f);
+        settings->setUserMapViewType(3);
+        settings->setLatestAppVersion("4.2.1");
+        settings->setSwaggerStatus(2);
+        settings->setCrashLogEnabled(true);
+    }
+    const auto restarted = makeService();
+    EXPECT_EQ(restarted->unitOfMeasureSelection(), 1u);
+    EXPECT_EQ(restarted->overlayTransparency(), 0.25f);
+    EXPECT_EQ(restarted->userMapViewType(), 3u);
+    EXPECT_EQ(restarted->latestAppVersion(), "4.2.1");
+    EXPECT_EQ(restarted->swaggerStatus(), 2u);
+    EXPECT_TRUE(restarted->isCrashLogEnabled());
+
+    restarted->setUnitOfMeasureSelection(0);
+    restarted->setCrashLogEnabled(false);
+    const auto third = makeService();
+    EXPECT_EQ(third->unitOfMeasureSelection(), 0u);
+    EXPECT_FALSE(third->isCrashLogEnabled());
+}
+
+TEST_F(SettingsServiceTest, TheStoreIsAnXmlPropertyListNamedAfterTheBundleInTheCachesDirectory) {
+    EXPECT_EQ(QOVSettingsService::storeFileName(), "com.qovara.Qovara.settings.plist");
+    const auto settings = makeService();
+    EXPECT_EQ(settings->pathURLWithFileName("x.plist"), cachesDirectory() / "x.plist");
+    settings->setUnitOfMeasureSelection(0);
+    const auto bytes = platform::AtomicFile::read(storeFile(), 1 << 20);
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->starts_with("<?xml"));
+    EXPECT_EQ(readStore(storeFile()).at("kUOMSelectionKey"), platform::Value(0));
+    // Written through a temporary file renamed into place: nothing else is left beside it.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(cachesDirectory())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{QOVSettingsService::storeFileName()}));
+}
+
+TEST_F(SettingsServiceTest, ABinaryStoreIsReadToo) {
+    platform::Dictionary settings{{"kUOMSelectionKey", platform::Value(1)}};
+    const auto root = platform::PropertyList::fromValue(settings);
+    writeFile(storeFile(), *platform::PropertyList::binaryBytes(root.get()));
+    EXPECT_EQ(makeService()->unitOfMeasureSelection(), 1u);
+}
+
+TEST_F(SettingsServiceTest, AnUnreadableStoreStartsEmptyAndIsReplacedByTheNextChange) {
+    for (const std::string& bytes :
+         {std::string("not a property list"), std::string("<?xml version=\"1.0\"?><plist><array/></plist>"),
+          std::string("bplist00\x01\x02", 10), std::string()}) {
+        writeFile(storeFile(), bytes);
+        const auto settings = makeService();
+        EXPECT_EQ(settings->unitOfMeasureSelection(), 2u);
+        EXPECT_TRUE(settings->globeIsHidden());
+        settings->setUnitOfMeasureSelection(1);
+        EXPECT_EQ(makeService()->unitOfMeasureSelection(), 1u);
+    }
+}
+
+TEST_F(SettingsServiceTest, StoredValuesOfTheWrongKindOrRangeReadAsDefaults) {
+    writeFile(storeFile(), R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+<key>kUOMSelectionKey</key><integer>-4</integer>
+<key>kSettingsSwaggerStatusKey</key><string>1</string>
+<key>kSettingsGlobeIsHiddenKey</key><string>no</string>
+<key>kSettingsRatePrompterUsesUntilPromptKey</key><date>2020-01-01T00:00:00Z</date>
+<key>kSettingsLatestAppVersion</key><integer>5</integer>
+<key>kAPNDeviceTokenKey</key><string>token</string>
+</dict></plist>)");
+    const auto settings = makeService();
+    EXPECT_EQ(settings->unitOfMeasureSelection(), 2u);
+    EXPECT_EQ(settings->swaggerStatus(), 0u);
+    EXPECT_TRUE(settings->globeIsHidden());
+    EXPECT_EQ(settings->usesUntilPrompt(), 5);
+    EXPECT_FALSE(settings->latestAppVersion());
+    EXPECT_FALSE(settings->apnDeviceToken());
+    // A setter replaces a value of the wrong kind.
+    settings->setSwaggerStatus(0);
+    EXPECT_EQ(readStore(storeFile()).at("kSettingsSwaggerStatusKey"), platform::Value(0));
+}
+
+TEST_F(SettingsServiceTest, AFailedWriteIsReportedAndTheValueInMemoryStays) {
+    const std::filesystem::path blocked = home() / "blocked";
+    writeFile(blocked, "a file where the caches folder should be");
+    const auto settings = QOVSettingsService::create(blocked / "Caches", nullptr);
+    settings->setUnitOfMeasureSelection(0);
+    EXPECT_EQ(settings->unitOfMeasureSelection(), 0u);
+    EXPECT_FALSE(settings->writeSettingsToStore());
+}
+
+TEST_F(SettingsServiceTest, TheSocialStatusPostsItsChangeOnce) {
+    const auto settings = makeService();
+    settings->setSwaggerStatus(1);
+    settings->setSwaggerStatus(1);
+    settings->setSwaggerDefaultStatus();
+    ASSERT_EQ(statusNotifications.size(), 2u);
+    EXPECT_EQ(statusNotifications[0].object.object<QOVSettingsService>(), settings);
+    EXPECT_EQ(statusNotifications[0].userInfo.at(QOVSettingsService::kSwaggerNotificationUpdatedStatusKey),
+              platform::Value(1));
+    EXPECT_EQ(statusNotifications[1].userInfo.at(QOVSettingsService::kSwaggerNotificationUpdatedStatusKey),
+              platform::Value(0));
+    EXPECT_EQ(settings->swaggerStatus(), 0u);
+}
+
+TEST_F(SettingsServiceTest, TheInstallIdentifierIsSharedAndKeptAcrossRestarts) {
+    const std::string guid = QOVSettingsService::guid();
+    EXPECT_EQ(guid.size(), 36u);
+    EXPECT_EQ(QOVSettingsService::guid(), guid);
+    EXPECT_EQ(platform::UserDefaults::standard()->stringForKey(ApplicationGuid::kDefaultsKey), guid);
+    EXPECT_EQ(QOVMetricsService(*platform::UserDefaults::standard()).guid(), guid);
+
+    // A restart: the defaults are read from their file again.
+    platform::UserDefaults::resetStandard(nullptr);
+    platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(
+        home() / "Library" / "Preferences" / "defaults.plist"));
+    QOVSettingsService::resetSharedInstance();
+    EXPECT_EQ(QOVSettingsService::guid(), guid);
+}
+
+TEST_F(SettingsServiceTest, BundleValuesComeFromTheInformationList) {
+    EXPECT_EQ(QOVSettingsService::appConfigKey(), "qovara-iphone");
+    EXPECT_EQ(QOVSettingsService::twitterAPIKey(), "");
+    EXPECT_TRUE(QOVSettingsService::isPremiumApp());
+}
+
+TEST_F(SettingsServiceTest, TheSharedInstanceIsOneServiceOverTheHomesCachesThatSwitchesMeasurement) {
+    QOVMetricsService::resetSharedInstance();
+    auto datasource = std::make_shared<qovtest::RecordingDatasource>();
+    ApplicationCacheFactory::sharedInstance().setCache(std::make_shared<MemoryApplicationCache>(datasource));
+
+    const auto shared = QOVSettingsService::sharedInstance();
+    EXPECT_EQ(QOVSettingsService::sharedInstance(), shared);
+    EXPECT_EQ(shared->pathURLWithFileName("a"), cachesDirectory() / "a");
+    loop().runUntilIdle();
+    EXPECT_EQ(datasource->calls.size(), 2u);
+
+    EXPECT_FALSE(QOVMetricsService::sharedInstance()->siteStatsDisabled());
+    shared->setSiteStatsDisabled(true);
+    EXPECT_TRUE(QOVMetricsService::sharedInstance()->siteStatsDisabled());
+
+    QOVSettingsService::resetSharedInstance();
+    QOVMetricsService::resetSharedInstance();
+    ApplicationCacheFactory::sharedInstance().setCache(nullptr);
+}
+
+TEST(SettingsVersionTest, VersionStringsBecomeTheirStatedNumbers) {
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("4.2"), 420u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("4.2.1"), 421u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("10.0.1"), 1001u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber(std::nullopt), 0u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("5"), 50u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("beta"), 0u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("-4.2"), 0u);
+    EXPECT_EQ(QOVSettingsService::versionStringAsNumber("99999999999999999999999"), 9223372036854775807u);
+}
+
+TEST(SettingsVersionTest, VersionsCompareComponentByComponent) {
+    EXPECT_GT(QOVSettingsService::compareVersions("10.1", "4.2"), 0);
+    EXPECT_LT(QOVSettingsService::compareVersions("4.2", "4.10"), 0);
+    EXPECT_EQ(QOVSettingsService::compareVersions("4.2", "4.2.0"), 0);
+    EXPECT_LT(QOVSettingsService::compareVersions("4.2", "4.2.1"), 0);
+    EXPECT_GT(QOVSettingsService::compareVersions("5", "4.9.9"), 0);
+    EXPECT_EQ(QOVSettingsService::compareVersions("", "0"), 0);
+    EXPECT_EQ(QOVSettingsService::compareVersions("1.2b", "1.2"), 0);
+}
+
+}  // namespace
+}  // namespace qov

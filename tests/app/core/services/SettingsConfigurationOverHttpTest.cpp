@@ -1,0 +1,77 @@
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/core/cache/FileSystemApplicationCache.h"
+#include "app/core/datasource/DS2JSONDatasource.h"
+#include "app/core/services/QOVSettingsService.h"
+#include "platform/storage/Bundle.h"
+#include "platform/storage/LocaleSource.h"
+#include "sim/SimServer.h"
+#include "tests/app/core/services/SettingsFixture.h"
+#include "tests/support/PumpUntil.h"
+
+namespace qov {
+namespace {
+
+// The settings follow the configurations that the data-service client fetches from the stand-in service over
+// loopback HTTP into a file-system cache in the test home.
+class SettingsConfigurationOverHttpTest : public qovtest::SettingsFixture {
+protected:
+    SettingsConfigurationOverHttpTest() {
+        platform::LocaleSource::setOverride("en_US", {"en"});
+        client->setDataServiceHosts(sim.baseUrl().substr(std::string("http://").size()), "127.0.0.1:1");
+        client->setCacheProvider([weakCache = std::weak_ptr<ApplicationCache>(cache)] { return weakCache.lock(); });
+    }
+    ~SettingsConfigurationOverHttpTest() override {
+        platform::LocaleSource::clearOverride();
+        sim.stop();
+    }
+
+    std::size_t configurationRequests() const {
+        std::size_t count = 0;
+        for (const auto& request : sim.requestLog()) {
+            count += request.path.starts_with("/wxdata/mobile/configuration/") ? 1 : 0;
+        }
+        return count;
+    }
+
+    qovsim::SimServer sim;
+    const bool started = sim.start();
+    std::shared_ptr<DS2JSONDatasource> client = std::make_shared<DS2JSONDatasource>();
+    std::shared_ptr<FileSystemApplicationCache> cache =
+        std::make_shared<FileSystemApplicationCache>(client, cachesDirectory());
+};
+
+TEST_F(SettingsConfigurationOverHttpTest, BothServedConfigurationsReachTheSettings) {
+    ASSERT_TRUE(started);
+    const auto settings = makeService(cache);
+    const std::string bundleVersion =
+        platform::Bundle::main().objectForInfoDictionaryKey("CFBundleShortVersionString").stringValue();
+    ASSERT_TRUE(qovtest::pumpUntil(
+        [&] { return settings->latestAppVersion().has_value() && !statusNotifications.empty(); }));
+
+    EXPECT_EQ(configurationRequests(), 2u);
+    EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusOn);
+    EXPECT_EQ(statusNotifications.size(), 1u);
+    EXPECT_EQ(settings->latestAppVersion(), bundleVersion);
+    EXPECT_EQ(QOVSettingsService::compareVersions(bundleVersion, *settings->latestAppVersion()), 0);
+    EXPECT_EQ(settings->latestIosVersion(), "5.0");
+    EXPECT_FALSE(settings->siteStatsDisabled());
+    EXPECT_FALSE(settings->forceUpgrade());
+    EXPECT_TRUE(settings->inseasonURL().has_value());
+    EXPECT_TRUE(settings->isRatePrompterEnabled());
+    EXPECT_EQ(settings->daysUntilPrompt(), 3);
+    EXPECT_EQ(settings->usesUntilPrompt(), 10);
+    EXPECT_EQ(settings->eventsUntilPrompt(), 5);
+
+    // A restart within the times to live is answered from the cache's files, without asking the service.
+    cache = std::make_shared<FileSystemApplicationCache>(client, cachesDirectory());
+    const auto restarted = makeService(cache);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return restarted->latestAppVersion().has_value(); }));
+    EXPECT_EQ(configurationRequests(), 2u);
+}
+
+}  // namespace
+}  // namespace qov

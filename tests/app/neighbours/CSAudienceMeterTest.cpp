@@ -1,0 +1,24 @@
+#include "app/neighbours/CSAudienceMeter.h"
+
+#include <gtest/gtest.h>
+
+#include "app/neighbours/CSCensus.h"
+
+namespace qov {
+namespace {
+
+TEST(CSCensusTest, StartKeepsTheIdsAndSendsTheStartEvent) {
+    CSCensus census;
+    census.notifyStart("cust 42", "s3cret");
+    EXPECT_EQ(census.customerId(), "cust 42");
+    EXPECT_EQ(census.salt(), "s3cret");
+    EXPECT_EQ(census.pixelURL(), "http://census.qovara.net/p?c2=cust%2042");
+    EXPECT_EQ(census.sentEvents(), std::vector<std::string>{"start"});
+}
+
+TEST(CSAudienceMeterTest, CensusIsOneProcessInstance) {
+    EXPECT_EQ(&CSAudienceMeter::census(), &CSAudienceMeter::census());
+}
+
+}  // namespace
+}  // namespace qov

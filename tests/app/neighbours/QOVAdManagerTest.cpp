@@ -1,0 +1,57 @@
+#include "app/neighbours/QOVAdManager.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/storage/UserDefaults.h"
+#include "tests/support/TempHome.h"
+
+namespace qov {
+namespace {
+
+class QOVAdManagerTest : public ::testing::Test {
+protected:
+    qovtest::TempHome m_home;
+    std::shared_ptr<platform::UserDefaults> m_defaults =
+        std::make_shared<platform::UserDefaults>(m_home.path() / "defaults.plist");
+    QOVAdManager m_manager{m_defaults};
+};
+
+TEST_F(QOVAdManagerTest, SwitchesLiveInTheUserDefaults) {
+    EXPECT_FALSE(m_manager.isInTestMode());
+    EXPECT_FALSE(m_manager.isUsingTestAdId());
+    EXPECT_EQ(m_manager.testAdIdentifier(), "");
+
+    m_manager.setInTestMode(true);
+    m_manager.setUsingTestAdId(true);
+    m_manager.setTestAdIdentifier("test-ad-7");
+    EXPECT_TRUE(m_defaults->boolForKey("AdsTestMode"));
+    EXPECT_TRUE(m_defaults->boolForKey("UsingTestAdIds"));
+    EXPECT_EQ(m_defaults->stringForKey("AdsTestIdentifier"), "test-ad-7");
+
+    QOVAdManager reopened(m_defaults);
+    EXPECT_TRUE(reopened.isInTestMode());
+    EXPECT_TRUE(reopened.isUsingTestAdId());
+    EXPECT_EQ(reopened.testAdIdentifier(), "test-ad-7");
+}
+
+TEST_F(QOVAdManagerTest, SwitchingTestModeFetchesTheConfigurationAgain) {
+    m_manager.setInTestMode(true);
+    m_manager.setInTestMode(false);
+    EXPECT_EQ(m_manager.configurationRefreshCount(), 2);
+    m_manager.setUsingTestAdId(true);
+    m_manager.setTestAdIdentifier("x");
+    EXPECT_EQ(m_manager.configurationRefreshCount(), 2);
+}
+
+TEST_F(QOVAdManagerTest, AnEqualIdentifierIsNotStoredAgain) {
+    m_manager.setTestAdIdentifier("same");
+    ASSERT_TRUE(m_defaults->synchronize());
+    const auto written = std::filesystem::last_write_time(m_defaults->file());
+    std::filesystem::last_write_time(m_defaults->file(), written - std::chrono::seconds(10));
+    m_manager.setTestAdIdentifier("same");
+    m_defaults->synchronize();
+    EXPECT_EQ(std::filesystem::last_write_time(m_defaults->file()), written - std::chrono::seconds(10));
+}
+
+}  // namespace
+}  // namespace qov

@@ -1,0 +1,45 @@
+#include "sim/ConfigurationRoutes.h"
+
+#include "tests/sim/ServiceRoutesFixture.h"
+
+namespace qovsim {
+namespace {
+
+class ConfigurationRoutesTest : public qovtest::ServiceRoutesFixture {};
+
+TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitches) {
+    const auto document = getJson("/wxdata/mobile/configuration/common.js?locale=en_GB");
+    EXPECT_EQ(document["appid"], "common");
+    EXPECT_EQ(document["locale"], "en_GB");
+    EXPECT_EQ(document["swagger"]["killall"], "false");
+    EXPECT_EQ(document["swagger"]["killcompose"], "false");
+    EXPECT_FALSE(document.contains("diag"));
+}
+
+TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) {
+    const auto document = getJson("/wxdata/mobile/configuration/qovara-iphone.js");
+    EXPECT_EQ(document["appid"], "qovara-iphone");
+    EXPECT_EQ(document["locale"], "en_US");
+    EXPECT_TRUE(document["classId"].is_string());
+    EXPECT_EQ(document["siteStats"]["killall"], "false");
+    EXPECT_EQ(document["latest"]["app"], "0.1.0");  // the bundle's version: no upgrade is offered
+    EXPECT_TRUE(document["latest"]["ios"].is_string());
+    EXPECT_EQ(document["latest"]["forceupg"], "false");
+    EXPECT_TRUE(document["inseason"]["url"].get<std::string>().starts_with("https://"));
+    EXPECT_TRUE(document["inseason"]["icon"].is_string());
+    EXPECT_EQ(document["extraads"]["forecast"], "false");
+    for (const char* attribute :
+         {"autorate", "userMessage", "daysUntilPrompt", "usesUntilPrompt", "eventsUntilPrompt"}) {
+        EXPECT_TRUE(document["diag"][attribute].is_string()) << attribute;
+    }
+}
+
+TEST_F(ConfigurationRoutesTest, AWrongOrMissingKeyAnswersTheErrorRecord) {
+    EXPECT_TRUE(isKeyRefusal(get("/wxdata/mobile/configuration/common.js", "wrong")));
+    EXPECT_TRUE(isKeyRefusal(get("/wxdata/mobile/configuration/common.js", "")));
+    httplib::Client client("127.0.0.1", sim().port());
+    EXPECT_TRUE(isKeyRefusal(client.Get("/wxdata/mobile/configuration/common.js")));
+}
+
+}  // namespace
+}  // namespace qovsim

@@ -1,0 +1,64 @@
+#include "sim/SearchRoutes.h"
+
+#include "tests/sim/ServiceRoutesFixture.h"
+
+namespace qovsim {
+namespace {
+
+class SearchRoutesTest : public qovtest::ServiceRoutesFixture {};
+
+TEST_F(SearchRoutesTest, TypeAheadFindsPlacesByNameCityAndPostalCodeOfTheAskedTypes) {
+    const auto atlanta = getJson("/wxdata/ta/atl.js?max=10&locType=4,1");
+    ASSERT_TRUE(atlanta["errors"].is_array());
+    EXPECT_TRUE(atlanta["errors"].empty());
+    ASSERT_GE(atlanta["results"].size(), 2U);
+    const auto& first = atlanta["results"][0];
+    EXPECT_EQ(first["key"], "USGA0028");
+    EXPECT_EQ(first["type"], 1);
+    EXPECT_EQ(first["name"], "Atlanta, GA");
+    EXPECT_EQ(first["city"], "Atlanta");
+    EXPECT_EQ(first["state"], "GA");
+    EXPECT_EQ(first["zip"], "30303");
+    EXPECT_EQ(first["countryName"], "United States");
+    EXPECT_EQ(first["country"], "US");
+
+    const auto postal = getJson("/wxdata/ta/3030.js?max=10&locType=4");
+    ASSERT_FALSE(postal["results"].empty());
+    for (const auto& result : postal["results"]) {
+        EXPECT_EQ(result["type"], 4);
+    }
+    const auto spaced = getJson("/wxdata/ta/new%20y.js?max=10&locType=4,1");
+    ASSERT_FALSE(spaced["results"].empty());
+    EXPECT_EQ(spaced["results"][0]["city"], "New York");
+}
+
+TEST_F(SearchRoutesTest, TypeAheadHonoursTheMaximumAndReportsBadParameters) {
+    EXPECT_EQ(getJson("/wxdata/ta/a.js?max=2&locType=4,1")["results"].size(), 2U);
+    EXPECT_TRUE(getJson("/wxdata/ta/a.js?max=0")["results"].empty());
+    EXPECT_TRUE(getJson("/wxdata/ta/zzzz.js?max=10")["results"].empty());
+    for (const char* path : {"/wxdata/ta/atl.js?max=ten", "/wxdata/ta/atl.js?locType=4,x"}) {
+        const auto answer = getJson(path);
+        EXPECT_EQ(answer["errors"].size(), 1U) << path;
+        EXPECT_TRUE(answer["results"].empty()) << path;
+    }
+    EXPECT_TRUE(isKeyRefusal(get("/wxdata/ta/atl.js?max=10", "nope")));
+}
+
+TEST_F(SearchRoutesTest, CoordinatesAnswerTheNearestCitysLocationRecord) {
+    const auto near = getJson("/wxdata/loc/get.js?lat=33.800000&lng=-84.300000");
+    EXPECT_EQ(near["class"], "location");
+    EXPECT_EQ(near["key"], "USGA0028");
+    EXPECT_EQ(near["type"], 1);
+    const auto london = getJson("/wxdata/loc/get.js?lat=51.4&lng=-0.2");
+    EXPECT_EQ(london["key"], "UKXX0085");
+    for (const char* path : {"/wxdata/loc/get.js?lat=91&lng=0", "/wxdata/loc/get.js?lat=north&lng=0",
+                             "/wxdata/loc/get.js?lat=10", "/wxdata/loc/get.js?lat=nan&lng=0"}) {
+        EXPECT_EQ(getJson(path)["class"], "error") << path;
+    }
+    EXPECT_TRUE(isKeyRefusal(get("/wxdata/loc/get.js?lat=33.8&lng=-84.3", "nope")));
+    // Location identifiers stay with the weather routes.
+    EXPECT_EQ(getJson("/wxdata/loc/30303:4.js")["key"], "30303");
+}
+
+}  // namespace
+}  // namespace qovsim
