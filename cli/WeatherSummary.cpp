@@ -7,6 +7,7 @@
 #include <ostream>
 #include <regex>
 
+#include "cli/CurrentLocationForRunner.h"
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/datasource/DS2JSONDatasource.h"
@@ -23,8 +24,6 @@ namespace qovcli {
 
 namespace {
 
-constexpr const char* kLocationKey = "USGA0028";
-constexpr int kLocationType = 1;
 constexpr std::chrono::seconds kTimeOut{30};
 
 // "http://HOST[:PORT][/]" → "HOST[:PORT]"; the client speaks plain HTTP to the host it is given.
@@ -39,7 +38,8 @@ std::optional<std::string> hostOf(const std::string& serviceUrl) {
 
 }  // namespace
 
-int runWeatherSummary(const std::string& serviceUrl, std::ostream& out, std::ostream& err) {
+int runWeatherSummary(const std::string& serviceUrl, const std::optional<std::string>& gps, std::ostream& out,
+                      std::ostream& err) {
     std::unique_ptr<qovsim::SimServer> embedded;
     std::string host;
     if (serviceUrl.empty()) {
@@ -62,10 +62,10 @@ int runWeatherSummary(const std::string& serviceUrl, std::ostream& out, std::ost
     const auto cache = qov::ApplicationCacheFactory::sharedInstance().cache();
     cache->setDatasource(client);
 
-    int status = EXIT_FAILURE;
-    {
-        const auto job = std::make_shared<qov::WeatherSummaryJob>(
-            cache, std::make_shared<qov::QOVLocationIdentity>(kLocationType, kLocationKey));
+    const auto place = currentLocationForRunner(gps, err);
+    int status = place ? EXIT_FAILURE : 2;
+    if (place) {
+        const auto job = std::make_shared<qov::WeatherSummaryJob>(cache, place);
         // A failed request is announced through the error registry: stop waiting then.
         bool failed = false;
         auto& center = platform::NotificationCenter::defaultCenter();
@@ -83,8 +83,7 @@ int runWeatherSummary(const std::string& serviceUrl, std::ostream& out, std::ost
         if (job->hasFreshLocation()) {
             status = EXIT_SUCCESS;
         } else {
-            err << "qovara: no fresh weather for " << kLocationKey << ":" << kLocationType << " from http://" << host
-                << "\n";
+            err << "qovara: no fresh weather for " << place->identifierAsString() << " from http://" << host << "\n";
         }
     }
     client->cancelAllRequests();

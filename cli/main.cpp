@@ -1,36 +1,53 @@
-// qovara: the device runner. Boots the application on the headless platform.
+// qovara: the device runner. Boots the application on the headless platform against the stand-in weather
+// service (embedded, or a running one given with --service), runs its main job and, when asked, a script of
+// screen commands.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
+#include "cli/WeatherSummary.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
+#include "platform/ui/ScreenScript.h"
 
 int main(int argc, char** argv) {
     CLI::App runner{"Qovara device runner"};
     std::string home;
+    std::string service;
+    std::optional<std::string> gps;
+    std::optional<std::string> script;
     runner.add_option("--home", home, "Application home folder (default: $XDG_DATA_HOME/qovara)");
+    runner.add_option("--service", service, "Address of a running stand-in service (default: start one inside)");
+    runner.add_option("--gps", gps, "Place the device at LAT,LON before the weather is fetched");
+    runner.add_option("--script", script, "Screen commands to run afterwards, from FILE or - for standard input");
     CLI11_PARSE(runner, argc, argv);
 
     platform::Log::addConsoleLogger();
     platform::RunLoop::resetMain(std::make_shared<platform::SystemClock>());
-    const auto directories = platform::AppDirectories::shared();
     if (!home.empty()) {
-        directories->setHome(std::filesystem::absolute(home));
+        platform::AppDirectories::shared()->setHome(std::filesystem::absolute(home));
     }
+    std::cout << "Qovara " << QOV_VERSION << ", app home " << platform::AppDirectories::shared()->home().string()
+              << "\n\n";
 
-    bool booted = false;
-    platform::dispatchMain([&booted] { booted = true; });
-    platform::RunLoop::main().runUntilIdle();
-
-    std::cout << "Qovara " << QOV_VERSION << (booted ? " (run loop up)" : " (run loop did not start)") << "\n";
-    std::cout << "App home: " << directories->home().string() << "\n";
-    std::cout << "Caches: " << directories->cachesDirectory().string() << "\n";
+    int status = qovcli::runWeatherSummary(service, gps, std::cout, std::cerr);
+    if (script) {
+        platform::ui::ScreenScript commands(std::cout);
+        if (*script == "-") {
+            commands.run(std::cin);
+        } else if (!commands.runFile(*script)) {
+            status = EXIT_FAILURE;
+        }
+        if (commands.failures() > 0) {
+            status = EXIT_FAILURE;
+        }
+    }
     platform::Log::flush();
-    return booted ? EXIT_SUCCESS : EXIT_FAILURE;
+    return status;
 }

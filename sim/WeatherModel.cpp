@@ -91,6 +91,12 @@ double WeatherModel::baseTemperature(long long day) const {
     double latitude = std::abs(m_place.latitude);
     double mean = 84.0 - 0.014 * latitude * latitude - 3.5 * m_place.elevation * kFeetPerMetre / 1000.0;
     double amplitude = (2.0 + 0.45 * latitude) * (m_place.coastal ? 0.75 : 1.0);
+    // Western Europe lies downwind of a warm ocean: milder winters and cooler summers than its latitude alone.
+    if (m_place.latitude >= 35.0 && m_place.latitude <= 62.0 && m_place.longitude >= -11.0 &&
+        m_place.longitude <= 25.0) {
+        mean += 5.0;
+        amplitude *= 0.55;
+    }
     // Warmest around 20 July in the north, 19 January in the south.
     double warmestDay = m_place.latitude >= 0.0 ? 201.0 : 19.0;
     double season = std::cos(2.0 * std::numbers::pi * (PlaceTime::dayOfYear(day) - warmestDay) / 365.25);
