@@ -38,25 +38,6 @@ const Data* dataForKey(const Dictionary& dictionary, std::string_view key) {
     return value ? value->ifData() : nullptr;
 }
 
-// Renames an unreadable file to "<name>.corrupt-<seconds>" (with a counter when that exists too).
-void moveAside(const std::filesystem::path& file, std::string_view problem) {
-    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
-    std::filesystem::path aside = file;
-    aside += ".corrupt-" + std::to_string(seconds);
-    std::error_code error;
-    for (int counter = 1; std::filesystem::exists(aside, error); ++counter) {
-        aside = file;
-        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
-    }
-    std::filesystem::rename(file, aside, error);
-    if (error) {
-        QOV_LOG_ERROR("cannot move the unreadable secret store {} ({}) aside: {}", file.string(), problem,
-                      error.message());
-    } else {
-        QOV_LOG_ERROR("moved the unreadable secret store {} ({}) to {}", file.string(), problem, aside.string());
-    }
-}
-
 }  // namespace
 
 SecretStore::SecretStore(std::shared_ptr<AppDirectories> directories) : m_directories(std::move(directories)) {}
@@ -155,7 +136,7 @@ SecretStatus SecretStore::load(const std::filesystem::path& path, std::vector<It
         return SecretStatus::IOError;
     }
     if (size > kMaxFileSize) {
-        moveAside(path, "too large");
+        AtomicFile::moveAside(path, "secret store", "too large");
         return SecretStatus::Success;
     }
     const auto bytes = AtomicFile::read(path, kMaxFileSize);
@@ -167,7 +148,7 @@ SecretStatus SecretStore::load(const std::filesystem::path& path, std::vector<It
     const Value contents = root ? PropertyList::toValue(root.get()) : Value();
     const Array* entries = contents.ifArray();
     if (entries == nullptr) {
-        moveAside(path, root ? "not a list" : problem);
+        AtomicFile::moveAside(path, "secret store", root ? "not a list" : problem);
         return SecretStatus::Success;
     }
     std::vector<Item> loaded;
@@ -177,7 +158,7 @@ SecretStatus SecretStore::load(const std::filesystem::path& path, std::vector<It
         const Data* account = fields ? dataForKey(*fields, kAccountKey) : nullptr;
         const Data* value = fields ? dataForKey(*fields, kValueKey) : nullptr;
         if (service == nullptr || account == nullptr || value == nullptr) {
-            moveAside(path, "malformed item");
+            AtomicFile::moveAside(path, "secret store", "malformed item");
             return SecretStatus::Success;
         }
         loaded.push_back({textOf(*service), textOf(*account), *value});

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <system_error>
 
+#include "platform/base/Clock.h"
 #include "platform/base/Log.h"
 
 QOV_LOG_LEVEL(15)
@@ -79,6 +81,24 @@ std::optional<std::string> AtomicFile::read(const std::filesystem::path& file, s
         return std::nullopt;
     }
     return bytes;
+}
+
+void AtomicFile::moveAside(const std::filesystem::path& file, std::string_view what, std::string_view problem) {
+    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
+    std::filesystem::path aside = file;
+    aside += ".corrupt-" + std::to_string(seconds);
+    std::error_code error;
+    for (int counter = 1; std::filesystem::exists(aside, error); ++counter) {
+        aside = file;
+        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
+    }
+    std::filesystem::rename(file, aside, error);
+    if (error) {
+        QOV_LOG_ERROR("cannot move the unreadable {} {} ({}) aside: {}", what, file.string(), problem,
+                      error.message());
+    } else {
+        QOV_LOG_ERROR("moved the unreadable {} {} ({}) to {}", what, file.string(), problem, aside.string());
+    }
 }
 
 }  // namespace platform

@@ -21,6 +21,11 @@ public:
     // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.
     // A missing file answers nullopt without a log line.
     static std::optional<std::string> read(const std::filesystem::path& file, std::size_t maxSize);
+
+    // Moves an unreadable file out of the way as "<name>.corrupt-<seconds>" (with a counter when that exists
+    // too), so that a fresh file can take its place and the old bytes stay for inspection. what names the file
+    // in the log line, problem says what is wrong with it.
+    static void moveAside(const std::filesystem::path& file, std::string_view what, std::string_view problem);
 };
 
 }  // namespace platform

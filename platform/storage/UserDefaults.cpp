@@ -69,24 +69,6 @@ Value storable(const Value& value, int depth) {
     }
 }
 
-// Renames an unreadable file to "<name>.corrupt-<seconds>" (with a counter when that exists too).
-void moveAside(const std::filesystem::path& file) {
-    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
-    std::filesystem::path aside = file;
-    aside += ".corrupt-" + std::to_string(seconds);
-    std::error_code error;
-    for (int counter = 1; std::filesystem::exists(aside, error); ++counter) {
-        aside = file;
-        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
-    }
-    std::filesystem::rename(file, aside, error);
-    if (error) {
-        QOV_LOG_ERROR("cannot move the unreadable user defaults {} aside: {}", file.string(), error.message());
-    } else {
-        QOV_LOG_ERROR("moved the unreadable user defaults {} to {}", file.string(), aside.string());
-    }
-}
-
 // The defaults stored in file; empty when there are none, after moving an unreadable file aside.
 Dictionary load(const std::filesystem::path& file) {
     std::error_code error;
@@ -108,9 +90,7 @@ Dictionary load(const std::filesystem::path& file) {
     if (const auto* dictionary = value.ifDictionary()) {
         return *dictionary;
     }
-    QOV_LOG_ERROR("user defaults {} are not a property list dictionary: {}", file.string(),
-                  root ? "wrong root kind" : problem);
-    moveAside(file);
+    AtomicFile::moveAside(file, "user defaults", root ? std::string_view("wrong root kind") : problem);
     return {};
 }
 
