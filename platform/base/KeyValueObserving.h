@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/ObserverList.h"
 #include "platform/base/Value.h"
 
 namespace platform {
@@ -38,15 +39,11 @@ private:
         const void* observer;
         std::string keyPath;
         Handler handler;
-        bool removed = false;  // guarded by m_mutex
     };
 
-    void removeWhere(const std::function<bool(const Registration&)>& matches);
-    bool isRemoved(const Registration& registration) const;
-
-    mutable std::mutex m_mutex;
-    std::vector<std::shared_ptr<Registration>> m_registrations;
-    Dictionary m_valuesBeforeChange;  // keyPath → value given to willChange
+    ObserverList<Registration> m_registrations;
+    std::mutex m_mutex;
+    Dictionary m_valuesBeforeChange;  // keyPath → value given to willChange, guarded by m_mutex
 };
 
 }  // namespace platform

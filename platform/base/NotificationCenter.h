@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/base/Object.h"
+#include "platform/base/ObserverList.h"
 #include "platform/base/Value.h"
 
 namespace platform {
@@ -51,14 +52,9 @@ private:
         std::string name;
         const Object* sender;
         Handler handler;
-        bool removed = false;  // guarded by the center's mutex
     };
 
-    void removeWhere(const std::function<bool(const Registration&)>& matches);
-    bool isRemoved(const Registration& registration) const;
-
-    mutable std::mutex m_mutex;
-    std::vector<std::shared_ptr<Registration>> m_registrations;
+    ObserverList<Registration> m_registrations;
 };
 
 }  // namespace platform
