@@ -22,7 +22,7 @@ protected:
     SettingsConfigurationOverHttpTest() {
         platform::LocaleSource::setOverride("en_US", {"en"});
         client->setDataServiceHosts(sim.baseUrl().substr(std::string("http://").size()), "127.0.0.1:1");
-        client->setCacheProvider([weakCache = std::weak_ptr<ApplicationCache>(cache)] { return weakCache.lock(); });
+        client->setCacheProvider([this]() -> std::shared_ptr<ApplicationCache> { return cache; });
     }
     ~SettingsConfigurationOverHttpTest() override {
         platform::LocaleSource::clearOverride();
@@ -66,7 +66,8 @@ TEST_F(SettingsConfigurationOverHttpTest, BothServedConfigurationsReachTheSettin
     EXPECT_EQ(settings->usesUntilPrompt(), 10);
     EXPECT_EQ(settings->eventsUntilPrompt(), 5);
 
-    // A restart within the times to live is answered from the cache's files, without asking the service.
+    // A restart (a new cache over the same folder) within the times to live is answered from the cache's files,
+    // without asking the service.
     cache = std::make_shared<FileSystemApplicationCache>(client, cachesDirectory());
     const auto restarted = makeService(cache);
     ASSERT_TRUE(qovtest::pumpUntil([&] { return restarted->latestAppVersion().has_value(); }));
