@@ -3,8 +3,8 @@
 #include "app/core/cache/FileSystemApplicationCache.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
+#include "app/core/services/ApplicationCachesDirectory.h"
 #include "platform/base/NotificationCenter.h"
-#include "platform/storage/AppDirectories.h"
 
 namespace qov {
 
@@ -20,7 +20,7 @@ std::shared_ptr<ApplicationCache> ApplicationCacheFactory::cache() {
     std::scoped_lock guard(m_mutex);
     if (!m_cache) {
         m_cache = std::make_shared<FileSystemApplicationCache>(QOVDatasourceFactory::sharedInstance()->datasource(),
-                                                               platform::AppDirectories::shared()->cachesDirectory());
+                                                               ApplicationCachesDirectory::path());
         m_cache->setLocationSource(QOVLocationManager::sharedManager());
     }
     return m_cache;

@@ -74,5 +74,31 @@ TEST_F(SettingsConfigurationOverHttpTest, BothServedConfigurationsReachTheSettin
     EXPECT_EQ(configurationRequests(), 2u);
 }
 
+TEST_F(SettingsConfigurationOverHttpTest, TheServedKillSwitchesTurnTheSocialFeatureOff) {
+    ASSERT_TRUE(started);
+    qovsim::SimRequest killAll;
+    killAll.method = "POST";
+    killAll.path = "/admin/configuration";
+    killAll.query = {{"killall", "true"}, {"killcompose", "true"}};
+    ASSERT_EQ(sim.respond(killAll).status, 200);
+
+    const auto settings = makeService(cache);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return !statusNotifications.empty(); }));
+    EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusAllOff);
+}
+
+TEST_F(SettingsConfigurationOverHttpTest, TheComposeSwitchAloneTurnsOnlyComposingOff) {
+    ASSERT_TRUE(started);
+    qovsim::SimRequest killCompose;
+    killCompose.method = "POST";
+    killCompose.path = "/admin/configuration";
+    killCompose.query = {{"killcompose", "true"}};
+    ASSERT_EQ(sim.respond(killCompose).status, 200);
+
+    const auto settings = makeService(cache);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return !statusNotifications.empty(); }));
+    EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusComposeOff);
+}
+
 }  // namespace
 }  // namespace qov
