@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 
@@ -51,6 +52,12 @@ SimRequest toSimRequest(const httplib::Request& request) {
         sim.query = parseParameters(request.target.substr(question + 1));
     }
     sim.body = request.body;
+    for (const auto& [name, value] : request.headers) {
+        std::string lowerName = name;
+        std::transform(lowerName.begin(), lowerName.end(), lowerName.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        sim.headers.emplace(std::move(lowerName), value);
+    }
     std::string contentType = request.get_header_value("Content-Type");
     if (contentType.starts_with("application/x-www-form-urlencoded")) {
         sim.form = parseParameters(request.body);
