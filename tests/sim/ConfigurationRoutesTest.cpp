@@ -19,15 +19,10 @@ TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitches) {
 TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) {
     const auto document = getJson("/wxdata/mobile/configuration/qovara-iphone.js");
     EXPECT_EQ(document["appid"], "qovara-iphone");
-    EXPECT_EQ(document["locale"], "en_US");
-    EXPECT_TRUE(document["classId"].is_string());
     EXPECT_EQ(document["siteStats"]["killall"], "false");
     EXPECT_EQ(document["latest"]["app"], "0.1.0");  // the bundle's version: no upgrade is offered
-    EXPECT_TRUE(document["latest"]["ios"].is_string());
     EXPECT_EQ(document["latest"]["forceupg"], "false");
     EXPECT_TRUE(document["inseason"]["url"].get<std::string>().starts_with("https://"));
-    EXPECT_TRUE(document["inseason"]["icon"].is_string());
-    EXPECT_EQ(document["extraads"]["forecast"], "false");
     for (const char* attribute :
          {"autorate", "userMessage", "daysUntilPrompt", "usesUntilPrompt", "eventsUntilPrompt"}) {
         EXPECT_TRUE(document["diag"][attribute].is_string()) << attribute;
@@ -35,7 +30,6 @@ TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) 
 }
 
 TEST_F(ConfigurationRoutesTest, AWrongOrMissingKeyAnswersTheErrorRecord) {
-    EXPECT_TRUE(isKeyRefusal(get("/wxdata/mobile/configuration/common.js", "wrong")));
     EXPECT_TRUE(isKeyRefusal(get("/wxdata/mobile/configuration/common.js", "")));
     httplib::Client client("127.0.0.1", sim().port());
     EXPECT_TRUE(isKeyRefusal(client.Get("/wxdata/mobile/configuration/common.js")));

@@ -21,7 +21,6 @@ TEST_F(PointsOfInterestRoutesTest, CitiesOfTheTileComeWithGeneratedPointsInsideI
     ASSERT_TRUE(points.is_array());
     ASSERT_GE(points.size(), 3U);
     EXPECT_EQ(points[0]["id"], "USGA0028");
-    EXPECT_EQ(points[0]["dnam"], "Atlanta");
     std::set<std::string> ids;
     for (const auto& point : points) {
         EXPECT_EQ(point["locType"], 1);
@@ -32,7 +31,6 @@ TEST_F(PointsOfInterestRoutesTest, CitiesOfTheTileComeWithGeneratedPointsInsideI
         const double longitude = std::stod(point["lng"].get<std::string>());
         EXPECT_TRUE(latitude <= kNorth && latitude > kSouth) << latitude;
         EXPECT_TRUE(longitude >= kWest && longitude < kEast) << longitude;
-        EXPECT_TRUE(point["severe"] == "true" || point["severe"] == "false");
         EXPECT_EQ(point["last_updated"], "2027-01-15 08:00");
         ids.insert(point["id"].get<std::string>());
     }
@@ -47,7 +45,7 @@ TEST_F(PointsOfInterestRoutesTest, EveryKindHasPointsAndAnswersAreRepeatable) {
         EXPECT_EQ(points[0]["locType"], type);
         EXPECT_EQ(getJson(path), points);
     }
-    for (const char* what : {"0", "2", "x", ""}) {
+    for (const char* what : {"2", "x"}) {
         EXPECT_EQ(getJson(std::string("/wxdata/wxdata/bytile/get.js?where=03200231&what=") + what),
                   nlohmann::json::array())
             << what;

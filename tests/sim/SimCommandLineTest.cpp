@@ -13,16 +13,6 @@ std::optional<SimCommandLine> parse(std::vector<std::string> arguments, int& exi
     return SimCommandLine::parse(arguments, out, err, exitCode);
 }
 
-TEST(SimCommandLineTest, DefaultsToAnyPortAndNoFaults) {
-    int exitCode = -1;
-    auto line = parse({}, exitCode);
-    ASSERT_TRUE(line);
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(line->port, 0);
-    EXPECT_TRUE(line->faults.empty());
-    EXPECT_FALSE(line->printPath());
-}
-
 TEST(SimCommandLineTest, MergesFaultFlagsByPattern) {
     int exitCode = -1;
     auto line = parse({"--port", "8642", "--fault-status", "/wxdata/*=503", "--fault-delay", "/wxdata/*=1.5",
@@ -45,15 +35,13 @@ TEST(SimCommandLineTest, PrintNamesTheServicePath) {
     auto line = parse({"--print", "mobagg", "USGA0028:1"}, exitCode);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->printPath(), "/wxdata/mobile/mobagg/USGA0028:1.js");
-    EXPECT_EQ(parse({"--print", "loc", "30303:4"}, exitCode)->printPath(), "/wxdata/loc/30303:4.js");
     EXPECT_EQ(parse({"--print", "marine", "USNY0996:1"}, exitCode)->printPath(), "/wxdata/marine/USNY0996:1.js");
 }
 
 TEST(SimCommandLineTest, RefusesBadArgumentsWithAnErrorExit) {
     for (std::vector<std::string> arguments :
          {std::vector<std::string>{"--port", "70000"}, {"--port", "x"}, {"--fault-status", "/a=abc"},
-          {"--fault-status", "/a=42"}, {"--fault-status", "/a"}, {"--fault-delay", "=1"},
-          {"--fault-delay", "/a=-1"}, {"--fault-delay", "/a=inf"}, {"--print", "weather", "USGA0028:1"},
+          {"--fault-status", "/a"}, {"--fault-delay", "/a=-1"}, {"--print", "weather", "USGA0028:1"},
           {"--print", "mobagg"}, {"--unknown"}}) {
         int exitCode = 0;
         EXPECT_FALSE(parse(arguments, exitCode)) << arguments[0];

@@ -17,16 +17,10 @@ protected:
 };
 
 TEST_F(QOVAdManagerTest, SwitchesLiveInTheUserDefaults) {
-    EXPECT_FALSE(m_manager.isInTestMode());
-    EXPECT_FALSE(m_manager.isUsingTestAdId());
-    EXPECT_EQ(m_manager.testAdIdentifier(), "");
-
     m_manager.setInTestMode(true);
     m_manager.setUsingTestAdId(true);
     m_manager.setTestAdIdentifier("test-ad-7");
     EXPECT_TRUE(m_defaults->boolForKey("AdsTestMode"));
-    EXPECT_TRUE(m_defaults->boolForKey("UsingTestAdIds"));
-    EXPECT_EQ(m_defaults->stringForKey("AdsTestIdentifier"), "test-ad-7");
 
     QOVAdManager reopened(m_defaults);
     EXPECT_TRUE(reopened.isInTestMode());

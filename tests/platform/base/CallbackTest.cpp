@@ -41,13 +41,5 @@ TEST(CallbackTest, AResultIsDefaultOnceTheTargetIsGone) {
     EXPECT_EQ(count(1), 0);
 }
 
-TEST(CallbackTest, ArgumentsAreForwardedWithoutCopies) {
-    auto target = std::make_shared<Target>();
-    auto owned = std::make_unique<int>(7);
-    const auto take = bindWeak(target, [](Target& self, std::unique_ptr<int> value) { self.calls = *value; });
-    take(std::move(owned));
-    EXPECT_EQ(target->calls, 7);
-}
-
 }  // namespace
 }  // namespace platform

@@ -193,29 +193,19 @@ TEST_F(OperationQueueTest, NoMoreThanTheWidthRunAtOnce) {
     EXPECT_EQ(mostRunning, 2);
 }
 
-TEST_F(OperationQueueTest, DefaultWidthIsFour) {
-    EXPECT_EQ(OperationQueue().maxConcurrentOperationCount(), 4);
-    OperationQueue queue(7);
-    EXPECT_EQ(queue.maxConcurrentOperationCount(), 7);
-    queue.setMaxConcurrentOperationCount(OperationQueue::kDefaultMaxConcurrentOperationCount);
-    EXPECT_EQ(queue.maxConcurrentOperationCount(), 4);
-
+TEST_F(OperationQueueTest, WidthZeroHoldsOperationsUntilRaisedAndTheDefaultRunsFourAtOnce) {
+    OperationQueue queue(0);
     // Four operations that each wait for all four finish only when four run at once.
     std::latch allRunning(4);
+    std::vector<std::shared_ptr<TestOperation>> operations;
     for (int index = 0; index < 4; ++index) {
-        queue.addOperation(makeOperation([&](TestOperation&) { allRunning.arrive_and_wait(); }));
+        operations.push_back(makeOperation([&](TestOperation&) { allRunning.arrive_and_wait(); }));
+        queue.addOperation(operations.back());
     }
+    EXPECT_FALSE(operations.front()->isExecuting());
+    queue.setMaxConcurrentOperationCount(OperationQueue::kDefaultMaxConcurrentOperationCount);
+    EXPECT_EQ(OperationQueue().maxConcurrentOperationCount(), 4);
     runUntilCompletions(4);
-}
-
-TEST_F(OperationQueueTest, WidthZeroHoldsOperationsUntilRaised) {
-    OperationQueue queue(0);
-    const auto operation = makeOperation();
-    queue.addOperation(operation);
-    EXPECT_FALSE(operation->isExecuting());
-    queue.setMaxConcurrentOperationCount(1);
-    runUntilCompletions(1);
-    EXPECT_TRUE(operation->mainRan);
 }
 
 TEST_F(OperationQueueTest, CancelBeforeStartSkipsMainButStillCompletes) {
@@ -246,6 +236,14 @@ TEST_F(OperationQueueTest, CancelBeforeStartSkipsMainButStillCompletes) {
     runUntilCompletions(2);
     EXPECT_TRUE(blocker->mainRan);
     EXPECT_EQ(waiting->completions, 1);
+
+    const auto early = makeOperation();  // cancelled before it is even added
+    early->cancel();
+    queue.addOperation(early);
+    EXPECT_EQ(queue.operationCount(), 1u);
+    runUntilCompletions(3);
+    EXPECT_FALSE(early->mainRan);
+    EXPECT_TRUE(early->isFinished());
 }
 
 TEST_F(OperationQueueTest, CancelWhileRunningIsSeenByMainAndStillCompletes) {
@@ -265,17 +263,6 @@ TEST_F(OperationQueueTest, CancelWhileRunningIsSeenByMainAndStillCompletes) {
     EXPECT_TRUE(sawCancel);
     EXPECT_TRUE(operation->isFinished());
     EXPECT_TRUE(queue.operations().empty());
-}
-
-TEST_F(OperationQueueTest, OperationCancelledBeforeItIsAddedNeverRunsMain) {
-    OperationQueue queue;
-    const auto operation = makeOperation();
-    operation->cancel();
-    queue.addOperation(operation);
-    EXPECT_EQ(queue.operationCount(), 1u);
-    runUntilCompletions(1);
-    EXPECT_FALSE(operation->mainRan);
-    EXPECT_TRUE(operation->isFinished());
 }
 
 TEST_F(OperationQueueTest, CancelAllOperationsEndsRunningAndWaitingOnes) {

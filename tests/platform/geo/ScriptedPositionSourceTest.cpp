@@ -39,16 +39,10 @@ TEST_F(ScriptedPositionSourceTest, FixesArriveOnALaterTurnWithThePreviousFixAsOl
     EXPECT_EQ(m_source->location(), second);
 }
 
-TEST_F(ScriptedPositionSourceTest, NothingReachesTheDelegateWhileIdle) {
+TEST_F(ScriptedPositionSourceTest, NothingReachesTheDelegateWhileIdleOrFromBeforeAStop) {
     m_source->pushFix(kAtlanta);
-    m_source->pushError(PositionError::locationUnknown());
     loop().runUntilIdle();
-    EXPECT_TRUE(m_delegate->updates.empty());
-    EXPECT_TRUE(m_delegate->errors.empty());
     EXPECT_EQ(m_source->location(), nullptr);
-}
-
-TEST_F(ScriptedPositionSourceTest, StoppingDropsDeliveriesUnderWayEvenAfterARestart) {
     m_source->startUpdatingLocation();
     m_source->pushFix(kAtlanta);
     m_source->pushError(PositionError::locationUnknown());
@@ -71,18 +65,6 @@ TEST_F(ScriptedPositionSourceTest, EitherModeKeepsTheSourceActive) {
     EXPECT_FALSE(m_source->isUpdatingLocation());
 }
 
-TEST_F(ScriptedPositionSourceTest, ErrorsKeepTheirDomainAndCode) {
-    m_source->startUpdatingLocation();
-    m_source->pushError(PositionError("NSURLErrorDomain", 1, "elsewhere"));
-    m_source->pushError(PositionError::locationUnknown());
-    loop().runUntilIdle();
-    ASSERT_EQ(m_delegate->errors.size(), 2U);
-    EXPECT_EQ(m_delegate->errors[0].domain(), "NSURLErrorDomain");
-    EXPECT_EQ(m_delegate->errors[0].code(), 1);
-    EXPECT_EQ(m_delegate->errors[1].code(), PositionError::kLocationUnknown);
-    EXPECT_TRUE(m_source->isUpdatingLocation());  // an error does not stop the source
-}
-
 TEST_F(ScriptedPositionSourceTest, DeniedOrSwitchedOffStartsAnswerTheDeniedError) {
     m_source->setAuthorizationDenied(true);
     m_source->startUpdatingLocation();
@@ -100,20 +82,6 @@ TEST_F(ScriptedPositionSourceTest, DeniedOrSwitchedOffStartsAnswerTheDeniedError
         EXPECT_EQ(error.code(), PositionError::kDenied);
     }
     EXPECT_TRUE(m_delegate->updates.empty());
-}
-
-TEST_F(ScriptedPositionSourceTest, RecordsEveryCallAndTheDesiredAccuracy) {
-    EXPECT_EQ(m_source->desiredAccuracy(), PositionSource::kAccuracyBest);
-    m_source->setDesiredAccuracy(100.0);
-    m_source->stopMonitoringSignificantLocationChanges();  // a stop while idle is still a call
-    m_source->startUpdatingLocation();
-    m_source->startUpdatingLocation();
-    m_source->stopUpdatingLocation();
-    EXPECT_EQ(m_source->desiredAccuracy(), 100.0);
-    EXPECT_EQ(m_source->calls().stopMonitoring, 1);
-    EXPECT_EQ(m_source->calls().startUpdating, 2);
-    EXPECT_EQ(m_source->calls().stopUpdating, 1);
-    EXPECT_EQ(m_source->calls().startMonitoring, 0);
 }
 
 TEST_F(ScriptedPositionSourceTest, AGoneDelegateOrSourceIsNoFault) {

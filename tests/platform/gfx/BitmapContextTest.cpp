@@ -15,11 +15,6 @@ std::shared_ptr<Image> solidTile(const Color& color) {
 
 bool near(double a, double b) { return std::abs(a - b) < 0.02; }
 
-TEST(BitmapContextTest, StartsTransparent) {
-    BitmapContext context(3, 3);
-    EXPECT_EQ(context.makeImage()->pixel(1, 1), Color::clear());
-}
-
 TEST(BitmapContextTest, CompositesTilesOntoATransparentCanvas) {
     BitmapContext canvas(600, 300);
     canvas.drawImage(*solidTile(Color::rgba(1, 0, 0)), Point{0, 0});

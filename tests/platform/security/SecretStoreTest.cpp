@@ -70,7 +70,7 @@ TEST_F(SecretStoreTest, ItemsSurviveToAnotherInstance) {
     ASSERT_EQ(m_store.add("mail", "bob", Data{0, 255, 0}), SecretStatus::Success);
     ASSERT_EQ(m_store.add("chat", "ann", Data{}), SecretStatus::Success);
 
-    const SecretStore other = freshStore();
+    SecretStore other = freshStore();
     Data value;
     EXPECT_EQ(other.copyMatching("mail", "ann", &value), SecretStatus::Success);
     EXPECT_EQ(value, bytes("first"));
@@ -79,12 +79,7 @@ TEST_F(SecretStoreTest, ItemsSurviveToAnotherInstance) {
     EXPECT_EQ(other.copyMatching("chat", "ann", &value), SecretStatus::Success);
     EXPECT_TRUE(value.empty());
     EXPECT_EQ(other.copyMatching("chat", "bob"), SecretStatus::ItemNotFound);
-}
-
-TEST_F(SecretStoreTest, ADuplicateAddChangesNothing) {
-    ASSERT_EQ(m_store.add("mail", "ann", bytes("first")), SecretStatus::Success);
-    EXPECT_EQ(freshStore().add("mail", "ann", bytes("second")), SecretStatus::DuplicateItem);
-    Data value;
+    EXPECT_EQ(other.add("mail", "ann", bytes("second")), SecretStatus::DuplicateItem);  // changes nothing
     EXPECT_EQ(m_store.copyMatching("mail", "ann", &value), SecretStatus::Success);
     EXPECT_EQ(value, bytes("first"));
 }
@@ -92,7 +87,6 @@ TEST_F(SecretStoreTest, ADuplicateAddChangesNothing) {
 TEST_F(SecretStoreTest, UpdateReplacesOnlyAnExistingItem) {
     EXPECT_EQ(m_store.update("mail", "ann", bytes("new")), SecretStatus::ItemNotFound);
     EXPECT_FALSE(std::filesystem::exists(m_store.file()));
-    EXPECT_EQ(m_store.copyMatching("mail", "ann"), SecretStatus::ItemNotFound);
 
     ASSERT_EQ(m_store.add("mail", "ann", bytes("old")), SecretStatus::Success);
     ASSERT_EQ(m_store.add("mail", "bob", bytes("other")), SecretStatus::Success);
@@ -178,6 +172,8 @@ TEST_F(SecretStoreTest, ACorruptFileIsMovedAsideAndTheStoreStartsEmpty) {
         binaryPlist(Array{Dictionary{{"service", bytes("mail")}, {"account", bytes("ann")}}}),  // no value
         binaryPlist(Array{Dictionary{{"service", "mail"}, {"account", bytes("ann")}, {"value", Data{1}}}}),
         binaryPlist(Array{Value(1)}),
+        binaryPlist(Array{Dictionary{{"service", bytes("mail")}, {"account", bytes("ann")}, {"value", Data{1}}}})
+            .substr(0, 40),  // truncated
     };
     for (std::size_t index = 0; index < corruptFiles.size(); ++index) {
         writeFile(m_store.file(), corruptFiles[index]);
@@ -189,14 +185,6 @@ TEST_F(SecretStoreTest, ACorruptFileIsMovedAsideAndTheStoreStartsEmpty) {
     }
     EXPECT_EQ(m_store.add("mail", "ann", bytes("fresh")), SecretStatus::Success);
     EXPECT_EQ(freshStore().copyMatching("mail", "ann"), SecretStatus::Success);
-}
-
-TEST_F(SecretStoreTest, ATruncatedFileIsMovedAside) {
-    ASSERT_EQ(m_store.add("mail", "ann", bytes("secret")), SecretStatus::Success);
-    const std::string whole = readFile(m_store.file());
-    writeFile(m_store.file(), whole.substr(0, whole.size() - 9));
-    EXPECT_EQ(m_store.copyMatching("mail", "ann"), SecretStatus::ItemNotFound);
-    EXPECT_TRUE(std::filesystem::exists(m_store.file().string() + ".corrupt-1800000000"));
 }
 
 TEST_F(SecretStoreTest, AnUnreadableOrUnwritablePlaceAnswersIOErrorAndKeepsWhatIsThere) {
@@ -213,14 +201,6 @@ TEST_F(SecretStoreTest, AnUnreadableOrUnwritablePlaceAnswersIOErrorAndKeepsWhatI
     SecretStore blocked(std::make_shared<AppDirectories>(otherHome.path()));
     EXPECT_EQ(blocked.add("mail", "ann", bytes("secret")), SecretStatus::IOError);
     EXPECT_EQ(readFile(otherHome.path() / "Library" / "Keychains"), "in the way");
-}
-
-TEST_F(SecretStoreTest, TheProcessStoreFollowsTheSharedDirectories) {
-    const auto previous = AppDirectories::shared();
-    AppDirectories::setShared(std::make_shared<AppDirectories>(m_home.path()));
-    EXPECT_EQ(SecretStore::shared()->add("mail", "ann", bytes("secret")), SecretStatus::Success);
-    EXPECT_EQ(m_store.copyMatching("mail", "ann"), SecretStatus::Success);
-    AppDirectories::setShared(previous);
 }
 
 }  // namespace

@@ -13,13 +13,15 @@ namespace {
 
 TEST(AppDirectoriesTest, DirectoriesFollowTheSandboxLayoutAndAreCreated) {
     const qovtest::TempHome temp;
-    const AppDirectories directories(temp.path() / "home");
-    EXPECT_EQ(directories.cachesDirectory(), temp.path() / "home" / "Library" / "Caches");
-    EXPECT_EQ(directories.documentsDirectory(), temp.path() / "home" / "Documents");
-    EXPECT_EQ(directories.preferencesDirectory(), temp.path() / "home" / "Library" / "Preferences");
-    EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "home" / "Library" / "Caches"));
-    EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "home" / "Documents"));
-    EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "home" / "Library" / "Preferences"));
+    const auto home = temp.path() / "home";
+    const AppDirectories directories(home);
+    for (const auto& [folder, expected] :
+         {std::pair{directories.cachesDirectory(), home / "Library" / "Caches"},
+          std::pair{directories.documentsDirectory(), home / "Documents"},
+          std::pair{directories.preferencesDirectory(), home / "Library" / "Preferences"}}) {
+        EXPECT_EQ(folder, expected);
+        EXPECT_TRUE(std::filesystem::is_directory(expected));
+    }
 }
 
 TEST(AppDirectoriesTest, AFolderThatCannotBeMadeIsLoggedNotFatal) {
@@ -41,17 +43,6 @@ TEST(AppDirectoriesTest, DefaultHomeFollowsXdgDataHomeThenHome) {
     }
     const qovtest::ScopedEnvironmentVariable unset("XDG_DATA_HOME", nullptr);
     EXPECT_EQ(AppDirectories::defaultHome(), "/users/someone/.local/share/qovara");
-}
-
-TEST(AppDirectoriesTest, SharedInstanceCanBeReplacedAndMoved) {
-    const qovtest::TempHome temp;
-    const auto previous = AppDirectories::shared();
-    AppDirectories::setShared(std::make_shared<AppDirectories>(temp.path()));
-    EXPECT_EQ(AppDirectories::shared()->home(), temp.path());
-    AppDirectories::shared()->setHome(temp.path() / "moved");
-    EXPECT_EQ(AppDirectories::shared()->documentsDirectory(), temp.path() / "moved" / "Documents");
-    AppDirectories::setShared(previous);
-    EXPECT_EQ(AppDirectories::shared(), previous);
 }
 
 }  // namespace

@@ -58,15 +58,5 @@ TEST_F(LocaleSourceTest, LanguagesComeFromTheDefaultsThenLanguageThenTheLocale) 
     EXPECT_EQ(LocaleSource::preferredLanguages(), (std::vector<std::string>{"de", "pt-BR", "fr-FR"}));
 }
 
-TEST_F(LocaleSourceTest, OverridesWinUntilCleared) {
-    const qovtest::ScopedEnvironmentVariable lang("LANG", "it_IT.UTF-8");
-    LocaleSource::setOverride("fr_CA", {"fr", "en"});
-    EXPECT_EQ(LocaleSource::currentLocaleIdentifier(), "fr_CA");
-    EXPECT_EQ(LocaleSource::preferredLanguages(), (std::vector<std::string>{"fr", "en"}));
-    LocaleSource::clearOverride();
-    EXPECT_EQ(LocaleSource::currentLocaleIdentifier(), "it_IT");
-    EXPECT_EQ(LocaleSource::preferredLanguages(), std::vector<std::string>{"it-IT"});
-}
-
 }  // namespace
 }  // namespace platform

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 
 namespace platform {
@@ -67,25 +66,6 @@ TEST(PropertyListTest, OrdinaryDocumentsStillParse) {
                                       {"empty", Dictionary{}}}));
 }
 
-TEST(PropertyListTest, ValuesRoundTripThroughXmlAndBinary) {
-    const Value value(Dictionary{{"n", std::int64_t{-9}},
-                                 {"when", Date{1'800'000'000.0}},
-                                 {"blob", Data{0, 255}},
-                                 {"list", Array{"a", false, 1.25}},
-                                 {"null", Value()}});
-    const PlistNode node = PropertyList::fromValue(value);
-    ASSERT_NE(node, nullptr);
-    Dictionary expected = *value.ifDictionary();
-    expected.erase("null");
-    std::string problem;
-    const auto xml = PropertyList::xmlText(node.get());
-    ASSERT_TRUE(xml);
-    EXPECT_EQ(PropertyList::toValue(PropertyList::parseXml(*xml, problem).get()), Value(expected));
-    const auto binary = PropertyList::binaryBytes(node.get());
-    ASSERT_TRUE(binary);
-    EXPECT_EQ(PropertyList::toValue(PropertyList::parseBinary(*binary, problem).get()), Value(expected));
-}
-
 TEST(PropertyListTest, BinaryListsPastSixtyFourKilobytesReadBack) {
     // Past 64 KiB the offset table uses three-byte entries.
     const Value value(Array{Data(70'000, 'x'), "tail"});
@@ -94,16 +74,6 @@ TEST(PropertyListTest, BinaryListsPastSixtyFourKilobytesReadBack) {
     ASSERT_TRUE(binary);
     std::string problem;
     EXPECT_EQ(PropertyList::toValue(PropertyList::parseBinary(*binary, problem).get()), value) << problem;
-}
-
-TEST(PropertyListTest, DatesOutsideThePropertyListRangeCannotBeWritten) {
-    EXPECT_NE(PropertyList::fromDate(Date{-1'000'000'000.0}), nullptr);  // 1938
-    EXPECT_NE(PropertyList::fromDate(Date{3'000'000'000.0}), nullptr);   // 2065
-    EXPECT_EQ(PropertyList::fromDate(Date{-2'000'000'000.0}), nullptr);
-    EXPECT_EQ(PropertyList::fromDate(Date{4'000'000'000.0}), nullptr);
-    EXPECT_EQ(PropertyList::fromDate(Date{std::numeric_limits<double>::quiet_NaN()}), nullptr);
-    const PlistNode negative = PropertyList::fromDate(Date{-1'000'000'000.5});
-    EXPECT_EQ(PropertyList::toDate(negative.get()), Date{-1'000'000'000.5});
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ private:
 
 class ApplicationTest : public UiFixture {};
 
-TEST_F(ApplicationTest, LifeCycleTellsTheDelegateThenPostsTheNotification) {
+TEST_F(ApplicationTest, LifeCycleUrlsAndPushRegistrationReachTheDelegateAndPostTheirNotifications) {
     std::vector<std::string> journal;
     auto& center = NotificationCenter::defaultCenter();
     for (const char* name : {kApplicationDidFinishLaunchingNotification, kApplicationDidBecomeActiveNotification,
@@ -49,6 +49,7 @@ TEST_F(ApplicationTest, LifeCycleTellsTheDelegateThenPostsTheNotification) {
         center.addObserver(this, name, [&](const Notification& notification) { journal.push_back(notification.name); });
     }
     auto& application = Application::shared();
+    EXPECT_FALSE(application.handleOpenURL("qov://x"));  // nobody to handle it yet
     application.setDelegate(std::make_shared<RecordingDelegate>(journal));
     EXPECT_TRUE(application.finishLaunching({{"url", Value("qov://swagger-access")}}));
     application.becomeActive();
@@ -57,6 +58,9 @@ TEST_F(ApplicationTest, LifeCycleTellsTheDelegateThenPostsTheNotification) {
     application.enterBackground();
     EXPECT_EQ(application.state(), ApplicationState::Background);
     application.enterForeground();
+    EXPECT_TRUE(application.handleOpenURL("qov://swagger-access?token=1"));
+    application.deliverDeviceToken(Data{1, 2, 3});
+    application.failRemoteNotificationRegistration("no network");
     application.receiveMemoryWarning();
     application.terminate();
     center.removeObserver(this);
@@ -65,23 +69,10 @@ TEST_F(ApplicationTest, LifeCycleTellsTheDelegateThenPostsTheNotification) {
                            "UIApplicationDidBecomeActiveNotification", "resign",
                            "UIApplicationWillResignActiveNotification", "background",
                            "UIApplicationDidEnterBackgroundNotification", "foreground",
-                           "UIApplicationWillEnterForegroundNotification", "memory",
+                           "UIApplicationWillEnterForegroundNotification", "open qov://swagger-access?token=1",
+                           "token 3", "token failed no network", "memory",
                            "UIApplicationDidReceiveMemoryWarningNotification", "terminate",
                            "UIApplicationWillTerminateNotification"}));
-}
-
-TEST_F(ApplicationTest, UrlsAndPushRegistrationReachTheDelegate) {
-    std::vector<std::string> journal;
-    auto& application = Application::shared();
-    EXPECT_FALSE(application.handleOpenURL("qov://x"));
-    application.setDelegate(std::make_shared<RecordingDelegate>(journal));
-    EXPECT_TRUE(application.handleOpenURL("qov://swagger-access?token=1"));
-    application.registerForRemoteNotificationTypes(6);
-    EXPECT_EQ(application.registeredNotificationTypes(), 6);
-    application.deliverDeviceToken(Data{1, 2, 3});
-    application.failRemoteNotificationRegistration("no network");
-    EXPECT_EQ(journal, (std::vector<std::string>{"open qov://swagger-access?token=1", "token 3",
-                                                 "token failed no network"}));
 }
 
 TEST_F(ApplicationTest, OpenURLIsRecordedAndHandedToTheHandler) {
@@ -98,21 +89,13 @@ TEST_F(ApplicationTest, OpenURLIsRecordedAndHandedToTheHandler) {
     EXPECT_EQ(handled, std::vector<std::string>{"https://example.com/b"});
 }
 
-TEST_F(ApplicationTest, ScreenStatusBarAndDevice) {
-    auto& application = Application::shared();
-    EXPECT_EQ(Screen::bounds(), Rect(0, 0, 320, 480));
+TEST_F(ApplicationTest, StatusBarShapesTheApplicationFrameAndResetRestoresTheDevice) {
     EXPECT_EQ(Screen::applicationFrame(), Rect(0, 20, 320, 460));
-    application.setStatusBarHidden(true);
+    Application::shared().setStatusBarHidden(true);
     EXPECT_EQ(Screen::applicationFrame(), Rect(0, 0, 320, 480));
-    EXPECT_EQ(Application::kStatusBarHeight, 20.0);
-    application.setNetworkActivityIndicatorVisible(true);
-    EXPECT_TRUE(application.isNetworkActivityIndicatorVisible());
-    auto& device = Device::current();
-    EXPECT_FALSE(device.isPad());
-    device.setUserInterfaceIdiom(UserInterfaceIdiom::Pad);
-    device.setOrientation(DeviceOrientation::LandscapeRight);
-    EXPECT_TRUE(device.isPad());
-    EXPECT_TRUE(device.isLandscape());
+    Device::current().setUserInterfaceIdiom(UserInterfaceIdiom::Pad);
+    Device::current().setOrientation(DeviceOrientation::LandscapeRight);
+    EXPECT_TRUE(Device::current().isLandscape());
     Application::resetShared();
     EXPECT_FALSE(Device::current().isPad());
     EXPECT_FALSE(Application::shared().isStatusBarHidden());

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/BitmapContext.h"
-#include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/ProgressView.h"
 #include "platform/ui/ScrollView.h"
 #include "tests/platform/ui/UiFixture.h"
 #include "tests/support/TempHome.h"
@@ -103,22 +101,6 @@ TEST_F(LeafViewTest, ScrollViewPagesAndReportsDragging) {
     scroller->setScrollEnabled(false);
     scroller->drag(Point{0, 0});
     EXPECT_EQ(scroller->contentOffset(), (Point{640, 0}));
-}
-
-TEST_F(LeafViewTest, ActivityIndicatorHidesWhenStoppedAndProgressClamps) {
-    ActivityIndicatorView spinner(ActivityIndicatorStyle::WhiteLarge);
-    EXPECT_TRUE(spinner.isHidden());
-    spinner.startAnimating();
-    EXPECT_FALSE(spinner.isHidden());
-    EXPECT_TRUE(spinner.isAnimating());
-    spinner.setHidesWhenStopped(false);
-    spinner.stopAnimating();
-    EXPECT_FALSE(spinner.isHidden());
-    ProgressView progress;
-    progress.setProgress(1.5);
-    EXPECT_EQ(progress.progress(), 1.0);
-    progress.setProgress(-1);
-    EXPECT_EQ(progress.progress(), 0.0);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "platform/ui/SearchBar.h"
 #include "platform/ui/TextField.h"
-#include "platform/ui/TextView.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace platform::ui {
@@ -109,14 +108,6 @@ TEST_F(TextInputTest, SearchBarReportsTypingSearchAndCancel) {
     EXPECT_TRUE(bar->tapText("Cancel"));
     EXPECT_EQ(delegate->journal,
               (std::vector<std::string>{"begin", "change Par", "change Paris", "search", "cancel", "end"}));
-}
-
-TEST_F(TextInputTest, TextViewTypesOnlyWhenEditable) {
-    auto view = std::make_shared<TextView>(Rect(0, 0, 100, 100));
-    view->typeText("abc");
-    view->setEditable(false);
-    view->typeText("def");
-    EXPECT_EQ(view->text(), "abc");
 }
 
 }  // namespace

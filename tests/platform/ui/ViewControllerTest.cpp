@@ -44,20 +44,12 @@ private:
     std::shared_ptr<ViewController> m_child;
 };
 
-TEST_F(ViewControllerTest, ViewLoadsLazilyOnce) {
-    auto screen = make("A");
-    EXPECT_FALSE(screen->isViewLoaded());
-    EXPECT_TRUE(take().empty());
-    const auto view = screen->view();
-    EXPECT_EQ(screen->view(), view);
-    EXPECT_EQ(view->frame(), Rect(0, 20, 320, 460));
-    EXPECT_EQ(take(), (Journal{"A didLoad"}));
-}
-
-TEST_F(ViewControllerTest, WindowForwardsAppearanceWhenVisible) {
+TEST_F(ViewControllerTest, ViewLoadsOnceAndTheWindowForwardsAppearanceWhenVisible) {
     auto root = make("A");
+    EXPECT_FALSE(root->isViewLoaded());
     window->setRootViewController(root);
     EXPECT_EQ(take(), (Journal{"A didLoad"}));
+    EXPECT_EQ(root->view()->frame(), Rect(0, 20, 320, 460));
     window->makeKeyAndVisible();
     EXPECT_EQ(take(), (Journal{"A willAppear", "A didAppear"}));
     EXPECT_TRUE(window->isKeyWindow());

@@ -26,13 +26,20 @@ protected:
         platform::net::Reachability::reset();
     }
 
+    // What make() builds with the clock set ageSeconds back (data objects stamp their creation time).
+    template <class Make>
+    auto madeAgo(double ageSeconds, Make make) const {
+        const platform::Date now = clock()->now();
+        clock()->set(now.addingTimeInterval(-ageSeconds));
+        auto made = make();
+        clock()->set(now);
+        return made;
+    }
+
     // A location whose data is ageSeconds old.
     std::shared_ptr<qov::QOVLocation> makeLocation(const std::string& key, std::int32_t type = 1,
                                                    double ageSeconds = 0.0) const {
-        const platform::Date now = clock()->now();
-        clock()->set(now.addingTimeInterval(-ageSeconds));
-        auto location = std::make_shared<qov::QOVLocation>();
-        clock()->set(now);
+        auto location = madeAgo(ageSeconds, [] { return std::make_shared<qov::QOVLocation>(); });
         location->setType(type);
         location->setKey(key);
         location->setName(key);

@@ -19,11 +19,7 @@ protected:
     // A configuration of the id, ageSeconds old, fresh for ttl seconds.
     std::shared_ptr<QOVMobileAppConfig> makeConfiguration(const std::string& applicationId, double ttl,
                                                           double ageSeconds = 0.0) const {
-        const platform::Date now = clock()->now();
-        clock()->set(now.addingTimeInterval(-ageSeconds));
-        auto configuration = std::make_shared<QOVMobileAppConfig>(applicationId, ttl);
-        clock()->set(now);
-        return configuration;
+        return madeAgo(ageSeconds, [&] { return std::make_shared<QOVMobileAppConfig>(applicationId, ttl); });
     }
 
     std::shared_ptr<qov::MemoryApplicationCache> cache = std::make_shared<qov::MemoryApplicationCache>(datasource);
@@ -79,16 +75,12 @@ TEST_F(ConfigurationListeningTest, NoticeWalksACopySoListenersMayStopDuringIt) {
     EXPECT_EQ(second->received.size(), 1u);
 }
 
-TEST_F(ConfigurationListeningTest, StopBeforeTheQueuedRegistrationCancelsIt) {
+TEST_F(ConfigurationListeningTest, StopBeforeTheQueuedRegistrationCancelsItAndAnEmptyIdDoesNothing) {
     cache->startListeningForConfiguration("app", 900.0, listener);
     cache->stopListeningForConfigurationDelegate(listener.get());
-    cache->storeConfiguration(makeConfiguration("app", 900.0));
-    loop().runUntilIdle();
-    EXPECT_TRUE(listener->received.empty());
-}
-
-TEST_F(ConfigurationListeningTest, EmptyApplicationIdDoesNothing) {
+    datasource->calls.clear();
     cache->startListeningForConfiguration("", 900.0, listener);
+    cache->storeConfiguration(makeConfiguration("app", 900.0));
     loop().runUntilIdle();
     EXPECT_TRUE(datasource->calls.empty());
     EXPECT_TRUE(listener->received.empty());

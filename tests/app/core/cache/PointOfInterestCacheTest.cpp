@@ -49,7 +49,6 @@ TEST_F(PointOfInterestCacheTest, MissingListIsRequestedStoredAndAnswered) {
     answerLastRequest("Atlanta");
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0]->quadKey(), "0231");
-    EXPECT_EQ(answers[0]->type(), 1u);
     ASSERT_EQ(answers[0]->poiLocations().size(), 1u);
     EXPECT_TRUE(fs::exists(home.path() / "AppCache" / "0231_1.POICache"));
 

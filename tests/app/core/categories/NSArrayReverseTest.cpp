@@ -12,18 +12,10 @@ namespace qov {
 namespace {
 
 TEST(NSMutableArrayReverse, ReversesInPlace) {
-    std::vector<int> empty;
-    NSMutableArrayReverse::reverse(empty);
-    EXPECT_TRUE(empty.empty());
-
-    std::vector<int> one{1};
-    NSMutableArrayReverse::reverse(one);
-    EXPECT_EQ(one, std::vector<int>{1});
-
-    std::vector<std::string> two{"a", "b"};
-    NSMutableArrayReverse::reverse(two);
-    EXPECT_EQ(two, (std::vector<std::string>{"b", "a"}));
-
+    for (auto [list, reversed] : {std::pair{std::vector<int>{}, std::vector<int>{}}, {{1}, {1}}, {{1, 2}, {2, 1}}}) {
+        NSMutableArrayReverse::reverse(list);
+        EXPECT_EQ(list, reversed);
+    }
     platform::Array odd{1, "two", 3.0, true, nullptr};
     NSMutableArrayReverse::reverse(odd);
     EXPECT_EQ(odd, (platform::Array{nullptr, true, 3.0, "two", 1}));

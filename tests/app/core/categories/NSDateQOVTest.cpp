@@ -33,17 +33,10 @@ private:
 
 TEST_F(NSDateQOVTest, HourAtTheLocationsOffset) {
     QOVLocation location;
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 10);
-    location.setTimeZoneOffset(-5.0);
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 5);
-    location.setTimeZoneOffset(14.0);
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 0);
-    location.setTimeZoneOffset(-11.0);
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 23);
-    location.setTimeZoneOffset(5.5);
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 16);
-    location.setTimeZoneOffset(-10.5);
-    EXPECT_EQ(NSDateQOV::currentHourForLocation(location), 0);
+    for (const auto& [offset, hour] : {std::pair{0.0, 10}, {-5.0, 5}, {14.0, 0}, {-11.0, 23}, {5.5, 16}, {-10.5, 0}}) {
+        location.setTimeZoneOffset(offset);
+        EXPECT_EQ(NSDateQOV::currentHourForLocation(location), hour) << offset;
+    }
 }
 
 TEST_F(NSDateQOVTest, HourBoundaries) {

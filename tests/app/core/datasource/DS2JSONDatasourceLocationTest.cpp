@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVLocation.h"
@@ -17,12 +18,6 @@ std::vector<std::string> paths(const std::vector<qovsim::SimRequest>& requests) 
         result.push_back(request.path);
     }
     return result;
-}
-
-qovsim::Fault fault(std::string pattern) {
-    qovsim::Fault fault;
-    fault.pathPattern = std::move(pattern);
-    return fault;
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, InlandAggregateIsStoredWithoutMarineRequest) {
@@ -50,9 +45,7 @@ TEST_F(DS2JSONDatasourceLocationTest, CoastalAggregateIsStoredOnceWithItsMarineF
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, UnusableAggregateFallsBackToTheLocationRecord) {
-    auto malformed = fault("/wxdata/mobile/mobagg/*");
-    malformed.malformBody = true;
-    addFault(malformed);
+    addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
     client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
     ASSERT_TRUE(waitUntilIdle());
 
@@ -73,9 +66,7 @@ TEST_F(DS2JSONDatasourceLocationTest, UnknownLocationStoresNothing) {
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, FailedMarineRequestStoresTheLocationAndReportsTheNetwork) {
-    auto serverError = fault("/wxdata/marine/*");
-    serverError.status = 500;
-    addFault(serverError);
+    addFault(qovsim::Fault{.pathPattern = "/wxdata/marine/*", .status = 500});
     client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
     ASSERT_TRUE(waitUntilIdle());
 
@@ -85,9 +76,7 @@ TEST_F(DS2JSONDatasourceLocationTest, FailedMarineRequestStoresTheLocationAndRep
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, UnusableMarineAnswerKeepsTheAggregate) {
-    auto truncated = fault("/wxdata/marine/*");
-    truncated.truncateBody = true;
-    addFault(truncated);
+    addFault(qovsim::Fault{.pathPattern = "/wxdata/marine/*", .truncateBody = true});
     client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
     ASSERT_TRUE(waitUntilIdle());
 
@@ -101,18 +90,10 @@ TEST_F(DS2JSONDatasourceLocationTest, UnusableMarineAnswerKeepsTheAggregate) {
 
 TEST_F(DS2JSONDatasourceLocationTest, ServerFaultsOnTheAggregateReportTheNetworkAndStoreNothing) {
     client().setTimeOutSeconds(0.3);
-    struct Case {
-        const char* name;
-        qovsim::Fault fault;
-    };
-    auto status = fault("*");
-    status.status = 500;
-    auto dropped = fault("*");
-    dropped.dropConnection = true;
-    auto slow = fault("*");
-    slow.delaySeconds = 3.0;
-    for (const auto& [name, injected] : {Case{"500", status}, Case{"dropped", dropped}, Case{"time-out", slow}}) {
-        SCOPED_TRACE(name);
+    for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "*", .status = 500},
+                                          qovsim::Fault{.pathPattern = "*", .dropConnection = true},
+                                          qovsim::Fault{.pathPattern = "*", .delaySeconds = 3.0}}) {
+        SCOPED_TRACE(injected.toJson().dump());
         sim().faults().clear();
         addFault(injected);
         const int errorsBefore = networkErrorCount();
@@ -124,9 +105,7 @@ TEST_F(DS2JSONDatasourceLocationTest, ServerFaultsOnTheAggregateReportTheNetwork
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, LocationOnlyFailureOnlyLogs) {
-    auto status = fault("/wxdata/loc/*");
-    status.status = 503;
-    addFault(status);
+    addFault(qovsim::Fault{.pathPattern = "/wxdata/loc/*", .status = 503});
     client().requestLocationDataOnly("USGA0028:1");
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_TRUE(cache().locations.empty());

@@ -14,13 +14,6 @@ namespace {
 
 using DS2JSONDatasourceQueueTest = qovtest::DatasourceFixture;
 
-qovsim::Fault delay(std::string pattern, double seconds) {
-    qovsim::Fault fault;
-    fault.pathPattern = std::move(pattern);
-    fault.delaySeconds = seconds;
-    return fault;
-}
-
 std::size_t countPath(const std::vector<qovsim::SimRequest>& requests, const std::string& path) {
     return static_cast<std::size_t>(
         std::count_if(requests.begin(), requests.end(), [&](const auto& request) { return request.path == path; }));
@@ -34,7 +27,7 @@ TEST_F(DS2JSONDatasourceQueueTest, TypeZeroIsNeverRequested) {
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, SecondRequestWhileTheFirstIsUnfinishedSendsNothing) {
-    addFault(delay("/wxdata/mobile/mobagg/*", 0.3));
+    addFault(fault("/wxdata/mobile/mobagg/*", 0.3));
     const QOVLocationIdentity atlanta(1, "USGA0028");
     client().requestLocation(atlanta);
     EXPECT_FALSE(client().okToRequestLocation(atlanta));
@@ -50,7 +43,7 @@ TEST_F(DS2JSONDatasourceQueueTest, SecondRequestWhileTheFirstIsUnfinishedSendsNo
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, CancelledButUnfinishedRequestStillBlocksAndReportsNothing) {
-    addFault(delay("/wxdata/mobile/mobagg/*", 0.5));
+    addFault(fault("/wxdata/mobile/mobagg/*", 0.5));
     const QOVLocationIdentity atlanta(1, "USGA0028");
     client().requestLocation(atlanta);
     client().cancelRequestForLocation(atlanta);
@@ -65,7 +58,7 @@ TEST_F(DS2JSONDatasourceQueueTest, CancelledButUnfinishedRequestStillBlocksAndRe
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, MarineRequestDoesNotBlockANewAggregate) {
-    addFault(delay("/wxdata/marine/*", 0.5));
+    addFault(fault("/wxdata/marine/*", 0.5));
     const QOVLocationIdentity newYork(1, "USNY0996");
     client().requestLocation(newYork);
     ASSERT_TRUE(qovtest::pumpUntil([&] { return countPath(requests(), "/wxdata/marine/USNY0996:1.js") == 1; }));
@@ -77,7 +70,7 @@ TEST_F(DS2JSONDatasourceQueueTest, MarineRequestDoesNotBlockANewAggregate) {
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, CancellingALocationAlsoCancelsItsMarineRequest) {
-    addFault(delay("/wxdata/marine/*", 2.0));
+    addFault(fault("/wxdata/marine/*", 2.0));
     const QOVLocationIdentity newYork(1, "USNY0996");
     client().requestLocation(newYork);
     ASSERT_TRUE(qovtest::pumpUntil([&] { return countPath(requests(), "/wxdata/marine/USNY0996:1.js") == 1; }));
@@ -90,7 +83,7 @@ TEST_F(DS2JSONDatasourceQueueTest, CancellingALocationAlsoCancelsItsMarineReques
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, CancellingAllLocationsLeavesOtherRequests) {
-    addFault(delay("*", 0.3));
+    addFault(fault("*", 0.3));
     client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
     client().requestLocationDataOnly("USNY0996:1");
     client().requestLocationForZip("30303", callback(), false);
@@ -103,7 +96,7 @@ TEST_F(DS2JSONDatasourceQueueTest, CancellingAllLocationsLeavesOtherRequests) {
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, ConfigurationRequestsAreFoundByTheirApplicationId) {
-    addFault(delay("*", 0.3));
+    addFault(fault("*", 0.3));
     client().requestConfigurationForApplicationId("app.one", 60.0);
     client().requestConfigurationForApplicationId("app.two", 60.0);
     EXPECT_FALSE(client().okToRequestConfiguration("app.one"));
@@ -118,7 +111,7 @@ TEST_F(DS2JSONDatasourceQueueTest, ConfigurationRequestsAreFoundByTheirApplicati
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, CancelledSearchesAnswerNilOnlyWhereTheirFailureDoes) {
-    addFault(delay("*", 0.5));
+    addFault(fault("*", 0.5));
     client().requestLocationForZip("30303", callback(), false);                        // answers nil
     client().currentTropicalStormDataWithCallbackObject(callback());                   // answers nil
     client().requestRSSNewsFeedWithCallbackObject(callback());                         // answers nil
@@ -136,7 +129,7 @@ TEST_F(DS2JSONDatasourceQueueTest, CancelledSearchesAnswerNilOnlyWhereTheirFailu
 }
 
 TEST_F(DS2JSONDatasourceQueueTest, CancelAllRequestsEmptiesTheQueue) {
-    addFault(delay("*", 0.5));
+    addFault(fault("*", 0.5));
     client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
     client().requestPointsOfInterestForType(1, "0231", {{"kPOIQuadKeyKey", "0231"}});
     client().flagTweet("42");
@@ -146,22 +139,8 @@ TEST_F(DS2JSONDatasourceQueueTest, CancelAllRequestsEmptiesTheQueue) {
     EXPECT_TRUE(cache().poiLists.empty());
 }
 
-TEST_F(DS2JSONDatasourceQueueTest, AnswersForACallerThatIsGoneAreDropped) {
-    struct Screen {
-        int answers = 0;
-    };
-    auto screen = std::make_shared<Screen>();
-    client().requestLocationForZip("30303", platform::bindWeak(screen, [](Screen& s, const platform::Value&) {
-                                       ++s.answers;
-                                   }),
-                                   false);
-    screen.reset();
-    ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(requests().size(), 1u);
-}
-
 TEST_F(DS2JSONDatasourceQueueTest, ClientGoneBeforeTheAnswerStoresNothing) {
-    addFault(delay("*", 0.3));
+    addFault(fault("*", 0.3));
     {
         auto shortLived = std::make_shared<DS2JSONDatasource>();
         shortLived->setDataServiceHosts(simUrl().substr(7), "");

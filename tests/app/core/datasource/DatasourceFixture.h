@@ -43,6 +43,10 @@ protected:
     bool waitForAnswers(std::size_t count);
     std::vector<qovsim::SimRequest> requests() { return sim().requestLog(); }
     void addFault(qovsim::Fault fault) { sim().faults().add(std::move(fault)); }
+    // A fault on the paths matching pattern; the test sets what it does.
+    static qovsim::Fault fault(std::string pattern, double delaySeconds = 0.0) {
+        return qovsim::Fault{.pathPattern = std::move(pattern), .delaySeconds = delaySeconds};
+    }
     std::string apiKey() const;
 
 private:

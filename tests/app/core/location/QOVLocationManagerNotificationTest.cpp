@@ -61,11 +61,12 @@ TEST_F(LocationManagerNotificationTest, ACurrentLocationChangeCarriesTheOldAndTh
     EXPECT_EQ(manager().currentLocation(), second);
 }
 
-TEST_F(LocationManagerNotificationTest, TheSameKeyAndTypeChangesNothing) {
+TEST_F(LocationManagerNotificationTest, TheSameKeyAndTypeOrNullChangesNothing) {
     manager().setCurrentLocation(LocationManagerWorld::identity("USGA0028", 1, "Home"));
     world.notifications.clear();
 
     manager().setCurrentLocation(LocationManagerWorld::identity("USGA0028", 1, "Elsewhere"));
+    manager().setCurrentLocation(nullptr);
 
     EXPECT_TRUE(world.notifications.empty());
     EXPECT_EQ(manager().currentLocation()->userNickname(), "Home");
@@ -81,16 +82,6 @@ TEST_F(LocationManagerNotificationTest, TheStoredLocationSetAgainAfterARestartPo
 
     EXPECT_TRUE(world.notifications.empty());
     EXPECT_EQ(manager().popRank().at("USGA0028:1"), 1);
-}
-
-TEST_F(LocationManagerNotificationTest, ANullCurrentLocationIsRefused) {
-    manager().setCurrentLocation(LocationManagerWorld::identity("USGA0028"));
-    world.notifications.clear();
-
-    manager().setCurrentLocation(nullptr);
-
-    EXPECT_TRUE(world.notifications.empty());
-    EXPECT_EQ(manager().currentLocation()->identifierAsString(), "USGA0028:1");
 }
 
 TEST_F(LocationManagerNotificationTest, ObserversMayCallBackIntoTheManager) {
@@ -166,18 +157,7 @@ TEST_F(LocationManagerNotificationTest, RemovingAFavouriteReportsItOnlyWhenOneWa
     EXPECT_EQ(manager().homeLocation()->identifierAsString(), "USGA0028:1");
 }
 
-TEST_F(LocationManagerNotificationTest, ClearingReportsTheChangeWithoutAFavouriteNotification) {
-    manager().addFavoriteLocation(LocationManagerWorld::identity("USGA0028"));
-    changes.clear();
-    world.notifications.clear();
-
-    manager().removeAllFavorites();
-
-    EXPECT_EQ(changes, (std::vector<std::pair<Keys, Keys>>{{{"USGA0028"}, {}}}));
-    EXPECT_TRUE(world.notifications.empty());
-}
-
-TEST_F(LocationManagerNotificationTest, MovingAndRenamingSendNoChangeNotice) {
+TEST_F(LocationManagerNotificationTest, OnlyClearingReportsAChangeAndNoneSendsAFavouriteNotification) {
     manager().addFavoriteLocation(LocationManagerWorld::identity("USGA0028"));
     manager().addFavoriteLocation(LocationManagerWorld::identity("UKXX0085"));
     changes.clear();
@@ -185,8 +165,10 @@ TEST_F(LocationManagerNotificationTest, MovingAndRenamingSendNoChangeNotice) {
 
     manager().moveFavoriteFromIndex(0, 1);
     manager().setNickname("Work", *LocationManagerWorld::identity("USGA0028"));
-
     EXPECT_TRUE(changes.empty());
+    manager().removeAllFavorites();
+
+    EXPECT_EQ(changes, (std::vector<std::pair<Keys, Keys>>{{{"UKXX0085", "USGA0028"}, {}}}));
     EXPECT_TRUE(world.notifications.empty());
 }
 

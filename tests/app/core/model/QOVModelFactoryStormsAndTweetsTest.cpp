@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/core/error/QOVError.h"
-#include "app/core/model/QOVModelFactory.h"
 #include "app/core/model/QOVTropicalStorm.h"
 #include "app/core/model/QOVTweet.h"
-#include "platform/base/NotificationCenter.h"
 #include "tests/app/core/model/ModelTestSupport.h"
 
 namespace qov {
@@ -12,30 +9,7 @@ namespace {
 
 using qovtest::readModelFixture;
 
-class QOVModelFactoryStormsAndTweetsTest : public qovtest::ManualClockTest {
-protected:
-    void SetUp() override {
-        ManualClockTest::SetUp();
-        QOVError::clearAllErrors();
-        platform::NotificationCenter::defaultCenter().addObserver(
-            this, QOVError::kFiredNotification, [this](const platform::Notification& notification) {
-                const auto* error = platform::valueForKey(notification.userInfo, QOVError::kErrorKey);
-                ASSERT_NE(error, nullptr);
-                m_fired.push_back(error->object<QOVError>());
-                m_senders.push_back(notification.object);
-            });
-    }
-    void TearDown() override {
-        platform::NotificationCenter::defaultCenter().removeObserver(this);
-        QOVError::clearAllErrors();
-        ManualClockTest::TearDown();
-    }
-
-    QOVModelFactory& factory() { return *QOVModelFactory::sharedInstance(); }
-
-    std::vector<std::shared_ptr<QOVError>> m_fired;
-    std::vector<platform::Value> m_senders;
-};
+class QOVModelFactoryStormsAndTweetsTest : public qovtest::FactoryTest {};
 
 TEST_F(QOVModelFactoryStormsAndTweetsTest, StormsFillEveryFieldIncludingNestedOnes) {
     const auto storms = factory().tropicalStormDataUsingJSON(readModelFixture("storms-two.json"));
@@ -66,7 +40,7 @@ TEST_F(QOVModelFactoryStormsAndTweetsTest, StormsFillEveryFieldIncludingNestedOn
     EXPECT_EQ(kiko.reportTime(), platform::Date{1'799'996'400.0});
     EXPECT_EQ(kiko.movingHeading(), "270");
     EXPECT_EQ(kiko.movingSpeed(), 8);
-    EXPECT_TRUE(m_fired.empty());
+    EXPECT_TRUE(fired.empty());
 }
 
 TEST_F(QOVModelFactoryStormsAndTweetsTest, StormNestedValuesOfWrongKindsReadAsAbsent) {
@@ -91,7 +65,7 @@ TEST_F(QOVModelFactoryStormsAndTweetsTest, OnlyAListIsStormData) {
     for (const char* json : {"", "{}", "nonsense", "null", "7", R"({"class":"error","text":"Invalid key"})", "[{"}) {
         EXPECT_FALSE(factory().tropicalStormDataUsingJSON(json)) << json;
     }
-    EXPECT_TRUE(m_fired.empty());
+    EXPECT_TRUE(fired.empty());
 }
 
 TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetsReadAuthorAndPlaceOnlyWhenPresent) {
@@ -118,7 +92,7 @@ TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetsReadAuthorAndPlaceOnlyWhenPrese
     EXPECT_EQ(odd.tweeter(), "spaces");
     EXPECT_EQ(odd.avatarURL(), std::nullopt);  // a space is no part of an address
     EXPECT_EQ(odd.cityName(), std::nullopt);   // "location" is a text, not an object
-    EXPECT_TRUE(m_fired.empty());
+    EXPECT_TRUE(fired.empty());
 }
 
 TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetNullsReadAsAbsentAndNonObjectsAreSkipped) {
@@ -137,20 +111,39 @@ TEST_F(QOVModelFactoryStormsAndTweetsTest, AnEmptyListFiresNothingAndAnythingBut
     const auto empty = factory().tweetsUsingJSON("[]");
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->empty());
-    EXPECT_TRUE(m_fired.empty());
+    EXPECT_TRUE(fired.empty());
 
     for (const std::string& json : {readModelFixture("tweets-object.json"), std::string("nonsense"), std::string(),
                                    std::string("null"), std::string("\"tweets\""), std::string("[{]")}) {
-        QOVError::clearAllErrors();
-        m_fired.clear();
-        m_senders.clear();
+        forgetErrors();
         EXPECT_FALSE(factory().tweetsUsingJSON(json)) << json;
-        ASSERT_EQ(m_fired.size(), 1U) << json;
-        EXPECT_EQ(m_fired[0]->category(), 1);
-        EXPECT_EQ(m_fired[0]->type(), 1);
-        EXPECT_EQ(m_fired[0]->textKey(), "error.no.data.returned");
-        EXPECT_EQ(m_senders[0].object<QOVModelFactory>(), QOVModelFactory::sharedInstance());
+        expectNoDataFired(json);
     }
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, OnlyANewIdDecidesWhetherTheStormIsAtlantic) {
+    QOVTropicalStorm storm;
+    const std::pair<const char*, bool> cases[] = {
+        {"AL142027", true}, {"EP092027", false}, {"CPAL01", true}, {"al012027", false}};
+    for (const auto& [id, atlantic] : cases) {
+        storm.setStormId(id);
+        EXPECT_EQ(storm.isAtlanticStorm(), atlantic) << id;
+    }
+}
+
+TEST_F(QOVModelFactoryStormsAndTweetsTest, TweetArchiveKeepsPresentFieldsAndLeavesAbsentOnesOut) {
+    const auto tweets = factory().tweetsUsingJSON(readModelFixture("tweets-list.json"));
+    ASSERT_TRUE(tweets);
+    auto& tweet = *(*tweets)[0];
+    tweet.setText("Sunny and 41 \xF0\x9F\x8C\x9E");
+    EXPECT_EQ(qovtest::archiveKeys(tweet),
+              qovtest::keys("$class tweetID text date tweeter avatarURL cityName countryName"));
+    EXPECT_TRUE(qovtest::faithfulRoundTrip(tweet));
+    EXPECT_EQ(qovtest::archiveKeys(*(*tweets)[1]), qovtest::keys("$class tweetID text date"));
+    const auto empty = qovtest::faithfulRoundTrip(QOVTweet());
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->date(), std::nullopt);
+    EXPECT_EQ(empty->tweeter(), std::nullopt);
 }
 
 }  // namespace

@@ -43,11 +43,5 @@ TEST_F(ApplicationGuidTest, KeepsAStoredIdentifierAndReplacesOneOfTheWrongKind) 
     EXPECT_EQ(defaults.stringForKey(ApplicationGuid::kDefaultsKey), replaced);
 }
 
-TEST_F(ApplicationGuidTest, TwoHomesGetDifferentIdentifiers) {
-    platform::UserDefaults first(file());
-    platform::UserDefaults second(m_home.path() / "other.plist");
-    EXPECT_NE(ApplicationGuid::guidFromDefaults(first), ApplicationGuid::guidFromDefaults(second));
-}
-
 }  // namespace
 }  // namespace qov

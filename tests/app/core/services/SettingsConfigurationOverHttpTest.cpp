@@ -57,13 +57,7 @@ TEST_F(SettingsConfigurationOverHttpTest, BothServedConfigurationsReachTheSettin
     EXPECT_EQ(statusNotifications.size(), 1u);
     EXPECT_EQ(settings->latestAppVersion(), bundleVersion);
     EXPECT_EQ(QOVSettingsService::compareVersions(bundleVersion, *settings->latestAppVersion()), 0);
-    EXPECT_EQ(settings->latestIosVersion(), "5.0");
-    EXPECT_FALSE(settings->siteStatsDisabled());
-    EXPECT_FALSE(settings->forceUpgrade());
-    EXPECT_TRUE(settings->inseasonURL().has_value());
     EXPECT_TRUE(settings->isRatePrompterEnabled());
-    EXPECT_EQ(settings->daysUntilPrompt(), 3);
-    EXPECT_EQ(settings->usesUntilPrompt(), 10);
     EXPECT_EQ(settings->eventsUntilPrompt(), 5);
 
     // A restart (a new cache over the same folder) within the times to live is answered from the cache's files,
@@ -85,19 +79,6 @@ TEST_F(SettingsConfigurationOverHttpTest, TheServedKillSwitchesTurnTheSocialFeat
     const auto settings = makeService(cache);
     ASSERT_TRUE(qovtest::pumpUntil([&] { return !statusNotifications.empty(); }));
     EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusAllOff);
-}
-
-TEST_F(SettingsConfigurationOverHttpTest, TheComposeSwitchAloneTurnsOnlyComposingOff) {
-    ASSERT_TRUE(started);
-    qovsim::SimRequest killCompose;
-    killCompose.method = "POST";
-    killCompose.path = "/admin/configuration";
-    killCompose.query = {{"killcompose", "true"}};
-    ASSERT_EQ(sim.respond(killCompose).status, 200);
-
-    const auto settings = makeService(cache);
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return !statusNotifications.empty(); }));
-    EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusComposeOff);
 }
 
 }  // namespace

@@ -30,12 +30,9 @@ protected:
     std::shared_ptr<qov::QOVLocation> location = std::make_shared<qov::QOVLocation>();
 };
 
-TEST_F(WeatherSummaryTextTest, BarePlaceHasOnlyItsHeading) {
+TEST_F(WeatherSummaryTextTest, ShowsTheHeadingConditionsTheComingHoursInLocalTimeAndTheDays) {
     EXPECT_EQ(WeatherSummaryText::summaryOf(*location),
               "Atlanta, GA (USGA0028:1)\n33.75°N 84.39°W, time zone America/New_York, data 0 min old\n");
-}
-
-TEST_F(WeatherSummaryTextTest, ShowsConditionsTheComingHoursInLocalTimeAndTheDays) {
     auto now = std::make_shared<qov::QOVCurrentConditions>();
     now->setTemperature(58);
     now->setText("Partly Cloudy");

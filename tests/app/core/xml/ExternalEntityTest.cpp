@@ -53,19 +53,14 @@ public:
     std::string getXmlContentTag() const override { return "item"; }
 };
 
-TEST_F(ExternalEntityTest, TagParserReadsNothingFromDisk) {
+TEST_F(ExternalEntityTest, NeitherReaderReadsAnythingFromDisk) {
     for (const auto& document : m_documents) {
         auto handler = std::make_shared<ItemHandler>();
         XmlParser parser;
         parser.addXmlHandler(handler);
         parser.parseXmlData(document, "r");
         EXPECT_EQ(handler->getDump().find("SECRET"), std::string::npos) << document;
-    }
-    EXPECT_EQ(g_loads, 0);
-}
 
-TEST_F(ExternalEntityTest, XPathUtilitiesReadNothingFromDisk) {
-    for (const auto& document : m_documents) {
         const auto nodes = PerformXMLAllNodesQuery(document);
         ASSERT_TRUE(nodes) << document;
         for (const auto& node : *nodes) {

@@ -44,9 +44,5 @@ TEST(NSDictionaryQOV, AttributeIsTheFirstOfThatName) {
     EXPECT_EQ(NSDictionaryQOV::attributeWithKey(rootOf(R"(<r x="&amp;1"/>)"), "x"), "&1");
 }
 
-TEST(NSDictionaryQOV, NewLocationDictionaryHoldsKeyAndType) {
-    EXPECT_EQ(NSDictionaryQOV::newLocationDictionary("USNY0996", 1), (Dictionary{{"key", "USNY0996"}, {"type", 1}}));
-}
-
 }  // namespace
 }  // namespace qov

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/core/xml/NSDictionaryQOV.h"
 
 namespace qov {
@@ -25,28 +27,22 @@ TEST(XMLParseUtilities, AllNodesQueryStartsWithTheRootsWholeTree) {
     EXPECT_EQ(nodes->back(), (Dictionary{{"name", "x"}, {"value", "t"}}));
 }
 
-TEST(XMLParseUtilities, KeysArePresentOnlyWithSomethingToHold) {
-    const auto nodes = PerformXMLXPathQuery("<r><empty/><blank b=''/></r>", "//empty | //blank");
-    ASSERT_TRUE(nodes);
-    ASSERT_EQ(nodes->size(), 2u);
-    EXPECT_EQ((*nodes)[0], (Dictionary{{"name", "empty"}}));
-    EXPECT_EQ((*nodes)[1], (Dictionary{{"name", "blank"}, {"attributes", Array{Dictionary{{"name", "b"}, {"value", ""}}}}}));
-}
-
-TEST(XMLParseUtilities, OnlyCdataChildGivesItsTextUntrimmed) {
-    const auto nodes = PerformXMLXPathQuery("<r><c><![CDATA[  a <b> \n]]></c></r>", "//c");
-    ASSERT_TRUE(nodes);
-    ASSERT_EQ(nodes->size(), 1u);
-    EXPECT_EQ(nodes->front(), (Dictionary{{"name", "c"}, {"value", "  a <b> \n"}}));
-}
-
-TEST(XMLParseUtilities, TextBetweenChildrenIsTrimmedIntoTheParentsValue) {
-    const auto nodes = PerformXMLXPathQuery("<r>\n  <x>1</x>\n  <y> 2 </y> tail </r>", "/r");
-    ASSERT_TRUE(nodes);
-    const Dictionary& root = nodes->front();
-    EXPECT_EQ(root.at("value"), platform::Value("tail"));
-    EXPECT_EQ(root.at("children"),
-              platform::Value(Array{Dictionary{{"name", "x"}, {"value", "1"}}, Dictionary{{"name", "y"}, {"value", "2"}}}));
+TEST(XMLParseUtilities, NodesHoldOnlyWhatTheyHaveWithTextTrimmedButCdataKept) {
+    const Dictionary x{{"name", "x"}, {"value", "1"}};
+    const Dictionary y{{"name", "y"}, {"value", "2"}};
+    const std::tuple<const char*, const char*, Array> cases[] = {
+        {"<r><empty/><blank b=''/></r>", "//empty | //blank",
+         {Dictionary{{"name", "empty"}},
+          Dictionary{{"name", "blank"}, {"attributes", Array{Dictionary{{"name", "b"}, {"value", ""}}}}}}},
+        {"<r><c><![CDATA[  a <b> \n]]></c></r>", "//c", {Dictionary{{"name", "c"}, {"value", "  a <b> \n"}}}},
+        {"<r>\n  <x>1</x>\n  <y> 2 </y> tail </r>", "/r",
+         {Dictionary{{"name", "r"}, {"value", "tail"}, {"children", Array{x, y}}}}},
+    };
+    for (const auto& [document, query, expected] : cases) {
+        const auto nodes = PerformXMLXPathQuery(document, query);
+        ASSERT_TRUE(nodes) << document;
+        EXPECT_EQ(Array(nodes->begin(), nodes->end()), expected) << document;
+    }
 }
 
 TEST(XMLParseUtilities, OtherNodeKindsAreConvertedSafely) {
@@ -85,16 +81,13 @@ TEST(XMLParseUtilities, RecoverModeReadsBrokenDocuments) {
     EXPECT_EQ(nodes->front().at("name"), platform::Value("r"));
 }
 
-TEST(XMLParseUtilities, DataWithoutElementsAnswersNoNodes) {
+TEST(XMLParseUtilities, DataWithoutElementsAnswersNoNodesAndEmptyDataNothing) {
     for (const std::string_view data : {std::string_view("garbage"), std::string_view("<"),
                                         std::string_view("\xff\xfe\x00", 3)}) {
         const auto nodes = PerformXMLAllNodesQuery(data);
         ASSERT_TRUE(nodes) << data;
         EXPECT_TRUE(nodes->empty()) << data;
     }
-}
-
-TEST(XMLParseUtilities, EmptyDataAnswersNothingAndLeavesTheErrorAlone) {
     std::optional<XmlError> error = XmlError{"untouched", 42, "", 0};
     EXPECT_FALSE(PerformXMLAllNodesQuery("", &error));
     ASSERT_TRUE(error);
