@@ -12,6 +12,7 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/storage/WriteTemporaries.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -33,30 +34,60 @@ bool writeAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
+std::error_code lastError() { return {errno, std::system_category()}; }
+
+// The rename is durable once the folder's entry is on disk. A folder that cannot be flushed is logged; the
+// file itself is already in place.
+void syncFolder(const std::filesystem::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0 || ::fsync(descriptor) != 0) {
+        QOV_LOG_WARN("cannot flush the folder {} to disk: {}", folder.string(), std::strerror(errno));
+    }
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+}
+
 }  // namespace
 
 bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
+    std::error_code error;
+    return write(file, bytes, mode, error);
+}
+
+bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
+                       std::error_code& error) {
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / (file.filename().string() + ".tmp-XXXXXX")).string();
+    WriteTemporaries::removeLeftoversOnFirstWrite(folder);
+    std::string temporary = WriteTemporaries::patternFor(file);
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
-        QOV_LOG_ERROR("cannot create a temporary file for {}: {}", file.string(), std::strerror(errno));
+        error = lastError();
+        QOV_LOG_ERROR("cannot create a temporary file for {}: {}", file.string(), error.message());
         return false;
     }
-    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes);
-    const int writeError = errno;
-    written = (::close(descriptor) == 0) && written;
+    WriteTemporaries::registerInFlight(temporary);
+    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    error = written ? std::error_code() : lastError();
+    if (::close(descriptor) != 0 && written) {
+        written = false;
+        error = lastError();
+    }
+    if (written && ::rename(temporary.c_str(), file.c_str()) != 0) {
+        written = false;
+        error = lastError();
+        QOV_LOG_ERROR("cannot rename {} to {}: {}", temporary, file.string(), error.message());
+    } else if (!written) {
+        QOV_LOG_ERROR("cannot write {}: {}", temporary, error.message());
+    }
     if (!written) {
-        QOV_LOG_ERROR("cannot write {}: {}", temporary, std::strerror(writeError));
         ::unlink(temporary.c_str());
-        return false;
     }
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        QOV_LOG_ERROR("cannot rename {} to {}: {}", temporary, file.string(), std::strerror(errno));
-        ::unlink(temporary.c_str());
-        return false;
+    WriteTemporaries::unregisterInFlight(temporary);
+    if (written) {
+        syncFolder(folder);
     }
-    return true;
+    return written;
 }
 
 std::optional<std::string> AtomicFile::read(const std::filesystem::path& file, std::size_t maxSize) {

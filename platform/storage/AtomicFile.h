@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include <sys/types.h>
 
@@ -13,9 +14,12 @@ namespace platform {
 // Whole-file reads and atomic whole-file writes.
 class AtomicFile {
 public:
-    // Writes bytes to a temporary file in the file's folder, gives it the mode, then renames it over the file,
-    // so readers see either the old or the new contents. Answers false (and logs) on any failure; the folder
-    // must exist.
+    // Writes bytes to a temporary file in the file's folder, gives it the mode, flushes it to disk, renames it
+    // over the file and flushes the folder, so readers see either the old or the new contents, also after a
+    // power cut. Answers false (and logs) on any failure, with error saying why; the folder must exist. The
+    // first write into a folder in a process removes the temporaries an interrupted write left there.
+    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
+                      std::error_code& error);
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
 
     // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <system_error>
 
-#include "app/core/datasource/QOVDatasouce.h"
+#include "app/core/cache/CacheFileName.h"
 #include "app/core/cache/CacheLocationSource.h"
+#include "app/core/datasource/QOVDatasouce.h"
 #include "app/core/error/QOVError.h"
 #include "app/core/model/ModelClasses.h"
 #include "app/core/model/QOVLocation.h"
@@ -15,8 +16,11 @@
 #include "platform/base/Log.h"
 #include "platform/base/RunLoop.h"
 #include "platform/net/Reachability.h"
+#include "platform/storage/AtomicFile.h"
 #include "platform/storage/Bundle.h"
 #include "platform/storage/KeyedArchiver.h"
+#include "platform/storage/PrivateFolder.h"
+#include "platform/storage/WriteTemporaries.h"
 #include "platform/ui/Application.h"
 
 QOV_LOG_LEVEL(15)
@@ -39,23 +43,15 @@ private:
     ApplicationCache::POIListCallback m_function;
 };
 
-// A file name that stays inside its folder: path separators, the escape character and NUL are
-// percent-encoded, and so is a leading "." (no ".", ".." or hidden names).
-std::string encodeFileName(const std::string& name) {
-    std::string encoded;
-    encoded.reserve(name.size());
-    for (std::size_t index = 0; index < name.size(); ++index) {
-        const char character = name[index];
-        switch (character) {
-            case '/': encoded += "%2F"; break;
-            case '\\': encoded += "%5C"; break;
-            case '%': encoded += "%25"; break;
-            case '\0': encoded += "%00"; break;
-            case '.': encoded += index == 0 ? "%2E" : "."; break;
-            default: encoded += character;
-        }
-    }
-    return encoded;
+// The name of the file a record belongs in, which must be the name it was read from.
+std::string fileNameOf(const QOVLocation& location) {
+    return FileSystemApplicationCache::fileNameForLocationId(location);
+}
+std::string fileNameOf(const QOVMobileAppConfig& configuration) {
+    return FileSystemApplicationCache::fileNameForApplicationId(configuration.applicationId());
+}
+std::string fileNameOf(const QOVPOIList& list) {
+    return FileSystemApplicationCache::fileNameForPOIType(static_cast<std::int32_t>(list.type()), list.quadKey());
 }
 
 }  // namespace
@@ -90,15 +86,15 @@ FileSystemApplicationCache::~FileSystemApplicationCache() {
 // --- File names and files ---
 
 std::string FileSystemApplicationCache::fileNameForLocationId(const QOVLocationIdentity& identity) {
-    return encodeFileName(identity.identifierAsString() + kLocationSuffix);
+    return CacheFileName::encode(identity.identifierAsString() + kLocationSuffix);
 }
 
 std::string FileSystemApplicationCache::fileNameForApplicationId(const std::string& applicationId) {
-    return encodeFileName(applicationId + kConfigurationSuffix);
+    return CacheFileName::encode(applicationId + kConfigurationSuffix);
 }
 
 std::string FileSystemApplicationCache::fileNameForPOIType(std::int32_t type, const std::string& quadKey) {
-    return encodeFileName(quadKey + "_" + std::to_string(type) + kPOISuffix);
+    return CacheFileName::encode(quadKey + "_" + std::to_string(type) + kPOISuffix);
 }
 
 std::filesystem::path FileSystemApplicationCache::cachesPathURLWithFileName(const std::string& fileName) const {
@@ -140,6 +136,10 @@ std::shared_ptr<T> FileSystemApplicationCache::unarchiveCacheFile(const std::fil
     if (!object) {
         QOV_LOG_WARN("unreadable cache file {}: removed", file.string());
         removeCacheFile(file);
+    } else if (fileNameOf(*object) != file.filename().string()) {
+        QOV_LOG_WARN("cache file {} holds the record of {}: removed", file.string(), fileNameOf(*object));
+        removeCacheFile(file);
+        object.reset();
     }
     return object;
 }
@@ -162,16 +162,16 @@ std::shared_ptr<QOVPOIList> FileSystemApplicationCache::createPOIListFromDataInC
 void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path& file,
                                                      const platform::Archivable& object) {
     std::scoped_lock guard(lock());
-    std::error_code error;
-    const auto folder = file.parent_path();
-    if (!std::filesystem::is_directory(folder, error)) {
-        std::filesystem::create_directory(folder, error);
-        if (error) {
-            QOV_LOG_ERROR("could not create location cache directory: {}", error.message());
-        }
+    if (const std::error_code error = platform::PrivateFolder::ensure(file.parent_path())) {
+        QOV_LOG_ERROR("could not create location cache directory: {}", error.message());
     }
-    if (!platform::KeyedArchiver::archiveRootObject(object, file)) {
-        QOV_LOG_ERROR("could not write cache file for to URL: {}", file.string());
+    const auto data = platform::KeyedArchiver::archivedDataWithRootObject(object);
+    std::error_code error = std::make_error_code(std::errc::invalid_argument);
+    if (!data || !platform::AtomicFile::write(
+                      file, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()), kFileMode,
+                      error)) {
+        QOV_LOG_ERROR("could not write cache file for to URL: {} error: {} ({})", file.string(), error.message(),
+                      error.category().name());
     }
 }
 
@@ -179,8 +179,11 @@ void FileSystemApplicationCache::removeCacheFile(const std::filesystem::path& fi
     std::scoped_lock guard(lock());
     std::error_code error;
     if (!std::filesystem::remove(file, error)) {
-        QOV_LOG_WARN("could not remove cache file for to URL: {} error: {}", file.string(),
-                     error ? error.message() : "no such file");
+        if (!error) {
+            error = std::make_error_code(std::errc::no_such_file_or_directory);
+        }
+        QOV_LOG_WARN("could not remove cache file for to URL: {} error: {} ({})", file.string(), error.message(),
+                     error.category().name());
     }
 }
 
@@ -327,6 +330,7 @@ void FileSystemApplicationCache::validateCacheContents() {
         return;
     }
     m_userAlertTimeStamp.reset();
+    platform::WriteTemporaries::removeLeftovers(m_cachesDirectory / kCacheFolderName);
     validateLocations();
     validateConfigurations();
     validatePointsOfInterest();

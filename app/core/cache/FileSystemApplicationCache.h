@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 #include "app/core/cache/ApplicationCache.h"
 #include "platform/base/Date.h"
 
@@ -27,8 +29,10 @@ namespace qov {
 // locations nobody needs and stale point-of-interest lists, and, while the network is unreachable, warns the user
 // at most once every 1500 s through the error registry.
 //
-// Files are written atomically. A file that exists but does not unarchive counts as not cached and is deleted.
-// Keys, application ids and quad keys cannot name a file outside the folder (see fileNameFor...).
+// Files are written atomically and durably, mode 0600 in a 0700 folder. A file that exists but does not unarchive,
+// or holds the record of another name, counts as not cached and is deleted. Keys, application ids and quad keys
+// cannot name a file outside the folder (see CacheFileName). A pass also removes the temporaries of interrupted
+// writes.
 class FileSystemApplicationCache : public ApplicationCache {
 public:
     static constexpr double kValidationInterval = 45.0;
@@ -37,6 +41,7 @@ public:
     static constexpr const char* kLocationSuffix = ".LocationCache";
     static constexpr const char* kConfigurationSuffix = ".AppConfig";
     static constexpr const char* kPOISuffix = ".POICache";
+    static constexpr mode_t kFileMode = 0600;
     // The user information of a point-of-interest request.
     static constexpr const char* kPOICallbackObjKey = "kPOICallbackObjKey";
     static constexpr const char* kPOIQuadKeyKey = "kPOIQuadKeyKey";
@@ -64,8 +69,8 @@ public:
     std::shared_ptr<QOVPOIList> cachedPOIForType(std::int32_t type, const std::string& quadKey);
     void removePOICacheWithType(std::int32_t type, const std::string& quadKey);
 
-    // File names. "/", "\", "%" and NUL are written as "%2F", "%5C", "%25", "%00", and a leading "." as
-    // "%2E", so that no name leaves the folder or hides in it; ":" is kept.
+    // File names, encoded by CacheFileName, so that no name leaves the folder, hides in it or holds a control
+    // character; ":" is kept.
     static std::string fileNameForLocationId(const QOVLocationIdentity& identity);
     static std::string fileNameForApplicationId(const std::string& applicationId);
     static std::string fileNameForPOIType(std::int32_t type, const std::string& quadKey);

@@ -68,6 +68,14 @@ std::string textForKey(const platform::Dictionary& userInfo, std::string_view ke
     return value ? value->stringValue() : std::string();
 }
 
+// A record that carries weather, as opposed to the bare place of the location-only answer.
+bool hasWeather(const QOVLocation& location) {
+    const auto filled = [](const auto& list) { return list && !list->empty(); };
+    return location.currentConditions() || filled(location.hourlyForecasts()) ||
+           filled(location.hiRadHourlyForecasts()) || filled(location.dailyForecasts()) ||
+           filled(location.narrativeForecasts());
+}
+
 template <typename T>
 platform::Value listValue(const std::vector<std::shared_ptr<T>>& list) {
     platform::Array array;
@@ -369,9 +377,19 @@ void DS2JSONDatasource::requestForLocationFinished(Request& request) {
 void DS2JSONDatasource::requestForLocationDataOnlyFinished(Request& request) {
     const std::string response = request.responseString();
     QOV_LOG_VERBOSE("Response from Call: {} is {}", DatasourceURL::redactedForLog(request.url()), response);
-    if (const auto location = QOVModelFactory::sharedInstance()->singleLocationFromJSON(response)) {
-        storeLocation(location);
+    const auto location = QOVModelFactory::sharedInstance()->singleLocationFromJSON(response);
+    if (!location) {
+        return;
     }
+    // The bare place never replaces cached weather: that record stays as it is, keeps its age (so the next
+    // validation pass asks again) and its listeners hear nothing.
+    const auto target = cache();
+    const auto cached = target ? target->cachedLocation(*location) : nullptr;
+    if (cached && hasWeather(*cached)) {
+        QOV_LOG_INFO("kept the cached weather of {}: the answer holds no weather", location->identifierAsString());
+        return;
+    }
+    storeLocation(location);
 }
 
 void DS2JSONDatasource::requestForMarineDataFinished(Request& request) {
@@ -382,11 +400,25 @@ void DS2JSONDatasource::requestForMarineDataFinished(Request& request) {
     }
     const std::string response = request.responseString();
     QOV_LOG_VERBOSE("Response from Call: {} is {}", DatasourceURL::redactedForLog(request.url()), response);
-    // Without marine data the aggregate is still worth storing, as after a failed marine request.
     if (auto forecast = QOVModelFactory::sharedInstance()->beachAndBoatForecastFromJSON(response)) {
         location->setBeachAndBoatForecast(std::move(forecast));
+        storeLocation(location);
+    } else {
+        storeWithCachedMarineForecast(location);
     }
-    storeLocation(location);
+}
+
+// The fresh aggregate without a marine answer: stored with the beach and boat forecast cached for the place, so
+// neither the new weather nor the old marine forecast is lost.
+void DS2JSONDatasource::storeWithCachedMarineForecast(const std::shared_ptr<QOVLocation>& location) {
+    const auto target = cache();
+    if (!target) {
+        return;
+    }
+    if (const auto cached = target->cachedLocation(*location); cached && cached->beachAndBoatForecast()) {
+        location->setBeachAndBoatForecast(cached->beachAndBoatForecast());
+    }
+    target->storeLocation(location);
 }
 
 void DS2JSONDatasource::requestForConfigurationFinished(Request& request) {
@@ -511,7 +543,7 @@ void DS2JSONDatasource::marineDataFailed(Request& request) {
     fireNetworkError();
     const platform::Value* value = platform::valueForKey(request.userInfo(), kLocationKey);
     if (const auto location = value ? value->object<QOVLocation>() : nullptr) {
-        storeLocation(location);
+        storeWithCachedMarineForecast(location);
     }
 }
 

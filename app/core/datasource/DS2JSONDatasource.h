@@ -27,6 +27,10 @@ class QOVLocation;
 // setDataServiceHosts(). Every value inserted into a URL is percent-encoded (a location identifier keeps its
 // colon); logged URLs have their "key" redacted.
 //
+// Cached weather is never lost to a poor answer: when the aggregate yields no location, the location-only answer
+// is stored only over no record or one without weather; when the marine step yields nothing, the aggregate is
+// stored with the beach and boat forecast cached for the place.
+//
 // Answers arrive on the main thread. An HTTP status outside 200-299 counts as a failed request: error pages are
 // not data. A cancelled request is not a failure: it reports nothing, except that the searches that answer nil
 // on failure (postal code, coordinates, storms, news) answer nil, so their callers never wait for ever.
@@ -112,6 +116,7 @@ private:
                                          const std::optional<std::string>& startingTweetId);
     void retrieveMarineDataForLocation(const std::shared_ptr<QOVLocation>& location);
     void storeLocation(const std::shared_ptr<QOVLocation>& location);
+    void storeWithCachedMarineForecast(const std::shared_ptr<QOVLocation>& location);
     std::shared_ptr<ApplicationCache> cache() const;
 
     void requestForLocationFinished(Request& request);

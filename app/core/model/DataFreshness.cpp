@@ -7,11 +7,12 @@
 namespace qov {
 
 double DataFreshness::age(const std::optional<platform::Date>& creationDate) {
+    // A record without a creation date (an archive that lost it) or with one that is no number is as old as can
+    // be, so it is refreshed rather than served as fresh for ever.
     if (!creationDate) {
-        return 0.0;
+        return INFINITY;
     }
     const double interval = std::fabs(platform::Clock::shared()->now().timeIntervalSince(*creationDate));
-    // A date that is no number (a damaged archive) makes the record as old as can be.
     return std::isnan(interval) ? INFINITY : interval;
 }
 

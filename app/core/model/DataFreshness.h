@@ -8,7 +8,7 @@ namespace qov {
 
 // How fresh a record built at a given moment is, against the process clock: stale from 300 s, invalid from
 // 3600 s, and a confidence that falls linearly from 1.0 at 300 s to 0.25 at 3600 s. A date in the future ages
-// the same way; no creation date means age 0.
+// the same way; no creation date, or one that is no number, counts as infinitely old (stale and invalid).
 class DataFreshness {
 public:
     static constexpr double kStaleAge = 300.0;

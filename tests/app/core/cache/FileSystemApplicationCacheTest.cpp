@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -9,9 +10,13 @@
 #include "app/core/cache/FileSystemApplicationCache.h"
 #include "app/core/error/QOVError.h"
 #include "app/core/model/QOVMobileAppConfig.h"
+#include <plist/plist.h>
+
+#include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/net/Reachability.h"
 #include "platform/storage/KeyedArchiver.h"
+#include "platform/storage/PropertyList.h"
 #include "platform/ui/Application.h"
 #include "tests/app/core/cache/CacheFixture.h"
 #include "tests/app/core/cache/RecordingLocationListener.h"
@@ -90,19 +95,21 @@ TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedA
     ASSERT_TRUE(good);
     writeBytes(locationFile("GBXX0001"), std::string(good->begin(), good->begin() + good->size() / 2));
     platform::KeyedArchiver::archiveRootObject(*identity("USNY0996"), locationFile("USNY0996"));  // another class
+    platform::KeyedArchiver::archiveRootObject(*makeLocation("GBXX0002"), locationFile("CAXX0001"));  // another place
 
-    for (const char* key : {"USGA0028", "GBXX0001", "USNY0996"}) {
+    for (const char* key : {"USGA0028", "GBXX0001", "USNY0996", "CAXX0001"}) {
         cache->startListeningForLocationId(identity(key), listener);
         EXPECT_FALSE(fs::exists(locationFile(key))) << key;
     }
     EXPECT_TRUE(listener->received.empty());
     EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestLocation USGA0028:1", "requestLocation GBXX0001:1",
-                                                           "requestLocation USNY0996:1"}));
+                                                           "requestLocation USNY0996:1", "requestLocation CAXX0001:1"}));
 }
 
 TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder) {
-    const std::vector<std::string> keys{"../../escape", "a/b",    "..",       ".hidden", "back\\slash",
-                                        "100%",         "a%2Fb",  std::string("nul\0byte", 8), "/abs"};
+    const std::vector<std::string> keys{"../../escape", "a/b",   "..",     ".hidden", "back\\slash", "100%",
+                                        "a%2Fb",        "line\nbreak", "esc\x1b[2J\x7f", std::string("nul\0byte", 8),
+                                        "/abs"};
     for (const auto& key : keys) {
         cache->storeLocation(makeLocation(key));
     }
@@ -111,29 +118,97 @@ TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder
     for (const auto& file : files) {
         EXPECT_EQ(fs::path(file).parent_path(), "AppCache") << file;
         EXPECT_NE(fs::path(file).filename().string().front(), '.') << file;
+        EXPECT_TRUE(std::none_of(file.begin(), file.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+            << file;
     }
     for (const auto& key : keys) {
         const auto cached = cache->cachedLocation(*identity(key));
-        ASSERT_NE(cached, nullptr) << key;
-        if (key.find('\0') == std::string::npos) {  // archived texts end at a NUL
+        if (key.find('\0') == std::string::npos) {
+            ASSERT_NE(cached, nullptr) << key;
             EXPECT_EQ(cached->key(), key);
+        } else {
+            EXPECT_EQ(cached, nullptr) << "archived texts end at a NUL, so the record names another file";
         }
     }
     EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("a/b")), "a%2Fb:1.LocationCache");
     EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("a%2Fb")), "a%252Fb:1.LocationCache");
     EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("..")), "%2E.:1.LocationCache");
+    EXPECT_EQ(FileSystemApplicationCache::fileNameForLocationId(*identity("a\nb\x7f")), "a%0Ab%7F:1.LocationCache");
     EXPECT_EQ(FileSystemApplicationCache::fileNameForApplicationId("../x"), "%2E.%2Fx.AppConfig");
     EXPECT_EQ(FileSystemApplicationCache::fileNameForPOIType(1, "../0231"), "%2E.%2F0231_1.POICache");
 }
 
-TEST_F(FileSystemApplicationCacheTest, KeyTooLongForAFileNameIsNotCachedButStillAnnounced) {
+TEST_F(FileSystemApplicationCacheTest, FailedWriteAndRemovalLogTheErrorAndItsDomain) {
+    const auto memory = std::make_shared<platform::MemoryLogger>();
+    platform::Log::addMemoryLogger(memory);
     const std::string key(300, 'k');
     cache->startListeningForLocationId(identity(key), listener);
     loop().runUntilIdle();
     cache->storeLocation(makeLocation(key));
-    EXPECT_EQ(listener->received.size(), 1u);
+    cache->removeLocationHavingId(*identity("NOTCACHED"));
+    platform::Log::flush();
+    platform::Log::removeMemoryLogger(memory);
+
+    EXPECT_EQ(listener->received.size(), 1u) << "listeners are told all the same";
     EXPECT_EQ(cache->cachedLocation(*identity(key)), nullptr);
     EXPECT_TRUE(filesUnderHome().empty());
+    const auto logged = [&](const std::string& text) {
+        const auto lines = memory->lines();
+        return std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.find(text) != line.npos; });
+    };
+    EXPECT_TRUE(logged("error: File name too long (system)"));
+    EXPECT_TRUE(logged("could not remove cache file for to URL: " + locationFile("NOTCACHED").string() +
+                       " error: No such file or directory (generic)"));
+}
+
+TEST_F(FileSystemApplicationCacheTest, FilesArePrivateToTheUser) {
+    fs::create_directories(folder());
+    fs::permissions(folder(), fs::perms(0755));
+    cache->storeLocation(makeLocation("USGA0028"));
+    cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("app", 900.0));
+    EXPECT_EQ(fs::status(folder()).permissions(), fs::perms(0700));
+    for (const auto& name : {"USGA0028:1.LocationCache", "app.AppConfig"}) {
+        EXPECT_EQ(fs::status(folder() / name).permissions(), fs::perms(0600)) << name;
+    }
+}
+
+TEST_F(FileSystemApplicationCacheTest, RecordWithoutACreationDateIsOldAndRefreshed) {
+    const auto archive = platform::KeyedArchiver::archivedDataWithRootObject(*makeLocation("USGA0028"));
+    ASSERT_TRUE(archive);
+    std::string problem;
+    const auto root = platform::PropertyList::parseBinary(
+        std::string_view(reinterpret_cast<const char*>(archive->data()), archive->size()), problem);
+    ASSERT_TRUE(root);
+    plist_dict_remove_item(root.get(), "creationDate");
+    writeBytes(locationFile("USGA0028"), *platform::PropertyList::binaryBytes(root.get()));
+
+    const auto cached = cache->cachedLocation(*identity("USGA0028"));
+    ASSERT_NE(cached, nullptr);
+    EXPECT_FALSE(cached->creationDate());
+    EXPECT_TRUE(cached->isStale());
+    EXPECT_TRUE(cached->isInvalid());
+    locations->current = identity("USGA0028");
+    advance(45.0);
+    EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestLocation USGA0028:1"});
+}
+
+TEST_F(FileSystemApplicationCacheTest, PassRemovesWhatInterruptedWritesLeftBehind) {
+    cache->storeLocation(makeLocation("USGA0028"));
+    writeBytes(folder() / "USGA0028:1.LocationCache.tmp-a1B2c3", "half an archive");
+    writeBytes(folder() / "notes.tmp-1", "not ours");
+    advance(45.0);
+    EXPECT_EQ(filesUnderHome(), (std::vector<std::string>{"AppCache/USGA0028:1.LocationCache", "AppCache/notes.tmp-1"}));
+}
+
+TEST_F(FileSystemApplicationCacheTest, DestroyingTheCacheCancelsTheDataSourceRequests) {
+    class HeldRequest : public platform::Operation {
+        void main() override {}
+    };
+    datasource->queue().setMaxConcurrentOperationCount(0);
+    const auto request = std::make_shared<HeldRequest>();
+    datasource->queue().addOperation(request);
+    cache.reset();
+    EXPECT_TRUE(request->isCancelled());
 }
 
 TEST_F(FileSystemApplicationCacheTest, RemovingCancelsRequestsAndRemovingAllLocationsKeepsOtherFiles) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "app/core/cache/FileSystemApplicationCache.h"
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/model/QOVLocationIdentity.h"
+#include "platform/storage/AtomicFile.h"
+#include "platform/storage/Bundle.h"
 #include "tests/app/core/datasource/DatasourceFixture.h"
 
 // The weather of a location: aggregate, location-only fallback, marine follow-up, and the service's faults.
@@ -65,27 +68,77 @@ TEST_F(DS2JSONDatasourceLocationTest, UnknownLocationStoresNothing) {
     EXPECT_TRUE(cache().locations.empty());
 }
 
-TEST_F(DS2JSONDatasourceLocationTest, FailedMarineRequestStoresTheLocationAndReportsTheNetwork) {
-    addFault(qovsim::Fault{.pathPattern = "/wxdata/marine/*", .status = 500});
-    client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
+TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerNeverReplacesCachedWeatherOnDisk) {
+    qovtest::TempHome caches;
+    const auto files = std::make_shared<FileSystemApplicationCache>(client().shared_from_this(), caches.path());
+    client().setCacheProvider([files] { return files; });
+    client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
     ASSERT_TRUE(waitUntilIdle());
+    const auto file = files->cachesPathURLWithFileName("USGA0028:1.LocationCache");
+    const auto stored = platform::AtomicFile::read(file, 1 << 24);
+    ASSERT_TRUE(stored);
 
-    ASSERT_EQ(cache().locations.size(), 1u);
-    EXPECT_FALSE(cache().locations[0]->hasBeachAndBoatForecast());
-    EXPECT_EQ(networkErrorCount(), 1);
+    for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true},
+                                          qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = true}}) {
+        SCOPED_TRACE(injected.toJson().dump());
+        sim().faults().clear();
+        sim().clearRequestLog();
+        addFault(injected);
+        client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
+        ASSERT_TRUE(waitUntilIdle());
+        EXPECT_EQ(paths(requests()),
+                  (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
+        EXPECT_EQ(platform::AtomicFile::read(file, 1 << 24), stored) << "the record and its age stay as they were";
+    }
 }
 
-TEST_F(DS2JSONDatasourceLocationTest, UnusableMarineAnswerKeepsTheAggregate) {
-    addFault(qovsim::Fault{.pathPattern = "/wxdata/marine/*", .truncateBody = true});
+TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerReplacesACachedBarePlace) {
+    auto barePlace = std::make_shared<QOVLocation>();
+    barePlace->setType(1);
+    barePlace->setKey("USGA0028");
+    cache().cached["USGA0028:1"] = barePlace;
+    addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
+    client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
+    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_EQ(cache().locations.size(), 1u);
+    EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
+}
+
+TEST_F(DS2JSONDatasourceLocationTest, MarineStepWithoutAnAnswerKeepsTheCachedMarineForecast) {
     client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
     ASSERT_TRUE(waitUntilIdle());
-
-    // No location-only request replaces the aggregate.
-    EXPECT_EQ(requests().size(), 2u);
     ASSERT_EQ(cache().locations.size(), 1u);
-    EXPECT_FALSE(cache().locations[0]->hasBeachAndBoatForecast());
-    EXPECT_FALSE(cache().locations[0]->hourlyForecasts().value_or(QOVLocation::HourlyList{}).empty());
-    EXPECT_EQ(networkErrorCount(), 0);
+    const auto cachedForecast = cache().locations[0]->beachAndBoatForecast();
+    ASSERT_NE(cachedForecast, nullptr);
+
+    struct Case {
+        qovsim::Fault fault;
+        bool cached;
+        int networkErrors;
+    };
+    for (const Case& test : {Case{{.pathPattern = "/wxdata/marine/*", .status = 500}, true, 1},
+                             Case{{.pathPattern = "/wxdata/marine/*", .truncateBody = true}, true, 0},
+                             Case{{.pathPattern = "/wxdata/marine/*", .status = 500}, false, 1},
+                             Case{{.pathPattern = "/wxdata/marine/*", .truncateBody = true}, false, 0}}) {
+        SCOPED_TRACE(test.fault.toJson().dump() + (test.cached ? " cached" : " not cached"));
+        cache().cached.clear();
+        if (test.cached) {
+            cache().cached["USNY0996:1"] = cache().locations[0];
+        }
+        cache().locations.clear();
+        sim().faults().clear();
+        sim().clearRequestLog();
+        addFault(test.fault);
+        const int errorsBefore = networkErrorCount();
+        client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
+        ASSERT_TRUE(waitUntilIdle());
+
+        EXPECT_EQ(requests().size(), 2u) << "no location-only request replaces the aggregate";
+        ASSERT_EQ(cache().locations.size(), 1u);
+        EXPECT_EQ(cache().locations[0]->beachAndBoatForecast(), test.cached ? cachedForecast : nullptr);
+        EXPECT_FALSE(cache().locations[0]->hourlyForecasts().value_or(QOVLocation::HourlyList{}).empty());
+        EXPECT_EQ(networkErrorCount(), errorsBefore + test.networkErrors);
+    }
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, ServerFaultsOnTheAggregateReportTheNetworkAndStoreNothing) {
@@ -100,6 +153,12 @@ TEST_F(DS2JSONDatasourceLocationTest, ServerFaultsOnTheAggregateReportTheNetwork
         client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
         ASSERT_TRUE(waitUntilIdle());
         EXPECT_EQ(networkErrorCount(), errorsBefore + 1);
+        ASSERT_NE(lastNetworkError(), nullptr);
+        EXPECT_EQ(lastNetworkError()->type(), 1);
+        EXPECT_EQ(lastNetworkError()->textKey(),
+                  platform::Bundle::main().localizedString("error.network.connectionfailed"));
+        EXPECT_FALSE(lastNetworkError()->textKey().empty());
+        EXPECT_EQ(lastNetworkErrorSender().object<DS2JSONDatasource>().get(), &client());
         EXPECT_TRUE(cache().locations.empty());
     }
 }

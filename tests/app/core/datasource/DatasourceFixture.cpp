@@ -38,6 +38,8 @@ DatasourceFixture::DatasourceFixture() : m_previousDirectories(platform::AppDire
             const auto fired = error ? error->object<qov::QOVError>() : nullptr;
             if (fired && fired->category() == 0) {
                 ++m_networkErrors;
+                m_lastNetworkError = fired;
+                m_lastNetworkErrorSender = notification.object;
                 // Let the next failure announce itself too.
                 qov::QOVError::clearAllErrors();
             }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/core/datasource/DS2JSONDatasource.h"
+#include "app/core/error/QOVError.h"
 #include "platform/base/Value.h"
 #include "platform/storage/AppDirectories.h"
 #include "sim/Fault.h"
@@ -35,8 +36,10 @@ protected:
     const std::vector<platform::Value>& answers() const { return m_receiver->answers; }
     // A callback bound weakly to the receiver, as callers bind theirs.
     qov::QOVDatasouce::Callback callback();
-    // Network errors (category 0) announced so far.
+    // Network errors (category 0) announced so far, and the last one with its sender.
     int networkErrorCount() const { return m_networkErrors; }
+    const std::shared_ptr<qov::QOVError>& lastNetworkError() const { return m_lastNetworkError; }
+    const platform::Value& lastNetworkErrorSender() const { return m_lastNetworkErrorSender; }
 
     // Runs the main loop until the client's queue is empty (false after 5 s).
     bool waitUntilIdle();
@@ -57,6 +60,8 @@ private:
     std::shared_ptr<RecordingCache> m_cache;
     std::shared_ptr<Receiver> m_receiver = std::make_shared<Receiver>();
     int m_networkErrors = 0;
+    std::shared_ptr<qov::QOVError> m_lastNetworkError;
+    platform::Value m_lastNetworkErrorSender;
 };
 
 }  // namespace qovtest
