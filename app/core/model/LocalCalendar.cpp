@@ -41,18 +41,23 @@ void noteUtcFallback(const std::optional<std::string>& name) {
     }
 }
 
-}  // namespace
-
-bool LocalCalendar::isKnownTimeZone(std::string_view name) { return createKnownTimeZone(name) != nullptr; }
-
-LocalCalendar::Fields LocalCalendar::fieldsOf(platform::Date date, const std::optional<std::string>& timeZoneName) {
+// The zone of that name, or UTC.
+std::unique_ptr<icu::TimeZone> zoneOrUtc(const std::optional<std::string>& timeZoneName) {
     std::unique_ptr<icu::TimeZone> zone = timeZoneName ? createKnownTimeZone(*timeZoneName) : nullptr;
     if (!zone) {
         noteUtcFallback(timeZoneName);
         zone.reset(icu::TimeZone::getGMT()->clone());
     }
+    return zone;
+}
+
+}  // namespace
+
+bool LocalCalendar::isKnownTimeZone(std::string_view name) { return createKnownTimeZone(name) != nullptr; }
+
+LocalCalendar::Fields LocalCalendar::fieldsOf(platform::Date date, const std::optional<std::string>& timeZoneName) {
     UErrorCode status = U_ZERO_ERROR;
-    icu::GregorianCalendar calendar(zone.release(), status);
+    icu::GregorianCalendar calendar(zoneOrUtc(timeZoneName).release(), status);
     if (U_FAILURE(status)) {
         return {};
     }
@@ -66,6 +71,26 @@ LocalCalendar::Fields LocalCalendar::fieldsOf(platform::Date date, const std::op
         return {};
     }
     return fields;
+}
+
+platform::Date LocalCalendar::startOfDay(platform::Date date, const std::optional<std::string>& timeZoneName) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::GregorianCalendar calendar(zoneOrUtc(timeZoneName).release(), status);
+    calendar.setTime(date.secondsSince1970 * 1000.0, status);
+    for (const UCalendarDateFields field : {UCAL_HOUR_OF_DAY, UCAL_MINUTE, UCAL_SECOND, UCAL_MILLISECOND}) {
+        calendar.set(field, 0);
+    }
+    const UDate midnight = calendar.getTime(status);
+    return U_FAILURE(status) ? date : platform::Date::fromSecondsSince1970(midnight / 1000.0);
+}
+
+std::string LocalCalendar::deviceTimeZoneName() {
+    const std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createDefault());
+    icu::UnicodeString id;
+    zone->getID(id);
+    std::string name;
+    id.toUTF8String(name);
+    return name;
 }
 
 }  // namespace qov

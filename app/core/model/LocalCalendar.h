@@ -22,6 +22,10 @@ public:
     // True when the time-zone database knows the name (the empty name is unknown).
     static bool isKnownTimeZone(std::string_view name);
     static Fields fieldsOf(platform::Date date, const std::optional<std::string>& timeZoneName);
+    // 00:00:00 of the date's day in the zone (the day's first moment where midnight is skipped).
+    static platform::Date startOfDay(platform::Date date, const std::optional<std::string>& timeZoneName);
+    // The device's time zone (the process's default zone: TZ, else the system's).
+    static std::string deviceTimeZoneName();
 };
 
 }  // namespace qov

@@ -5,6 +5,8 @@
 
 #include "app/core/model/QOVBasicForecast.h"
 #include "app/core/model/QOVBeachAndBoatForecast.h"
+#include "app/core/model/QOVConfigurableApplicationTab.h"
+#include "app/core/model/QOVConfiguration.h"
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/model/QOVDailyForecast.h"
 #include "app/core/model/QOVDayPartForecast.h"
@@ -60,6 +62,8 @@ void registerModelClasses() {
         registerClass<QOVPointOfInterest>("QOVPointOfInterest");
         registerClass<QOVPOIList>("QOVPOIList");
         registerClass<QOVTweet>("QOVTweet");
+        registerClass<QOVConfiguration>("QOVConfiguration");
+        registerClass<QOVConfigurableApplicationTab>("QOVConfigurableApplicationTab");
     });
 }
 

@@ -45,7 +45,7 @@ simdjson::dom::parser& threadParser() {
     return parser;
 }
 
-void logProcessingError(std::string_view reason) { QOV_LOG_ERROR("Error processing JSON: {}", reason); }
+void logProcessingError(std::string_view reason) { QOV_LOG_WARN("Error processing JSON: {}", reason); }
 
 // What the root of an aggregate or marine answer holds.
 enum class RootOutcome {
@@ -155,13 +155,20 @@ std::shared_ptr<QOVLocation> QOVModelFactory::modelUsingJSON(std::string_view js
             fireError = root.outcome == RootOutcome::NoData;
             return nullptr;
         }
-        const auto locationObject = Reader::objectWithKey("Location", &*root.record);
-        if (!locationObject) {
+        const auto locationMember = root.record->find("Location");
+        if (!locationMember) {
             QOV_LOG_INFO("JSON root dictionary contained no location.");
             fireError = true;
             return nullptr;
         }
-        auto result = locationFromJSONDictionary(*locationObject);
+        // A location of another kind (null included) is a processing error, not missing data.
+        simdjson::dom::object locationValue;
+        if (locationMember->get_object().get(locationValue) != simdjson::SUCCESS) {
+            logProcessingError("JSON Data Error: \"Location\" is not an object.");
+            return nullptr;
+        }
+        const Dictionary locationObject(locationValue);
+        auto result = locationFromJSONDictionary(locationObject);
         auto observation = Reader::objectWithKey("HiradObservation", &*root.record);
         if (!observation) {
             observation = Reader::objectWithKey("StandardObservation", &*root.record);

@@ -12,6 +12,7 @@ namespace qov {
 
 class JsonDictionary;
 class QOVBeachAndBoatForecast;
+class QOVConfigurableApplicationTab;
 class QOVCurrentConditions;
 class QOVDailyForecast;
 class QOVDayPartForecast;
@@ -82,6 +83,10 @@ public:
     std::shared_ptr<QOVPointOfInterest> POIFromJSONDictionary(const Dictionary& dictionary) const;
     std::shared_ptr<QOVTropicalStorm> tropicalStormFromJSONDictionary(const Dictionary& dictionary) const;
     std::shared_ptr<QOVTweet> tweetFromJSONDictionary(const Dictionary& dictionary) const;
+    // A configurable tab from "title", "targetURLFormat" and "baseIconURLString" (QOVModelFactoryApplicationTab.cpp);
+    // the icon is not filled.
+    std::shared_ptr<QOVConfigurableApplicationTab> applicationTabFromJSONDictionary(
+        const Dictionary& dictionary) const;
 
 private:
     void fireNoDataError() const;

@@ -82,4 +82,6 @@ void QOVPushRegister::registerDevice(const platform::Data& token,
     std::make_shared<platform::net::HttpRequest>(*url)->startAsynchronous();
 }
 
+void QOVPushRegister::removeDevice(const platform::Data&) {}
+
 }  // namespace qov

@@ -47,10 +47,21 @@ public:
     // Keeps the token in the settings, then sends the registration when a location is chosen. An empty token
     // is refused (logged).
     void registerDevice(const platform::Data& token, const std::shared_ptr<QOVLocationIdentity>& location);
+    // The service keeps a token until a new one replaces it: nothing is sent, nothing changes.
+    void removeDevice(const platform::Data& token);
+
+    // A device identifier slot that nothing in the application fills yet.
+    const std::optional<std::string>& deviceID() const { return m_deviceID; }
+    void setDeviceID(std::optional<std::string> deviceID) { m_deviceID = std::move(deviceID); }
+    // Push notifications are supported from creation on.
+    bool isPushSupported() const { return m_pushSupported; }
+    void setPushSupported(bool supported) { m_pushSupported = supported; }
 
 private:
     const std::string m_serviceHost;
     const SettingsProvider m_settings;
+    std::optional<std::string> m_deviceID;
+    bool m_pushSupported = true;
 };
 
 }  // namespace qov

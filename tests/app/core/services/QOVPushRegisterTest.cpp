@@ -100,6 +100,7 @@ TEST_F(PushRegisterTest, AnEmptyTokenIsRefusedAndWithoutAChosenLocationTheTokenI
     EXPECT_EQ(settings->apnDeviceToken(), std::nullopt);
     pushRegister().registerDevice(token(), location("USGA0028", 0));
     pushRegister().registerDevice(token(), nullptr);
+    pushRegister().removeDevice(token());  // the service keeps the token; nothing is sent
 
     EXPECT_TRUE(registrations().empty());
     EXPECT_EQ(settings->apnDeviceToken(), token());
