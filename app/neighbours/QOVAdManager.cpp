@@ -65,14 +65,7 @@ void QOVAdManager::setTestAdIdentifier(const std::string& identifier) {
 }
 
 void QOVAdManager::dropConfiguration() {
-    const std::lock_guard lock(m_mutex);
-    ++m_configurationRefreshCount;
     QOV_LOG_INFO("The ad configuration will be fetched again (test mode {})", isInTestMode());
-}
-
-int QOVAdManager::configurationRefreshCount() const {
-    const std::lock_guard lock(m_mutex);
-    return m_configurationRefreshCount;
 }
 
 }  // namespace qov

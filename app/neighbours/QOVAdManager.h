@@ -12,7 +12,7 @@ namespace qov {
 
 // The ad manager's switches that the test screen and the application delegate use. The switches live in the
 // user defaults ("AdsTestMode", "UsingTestAdIds", "AdsTestIdentifier"). This edition shows no ads, so the ad
-// configuration is never fetched; a request to fetch it again is counted (configurationRefreshCount) and logged.
+// configuration is never fetched; a request to fetch it again is only logged.
 class QOVAdManager {
 public:
     static constexpr const char* kTestModeKey = "AdsTestMode";
@@ -37,12 +37,9 @@ public:
 
     // Asks for the ad configuration to be fetched again.
     void dropConfiguration();
-    int configurationRefreshCount() const;
 
 private:
     const std::shared_ptr<platform::UserDefaults> m_defaults;
-    mutable std::mutex m_mutex;
-    int m_configurationRefreshCount = 0;
 };
 
 }  // namespace qov

@@ -28,15 +28,6 @@ TEST_F(QOVAdManagerTest, SwitchesLiveInTheUserDefaults) {
     EXPECT_EQ(reopened.testAdIdentifier(), "test-ad-7");
 }
 
-TEST_F(QOVAdManagerTest, SwitchingTestModeFetchesTheConfigurationAgain) {
-    m_manager.setInTestMode(true);
-    m_manager.setInTestMode(false);
-    EXPECT_EQ(m_manager.configurationRefreshCount(), 2);
-    m_manager.setUsingTestAdId(true);
-    m_manager.setTestAdIdentifier("x");
-    EXPECT_EQ(m_manager.configurationRefreshCount(), 2);
-}
-
 TEST_F(QOVAdManagerTest, AnEqualIdentifierIsNotStoredAgain) {
     m_manager.setTestAdIdentifier("same");
     ASSERT_TRUE(m_defaults->synchronize());

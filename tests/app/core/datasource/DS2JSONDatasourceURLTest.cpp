@@ -52,8 +52,10 @@ TEST_F(DS2JSONDatasourceURLTest, InsertedValuesArriveWholeAndUnchanged) {
     EXPECT_EQ(log[1].queryValue("locale"), "en_US");
     EXPECT_EQ(log[2].path, "/wxdata/ta/Zürich ab.js");
     EXPECT_EQ(log[2].queryValue("max"), "7");
+    EXPECT_EQ(log[2].queryValue("locType"), "4,1");
     EXPECT_EQ(log[3].path, "/wxdata/tweets_dma/5 2/4.js");
     EXPECT_EQ(log[3].queryValue("tweetId"), "9&key=x");
+    EXPECT_EQ(log[3].queryValue("numTweets"), "25");
     EXPECT_EQ(log[3].query.count("key"), 1u);
     EXPECT_EQ(log[3].queryValue("key"), apiKey());
     EXPECT_EQ(log[4].queryValue("where"), "02&where=1");
