@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ public:
         Cancelled = 3,
         InvalidRequest = 4,  // a URL or option the transfer could not use
         FileError = 5,       // the download file could not be written
+        ResponseTooLarge = 6,  // the body would exceed the request's limit (HttpRequest::setMaxResponseBytes)
     };
 
     static constexpr std::string_view kDomain = "NetworkRequestErrorDomain";
@@ -22,6 +24,9 @@ public:
     Error(Code code, std::string description) : m_code(code), m_description(std::move(description)) {}
     static Error cancelled() { return Error(Code::Cancelled, "The request was cancelled"); }
     static Error timedOut() { return Error(Code::TimedOut, "The request timed out"); }
+    static Error responseTooLarge(std::size_t limit) {
+        return Error(Code::ResponseTooLarge, "The response is larger than " + std::to_string(limit) + " bytes");
+    }
 
     std::string_view domain() const { return kDomain; }
     Code code() const { return m_code; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -22,7 +23,8 @@ namespace platform::net {
 // Set it up (URL, headers, form fields, time-out, download path, callbacks) before it is queued; then either
 // add it to a queue of your own or call startAsynchronous(). When it ends, exactly one callback runs on the main
 // loop, on a later turn: onFinished when a response came back, whatever its status (404 and 500 finish too),
-// onFailed when there was no response (connection refused, DNS failure, network off, time-out, cancelled).
+// onFailed when there was no response (connection refused, DNS failure, network off, time-out, cancelled) or
+// the body was larger than the request accepts.
 // (A queue destroyed first drops the deliveries still pending.) Results are read in the callbacks or afterwards,
 // on the main thread. Requests are owned by std::shared_ptr.
 class HttpRequest : public Operation {
@@ -37,6 +39,7 @@ public:
     using Headers = std::map<std::string, std::string, HeaderNameLess>;
 
     static constexpr double kDefaultTimeOutSeconds = 10.0;
+    static constexpr std::size_t kDefaultMaxResponseBytes = std::size_t{16} << 20;
 
     explicit HttpRequest(std::string url, Dictionary userInfo = {});
 
@@ -54,6 +57,12 @@ public:
     // Non-positive or non-finite values are ignored.
     void setTimeOutSeconds(double seconds);
     double timeOutSeconds() const { return m_timeOutSeconds; }
+
+    // The largest body the request accepts, in memory or in the download file (16 MiB unless set). A response
+    // that announces a larger body fails at once, one that grows past it fails as soon as it does, with
+    // Error::Code::ResponseTooLarge; what arrived is dropped.
+    void setMaxResponseBytes(std::size_t bytes) { m_maxResponseBytes = bytes; }
+    std::size_t maxResponseBytes() const { return m_maxResponseBytes; }
 
     // Writes a successful (2xx) body to this file instead of memory: into a temporary file beside it, renamed
     // over it once the transfer completed. Any other status leaves the file alone and keeps the body in memory;
@@ -93,6 +102,7 @@ private:
     std::vector<std::pair<std::string, std::string>> m_requestHeaders;
     std::vector<std::pair<std::string, std::string>> m_postValues;
     double m_timeOutSeconds = kDefaultTimeOutSeconds;
+    std::size_t m_maxResponseBytes = kDefaultMaxResponseBytes;
     std::filesystem::path m_downloadDestinationPath;
     Callback m_onFinished;
     Callback m_onFailed;

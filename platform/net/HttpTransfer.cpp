@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <string>
@@ -62,6 +63,10 @@ std::optional<Error> HttpTransfer::configure() {
     ok = ok && curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &HttpTransfer::onProgress) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this) == CURLE_OK;
+    // Refuses an announced length at once; bodies of unknown length are counted in onBody.
+    ok = ok && curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE,
+                                static_cast<curl_off_t>(std::min<std::size_t>(m_request.m_maxResponseBytes,
+                                                                              INT64_MAX))) == CURLE_OK;
     for (const auto& [name, value] : m_request.m_requestHeaders) {
         curl_slist* extended = curl_slist_append(m_headerList, (name + ": " + value).c_str());
         ok = ok && extended != nullptr;
@@ -142,7 +147,14 @@ std::optional<Error> HttpTransfer::transfer() {
         std::lock_guard lock(m_request.m_transferMutex);
         m_request.m_activeMulti = nullptr;
     }
-    return failure ? failure : errorForResult(result);
+    if (failure) {
+        return failure;
+    }
+    if (m_tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+        m_request.m_responseData = Data();  // frees what arrived
+        return Error::responseTooLarge(m_request.m_maxResponseBytes);
+    }
+    return errorForResult(result);
 }
 
 CURLcode HttpTransfer::completionResult() const {
@@ -234,9 +246,21 @@ void HttpTransfer::discardFile() {
     }
 }
 
+bool HttpTransfer::acceptBody(std::size_t length) {
+    if (length > m_request.m_maxResponseBytes - m_bodyBytes) {
+        m_tooLarge = true;
+        return false;
+    }
+    m_bodyBytes += length;
+    return true;
+}
+
 std::size_t HttpTransfer::onBody(char* data, std::size_t size, std::size_t count, void* context) {
     auto& transfer = *static_cast<HttpTransfer*>(context);
     const std::size_t length = size * count;
+    if (!transfer.acceptBody(length)) {
+        return 0;
+    }
     if (transfer.m_file != nullptr && transfer.hasSuccessStatus()) {
         if (std::fwrite(data, 1, length, transfer.m_file) != length) {
             transfer.m_fileFailed = true;

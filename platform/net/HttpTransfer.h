@@ -41,6 +41,8 @@ private:
     std::optional<Error> finishDownload();
     void discardFile();
 
+    // Counts the body against the request's limit; false (and the transfer stops) once it is exceeded.
+    bool acceptBody(std::size_t length);
     static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* context);
     static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* context);
     static int onProgress(void* context, curl_off_t, curl_off_t downloaded, curl_off_t, curl_off_t uploaded);
@@ -53,6 +55,8 @@ private:
     std::filesystem::path m_temporaryPath;
     std::FILE* m_file = nullptr;
     bool m_fileFailed = false;
+    bool m_tooLarge = false;
+    std::size_t m_bodyBytes = 0;
     char m_errorBuffer[CURL_ERROR_SIZE] = {};
 };
 

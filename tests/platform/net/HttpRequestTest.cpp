@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include "platform/base/Log.h"
 #include "platform/base/OperationQueue.h"
@@ -163,6 +164,56 @@ TEST_F(HttpRequestTest, ConnectionFailuresAndNonHttpUrlsFailWithTheirCodes) {
         EXPECT_EQ(request->error()->domain(), Error::kDomain);
         EXPECT_TRUE(request->responseData().empty());
     }
+}
+
+TEST_F(HttpRequestTest, BodyOverTheLimitFailsOfItsOwnKind) {
+    struct Case {
+        std::size_t limit;
+        bool download;
+        bool tooLarge;
+    };
+    for (const auto& [limit, download, tooLarge] :
+         std::vector<Case>{{1, false, true}, {2, false, false}, {1, true, true}, {2, true, false}}) {
+        SCOPED_TRACE(std::to_string(limit) + (download ? " to a file" : " in memory"));
+        qovtest::TempHome home;
+        const auto destination = home.path() / "file";
+        std::ofstream(destination) << "old";
+        resetOutcome();
+        auto request = makeRequest("/health");  // answers "ok"
+        request->setMaxResponseBytes(limit);
+        if (download) {
+            request->setDownloadDestinationPath(destination);
+        }
+        queue().addOperation(request);
+        ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
+        EXPECT_EQ(outcome().failed, tooLarge ? 1 : 0);
+        EXPECT_EQ(request->error() ? request->error()->code() : Error::Code{}, tooLarge ? Error::Code::ResponseTooLarge
+                                                                                       : Error::Code{});
+        EXPECT_EQ(readFile(destination), download && !tooLarge ? "ok" : "old");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 1);
+    }
+}
+
+TEST_F(HttpRequestTest, EndlessBodyFailsOnceItPassesTheLimit) {
+    httplib::Server endless;
+    endless.Get("/", [](const httplib::Request&, httplib::Response& response) {
+        response.set_chunked_content_provider("text/plain", [](std::size_t, httplib::DataSink& sink) {
+            const std::string chunk(64 * 1024, 'x');
+            return sink.write(chunk.data(), chunk.size());
+        });
+    });
+    const int port = endless.bind_to_any_port("127.0.0.1");
+    std::thread serving([&] { endless.listen_after_bind(); });
+    auto request = makeRequestForUrl("http://127.0.0.1:" + std::to_string(port) + "/");
+    request->setMaxResponseBytes(1 << 20);
+    queue().addOperation(request);
+    const bool delivered = pumpUntil([&] { return outcome().delivered(); });
+    endless.stop();
+    serving.join();
+    ASSERT_TRUE(delivered);
+    ASSERT_TRUE(request->error().has_value());
+    EXPECT_EQ(request->error()->code(), Error::Code::ResponseTooLarge);
+    EXPECT_TRUE(request->responseData().empty());
 }
 
 TEST_F(HttpRequestTest, FailureLogLinesLeaveTheQueryOut) {
