@@ -6,6 +6,7 @@
 #include <climits>
 #include <string>
 
+#include "app/core/xml/LibXmlMessages.h"
 #include "app/core/xml/WhitespaceTrim.h"
 #include "platform/base/Log.h"
 
@@ -115,6 +116,7 @@ std::optional<Dictionary> NodeDictionaryFromXMLNode(xmlNodePtr node, Dictionary*
 
 std::optional<std::vector<Dictionary>> PerformXPathQuery(xmlDocPtr document, std::string_view query,
                                                          std::optional<XmlError>* error) {
+    LibXmlMessages::routeToLog();
     xmlXPathContextPtr context = document ? xmlXPathNewContext(document) : nullptr;
     if (context == nullptr) {
         fail(error, 0, "Unable to create XPath context.");
@@ -150,7 +152,7 @@ std::optional<std::vector<Dictionary>> PerformXPathQuery(xmlDocPtr document, std
 
 std::optional<std::vector<Dictionary>> PerformXMLXPathQuery(std::string_view data, std::string_view query,
                                                             std::optional<XmlError>* error) {
-    xmlInitParser();
+    LibXmlMessages::routeToLog();
     xmlParserCtxtPtr reader = data.size() <= INT_MAX ? xmlNewParserCtxt() : nullptr;
     xmlDocPtr document = nullptr;
     if (reader) {

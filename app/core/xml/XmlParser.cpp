@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "app/core/xml/LibXmlMessages.h"
 #include "platform/base/Log.h"
 
 QOV_LOG_LEVEL(15)
@@ -172,7 +173,7 @@ void XmlParser::resetForParse(std::string_view requireTag) {
 bool XmlParser::parseXmlData(std::string_view data, std::string_view requireTag,
                              std::optional<XmlError>* parseError) {
     resetForParse(requireTag);
-    xmlInitParser();
+    LibXmlMessages::routeToLog();
 
     xmlSAXHandler handler = makeHandler();
     ParseSession session{*this, nullptr, std::nullopt};

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <tuple>
 
 #include "app/core/xml/NSDictionaryQOV.h"
+#include "platform/base/Log.h"
 
 namespace qov {
 namespace {
@@ -114,6 +117,21 @@ TEST(XMLParseUtilities, QueryFailuresCarryTheirCodes) {
     const auto none = PerformXMLXPathQuery("<r/>", "//missing", nullptr);
     ASSERT_TRUE(none);
     EXPECT_TRUE(none->empty());
+}
+
+TEST(XMLParseUtilities, LibXmlsOwnMessagesGoToTheLogNotToStandardError) {
+    const auto memory = std::make_shared<platform::MemoryLogger>();
+    platform::Log::addMemoryLogger(memory);
+    testing::internal::CaptureStderr();
+    std::optional<XmlError> error;
+    EXPECT_FALSE(PerformXMLXPathQuery("<a><b>1</b></a>", "foo()", &error));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    platform::Log::flush();
+    platform::Log::removeMemoryLogger(memory);
+    const auto lines = memory->lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("libxml2: xmlXPathCompOpEval: function foo not found") != std::string::npos;
+    }));
 }
 
 TEST(XMLParseUtilities, InternalEntitiesAreNotSubstituted) {
