@@ -56,16 +56,28 @@ void forEachConnectedSocket(Visit visit) {
 
 }  // namespace
 
-bool ConnectionDropper::drop(int localPort, const std::string& remoteAddress, int remotePort) {
-    bool dropped = false;
+int ConnectionDropper::find(int localPort, const std::string& remoteAddress, int remotePort) {
+    int found = -1;
     forEachConnectedSocket([&](int fd, const Endpoint& local, const Endpoint& remote) {
         if (local.port != localPort || remote.port != remotePort || remote.address != remoteAddress) {
             return false;
         }
-        dropped = shutdown(fd, SHUT_RDWR) == 0;
+        found = fd;
         return true;
     });
-    return dropped;
+    return found;
+}
+
+bool ConnectionDropper::connects(int socket, int localPort, const std::string& remoteAddress, int remotePort) {
+    Endpoint local;
+    Endpoint remote;
+    return endpointOf(socket, false, local) && endpointOf(socket, true, remote) && local.port == localPort &&
+           remote.port == remotePort && remote.address == remoteAddress;
+}
+
+bool ConnectionDropper::drop(int localPort, const std::string& remoteAddress, int remotePort) {
+    int fd = find(localPort, remoteAddress, remotePort);
+    return fd >= 0 && shutdown(fd, SHUT_RDWR) == 0;
 }
 
 void ConnectionDropper::dropAll(int localPort) {

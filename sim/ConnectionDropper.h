@@ -9,6 +9,10 @@ namespace qovsim {
 // found among the process's open sockets by its two endpoints.
 class ConnectionDropper {
 public:
+    // The accepted socket whose local port and peer address match, or -1.
+    static int find(int localPort, const std::string& remoteAddress, int remotePort);
+    // Whether the socket is (still) the connection with these endpoints.
+    static bool connects(int socket, int localPort, const std::string& remoteAddress, int remotePort);
     // Shuts down the socket whose local port and peer address match; false when none does.
     static bool drop(int localPort, const std::string& remoteAddress, int remotePort);
     // Shuts down every accepted connection on the local port, so that idle keep-alive connections do not hold

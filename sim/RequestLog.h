@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -7,16 +9,22 @@
 
 namespace qovsim {
 
-// Every request the service received, in arrival order; tests read it back.
+// The newest requests the service received, in arrival order; tests read it back. Bounded, so a long-running
+// service does not grow with its traffic: beyond the capacity the oldest entries are forgotten. Thread-safe.
 class RequestLog {
 public:
+    static constexpr std::size_t kDefaultCapacity = 10000;
+
+    explicit RequestLog(std::size_t capacity = kDefaultCapacity);
+
     void append(SimRequest request);
     std::vector<SimRequest> snapshot() const;
     void clear();
 
 private:
     mutable std::mutex m_mutex;
-    std::vector<SimRequest> m_requests;
+    std::size_t m_capacity;
+    std::deque<SimRequest> m_requests;
 };
 
 }  // namespace qovsim

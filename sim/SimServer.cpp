@@ -12,6 +12,7 @@
 
 #include "platform/base/Log.h"
 #include "sim/AdminRoutes.h"
+#include "sim/AnswerCoalescer.h"
 #include "sim/ConfigurationRoutes.h"
 #include "sim/ConnectionDropper.h"
 #include "sim/HealthRoutes.h"
@@ -113,7 +114,9 @@ bool SimServer::start(int port) {
     http->set_socket_options([](socket_t socket) {
         int yes = 1;
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+        AnswerCoalescer::setUpListeningSocket(socket);
     });
+    http->set_logger([](const httplib::Request&, const httplib::Response&) { AnswerCoalescer::release(); });
     auto handler = [this](const httplib::Request& request, httplib::Response& response) {
         bool dropConnection = false;
         SimResponse answer = serve(toSimRequest(request), dropConnection);
@@ -122,6 +125,7 @@ bool SimServer::start(int port) {
                 QOV_LOG_WARN("Could not drop the connection for {}", request.path);
             }
         }
+        AnswerCoalescer::hold(request);
         response.status = answer.status;
         response.set_content(answer.body, answer.contentType);
     };

@@ -8,7 +8,9 @@
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
+#include "sim/ServiceKey.h"
 #include "tests/support/SimFixture.h"
+#include "tests/support/TestBundle.h"
 
 namespace qovsim {
 namespace {
@@ -92,6 +94,28 @@ TEST_F(SimServerTest, DroppedConnectionIsATransportErrorNotAStatus) {
     EXPECT_EQ(sim().requestLog().size(), 1u);
     sim().faults().clear();
     EXPECT_EQ(client().Get("/health")->status, 200);
+}
+
+TEST_F(SimServerTest, ReusedConnectionAnswersWholeAfterADroppedOne) {
+    qovtest::TestBundle bundle;
+    SimRequest aggregate;
+    aggregate.path = "/wxdata/mobile/mobagg/USGA0028:1.js";
+    aggregate.query.emplace("key", ServiceKey::expected());
+    const std::string aggregatePath = aggregate.path + "?key=" + ServiceKey::expected();
+    const std::string expected = sim().respond(aggregate).body;
+    ASSERT_GT(expected.size(), 20000u);
+    auto c = client();
+    c.set_keep_alive(true);
+    for (int round = 0; round < 2; ++round) {
+        for (const std::string& path : {std::string("/health"), aggregatePath, std::string("/health")}) {
+            auto response = c.Get(path);
+            ASSERT_TRUE(response) << path;
+            EXPECT_EQ(response->body, path == aggregatePath ? expected : "ok");
+        }
+        sim().faults().add(Fault{.pathPattern = "/health", .dropConnection = true});
+        EXPECT_FALSE(c.Get("/health"));
+        sim().faults().clear();
+    }
 }
 
 TEST_F(SimServerTest, DelayHoldsTheAnswerWithoutBlockingOtherRequests) {
