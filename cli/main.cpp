@@ -2,52 +2,36 @@
 // service (embedded, or a running one given with --service), runs its main job and, when asked, a script of
 // screen commands.
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
-#include <optional>
-#include <string>
 
-#include <CLI/CLI.hpp>
-
+#include "cli/RunnerCommands.h"
+#include "cli/RunnerOptions.h"
+#include "cli/RunnerService.h"
+#include "cli/RunnerSession.h"
 #include "cli/WeatherSummary.h"
-#include "platform/base/Clock.h"
-#include "platform/base/Log.h"
-#include "platform/base/RunLoop.h"
+#include "platform/base/PrintableText.h"
 #include "platform/storage/AppDirectories.h"
-#include "platform/ui/ScreenScript.h"
 
 int main(int argc, char** argv) {
-    CLI::App runner{"Qovara device runner"};
-    std::string home;
-    std::string service;
-    std::optional<std::string> gps;
-    std::optional<std::string> script;
-    runner.add_option("--home", home, "Application home folder (default: $XDG_DATA_HOME/qovara)");
-    runner.add_option("--service", service, "Address of a running stand-in service (default: start one inside)");
-    runner.add_option("--gps", gps, "Place the device at LAT,LON before the weather is fetched");
-    runner.add_option("--script", script, "Screen commands to run afterwards, from FILE or - for standard input");
-    CLI11_PARSE(runner, argc, argv);
-
-    platform::Log::addConsoleLogger();
-    platform::RunLoop::resetMain(std::make_shared<platform::SystemClock>());
-    if (!home.empty()) {
-        platform::AppDirectories::shared()->setHome(std::filesystem::absolute(home));
+    const auto parsed = qovcli::RunnerOptions::parse(argc, argv, std::cout, std::cerr);
+    if (!parsed.options) {
+        return parsed.exitStatus;
     }
-    std::cout << "Qovara " << QOV_VERSION << ", app home " << platform::AppDirectories::shared()->home().string()
-              << "\n\n";
-
-    int status = qovcli::runWeatherSummary(service, gps, std::cout, std::cerr);
-    if (script) {
-        platform::ui::ScreenScript commands(std::cout);
-        if (*script == "-") {
-            commands.run(std::cin);
-        } else if (!commands.runFile(*script)) {
-            status = EXIT_FAILURE;
-        }
-        if (commands.failures() > 0) {
-            status = EXIT_FAILURE;
-        }
+    const qovcli::RunnerOptions& options = *parsed.options;
+    const auto session = qovcli::RunnerSession::begin(options, std::cerr);
+    if (!session) {
+        return 2;
     }
-    platform::Log::flush();
+    std::cout << "Qovara " << QOV_VERSION << ", app home "
+              << platform::printableText(platform::AppDirectories::shared()->home().string()) << "\n\n";
+
+    const auto service = qovcli::RunnerService::start(options.serviceHost, std::cerr);
+    if (!service) {
+        return EXIT_FAILURE;
+    }
+    int status = qovcli::runWeatherSummary(service->host(), options.gps, std::cout, std::cerr);
+    if (options.script && !qovcli::runScreenScript(*options.script, std::cout, std::cerr)) {
+        status = EXIT_FAILURE;
+    }
     return status;
 }

@@ -46,7 +46,18 @@ unsigned Control::state() const {
 }
 
 bool Control::tapText(const std::string& text) {
-    if (text.empty() || this->text() != text || !m_enabled || !isUserInteractionEnabled()) {
+    if (text.empty() || this->text() != text) {
+        return false;
+    }
+    return touchUpInside();
+}
+
+bool Control::tapFrom(View& touched, const std::string& text) {
+    return &touched == this ? tapText(text) : touchUpInside();
+}
+
+bool Control::touchUpInside() {
+    if (!m_enabled || !isUserInteractionEnabled()) {
         return false;
     }
     sendActionsForControlEvents(kControlEventTouchDown);

@@ -404,6 +404,16 @@ bool TableView::tapText(const std::string& text) {
     return false;
 }
 
+bool TableView::tapFrom(View& touched, const std::string& text) {
+    for (const auto& [indexPath, cell] : std::map(m_visibleCells)) {
+        if (touched.isDescendantOf(*cell)) {
+            tapRow(indexPath);
+            return true;
+        }
+    }
+    return ScrollView::tapFrom(touched, text);
+}
+
 void TableView::layoutSubviews() {
     if (!m_loaded) {
         reloadData();

@@ -89,6 +89,9 @@ public:
 
     // Taps the visible row showing the text.
     bool tapText(const std::string& text) override;
+    // A touch inside a visible cell selects its row.
+    bool tapFrom(View& touched, const std::string& text) override;
+    bool respondsToTaps() const override { return true; }
     void layoutSubviews() override;
 
 protected:

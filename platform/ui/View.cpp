@@ -247,6 +247,15 @@ bool View::tapText(const std::string& text) {
     return !text.empty() && this->text() == text && fireTapRecognizers();
 }
 
+bool View::respondsToTaps() const {
+    return std::any_of(m_gestureRecognizers.begin(), m_gestureRecognizers.end(),
+                       [](const auto& recognizer) { return recognizer->isEnabled(); });
+}
+
+bool View::tapFrom(View& touched, const std::string& text) {
+    return (&touched == this && tapText(text)) || fireTapRecognizers();
+}
+
 bool View::fireTapRecognizers() {
     bool fired = false;
     for (const auto& recognizer : std::vector(m_gestureRecognizers)) {
