@@ -68,4 +68,8 @@ void QOVAdManager::dropConfiguration() {
     QOV_LOG_INFO("The ad configuration will be fetched again (test mode {})", isInTestMode());
 }
 
+void QOVAdManager::requestAdForAdView(const QOVAdView&) {
+    QOV_LOG_INFO("An ad was asked for; this edition has no ad servers");
+}
+
 }  // namespace qov

@@ -10,9 +10,11 @@ class UserDefaults;
 
 namespace qov {
 
+class QOVAdView;
+
 // The ad manager's switches that the test screen and the application delegate use. The switches live in the
 // user defaults ("AdsTestMode", "UsingTestAdIds", "AdsTestIdentifier"). This edition shows no ads, so the ad
-// configuration is never fetched; a request to fetch it again is only logged.
+// configuration is never fetched and no ad is requested; both requests are only logged.
 class QOVAdManager {
 public:
     static constexpr const char* kTestModeKey = "AdsTestMode";
@@ -37,6 +39,8 @@ public:
 
     // Asks for the ad configuration to be fetched again.
     void dropConfiguration();
+    // Asks for an ad for the slot.
+    void requestAdForAdView(const QOVAdView& adView);
 
 private:
     const std::shared_ptr<platform::UserDefaults> m_defaults;
