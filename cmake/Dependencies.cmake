@@ -17,6 +17,7 @@ pkg_check_modules(UUID REQUIRED IMPORTED_TARGET uuid)
 pkg_check_modules(NETCDF REQUIRED IMPORTED_TARGET netcdf)
 # The coastlines the map draws its base map from (gmt-gshhg-low).
 find_file(QOV_COASTLINE_FILE binned_GSHHS_l.nc PATHS /usr/share/gmt-gshhg NO_DEFAULT_PATH REQUIRED)
+find_file(QOV_DETAILED_COASTLINE_FILE binned_GSHHS_i.nc PATHS /usr/share/gmt-gshhg NO_DEFAULT_PATH REQUIRED)
 if(QOV_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()

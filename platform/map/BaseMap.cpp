@@ -5,6 +5,7 @@
 
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapProjection.h"
+#include "platform/map/MapTileGrid.h"
 
 namespace platform::map {
 namespace {
@@ -120,23 +121,30 @@ void drawGraticule(gfx::BitmapContext& context, const ViewTransform& transform, 
 
 }  // namespace
 
-BaseMap::BaseMap(std::string coastlinePath) : m_path(std::move(coastlinePath)) {}
+BaseMap::BaseMap(std::string lowResolutionPath, std::string detailedPath) {
+    m_lowResolution.path = std::move(lowResolutionPath);
+    m_detailed.path = std::move(detailedPath);
+}
 
 BaseMap& BaseMap::shared() {
-    static BaseMap map(QOV_COASTLINE_FILE);
+    static BaseMap map(QOV_COASTLINE_FILE, QOV_DETAILED_COASTLINE_FILE);
     return map;
 }
 
-const CoastlineData* BaseMap::coastlines() const {
-    std::call_once(m_loaded, [this] { m_data = CoastlineData::read(m_path); });
-    return m_data ? &*m_data : nullptr;
+const CoastlineData* BaseMap::load(Source& source) {
+    std::call_once(source.loaded, [&source] { source.data = CoastlineData::read(source.path); });
+    return source.data ? &*source.data : nullptr;
+}
+
+const CoastlineData* BaseMap::coastlines(double zoomScale) const {
+    return load(MapTileGrid::levelForZoomScale(zoomScale) >= kDetailedFromLevel ? m_detailed : m_lowResolution);
 }
 
 void BaseMap::draw(gfx::BitmapContext& context, const MapRect& visible, double zoomScale, const gfx::Rect& viewRect,
                    MapType type) const {
     const Palette palette = paletteFor(type);
     context.fillRect(viewRect, palette.sea);
-    const CoastlineData* data = coastlines();
+    const CoastlineData* data = coastlines(zoomScale);
     if (!data || !(zoomScale > 0.0) || !std::isfinite(zoomScale)) {
         return;
     }

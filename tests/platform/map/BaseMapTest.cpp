@@ -57,9 +57,10 @@ TEST(BaseMapTest, MapTypesLookDifferentAndAMissingFileLeavesSea) {
     const gfx::Color satelliteLand = colorAt(*satellite, *ui::ScreenRenderer::renderView(*satellite), paris);
     EXPECT_GT(std::abs(standardLand.red - satelliteLand.red) + std::abs(standardLand.green - satelliteLand.green), 0.5);
 
-    EXPECT_EQ(BaseMap("/nonexistent/coast.nc").coastlines(), nullptr);
+    const BaseMap missing("/nonexistent/coast.nc", "/nonexistent/detailed.nc");
+    EXPECT_EQ(missing.coastlines(1e-6), nullptr);
     gfx::BitmapContext context(10, 10);
-    BaseMap("/nonexistent/coast.nc").draw(context, kMapRectWorld, 1e-6, gfx::Rect{0, 0, 10, 10}, MapType::Standard);
+    missing.draw(context, kMapRectWorld, 1e-6, gfx::Rect{0, 0, 10, 10}, MapType::Standard);
     EXPECT_FALSE(looksLikeLand(context.makeImage()->pixel(5, 5)));
 }
 
