@@ -21,6 +21,7 @@
 #include "sim/SearchRoutes.h"
 #include "sim/StatusRoutes.h"
 #include "sim/StormRoutes.h"
+#include "sim/TileServerRoutes.h"
 #include "sim/TweetRoutes.h"
 #include "sim/WeatherRoutes.h"
 
@@ -87,6 +88,7 @@ SimServer::SimServer(Options options)
     addTweetRoutes(m_router, m_environment);
     addNewsRoutes(m_router, m_environment);
     addStatusRoutes(m_router);
+    addTileServerRoutes(m_router, m_environment);
 }
 
 SimServer::~SimServer() {

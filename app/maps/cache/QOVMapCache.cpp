@@ -1,0 +1,194 @@
+#include "app/maps/cache/QOVMapCache.h"
+
+#include <algorithm>
+
+#include "app/core/services/ApplicationCachesDirectory.h"
+#include "app/maps/cache/MapTileFileName.h"
+#include "app/maps/model/MapModelClasses.h"
+#include "platform/base/Callback.h"
+#include "platform/base/Log.h"
+
+QOV_LOG_LEVEL(3)
+
+namespace qov {
+
+namespace {
+
+std::mutex& sharedInstanceMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::shared_ptr<QOVMapCache>& sharedInstanceSlot() {
+    static std::shared_ptr<QOVMapCache> instance;
+    return instance;
+}
+
+template <typename Listener>
+bool isRegistered(const std::vector<std::weak_ptr<Listener>>& listeners, const std::shared_ptr<Listener>& listener) {
+    return std::any_of(listeners.begin(), listeners.end(),
+                       [&](const std::weak_ptr<Listener>& registered) { return registered.lock() == listener; });
+}
+
+}  // namespace
+
+std::shared_ptr<QOVMapCache> QOVMapCache::sharedInstance() {
+    std::lock_guard lock(sharedInstanceMutex());
+    auto& instance = sharedInstanceSlot();
+    if (!instance) {
+        instance = create(ApplicationCachesDirectory::path(), QOVTileServerDatasource::create());
+    }
+    return instance;
+}
+
+void QOVMapCache::setSharedInstance(std::shared_ptr<QOVMapCache> instance) {
+    std::lock_guard lock(sharedInstanceMutex());
+    sharedInstanceSlot() = std::move(instance);
+}
+
+std::shared_ptr<QOVMapCache> QOVMapCache::create(std::filesystem::path cachesDirectory,
+                                                 std::shared_ptr<QOVTileServerDatasource> datasource) {
+    auto cache = std::make_shared<QOVMapCache>(std::move(cachesDirectory), std::move(datasource));
+    cache->start();
+    return cache;
+}
+
+QOVMapCache::QOVMapCache(std::filesystem::path cachesDirectory, std::shared_ptr<QOVTileServerDatasource> datasource)
+    : m_folder(std::move(cachesDirectory) / kFolderName),
+      m_datasource(datasource ? std::move(datasource) : QOVTileServerDatasource::create()) {
+    registerMapModelClasses();
+}
+
+QOVMapCache::~QOVMapCache() {
+    if (m_timer) {
+        m_timer->invalidate();
+    }
+}
+
+void QOVMapCache::start() {
+    m_timer = platform::RunLoop::main().scheduleTimer(
+        kValidationInterval, true,
+        platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, platform::Timer&) { cache.validateTileCache(); }));
+    validateTileCache();
+}
+
+void QOVMapCache::startListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener) {
+    std::shared_ptr<QOVMapTileConfig> configuration;
+    {
+        std::lock_guard lock(m_mutex);
+        if (listener) {
+            if (isRegistered(m_mapConfigListeners, listener)) {
+                return;
+            }
+            m_mapConfigListeners.push_back(listener);
+        }
+        configuration = configurationForListening();
+    }
+    if (configuration && !configuration->isStale()) {
+        if (listener) {
+            listener->mapConfigurationChanged(configuration);
+        }
+        return;
+    }
+    requestSeriesList();
+}
+
+std::shared_ptr<QOVMapTileConfig> QOVMapCache::configurationForListening() {
+    if (!m_currentTileConfig) {
+        m_currentTileConfig = cachedConfiguration();
+    }
+    return m_currentTileConfig;
+}
+
+void QOVMapCache::stopListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener) {
+    std::lock_guard lock(m_mutex);
+    std::erase_if(m_mapConfigListeners, [&](const auto& registered) {
+        const auto alive = registered.lock();
+        return !alive || alive == listener;
+    });
+}
+
+void QOVMapCache::storeConfiguration(const std::shared_ptr<QOVMapTileConfig>& configuration) {
+    if (!configuration) {
+        QOV_LOG_ERROR("No map tile configuration to store; the current one is kept");
+        return;
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        m_currentTileConfig = configuration;
+        createOrReplaceFile(cachesPathURLWithFileName(kConfigurationFileName), *configuration);
+    }
+    platform::dispatchMain(platform::bindWeak(shared_from_this(), [configuration](QOVMapCache& cache) {
+        std::vector<std::weak_ptr<MapConfigurationListener>> listeners;
+        {
+            std::lock_guard lock(cache.m_mutex);
+            listeners = cache.m_mapConfigListeners;
+        }
+        for (const auto& weakListener : listeners) {
+            if (const auto listener = weakListener.lock()) {
+                listener->mapConfigurationChanged(configuration);
+            }
+        }
+    }));
+}
+
+std::shared_ptr<QOVMapTileConfig> QOVMapCache::currentTileConfig() const {
+    std::lock_guard lock(m_mutex);
+    return m_currentTileConfig;
+}
+
+std::shared_ptr<QOVMapTileConfig> QOVMapCache::cachedConfiguration() const {
+    return createMapConfigFromDataInCachePath(cachesPathURLWithFileName(kConfigurationFileName));
+}
+
+void QOVMapCache::removeAllConfigurations() {
+    m_datasource->cancelAllConfigurationRequests();
+    std::lock_guard lock(m_mutex);
+    removeCacheFile(cachesPathURLWithFileName(kConfigurationFileName));
+}
+
+double QOVMapCache::configurationOffset() const {
+    const auto configuration = currentTileConfig();
+    return configuration ? configuration->offset() : 0.0;
+}
+
+std::optional<std::string> QOVMapCache::configurationLocalZone() const {
+    const auto configuration = currentTileConfig();
+    return configuration ? std::optional<std::string>(configuration->localZone()) : std::nullopt;
+}
+
+void QOVMapCache::requestSeriesList() {
+    m_datasource->requestSeriesListFromServer(
+        platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, const std::shared_ptr<QOVMapTileConfig>& configuration) {
+            cache.storeConfiguration(configuration);
+        }));
+}
+
+void QOVMapCache::validateTileCache() {
+    const auto configuration = cachedConfiguration();
+    if (!configuration || configuration->isStale()) {
+        requestSeriesList();
+        return;
+    }
+    pruneTileFiles(*configuration);
+}
+
+void QOVMapCache::pruneTileFiles(const QOVMapTileConfig& configuration) {
+    std::lock_guard lock(m_mutex);
+    for (const std::string& fileName : pathsForCurrentTileCacheFiles()) {
+        const auto name = MapTileFileName::parse(fileName);
+        if (!name) {
+            continue;
+        }
+        // A frame's file lives as long as its run is listed; a series' file as long as the series is.
+        const std::string& listedDate = name->masterSeriesDate ? *name->masterSeriesDate : name->seriesDate;
+        const auto layer = configuration.tileSeriesForLayer(name->layer);
+        const bool listed = layer && std::any_of(layer->availableSeries().begin(), layer->availableSeries().end(),
+                                                 [&](const auto& series) { return series->seriesDate() == listedDate; });
+        if (!listed) {
+            removeCacheFile(cachesPathURLWithFileName(fileName));
+        }
+    }
+}
+
+}  // namespace qov

@@ -1,0 +1,73 @@
+#include <algorithm>
+#include <system_error>
+
+#include "app/maps/cache/MapTileFileName.h"
+#include "app/maps/cache/QOVMapCache.h"
+#include "platform/base/Log.h"
+#include "platform/storage/KeyedArchiver.h"
+
+QOV_LOG_LEVEL(3)
+
+namespace qov {
+
+std::optional<std::string> QOVMapCache::fileNameForSeries(const QOVMapSeries& series, const std::string& quadKey) {
+    return MapTileFileName{series.layerName(), series.seriesDate(), series.masterSeriesDate(), quadKey}.text();
+}
+
+std::filesystem::path QOVMapCache::cachesPathURLWithFileName(const std::string& fileName) const {
+    return fileName.empty() ? m_folder : m_folder / fileName;
+}
+
+bool QOVMapCache::cacheFileExistsForPath(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::shared_ptr<QOVMapTileData> QOVMapCache::createMapTileFromDataInCachePath(const std::filesystem::path& path) {
+    return std::dynamic_pointer_cast<QOVMapTileData>(platform::KeyedUnarchiver::unarchiveObjectWithFile(path));
+}
+
+std::shared_ptr<QOVMapTileConfig> QOVMapCache::createMapConfigFromDataInCachePath(const std::filesystem::path& path) {
+    if (!cacheFileExistsForPath(path)) {
+        return nullptr;
+    }
+    return std::dynamic_pointer_cast<QOVMapTileConfig>(platform::KeyedUnarchiver::unarchiveObjectWithFile(path));
+}
+
+bool QOVMapCache::createOrReplaceFile(const std::filesystem::path& path, const platform::Archivable& object) const {
+    std::error_code error;
+    std::filesystem::create_directories(m_folder, error);
+    if (error) {
+        QOV_LOG_ERROR("could not create map cache directory: {}", error.message());
+        return false;
+    }
+    if (!platform::KeyedArchiver::archiveRootObject(object, path)) {
+        QOV_LOG_ERROR("could not write cache file for to URL: {}", path.string());
+        return false;
+    }
+    return true;
+}
+
+void QOVMapCache::removeCacheFile(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) {
+        QOV_LOG_ERROR("could not remove cache file for to URL: {} error: {} ({})", path.string(), error.message(),
+                      error.category().name());
+    }
+}
+
+std::vector<std::string> QOVMapCache::pathsForCurrentTileCacheFiles() const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(m_folder, error), end; !error && entry != end; entry.increment(error)) {
+        std::string name = entry->path().filename().string();
+        if (name.ends_with(MapTileFileName::kExtension)) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace qov

@@ -1,0 +1,210 @@
+#include <algorithm>
+
+#include "app/maps/cache/MapTileFileName.h"
+#include "app/maps/cache/QOVMapCache.h"
+#include "platform/base/Callback.h"
+#include "platform/base/Log.h"
+#include "platform/gfx/Image.h"
+
+QOV_LOG_LEVEL(3)
+
+namespace qov {
+
+void QOVMapCache::deliverLater(const std::weak_ptr<MapTileReceiver>& receiver, std::shared_ptr<QOVMapTileData> tile) {
+    platform::dispatchMain([receiver, tile = std::move(tile)] {
+        if (const auto alive = receiver.lock()) {
+            alive->mapTileReceived(tile);
+        }
+    });
+}
+
+std::shared_ptr<QOVMapTileData> QOVMapCache::readTileFile(const std::filesystem::path& path) {
+    std::lock_guard lock(m_mutex);
+    if (!cacheFileExistsForPath(path)) {
+        return nullptr;
+    }
+    auto tile = createMapTileFromDataInCachePath(path);
+    if (!tile || !tile->tileImageData() || !platform::gfx::Image::fromPNGData(*tile->tileImageData())) {
+        QOV_LOG_ERROR("could not unarchive tile from data; file = {}", path.filename().string());
+        removeCacheFile(path);
+        return nullptr;
+    }
+    return tile;
+}
+
+void QOVMapCache::fetchTile(const QOVMapSeries& series, const std::string& quadKey,
+                            const platform::map::MapRect& mapRect, const std::shared_ptr<MapTileReceiver>& receiver) {
+    m_datasource->requestTileDataForLayer(
+        series.layerName(), series.seriesDate(), series.masterSeriesDate(), quadKey, mapRect,
+        platform::bindWeak(shared_from_this(),
+                           [](QOVMapCache& cache, const TileRequestResult& result) { cache.storeTileWithUserInfo(result); }),
+        receiver);
+}
+
+void QOVMapCache::cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series, const std::string& quadKey,
+                                      const platform::map::MapRect& mapRect,
+                                      const std::shared_ptr<MapTileReceiver>& receiver) {
+    if (!series) {
+        return;
+    }
+    if (const auto fileName = fileNameForSeries(*series, quadKey)) {
+        if (auto tile = readTileFile(cachesPathURLWithFileName(*fileName))) {
+            tile->setMapRect(mapRect);
+            deliverLater(receiver, std::move(tile));
+            return;
+        }
+    }
+    fetchTile(*series, quadKey, mapRect, receiver);
+}
+
+void QOVMapCache::cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series,
+                                      const platform::map::MapRect& mapRect, float zoomScale,
+                                      const std::shared_ptr<MapTileReceiver>& receiver) {
+    const TileList tiles = tilesInMapRect(mapRect, zoomScale);
+    if (!series || tiles.empty()) {
+        return;
+    }
+    const auto& first = tiles.front();
+    if (auto tile = cachedTileForSeries(series, mapRect, zoomScale)) {
+        deliverLater(receiver, std::move(tile));
+        return;
+    }
+    fetchTile(*series, first->quadKey(), first->mapRect(), receiver);
+}
+
+bool QOVMapCache::hasCachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series,
+                                         const platform::map::MapRect& mapRect, float zoomScale,
+                                         const std::shared_ptr<MapTileReceiver>& receiver) {
+    const TileList tiles = tilesInMapRect(mapRect, zoomScale);
+    if (!series || tiles.empty()) {
+        return false;
+    }
+    const auto fileName = fileNameForSeries(*series, tiles.front()->quadKey());
+    if (fileName && cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
+        return true;
+    }
+    cachedTileForSeries(series, tiles.front()->quadKey(), tiles.front()->mapRect(), receiver);
+    return false;
+}
+
+std::shared_ptr<QOVMapTileData> QOVMapCache::cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series,
+                                                                 const platform::map::MapRect& mapRect,
+                                                                 float zoomScale) {
+    const TileList tiles = tilesInMapRect(mapRect, zoomScale);
+    if (!series || tiles.empty()) {
+        return nullptr;
+    }
+    const auto fileName = fileNameForSeries(*series, tiles.front()->quadKey());
+    return fileName ? readTileFile(cachesPathURLWithFileName(*fileName)) : nullptr;
+}
+
+QOVMapCache::TileList QOVMapCache::alreadyCachedTilesSeries(const std::shared_ptr<QOVMapSeries>& series,
+                                                            const platform::map::MapRect& mapRect, float zoomScale) {
+    TileList cached;
+    if (!series) {
+        return cached;
+    }
+    for (const auto& gridTile : tilesInMapRect(mapRect, zoomScale)) {
+        const auto fileName = fileNameForSeries(*series, gridTile->quadKey());
+        if (auto tile = fileName ? readTileFile(cachesPathURLWithFileName(*fileName)) : nullptr) {
+            cached.push_back(std::move(tile));
+        }
+    }
+    return cached;
+}
+
+QOVMapCache::TileList QOVMapCache::tilesToCacheForSeries(const std::shared_ptr<QOVMapSeries>& series,
+                                                         const platform::map::MapRect& mapRect, float zoomScale) {
+    TileList missing;
+    if (!series) {
+        return missing;
+    }
+    std::lock_guard lock(m_mutex);
+    for (auto& gridTile : tilesInMapRect(mapRect, zoomScale)) {
+        const auto fileName = fileNameForSeries(*series, gridTile->quadKey());
+        if (!fileName || !cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
+            missing.push_back(std::move(gridTile));
+        }
+    }
+    return missing;
+}
+
+void QOVMapCache::cacheTiles(const TileList& tiles, const std::shared_ptr<QOVMapSeries>& series,
+                             const std::shared_ptr<MapTileReceiver>& receiver) {
+    for (const auto& tile : tiles) {
+        if (tile) {
+            cachedTileForSeries(series, tile->quadKey(), tile->mapRect(), receiver);
+        }
+    }
+}
+
+void QOVMapCache::storeTileWithUserInfo(const TileRequestResult& result) {
+    if (!result.tile) {
+        return;
+    }
+    const auto& tile = *result.tile;
+    if (tile.tileImageData()) {
+        // A forecast frame is filed under its run; the tile itself does not name the run.
+        const MapTileFileName name{tile.layerName(), tile.seriesDate(), result.masterSeriesDate, tile.quadKey()};
+        if (const auto fileName = name.text()) {
+            std::lock_guard lock(m_mutex);
+            createOrReplaceFile(cachesPathURLWithFileName(*fileName), tile);
+        }
+    }
+    deliverLater(result.receiver, result.tile);
+}
+
+void QOVMapCache::cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& receiver) {
+    m_datasource->cancelAllTileRequestsForDelegate(receiver);
+}
+
+void QOVMapCache::cancelAllTileRequests() { m_datasource->cancelAllTileRequests(); }
+
+void QOVMapCache::removeAllTileCaches() {
+    std::lock_guard lock(m_mutex);
+    for (const std::string& fileName : pathsForCurrentTileCacheFiles()) {
+        removeCacheFile(cachesPathURLWithFileName(fileName));
+    }
+}
+
+void QOVMapCache::startListeningForTileDataWithDelegate(const std::shared_ptr<MapTileReceiver>& listener) {
+    if (!listener) {
+        return;
+    }
+    platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
+        const auto alive = weakListener.lock();
+        std::lock_guard lock(cache.m_mutex);
+        auto& listeners = cache.m_tileCacheListeners;
+        if (alive && std::none_of(listeners.begin(), listeners.end(), [&](const auto& l) { return l.lock() == alive; })) {
+            listeners.push_back(alive);
+        }
+    }));
+}
+
+void QOVMapCache::stopListeningForTileDataWithDelegate(const std::shared_ptr<MapTileReceiver>& listener) {
+    platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
+        const auto alive = weakListener.lock();
+        std::lock_guard lock(cache.m_mutex);
+        std::erase_if(cache.m_tileCacheListeners, [&](const auto& l) {
+            const auto registered = l.lock();
+            return !registered || registered == alive;
+        });
+    }));
+}
+
+void QOVMapCache::notifyDelegatesForTileData(const std::shared_ptr<QOVMapTileData>& tile) {
+    platform::dispatchMain(platform::bindWeak(shared_from_this(), [tile](QOVMapCache& cache) {
+        std::vector<std::weak_ptr<MapTileReceiver>> listeners;
+        {
+            std::lock_guard lock(cache.m_mutex);
+            listeners = cache.m_tileCacheListeners;
+        }
+        for (const auto& listener : listeners) {
+            if (const auto alive = listener.lock()) {
+                alive->mapTileReceived(tile);
+            }
+        }
+    }));
+}
+
+}  // namespace qov

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace qovsim {
+
+// One 256-pixel tile of the Bing Maps tile system: column x and row y at level z (2^z tiles a side).
+struct TileAddress {
+    static constexpr int kDeepestLevel = 23;
+
+    long long x = 0;
+    long long y = 0;
+    int level = 0;
+
+    // The tile a quadkey names: 1 to 23 digits 0-3, most significant level first; nullopt otherwise.
+    static std::optional<TileAddress> fromQuadKey(std::string_view quadKey);
+};
+
+}  // namespace qovsim

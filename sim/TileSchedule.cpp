@@ -1,0 +1,110 @@
+#include "sim/TileSchedule.h"
+
+#include <array>
+#include <cmath>
+#include <ctime>
+
+#include <fmt/format.h>
+
+namespace qovsim {
+
+namespace {
+
+struct LayerPlan {
+    const char* type;
+    TileSchedule::Imagery imagery;
+    int maxZoom;
+    int native;
+    int nativeZoom;
+    int seriesCount;
+    double step;     // seconds between series
+    double latency;  // how long a series takes to appear after its time
+    int frameCount;  // forecast frames of each run; 0 for observed layers
+};
+
+constexpr double kFrameStep = 900.0;
+constexpr int kFramesBeforeRun = 2;
+
+constexpr std::array kPlans{
+    LayerPlan{"radar", TileSchedule::Imagery::Radar, 12, 1, 7, 24, 300.0, 300.0, 0},
+    LayerPlan{"sat", TileSchedule::Imagery::Clouds, 10, 1, 6, 8, 900.0, 900.0, 0},
+    LayerPlan{"satrad", TileSchedule::Imagery::CloudsAndRadar, 10, 1, 6, 8, 900.0, 900.0, 0},
+    LayerPlan{"future_radar_ff", TileSchedule::Imagery::Radar, 10, 1, 6, 2, 3600.0, 1800.0, 13},
+    LayerPlan{"future_clouds_ff", TileSchedule::Imagery::Clouds, 10, 1, 6, 2, 3600.0, 1800.0, 13},
+    LayerPlan{"future_satrad_ff", TileSchedule::Imagery::CloudsAndRadar, 10, 1, 6, 2, 3600.0, 1800.0, 13},
+};
+
+TileSchedule::Series seriesOf(const LayerPlan& plan, double time, double now) {
+    TileSchedule::Series series{TileSchedule::dateText(time), time, {}};
+    for (int index = 0; index < plan.frameCount; ++index) {
+        const double frameTime = time + (index - kFramesBeforeRun) * kFrameStep;
+        series.frames.push_back({TileSchedule::dateText(frameTime), frameTime, frameTime < now});
+    }
+    return series;
+}
+
+}  // namespace
+
+std::vector<TileSchedule::Layer> TileSchedule::layersAt(double now) {
+    std::vector<Layer> layers;
+    for (const LayerPlan& plan : kPlans) {
+        Layer layer{plan.type, plan.imagery, plan.maxZoom, plan.native, plan.nativeZoom, {}};
+        const double newest = std::floor((now - plan.latency) / plan.step) * plan.step;
+        for (int index = 0; index < plan.seriesCount; ++index) {
+            layer.series.push_back(seriesOf(plan, newest - index * plan.step, now));
+        }
+        layers.push_back(std::move(layer));
+    }
+    return layers;
+}
+
+std::optional<TileSchedule::Imagery> TileSchedule::imageryOf(std::string_view layerType) {
+    for (const LayerPlan& plan : kPlans) {
+        if (layerType == plan.type) {
+            return plan.imagery;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string TileSchedule::dateText(double time) {
+    const auto seconds = static_cast<std::time_t>(std::floor(time));
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    return fmt::format("{:04}{:02}{:02}{:02}{:02}", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour,
+                       utc.tm_min);
+}
+
+std::optional<double> TileSchedule::timeOfDate(std::string_view date) {
+    if (date.size() != 12) {
+        return std::nullopt;
+    }
+    std::array<int, 12> digits{};
+    for (std::size_t index = 0; index < date.size(); ++index) {
+        if (date[index] < '0' || date[index] > '9') {
+            return std::nullopt;
+        }
+        digits[index] = date[index] - '0';
+    }
+    auto number = [&](std::size_t from, std::size_t count) {
+        int value = 0;
+        for (std::size_t index = from; index < from + count; ++index) {
+            value = value * 10 + digits[index];
+        }
+        return value;
+    };
+    std::tm utc{};
+    utc.tm_year = number(0, 4) - 1900;
+    utc.tm_mon = number(4, 2) - 1;
+    utc.tm_mday = number(6, 2);
+    utc.tm_hour = number(8, 2);
+    utc.tm_min = number(10, 2);
+    const double time = static_cast<double>(timegm(&utc));
+    // timegm normalises out-of-range fields; a date that does not come back unchanged named no real minute.
+    if (dateText(time) != date) {
+        return std::nullopt;
+    }
+    return time;
+}
+
+}  // namespace qovsim

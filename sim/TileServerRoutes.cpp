@@ -1,0 +1,69 @@
+#include "sim/TileServerRoutes.h"
+
+#include <cmath>
+
+#include <fmt/format.h>
+
+#include "sim/TileImagery.h"
+#include "sim/TileSchedule.h"
+
+namespace qovsim {
+
+namespace {
+
+std::string millisecondsText(double time) { return fmt::format("{}", static_cast<long long>(std::floor(time)) * 1000); }
+
+std::string seriesList(double now) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tiles localZone=\"EST\" offset=\"0\">\n<seriesinfo>\n";
+    for (const TileSchedule::Layer& layer : TileSchedule::layersAt(now)) {
+        xml += fmt::format("<{} maxZoom=\"{}\" native=\"{}\" nativeZoom=\"{}\">\n", layer.type, layer.maxZoom,
+                           layer.native, layer.nativeZoom);
+        for (const TileSchedule::Series& series : layer.series) {
+            xml += fmt::format("<series date=\"{}\" unixDate=\"{}\"", series.date, millisecondsText(series.time));
+            if (series.frames.empty()) {
+                xml += "/>\n";
+                continue;
+            }
+            xml += ">\n";
+            for (const TileSchedule::Frame& frame : series.frames) {
+                xml += fmt::format("<ff date=\"{}\" unixDate=\"{}\" isPast=\"{}\"/>\n", frame.date,
+                                   millisecondsText(frame.time), frame.isPast ? "true" : "false");
+            }
+            xml += "</series>\n";
+        }
+        xml += fmt::format("</{}>\n", layer.type);
+    }
+    xml += "</seriesinfo>\n</tiles>\n";
+    return xml;
+}
+
+SimResponse notFound() { return SimResponse::text("no such tile", 404); }
+
+SimResponse tile(const std::string& layer, const std::string& date, const std::string& quadKey) {
+    const auto imagery = TileSchedule::imageryOf(layer);
+    const auto time = TileSchedule::timeOfDate(date);
+    const auto address = TileAddress::fromQuadKey(quadKey);
+    if (!imagery || !time || !address) {
+        return notFound();
+    }
+    return SimResponse{200, "image/png", TileImagery::png(*imagery, *address, *time)};
+}
+
+}  // namespace
+
+void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
+    router.get("/TileServer/serieslist\\.do", [&environment](const SimRequest&) {
+        return SimResponse{200, "text/xml", seriesList(environment.now().secondsSince1970)};
+    });
+    router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]+)\\.png", [](const SimRequest& request) {
+        return tile(request.captures[0], request.captures[1], request.captures[2]);
+    });
+    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]+)\\.png", [](const SimRequest& request) {
+        if (!TileSchedule::timeOfDate(request.captures[1])) {
+            return notFound();
+        }
+        return tile(request.captures[0], request.captures[2], request.captures[3]);
+    });
+}
+
+}  // namespace qovsim
