@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/ModelClasses.h"
@@ -20,7 +21,14 @@
 
 namespace {
 
+std::filesystem::path fuzzFolder;
 std::shared_ptr<platform::UserDefaults> fuzzDefaults;
+
+void removeFuzzFolder() {
+    fuzzDefaults.reset();  // writes its file first
+    std::error_code ignored;
+    std::filesystem::remove_all(fuzzFolder, ignored);
+}
 
 void readAsDefaults(const platform::Data& data) {
     for (const char* key : {qov::QOVLocationManager::kFavoriteLocationDataKey,
@@ -63,7 +71,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (::mkdtemp(folder) == nullptr) {
         std::abort();
     }
-    fuzzDefaults = std::make_shared<platform::UserDefaults>(std::filesystem::path(folder) / "defaults.plist");
+    fuzzFolder = folder;
+    fuzzDefaults = std::make_shared<platform::UserDefaults>(fuzzFolder / "defaults.plist");
+    std::atexit(removeFuzzFolder);
     return 0;
 }
 

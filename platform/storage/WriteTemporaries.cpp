@@ -50,12 +50,12 @@ bool WriteTemporaries::isTemporaryName(const std::string& name) {
 
 void WriteTemporaries::registerInFlight(const std::filesystem::path& temporary) {
     std::scoped_lock guard(registry().mutex);
-    registry().inFlight.insert(temporary);
+    registry().inFlight.insert(temporary.lexically_normal());
 }
 
 void WriteTemporaries::unregisterInFlight(const std::filesystem::path& temporary) {
     std::scoped_lock guard(registry().mutex);
-    registry().inFlight.erase(temporary);
+    registry().inFlight.erase(temporary.lexically_normal());
 }
 
 void WriteTemporaries::removeLeftovers(const std::filesystem::path& folder) {
@@ -72,7 +72,7 @@ void WriteTemporaries::removeLeftovers(const std::filesystem::path& folder) {
     }
     std::scoped_lock guard(registry().mutex);
     for (const auto& leftover : leftovers) {
-        if (registry().inFlight.contains(leftover)) {
+        if (registry().inFlight.contains(leftover.lexically_normal())) {
             continue;
         }
         if (std::filesystem::remove(leftover, error)) {

@@ -47,15 +47,22 @@ TEST_F(DS2JSONDatasourceLocationTest, CoastalAggregateIsStoredOnceWithItsMarineF
     EXPECT_TRUE(cache().locations[0]->hasBeachAndBoatForecast());
 }
 
-TEST_F(DS2JSONDatasourceLocationTest, UnusableAggregateFallsBackToTheLocationRecord) {
+TEST_F(DS2JSONDatasourceLocationTest, UnusableAggregateFallsBackToTheLocationRecordOverNoWeather) {
+    auto barePlace = std::make_shared<QOVLocation>();
+    barePlace->setType(1);
+    barePlace->setKey("USGA0028");
     addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
-    client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
-    ASSERT_TRUE(waitUntilIdle());
-
-    EXPECT_EQ(paths(requests()),
-              (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
-    ASSERT_EQ(cache().locations.size(), 1u);
-    EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
+    for (const auto& cached : {std::shared_ptr<QOVLocation>(), barePlace}) {
+        cache().cached["USGA0028:1"] = cached;
+        cache().locations.clear();
+        sim().clearRequestLog();
+        client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
+        ASSERT_TRUE(waitUntilIdle());
+        EXPECT_EQ(paths(requests()),
+                  (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
+        ASSERT_EQ(cache().locations.size(), 1u);
+        EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
+    }
     EXPECT_EQ(networkErrorCount(), 0);
 }
 
@@ -90,18 +97,6 @@ TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerNeverReplacesCachedWeatherO
                   (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
         EXPECT_EQ(platform::AtomicFile::read(file, 1 << 24), stored) << "the record and its age stay as they were";
     }
-}
-
-TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerReplacesACachedBarePlace) {
-    auto barePlace = std::make_shared<QOVLocation>();
-    barePlace->setType(1);
-    barePlace->setKey("USGA0028");
-    cache().cached["USGA0028:1"] = barePlace;
-    addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
-    client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
-    ASSERT_TRUE(waitUntilIdle());
-    ASSERT_EQ(cache().locations.size(), 1u);
-    EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
 }
 
 TEST_F(DS2JSONDatasourceLocationTest, MarineStepWithoutAnAnswerKeepsTheCachedMarineForecast) {
