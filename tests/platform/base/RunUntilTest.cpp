@@ -1,7 +1,9 @@
 #include <cmath>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "platform/base/OperationQueue.h"
 #include "platform/base/RunLoop.h"
 #include "tests/support/ManualClockFixture.h"
 
@@ -25,6 +27,22 @@ TEST_F(RunUntilTest, OnAManualClockTimersFireInOrderUntilDoneOrTheVirtualTimeIsU
     EXPECT_EQ(clock()->now().timeIntervalSince(start), 602.0);
     loop().runUntil(std::nan(""));
     EXPECT_EQ(clock()->now().timeIntervalSince(start), 602.0);
+}
+
+class QuickOperation : public Operation {
+    void main() override {}
+};
+
+TEST_F(RunUntilTest, WorkWhoseCompletionWasPostedToAnotherLoopHoldsNoVirtualWaitUp) {
+    OperationQueue queue;
+    queue.addOperation(std::make_shared<QuickOperation>());
+    while (OperationQueue::hasOperationsAtWorkInProcess()) {
+        std::this_thread::yield();
+    }
+    RunLoop::resetMain(clock());  // the posted completion goes with the old loop
+    const Date start = clock()->now();
+    EXPECT_FALSE(loop().runUntil(600.0, {}, 3600.0)) << "a wait for it would outlast the test's time-out";
+    EXPECT_EQ(clock()->now().timeIntervalSince(start), 600.0);
 }
 
 }  // namespace
