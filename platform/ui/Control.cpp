@@ -31,6 +31,20 @@ void Control::sendActionsForControlEvents(unsigned events) {
     }
 }
 
+std::vector<std::string> Control::dumpState() const {
+    auto state = View::dumpState();
+    if (m_selected) {
+        state.emplace_back("selected");
+    }
+    if (m_highlighted) {
+        state.emplace_back("highlighted");
+    }
+    if (!m_enabled) {
+        state.emplace_back("disabled");
+    }
+    return state;
+}
+
 unsigned Control::state() const {
     unsigned result = kControlStateNormal;
     if (m_highlighted) {

@@ -50,6 +50,8 @@ public:
     bool isHighlighted() const { return m_highlighted; }
     void setHighlighted(bool highlighted) { m_highlighted = highlighted; }
     unsigned state() const;
+    // Adds "selected", "highlighted" and "disabled" when so.
+    std::vector<std::string> dumpState() const override;
 
     // A tap on the control showing the text: touch up inside, when enabled and on screen.
     bool tapText(const std::string& text) override;

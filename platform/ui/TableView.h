@@ -92,6 +92,8 @@ public:
     // A touch inside a visible cell selects its row.
     bool tapFrom(View& touched, const std::string& text) override;
     bool respondsToTaps() const override { return true; }
+    // Adds "editing" while editing.
+    std::vector<std::string> dumpState() const override;
     void layoutSubviews() override;
 
 protected:

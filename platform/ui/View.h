@@ -103,6 +103,9 @@ public:
 
     // Headless hooks. text(): what the view shows as text (the screen dump and the runner read it).
     virtual std::string text() const { return {}; }
+    // The state the screen dump shows after the text, as words ("alpha 0.5", "color #FF0000", "selected"):
+    // the view's alpha when below 1; subclasses add their own after the base's.
+    virtual std::vector<std::string> dumpState() const;
     // Draws the view's own content (not its background or subviews) within its bounds.
     virtual void draw(gfx::BitmapContext& context) const;
     // The runner's tap on the text shown: answers true when this view handled it. The default fires the

@@ -101,5 +101,23 @@ TEST_F(ApplicationTest, StatusBarShapesTheApplicationFrameAndResetRestoresTheDev
     EXPECT_FALSE(Application::shared().isStatusBarHidden());
 }
 
+TEST_F(ApplicationTest, OrientationChangesAreAnnouncedWhileNotificationsAreGenerated) {
+    int notices = 0;
+    NotificationCenter::defaultCenter().addObserver(this, kDeviceOrientationDidChangeNotification,
+                                                    [&](const Notification&) { ++notices; });
+    Device& device = Device::current();
+    device.setOrientation(DeviceOrientation::LandscapeLeft);  // not generating
+    device.beginGeneratingDeviceOrientationNotifications();
+    device.beginGeneratingDeviceOrientationNotifications();
+    device.setOrientation(DeviceOrientation::LandscapeLeft);  // no change
+    device.endGeneratingDeviceOrientationNotifications();
+    device.setOrientation(DeviceOrientation::Portrait);  // one begin is still in force
+    device.endGeneratingDeviceOrientationNotifications();
+    device.endGeneratingDeviceOrientationNotifications();
+    device.setOrientation(DeviceOrientation::PortraitUpsideDown);
+    EXPECT_EQ(notices, 1);
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
 }  // namespace
 }  // namespace platform::ui
