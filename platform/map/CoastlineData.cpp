@@ -15,6 +15,8 @@ namespace platform::map {
 namespace {
 
 constexpr int kMaxLevel = 4;
+// Far more than any resolution of the database holds; a file claiming more is refused before allocating.
+constexpr int kMaxCount = 1 << 24;
 // Relative positions inside a bin run from 0 to this value across it.
 constexpr double kBinUnits = 65535.0;
 
@@ -232,7 +234,8 @@ std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
     const auto pointCount = file.scalar("N_points_in_file");
     if (!binMinutes || !columns || !binCount || !segmentCount || !pointCount || *binMinutes <= 0 || *columns <= 0 ||
         *binCount <= 0 || *binCount % *columns != 0 || *segmentCount < 0 || *pointCount < 0 ||
-        *binMinutes * *columns != 360 * 60) {
+        *binCount > kMaxCount || *segmentCount > kMaxCount || *pointCount > kMaxCount ||
+        static_cast<long long>(*binMinutes) * *columns != 360 * 60) {
         QOV_LOG_ERROR("The coastline file {} has no usable bin layout", path);
         return std::nullopt;
     }
