@@ -46,7 +46,9 @@ std::string typeName(const T& object) {
 
 }  // namespace
 
-MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {}
+MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {
+    setNeedsLayout();
+}
 
 MapView::MapView(const ui::Rect& frame) : MapView() {
     setFrame(frame);
@@ -142,6 +144,11 @@ void MapView::setFrame(const ui::Rect& frame) {
     View::setFrame(frame);
     m_visibleMapRect = fitted(m_requestedMapRect);
     updateAnnotationViews();
+}
+
+void MapView::layoutSubviews() {
+    updateAnnotationViews();
+    setNeedsLayout();
 }
 
 void MapView::setBounds(const ui::Rect& bounds) {

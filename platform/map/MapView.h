@@ -101,6 +101,9 @@ public:
     ui::Rect convertRegion(const CoordinateRegion& region) const;
     CoordinateRegion convertRect(const ui::Rect& rect) const;
 
+    // Annotation views follow their annotations' places (and the user's fix) at every layout pass, so each
+    // render and dump shows them where they are now.
+    void layoutSubviews() override;
     void setFrame(const ui::Rect& frame) override;
     void setBounds(const ui::Rect& bounds) override;
     // "MKMapView"-style summary for the screen dump: region, map type, overlays and annotation count.

@@ -232,6 +232,12 @@ TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {
     EXPECT_TRUE(m_map->isUserLocationVisible());
     EXPECT_EQ(m_map->annotations().front(), m_map->userLocation());
     EXPECT_NE(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
+    // The dot follows the next fix at the next render.
+    source->pushFix(geo::Coordinate{33.80, -84.39});
+    advance(0.0);
+    ui::ScreenRenderer::renderView(*m_map);
+    EXPECT_NEAR(m_map->viewForAnnotation(m_map->userLocation())->center().y,
+                m_map->convertCoordinate({33.80, -84.39}).y, 1e-9);
     m_map->setShowsUserLocation(false);
     EXPECT_EQ(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
     geo::PositionSource::setShared(nullptr);
