@@ -45,10 +45,10 @@ TEST(CircleTest, TheMapDrawsTheCircleAtItsPlaceWithTheViewsAlpha) {
         auto delegate = std::make_shared<CircleDelegate>();
         delegate->alpha = c.alpha;
         auto map = std::make_shared<MapView>(ui::Rect{0, 0, 320, 480});
-        map->setDelegate(delegate);
         map->setRegion({{-17.0, 180.0}, {10.0, 10.0}}, false);
         const geo::Coordinate center{-17.0, -179.0};  // east of the antimeridian, drawn from the wrapped tiles
         map->addOverlay(std::make_shared<Circle>(center, 50000.0));
+        map->setDelegate(delegate);  // the view is asked for at the next layout pass
         const auto image = ui::ScreenRenderer::renderView(*map);
         const ui::Point inside = map->convertCoordinate(center);
         const gfx::Color color = image->pixel(static_cast<int>(inside.x), static_cast<int>(inside.y));
