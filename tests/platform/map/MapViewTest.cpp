@@ -159,7 +159,7 @@ TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
     EXPECT_TRUE(covered.contains(MapRect{view->drawableFromX, visible.minY(), visible.maxX() - view->drawableFromX,
                                          visible.height()}));
 
-    view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10});
+    view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10}, scale);
     EXPECT_EQ(m_map->pendingRedraws(), (std::vector<MapRect>{{0, 0, 10, 10}}));
     m_map->removeOverlay(overlay);
     EXPECT_TRUE(m_map->overlays().empty());
