@@ -175,6 +175,9 @@ TEST_F(MapViewTest, GridCellsStayInTheWorld) {
     ASSERT_EQ(cells.size(), 4u);  // two rows, and a column on each side of the antimeridian
     EXPECT_EQ(cells[1].tile, (MapRect{0, 0, W / 2, W / 2}));
     EXPECT_EQ(cells[1].placed, (MapRect{W, 0, W / 2, W / 2}));
+    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{1e300, 0, 10, 10}, 3).size() <= 1u);
+    EXPECT_TRUE(MapTileGrid::cellsCovering(kMapRectWorld, MapTileGrid::kMaxLevel).empty());  // far too many
+    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{0, std::nan(""), 10, 10}, 3).empty());
 }
 
 TEST_F(MapViewTest, AnnotationViewsAreReusedAndSelectionShowsACallout) {
