@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "platform/base/Log.h"
@@ -13,17 +14,23 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// A pixel coordinate as the single-precision value it travels as; beyond float's range it saturates.
+float toFloat(double value) {
+    constexpr double kLimit = std::numeric_limits<float>::max();
+    return static_cast<float>(std::isnan(value) ? value : std::clamp(value, -kLimit, kLimit));
+}
+
 }  // namespace
 
 float MKMapViewCorbelt::longitudeToPixelSpaceX(double longitude) {
-    return static_cast<float>(std::round(kMercatorOffset + kMercatorRadius * longitude * kPi / 180.0));
+    return toFloat(std::round(kMercatorOffset + kMercatorRadius * longitude * kPi / 180.0));
 }
 
 float MKMapViewCorbelt::latitudeToPixelSpaceY(double latitude) {
     const double clamped = std::isnan(latitude) ? 0.0 : std::clamp(latitude, -kMaxLatitude, kMaxLatitude);
     const float sine = std::sin(static_cast<float>(clamped * kPi / 180.0));
     const float q = std::log((1.0f + sine) / (1.0f - sine));
-    return static_cast<float>(std::round(kMercatorOffset - kMercatorRadius * q * 0.5));
+    return toFloat(std::round(kMercatorOffset - kMercatorRadius * q * 0.5));
 }
 
 double MKMapViewCorbelt::pixelSpaceXToLongitude(float x) {
@@ -48,10 +55,8 @@ platform::map::CoordinateSpan MKMapViewCorbelt::coordinateSpanWithMapView(
     const double left = centerX - width / 2.0;
     const double top = std::clamp(centerY - height / 2.0, 0.0, 2.0 * kMercatorOffset);
     const double bottom = std::clamp(centerY + height / 2.0, 0.0, 2.0 * kMercatorOffset);
-    const double longitudeDelta = pixelSpaceXToLongitude(static_cast<float>(left + width)) -
-                                  pixelSpaceXToLongitude(static_cast<float>(left));
-    const double latitudeDelta =
-        -(pixelSpaceYToLatitude(static_cast<float>(bottom)) - pixelSpaceYToLatitude(static_cast<float>(top)));
+    const double longitudeDelta = pixelSpaceXToLongitude(toFloat(left + width)) - pixelSpaceXToLongitude(toFloat(left));
+    const double latitudeDelta = -(pixelSpaceYToLatitude(toFloat(bottom)) - pixelSpaceYToLatitude(toFloat(top)));
     return platform::map::clampSpan(platform::map::CoordinateSpan{latitudeDelta, longitudeDelta});
 }
 
