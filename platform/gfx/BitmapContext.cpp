@@ -15,6 +15,14 @@ void setColor(cairo_t* cairo, const Color& color) {
     cairo_set_source_rgba(cairo, color.red, color.green, color.blue, color.alpha);
 }
 
+// Adds the line through the points to the current path, as a new sub-path.
+void addLine(cairo_t* cairo, const std::vector<Point>& points) {
+    cairo_move_to(cairo, points.front().x, points.front().y);
+    for (const Point& point : points) {
+        cairo_line_to(cairo, point.x, point.y);
+    }
+}
+
 // Adds the ellipse inscribed in the rect to the current path.
 void addEllipse(cairo_t* cairo, const Rect& rect) {
     cairo_save(cairo);
@@ -109,12 +117,8 @@ void BitmapContext::strokeEllipse(const Rect& rect, const Color& color, double l
 void BitmapContext::strokePolylines(const std::vector<std::vector<Point>>& lines, const Color& color,
                                     double lineWidth) {
     for (const auto& line : lines) {
-        if (line.size() < 2) {
-            continue;
-        }
-        cairo_move_to(m_cairo, line.front().x, line.front().y);
-        for (const Point& point : line) {
-            cairo_line_to(m_cairo, point.x, point.y);
+        if (line.size() >= 2) {
+            addLine(m_cairo, line);
         }
     }
     setColor(m_cairo, color);
@@ -127,15 +131,11 @@ void BitmapContext::fillPolygons(const std::vector<std::vector<Point>>& polygons
     // Without smoothing, polygons that share an edge cover each pixel along it exactly once, leaving no seam.
     cairo_set_antialias(m_cairo, CAIRO_ANTIALIAS_NONE);
     for (const auto& polygon : polygons) {
-        if (polygon.size() < 3) {
-            continue;
+        if (polygon.size() >= 3) {
+            addLine(m_cairo, polygon);
+            cairo_close_path(m_cairo);
+            cairo_fill(m_cairo);
         }
-        cairo_move_to(m_cairo, polygon.front().x, polygon.front().y);
-        for (const Point& point : polygon) {
-            cairo_line_to(m_cairo, point.x, point.y);
-        }
-        cairo_close_path(m_cairo);
-        cairo_fill(m_cairo);
     }
     cairo_set_antialias(m_cairo, CAIRO_ANTIALIAS_DEFAULT);
 }

@@ -178,7 +178,7 @@ void BaseMap::draw(gfx::BitmapContext& context, const MapRect& visible, double z
                 flush();
                 batchLevel = area.level;
             }
-            batch.push_back(clipToRect(project(area), guard.insetBy(-1e5, -1e5)));
+            batch.push_back(clipToRect(project(area), guard));
         }
         flush();
         if (palette.coast) {

@@ -21,7 +21,7 @@ namespace platform::map {
 // when one cannot be read (logged once) the map shows sea only at its zooms. Drawing is thread-safe.
 class BaseMap {
 public:
-    static constexpr int kDetailedFromLevel = 7;
+    static constexpr int kDetailedFromLevel = 6;
 
     BaseMap(std::string lowResolutionPath, std::string detailedPath);
 

@@ -15,6 +15,8 @@ namespace platform::map {
 namespace {
 
 constexpr int kMaxLevel = 4;
+// Far more than any resolution of the database holds; a file claiming more is refused before allocating.
+constexpr int kMaxCount = 1 << 24;
 // Relative positions inside a bin run from 0 to this value across it.
 constexpr double kBinUnits = 65535.0;
 
@@ -109,7 +111,7 @@ void walkEdge(std::vector<BinPoint>& ring, double from, double to) {
 
 // Closes the open segments of one level into rings: after each segment, follow the edge counter-clockwise to
 // the nearest segment that enters, until back at the first.
-std::vector<std::vector<BinPoint>> closeOpenSegments(const std::vector<const Segment*>& open) {
+std::vector<std::vector<BinPoint>> closeOpenSegments(const std::vector<Segment>& open) {
     std::vector<std::vector<BinPoint>> rings;
     std::vector<bool> used(open.size(), false);
     for (std::size_t first = 0; first < open.size(); ++first) {
@@ -120,21 +122,21 @@ std::vector<std::vector<BinPoint>> closeOpenSegments(const std::vector<const Seg
         std::size_t current = first;
         for (std::size_t steps = 0; steps <= open.size(); ++steps) {
             used[current] = true;
-            ring.insert(ring.end(), open[current]->points.begin(), open[current]->points.end());
-            const double exit = edgePosition(open[current]->points.back());
+            ring.insert(ring.end(), open[current].points.begin(), open[current].points.end());
+            const double exit = edgePosition(open[current].points.back());
             std::size_t next = first;
             double nearest = 5.0;
             for (std::size_t candidate = 0; candidate < open.size(); ++candidate) {
                 if (used[candidate] && candidate != first) {
                     continue;
                 }
-                const double distance = std::fmod(edgePosition(open[candidate]->points.front()) - exit + 4.0, 4.0);
+                const double distance = std::fmod(edgePosition(open[candidate].points.front()) - exit + 4.0, 4.0);
                 if (distance < nearest) {
                     nearest = distance;
                     next = candidate;
                 }
             }
-            walkEdge(ring, exit, edgePosition(open[next]->points.front()));
+            walkEdge(ring, exit, edgePosition(open[next].points.front()));
             if (next == first) {
                 break;
             }
@@ -174,14 +176,7 @@ std::vector<std::vector<BinPoint>> areasOfLevel(std::vector<Segment> open, int l
         }
         return count;
     };
-    const auto close = [](const std::vector<Segment>& segments) {
-        std::vector<const Segment*> pointers;
-        for (const Segment& segment : segments) {
-            pointers.push_back(&segment);
-        }
-        return closeOpenSegments(pointers);
-    };
-    auto rings = close(open);
+    auto rings = closeOpenSegments(open);
     const int asGiven = disagreements(rings);
     if (asGiven == 0) {
         return rings;
@@ -189,7 +184,7 @@ std::vector<std::vector<BinPoint>> areasOfLevel(std::vector<Segment> open, int l
     for (Segment& segment : open) {
         std::reverse(segment.points.begin(), segment.points.end());
     }
-    auto reversed = close(open);
+    auto reversed = closeOpenSegments(open);
     return disagreements(reversed) < asGiven ? reversed : rings;
 }
 
@@ -232,7 +227,8 @@ std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
     const auto pointCount = file.scalar("N_points_in_file");
     if (!binMinutes || !columns || !binCount || !segmentCount || !pointCount || *binMinutes <= 0 || *columns <= 0 ||
         *binCount <= 0 || *binCount % *columns != 0 || *segmentCount < 0 || *pointCount < 0 ||
-        *binMinutes * *columns != 360 * 60) {
+        *binCount > kMaxCount || *segmentCount > kMaxCount || *pointCount > kMaxCount ||
+        static_cast<long long>(*binMinutes) * *columns != 360 * 60) {
         QOV_LOG_ERROR("The coastline file {} has no usable bin layout", path);
         return std::nullopt;
     }

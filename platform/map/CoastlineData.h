@@ -12,9 +12,9 @@ namespace platform::map {
 // which a Debian data package installs), turned into map-point polygons once at load. The file cuts the world
 // into square bins; each bin tells the level of its corners (0 sea, 1 land, 2 lake, 3 island in a lake, 4 pond)
 // and holds the shore segments that cross it: closed rings, or open lines that enter and leave by the bin's
-// edges. An open line's inside is on its left, so walking each line on to the next one that enters
-// counter-clockwise along the bin's edge closes the areas of its level. Immutable once read: safe to share
-// between threads.
+// edges. Walking from each open line along the bin's edge to the next line that enters closes the areas of a
+// level; of the two directions the one that agrees with the corners' levels is kept. Immutable once read: safe
+// to share between threads.
 class CoastlineData {
 public:
     struct Shape {

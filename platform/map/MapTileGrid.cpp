@@ -19,28 +19,36 @@ double MapTileGrid::tileWidth(int level) {
 
 std::vector<MapTileGrid::Cell> MapTileGrid::cellsCovering(const MapRect& rect, int level) {
     std::vector<Cell> cells;
-    if (rect.isEmpty() || !std::isfinite(rect.minX()) || !std::isfinite(rect.maxX())) {
+    if (rect.isEmpty() || !std::isfinite(rect.minX()) || !std::isfinite(rect.maxX()) || !std::isfinite(rect.minY()) ||
+        !std::isfinite(rect.maxY())) {
         return cells;
     }
     const double width = tileWidth(level);
-    const double tilesAcross = kMapWorldWidth / width;
-    const MapRect clamped = rect.intersection(MapRect{rect.minX(), 0.0, rect.width(), kMapWorldWidth});
-    if (clamped.isEmpty()) {
+    const auto tilesAcross = static_cast<long long>(kMapWorldWidth / width);
+    // Columns are counted from the world copy the rect starts in; at most one world wide, since more would draw
+    // the same tiles twice.
+    double left = std::fmod(rect.minX(), kMapWorldWidth);
+    if (left < 0.0) {
+        left += kMapWorldWidth;
+    }
+    const double worldStart = rect.minX() - left;
+    const auto firstColumn = static_cast<long long>(std::floor(left / width));
+    const auto lastColumn =
+        std::min(static_cast<long long>(std::ceil(std::min(left + rect.width(), 2.0 * kMapWorldWidth) / width)),
+                 firstColumn + tilesAcross) - 1;
+    const auto firstRow = static_cast<long long>(std::floor(std::max(rect.minY(), 0.0) / width));
+    const auto lastRow =
+        static_cast<long long>(std::ceil(std::min(rect.maxY(), kMapWorldWidth) / width)) - 1;
+    if (lastRow < firstRow || lastColumn < firstColumn ||
+        (lastRow - firstRow + 1) * (lastColumn - firstColumn + 1) > kMaxCells) {
         return cells;
     }
-    // At most one world wide: more would draw the same tiles twice.
-    const double firstColumn = std::floor(clamped.minX() / width);
-    const double lastColumn = std::min(std::ceil(clamped.maxX() / width), firstColumn + tilesAcross) - 1.0;
-    const double firstRow = std::floor(clamped.minY() / width);
-    const double lastRow = std::min(std::ceil(clamped.maxY() / width), tilesAcross) - 1.0;
-    for (double row = firstRow; row <= lastRow; ++row) {
-        for (double column = firstColumn; column <= lastColumn; ++column) {
-            const MapRect placed{column * width, row * width, width, width};
-            double wrapped = std::fmod(column, tilesAcross);
-            if (wrapped < 0.0) {
-                wrapped += tilesAcross;
-            }
-            cells.push_back(Cell{MapRect{wrapped * width, row * width, width, width}, placed});
+    for (long long row = firstRow; row <= lastRow; ++row) {
+        for (long long column = firstColumn; column <= lastColumn; ++column) {
+            const double y = static_cast<double>(row) * width;
+            const double wrapped = static_cast<double>(column % tilesAcross) * width;
+            cells.push_back(Cell{MapRect{wrapped, y, width, width},
+                                 MapRect{worldStart + static_cast<double>(column) * width, y, width, width}});
         }
     }
     return cells;

@@ -12,6 +12,8 @@ class MapTileGrid {
 public:
     static constexpr double kTilePoints = 256.0;
     static constexpr int kMaxLevel = 21;
+    // More cells than a screen could show at its level: a rect and level that ask for more get none.
+    static constexpr long long kMaxCells = 1 << 16;
 
     // The level for a zoom scale, within 0 to kMaxLevel; 0 for a scale that is not a positive number.
     static int levelForZoomScale(double zoomScale);
@@ -25,7 +27,8 @@ public:
         MapRect placed;
     };
     // The tiles at the level that meet rect, row by row from the north-west. Rows outside the world are left
-    // out; columns past the eastern edge wrap to the west.
+    // out; columns past the eastern edge wrap to the west. Empty for a rect that is not finite or would need
+    // more than kMaxCells cells.
     static std::vector<Cell> cellsCovering(const MapRect& rect, int level);
 };
 

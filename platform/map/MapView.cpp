@@ -46,7 +46,9 @@ std::string typeName(const T& object) {
 
 }  // namespace
 
-MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {}
+MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {
+    setNeedsLayout();
+}
 
 MapView::MapView(const ui::Rect& frame) : MapView() {
     setFrame(frame);
@@ -142,6 +144,14 @@ void MapView::setFrame(const ui::Rect& frame) {
     View::setFrame(frame);
     m_visibleMapRect = fitted(m_requestedMapRect);
     updateAnnotationViews();
+}
+
+void MapView::layoutSubviews() {
+    for (const auto& overlay : m_overlays) {
+        ensureOverlayView(overlay);
+    }
+    updateAnnotationViews();
+    setNeedsLayout();
 }
 
 void MapView::setBounds(const ui::Rect& bounds) {
@@ -427,19 +437,18 @@ std::shared_ptr<OverlayView> MapView::viewForOverlay(const std::shared_ptr<Overl
     return found == m_overlayViews.end() ? nullptr : found->second;
 }
 
-std::shared_ptr<OverlayView> MapView::ensureOverlayView(const std::shared_ptr<Overlay>& overlay) const {
+std::shared_ptr<OverlayView> MapView::ensureOverlayView(const std::shared_ptr<Overlay>& overlay) {
     if (auto existing = viewForOverlay(overlay)) {
         return existing;
     }
     const auto delegate = m_delegate.lock();
-    auto view = delegate ? delegate->viewForOverlay(const_cast<MapView&>(*this), overlay) : nullptr;
+    auto view = delegate ? delegate->viewForOverlay(*this, overlay) : nullptr;
     if (view) {
         std::weak_ptr<int> alive = m_lifetime;
-        auto* self = const_cast<MapView*>(this);
-        view->setRedrawTarget([alive, self](const MapRect& rect) {
+        view->setRedrawTarget([alive, this](const MapRect& rect) {
             if (alive.lock()) {
-                self->m_pendingRedraws.push_back(rect);
-                self->setNeedsDisplay();
+                m_pendingRedraws.push_back(rect);
+                setNeedsDisplay();
             }
         });
         m_overlayViews[overlay.get()] = view;
@@ -527,7 +536,7 @@ void MapView::drawOverlays(gfx::BitmapContext& context) const {
     }
     const auto cells = MapTileGrid::cellsCovering(m_visibleMapRect, MapTileGrid::levelForZoomScale(scale));
     for (const auto& overlay : m_overlays) {
-        const auto view = ensureOverlayView(overlay);
+        const auto view = viewForOverlay(overlay);
         if (!view || view->alpha() <= 0.0) {
             continue;
         }

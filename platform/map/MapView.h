@@ -83,7 +83,8 @@ public:
     void deselectAnnotation(const std::shared_ptr<Annotation>& annotation, bool animated);
     std::vector<std::shared_ptr<Annotation>> selectedAnnotations() const;
 
-    // Overlays, drawn in the order added (the last on top). Each gets its view from the delegate when added.
+    // Overlays, drawn in the order added (the last on top). Each gets its view from the delegate when added, or
+    // at the next layout pass while it has none.
     const std::vector<std::shared_ptr<Overlay>>& overlays() const { return m_overlays; }
     void addOverlay(const std::shared_ptr<Overlay>& overlay);
     void insertOverlay(const std::shared_ptr<Overlay>& overlay, std::size_t index);
@@ -101,9 +102,12 @@ public:
     ui::Rect convertRegion(const CoordinateRegion& region) const;
     CoordinateRegion convertRect(const ui::Rect& rect) const;
 
+    // Annotation views follow their annotations' places (and the user's fix) at every layout pass, so each
+    // render and dump shows them where they are now.
+    void layoutSubviews() override;
     void setFrame(const ui::Rect& frame) override;
     void setBounds(const ui::Rect& bounds) override;
-    // "MKMapView"-style summary for the screen dump: region, map type, overlays and annotation count.
+    // The summary the screen dump shows: region, map type, overlays and the number of annotations.
     std::string text() const override;
     void draw(gfx::BitmapContext& context) const override;
 
@@ -115,7 +119,7 @@ private:
     void retireAnnotationView(const Annotation* annotation);
     std::shared_ptr<AnnotationView> makeAnnotationView(const std::shared_ptr<Annotation>& annotation);
     void updateCallout();
-    std::shared_ptr<OverlayView> ensureOverlayView(const std::shared_ptr<Overlay>& overlay) const;
+    std::shared_ptr<OverlayView> ensureOverlayView(const std::shared_ptr<Overlay>& overlay);
     void drawOverlays(gfx::BitmapContext& context) const;
 
     std::weak_ptr<MapViewDelegate> m_delegate;
@@ -134,7 +138,7 @@ private:
     std::shared_ptr<Annotation> m_selected;
     std::shared_ptr<CalloutView> m_callout;
     std::vector<std::shared_ptr<Overlay>> m_overlays;
-    mutable std::map<const Overlay*, std::shared_ptr<OverlayView>> m_overlayViews;
+    std::map<const Overlay*, std::shared_ptr<OverlayView>> m_overlayViews;
     mutable std::vector<MapRect> m_pendingRedraws;
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

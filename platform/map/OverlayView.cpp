@@ -26,6 +26,10 @@ void OverlayView::setNeedsDisplayInMapRect(const MapRect& mapRect) {
     }
 }
 
+void OverlayView::setNeedsDisplayInMapRect(const MapRect& mapRect, double) {
+    setNeedsDisplayInMapRect(mapRect);
+}
+
 void OverlayView::setNeedsDisplay() {
     setNeedsDisplayInMapRect(kMapRectWorld);
 }

@@ -34,8 +34,10 @@ public:
     // rect is clipped. The default draws nothing.
     virtual void drawMapRect(const MapRect& mapRect, double zoomScale, gfx::BitmapContext& context) const;
 
-    // Asks the map view showing this overlay to draw the rect again (every rect when no rect is given).
+    // Asks the map view showing this overlay to draw the rect again (every rect when no rect is given). The map
+    // view draws at its own zoom scale, so one given here only says which drawing became stale.
     void setNeedsDisplayInMapRect(const MapRect& mapRect);
+    void setNeedsDisplayInMapRect(const MapRect& mapRect, double zoomScale);
     void setNeedsDisplay();
     // How many redraws were asked for, for tests and the runner.
     int displayRequests() const { return m_displayRequests; }

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <memory>
+#include <vector>
 
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapView.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "tests/support/TempHome.h"
 
 namespace platform::map {
 namespace {
@@ -35,16 +38,52 @@ bool looksLikeLand(const gfx::Color& color) {
 }
 
 TEST(BaseMapTest, LandAndSeaLieWhereTheCoastlinesSay) {
-    const Place places[] = {
-        {"Atlantic off Georgia", {31.0, -78.0}, false},
-        {"Georgia, USA", {32.6, -83.5}, true},
-        {"Gulf of Mexico", {26.0, -89.0}, false},
-        {"Florida", {28.3, -81.6}, true},
+    struct Case {
+        CoordinateRegion region;
+        std::vector<Place> places;
     };
-    auto map = mapOf({{30.5, -83.0}, {14.0, 16.0}});
-    const auto image = ui::ScreenRenderer::renderView(*map);
-    for (const Place& place : places) {
-        EXPECT_EQ(looksLikeLand(colorAt(*map, *image, place.coordinate)), place.land) << place.name;
+    const Case cases[] = {
+        {{{30.5, -83.0}, {14.0, 16.0}},
+         {{"Atlantic off Georgia", {31.0, -78.0}, false},
+          {"Georgia, USA", {32.6, -83.5}, true},
+          {"Gulf of Mexico", {26.0, -89.0}, false},
+          {"Florida", {28.3, -81.6}, true}}},
+        {{{50.0, 10.0}, {35.0, 40.0}},
+         {{"North Sea", {56.0, 3.0}, false}, {"Germany", {51.0, 10.0}, true}, {"Mediterranean", {38.0, 5.0}, false}}},
+        {{{42.0, 50.0}, {20.0, 25.0}},  // a lake and the land around it
+         {{"Caspian Sea", {42.0, 51.0}, false}, {"Kazakhstan", {48.0, 60.0}, true}}},
+        {{{-17.0, 180.0}, {30.0, 30.0}},  // across the antimeridian
+         {{"Fiji, Viti Levu", {-17.8, 178.0}, true}, {"Pacific", {-20.0, -175.5}, false}}},
+        {{{0.0, 0.0}, {170.0, 360.0}},
+         {{"Sahara", {23.0, 10.0}, true},
+          {"Atlantic", {30.0, -40.0}, false},
+          {"Greenland", {75.0, -40.0}, true},
+          {"Antarctica", {-80.0, 100.0}, true}}},
+        {{{33.75, -84.39}, {0.4, 0.4}},  // close in: the detailed coastlines
+         {{"Atlanta", {33.75, -84.39}, true}}},
+    };
+    for (const Case& c : cases) {
+        auto map = mapOf(c.region);
+        const auto image = ui::ScreenRenderer::renderView(*map);
+        for (const Place& place : c.places) {
+            EXPECT_EQ(looksLikeLand(colorAt(*map, *image, place.coordinate)), place.land) << place.name;
+        }
+    }
+}
+
+TEST(BaseMapTest, FilesThatAreNotCoastlinesAreRefused) {
+    const qovtest::TempHome home;
+    const std::string junk = (home.path() / "junk.nc").string();
+    const std::string truncated = (home.path() / "truncated.nc").string();
+    std::ofstream(junk) << "CDF\x01 not really a netCDF file";
+    {
+        std::ifstream real(QOV_COASTLINE_FILE, std::ios::binary);
+        std::string head(4096, '\0');
+        real.read(head.data(), static_cast<std::streamsize>(head.size()));
+        std::ofstream(truncated, std::ios::binary) << head;
+    }
+    for (const std::string& path : {junk, truncated, home.path().string()}) {
+        EXPECT_FALSE(CoastlineData::read(path).has_value()) << path;
     }
 }
 

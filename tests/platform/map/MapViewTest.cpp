@@ -159,7 +159,7 @@ TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
     EXPECT_TRUE(covered.contains(MapRect{view->drawableFromX, visible.minY(), visible.maxX() - view->drawableFromX,
                                          visible.height()}));
 
-    view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10});
+    view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10}, scale);
     EXPECT_EQ(m_map->pendingRedraws(), (std::vector<MapRect>{{0, 0, 10, 10}}));
     m_map->removeOverlay(overlay);
     EXPECT_TRUE(m_map->overlays().empty());
@@ -175,6 +175,9 @@ TEST_F(MapViewTest, GridCellsStayInTheWorld) {
     ASSERT_EQ(cells.size(), 4u);  // two rows, and a column on each side of the antimeridian
     EXPECT_EQ(cells[1].tile, (MapRect{0, 0, W / 2, W / 2}));
     EXPECT_EQ(cells[1].placed, (MapRect{W, 0, W / 2, W / 2}));
+    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{1e300, 0, 10, 10}, 3).size() <= 1u);
+    EXPECT_TRUE(MapTileGrid::cellsCovering(kMapRectWorld, MapTileGrid::kMaxLevel).empty());  // far too many
+    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{0, std::nan(""), 10, 10}, 3).empty());
 }
 
 TEST_F(MapViewTest, AnnotationViewsAreReusedAndSelectionShowsACallout) {
@@ -232,6 +235,12 @@ TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {
     EXPECT_TRUE(m_map->isUserLocationVisible());
     EXPECT_EQ(m_map->annotations().front(), m_map->userLocation());
     EXPECT_NE(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
+    // The dot follows the next fix at the next render.
+    source->pushFix(geo::Coordinate{33.80, -84.39});
+    advance(0.0);
+    ui::ScreenRenderer::renderView(*m_map);
+    EXPECT_NEAR(m_map->viewForAnnotation(m_map->userLocation())->center().y,
+                m_map->convertCoordinate({33.80, -84.39}).y, 1e-9);
     m_map->setShowsUserLocation(false);
     EXPECT_EQ(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
     geo::PositionSource::setShared(nullptr);
