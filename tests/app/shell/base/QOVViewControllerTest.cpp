@@ -61,7 +61,8 @@ TEST_F(QOVViewControllerTest, ScreensComeFromTheInterfaceFileOfTheirClassAndIdio
     EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"), "SettingsNavigationController-iPad");
     EXPECT_TRUE(screen->shouldAutorotateToInterfaceOrientation(DeviceOrientation::LandscapeLeft));
     Device::current().setUserInterfaceIdiom(UserInterfaceIdiom::Phone);
-    EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"), "SettingsNavigationController-iPhone");
+    EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"),
+              "SettingsNavigationController-iPhone");
     EXPECT_FALSE(screen->shouldAutorotateToInterfaceOrientation(DeviceOrientation::LandscapeLeft));
 }
 
