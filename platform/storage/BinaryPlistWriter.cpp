@@ -53,17 +53,65 @@ void appendUtf16(std::string& out, std::uint32_t unit) {
     out.push_back(static_cast<char>(unit & 0xFF));
 }
 
+// A quick hash of a scalar's encoding (mostly a marker and a few bytes): eight bytes at a time, multiplied and
+// folded, then the tail.
+std::size_t hashOf(std::string_view bytes) {
+    std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ bytes.size();
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDULL;
+        hash ^= hash >> 32;
+    }
+    std::uint64_t tail = 0;
+    for (; at < bytes.size(); ++at) {
+        tail = (tail << 8) | static_cast<std::uint8_t>(bytes[at]);
+    }
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
 }  // namespace
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addScalar() {
-    if (const auto found = m_known.find(std::string_view(m_scratch)); found != m_known.end()) {
-        return found->second;
+    const std::string_view encoding(m_scratch);
+    const std::size_t hash = hashOf(encoding);
+    if (m_known.empty()) {
+        m_known.resize(1024);
+    }
+    const std::size_t mask = m_known.size() - 1;
+    for (std::size_t slot = hash & mask; m_known[slot].size != 0; slot = (slot + 1) & mask) {
+        const Known& known = m_known[slot];
+        if (known.hash == hash && std::string_view(m_scalars).substr(known.start, known.size) == encoding) {
+            return known.ref;
+        }
     }
     const auto ref = static_cast<Ref>(m_offsets.size());
     m_offsets.push_back(kHeader.size() + m_scalars.size());
-    m_scalars += m_scratch;
-    m_known.emplace(m_scratch, ref);
+    remember(Known{hash, m_scalars.size(), encoding.size(), ref});
+    m_scalars += encoding;
     return ref;
+}
+
+void BinaryPlistWriter::remember(const Known& known) {
+    if (2 * (m_knownCount + 1) > m_known.size()) {
+        std::vector<Known> previous(m_known.size() * 2);
+        previous.swap(m_known);
+        m_knownCount = 0;
+        for (const Known& entry : previous) {
+            if (entry.size != 0) {
+                remember(entry);
+            }
+        }
+    }
+    const std::size_t mask = m_known.size() - 1;
+    std::size_t slot = known.hash & mask;
+    while (m_known[slot].size != 0) {
+        slot = (slot + 1) & mask;
+    }
+    m_known[slot] = known;
+    ++m_knownCount;
 }
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addBool(bool value) {

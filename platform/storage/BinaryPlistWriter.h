@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -51,10 +50,14 @@ public:
     std::string finish(Ref top);
 
 private:
-    struct StringHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    // A scalar already written: where its encoding lies in m_scalars. An empty slot has no bytes.
+    struct Known {
+        std::size_t hash = 0;
+        std::size_t start = 0;
+        std::size_t size = 0;
+        Ref ref = 0;
     };
+
     struct Container {
         Ref ref;
         std::uint8_t kind;  // 0xA array, 0xD dictionary
@@ -70,7 +73,12 @@ private:
     std::string m_scalars;                // encodings of the scalar objects, in the order added
     std::vector<std::uint64_t> m_offsets;  // by reference; containers' are known when finished
     std::vector<Container> m_containers;
-    std::unordered_map<std::string, Ref, StringHash, std::equal_to<>> m_known;
+    // Open addressing over the scalars written so far (a power of two of slots, at most half in use), so that a
+    // scalar met again costs one hash and usually one comparison, and no allocation.
+    std::vector<Known> m_known;
+    std::size_t m_knownCount = 0;
+
+    void remember(const Known& known);
 };
 
 }  // namespace platform
