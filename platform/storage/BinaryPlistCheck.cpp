@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/storage/BigEndian.h"
+
 namespace platform {
 
 namespace {
@@ -10,13 +12,6 @@ namespace {
 constexpr std::size_t kHeaderSize = 8;
 constexpr std::size_t kTrailerSize = 32;
 
-std::uint64_t readBigEndian(std::string_view bytes, std::size_t offset, std::size_t width) {
-    std::uint64_t value = 0;
-    for (std::size_t index = 0; index < width; ++index) {
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[offset + index]);
-    }
-    return value;
-}
 
 // Offsets and references take 1 to 8 bytes; writers pick the smallest that fits (3 bytes past 64 KiB).
 bool isValidWidth(std::uint64_t width) { return width >= 1 && width <= 8; }

@@ -250,10 +250,18 @@ PlistNode PropertyList::fromValue(const Value& value) {
     return nullptr;
 }
 
-PlistNode PropertyList::fromDate(Date date) {
+namespace {
+
+// A date as libplist holds it: whole seconds from 2001 and microseconds.
+struct DateParts {
+    std::int32_t seconds = 0;
+    std::int32_t microseconds = 0;
+};
+
+std::optional<DateParts> partsOf(Date date) {
     double sinceEpoch = date.secondsSince1970 - kPlistEpoch;
     if (!std::isfinite(sinceEpoch)) {
-        return nullptr;
+        return std::nullopt;
     }
     // libplist reads a date back as whole seconds truncated toward zero plus the magnitude of the fraction, which
     // loses the sign within the second before its epoch: such dates are written as the nearest whole second.
@@ -267,9 +275,23 @@ PlistNode PropertyList::fromDate(Date date) {
         microseconds = 0.0;
     }
     if (seconds < std::numeric_limits<std::int32_t>::min() || seconds > std::numeric_limits<std::int32_t>::max()) {
-        return nullptr;
+        return std::nullopt;
     }
-    return PlistNode(plist_new_date(static_cast<std::int32_t>(seconds), static_cast<std::int32_t>(microseconds)));
+    return DateParts{static_cast<std::int32_t>(seconds), static_cast<std::int32_t>(microseconds)};
+}
+
+Date dateOf(DateParts parts) {
+    const double fraction = static_cast<double>(parts.microseconds) / 1e6;
+    const double sinceEpoch = parts.seconds < 0 ? static_cast<double>(parts.seconds) - fraction
+                                                : static_cast<double>(parts.seconds) + fraction;
+    return Date{sinceEpoch + kPlistEpoch};
+}
+
+}  // namespace
+
+PlistNode PropertyList::fromDate(Date date) {
+    const auto parts = partsOf(date);
+    return parts ? PlistNode(plist_new_date(parts->seconds, parts->microseconds)) : nullptr;
 }
 
 std::optional<Date> PropertyList::toDate(void* opaque) {
@@ -277,13 +299,27 @@ std::optional<Date> PropertyList::toDate(void* opaque) {
     if (plist_get_node_type(node) != PLIST_DATE) {
         return std::nullopt;
     }
-    std::int32_t seconds = 0;
-    std::int32_t microseconds = 0;
-    plist_get_date_val(node, &seconds, &microseconds);
-    const double fraction = static_cast<double>(microseconds) / 1e6;
-    const double sinceEpoch = seconds < 0 ? static_cast<double>(seconds) - fraction
-                                          : static_cast<double>(seconds) + fraction;
-    return Date{sinceEpoch + kPlistEpoch};
+    DateParts parts;
+    plist_get_date_val(node, &parts.seconds, &parts.microseconds);
+    return dateOf(parts);
+}
+
+std::optional<double> PropertyList::plistSecondsFromDate(Date date) {
+    const auto parts = partsOf(date);
+    if (!parts) {
+        return std::nullopt;
+    }
+    return static_cast<double>(parts->seconds) + static_cast<double>(parts->microseconds) / 1e6;
+}
+
+std::optional<Date> PropertyList::dateFromPlistSeconds(double seconds) {
+    if (!(seconds > std::numeric_limits<std::int32_t>::min() - 1.0 &&
+          seconds < std::numeric_limits<std::int32_t>::max() + 1.0)) {
+        return std::nullopt;
+    }
+    const double whole = std::trunc(seconds);
+    return dateOf(DateParts{static_cast<std::int32_t>(whole),
+                            static_cast<std::int32_t>(std::fabs(seconds - whole) * 1e6)});
 }
 
 }  // namespace platform

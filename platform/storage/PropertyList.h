@@ -49,6 +49,11 @@ public:
     // cannot be written.
     static PlistNode fromDate(Date date);
     static std::optional<Date> toDate(void* node);
+
+    // The same dates as the seconds from 2001 a binary list stores (nullopt: the date cannot be written), and
+    // back as libplist reads them (nullopt: not a date a list can hold).
+    static std::optional<double> plistSecondsFromDate(Date date);
+    static std::optional<Date> dateFromPlistSeconds(double seconds);
 };
 
 }  // namespace platform

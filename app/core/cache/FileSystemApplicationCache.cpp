@@ -159,6 +159,17 @@ std::shared_ptr<QOVPOIList> FileSystemApplicationCache::createPOIListFromDataInC
     return unarchiveCacheFile<QOVPOIList>(file);
 }
 
+std::shared_ptr<QOVLocation> FileSystemApplicationCache::createLocationSummaryFromDataInCachePath(
+    const std::filesystem::path& file) {
+    std::scoped_lock guard(lock());
+    auto location = cacheFileExistsForPath(file) ? QOVLocation::unarchiveSummaryFromFile(file) : nullptr;
+    if (!location && cacheFileExistsForPath(file)) {
+        QOV_LOG_WARN("unreadable cache file {}: removed", file.string());
+        removeCacheFile(file);
+    }
+    return location;
+}
+
 void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path& file,
                                                      const platform::Archivable& object) {
     std::scoped_lock guard(lock());
@@ -343,7 +354,7 @@ void FileSystemApplicationCache::validateLocations() {
     std::vector<std::shared_ptr<QOVLocation>> favouritesToRefresh;
     for (const auto& name : pathsForCurrentCacheFilesWithSuffix(kLocationSuffix)) {
         const auto file = cachesPathURLWithFileName(name);
-        const auto location = createLocationFromDataInCachePath(file);
+        const auto location = createLocationSummaryFromDataInCachePath(file);
         if (!location) {
             continue;
         }

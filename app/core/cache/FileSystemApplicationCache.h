@@ -92,6 +92,9 @@ private:
     std::shared_ptr<QOVLocation> createLocationFromDataInCachePath(const std::filesystem::path& file);
     std::shared_ptr<QOVMobileAppConfig> createConfigFromDataInCachePath(const std::filesystem::path& file);
     std::shared_ptr<QOVPOIList> createPOIListFromDataInCachePath(const std::filesystem::path& file);
+    // What a validation pass decides on: the identity and creation date of a cached location, read without its
+    // weather; a file that exists but does not read is deleted.
+    std::shared_ptr<QOVLocation> createLocationSummaryFromDataInCachePath(const std::filesystem::path& file);
     // The archived object of the file, or nullptr; a file that exists but does not read is deleted.
     template <typename T>
     std::shared_ptr<T> unarchiveCacheFile(const std::filesystem::path& file);

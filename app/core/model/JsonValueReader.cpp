@@ -91,7 +91,14 @@ std::optional<std::string> JsonValueReader::optionalStringWithKey(std::string_vi
 
 std::string JsonValueReader::stringWithKey(std::string_view key, const Dictionary* dictionary,
                                            std::string_view defaultValue) {
-    if (auto text = optionalStringWithKey(key, dictionary)) {
+    const auto value = valueForKey(key, dictionary);
+    if (!value) {
+        return std::string(defaultValue);
+    }
+    if (value->type() == element_type::STRING) {  // most texts: built in place
+        return std::string(value->get_string().value_unsafe());
+    }
+    if (auto text = textOf(key, *value)) {
         return std::move(*text);
     }
     return std::string(defaultValue);

@@ -155,6 +155,16 @@ void QOVLocation::encodeWithCoder(platform::KeyedArchiver& coder) const {
     archive::encodeList(coder, m_severeWeatherAlerts, "severeWxAlerts");
 }
 
+std::shared_ptr<QOVLocation> QOVLocation::unarchiveSummaryFromFile(const std::filesystem::path& file) {
+    return std::dynamic_pointer_cast<QOVLocation>(platform::KeyedUnarchiver::unarchiveObjectWithFile(
+        file, "QOVLocation", [](const platform::KeyedUnarchiver& coder) {
+            auto location = std::make_shared<QOVLocation>();
+            location->QOVLocationIdentity::decodeWithCoder(coder);
+            location->m_creationDate = coder.decodeDate("creationDate");
+            return std::shared_ptr<platform::Object>(std::move(location));
+        }));
+}
+
 void QOVLocation::decodeWithCoder(const platform::KeyedUnarchiver& coder) {
     QOVLocationIdentity::decodeWithCoder(coder);
     m_name = coder.decodeString("name");

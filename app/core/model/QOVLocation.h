@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -135,6 +136,9 @@ public:
 
     void encodeWithCoder(platform::KeyedArchiver& coder) const override;
     void decodeWithCoder(const platform::KeyedUnarchiver& coder);
+    // The identity and creation date of the location archived in file, read without its weather (a record with
+    // empty lists), or nullptr when the file holds no readable location.
+    static std::shared_ptr<QOVLocation> unarchiveSummaryFromFile(const std::filesystem::path& file);
 
 private:
     int localHour() const;

@@ -245,10 +245,13 @@ TEST_F(FileSystemApplicationCacheTest, ForcedUpdateAnnouncesTheCachedLocationOnT
 
 // --- Validation ---
 
+// The pass reads only identity and age, and deletes what does not read as a location, as a full read does.
 TEST_F(FileSystemApplicationCacheTest, InvalidLocationsAreKeptOnlyWhenCurrentOrFavourite) {
     cache->storeLocation(makeLocation("CURRENT", 1, 3600.0));
     cache->storeLocation(makeLocation("FAVOURITE", 1, 3600.0));
     cache->storeLocation(makeLocation("NOBODY", 1, 3600.0));
+    writeBytes(locationFile("BROKEN"), "bplist00 and nothing more");
+    platform::KeyedArchiver::archiveRootObject(*identity("OTHERCLASS"), locationFile("OTHERCLASS"));
     locations->current = identity("CURRENT");
     locations->favourites = {identity("FAVOURITE")};
 
@@ -260,6 +263,8 @@ TEST_F(FileSystemApplicationCacheTest, InvalidLocationsAreKeptOnlyWhenCurrentOrF
     EXPECT_TRUE(fs::exists(locationFile("CURRENT")));
     EXPECT_TRUE(fs::exists(locationFile("FAVOURITE")));
     EXPECT_FALSE(fs::exists(locationFile("NOBODY")));
+    EXPECT_FALSE(fs::exists(locationFile("BROKEN")));
+    EXPECT_FALSE(fs::exists(locationFile("OTHERCLASS")));
 }
 
 TEST_F(FileSystemApplicationCacheTest, StaleFavouriteIsRequestedAfterTheCurrentLocation) {

@@ -7,7 +7,9 @@
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVSevereWeather.h"
 #include "app/core/model/QOVSunriseSunset.h"
+#include "platform/storage/AtomicFile.h"
 #include "platform/storage/LocaleSource.h"
+#include "tests/support/TempHome.h"
 #include "tests/app/core/model/ModelTestSupport.h"
 
 namespace qov {
@@ -59,6 +61,34 @@ TEST_F(QOVLocationTest, ArchiveWithoutListKeysReadsBackWithoutLists) {
     EXPECT_FALSE(copy->hourlyForecasts().has_value());
     EXPECT_FALSE(copy->severeWeatherAlerts().has_value());
     EXPECT_TRUE(copy->dailyForecasts().has_value());
+}
+
+// Archives written by libplist (every file written before our own codec) read back the same; a summary of a file
+// holds only the identity and the creation date, and only of a location.
+TEST_F(QOVLocationTest, LibplistArchivesReadTheSameAndSummariesHoldIdentityAndAge) {
+    auto location = factory().modelUsingJSON(qovtest::readModelFixture("aggregate_us_full.json"));
+    ASSERT_TRUE(location);
+    location->setUserNickname("Home town");
+    const platform::Data written = qovtest::binaryArchiveOf(qovtest::archiveDictionary(*location));
+    const auto copy = platform::KeyedUnarchiver::unarchiveObjectOfClass<QOVLocation>(written);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(qovtest::archiveDictionary(*copy), qovtest::archiveDictionary(*location));
+
+    qovtest::TempHome home;
+    const auto file = home.path() / "USGA0028:1.LocationCache";
+    ASSERT_TRUE(platform::AtomicFile::write(file, std::string(written.begin(), written.end())));
+    clock().advance(400);
+    const auto summary = QOVLocation::unarchiveSummaryFromFile(file);
+    ASSERT_TRUE(summary);
+    EXPECT_TRUE(summary->isEqualToLocation(*location));
+    EXPECT_EQ(summary->userNickname(), location->userNickname());
+    EXPECT_EQ(summary->creationDate(), location->creationDate());
+    EXPECT_TRUE(summary->isStale());
+    EXPECT_TRUE(summary->hourlyForecasts()->empty());
+    EXPECT_EQ(summary->name(), "");
+
+    ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(QOVLocationIdentity(location->type(), location->key()), file));
+    EXPECT_EQ(QOVLocation::unarchiveSummaryFromFile(file), nullptr);
 }
 
 TEST_F(QOVLocationTest, EmptyCityIsStoredAsTheName) {
