@@ -15,6 +15,16 @@ void setColor(cairo_t* cairo, const Color& color) {
     cairo_set_source_rgba(cairo, color.red, color.green, color.blue, color.alpha);
 }
 
+// Adds the ellipse inscribed in the rect to the current path.
+void addEllipse(cairo_t* cairo, const Rect& rect) {
+    cairo_save(cairo);
+    cairo_translate(cairo, rect.midX(), rect.midY());
+    cairo_scale(cairo, rect.width() / 2.0, rect.height() / 2.0);
+    cairo_new_sub_path(cairo);
+    cairo_arc(cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
+    cairo_restore(cairo);
+}
+
 // The line shortened (by whole UTF-8 characters) until it fits the width with an ellipsis after it.
 std::string truncated(std::string line, const Font& font, double width) {
     static const std::string kEllipsis = "\u2026";
@@ -82,12 +92,52 @@ void BitmapContext::fillEllipse(const Rect& rect, const Color& color) {
         return;
     }
     setColor(m_cairo, color);
-    cairo_save(m_cairo);
-    cairo_translate(m_cairo, rect.midX(), rect.midY());
-    cairo_scale(m_cairo, rect.width() / 2.0, rect.height() / 2.0);
-    cairo_arc(m_cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
-    cairo_restore(m_cairo);
+    addEllipse(m_cairo, rect);
     cairo_fill(m_cairo);
+}
+
+void BitmapContext::strokeEllipse(const Rect& rect, const Color& color, double lineWidth) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    setColor(m_cairo, color);
+    addEllipse(m_cairo, rect);
+    cairo_set_line_width(m_cairo, lineWidth);
+    cairo_stroke(m_cairo);
+}
+
+void BitmapContext::strokePolylines(const std::vector<std::vector<Point>>& lines, const Color& color,
+                                    double lineWidth) {
+    for (const auto& line : lines) {
+        if (line.size() < 2) {
+            continue;
+        }
+        cairo_move_to(m_cairo, line.front().x, line.front().y);
+        for (const Point& point : line) {
+            cairo_line_to(m_cairo, point.x, point.y);
+        }
+    }
+    setColor(m_cairo, color);
+    cairo_set_line_width(m_cairo, lineWidth);
+    cairo_stroke(m_cairo);
+}
+
+void BitmapContext::fillPolygons(const std::vector<std::vector<Point>>& polygons, const Color& color) {
+    setColor(m_cairo, color);
+    // Without smoothing, polygons that share an edge cover each pixel along it exactly once, leaving no seam.
+    cairo_set_antialias(m_cairo, CAIRO_ANTIALIAS_NONE);
+    for (const auto& polygon : polygons) {
+        if (polygon.size() < 3) {
+            continue;
+        }
+        cairo_move_to(m_cairo, polygon.front().x, polygon.front().y);
+        for (const Point& point : polygon) {
+            cairo_line_to(m_cairo, point.x, point.y);
+        }
+        cairo_close_path(m_cairo);
+        cairo_fill(m_cairo);
+    }
+    cairo_set_antialias(m_cairo, CAIRO_ANTIALIAS_DEFAULT);
 }
 
 void BitmapContext::strokeLine(Point from, Point to, const Color& color, double lineWidth) {

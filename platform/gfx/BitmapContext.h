@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Font.h"
@@ -38,7 +39,12 @@ public:
     void fillRect(const Rect& rect, const Color& color);
     void strokeRect(const Rect& rect, const Color& color, double lineWidth = 1.0);
     void fillEllipse(const Rect& rect, const Color& color);
+    void strokeEllipse(const Rect& rect, const Color& color, double lineWidth = 1.0);
+    // Fills each closed polygon (their union), without smoothing the edges.
+    void fillPolygons(const std::vector<std::vector<Point>>& polygons, const Color& color);
     void strokeLine(Point from, Point to, const Color& color, double lineWidth = 1.0);
+    // Strokes each open line of points.
+    void strokePolylines(const std::vector<std::vector<Point>>& lines, const Color& color, double lineWidth = 1.0);
 
     // Draws the image scaled into rect with the given alpha (0 to 1).
     void drawImage(const Image& image, const Rect& rect, double alpha = 1.0);

@@ -1,0 +1,551 @@
+#include "platform/map/MapView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <fmt/format.h>
+
+#include "platform/base/Object.h"
+#include "platform/gfx/BitmapContext.h"
+#include "platform/map/BaseMap.h"
+#include "platform/map/CalloutView.h"
+#include "platform/map/MapTileGrid.h"
+#include "platform/map/PinAnnotationView.h"
+#include "platform/map/UserLocationView.h"
+
+namespace platform::map {
+namespace {
+
+// Views kept per reuse identifier; more are dropped.
+constexpr std::size_t kReusePoolLimit = 32;
+// How far outside the visible rect (in view points) an annotation still gets its view, so that a pin whose
+// place is just off the edge still shows its head.
+constexpr double kAnnotationMargin = 40.0;
+
+bool isFiniteRect(const MapRect& rect) {
+    return std::isfinite(rect.minX()) && std::isfinite(rect.minY()) && std::isfinite(rect.width()) &&
+           std::isfinite(rect.height());
+}
+
+const char* mapTypeName(MapType type) {
+    switch (type) {
+        case MapType::Satellite:
+            return "satellite";
+        case MapType::Hybrid:
+            return "hybrid";
+        case MapType::Standard:
+            break;
+    }
+    return "standard";
+}
+
+template <typename T>
+std::string typeName(const T& object) {
+    return Object::unqualifiedTypeName(typeid(object).name());
+}
+
+}  // namespace
+
+MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {}
+
+MapView::MapView(const ui::Rect& frame) : MapView() {
+    setFrame(frame);
+}
+
+MapView::~MapView() {
+    for (auto& [overlay, view] : m_overlayViews) {
+        view->setRedrawTarget(nullptr);
+    }
+}
+
+// Region and visible rect
+
+void MapView::setRegion(const CoordinateRegion& region, bool animated) {
+    changeVisibleMapRect(mapRectForRegion(region), animated);
+}
+
+void MapView::setCenterCoordinate(const geo::Coordinate& center, bool animated) {
+    const MapPoint point = mapPointForCoordinate(center);
+    changeVisibleMapRect(MapRect{point.x - m_visibleMapRect.width() / 2.0, point.y - m_visibleMapRect.height() / 2.0,
+                                 m_visibleMapRect.width(), m_visibleMapRect.height()},
+                         animated);
+}
+
+void MapView::setVisibleMapRect(const MapRect& rect, bool animated) {
+    changeVisibleMapRect(rect, animated);
+}
+
+CoordinateRegion MapView::regionThatFits(const CoordinateRegion& region) const {
+    return regionForMapRect(fitted(mapRectForRegion(region)));
+}
+
+double MapView::zoomScale() const {
+    const double width = m_visibleMapRect.width();
+    const double boundsWidth = bounds().width();
+    if (!(width > 0.0) || !(boundsWidth > 0.0)) {
+        return 0.0;
+    }
+    return boundsWidth / width;
+}
+
+MapRect MapView::fitted(const MapRect& rect) const {
+    const MapRect asked = isFiniteRect(rect) ? rect : kMapRectWorld;
+    double width = std::max(asked.width(), 0.0);
+    double height = std::max(asked.height(), 0.0);
+    const double boundsWidth = bounds().width();
+    const double boundsHeight = bounds().height();
+    if (boundsWidth > 0.0 && boundsHeight > 0.0) {
+        // At most two view points per map point, then grown to the bounds' proportions.
+        width = std::max(width, boundsWidth / 2.0);
+        height = std::max(height, boundsHeight / 2.0);
+        const double aspect = boundsWidth / boundsHeight;
+        if (width / height < aspect) {
+            width = height * aspect;
+        } else {
+            height = width / aspect;
+        }
+        const double shrink = std::min({1.0, kMapWorldWidth / width, kMapWorldWidth / height});
+        width *= shrink;
+        height *= shrink;
+    } else {
+        width = std::min(width, kMapWorldWidth);
+        height = std::min(height, kMapWorldWidth);
+    }
+    double left = std::fmod(asked.midX() - width / 2.0, kMapWorldWidth);
+    if (left < 0.0) {
+        left += kMapWorldWidth;
+    }
+    const double top = std::clamp(asked.midY() - height / 2.0, 0.0, kMapWorldWidth - height);
+    return MapRect{left, top, width, height};
+}
+
+void MapView::changeVisibleMapRect(const MapRect& requested, bool animated) {
+    m_requestedMapRect = isFiniteRect(requested) ? requested : kMapRectWorld;
+    m_lastChangeAnimated = animated;
+    const MapRect next = fitted(m_requestedMapRect);
+    if (next == m_visibleMapRect) {
+        return;
+    }
+    const auto delegate = m_delegate.lock();
+    if (delegate) {
+        delegate->regionWillChangeAnimated(*this, animated);
+    }
+    m_visibleMapRect = next;
+    setNeedsDisplay();
+    updateAnnotationViews();
+    if (delegate) {
+        delegate->regionDidChangeAnimated(*this, animated);
+    }
+}
+
+void MapView::setFrame(const ui::Rect& frame) {
+    View::setFrame(frame);
+    m_visibleMapRect = fitted(m_requestedMapRect);
+    updateAnnotationViews();
+}
+
+void MapView::setBounds(const ui::Rect& bounds) {
+    View::setBounds(bounds);
+    m_visibleMapRect = fitted(m_requestedMapRect);
+    updateAnnotationViews();
+}
+
+void MapView::setMapType(MapType type) {
+    if (type != m_mapType) {
+        m_mapType = type;
+        setNeedsDisplay();
+    }
+}
+
+// Gestures
+
+bool MapView::pan(ui::Point delta) {
+    const double scale = zoomScale();
+    if (!m_scrollEnabled || !(scale > 0.0) || !std::isfinite(delta.x) || !std::isfinite(delta.y)) {
+        return false;
+    }
+    changeVisibleMapRect(m_visibleMapRect.offsetBy(-delta.x / scale, -delta.y / scale), false);
+    return true;
+}
+
+bool MapView::pinch(double factor) {
+    if (!m_zoomEnabled || !std::isfinite(factor) || !(factor > 0.0)) {
+        return false;
+    }
+    const MapRect& shown = m_visibleMapRect;
+    const double width = shown.width() / factor;
+    const double height = shown.height() / factor;
+    changeVisibleMapRect(MapRect{shown.midX() - width / 2.0, shown.midY() - height / 2.0, width, height}, false);
+    return true;
+}
+
+// User location
+
+void MapView::setShowsUserLocation(bool shows) {
+    if (shows == m_showsUserLocation) {
+        return;
+    }
+    m_showsUserLocation = shows;
+    if (!shows) {
+        if (m_selected == m_userLocation) {
+            deselectAnnotation(m_userLocation, false);
+        }
+        retireAnnotationView(m_userLocation.get());
+    }
+    updateAnnotationViews();
+}
+
+bool MapView::isUserLocationVisible() const {
+    const auto location = m_userLocation->location();
+    return m_showsUserLocation && location && m_visibleMapRect.containsWrapped(mapPointForCoordinate(*location));
+}
+
+// Annotations
+
+std::vector<std::shared_ptr<Annotation>> MapView::annotations() const {
+    std::vector<std::shared_ptr<Annotation>> all;
+    if (m_showsUserLocation && m_userLocation->location()) {
+        all.push_back(m_userLocation);
+    }
+    all.insert(all.end(), m_annotations.begin(), m_annotations.end());
+    return all;
+}
+
+void MapView::addAnnotation(const std::shared_ptr<Annotation>& annotation) {
+    addAnnotations({annotation});
+}
+
+void MapView::addAnnotations(const std::vector<std::shared_ptr<Annotation>>& annotations) {
+    for (const auto& annotation : annotations) {
+        if (annotation && annotation != m_userLocation &&
+            std::find(m_annotations.begin(), m_annotations.end(), annotation) == m_annotations.end()) {
+            m_annotations.push_back(annotation);
+        }
+    }
+    updateAnnotationViews();
+}
+
+void MapView::removeAnnotation(const std::shared_ptr<Annotation>& annotation) {
+    removeAnnotations({annotation});
+}
+
+void MapView::removeAnnotations(const std::vector<std::shared_ptr<Annotation>>& annotations) {
+    for (const auto& annotation : annotations) {
+        const auto found = std::find(m_annotations.begin(), m_annotations.end(), annotation);
+        if (found == m_annotations.end()) {
+            continue;
+        }
+        if (m_selected == annotation) {
+            deselectAnnotation(annotation, false);
+        }
+        retireAnnotationView(annotation.get());
+        m_annotations.erase(found);
+    }
+}
+
+std::vector<std::shared_ptr<Annotation>> MapView::annotationsInMapRect(const MapRect& rect) const {
+    std::vector<std::shared_ptr<Annotation>> inside;
+    for (const auto& annotation : annotations()) {
+        if (rect.containsWrapped(mapPointForCoordinate(annotation->coordinate()))) {
+            inside.push_back(annotation);
+        }
+    }
+    return inside;
+}
+
+std::shared_ptr<AnnotationView> MapView::viewForAnnotation(const std::shared_ptr<Annotation>& annotation) const {
+    const auto found = m_annotationViews.find(annotation.get());
+    return found == m_annotationViews.end() ? nullptr : found->second;
+}
+
+std::shared_ptr<AnnotationView> MapView::dequeueReusableAnnotationViewWithIdentifier(const std::string& identifier) {
+    const auto found = m_reusePool.find(identifier);
+    if (found == m_reusePool.end() || found->second.empty()) {
+        return nullptr;
+    }
+    auto view = found->second.back();
+    found->second.pop_back();
+    view->prepareForReuse();
+    return view;
+}
+
+void MapView::selectAnnotation(const std::shared_ptr<Annotation>& annotation, bool) {
+    const auto all = annotations();
+    if (!annotation || annotation == m_selected || std::find(all.begin(), all.end(), annotation) == all.end()) {
+        return;
+    }
+    if (m_selected) {
+        deselectAnnotation(m_selected, false);
+    }
+    m_selected = annotation;
+    auto view = viewForAnnotation(annotation);
+    if (view) {
+        view->setSelected(true);
+    }
+    updateCallout();
+    if (const auto delegate = m_delegate.lock(); delegate && view) {
+        delegate->didSelectAnnotationView(*this, *view);
+    }
+}
+
+void MapView::deselectAnnotation(const std::shared_ptr<Annotation>& annotation, bool) {
+    if (!annotation || annotation != m_selected) {
+        return;
+    }
+    m_selected = nullptr;
+    auto view = viewForAnnotation(annotation);
+    if (view) {
+        view->setSelected(false);
+    }
+    updateCallout();
+    if (const auto delegate = m_delegate.lock(); delegate && view) {
+        delegate->didDeselectAnnotationView(*this, *view);
+    }
+}
+
+std::vector<std::shared_ptr<Annotation>> MapView::selectedAnnotations() const {
+    if (!m_selected) {
+        return {};
+    }
+    return {m_selected};
+}
+
+std::shared_ptr<AnnotationView> MapView::makeAnnotationView(const std::shared_ptr<Annotation>& annotation) {
+    std::shared_ptr<AnnotationView> view;
+    if (const auto delegate = m_delegate.lock()) {
+        view = delegate->viewForAnnotation(*this, annotation);
+    }
+    if (!view && annotation == m_userLocation) {
+        view = std::make_shared<UserLocationView>(annotation);
+    } else if (!view) {
+        auto pin = std::make_shared<PinAnnotationView>(annotation, "");
+        pin->setCanShowCallout(true);
+        view = pin;
+    }
+    view->setAnnotation(annotation);
+    view->setSelected(annotation == m_selected);
+    return view;
+}
+
+void MapView::updateAnnotationViews() {
+    const double scale = zoomScale();
+    const double margin = scale > 0.0 ? kAnnotationMargin / scale : 0.0;
+    const MapRect inSight{m_visibleMapRect.minX() - margin, m_visibleMapRect.minY() - margin,
+                          m_visibleMapRect.width() + 2.0 * margin, m_visibleMapRect.height() + 2.0 * margin};
+    for (const auto& annotation : annotations()) {
+        if (!inSight.containsWrapped(mapPointForCoordinate(annotation->coordinate()))) {
+            retireAnnotationView(annotation.get());
+            continue;
+        }
+        auto& view = m_annotationViews[annotation.get()];
+        if (!view) {
+            view = makeAnnotationView(annotation);
+            addSubview(view);
+        }
+        placeAnnotationView(*view);
+    }
+    updateCallout();
+}
+
+void MapView::placeAnnotationView(AnnotationView& view) const {
+    const ui::Point point = convertCoordinate(view.annotation()->coordinate());
+    view.setCenter(point + view.centerOffset());
+}
+
+void MapView::retireAnnotationView(const Annotation* annotation) {
+    const auto found = m_annotationViews.find(annotation);
+    if (found == m_annotationViews.end()) {
+        return;
+    }
+    auto view = found->second;
+    m_annotationViews.erase(found);
+    view->removeFromSuperview();
+    view->setSelected(false);
+    if (!view->reuseIdentifier().empty()) {
+        auto& pool = m_reusePool[view->reuseIdentifier()];
+        if (pool.size() < kReusePoolLimit) {
+            view->setAnnotation(nullptr);
+            pool.push_back(view);
+        }
+    }
+}
+
+void MapView::updateCallout() {
+    if (m_callout) {
+        m_callout->removeFromSuperview();
+        m_callout = nullptr;
+    }
+    const auto view = m_selected ? viewForAnnotation(m_selected) : nullptr;
+    if (!view || !view->canShowCallout() || m_selected->title().empty()) {
+        return;
+    }
+    m_callout = std::make_shared<CalloutView>(m_selected->title(), m_selected->subtitle());
+    const ui::Rect anchor = view->frame();
+    const ui::Rect size = m_callout->frame();
+    const double left = std::clamp(anchor.midX() - size.width() / 2.0, bounds().x(),
+                                   std::max(bounds().x(), bounds().maxX() - size.width()));
+    m_callout->setFrame(ui::Rect{left, anchor.y() - size.height() - 2.0, size.width(), size.height()});
+    addSubview(m_callout);
+}
+
+// Overlays
+
+void MapView::addOverlay(const std::shared_ptr<Overlay>& overlay) {
+    insertOverlay(overlay, m_overlays.size());
+}
+
+void MapView::insertOverlay(const std::shared_ptr<Overlay>& overlay, std::size_t index) {
+    if (!overlay || std::find(m_overlays.begin(), m_overlays.end(), overlay) != m_overlays.end()) {
+        return;
+    }
+    m_overlays.insert(m_overlays.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_overlays.size())), overlay);
+    ensureOverlayView(overlay);
+    setNeedsDisplay();
+}
+
+void MapView::removeOverlay(const std::shared_ptr<Overlay>& overlay) {
+    removeOverlays({overlay});
+}
+
+void MapView::removeOverlays(const std::vector<std::shared_ptr<Overlay>>& overlays) {
+    for (const auto& overlay : overlays) {
+        const auto found = std::find(m_overlays.begin(), m_overlays.end(), overlay);
+        if (found == m_overlays.end()) {
+            continue;
+        }
+        if (const auto view = m_overlayViews.find(overlay.get()); view != m_overlayViews.end()) {
+            view->second->setRedrawTarget(nullptr);
+            m_overlayViews.erase(view);
+        }
+        m_overlays.erase(found);
+        setNeedsDisplay();
+    }
+}
+
+std::shared_ptr<OverlayView> MapView::viewForOverlay(const std::shared_ptr<Overlay>& overlay) const {
+    const auto found = m_overlayViews.find(overlay.get());
+    return found == m_overlayViews.end() ? nullptr : found->second;
+}
+
+std::shared_ptr<OverlayView> MapView::ensureOverlayView(const std::shared_ptr<Overlay>& overlay) const {
+    if (auto existing = viewForOverlay(overlay)) {
+        return existing;
+    }
+    const auto delegate = m_delegate.lock();
+    auto view = delegate ? delegate->viewForOverlay(const_cast<MapView&>(*this), overlay) : nullptr;
+    if (view) {
+        std::weak_ptr<int> alive = m_lifetime;
+        auto* self = const_cast<MapView*>(this);
+        view->setRedrawTarget([alive, self](const MapRect& rect) {
+            if (alive.lock()) {
+                self->m_pendingRedraws.push_back(rect);
+                self->setNeedsDisplay();
+            }
+        });
+        m_overlayViews[overlay.get()] = view;
+    }
+    return view;
+}
+
+// Conversions
+
+ui::Point MapView::pointForMapPoint(MapPoint point) const {
+    const double scale = zoomScale();
+    // The copy of the point nearest the middle of what is shown, so places across the 180th meridian land on
+    // the side where they appear.
+    double x = point.x;
+    for (const double shifted : {point.x - kMapWorldWidth, point.x + kMapWorldWidth}) {
+        if (std::abs(shifted - m_visibleMapRect.midX()) < std::abs(x - m_visibleMapRect.midX())) {
+            x = shifted;
+        }
+    }
+    return ui::Point{bounds().x() + (x - m_visibleMapRect.minX()) * scale,
+                     bounds().y() + (point.y - m_visibleMapRect.minY()) * scale};
+}
+
+MapPoint MapView::mapPointForPoint(ui::Point point) const {
+    const double scale = zoomScale();
+    if (!(scale > 0.0)) {
+        return m_visibleMapRect.center();
+    }
+    return MapPoint{m_visibleMapRect.minX() + (point.x - bounds().x()) / scale,
+                    m_visibleMapRect.minY() + (point.y - bounds().y()) / scale};
+}
+
+ui::Point MapView::convertCoordinate(const geo::Coordinate& coordinate) const {
+    return pointForMapPoint(mapPointForCoordinate(coordinate));
+}
+
+geo::Coordinate MapView::convertPoint(ui::Point point) const {
+    return coordinateForMapPoint(mapPointForPoint(point));
+}
+
+ui::Rect MapView::convertRegion(const CoordinateRegion& region) const {
+    const MapRect rect = mapRectForRegion(region);
+    const ui::Point origin = pointForMapPoint(rect.origin);
+    const double scale = zoomScale();
+    return ui::Rect{origin.x, origin.y, rect.width() * scale, rect.height() * scale};
+}
+
+CoordinateRegion MapView::convertRect(const ui::Rect& rect) const {
+    const MapPoint origin = mapPointForPoint(rect.origin);
+    const MapPoint end = mapPointForPoint(ui::Point{rect.maxX(), rect.maxY()});
+    return regionForMapRect(MapRect{origin.x, origin.y, end.x - origin.x, end.y - origin.y});
+}
+
+// Seeing the map
+
+std::string MapView::text() const {
+    const CoordinateRegion shown = region();
+    std::string out = fmt::format("region {:.4f}, {:.4f} span {:.4f} x {:.4f}; {}", shown.center.latitude,
+                                  shown.center.longitude, shown.span.latitudeDelta, shown.span.longitudeDelta,
+                                  mapTypeName(m_mapType));
+    if (!m_overlays.empty()) {
+        out += "; overlays:";
+        for (const auto& overlay : m_overlays) {
+            const geo::Coordinate at = overlay->coordinate();
+            out += fmt::format(" {} at {:.4f}, {:.4f}", typeName(*overlay), at.latitude, at.longitude);
+            out += overlay == m_overlays.back() ? "" : ",";
+        }
+    }
+    return out + fmt::format("; annotations: {}", annotations().size());
+}
+
+void MapView::draw(gfx::BitmapContext& context) const {
+    context.save();
+    context.clip(bounds());
+    BaseMap::shared().draw(context, m_visibleMapRect, zoomScale(), bounds(), m_mapType);
+    drawOverlays(context);
+    context.restore();
+    m_pendingRedraws.clear();
+}
+
+void MapView::drawOverlays(gfx::BitmapContext& context) const {
+    const double scale = zoomScale();
+    if (!(scale > 0.0)) {
+        return;
+    }
+    const auto cells = MapTileGrid::cellsCovering(m_visibleMapRect, MapTileGrid::levelForZoomScale(scale));
+    for (const auto& overlay : m_overlays) {
+        const auto view = ensureOverlayView(overlay);
+        if (!view || view->alpha() <= 0.0) {
+            continue;
+        }
+        context.beginLayer();
+        for (const auto& cell : cells) {
+            if (!overlay->intersectsMapRect(cell.tile) || !view->canDrawMapRect(cell.tile, scale)) {
+                continue;
+            }
+            const double left = bounds().x() + (cell.placed.minX() - m_visibleMapRect.minX()) * scale;
+            const double top = bounds().y() + (cell.placed.minY() - m_visibleMapRect.minY()) * scale;
+            context.save();
+            context.translate(left, top);
+            context.clip(gfx::Rect{0.0, 0.0, cell.placed.width() * scale, cell.placed.height() * scale});
+            view->drawMapRect(cell.tile, scale, context);
+            context.restore();
+        }
+        context.endLayer(view->alpha());
+    }
+}
+
+}  // namespace platform::map

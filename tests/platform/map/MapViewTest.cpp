@@ -1,0 +1,241 @@
+#include "platform/map/MapView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/geo/ScriptedPositionSource.h"
+#include "platform/map/Circle.h"
+#include "platform/map/MapTileGrid.h"
+#include "platform/map/PinAnnotationView.h"
+#include "platform/ui/ScreenDump.h"
+#include "platform/ui/ScreenRenderer.h"
+#include "tests/support/ManualClockFixture.h"
+
+namespace platform::map {
+namespace {
+
+constexpr double W = kMapWorldWidth;
+
+class RecordingDelegate : public MapViewDelegate {
+public:
+    void regionWillChangeAnimated(MapView&, bool animated) override { calls.push_back(animated ? "will+" : "will"); }
+    void regionDidChangeAnimated(MapView&, bool animated) override { calls.push_back(animated ? "did+" : "did"); }
+    std::shared_ptr<OverlayView> viewForOverlay(MapView&, const std::shared_ptr<Overlay>& overlay) override {
+        return overlayView ? overlayView : std::make_shared<OverlayView>(overlay);
+    }
+    std::shared_ptr<AnnotationView> viewForAnnotation(MapView& map, const std::shared_ptr<Annotation>& annotation) override {
+        if (std::dynamic_pointer_cast<UserLocation>(annotation)) {
+            return nullptr;
+        }
+        auto view = map.dequeueReusableAnnotationViewWithIdentifier("pin");
+        if (!view) {
+            view = std::make_shared<PinAnnotationView>(annotation, "pin");
+            view->setCanShowCallout(true);
+            ++made;
+        }
+        return view;
+    }
+
+    std::vector<std::string> calls;
+    std::shared_ptr<OverlayView> overlayView;
+    int made = 0;
+};
+
+// Records the tiles it is asked to draw; refuses the ones west of its limit.
+class RecordingOverlayView : public OverlayView {
+public:
+    using OverlayView::OverlayView;
+    bool canDrawMapRect(const MapRect& rect, double) const override { return rect.minX() >= drawableFromX; }
+    void drawMapRect(const MapRect& rect, double zoomScale, gfx::BitmapContext&) const override {
+        drawn.push_back(rect);
+        scales.push_back(zoomScale);
+    }
+    double drawableFromX = 0.0;
+    mutable std::vector<MapRect> drawn;
+    mutable std::vector<double> scales;
+};
+
+class WorldOverlay : public Overlay {
+public:
+    MapRect boundingMapRect() const override { return kMapRectWorld; }
+};
+
+class MapViewTest : public qovtest::ManualClockFixture {
+protected:
+    MapViewTest() { m_map->setDelegate(m_delegate); }
+
+    std::shared_ptr<MapView> m_map = std::make_shared<MapView>(ui::Rect{0, 0, 320, 480});
+    std::shared_ptr<RecordingDelegate> m_delegate = std::make_shared<RecordingDelegate>();
+};
+
+TEST_F(MapViewTest, TheVisibleRectFitsTheBoundsAndGivesTheZoomScale) {
+    struct Case {
+        MapRect asked;
+        MapRect shown;
+    };
+    const Case cases[] = {
+        {{1000, 2000, 320, 480}, {1000, 2000, 320, 480}},          // already in proportion
+        {{1000, 2000, 640, 480}, {1000, 1760, 640, 960}},          // grown in height around the centre
+        {{1000, 2000, 10, 10}, {925, 1885, 160, 240}},             // at most two points per map point
+        {{-100, 0, 320, 480}, {W - 100, 0, 320, 480}},             // west of the world wraps east
+        {{0, W - 100, 320, 480}, {0, W - 480, 320, 480}},          // kept inside the world north to south
+        {{0, 0, 4 * W, 4 * W}, {W * 2 / 3, 0, W * 2 / 3, W}},      // at most the world
+    };
+    for (const Case& c : cases) {
+        m_map->setVisibleMapRect(c.asked, false);
+        const MapRect shown = m_map->visibleMapRect();
+        EXPECT_NEAR(shown.minX(), c.shown.minX(), 1e-6) << c.asked.description();
+        EXPECT_NEAR(shown.minY(), c.shown.minY(), 1e-6) << c.asked.description();
+        EXPECT_NEAR(shown.width(), c.shown.width(), 1e-6) << c.asked.description();
+        EXPECT_NEAR(shown.height(), c.shown.height(), 1e-6) << c.asked.description();
+        EXPECT_DOUBLE_EQ(m_map->zoomScale(), 320.0 / c.shown.width());
+    }
+    EXPECT_EQ(std::make_shared<MapView>()->zoomScale(), 0.0);
+}
+
+TEST_F(MapViewTest, RegionsRoundTripAndChangesAreToldAroundThem) {
+    const CoordinateRegion atlanta{{33.749, -84.388}, {0.3, 0.2}};
+    const CoordinateRegion fitted = m_map->regionThatFits(atlanta);
+    m_map->setRegion(fitted, true);
+    EXPECT_EQ(m_delegate->calls, (std::vector<std::string>{"will+", "did+"}));
+    EXPECT_TRUE(m_map->lastChangeAnimated());
+    EXPECT_NEAR(m_map->region().center.latitude, 33.749, 1e-9);
+    EXPECT_NEAR(m_map->region().center.longitude, -84.388, 1e-9);
+    EXPECT_NEAR(m_map->region().span.latitudeDelta, fitted.span.latitudeDelta, 1e-9);
+    EXPECT_NEAR(m_map->region().span.longitudeDelta, fitted.span.longitudeDelta, 1e-9);
+    EXPECT_GE(fitted.span.latitudeDelta, 0.3 - 1e-9);  // the region asked for is all in sight
+    EXPECT_GE(fitted.span.longitudeDelta, 0.2 - 1e-9);
+    // The same region again changes nothing and tells nothing.
+    m_map->setRegion(fitted, false);
+    EXPECT_EQ(m_delegate->calls.size(), 2u);
+    const ui::Point middle = m_map->convertCoordinate({33.749, -84.388});
+    EXPECT_NEAR(middle.x, 160.0, 1e-6);
+    EXPECT_NEAR(middle.y, 240.0, 1e-6);
+    EXPECT_NEAR(m_map->convertPoint(ui::Point{160, 240}).longitude, -84.388, 1e-9);
+}
+
+TEST_F(MapViewTest, AcrossTheAntimeridianPlacesShowOnBothSides) {
+    m_map->setRegion({{-17.0, 180.0}, {20.0, 20.0}}, false);
+    EXPECT_TRUE(m_map->visibleMapRect().spansAntimeridian());
+    auto fiji = std::make_shared<PointAnnotation>(geo::Coordinate{-17.8, 178.0}, "Suva");
+    auto samoa = std::make_shared<PointAnnotation>(geo::Coordinate{-13.8, -171.8}, "Apia");
+    auto hawaii = std::make_shared<PointAnnotation>(geo::Coordinate{21.3, -157.8}, "Honolulu");
+    m_map->addAnnotations({fiji, samoa, hawaii});
+    EXPECT_EQ(m_map->annotationsInMapRect(m_map->visibleMapRect()),
+              (std::vector<std::shared_ptr<Annotation>>{fiji, samoa}));
+    EXPECT_LT(m_map->convertCoordinate(fiji->coordinate()).x, 160.0);
+    EXPECT_GT(m_map->convertCoordinate(samoa->coordinate()).x, 160.0);
+    EXPECT_LT(m_map->convertCoordinate(samoa->coordinate()).x, 320.0);
+    EXPECT_NE(m_map->viewForAnnotation(samoa), nullptr);
+    EXPECT_EQ(m_map->viewForAnnotation(hawaii), nullptr);
+}
+
+TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
+    auto overlay = std::make_shared<WorldOverlay>();
+    auto view = std::make_shared<RecordingOverlayView>(overlay);
+    m_delegate->overlayView = view;
+    m_map->setRegion({{33.7, -84.4}, {8.0, 8.0}}, false);
+    m_map->addOverlay(overlay);
+    const double scale = m_map->zoomScale();
+    const int level = MapTileGrid::levelForZoomScale(scale);
+    const double tile = W / std::pow(2.0, level);
+    view->drawableFromX = std::floor(m_map->visibleMapRect().midX() / tile) * tile;
+    ui::ScreenRenderer::renderView(*m_map);
+
+    EXPECT_GT(tile * scale, 256.0 / std::sqrt(2.0) - 1e-9);  // the level whose tiles come closest to 256 points
+    EXPECT_LT(tile * scale, 256.0 * std::sqrt(2.0) + 1e-9);
+    ASSERT_FALSE(view->drawn.empty());
+    MapRect covered;
+    for (const MapRect& rect : view->drawn) {
+        EXPECT_EQ(rect.width(), tile);
+        EXPECT_EQ(std::fmod(rect.minX(), tile), 0.0);
+        EXPECT_EQ(std::fmod(rect.minY(), tile), 0.0);
+        EXPECT_GE(rect.minX(), view->drawableFromX);  // tiles it cannot draw yet are skipped
+        covered = covered.unionWith(rect);
+    }
+    EXPECT_EQ(view->scales.front(), scale);
+    const MapRect& visible = m_map->visibleMapRect();
+    EXPECT_TRUE(covered.contains(MapRect{view->drawableFromX, visible.minY(), visible.maxX() - view->drawableFromX,
+                                         visible.height()}));
+
+    view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10});
+    EXPECT_EQ(m_map->pendingRedraws(), (std::vector<MapRect>{{0, 0, 10, 10}}));
+    m_map->removeOverlay(overlay);
+    EXPECT_TRUE(m_map->overlays().empty());
+    view->setNeedsDisplay();
+    EXPECT_EQ(m_map->pendingRedraws().size(), 1u);  // a removed view no longer reaches the map
+}
+
+TEST_F(MapViewTest, GridCellsStayInTheWorld) {
+    EXPECT_EQ(MapTileGrid::levelForZoomScale(0.0), 0);
+    EXPECT_EQ(MapTileGrid::levelForZoomScale(std::nan("")), 0);
+    EXPECT_EQ(MapTileGrid::levelForZoomScale(1e9), MapTileGrid::kMaxLevel);
+    const auto cells = MapTileGrid::cellsCovering(MapRect{W - 10, -50, 20, W + 100}, 1);
+    ASSERT_EQ(cells.size(), 4u);  // two rows, and a column on each side of the antimeridian
+    EXPECT_EQ(cells[1].tile, (MapRect{0, 0, W / 2, W / 2}));
+    EXPECT_EQ(cells[1].placed, (MapRect{W, 0, W / 2, W / 2}));
+}
+
+TEST_F(MapViewTest, AnnotationViewsAreReusedAndSelectionShowsACallout) {
+    m_map->setRegion({{33.7, -84.4}, {2.0, 2.0}}, false);
+    auto atlanta = std::make_shared<PointAnnotation>(geo::Coordinate{33.749, -84.388}, "Atlanta", "Georgia");
+    auto athens = std::make_shared<PointAnnotation>(geo::Coordinate{33.96, -83.38}, "Athens");
+    m_map->addAnnotations({atlanta, athens});
+    EXPECT_EQ(m_delegate->made, 2);
+    const auto pin = m_map->viewForAnnotation(atlanta);
+    ASSERT_NE(pin, nullptr);
+    const ui::Point place = m_map->convertCoordinate(atlanta->coordinate());
+    EXPECT_NEAR(pin->frame().midX(), place.x, 1e-9);
+    EXPECT_NEAR(pin->frame().maxY(), place.y, 1e-9);  // the needle's tip
+
+    EXPECT_TRUE(pin->tapText("Atlanta"));
+    EXPECT_EQ(m_map->selectedAnnotations(), (std::vector<std::shared_ptr<Annotation>>{atlanta}));
+    const std::string dump = ui::ScreenDump::dumpView(*m_map);
+    EXPECT_NE(dump.find("\"Georgia\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("annotations: 2"), std::string::npos) << dump;
+
+    // Moving away pools the views; coming back takes them from the pool.
+    m_map->setCenterCoordinate({0.0, 0.0}, false);
+    EXPECT_EQ(m_map->viewForAnnotation(atlanta), nullptr);
+    m_map->setCenterCoordinate({33.7, -84.4}, false);
+    EXPECT_EQ(m_delegate->made, 2);
+    m_map->removeAnnotation(atlanta);
+    EXPECT_TRUE(m_map->selectedAnnotations().empty());
+    EXPECT_EQ(m_map->annotations(), (std::vector<std::shared_ptr<Annotation>>{athens}));
+}
+
+TEST_F(MapViewTest, GesturesHonourTheInteractionFlags) {
+    m_map->setRegion({{0.0, 0.0}, {10.0, 10.0}}, false);
+    const MapRect before = m_map->visibleMapRect();
+    EXPECT_TRUE(m_map->pan(ui::Point{100, 0}));
+    EXPECT_NEAR(m_map->visibleMapRect().minX(), before.minX() - 100 / m_map->zoomScale(), 1e-6);
+    EXPECT_TRUE(m_map->pinch(2.0));
+    EXPECT_NEAR(m_map->visibleMapRect().width(), before.width() / 2, 1e-6);
+    m_map->setScrollEnabled(false);
+    m_map->setZoomEnabled(false);
+    EXPECT_FALSE(m_map->pan(ui::Point{100, 0}));
+    EXPECT_FALSE(m_map->pinch(2.0));
+    EXPECT_FALSE(m_map->pinch(-1.0));
+}
+
+TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {
+    auto source = std::make_shared<geo::ScriptedPositionSource>();
+    geo::PositionSource::setShared(source);
+    m_map->setRegion({{33.7, -84.4}, {2.0, 2.0}}, false);
+    m_map->setShowsUserLocation(true);
+    EXPECT_TRUE(m_map->annotations().empty());
+    source->startUpdatingLocation();
+    source->pushFix(geo::Coordinate{33.75, -84.39});
+    advance(0.0);
+    m_map->setCenterCoordinate({33.75, -84.39}, false);
+    EXPECT_TRUE(m_map->isUserLocationVisible());
+    EXPECT_EQ(m_map->annotations().front(), m_map->userLocation());
+    EXPECT_NE(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
+    m_map->setShowsUserLocation(false);
+    EXPECT_EQ(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
+    geo::PositionSource::setShared(nullptr);
+}
+
+}  // namespace
+}  // namespace platform::map
