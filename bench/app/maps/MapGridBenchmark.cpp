@@ -1,11 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/QOVMapTileConfig.h"
+#include "platform/storage/UserDefaults.h"
+
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +76,9 @@ std::shared_ptr<qov::QOVMapLayer> layerWithSeries(const std::string& type, int s
 // Picking the frames of a radar loop and of a forecast loop, against copying the same layers' series lists
 // ("ratio": how many plain copies one selection costs).
 void BM_FrameSelectionVersusPlainCopy(benchmark::State& state) {
+    // The radar loop asks the user defaults for the device model: read them from an empty temporary file.
+    const auto defaultsFile = std::filesystem::temp_directory_path() / ("qov-bench-defaults-" + std::to_string(::getpid()));
+    platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(defaultsFile));
     const auto radar = layerWithSeries("radar", 24, 0);
     qov::QOVMapTileConfig configuration;
     configuration.setMapLayers({{"radar", radar}, {"future_radar_ff", layerWithSeries("future_radar_ff", 2, 13)}});
@@ -93,6 +100,8 @@ void BM_FrameSelectionVersusPlainCopy(benchmark::State& state) {
         benchmark::DoNotOptimize(forecastCopy);
         plainSeconds += secondsSince(start);
     }
+    platform::UserDefaults::resetStandard(nullptr);
+    std::filesystem::remove(defaultsFile);
     state.counters["ratio"] = selectSeconds / plainSeconds;
 }
 BENCHMARK(BM_FrameSelectionVersusPlainCopy);

