@@ -1,6 +1,10 @@
 #include "sim/TileServerRoutes.h"
 
 #include <cmath>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include <fmt/format.h>
 
@@ -39,14 +43,46 @@ std::string seriesList(double now) {
 
 SimResponse notFound() { return SimResponse::text("no such tile", 404); }
 
-SimResponse tile(const std::string& layer, const std::string& date, const std::string& quadKey) {
+// The most recently drawn tiles, so that loading the same frames again costs the server no drawing.
+class DrawnTiles {
+public:
+    static constexpr std::size_t kCapacity = 256;
+
+    std::string png(TileSchedule::Imagery imagery, const TileAddress& address, double time) {
+        const std::string key = fmt::format("{}/{}/{}/{}/{}", static_cast<int>(imagery), address.level, address.x,
+                                            address.y, time);
+        {
+            std::lock_guard lock(m_mutex);
+            if (const auto found = m_tiles.find(key); found != m_tiles.end()) {
+                return found->second;
+            }
+        }
+        std::string drawn = TileImagery::png(imagery, address, time);
+        std::lock_guard lock(m_mutex);
+        if (m_tiles.emplace(key, drawn).second) {
+            m_order.push_back(key);
+            if (m_order.size() > kCapacity) {
+                m_tiles.erase(m_order.front());
+                m_order.pop_front();
+            }
+        }
+        return drawn;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<std::string, std::string> m_tiles;
+    std::deque<std::string> m_order;
+};
+
+SimResponse tile(DrawnTiles& drawn, const std::string& layer, const std::string& date, const std::string& quadKey) {
     const auto imagery = TileSchedule::imageryOf(layer);
     const auto time = TileSchedule::timeOfDate(date);
     const auto address = TileAddress::fromQuadKey(quadKey);
     if (!imagery || !time || !address) {
         return notFound();
     }
-    return SimResponse{200, "image/png", TileImagery::png(*imagery, *address, *time)};
+    return SimResponse{200, "image/png", drawn.png(*imagery, *address, *time)};
 }
 
 }  // namespace
@@ -55,14 +91,15 @@ void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
     router.get("/TileServer/serieslist\\.do", [&environment](const SimRequest&) {
         return SimResponse{200, "text/xml", seriesList(environment.now().secondsSince1970)};
     });
-    router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]+)\\.png", [](const SimRequest& request) {
-        return tile(request.captures[0], request.captures[1], request.captures[2]);
+    auto drawn = std::make_shared<DrawnTiles>();
+    router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
+        return tile(*drawn, request.captures[0], request.captures[1], request.captures[2]);
     });
-    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]+)\\.png", [](const SimRequest& request) {
+    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
         if (!TileSchedule::timeOfDate(request.captures[1])) {
             return notFound();
         }
-        return tile(request.captures[0], request.captures[2], request.captures[3]);
+        return tile(*drawn, request.captures[0], request.captures[2], request.captures[3]);
     });
 }
 

@@ -27,43 +27,30 @@
 
 namespace qov {
 
-namespace {
-
-template <typename T>
-void registerClass(const char* name) {
-    platform::ArchiveRegistry::registerClass(name, [](const platform::KeyedUnarchiver& coder) {
-        auto object = std::make_shared<T>();
-        object->decodeWithCoder(coder);
-        return std::shared_ptr<platform::Object>(std::move(object));
-    });
-}
-
-}  // namespace
-
 void registerModelClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
-        registerClass<QOVLocationIdentity>("QOVLocationIdentity");
-        registerClass<QOVTypeAheadLocation>("QOVTypeAheadLocation");
-        registerClass<QOVLocation>("QOVLocation");
-        registerClass<QOVCurrentConditions>("QOVCurrentConditions");
-        registerClass<QOVBasicForecast>("QOVBasicForecast");
-        registerClass<QOVHourlyForecast>("QOVHourlyForecast");
-        registerClass<QOVHiRadHourlyForecast>("QOVHiRadHourlyForecast");
-        registerClass<QOVDayPartForecast>("QOVDayPartForecast");
-        registerClass<QOVDailyForecast>("QOVDailyForecast");
-        registerClass<QOVNarrativeForecast>("QOVNarrativeForecast");
-        registerClass<QOVSunriseSunset>("QOVSunriseSunset");
-        registerClass<QOVSevereWeather>("QOVSevereWeather");
-        registerClass<QOVBeachAndBoatForecast>("QOVBeachAndBoatForecast");
-        registerClass<QOVMarineForecast>("QOVMarineForecast");
-        registerClass<QOVTide>("QOVTide");
-        registerClass<QOVMobileAppConfig>("QOVMobileAppConfig");
-        registerClass<QOVPointOfInterest>("QOVPointOfInterest");
-        registerClass<QOVPOIList>("QOVPOIList");
-        registerClass<QOVTweet>("QOVTweet");
-        registerClass<QOVConfiguration>("QOVConfiguration");
-        registerClass<QOVConfigurableApplicationTab>("QOVConfigurableApplicationTab");
+        registerArchivableClass<QOVLocationIdentity>("QOVLocationIdentity");
+        registerArchivableClass<QOVTypeAheadLocation>("QOVTypeAheadLocation");
+        registerArchivableClass<QOVLocation>("QOVLocation");
+        registerArchivableClass<QOVCurrentConditions>("QOVCurrentConditions");
+        registerArchivableClass<QOVBasicForecast>("QOVBasicForecast");
+        registerArchivableClass<QOVHourlyForecast>("QOVHourlyForecast");
+        registerArchivableClass<QOVHiRadHourlyForecast>("QOVHiRadHourlyForecast");
+        registerArchivableClass<QOVDayPartForecast>("QOVDayPartForecast");
+        registerArchivableClass<QOVDailyForecast>("QOVDailyForecast");
+        registerArchivableClass<QOVNarrativeForecast>("QOVNarrativeForecast");
+        registerArchivableClass<QOVSunriseSunset>("QOVSunriseSunset");
+        registerArchivableClass<QOVSevereWeather>("QOVSevereWeather");
+        registerArchivableClass<QOVBeachAndBoatForecast>("QOVBeachAndBoatForecast");
+        registerArchivableClass<QOVMarineForecast>("QOVMarineForecast");
+        registerArchivableClass<QOVTide>("QOVTide");
+        registerArchivableClass<QOVMobileAppConfig>("QOVMobileAppConfig");
+        registerArchivableClass<QOVPointOfInterest>("QOVPointOfInterest");
+        registerArchivableClass<QOVPOIList>("QOVPOIList");
+        registerArchivableClass<QOVTweet>("QOVTweet");
+        registerArchivableClass<QOVConfiguration>("QOVConfiguration");
+        registerArchivableClass<QOVConfigurableApplicationTab>("QOVConfigurableApplicationTab");
     });
 }
 

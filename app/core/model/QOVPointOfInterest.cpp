@@ -2,8 +2,12 @@
 
 #include <cmath>
 #include <limits>
+#include <mutex>
+
+#include <fmt/format.h>
 
 #include "app/core/model/ArchiveCoding.h"
+#include "app/core/model/QOVLocationIdentity.h"
 
 namespace qov {
 
@@ -18,7 +22,46 @@ float decodeFloat(const platform::KeyedUnarchiver& coder, std::string_view key) 
     return static_cast<float>(value);
 }
 
+std::mutex& writerMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+QOVPointOfInterest::TemperatureWriter& temperatureWriter() {
+    static QOVPointOfInterest::TemperatureWriter writer;
+    return writer;
+}
+
 }  // namespace
+
+void QOVPointOfInterest::setTemperatureWriter(TemperatureWriter writer) {
+    std::lock_guard lock(writerMutex());
+    temperatureWriter() = std::move(writer);
+}
+
+platform::geo::Coordinate QOVPointOfInterest::coordinate() const {
+    return platform::geo::Coordinate{static_cast<double>(m_latitude), static_cast<double>(m_longitude)};
+}
+
+std::string QOVPointOfInterest::title() const {
+    TemperatureWriter writer;
+    {
+        std::lock_guard lock(writerMutex());
+        writer = temperatureWriter();
+    }
+    const std::string temperature = writer ? writer(m_temperature) : fmt::format("{}°", m_temperature);
+    return fmt::format("{} ({})", m_dnam, temperature);
+}
+
+std::shared_ptr<QOVLocationIdentity> QOVPointOfInterest::locationIdentity() const {
+    return std::make_shared<QOVLocationIdentity>(m_poiType, m_pointId);
+}
+
+std::string QOVPointOfInterest::description() const {
+    return fmt::format("({:x}) id={}, dnam={}, lat={:f}, long={:f}, severe={}, temp={}",
+                       reinterpret_cast<std::uintptr_t>(this), m_pointId, m_dnam, m_latitude, m_longitude,
+                       m_severe ? "YES" : "NO", m_temperature);
+}
 
 void QOVPointOfInterest::encodeWithCoder(platform::KeyedArchiver& coder) const {
     QOVDataObject::encodeWithCoder(coder);

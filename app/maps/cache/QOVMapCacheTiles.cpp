@@ -2,9 +2,9 @@
 
 #include "app/maps/cache/MapTileFileName.h"
 #include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/cache/TileImageCheck.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
-#include "platform/gfx/Image.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -24,7 +24,7 @@ std::shared_ptr<QOVMapTileData> QOVMapCache::readTileFile(const std::filesystem:
         return nullptr;
     }
     auto tile = createMapTileFromDataInCachePath(path);
-    if (!tile || !tile->tileImageData() || !platform::gfx::Image::fromPNGData(*tile->tileImageData())) {
+    if (!tile || !tile->tileImageData() || !TileImageCheck::isWholePng(*tile->tileImageData())) {
         QOV_LOG_ERROR("could not unarchive tile from data; file = {}", path.filename().string());
         removeCacheFile(path);
         return nullptr;

