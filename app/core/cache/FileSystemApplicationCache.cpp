@@ -132,7 +132,13 @@ std::shared_ptr<T> FileSystemApplicationCache::unarchiveCacheFile(const std::fil
     if (!cacheFileExistsForPath(file)) {
         return nullptr;
     }
-    auto object = std::dynamic_pointer_cast<T>(platform::KeyedUnarchiver::unarchiveObjectWithFile(file));
+    return keepIfItBelongsToItsFile(
+        file, std::dynamic_pointer_cast<T>(platform::KeyedUnarchiver::unarchiveObjectWithFile(file)));
+}
+
+template <typename T>
+std::shared_ptr<T> FileSystemApplicationCache::keepIfItBelongsToItsFile(const std::filesystem::path& file,
+                                                                        std::shared_ptr<T> object) {
     if (!object) {
         QOV_LOG_WARN("unreadable cache file {}: removed", file.string());
         removeCacheFile(file);
@@ -162,12 +168,10 @@ std::shared_ptr<QOVPOIList> FileSystemApplicationCache::createPOIListFromDataInC
 std::shared_ptr<QOVLocation> FileSystemApplicationCache::createLocationSummaryFromDataInCachePath(
     const std::filesystem::path& file) {
     std::scoped_lock guard(lock());
-    auto location = cacheFileExistsForPath(file) ? QOVLocation::unarchiveSummaryFromFile(file) : nullptr;
-    if (!location && cacheFileExistsForPath(file)) {
-        QOV_LOG_WARN("unreadable cache file {}: removed", file.string());
-        removeCacheFile(file);
+    if (!cacheFileExistsForPath(file)) {
+        return nullptr;
     }
-    return location;
+    return keepIfItBelongsToItsFile(file, QOVLocation::unarchiveSummaryFromFile(file));
 }
 
 void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path& file,

@@ -93,11 +93,15 @@ private:
     std::shared_ptr<QOVMobileAppConfig> createConfigFromDataInCachePath(const std::filesystem::path& file);
     std::shared_ptr<QOVPOIList> createPOIListFromDataInCachePath(const std::filesystem::path& file);
     // What a validation pass decides on: the identity and creation date of a cached location, read without its
-    // weather; a file that exists but does not read is deleted.
+    // weather; a file that exists but does not read, or holds another identifier's record, is deleted.
     std::shared_ptr<QOVLocation> createLocationSummaryFromDataInCachePath(const std::filesystem::path& file);
     // The archived object of the file, or nullptr; a file that exists but does not read is deleted.
     template <typename T>
     std::shared_ptr<T> unarchiveCacheFile(const std::filesystem::path& file);
+    // The object read from the file, unless it is missing or is the record of another identifier than the file's
+    // name says; then the file is deleted (logged) and the answer is nullptr.
+    template <typename T>
+    std::shared_ptr<T> keepIfItBelongsToItsFile(const std::filesystem::path& file, std::shared_ptr<T> object);
     void createOrReplaceFile(const std::filesystem::path& file, const platform::Archivable& object);
     void removeCacheFile(const std::filesystem::path& file);
     void removeAllFilesWithSuffix(const std::string& suffix);

@@ -252,6 +252,7 @@ TEST_F(FileSystemApplicationCacheTest, InvalidLocationsAreKeptOnlyWhenCurrentOrF
     cache->storeLocation(makeLocation("NOBODY", 1, 3600.0));
     writeBytes(locationFile("BROKEN"), "bplist00 and nothing more");
     platform::KeyedArchiver::archiveRootObject(*identity("OTHERCLASS"), locationFile("OTHERCLASS"));
+    platform::KeyedArchiver::archiveRootObject(*makeLocation("CURRENT", 1, 3600.0), locationFile("OTHERPLACE"));
     locations->current = identity("CURRENT");
     locations->favourites = {identity("FAVOURITE")};
 
@@ -265,6 +266,7 @@ TEST_F(FileSystemApplicationCacheTest, InvalidLocationsAreKeptOnlyWhenCurrentOrF
     EXPECT_FALSE(fs::exists(locationFile("NOBODY")));
     EXPECT_FALSE(fs::exists(locationFile("BROKEN")));
     EXPECT_FALSE(fs::exists(locationFile("OTHERCLASS")));
+    EXPECT_FALSE(fs::exists(locationFile("OTHERPLACE"))) << "a file holding another place's record";
 }
 
 TEST_F(FileSystemApplicationCacheTest, StaleFavouriteIsRequestedAfterTheCurrentLocation) {
