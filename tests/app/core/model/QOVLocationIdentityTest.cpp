@@ -39,7 +39,7 @@ TEST_F(QOVLocationIdentityTest, TypeAheadArchiveKeepsCreationDateAndDropsBigCity
     result.setBigCity(true);
     result.setName("Atlanta");
     result.setCountryCode("US");
-    clock().advance(1000);
+    clock()->advance(1000);
     const auto copy = qovtest::faithfulRoundTrip(result);
     ASSERT_TRUE(copy);
     EXPECT_FALSE(copy->bigCity());
@@ -62,7 +62,7 @@ TEST_F(QOVLocationIdentityTest, TypeAheadConfidenceFallsFromOneToAQuarter) {
                                                      {1950, 0.625F}, {3600, 0.25F}, {3600.1, 0.25F}};
     double elapsed = 0;
     for (const auto& [age, confidence] : expectations) {
-        clock().advance(age - elapsed);
+        clock()->advance(age - elapsed);
         elapsed = age;
         EXPECT_FLOAT_EQ(result.confidence(), confidence) << "at age " << age;
     }
@@ -70,7 +70,7 @@ TEST_F(QOVLocationIdentityTest, TypeAheadConfidenceFallsFromOneToAQuarter) {
 
 TEST_F(QOVLocationIdentityTest, FutureCreationDateAgesToo) {
     QOVTypeAheadLocation result;
-    clock().set(platform::Date{qovtest::kFixtureTime - 400});
+    clock()->set(platform::Date{qovtest::kFixtureTime - 400});
     EXPECT_TRUE(result.isStale());
     EXPECT_FALSE(result.isInvalid());
 }

@@ -41,7 +41,7 @@ TEST_F(QOVLocationTest, FullRecordSurvivesArchivingExceptPollenUnderTheRecordKey
                             "currentConditions narrativeForecasts hiRadHourlyForecasts sunriseSunsets hourlyForecasts "
                             "dailyForecasts beachBoatForecast severeWxAlerts"));
 
-    clock().advance(100);
+    clock()->advance(100);
     const auto copy = qovtest::faithfulRoundTrip(*location);
     ASSERT_TRUE(copy);
     EXPECT_FALSE(copy->pollenData());
@@ -107,13 +107,13 @@ TEST_F(QOVLocationTest, VideoSupportDependsOnTheDeviceLocaleAndTheCountry) {
 
 TEST_F(QOVLocationTest, StaleAndInvalidBoundaries) {
     QOVLocation location;
-    clock().advance(299.9);
+    clock()->advance(299.9);
     EXPECT_FALSE(location.isStale());
-    clock().advance(0.1);
+    clock()->advance(0.1);
     EXPECT_TRUE(location.isStale());
-    clock().set(Date{kFixtureTime + 3599.9});
+    clock()->set(Date{kFixtureTime + 3599.9});
     EXPECT_FALSE(location.isInvalid());
-    clock().set(Date{kFixtureTime + 3600});
+    clock()->set(Date{kFixtureTime + 3600});
     EXPECT_TRUE(location.isInvalid());
     EXPECT_FLOAT_EQ(location.confidence(), 0.25F);
 }
@@ -130,7 +130,7 @@ TEST_F(QOVLocationTest, AfternoonAndEveningFollowTheLocalHourAndUtcForUnknownZon
         SCOPED_TRACE(zone.value_or("none") + " " + std::to_string(time));
         QOVLocation location;
         location.setTimeZone(zone);
-        clock().set(Date{time});
+        clock()->set(Date{time});
         EXPECT_EQ(location.isAfternoon(), afternoon);
         EXPECT_EQ(location.isEvening(), evening);
     }

@@ -50,13 +50,13 @@ TEST_F(QOVMobileAppConfigTest, AttributesReadAsFlagsNumbersAndTexts) {
 
 TEST_F(QOVMobileAppConfigTest, StaleFromTheTimeToLiveInEitherDirection) {
     QOVMobileAppConfig config("app", 600.0);
-    clock().advance(599.9);
+    clock()->advance(599.9);
     EXPECT_FALSE(config.isStale());
-    clock().advance(0.1);
+    clock()->advance(0.1);
     EXPECT_TRUE(config.isStale());
 
     QOVMobileAppConfig ahead("app", 600.0);
-    clock().advance(-600.0);
+    clock()->advance(-600.0);
     EXPECT_DOUBLE_EQ(ahead.age(), 600.0);
     EXPECT_TRUE(ahead.isStale());
 }
@@ -78,7 +78,7 @@ TEST_F(QOVMobileAppConfigTest, ArchiveKeepsEveryFieldAndRaisesAShortTimeToLive) 
 
 TEST_F(QOVMobileAppConfigTest, ARestoredConfigurationKeepsItsAgeAndOneWithoutCreationDateIsStale) {
     const QOVMobileAppConfig config("app", 1800.0);
-    clock().advance(1000.0);
+    clock()->advance(1000.0);
     EXPECT_DOUBLE_EQ(qovtest::archiveRoundTrip(config)->age(), 1000.0);
 
     // An archive written by hand without "createdDate".
