@@ -50,17 +50,8 @@ TEST_F(SettingsServiceTest, AFreshInstallAnswersEveryDefaultAndWritesNothing) {
     EXPECT_EQ(settings->daysUntilPrompt(), 1);
     EXPECT_EQ(settings->eventsUntilPrompt(), -1);
     EXPECT_TRUE(settings->globeIsHidden());
-    EXPECT_EQ(settings->userMessage(), QOVSettingsService::kDefaultUserMessage);
     EXPECT_EQ(settings->swaggerStatus(), 0u);
-    EXPECT_FALSE(settings->apnDeviceToken());
-    EXPECT_FALSE(settings->latestAppVersion());
-    EXPECT_FALSE(settings->inseasonURL());
-    EXPECT_FALSE(settings->siteStatsDisabled());
-    EXPECT_FALSE(settings->gpsDotEnabled());
-    EXPECT_EQ(settings->userMapViewType(), 0u);
-    EXPECT_EQ(settings->overlayTransparency(), 0.0f);
     EXPECT_FALSE(settings->isRatePrompterEnabled());
-    EXPECT_FALSE(settings->isAppLocationServiceEnabled());
     EXPECT_FALSE(std::filesystem::exists(storeFile()));
 }
 
