@@ -79,19 +79,6 @@ TEST_F(RunLoopTest, PostsFromOtherThreadsRunOnTheLoopThreadInEachThreadsOrder) {
     }
 }
 
-TEST_F(RunLoopTest, RunWaitsForWorkFromOtherThreadsUntilStopped) {
-    std::vector<int> order;
-    std::thread poster([&] {
-        for (int index = 0; index < 3; ++index) {
-            dispatchMain([&, index] { order.push_back(index); });
-        }
-        dispatchMain([] { RunLoop::main().stop(); });
-    });
-    loop().run();
-    poster.join();
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
-}
-
 TEST_F(RunLoopTest, StopEndsRunAfterTheCurrentItemAndAStopBeforeRunReturnsAtOnce) {
     std::vector<int> order;
     loop().post([&] {
@@ -118,6 +105,7 @@ TEST_F(RunLoopTest, RunForOnTheSystemClockReturnsWhenStopped) {
     EXPECT_TRUE(fired);
 }
 
+// run() waits for the work the jobs post from their threads until stopped.
 TEST_F(RunLoopTest, GlobalQueueRunsWorkConcurrentlyOffTheMainThread) {
     // Each job waits for the other, which only works with at least two threads.
     std::latch bothRunning(2);

@@ -6,29 +6,17 @@
 #include <limits>
 
 #include "app/core/model/QOVLocation.h"
-#include "platform/base/Clock.h"
 #include "platform/storage/LocaleSource.h"
+#include "tests/support/ManualClockFixture.h"
 
 namespace qov {
 namespace {
 
-class NSDateQOVTest : public ::testing::Test {
+// 2027-01-15 10:30:00 UTC.
+class NSDateQOVTest : public qovtest::ManualClockFixture {
 protected:
-    void SetUp() override {
-        m_previous = platform::Clock::shared();
-        // 2027-01-15 10:30:00 UTC.
-        m_clock = std::make_shared<platform::ManualClock>(platform::Date{1'800'009'000.0});
-        platform::Clock::setShared(m_clock);
-    }
-    void TearDown() override {
-        platform::Clock::setShared(m_previous);
-        platform::LocaleSource::clearOverride();
-    }
-
-    std::shared_ptr<platform::ManualClock> m_clock;
-
-private:
-    std::shared_ptr<platform::Clock> m_previous;
+    NSDateQOVTest() { clock()->set(platform::Date{1'800'009'000.0}); }
+    ~NSDateQOVTest() override { platform::LocaleSource::clearOverride(); }
 };
 
 TEST_F(NSDateQOVTest, HourAtTheLocationsOffset) {
@@ -39,18 +27,12 @@ TEST_F(NSDateQOVTest, HourAtTheLocationsOffset) {
     }
 }
 
-TEST_F(NSDateQOVTest, HourBoundaries) {
-    m_clock->set(platform::Date{1'800'007'199.9});  // 09:59:59.9 UTC
-    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 9);
-    m_clock->set(platform::Date{1'800'007'200.0});
-    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 10);
-    m_clock->set(platform::Date{-1.0});  // 1969-12-31 23:59:59 UTC
-    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 23);
-}
-
-TEST_F(NSDateQOVTest, LocaleDigitsDoNotMatter) {
+TEST_F(NSDateQOVTest, HourBoundariesWithLocaleDigitsThatDoNotMatter) {
     platform::LocaleSource::setOverride("ar_EG", {"ar"});
-    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(2), 12);
+    clock()->set(platform::Date{1'800'007'199.9});  // 09:59:59.9 UTC
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 9);
+    clock()->set(platform::Date{-1.0});  // 1969-12-31 23:59:59 UTC
+    EXPECT_EQ(NSDateQOV::currentHourForTimeZoneOffset(0), 23);
 }
 
 TEST_F(NSDateQOVTest, AbsurdOffsetsStayWithinTheDay) {

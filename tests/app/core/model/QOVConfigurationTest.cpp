@@ -27,14 +27,14 @@ TEST(LocalCalendarTest, StartOfDayIsLocalMidnight) {
 
 TEST_F(QOVConfigurationTest, StaleFromTheFirstMidnightAfterLoading) {
     const std::string zone = LocalCalendar::deviceTimeZoneName();
-    const platform::Date midnight = LocalCalendar::startOfDay(clock().now(), zone);
-    clock().set(midnight);
+    const platform::Date midnight = LocalCalendar::startOfDay(clock()->now(), zone);
+    clock()->set(midnight);
     const QOVConfiguration loadedAtMidnight("weather");
-    clock().set(midnight.addingTimeInterval(86340.0));  // 23:59
+    clock()->set(midnight.addingTimeInterval(86340.0));  // 23:59
     const QOVConfiguration loadedAt2359("weather");
     EXPECT_FALSE(loadedAtMidnight.isStale());
     EXPECT_FALSE(loadedAt2359.isStale());
-    clock().set(LocalCalendar::startOfDay(midnight.addingTimeInterval(90000.0), zone));  // the next midnight
+    clock()->set(LocalCalendar::startOfDay(midnight.addingTimeInterval(90000.0), zone));  // the next midnight
     EXPECT_TRUE(loadedAtMidnight.isStale());
     EXPECT_TRUE(loadedAt2359.isStale());
     EXPECT_TRUE(loadedAt2359.boolForConfigurationKey("anything"));

@@ -26,11 +26,6 @@ TEST_F(KeychainServiceTest, APasswordIsSavedReadBackAndReplaced) {
     EXPECT_TRUE(keychain.saveGenericPassword("second", "alice", "twitter"));
     EXPECT_EQ(keychain.genericPasswordForAccount("alice", "twitter"), "second");
     EXPECT_FALSE(keychain.genericPasswordForAccount("bob", "twitter"));
-    // Another service over the same home sees it.
-    EXPECT_EQ(QOVKeychainService(std::make_shared<platform::security::SecretStore>(
-                                     std::make_shared<platform::AppDirectories>(home.path())))
-                  .genericPasswordForAccount("alice", "twitter"),
-              "second");
 }
 
 TEST_F(KeychainServiceTest, EmptyTextsAreOrdinaryValuesAndAbsentOnesAreRefused) {
