@@ -77,7 +77,7 @@ TEST_F(QOVLocationTest, LibplistArchivesReadTheSameAndSummariesHoldIdentityAndAg
     qovtest::TempHome home;
     const auto file = home.path() / "USGA0028:1.LocationCache";
     ASSERT_TRUE(platform::AtomicFile::write(file, std::string(written.begin(), written.end())));
-    clock().advance(400);
+    advance(400);
     const auto summary = QOVLocation::unarchiveSummaryFromFile(file);
     ASSERT_TRUE(summary);
     EXPECT_TRUE(summary->isEqualToLocation(*location));
