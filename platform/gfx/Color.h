@@ -19,6 +19,8 @@ struct Color {
     static constexpr Color gray() { return white(0.5); }
     static constexpr Color lightGray() { return white(2.0 / 3.0); }
     static constexpr Color darkGray() { return white(1.0 / 3.0); }
+    static constexpr Color redColor() { return rgba(1.0, 0.0, 0.0); }
+    static constexpr Color orangeColor() { return rgba(1.0, 0.5, 0.0); }
 
     constexpr Color withAlpha(double newAlpha) const { return Color{red, green, blue, newAlpha}; }
     constexpr bool isClear() const { return alpha <= 0.0; }

@@ -20,6 +20,9 @@ public:
     UserInterfaceIdiom userInterfaceIdiom() const { return m_idiom; }
     void setUserInterfaceIdiom(UserInterfaceIdiom idiom) { m_idiom = idiom; }
     bool isPad() const { return m_idiom == UserInterfaceIdiom::Pad; }
+    // Whether the device answers the idiom query at all (older systems do not); yes unless configured.
+    bool respondsToUserInterfaceIdiom() const { return m_respondsToIdiom; }
+    void setRespondsToUserInterfaceIdiom(bool responds) { m_respondsToIdiom = responds; }
 
     DeviceOrientation orientation() const { return m_orientation; }
     void setOrientation(DeviceOrientation orientation) { m_orientation = orientation; }
@@ -27,11 +30,12 @@ public:
         return m_orientation == DeviceOrientation::LandscapeLeft || m_orientation == DeviceOrientation::LandscapeRight;
     }
 
-    // Tests: back to a portrait phone.
+    // Tests: back to a portrait phone that answers the idiom query.
     void reset();
 
 private:
     UserInterfaceIdiom m_idiom = UserInterfaceIdiom::Phone;
+    bool m_respondsToIdiom = true;
     DeviceOrientation m_orientation = DeviceOrientation::Portrait;
 };
 

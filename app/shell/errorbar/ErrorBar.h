@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/shell/base/QOVView.h"
+#include "app/shell/errorbar/ErrorBarDelegate.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+
+namespace qov {
+
+// The root screen's one-line message banner: the message and a button that asks the delegate (not
+// retained) to close the banner. Main thread only.
+class ErrorBar : public QOVView {
+public:
+    using QOVView::QOVView;
+
+    static constexpr const char* kInterfaceFileName = "ErrorBar";
+    static constexpr double kHeight = 30.0;
+
+    static void registerInterfaceFile();
+
+    // Outlets.
+    std::shared_ptr<platform::ui::Label> m_messageLabel;
+    std::shared_ptr<platform::ui::Button> m_button;
+
+    const std::string& message() const { return m_message; }
+    // Keeps the text (when it differs) and shows the kept text in the label, asking it to redraw.
+    void setMessage(const std::string& message);
+    const std::shared_ptr<platform::ui::Label>& messageLabel() const { return m_messageLabel; }
+    const std::shared_ptr<platform::ui::Button>& button() const { return m_button; }
+    std::shared_ptr<ErrorBarDelegate> delegate() const { return m_delegate.lock(); }
+    void setDelegate(std::weak_ptr<ErrorBarDelegate> delegate) { m_delegate = std::move(delegate); }
+
+    // The button's action: the delegate's errorBarShouldClose, when there is a delegate.
+    void buttonPressed();
+
+private:
+    std::string m_message;
+    std::weak_ptr<ErrorBarDelegate> m_delegate;
+};
+
+}  // namespace qov
