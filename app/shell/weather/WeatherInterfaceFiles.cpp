@@ -1,0 +1,23 @@
+#include "app/shell/weather/WeatherInterfaceFiles.h"
+
+#include "app/shell/weather/HourlyCell.h"
+#include "app/shell/weather/HourlyView.h"
+#include "app/shell/weather/RightNowView.h"
+#include "app/shell/weather/TenDayCell.h"
+#include "app/shell/weather/TenDayView.h"
+#include "app/shell/weather/ThirtySixHourCell.h"
+#include "app/shell/weather/ThirtySixHourView.h"
+
+namespace qov {
+
+void registerWeatherInterfaceFiles() {
+    RightNowView::registerInterfaceFile();
+    HourlyView::registerInterfaceFile();
+    HourlyCell::registerInterfaceFile();
+    ThirtySixHourView::registerInterfaceFile();
+    ThirtySixHourCell::registerInterfaceFile();
+    TenDayView::registerInterfaceFile();
+    TenDayCell::registerInterfaceFile();
+}
+
+}  // namespace qov
