@@ -1,5 +1,7 @@
 #include "app/shell/weather/WeatherInterfaceFiles.h"
 
+#include "app/shell/weather/BeachForecastCell.h"
+#include "app/shell/weather/BeachView.h"
 #include "app/shell/weather/HourlyCell.h"
 #include "app/shell/weather/HourlyView.h"
 #include "app/shell/weather/RightNowView.h"
@@ -18,6 +20,8 @@ void registerWeatherInterfaceFiles() {
     ThirtySixHourCell::registerInterfaceFile();
     TenDayView::registerInterfaceFile();
     TenDayCell::registerInterfaceFile();
+    BeachView::registerInterfaceFile();
+    BeachForecastCell::registerInterfaceFile();
 }
 
 }  // namespace qov
