@@ -36,10 +36,22 @@ void registerApplicationResources() {
     qov::registerMapsScreens();
 }
 
+// Shows the screen: its dump on out and its picture in the file.
+void showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
+    out << platform::ui::ScreenDump::dumpScreen() << std::flush;
+    if (platform::ui::ScreenRenderer::writeScreen(picture)) {
+        out << "Screen written to " << picture << "\n";
+    } else {
+        err << "qovara: could not write " << picture << "\n";
+    }
+}
+
 // Passes the terms screen the way a user does: a tap on its agree button.
-bool acceptTerms(std::ostream& out, double timeOut) {
+bool acceptTerms(const std::string& picture, std::ostream& out, std::ostream& err, double timeOut) {
     const auto agree = platform::Bundle::main().localizedString("terms.button.accept", "Accept");
-    out << "Terms screen shown; tapping \"" << agree << "\"\n";
+    out << "Terms screen:\n";
+    showScreen(picture, out, err);
+    out << "Tapping \"" << agree << "\"\n";
     platform::ui::ScreenScript tap(out);
     tap.execute("tap " + agree);
     return tap.failures() == 0 &&
@@ -91,21 +103,17 @@ int runApplication(const ApplicationRunOptions& options, std::ostream& out, std:
     }
     const double timeOut = options.stageTimeOut;
     runMainLoopUntil([] { return !qov::RootScreenState::isSplashShown(); }, timeOut);
-    if (qov::RootScreenState::isTermsScreenShown() && !acceptTerms(out, timeOut)) {
+    const auto home = platform::AppDirectories::shared()->home();
+    if (qov::RootScreenState::isTermsScreenShown() &&
+        !acceptTerms((home / "terms-screen.png").string(), out, err, timeOut)) {
         err << "qovara: the terms screen did not give way to the root screen\n";
     }
 
     const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather(timeOut);
     const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
-    out << platform::ui::ScreenDump::dumpScreen() << std::flush;
-    const std::string shot = options.screenshotPath.empty()
-                                 ? (platform::AppDirectories::shared()->home() / "root-screen.png").string()
-                                 : options.screenshotPath;
-    if (platform::ui::ScreenRenderer::writeScreen(shot)) {
-        out << "Screen written to " << shot << "\n";
-    } else {
-        err << "qovara: could not write " << shot << "\n";
-    }
+    out << "Root screen:\n";
+    showScreen(options.screenshotPath.empty() ? (home / "root-screen.png").string() : options.screenshotPath, out,
+               err);
 
     int status = weather && weatherTab ? EXIT_SUCCESS : EXIT_FAILURE;
     if (!weather) {

@@ -21,8 +21,9 @@ struct ApplicationRunOptions {
 
 // The runner's main job: boots the application through the platform's application object (the main interface
 // file makes the application delegate and its window), runs the main loop through the splash, accepts the terms
-// when the terms screen shows (a tap on its agree button), waits on the root screen for the current location's
-// weather, then writes the screen's dump on out and its picture to a PNG, and runs the script.
+// when the terms screen shows (its dump and "terms-screen.png" in the home first, then a tap on its agree button),
+// waits on the root screen for the current location's weather, then writes the screen's dump on out and its picture
+// to a PNG, and runs the script.
 // Exit status: 0 when the root screen shows the Weather tab with the current location's weather (and the script
 // had no failures), 1 otherwise, 2 for an unusable service address. Call it on the main thread, once.
 int runApplication(const ApplicationRunOptions& options, std::ostream& out, std::ostream& err);

@@ -96,8 +96,8 @@ void registerTermsItemCell() {
     platform::ui::InterfaceFile::registerBuilder("TermsItemCell", [](platform::ui::InterfaceContext& file) {
         auto cell = file.makeTopLevel<TermsItemCell>();
         cell->setFrame(Rect(0.0, 0.0, 300.0, 44.0));
-        cell->m_titleText = file.make<platform::ui::Label>(Rect(10.0, 0.0, 220.0, 44.0));
-        cell->m_status = file.make<platform::ui::Label>(Rect(230.0, 0.0, 50.0, 44.0));
+        cell->m_titleText = file.make<platform::ui::Label>(Rect(10.0, 0.0, 255.0, 44.0));
+        cell->m_status = file.make<platform::ui::Label>(Rect(215.0, 0.0, 50.0, 44.0));
         cell->m_status->setHidden(true);
         cell->contentView()->addSubview(cell->m_titleText);
         cell->contentView()->addSubview(cell->m_status);
