@@ -50,6 +50,9 @@ public:
     void drawText(const std::string& text, const Rect& rect, const Font& font, const Color& color,
                   TextAlignment alignment = TextAlignment::Left, int maxLines = 1, bool truncateTail = true);
 
+    // The cairo context underneath, for drawing paths the calls above do not offer (build-time artwork).
+    cairo_t* cairoContext() const { return m_cairo; }
+
     // A snapshot of the bitmap as it is now.
     std::shared_ptr<Image> makeImage() const;
 

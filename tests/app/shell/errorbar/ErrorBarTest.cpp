@@ -1,0 +1,84 @@
+#include "app/shell/errorbar/ErrorBar.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shell/errorbar/ErrorBarHideTimer.h"
+#include "tests/app/shell/ShellFixture.h"
+
+namespace qov {
+namespace {
+
+class CloseListener : public ErrorBarDelegate {
+public:
+    void errorBarShouldClose(ErrorBar&) override { ++closes; }
+    int closes = 0;
+};
+
+class ErrorBarTest : public qovtest::ShellFixture {
+protected:
+    std::shared_ptr<ErrorBar> m_bar = QOVView::viewFromNIB<ErrorBar>();
+};
+
+TEST_F(ErrorBarTest, TheSameMessageTwiceRedrawsTheLabelBothTimes) {
+    const auto& label = *m_bar->messageLabel();
+    const int before = label.displayRequests();
+    m_bar->setMessage("Re-directing to Weather Tab");
+    const int afterFirst = label.displayRequests();
+    m_bar->setMessage("Re-directing to Weather Tab");
+    EXPECT_EQ(label.text(), "Re-directing to Weather Tab");
+    EXPECT_GT(afterFirst, before);
+    EXPECT_GT(label.displayRequests(), afterFirst);
+}
+
+TEST_F(ErrorBarTest, TheButtonAsksTheDelegateWhenThereIsOne) {
+    m_bar->button()->sendActionsForControlEvents(platform::ui::kControlEventTouchUpInside);
+    const auto listener = std::make_shared<CloseListener>();
+    m_bar->setDelegate(listener);
+    m_bar->button()->sendActionsForControlEvents(platform::ui::kControlEventTouchUpInside);
+    EXPECT_EQ(listener->closes, 1);
+}
+
+class ErrorBarHideTimerTest : public qovtest::ShellFixture {
+protected:
+    void reveal(double life) {
+        m_timer.barRevealed(life, [this] {
+            m_hides.push_back(clock()->now().secondsSince1970);
+            m_timer.barHidden();
+        });
+    }
+    ErrorBarHideTimer m_timer;
+    std::vector<double> m_hides;
+};
+
+TEST_F(ErrorBarHideTimerTest, ARevealedBarClosesAfterItsLife) {
+    const double start = clock()->now().secondsSince1970;
+    reveal(3.0);
+    advance(2.9);
+    EXPECT_TRUE(m_hides.empty());
+    advance(0.2);
+    EXPECT_EQ(m_hides, (std::vector<double>{start + 3.0}));
+    advance(10.0);
+    EXPECT_EQ(m_hides.size(), 1u);
+}
+
+TEST_F(ErrorBarHideTimerTest, RevealingAgainStartsTheLifeAfresh) {
+    const double start = clock()->now().secondsSince1970;
+    reveal(3.0);
+    advance(2.0);
+    reveal(3.0);
+    advance(10.0);
+    EXPECT_EQ(m_hides, (std::vector<double>{start + 5.0}));
+}
+
+TEST_F(ErrorBarHideTimerTest, HidingStopsTheTimerAndNoLifeKeepsTheBar) {
+    reveal(3.0);
+    advance(1.0);
+    m_timer.barHidden();
+    reveal(0.0);
+    EXPECT_FALSE(m_timer.isRunning());
+    advance(10.0);
+    EXPECT_TRUE(m_hides.empty());
+}
+
+}  // namespace
+}  // namespace qov

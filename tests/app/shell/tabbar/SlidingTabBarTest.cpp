@@ -1,0 +1,121 @@
+#include "app/shell/tabbar/SlidingTabBar.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shell/theme/QOVThemeService.h"
+#include "tests/app/shell/ShellFixture.h"
+
+namespace qov {
+namespace {
+
+class TabListener : public SlidingTabBarDelegate {
+public:
+    void tabBarDidSelectItem(SlidingTabBar&, SlidingTabBarItem& item) override { selected.push_back(item.tag()); }
+    std::vector<int> selected;
+};
+
+class SlidingTabBarTest : public qovtest::ShellFixture {
+protected:
+    SlidingTabBarTest() { m_bar->setDelegate(m_listener); }
+
+    static std::vector<std::shared_ptr<SlidingTabBarItem>> makeItems(int count) {
+        std::vector<std::shared_ptr<SlidingTabBarItem>> items;
+        for (int i = 0; i < count; ++i) {
+            items.push_back(SlidingTabBarItem::create("tab" + std::to_string(i), "Tab " + std::to_string(i),
+                                                      platform::ui::Image::named("tabbar-icon-weather.png"), 1,
+                                                      "Section" + std::to_string(i), "LEVEL" + std::to_string(i),
+                                                      "SUB" + std::to_string(i)));
+        }
+        return items;
+    }
+    // Left arrow, left shade, right arrow, right shade shown.
+    std::array<bool, 4> arrows() const {
+        return {!m_bar->m_leftArrow->isHidden(), !m_bar->m_leftBlackView->isHidden(), !m_bar->m_rightArrow->isHidden(),
+                !m_bar->m_rightBlackView->isHidden()};
+    }
+
+    std::shared_ptr<SlidingTabBar> m_bar = QOVView::viewFromNIB<SlidingTabBar>();
+    std::shared_ptr<TabListener> m_listener = std::make_shared<TabListener>();
+};
+
+TEST_F(SlidingTabBarTest, ElevenItemsScrollAndTheArrowsFollowTheContent) {
+    const auto items = makeItems(11);
+    m_bar->setItems(items);
+    EXPECT_EQ(m_bar->m_scrollView->contentSize().width, 858.0);
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(items[i]->tag(), i + 1);
+        EXPECT_EQ(items[i]->frame().x(), 78.0 * i);
+    }
+    EXPECT_TRUE(items[0]->isHighlighted());
+    EXPECT_TRUE(items[0]->isBadgeHidden());
+
+    const std::pair<double, std::array<bool, 4>> cases[] = {
+        {0.0, {false, false, true, true}},
+        {200.0, {true, true, true, true}},
+        {400.0, {true, true, true, true}},  // past a strip's width, content still lies to the right
+        {538.0, {true, true, false, false}},
+        {0.0, {false, false, true, true}},
+    };
+    for (const auto& [offset, shown] : cases) {
+        m_bar->m_scrollView->drag(platform::ui::Point{offset, 0.0});
+        EXPECT_EQ(arrows(), shown) << "offset " << offset;
+    }
+}
+
+TEST_F(SlidingTabBarTest, FourItemsFitWithoutArrows) {
+    m_bar->setItems(makeItems(4));
+    EXPECT_EQ(m_bar->m_scrollView->contentSize().width, 320.0);
+    EXPECT_EQ(arrows(), (std::array<bool, 4>{false, false, false, false}));
+}
+
+TEST_F(SlidingTabBarTest, ANewItemSetReplacesTheOldOne) {
+    const auto old = makeItems(11);
+    m_bar->setItems(old);
+    const auto items = makeItems(3);
+    m_bar->setItems(items);
+    EXPECT_EQ(m_bar->m_scrollView->subviews().size(), 3u);
+    EXPECT_EQ(old[0]->superview(), nullptr);
+    EXPECT_EQ(m_bar->highlightedItem(), items[0]);
+    old[1]->button()->sendActionsForControlEvents(platform::ui::kControlEventTouchUpInside);
+    EXPECT_TRUE(m_listener->selected.empty());
+}
+
+TEST_F(SlidingTabBarTest, PressingAnItemMovesTheHighlightAndReportsItEveryTime) {
+    const auto items = makeItems(5);
+    m_bar->setItems(items);
+    EXPECT_FALSE(items[1]->tapText("Tab 2"));
+    EXPECT_TRUE(items[2]->tapText("Tab 2"));
+    EXPECT_FALSE(items[0]->isHighlighted());
+    EXPECT_TRUE(items[2]->isHighlighted());
+    EXPECT_EQ(items[2]->backgroundColor(), QOVThemeService::tabBarItemHighlightedColor());
+    m_bar->setSelectedItem(items[2]);
+    EXPECT_EQ(m_listener->selected, (std::vector<int>{3, 3}));
+
+    QOVMetricsService::sharedInstance()->trackAction("probe");
+    const auto hit = metricsHits().back();
+    EXPECT_EQ(hit.level1, "LEVEL2");
+    EXPECT_EQ(hit.level2, "SUB2");
+    EXPECT_EQ(hit.section, "Section2");
+}
+
+TEST_F(SlidingTabBarTest, HighlightingQuietlyTellsNoOne) {
+    const auto items = makeItems(5);
+    m_bar->setItems(items);
+    m_bar->setHighlightedItem(items[4]);
+    EXPECT_FALSE(items[0]->isHighlighted());
+    EXPECT_TRUE(items[4]->isHighlighted());
+    EXPECT_TRUE(m_listener->selected.empty());
+    EXPECT_TRUE(metricsHits().empty());
+}
+
+TEST_F(SlidingTabBarTest, TheBadgeShowsOnlyWhenAsked) {
+    const auto item = makeItems(1)[0];
+    item->setBadgeValue("3");
+    EXPECT_TRUE(item->m_badgeLabel->isHidden());
+    item->setBadgeHidden(false);
+    EXPECT_FALSE(item->m_badgeImageView->isHidden());
+    EXPECT_EQ(item->m_badgeLabel->text(), "3");
+}
+
+}  // namespace
+}  // namespace qov
