@@ -1,46 +1,14 @@
 #include "app/shell/services/QOVIconService.h"
 
-#include <array>
-
+#include "app/shell/services/WeatherIconKinds.h"
 #include "platform/format/TextFormat.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/Image.h"
 
 namespace qov {
 
-namespace {
-
 using platform::TextFormat;
 using platform::ui::DeviceOrientation;
-
-// The kind of weather each icon code illustrates.
-constexpr std::array<const char*, QOVIconService::kIconCount> kKinds = {
-    "default",          "default",          "default",          "rainy",            "rainy",
-    "mostly_cloudy",    "icy",              "icy",              "icy",              "rainy",
-    "rainy",            "rainy",            "rainy",            "snow",             "snow",
-    "snow",             "snow",             "rainy",            "icy",              "foggy",
-    "foggy",            "foggy",            "default",          "windy",            "default",
-    "default",          "partially_cloudy", "mostly_cloudy",    "mostly_cloudy",    "partially_cloudy",
-    "partially_cloudy", "clear",            "clear",            "partially_cloudy", "partially_cloudy",
-    "rainy",            "clear",            "thunderstorm",     "thunderstorm",     "rainy",
-    "rainy",            "snow",             "snow",             "snow",             "default",
-    "rainy",            "snow",             "snow",
-};
-
-constexpr std::int32_t kUnendedCode = 22;
-
-bool inRange(std::int32_t code) { return static_cast<std::uint32_t>(code) < QOVIconService::kIconCount; }
-
-bool isNightCode(std::int32_t code) {
-    for (const std::int32_t night : {27, 29, 31, 33, 45, 46, 47}) {
-        if (code == night) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 std::shared_ptr<QOVIconService> QOVIconService::sharedInstance() {
     static const auto shared = std::make_shared<QOVIconService>();
@@ -63,7 +31,7 @@ int QOVIconService::pixelSizeForSizeClass(std::int32_t sizeClass) {
 }
 
 std::string QOVIconService::weatherIconName(std::int32_t code, std::int32_t sizeClass) {
-    return TextFormat::format("%02i_%i.png", {inRange(code) ? code : kEmptyIcon, pixelSizeForSizeClass(sizeClass)});
+    return TextFormat::format("%02i_%i.png", {WeatherIconKinds::inRange(code) ? code : kEmptyIcon, pixelSizeForSizeClass(sizeClass)});
 }
 
 std::shared_ptr<platform::ui::Image> QOVIconService::weatherIcon(std::int32_t code, std::int32_t sizeClass) {
@@ -80,12 +48,8 @@ std::string QOVIconService::URLForWeatherIconNumber(std::int32_t number) {
 
 std::string QOVIconService::resourceNameForIcon(std::int32_t code, const std::string& extension,
                                                 DeviceOrientation orientation) {
-    if (!inRange(code)) {
-        return {};
-    }
-    const char* kind = kKinds[static_cast<std::size_t>(code)];
-    std::string name = code == kUnendedCode ? kind : TextFormat::format("%@_%@", {kind, isNightCode(code) ? "night" : "day"});
-    if (extension == "jpg") {
+    std::string name = WeatherIconKinds::baseName(code);
+    if (!name.empty() && extension == "jpg") {
         const bool landscape =
             orientation == DeviceOrientation::LandscapeLeft || orientation == DeviceOrientation::LandscapeRight;
         name += landscape ? "_landscape" : "_portrait";

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/shell/services/WeatherIconKinds.h"
 #include "platform/ui/Device.h"
 
 namespace platform::ui {
@@ -41,8 +42,7 @@ public:
     static std::string weatherBackgroundForIcon(std::int32_t code, platform::ui::DeviceOrientation orientation);
     static std::string weatherVideoForIcon(std::int32_t code, platform::ui::DeviceOrientation orientation);
 
-    static constexpr std::int32_t kIconCount = 48;
-    static constexpr std::int32_t kEmptyIcon = 44;
+    static constexpr std::int32_t kEmptyIcon = WeatherIconKinds::kEmpty;
     static constexpr const char* kIconServerBase = "http://images.qovara.net/v.20100719.135915/img/wxicon/72/";
 };
 

@@ -49,6 +49,13 @@ TEST(IconServiceTest, BackgroundAndVideoNames) {
     qovtest::TestBundle bundle;
     EXPECT_EQ(QOVIconService::weatherVideoForIcon(3, DeviceOrientation::Portrait), "");  // no videos shipped
     EXPECT_EQ(QOVIconService::weatherBackgroundForIcon(60, DeviceOrientation::Portrait), "");
+    // Every icon and background the table names is in the bundle.
+    for (int code = 0; code < WeatherIconKinds::kCount; ++code) {
+        EXPECT_NE(QOVIconService::weatherBackgroundForIcon(code, DeviceOrientation::LandscapeLeft), "") << code;
+        for (int sizeClass = 0; sizeClass <= 4; ++sizeClass) {
+            EXPECT_TRUE(QOVIconService::weatherIcon(code, sizeClass)) << code << " " << sizeClass;
+        }
+    }
 }
 
 }  // namespace
