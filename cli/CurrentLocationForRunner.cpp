@@ -1,6 +1,6 @@
 #include "cli/CurrentLocationForRunner.h"
 
-#include <chrono>
+#include <fmt/format.h>
 
 #include "app/core/location/DefaultLocation.h"
 #include "app/core/location/GpsFixJob.h"
@@ -11,36 +11,25 @@
 
 namespace qovcli {
 
-std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(const std::optional<std::string>& gps,
-                                                                   std::ostream& err, double timeOutSeconds) {
-    std::optional<platform::geo::Coordinate> coordinate;
-    if (gps) {
-        coordinate = qov::GpsFixJob::parseCoordinate(*gps);
-        if (!coordinate) {
-            err << "qovara: --gps takes LAT,LON in degrees (such as 33.749,-84.388), not " << *gps << "\n";
-            return nullptr;
-        }
-    }
+std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(
+    const std::optional<platform::geo::Coordinate>& gps, std::ostream& err, double timeOutSeconds) {
     const auto manager = qov::QOVLocationManager::sharedManager();
     qov::DefaultLocation::installIfNoneIsCurrent(*manager);
-    if (!coordinate) {
+    if (!gps) {
         return manager->currentLocation();
     }
-
+    const std::string place = fmt::format("{},{}", gps->latitude, gps->longitude);
     const auto fixed = std::dynamic_pointer_cast<platform::geo::FixedPositionSource>(
         platform::geo::PositionSource::shared());
     qov::GpsFixJob job(manager, fixed);
-    if (!job.start(*coordinate)) {
-        err << "qovara: the device's position source does not take a coordinate\n";
-        return manager->currentLocation();
+    if (!job.start(*gps)) {
+        err << "qovara: the device's position source does not take the coordinate " << place << "\n";
+        return nullptr;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeOutSeconds);
-    while (!job.isFinished() && std::chrono::steady_clock::now() < deadline) {
-        platform::RunLoop::main().runFor(0.05);
-    }
+    platform::RunLoop::main().runUntil(timeOutSeconds, [&job] { return job.isFinished(); });
     if (!job.succeeded()) {
-        err << "qovara: no place found at " << *gps << "; staying at "
-            << manager->currentLocation()->identifierAsString() << "\n";
+        err << "qovara: no place found at " << place << (job.isFinished() ? "" : " in time") << "\n";
+        return nullptr;
     }
     return manager->currentLocation();
 }

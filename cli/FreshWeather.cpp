@@ -1,7 +1,9 @@
 #include "cli/FreshWeather.h"
 
-#include <chrono>
-
+#include "app/core/cache/ApplicationCache.h"
+#include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/datasource/DS2JSONDatasource.h"
+#include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/error/QOVError.h"
 #include "app/core/summary/WeatherSummaryJob.h"
 #include "platform/base/NotificationCenter.h"
@@ -9,12 +11,11 @@
 
 namespace qovcli {
 
-bool runMainLoopUntil(const std::function<bool()>& done, double seconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-        platform::RunLoop::main().runFor(0.02);
-    }
-    return done();
+void aimDataServiceAt(const std::string& host) {
+    const auto client = std::make_shared<qov::DS2JSONDatasource>();
+    client->setDataServiceHosts(host, host);
+    qov::QOVDatasourceFactory::sharedInstance()->setDatasource(client);
+    qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(client);
 }
 
 bool awaitFreshWeather(const std::shared_ptr<qov::WeatherSummaryJob>& job, double seconds) {
@@ -23,7 +24,7 @@ bool awaitFreshWeather(const std::shared_ptr<qov::WeatherSummaryJob>& job, doubl
     center.addObserver(&failed, qov::QOVError::kFiredNotification,
                        [&failed](const platform::Notification&) { failed = true; });
     job->start();
-    runMainLoopUntil([&] { return job->hasFreshLocation() || failed; }, seconds);
+    platform::RunLoop::main().runUntil(seconds, [&] { return failed || job->hasFreshLocation(); });
     center.removeObserver(&failed);
     return job->hasFreshLocation();
 }

@@ -2,17 +2,15 @@
 
 #include <cstdlib>
 #include <memory>
-#include <optional>
-#include <ostream>
 
 #include "cli/CurrentLocationForRunner.h"
 #include "cli/FreshWeather.h"
-#include "cli/ServiceConnection.h"
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/summary/WeatherSummaryJob.h"
 #include "app/core/summary/WeatherSummaryText.h"
+#include "platform/base/PrintableText.h"
 
 namespace qovcli {
 
@@ -22,17 +20,13 @@ constexpr double kTimeOutSeconds = 30.0;
 
 }  // namespace
 
-int runWeatherSummary(const std::string& serviceUrl, const std::optional<std::string>& gps, std::ostream& out,
-                      std::ostream& err) {
-    ServiceConnection service;
-    if (const auto result = service.connect(serviceUrl, err); result != ServiceConnection::Result::Connected) {
-        return ServiceConnection::exitStatus(result);
-    }
+int runWeatherSummary(const std::string& host, const std::optional<platform::geo::Coordinate>& gps,
+                      std::ostream& out, std::ostream& err) {
+    aimDataServiceAt(host);
     const auto cache = qov::ApplicationCacheFactory::sharedInstance().cache();
 
-    const auto place = currentLocationForRunner(gps, err);
-    int status = place ? EXIT_FAILURE : 2;
-    if (place) {
+    int status = EXIT_FAILURE;
+    if (const auto place = currentLocationForRunner(gps, err)) {
         const auto job = std::make_shared<qov::WeatherSummaryJob>(cache, place);
         awaitFreshWeather(job, kTimeOutSeconds);
         if (const auto location = job->location()) {
@@ -41,8 +35,8 @@ int runWeatherSummary(const std::string& serviceUrl, const std::optional<std::st
         if (job->hasFreshLocation()) {
             status = EXIT_SUCCESS;
         } else {
-            err << "qovara: no fresh weather for " << place->identifierAsString() << " from http://" << service.host()
-                << "\n";
+            err << "qovara: no fresh weather for " << platform::printableText(place->identifierAsString())
+                << " from http://" << host << "\n";
         }
     }
     return status;

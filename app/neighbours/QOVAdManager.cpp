@@ -75,4 +75,15 @@ int QOVAdManager::configurationRefreshCount() const {
     return m_configurationRefreshCount;
 }
 
+void QOVAdManager::requestAdForAdView(const QOVAdView&) {
+    const std::lock_guard lock(m_mutex);
+    ++m_adRequestCount;
+    QOV_LOG_INFO("An ad was asked for; this edition has no ad servers");
+}
+
+int QOVAdManager::adRequestCount() const {
+    const std::lock_guard lock(m_mutex);
+    return m_adRequestCount;
+}
+
 }  // namespace qov

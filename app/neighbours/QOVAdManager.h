@@ -10,9 +10,12 @@ class UserDefaults;
 
 namespace qov {
 
+class QOVAdView;
+
 // The ad manager's switches that the test screen and the application delegate use. The switches live in the
 // user defaults ("AdsTestMode", "UsingTestAdIds", "AdsTestIdentifier"). This edition shows no ads, so the ad
-// configuration is never fetched; a request to fetch it again is counted (configurationRefreshCount) and logged.
+// configuration is never fetched; a request to fetch it again is counted (configurationRefreshCount) and logged,
+// and so is a request for an ad (adRequestCount).
 class QOVAdManager {
 public:
     static constexpr const char* kTestModeKey = "AdsTestMode";
@@ -38,11 +41,15 @@ public:
     // Asks for the ad configuration to be fetched again.
     void dropConfiguration();
     int configurationRefreshCount() const;
+    // Asks for an ad for the slot.
+    void requestAdForAdView(const QOVAdView& adView);
+    int adRequestCount() const;
 
 private:
     const std::shared_ptr<platform::UserDefaults> m_defaults;
     mutable std::mutex m_mutex;
     int m_configurationRefreshCount = 0;
+    int m_adRequestCount = 0;
 };
 
 }  // namespace qov

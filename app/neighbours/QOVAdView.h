@@ -10,29 +10,31 @@ namespace qov {
 
 class QOVLocationIdentity;
 
-// The ad slot of the root screen with its ad parameters (page, tab, section, location). Ads are off in this
-// edition, so refreshing asks for nothing. The delegate is not retained. Main thread only.
+// The ad slot of the root screen: the page, tab and section the screen shown sets, and the location the
+// ads are for. Ads are requested only while QOVSettingsService::areAdsEnabled() answers yes, which this
+// edition never does, so the slot stays empty. The delegate is not retained. Main thread only.
 class QOVAdView : public platform::ui::View {
 public:
     using View::View;
 
-    void setPage(std::string page) { m_page = std::move(page); }
-    void setTab(std::string tab) { m_tab = std::move(tab); }
-    void setSection(std::string section) { m_section = std::move(section); }
     const std::string& page() const { return m_page; }
+    void setPage(std::string page) { m_page = std::move(page); }
     const std::string& tab() const { return m_tab; }
+    void setTab(std::string tab) { m_tab = std::move(tab); }
     const std::string& section() const { return m_section; }
+    void setSection(std::string section) { m_section = std::move(section); }
 
-    // Asks for an ad when ads are enabled and the slot has a location and a section; answers whether it asked.
-    bool refreshAdView();
-    // Keeps the location; refreshes when it differs from the one held and updates on location changes are on.
-    void setLocation(const std::shared_ptr<QOVLocationIdentity>& location);
     const std::shared_ptr<QOVLocationIdentity>& location() const { return m_location; }
+    // Keeps the location; refreshes the ad when it is another place and shouldUpdateOnLocationChange().
+    void setLocation(std::shared_ptr<QOVLocationIdentity> location);
     bool shouldUpdateOnLocationChange() const { return m_shouldUpdateOnLocationChange; }
     void setShouldUpdateOnLocationChange(bool update) { m_shouldUpdateOnLocationChange = update; }
 
     std::shared_ptr<QOVAdViewDelegate> delegate() const { return m_delegate.lock(); }
     void setDelegate(std::weak_ptr<QOVAdViewDelegate> delegate) { m_delegate = std::move(delegate); }
+
+    // With ads enabled, a location and a section: asks the ad manager for an ad ("ad-requested").
+    void refreshAdView();
 
 private:
     std::string m_page;

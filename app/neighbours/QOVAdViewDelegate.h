@@ -4,16 +4,16 @@ namespace qov {
 
 class QOVAdView;
 
-// Told of the ad slot's ads (the root controller); every operation is optional.
+// Told about the ad slot's ads (the root controller); every operation is optional.
 class QOVAdViewDelegate {
 public:
     virtual ~QOVAdViewDelegate() = default;
-    virtual void adViewDidLoadAd(QOVAdView& /*adView*/) {}
-    virtual void adViewFailedToReceiveAd(QOVAdView& /*adView*/) {}
-    virtual void adViewSuppressed(QOVAdView& /*adView*/) {}
-    // Whether the ad's action may start (leaving the application when willLeaveApplication).
-    virtual bool adViewActionWillStart(QOVAdView& /*adView*/, bool /*willLeaveApplication*/) { return true; }
-    virtual void adViewActionDidFinish(QOVAdView& /*adView*/) {}
+    virtual void adViewDidLoadAd(QOVAdView&) {}
+    virtual void adViewFailedToReceiveAd(QOVAdView&) {}
+    virtual void adViewSuppressed(QOVAdView&) {}
+    // Whether the ad's action may start (leaving the application when externalApplication).
+    virtual bool adViewActionWillStart(QOVAdView&, bool /*externalApplication*/) { return true; }
+    virtual void adViewActionDidFinish(QOVAdView&) {}
 };
 
 }  // namespace qov

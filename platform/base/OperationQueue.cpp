@@ -20,6 +20,10 @@ constexpr int kDefaultWidth = 4;
 
 std::string nameOf(const Operation& operation) { return Object::unqualifiedTypeName(typeid(operation).name()); }
 
+// Every queue of the process, for hasUnfinishedOperationsInProcess().
+std::mutex g_queuesMutex;
+std::vector<std::weak_ptr<void>> g_queues;  // each an OperationQueue::Impl
+
 }  // namespace
 
 struct Operation::State {
@@ -158,6 +162,22 @@ bool Operation::isFinished() const { return m_state->finished; }
 
 OperationQueue::OperationQueue(int maxConcurrentOperationCount) : m_impl(std::make_shared<Impl>()) {
     setMaxConcurrentOperationCount(maxConcurrentOperationCount);
+    std::lock_guard lock(g_queuesMutex);
+    std::erase_if(g_queues, [](const std::weak_ptr<void>& queue) { return queue.expired(); });
+    g_queues.push_back(m_impl);
+}
+
+bool OperationQueue::hasUnfinishedOperationsInProcess() {
+    std::lock_guard lock(g_queuesMutex);
+    for (const auto& weakQueue : g_queues) {
+        if (const auto queue = std::static_pointer_cast<Impl>(weakQueue.lock())) {
+            std::lock_guard queueLock(queue->mutex);
+            if (!queue->shuttingDown && !queue->unfinished.empty()) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 OperationQueue::~OperationQueue() {

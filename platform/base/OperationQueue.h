@@ -62,6 +62,10 @@ public:
     // Any thread.
     void cancelAllOperations();
 
+    // Any thread. Whether any queue of the process has an operation whose completion has not yet run (the
+    // main loop's virtual waits let such work land before moving the clock).
+    static bool hasUnfinishedOperationsInProcess();
+
 private:
     friend class Operation;
     struct Impl;

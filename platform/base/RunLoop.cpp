@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/base/Log.h"
+#include "platform/base/OperationQueue.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -349,6 +350,91 @@ void RunLoop::runFor(double seconds) {
             waitForWork(deadline);
         }
     }
+}
+
+bool RunLoop::runUntil(double seconds, const std::function<bool()>& done, double outstandingGraceSeconds) {
+    if (!checkLoopThread("runUntil")) {
+        return false;
+    }
+    const auto isDone = [&done] { return done && done(); };
+    seconds = std::isnan(seconds) || seconds < 0.0 ? 0.0 : seconds;
+    if (auto* clock = dynamic_cast<ManualClock*>(m_clock.get())) {
+        return runUntilOnManualClock(*clock, seconds, done, outstandingGraceSeconds);
+    }
+    const Date deadline = m_clock->now().addingTimeInterval(seconds);
+    for (;;) {
+        if (isDone()) {
+            return true;
+        }
+        if (consumeStop() || m_clock->now() >= deadline) {
+            return false;
+        }
+        if (!runNext()) {
+            waitForWork(deadline);
+        }
+    }
+}
+
+bool RunLoop::runUntilOnManualClock(ManualClock& clock, double seconds, const std::function<bool()>& done,
+                                    double outstandingGraceSeconds) {
+    enum class Drained { Idle, Done, Stopped };
+    const auto drain = [this, &done] {
+        for (;;) {
+            if (done && done()) {
+                return Drained::Done;
+            }
+            if (consumeStop()) {
+                return Drained::Stopped;
+            }
+            if (!runNext()) {
+                return Drained::Idle;
+            }
+        }
+    };
+    // Lets the work of other threads land before the clock moves on.
+    const auto awaitOutstanding = [&] {
+        const auto graceEnd = std::chrono::steady_clock::now() +
+                              std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                  std::chrono::duration<double>(std::max(0.0, outstandingGraceSeconds)));
+        while (OperationQueue::hasUnfinishedOperationsInProcess() && std::chrono::steady_clock::now() < graceEnd) {
+            // Short slices: a queue that is torn down drops its completions without posting anything.
+            waitForPost(std::min(graceEnd, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
+            if (const Drained state = drain(); state != Drained::Idle) {
+                return state;
+            }
+        }
+        return Drained::Idle;
+    };
+    const Date target = clock.now().addingTimeInterval(seconds);
+    for (;;) {
+        Drained state = drain();
+        if (state == Drained::Idle) {
+            state = awaitOutstanding();
+        }
+        if (state != Drained::Idle) {
+            return state == Drained::Done;
+        }
+        const auto next = nextFireDate();
+        if (!next || *next > target) {
+            break;
+        }
+        if (*next > clock.now()) {
+            clock.set(*next);
+        }
+    }
+    if (clock.now() < target) {
+        clock.set(target);
+    }
+    return drain() == Drained::Done;
+}
+
+void RunLoop::waitForPost(std::chrono::steady_clock::time_point until) {
+    std::unique_lock lock(m_impl->mutex);
+    if (!m_impl->queue.empty() || m_impl->stopRequested) {
+        return;
+    }
+    const std::uint64_t seen = m_impl->wakeups;
+    m_impl->wake.wait_until(lock, until, [this, seen] { return m_impl->wakeups != seen; });
 }
 
 void RunLoop::advance(double seconds) {

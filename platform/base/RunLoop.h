@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -72,6 +73,15 @@ public:
     // Loop thread only. Runs for the given seconds: with a manual clock this is advance(seconds),
     // otherwise it waits for work and timers in real time.
     void runFor(double seconds);
+    // Loop thread only. Runs until done() holds (asked before each piece of work and after it), stop() is called
+    // or the seconds pass; answers whether done() held (false when there is no done()). On a system clock the
+    // wait is in real time. On a manual clock the seconds are virtual: timers fire in order as the clock moves to
+    // them, and before each move the loop waits in real time (at most outstandingGraceSeconds each time) while an
+    // operation queue of this process has unfinished work, running what it posts. So work done on other threads
+    // (network transfers) lands at the virtual time it was started, and a long virtual wait takes little real time.
+    static constexpr double kOutstandingGraceSeconds = 15.0;
+    bool runUntil(double seconds, const std::function<bool()>& done = {},
+                  double outstandingGraceSeconds = kOutstandingGraceSeconds);
     // Loop thread only. Runs until stop() is called. With a manual clock it only waits for posted work;
     // timers come due when the clock is advanced.
     void run();
@@ -98,6 +108,10 @@ private:
     // the deadline and the next timer comes.
     void waitForWork(std::optional<Date> deadline);
     void advanceManual(double seconds, bool honourStop);
+    bool runUntilOnManualClock(ManualClock& clock, double seconds, const std::function<bool()>& done,
+                               double outstandingGraceSeconds);
+    // Waits in real time until work is posted, a timer is scheduled, stop() is called or the time comes.
+    void waitForPost(std::chrono::steady_clock::time_point until);
 
     std::unique_ptr<Impl> m_impl;
     std::shared_ptr<Clock> m_clock;

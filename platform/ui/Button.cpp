@@ -79,8 +79,13 @@ std::shared_ptr<Image> Button::backgroundImageForState(unsigned state) const {
     return lookup(m_backgroundImages, state, std::shared_ptr<Image>());
 }
 
-std::string Button::text() const {
+std::string Button::shownTitle() const {
     std::string title = currentTitle();
+    return title.empty() ? m_titleLabel->text() : title;
+}
+
+std::string Button::text() const {
+    std::string title = shownTitle();
     if (!title.empty()) {
         return title;
     }
@@ -109,7 +114,7 @@ void Button::draw(gfx::BitmapContext& context) const {
         context.strokeRect(area, titleColorForState(state()));
         context.drawText(glyph, area, m_titleLabel->font(), titleColorForState(state()), gfx::TextAlignment::Center);
     }
-    const std::string title = currentTitle();
+    const std::string title = shownTitle();
     if (!title.empty()) {
         const double alpha = isEnabled() ? 1.0 : 0.5;
         context.drawText(title, area, m_titleLabel->font(), titleColorForState(state()).withAlpha(alpha),

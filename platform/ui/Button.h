@@ -35,10 +35,13 @@ public:
     std::string currentTitle() const { return titleForState(state()); }
     std::shared_ptr<Image> currentImage() const { return imageForState(state()); }
     std::shared_ptr<Image> currentBackgroundImage() const { return backgroundImageForState(state()); }
-    // The label whose font and alignment the title is drawn with.
+    // The label whose font and alignment the title is drawn with. Text set on it directly shows (and is tapped)
+    // while the current state has no title of its own.
     const std::shared_ptr<Label>& titleLabel() const { return m_titleLabel; }
+    // The title shown: the current state's, else the title label's own text.
+    std::string shownTitle() const;
 
-    // The current title; for a button without one, the name of the image it shows.
+    // The shown title; for a button without one, the name of the image it shows.
     std::string text() const override;
     void draw(gfx::BitmapContext& context) const override;
 

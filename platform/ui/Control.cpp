@@ -31,6 +31,20 @@ void Control::sendActionsForControlEvents(unsigned events) {
     }
 }
 
+std::vector<std::string> Control::dumpState() const {
+    auto state = View::dumpState();
+    if (m_selected) {
+        state.emplace_back("selected");
+    }
+    if (m_highlighted) {
+        state.emplace_back("highlighted");
+    }
+    if (!m_enabled) {
+        state.emplace_back("disabled");
+    }
+    return state;
+}
+
 unsigned Control::state() const {
     unsigned result = kControlStateNormal;
     if (m_highlighted) {
@@ -46,7 +60,18 @@ unsigned Control::state() const {
 }
 
 bool Control::tapText(const std::string& text) {
-    if (text.empty() || this->text() != text || !m_enabled || !isUserInteractionEnabled()) {
+    if (text.empty() || this->text() != text) {
+        return false;
+    }
+    return touchUpInside();
+}
+
+bool Control::tapFrom(View& touched, const std::string& text) {
+    return &touched == this ? tapText(text) : touchUpInside();
+}
+
+bool Control::touchUpInside() {
+    if (!m_enabled || !isUserInteractionEnabled()) {
         return false;
     }
     sendActionsForControlEvents(kControlEventTouchDown);

@@ -50,11 +50,19 @@ public:
     bool isHighlighted() const { return m_highlighted; }
     void setHighlighted(bool highlighted) { m_highlighted = highlighted; }
     unsigned state() const;
+    // Adds "selected", "highlighted" and "disabled" when so.
+    std::vector<std::string> dumpState() const override;
 
     // A tap on the control showing the text: touch up inside, when enabled and on screen.
     bool tapText(const std::string& text) override;
+    // A touch on one of the control's subviews is a tap on the control.
+    bool tapFrom(View& touched, const std::string& text) override;
+    bool respondsToTaps() const override { return m_enabled || View::respondsToTaps(); }
 
 private:
+    // Touch down and touch up inside, when enabled.
+    bool touchUpInside();
+
     struct Target {
         unsigned events;
         Action action;

@@ -2,6 +2,8 @@
 
 namespace platform::ui {
 
+inline constexpr const char* kDeviceOrientationDidChangeNotification = "UIDeviceOrientationDidChangeNotification";
+
 enum class UserInterfaceIdiom { Phone = 0, Pad = 1 };
 
 // Device orientations as the platform numbers them.
@@ -12,7 +14,9 @@ enum class DeviceOrientation {
     LandscapeRight = 4,
 };
 
-// The device: its idiom (phone unless configured) and its orientation (portrait unless set).
+// The device: its idiom (phone unless configured) and its orientation (portrait unless set). While orientation
+// notifications are being generated (begin/end calls nest), each change of the orientation posts
+// kDeviceOrientationDidChangeNotification (no object, no user information) on the calling thread.
 class Device {
 public:
     static Device& current();
@@ -25,7 +29,12 @@ public:
     void setRespondsToUserInterfaceIdiom(bool responds) { m_respondsToIdiom = responds; }
 
     DeviceOrientation orientation() const { return m_orientation; }
-    void setOrientation(DeviceOrientation orientation) { m_orientation = orientation; }
+    // The device turned (the runner and tests turn it).
+    void setOrientation(DeviceOrientation orientation);
+    void beginGeneratingDeviceOrientationNotifications() { ++m_orientationNotificationRequests; }
+    // More ends than begins are ignored.
+    void endGeneratingDeviceOrientationNotifications();
+    bool isGeneratingDeviceOrientationNotifications() const { return m_orientationNotificationRequests > 0; }
     bool isLandscape() const {
         return m_orientation == DeviceOrientation::LandscapeLeft || m_orientation == DeviceOrientation::LandscapeRight;
     }
@@ -37,6 +46,7 @@ private:
     UserInterfaceIdiom m_idiom = UserInterfaceIdiom::Phone;
     bool m_respondsToIdiom = true;
     DeviceOrientation m_orientation = DeviceOrientation::Portrait;
+    int m_orientationNotificationRequests = 0;
 };
 
 }  // namespace platform::ui

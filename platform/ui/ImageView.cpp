@@ -15,6 +15,15 @@ void ImageView::setImage(std::shared_ptr<Image> image) {
 
 Size ImageView::sizeThatFits(Size size) const { return m_image ? m_image->size() : size; }
 
+std::vector<std::string> ImageView::dumpState() const {
+    auto state = View::dumpState();
+    const auto& shown = m_highlighted && m_highlightedImage ? m_highlightedImage : m_image;
+    if (shown) {
+        state.push_back("image " + (shown->name().empty() ? std::string("unnamed") : shown->name()));
+    }
+    return state;
+}
+
 void ImageView::draw(gfx::BitmapContext& context) const {
     const auto& shown = m_highlighted && m_highlightedImage ? m_highlightedImage : m_image;
     if (shown) {

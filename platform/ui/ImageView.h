@@ -23,6 +23,8 @@ public:
     // The image's size.
     Size sizeThatFits(Size size) const override;
     void draw(gfx::BitmapContext& context) const override;
+    // Adds the name of the image shown ("image NAME"; "image unnamed" for one made from data).
+    std::vector<std::string> dumpState() const override;
 
 private:
     std::shared_ptr<Image> m_image;

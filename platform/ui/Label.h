@@ -32,6 +32,8 @@ public:
     // The text's size in the label's font and lines within the given width.
     Size sizeThatFits(Size size) const override;
     void draw(gfx::BitmapContext& context) const override;
+    // Adds the text colour ("color #RRGGBB", or "#RRGGBBAA" when not opaque).
+    std::vector<std::string> dumpState() const override;
 
 private:
     std::string m_text;

@@ -1,5 +1,7 @@
 #include "platform/ui/NavigationBar.h"
 
+#include <algorithm>
+
 #include "platform/gfx/BitmapContext.h"
 #include "platform/ui/BarDrawing.h"
 
@@ -79,6 +81,16 @@ Rect NavigationBar::rightFrame() const {
 std::string NavigationBar::text() const {
     auto top = topItem();
     return top ? top->title() : "";
+}
+
+bool NavigationBar::offersTap(const std::string& text) const {
+    const auto top = topItem();
+    if (text.empty() || !top) {
+        return false;
+    }
+    const auto titled = [&text](const std::shared_ptr<BarButtonItem>& item) { return item && item->title() == text; };
+    return titled(top->leftBarButtonItem()) || titled(top->rightBarButtonItem()) || backButtonTitle() == text ||
+           View::offersTap(text);
 }
 
 bool NavigationBar::tapText(const std::string& text) {

@@ -44,6 +44,8 @@ public:
     std::string text() const override;
     // Taps the left, right or back button with that title.
     bool tapText(const std::string& text) override;
+    bool offersTap(const std::string& text) const override;
+    bool respondsToTaps() const override { return true; }
     void layoutSubviews() override;
     void draw(gfx::BitmapContext& context) const override;
 

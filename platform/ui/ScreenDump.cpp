@@ -1,12 +1,7 @@
 #include "platform/ui/ScreenDump.h"
 
-#include <fmt/format.h>
-
-#include "platform/ui/Application.h"
-#include "platform/ui/PopupRegistry.h"
-#include "platform/ui/PopupView.h"
-#include "platform/ui/Screen.h"
-#include "platform/ui/Window.h"
+#include "platform/base/PrintableText.h"
+#include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
 
@@ -15,66 +10,38 @@ namespace {
 std::string quoted(const std::string& text) {
     std::string result = "\"";
     for (char character : text) {
-        if (character == '\n') {
-            result += "\\n";
-        } else if (character == '"' || character == '\\') {
+        if (character == '"' || character == '\\') {
             result += '\\';
-            result += character;
-        } else {
-            result += character;
         }
+        result += character;
     }
-    return result + "\"";
+    return printableText(result) + "\"";
+}
+
+std::string dumpOf(const std::vector<VisibleView>& views) {
+    std::string out;
+    for (const auto& shown : views) {
+        if (shown.covered) {
+            continue;
+        }
+        const View& view = *shown.view;
+        out += std::string(static_cast<std::size_t>(shown.depth) * 2, ' ');
+        out += view.className() + " " + shown.frame.description();
+        if (const std::string text = view.text(); !text.empty()) {
+            out += " " + quoted(text);
+        }
+        for (const auto& fact : view.dumpState()) {
+            out += " " + fact;
+        }
+        out += "\n";
+    }
+    return out;
 }
 
 }  // namespace
 
-void ScreenDump::dumpTree(std::string& out, View& view, Point origin, const Rect& visible, int depth) {
-    if (view.isHidden() || view.alpha() <= 0.0) {
-        return;
-    }
-    const Rect frame = view.frame();
-    const Rect onScreen = frame.offsetBy(origin.x, origin.y);
-    if (!onScreen.intersects(visible)) {
-        return;
-    }
-    out += std::string(static_cast<std::size_t>(depth) * 2, ' ');
-    out += view.className() + " " + onScreen.description();
-    if (const std::string text = view.text(); !text.empty()) {
-        out += " " + quoted(text);
-    }
-    out += "\n";
-    const Rect childVisible = view.clipsToBounds() ? visible.intersection(onScreen) : visible;
-    const Point childOrigin{onScreen.x() - view.bounds().x(), onScreen.y() - view.bounds().y()};
-    for (const auto& subview : std::vector(view.subviews())) {
-        dumpTree(out, *subview, childOrigin, childVisible, depth + 1);
-    }
-}
+std::string ScreenDump::dumpView(View& view) { return dumpOf(VisibleViews::ofTree(view)); }
 
-std::string ScreenDump::dumpView(View& view) {
-    view.layoutIfNeeded();
-    std::string out;
-    const Rect inWindow = view.frameInWindow();
-    const Rect frame = view.frame();
-    dumpTree(out, view, Point{inWindow.x() - frame.x(), inWindow.y() - frame.y()}, Screen::bounds(), 0);
-    return out;
-}
-
-std::string ScreenDump::dumpScreen() {
-    std::string out;
-    if (auto window = Application::shared().keyWindow(); window && !window->isHidden()) {
-        window->layoutIfNeeded();
-        const Rect frame = window->frame();
-        const Point origin{frame.x() - window->bounds().x(), frame.y() - window->bounds().y()};
-        for (const auto& layer : window->visibleSubviews()) {
-            dumpTree(out, *layer, origin, Screen::bounds(), 0);
-        }
-    }
-    for (const auto& popup : std::vector(PopupRegistry::shared().visible())) {
-        popup->layoutIfNeeded();
-        dumpTree(out, *popup, Point{}, Screen::bounds(), 0);
-    }
-    return out;
-}
+std::string ScreenDump::dumpScreen() { return dumpOf(VisibleViews::onScreen()); }
 
 }  // namespace platform::ui

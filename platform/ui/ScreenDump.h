@@ -6,18 +6,18 @@
 
 namespace platform::ui {
 
-// The visible screen as text: one line per view on screen, indented by depth, with its class, its frame in
-// screen coordinates and the text it shows:  Label {10, 64, 300, 21} "Today"
-// Hidden or transparent views and views outside their clipping ancestors are left out with their subviews.
+// The visible screen as text: one line per view on screen (VisibleViews), indented by depth, with its class, its
+// frame in screen coordinates, the text it shows and its state (View::dumpState):
+//   Label {10, 64, 300, 21} "Today" color #000000
+//   Button {220, 130, 90, 30} "Refresh" alpha 0.5 disabled
+// Hidden or transparent views, views outside their clipping ancestors and views an opaque view in front hides
+// entirely are left out. Texts are quoted with \" and \\, and control characters escaped.
 class ScreenDump {
 public:
     // The view and its subviews, the view's frame taken as it is in its window.
     static std::string dumpView(View& view);
     // The key window's visible layers, then the alerts and sheets on screen.
     static std::string dumpScreen();
-
-private:
-    static void dumpTree(std::string& out, View& view, Point origin, const Rect& visible, int depth);
 };
 
 }  // namespace platform::ui

@@ -1,96 +1,89 @@
 #include "platform/ui/ScreenScript.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <optional>
-#include <vector>
+#include <map>
+#include <mutex>
+#include <set>
 
+#include "platform/base/PrintableText.h"
 #include "platform/base/RunLoop.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/PopupView.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/ScriptLine.h"
+#include "platform/ui/ScriptTargets.h"
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/SearchBar.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextView.h"
-#include "platform/ui/Window.h"
 
 namespace platform::ui {
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+constexpr double kLongestWaitSeconds = 86400.0;
 
-// Visits the views on screen from front to back (subviews before their superview); stops when the visitor
-// answers true. Hidden, transparent and untouchable views are skipped with their subviews.
-bool visitFrontToBack(View& view, const std::function<bool(View&)>& visitor) {
-    if (view.isHidden() || view.alpha() <= 0.0 || !view.isUserInteractionEnabled()) {
-        return false;
-    }
-    const auto subviews = view.subviews();
-    for (auto it = subviews.rbegin(); it != subviews.rend(); ++it) {
-        if (visitFrontToBack(**it, visitor)) {
-            return true;
-        }
-    }
-    return visitor(view);
-}
+const std::set<std::string, std::less<>> kBuiltInCommands{"tap",  "scroll", "drag", "type", "key", "select",
+                                                          "alert", "wait",  "dump", "shot", "quit"};
 
-bool visitScreen(const std::function<bool(View&)>& visitor) {
-    auto window = Application::shared().keyWindow();
-    if (!window || window->isHidden()) {
-        return false;
-    }
-    window->layoutIfNeeded();
-    const auto layers = window->visibleSubviews();
-    for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
-        if (visitFrontToBack(**it, visitor)) {
-            return true;
-        }
-    }
-    return false;
+std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() {
+    static std::map<std::string, ScreenScript::Command, std::less<>> commands;
+    return commands;
 }
 
 std::optional<int> parseIndex(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
+    const auto number = scriptNumber(text);
+    if (!number || *number != static_cast<double>(static_cast<int>(*number)) ||
+        text.find_first_not_of("-0123456789") != std::string::npos) {
         return std::nullopt;
     }
-    return value;
+    return static_cast<int>(*number);
 }
 
 }  // namespace
+
+bool ScreenScript::registerCommand(const std::string& name, Command command) {
+    if (name.empty() || kBuiltInCommands.contains(name) || name.find_first_of(" \t\r\n") != std::string::npos) {
+        return false;
+    }
+    if (command) {
+        registeredCommands()[name] = std::move(command);
+    } else {
+        registeredCommands().erase(name);
+    }
+    return true;
+}
 
 bool ScreenScript::execute(const std::string& rawLine) {
     if (m_quit) {
         return false;
     }
-    const std::string line = trimmed(rawLine);
-    if (line.empty() || line.front() == '#') {
+    const ScriptLine line = ScriptLine::parse(rawLine);
+    const std::string& command = line.command;
+    const std::string& argument = line.argument;
+    if (command.empty()) {
         return true;
     }
-    const auto space = line.find(' ');
-    const std::string command = line.substr(0, space);
-    const std::string argument = space == std::string::npos ? "" : trimmed(line.substr(space + 1));
     if (command == "quit") {
         m_quit = true;
         return false;
     }
     if (command == "tap") {
         tap(argument);
+    } else if (command == "scroll") {
+        scroll(argument);
+    } else if (command == "drag") {
+        drag(argument);
     } else if (command == "type") {
         type(argument);
+    } else if (command == "key") {
+        key(argument);
     } else if (command == "select") {
         select(argument);
     } else if (command == "alert") {
@@ -101,6 +94,11 @@ bool ScreenScript::execute(const std::string& rawLine) {
         m_output << ScreenDump::dumpScreen() << std::flush;
     } else if (command == "shot") {
         shot(argument);
+    } else if (const auto found = registeredCommands().find(command); found != registeredCommands().end()) {
+        const Command handler = found->second;  // the handler may register commands
+        if (const auto error = handler(argument)) {
+            fail(*error);
+        }
     } else {
         fail("unknown command \"" + command + "\"");
     }
@@ -108,40 +106,112 @@ bool ScreenScript::execute(const std::string& rawLine) {
     return true;
 }
 
-void ScreenScript::run(std::istream& input) {
+bool ScreenScript::run(std::istream& input) {
     std::string line;
     while (!m_quit && std::getline(input, line)) {
         execute(line);
     }
+    if (input.bad()) {
+        return fail("reading the script failed");
+    }
+    return true;
 }
 
 bool ScreenScript::runFile(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return fail("cannot read the script " + path + ": it is a folder");
+    }
     std::ifstream file(path);
     if (!file) {
-        return fail("cannot read the script " + path);
+        return fail("cannot read the script " + path + ": " + std::strerror(errno));
     }
-    run(file);
-    return true;
+    return run(file);
 }
 
 bool ScreenScript::fail(const std::string& message) {
     ++m_failures;
-    m_output << "error: " << message << "\n" << std::flush;
+    m_errors << "error: " << printableText(message) << "\n" << std::flush;
     return false;
 }
 
-bool ScreenScript::tap(const std::string& text) {
-    if (text.empty()) {
-        return fail("tap needs the text to tap");
+bool ScreenScript::tap(const std::string& argument) {
+    const auto target = ScriptTarget::parse(argument);
+    if (!target) {
+        return fail(argument.empty() ? "tap needs the text to tap" : "tap cannot aim at " + argument);
     }
     if (auto popup = PopupRegistry::shared().top()) {
         // An alert or sheet takes every tap while it shows.
-        return popup->tapText(text) || fail("the alert in front has no button \"" + text + "\"");
+        if (!target->text || !target->className.empty() || target->ordinal != 1) {
+            return fail("an alert is in front: tap one of its buttons by its title");
+        }
+        return popup->tapText(*target->text) || fail("the alert in front has no button \"" + *target->text + "\"");
     }
-    if (visitScreen([&](View& view) { return view.tapText(text); })) {
-        return true;
+    const auto view = ScriptTargets::find(*target, ScriptTargets::Reach::Touchable);
+    if (!view) {
+        return fail("nothing on screen shows " + target->description());
     }
-    return fail("nothing on screen shows \"" + text + "\"");
+    return ScriptTargets::tap(*view, target->text.value_or(view->text())) ||
+           fail(target->description() + " does not respond to taps");
+}
+
+bool ScreenScript::scroll(const std::string& argument) {
+    const auto target = ScriptTarget::parse(argument);
+    if (!target) {
+        return fail("scroll needs what to bring into view");
+    }
+    if (PopupRegistry::shared().top()) {
+        return fail("an alert is in front");
+    }
+    const auto view = ScriptTargets::find(*target, ScriptTargets::Reach::Scrollable);
+    if (!view) {
+        return fail("nothing on screen or scrolled away shows " + target->description());
+    }
+    const auto superview = view->superview();
+    const auto scrollView = superview ? ScriptTargets::enclosingScrollView(*superview) : nullptr;
+    if (!scrollView) {
+        return fail(target->description() + " is not inside a scroll view");
+    }
+    const Rect shown = view->frameInWindow();
+    const Rect port = scrollView->frameInWindow();
+    // The least move that brings the view in (its leading edge first when it is larger than the port).
+    const auto move = [](double start, double end, double portStart, double portEnd) {
+        if (start < portStart) {
+            return start - portStart;
+        }
+        return end > portEnd ? std::min(end - portEnd, start - portStart) : 0.0;
+    };
+    const double dx = move(shown.x(), shown.maxX(), port.x(), port.maxX());
+    const double dy = move(shown.y(), shown.maxY(), port.y(), port.maxY());
+    if (dx != 0.0 || dy != 0.0) {
+        const Point offset = scrollView->contentOffset();
+        scrollView->drag(Point{offset.x + dx, offset.y + dy});
+    }
+    return true;
+}
+
+bool ScreenScript::drag(const std::string& argument) {
+    const TrailingWords parts = splitTrailingWords(argument, 2);
+    const auto dx = parts.words.size() == 2 ? scriptNumber(parts.words[0]) : std::nullopt;
+    const auto dy = parts.words.size() == 2 ? scriptNumber(parts.words[1]) : std::nullopt;
+    const auto target = dx && dy ? ScriptTarget::parse(parts.head) : std::nullopt;
+    if (!target) {
+        return fail("drag needs what to drag and how far: drag TARGET DX DY");
+    }
+    if (PopupRegistry::shared().top()) {
+        return fail("an alert is in front");
+    }
+    const auto view = ScriptTargets::find(*target, ScriptTargets::Reach::Visible);
+    if (!view) {
+        return fail("nothing on screen shows " + target->description());
+    }
+    const auto scrollView = ScriptTargets::enclosingScrollView(*view);
+    if (!scrollView) {
+        return fail(target->description() + " is not inside a scroll view");
+    }
+    const Point offset = scrollView->contentOffset();
+    scrollView->drag(Point{offset.x - *dx, offset.y - *dy});
+    return true;
 }
 
 bool ScreenScript::type(const std::string& text) {
@@ -158,6 +228,24 @@ bool ScreenScript::type(const std::string& text) {
     return true;
 }
 
+bool ScreenScript::key(const std::string& argument) {
+    const bool isReturn = argument == "return" || argument == "search";
+    if (!isReturn && argument != "backspace") {
+        return fail("key takes return, search or backspace");
+    }
+    auto responder = Responder::firstResponder();
+    if (auto field = std::dynamic_pointer_cast<TextField>(responder)) {
+        isReturn ? field->pressReturn() : field->deleteBackward();
+    } else if (auto searchBar = std::dynamic_pointer_cast<SearchBar>(responder)) {
+        isReturn ? searchBar->pressSearch() : searchBar->deleteBackward();
+    } else if (auto textView = std::dynamic_pointer_cast<TextView>(responder)) {
+        isReturn ? textView->typeText("\n") : textView->deleteBackward();
+    } else {
+        return fail("no field is being edited (tap one first)");
+    }
+    return true;
+}
+
 bool ScreenScript::select(const std::string& argument) {
     const auto index = parseIndex(argument);
     if (!index) {
@@ -166,14 +254,9 @@ bool ScreenScript::select(const std::string& argument) {
     if (PopupRegistry::shared().top()) {
         return fail("an alert is in front");
     }
-    std::shared_ptr<SegmentedControl> control;
-    visitScreen([&](View& view) {
-        if (auto* segments = dynamic_cast<SegmentedControl*>(&view)) {
-            control = std::static_pointer_cast<SegmentedControl>(segments->shared_from_this());
-            return true;
-        }
-        return false;
-    });
+    const auto control = std::dynamic_pointer_cast<SegmentedControl>(
+        ScriptTargets::find(ScriptTarget{"SegmentedControl", std::nullopt, 1}, ScriptTargets::Reach::Touchable,
+                            ScriptTargets::Order::FrontToBack));
     if (!control) {
         return fail("no segmented control on screen");
     }
@@ -197,13 +280,11 @@ bool ScreenScript::alert(const std::string& argument) {
 }
 
 bool ScreenScript::wait(const std::string& argument) {
-    double seconds = 0.0;
-    const auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), seconds);
-    if (argument.empty() || error != std::errc() || end != argument.data() + argument.size() || seconds < 0.0 ||
-        seconds > 86400.0) {
-        return fail("wait needs a number of seconds");
+    const auto seconds = scriptNumber(argument);
+    if (!seconds || *seconds < 0.0 || *seconds > kLongestWaitSeconds) {
+        return fail("wait needs a number of seconds from 0 to 86400");
     }
-    RunLoop::main().runFor(seconds);
+    RunLoop::main().runUntil(*seconds);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/SearchBar.h"
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
 
@@ -59,6 +60,17 @@ void SearchBar::typeText(const std::string& characters) {
     }
 }
 
+void SearchBar::deleteBackward() {
+    const std::size_t length = lastCharacterLength(m_text);
+    if (!isFirstResponder() || length == 0) {
+        return;
+    }
+    setText(m_text.substr(0, m_text.size() - length));
+    if (auto delegate = m_delegate.lock()) {
+        delegate->searchBarTextDidChange(*this, m_text);
+    }
+}
+
 void SearchBar::pressSearch() {
     if (auto delegate = m_delegate.lock()) {
         delegate->searchBarSearchButtonClicked(*this);
@@ -72,6 +84,10 @@ void SearchBar::pressCancel() {
     if (auto delegate = m_delegate.lock()) {
         delegate->searchBarCancelButtonClicked(*this);
     }
+}
+
+bool SearchBar::offersTap(const std::string& text) const {
+    return !text.empty() && ((m_showsCancelButton && text == kCancelTitle) || text == m_text || text == m_placeholder);
 }
 
 bool SearchBar::tapText(const std::string& text) {

@@ -42,11 +42,15 @@ public:
     // The user types (editing begins if needed): the text grows and the delegate hears of the change.
     void typeText(const std::string& characters);
     void pressSearch();
+    // The backspace key: removes the last character; the delegate hears of the change.
+    void deleteBackward();
     // Only while the cancel button shows.
     void pressCancel();
 
     // A tap on the field (its text or placeholder) starts editing; on "Cancel" presses cancel.
     bool tapText(const std::string& text) override;
+    bool offersTap(const std::string& text) const override;
+    bool respondsToTaps() const override { return true; }
     void draw(gfx::BitmapContext& context) const override;
 
 protected:

@@ -95,6 +95,11 @@ std::string SegmentedControl::text() const {
     return result;
 }
 
+bool SegmentedControl::offersTap(const std::string& text) const {
+    return !text.empty() && std::any_of(m_segments.begin(), m_segments.end(),
+                                        [&text](const Segment& segment) { return segment.title == text; });
+}
+
 bool SegmentedControl::tapText(const std::string& text) {
     for (int index = 0; index < numberOfSegments(); ++index) {
         if (!text.empty() && m_segments[static_cast<std::size_t>(index)].title == text) {

@@ -47,6 +47,7 @@ public:
     // The segment titles separated by " | ", the selected one in brackets.
     std::string text() const override;
     bool tapText(const std::string& text) override;
+    bool offersTap(const std::string& text) const override;
     Rect segmentFrame(int index) const;
     void draw(gfx::BitmapContext& context) const override;
 

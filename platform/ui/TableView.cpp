@@ -404,6 +404,24 @@ bool TableView::tapText(const std::string& text) {
     return false;
 }
 
+std::vector<std::string> TableView::dumpState() const {
+    auto state = ScrollView::dumpState();
+    if (m_editing) {
+        state.emplace_back("editing");
+    }
+    return state;
+}
+
+bool TableView::tapFrom(View& touched, const std::string& text) {
+    for (const auto& [indexPath, cell] : std::map(m_visibleCells)) {
+        if (touched.isDescendantOf(*cell)) {
+            tapRow(indexPath);
+            return true;
+        }
+    }
+    return ScrollView::tapFrom(touched, text);
+}
+
 void TableView::layoutSubviews() {
     if (!m_loaded) {
         reloadData();

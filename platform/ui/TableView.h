@@ -89,6 +89,11 @@ public:
 
     // Taps the visible row showing the text.
     bool tapText(const std::string& text) override;
+    // A touch inside a visible cell selects its row.
+    bool tapFrom(View& touched, const std::string& text) override;
+    bool respondsToTaps() const override { return true; }
+    // Adds "editing" while editing.
+    std::vector<std::string> dumpState() const override;
     void layoutSubviews() override;
 
 protected:

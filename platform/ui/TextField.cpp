@@ -1,6 +1,7 @@
 #include "platform/ui/TextField.h"
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
 
@@ -70,6 +71,19 @@ void TextField::typeText(const std::string& characters) {
     sendActionsForControlEvents(kControlEventEditingChanged);
 }
 
+void TextField::deleteBackward() {
+    const std::size_t length = lastCharacterLength(m_text);
+    if (!m_editing || length == 0) {
+        return;
+    }
+    auto delegate = m_delegate.lock();
+    if (delegate && !delegate->textFieldShouldChangeCharacters(*this, m_text.size() - length, length, "")) {
+        return;
+    }
+    setText(m_text.substr(0, m_text.size() - length));
+    sendActionsForControlEvents(kControlEventEditingChanged);
+}
+
 void TextField::pressReturn() {
     if (!m_editing) {
         return;
@@ -90,6 +104,10 @@ void TextField::tapClearButton() {
     }
     setText({});
     sendActionsForControlEvents(kControlEventEditingChanged);
+}
+
+bool TextField::offersTap(const std::string& text) const {
+    return !text.empty() && (text == m_text || text == m_placeholder);
 }
 
 bool TextField::tapText(const std::string& text) {

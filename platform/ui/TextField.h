@@ -52,11 +52,14 @@ public:
     void typeText(const std::string& characters);
     // The return key: when the delegate agrees, editing-did-end-on-exit is sent.
     void pressReturn();
+    // The backspace key: removes the last character, when the delegate agrees (editing-changed is sent).
+    void deleteBackward();
     // The clear button: when shown and the delegate agrees, the text empties (editing-changed).
     void tapClearButton();
 
     // A tap on the field (by its text or placeholder) starts editing.
     bool tapText(const std::string& text) override;
+    bool offersTap(const std::string& text) const override;
     void draw(gfx::BitmapContext& context) const override;
 
 protected:

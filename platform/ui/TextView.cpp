@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
 
@@ -14,6 +15,12 @@ void TextView::setText(std::string text) {
 void TextView::typeText(const std::string& characters) {
     if (m_editable && becomeFirstResponder()) {
         setText(m_text + characters);
+    }
+}
+
+void TextView::deleteBackward() {
+    if (m_editable && isFirstResponder()) {
+        setText(m_text.substr(0, m_text.size() - lastCharacterLength(m_text)));
     }
 }
 

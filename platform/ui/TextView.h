@@ -24,6 +24,8 @@ public:
     bool canBecomeFirstResponder() const override { return m_editable; }
     // Appends the characters when editable (becoming first responder first).
     void typeText(const std::string& characters);
+    // The backspace key: removes the last character.
+    void deleteBackward();
 
     void draw(gfx::BitmapContext& context) const override;
 

@@ -1,5 +1,7 @@
 #include "platform/ui/Toolbar.h"
 
+#include <algorithm>
+
 #include "platform/gfx/BitmapContext.h"
 #include "platform/ui/BarDrawing.h"
 
@@ -68,6 +70,11 @@ std::string Toolbar::text() const {
         }
     }
     return result;
+}
+
+bool Toolbar::offersTap(const std::string& text) const {
+    return !text.empty() && std::any_of(m_items.begin(), m_items.end(),
+                                        [&text](const auto& item) { return item->title() == text; });
 }
 
 bool Toolbar::tapText(const std::string& text) {

@@ -30,6 +30,8 @@ public:
     std::string text() const override;
     // Taps the enabled item with that title.
     bool tapText(const std::string& text) override;
+    bool offersTap(const std::string& text) const override;
+    bool respondsToTaps() const override { return true; }
     void layoutSubviews() override;
     void draw(gfx::BitmapContext& context) const override;
 

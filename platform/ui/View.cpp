@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <fmt/format.h>
+
 #include "platform/ui/TapGestureRecognizer.h"
 #include "platform/ui/Window.h"
 
@@ -243,8 +245,24 @@ void View::removeGestureRecognizer(const std::shared_ptr<TapGestureRecognizer>& 
 
 void View::draw(gfx::BitmapContext&) const {}
 
+std::vector<std::string> View::dumpState() const {
+    if (m_alpha < 1.0) {
+        return {fmt::format("alpha {:.2g}", m_alpha)};
+    }
+    return {};
+}
+
 bool View::tapText(const std::string& text) {
     return !text.empty() && this->text() == text && fireTapRecognizers();
+}
+
+bool View::respondsToTaps() const {
+    return std::any_of(m_gestureRecognizers.begin(), m_gestureRecognizers.end(),
+                       [](const auto& recognizer) { return recognizer->isEnabled(); });
+}
+
+bool View::tapFrom(View& touched, const std::string& text) {
+    return (&touched == this && tapText(text)) || fireTapRecognizers();
 }
 
 bool View::fireTapRecognizers() {

@@ -103,11 +103,24 @@ public:
 
     // Headless hooks. text(): what the view shows as text (the screen dump and the runner read it).
     virtual std::string text() const { return {}; }
+    // The state the screen dump shows after the text, as words ("alpha 0.5", "color #FF0000", "selected"):
+    // the view's alpha when below 1; subclasses add their own after the base's.
+    virtual std::vector<std::string> dumpState() const;
     // Draws the view's own content (not its background or subviews) within its bounds.
     virtual void draw(gfx::BitmapContext& context) const;
     // The runner's tap on the text shown: answers true when this view handled it. The default fires the
     // view's tap recognisers when the view shows exactly that text.
     virtual bool tapText(const std::string& text);
+    // Whether a tap on text would land on this view: it shows exactly that text (views made of several
+    // touchable parts, such as segments or bar buttons, also offer the titles of their parts).
+    virtual bool offersTap(const std::string& text) const { return !text.empty() && this->text() == text; }
+    // A touch that landed on touched (this view or one of its subviews), which shows text: answers whether
+    // this view took it. The default: tapText(text) when touched is this view, else (or when that did not
+    // handle it) the view's tap recognisers fire.
+    virtual bool tapFrom(View& touched, const std::string& text);
+    // Whether touches on this view or its subviews can do anything here: the default, an enabled tap
+    // recogniser; controls, tables, bars and search bars override it.
+    virtual bool respondsToTaps() const;
 
 protected:
     virtual void didMoveToSuperview() {}

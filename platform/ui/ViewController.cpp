@@ -82,6 +82,13 @@ std::shared_ptr<NavigationController> ViewController::navigationController() con
     return std::static_pointer_cast<NavigationController>(m_navigationController->shared_from_this());
 }
 
+std::shared_ptr<ViewController> ViewController::parentViewController() const {
+    if (auto navigation = navigationController()) {
+        return navigation;
+    }
+    return presentingViewController();
+}
+
 void ViewController::setTitle(std::string title) {
     m_title = std::move(title);
     navigationItem()->setTitle(m_title);
@@ -130,8 +137,10 @@ void ViewController::presentModalViewController(const std::shared_ptr<ViewContro
 
 void ViewController::dismissModalViewControllerAnimated(bool animated) {
     if (!m_modalViewController) {
-        if (auto presenter = presentingViewController()) {
-            presenter->dismissModalViewControllerAnimated(animated);
+        if (auto parent = parentViewController()) {
+            parent->dismissModalViewControllerAnimated(animated);
+        } else {
+            QOV_LOG_WARN("{} presents nothing and is not presented: nothing to dismiss", className());
         }
         return;
     }

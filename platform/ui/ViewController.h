@@ -59,13 +59,18 @@ public:
 
     // The navigation controller whose stack holds this screen, or nullptr.
     std::shared_ptr<NavigationController> navigationController() const;
+    // The controller this one belongs to: the navigation controller whose stack holds it, else the controller
+    // that presents it, else nullptr.
+    std::shared_ptr<ViewController> parentViewController() const;
 
     // Modal presentation over the whole screen (the application's key window). The presenter gets
     // will-disappear, the presented will-appear, then did-disappear and did-appear. Presenting while this
     // controller already presents one does nothing (logged).
     void presentModalViewController(const std::shared_ptr<ViewController>& controller, bool animated);
     // Dismisses what this controller presents (or, sent to the presented controller, itself), with every
-    // controller presented above it; the appearance calls mirror presentation.
+    // controller presented above it; the appearance calls mirror presentation. A controller that neither presents
+    // nor is presented passes the request to its parent (a screen of a presented navigation stack dismisses the
+    // stack); with no parent either, nothing happens (logged).
     void dismissModalViewControllerAnimated(bool animated);
     const std::shared_ptr<ViewController>& modalViewController() const { return m_modalViewController; }
     std::shared_ptr<ViewController> presentingViewController() const { return m_presentingViewController.lock(); }

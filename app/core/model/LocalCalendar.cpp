@@ -62,6 +62,7 @@ LocalCalendar::Fields LocalCalendar::fieldsOf(platform::Date date, const std::op
     fields.month = calendar.get(UCAL_MONTH, status) + 1;
     fields.day = calendar.get(UCAL_DATE, status);
     fields.hour = calendar.get(UCAL_HOUR_OF_DAY, status);
+    fields.minute = calendar.get(UCAL_MINUTE, status);
     if (U_FAILURE(status)) {
         return {};
     }

@@ -17,6 +17,7 @@ public:
         int month = 1;  // 1 to 12
         int day = 1;    // 1 to 31
         int hour = 0;   // 0 to 23
+        int minute = 0;  // 0 to 59
     };
 
     // True when the time-zone database knows the name (the empty name is unknown).

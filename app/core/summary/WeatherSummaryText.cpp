@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <iterator>
+#include <tuple>
 
 #include <fmt/format.h>
 
@@ -13,6 +14,7 @@
 #include "app/core/model/QOVHourlyForecast.h"
 #include "app/core/model/QOVLocation.h"
 #include "platform/base/Clock.h"
+#include "platform/base/PrintableText.h"
 
 namespace qov {
 
@@ -30,13 +32,34 @@ std::string localDay(platform::Date date, const std::optional<std::string>& time
                        fields.day);
 }
 
+using platform::printableText;
+
+// "45 min", "3 h 5 min", "2 d 4 h": how long ago, to the minute.
+std::string durationText(double seconds) {
+    const auto minutes = static_cast<long long>(std::max(0.0, seconds) / 60.0);
+    if (minutes < 60) {
+        return fmt::format("{} min", minutes);
+    }
+    if (minutes < 24 * 60) {
+        return fmt::format("{} h {} min", minutes / 60, minutes % 60);
+    }
+    return fmt::format("{} d {} h", minutes / (24 * 60), minutes / 60 % 24);
+}
+
+bool isBeforeToday(platform::Date date, const std::optional<std::string>& timeZone) {
+    const auto day = LocalCalendar::fieldsOf(date, timeZone);
+    const auto today = LocalCalendar::fieldsOf(platform::Clock::shared()->now(), timeZone);
+    return std::tie(day.year, day.month, day.day) < std::tie(today.year, today.month, today.day);
+}
+
 void appendPlace(std::string& out, const QOVLocation& location) {
     const auto& coordinate = location.coordinate();
-    fmt::format_to(std::back_inserter(out), "{} ({})\n", location.displayName(), location.identifierAsString());
+    fmt::format_to(std::back_inserter(out), "{} ({})\n", printableText(location.displayName()),
+                   printableText(location.identifierAsString()));
     fmt::format_to(std::back_inserter(out), "{:.2f}°{} {:.2f}°{}, time zone {}, data {:.0f} min old\n",
                    std::fabs(coordinate.latitude), coordinate.latitude < 0 ? 'S' : 'N',
                    std::fabs(coordinate.longitude), coordinate.longitude < 0 ? 'W' : 'E',
-                   location.timeZone().value_or("unknown"), std::max(0.0, location.age()) / 60.0);
+                   printableText(location.timeZone().value_or("unknown")), std::max(0.0, location.age()) / 60.0);
 }
 
 void appendCurrentConditions(std::string& out, const QOVLocation& location) {
@@ -44,10 +67,21 @@ void appendCurrentConditions(std::string& out, const QOVLocation& location) {
     if (!now) {
         return;
     }
+    std::string heading = "Now";
+    if (location.isStale()) {
+        // Old conditions say when they were observed (else when the data was made) and how long ago.
+        const platform::Date observed =
+            now->date().value_or(location.creationDate().value_or(platform::Date{0.0}));
+        const auto fields = LocalCalendar::fieldsOf(observed, location.timeZone());
+        heading = fmt::format("Then ({} {:02}:{:02} local, {} ago)", localDay(observed, location.timeZone()),
+                              fields.hour, fields.minute,
+                              durationText(platform::Clock::shared()->now().timeIntervalSince(observed)));
+    }
     fmt::format_to(std::back_inserter(out),
-                   "\nNow: {}°F, {}; feels like {}°F; wind {} {} mph; humidity {}%; UV {} {}\n", now->temperature(),
-                   now->text(), now->feelsLike(), now->windDirectionDescription(), now->windSpeed(), now->humidity(),
-                   now->uvIndex(), now->uvText());
+                   "\n{}: {}°F, {}; feels like {}°F; wind {} {} mph; humidity {}%; UV {} {}\n", heading,
+                   now->temperature(), printableText(now->text()), now->feelsLike(),
+                   printableText(now->windDirectionDescription()), now->windSpeed(), now->humidity(), now->uvIndex(),
+                   printableText(now->uvText()));
 }
 
 void appendHours(std::string& out, const QOVLocation& location) {
@@ -64,7 +98,7 @@ void appendHours(std::string& out, const QOVLocation& location) {
         }
         const auto fields = LocalCalendar::fieldsOf(*hour->date(), location.timeZone());
         fmt::format_to(std::back_inserter(out), "  {:02}:00  {:>4}°F  {:>3}% precip  {}\n", fields.hour,
-                       hour->temperature(), hour->chanceOfPrecipitation(), hour->text());
+                       hour->temperature(), hour->chanceOfPrecipitation(), printableText(hour->text()));
         if (++shown == WeatherSummaryText::kHourCount) {
             break;
         }
@@ -77,13 +111,13 @@ void appendDays(std::string& out, const QOVLocation& location) {
     }
     out += "\nDays:\n";
     for (const auto& day : *location.dailyForecasts()) {
-        if (!day || !day->date()) {
+        if (!day || !day->date() || isBeforeToday(*day->date(), location.timeZone())) {
             continue;
         }
         const auto& part = day->dayForecast() ? day->dayForecast() : day->nightForecast();
         fmt::format_to(std::back_inserter(out), "  {}  high {:>4}°F  low {:>4}°F  {:>3}% precip  {}\n",
                        localDay(*day->date(), location.timeZone()), day->highTemperature(), day->lowTemperature(),
-                       part ? part->chanceOfPrecipitation() : 0, part ? part->text() : "");
+                       part ? part->chanceOfPrecipitation() : 0, part ? printableText(part->text()) : "");
     }
 }
 

@@ -287,6 +287,7 @@ void QOVAppDelegate::configurePushNotification() {
 void QOVAppDelegate::locateUser() {
     auto& center = platform::NotificationCenter::defaultCenter();
     const auto self = std::static_pointer_cast<QOVAppDelegate>(shared_from_this());
+    center.removeObserver(this);
     center.addObserver(this, QOVLocationManager::kUpdateSucceededCurrentLocationWithGPSNotification,
                        platform::bindWeak(self, [](QOVAppDelegate& delegate, const platform::Notification& note) {
                            delegate.userLocatingSucceeded(note.object);

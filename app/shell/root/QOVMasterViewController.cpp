@@ -222,10 +222,13 @@ void QOVMasterViewController::loadViewControllerIntoContentView(const std::share
     m_viewController = screen;
     screen->setMasterViewController(self());
     screen->viewControllerDidLoad();
+    // The view is loaded (and sized to the content view) before the screen hears it will appear.
+    const auto view = screen->view();
+    if (m_contentView) {
+        view->setFrame(m_contentView->bounds());
+    }
     screen->viewWillAppear(true);
     if (m_contentView) {
-        const auto view = screen->view();
-        view->setFrame(m_contentView->bounds());
         m_contentView->addSubview(view);
     }
     screen->viewDidAppear(true);
@@ -233,7 +236,8 @@ void QOVMasterViewController::loadViewControllerIntoContentView(const std::share
 
 void QOVMasterViewController::tabBarDidSelectItem(SlidingTabBar&, SlidingTabBarItem& item) {
     const auto index = static_cast<std::size_t>(item.tag() - 1);
-    if (item.tag() >= 1 && index < m_viewControllers.size()) {
+    // The shown screen's own item leaves it as it is (a second load would unload and reload the same screen).
+    if (item.tag() >= 1 && index < m_viewControllers.size() && m_viewControllers[index] != m_viewController) {
         loadViewControllerIntoContentView(m_viewControllers[index]);
     }
 }

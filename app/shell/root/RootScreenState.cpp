@@ -5,6 +5,7 @@
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/splash/SplashScreenViewController.h"
+#include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/terms/TermsNavigationController.h"
 #include "platform/ui/Window.h"
@@ -37,6 +38,20 @@ std::string RootScreenState::shownTabName() {
     }
     const auto item = master->shownViewController()->slidingTabBarItem();
     return item ? item->itemName() : std::string();
+}
+
+bool RootScreenState::showTab(const std::string& nameOrTitle) {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master || !master->tabBar()) {
+        return false;
+    }
+    for (const auto& item : master->tabBar()->items()) {
+        if (item->itemName() == nameOrTitle || item->title() == nameOrTitle) {
+            master->tabBar()->setSelectedItem(item);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace qov

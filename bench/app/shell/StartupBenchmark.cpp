@@ -15,6 +15,7 @@
 #include "app/core/datasource/DS2JSONDatasource.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
+#include "app/core/model/QOVLocation.h"
 #include "app/core/model/QOVModelFactory.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
@@ -34,6 +35,7 @@
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "sim/SimServer.h"
 
 extern char** environ;
 
@@ -91,13 +93,18 @@ void prepareWarmHome(const std::filesystem::path& home) {
     defaults->synchronize();
 }
 
-// From the application's launch on a warm home to the root screen with the Weather tab drawn, against a bare start
-// of the runner's process ("ratio": how many bare starts the application's start costs; aim: below 3).
+// The application on screen from a warm home: a process start plus the launch to the root screen with the Weather
+// tab drawn, against a bare start of the runner's process ("ratio": how many bare starts the application takes to
+// be on screen; aim: below 3).
 void BM_StartupVersusBareProcessStart(benchmark::State& state) {
     const auto home = std::filesystem::temp_directory_path() / "qov-bench-startup";
     platform::RunLoop::resetMain(std::make_shared<platform::ManualClock>(platform::SystemClock().now()));
+    // The configurations the settings ask for come from the stand-in service; the weather comes from the cache.
+    qovsim::SimServer service;
+    service.start();
+    const auto host = "127.0.0.1:" + std::to_string(service.port());
     auto client = std::make_shared<qov::DS2JSONDatasource>();
-    client->setDataServiceHosts("127.0.0.1:9", "127.0.0.1:9");  // nothing is asked of the network
+    client->setDataServiceHosts(host, host);
     qov::QOVDatasourceFactory::sharedInstance()->setDatasource(client);
     qov::registerShellInterfaceFiles();
     qov::ApplicationInterfaceFiles::registerAll();
@@ -126,8 +133,9 @@ void BM_StartupVersusBareProcessStart(benchmark::State& state) {
     if (!reached) {
         state.SkipWithError("the root screen with the Weather tab was not reached");
     }
-    state.counters["ratio"] = startSeconds / bareSeconds;
+    state.counters["ratio"] = (bareSeconds + startSeconds) / bareSeconds;
     client->cancelAllRequests();
+    service.stop();
     std::filesystem::remove_all(home);
 }
 BENCHMARK(BM_StartupVersusBareProcessStart)->Unit(benchmark::kMillisecond);

@@ -129,5 +129,27 @@ TEST_F(ApplicationTest, LaunchKeepsTheDelegateOfTheMainInterfaceFileThenLaunches
     InterfaceFile::unregisterBuilder("TestNoDelegate");
 }
 
+TEST_F(ApplicationTest, OrientationChangesAreAnnouncedWhileNotificationsAreGenerated) {
+    int notices = 0;
+    NotificationCenter::defaultCenter().addObserver(this, kDeviceOrientationDidChangeNotification,
+                                                    [&](const Notification&) { ++notices; });
+    Device& device = Device::current();
+    device.setOrientation(DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(notices, 0);
+    device.beginGeneratingDeviceOrientationNotifications();
+    device.beginGeneratingDeviceOrientationNotifications();
+    device.setOrientation(DeviceOrientation::LandscapeLeft);  // no change, no notice
+    device.setOrientation(DeviceOrientation::Portrait);
+    device.endGeneratingDeviceOrientationNotifications();
+    device.setOrientation(DeviceOrientation::PortraitUpsideDown);  // one begin is still in force
+    EXPECT_EQ(notices, 2);
+    device.endGeneratingDeviceOrientationNotifications();
+    device.endGeneratingDeviceOrientationNotifications();
+    EXPECT_FALSE(device.isGeneratingDeviceOrientationNotifications());
+    device.setOrientation(DeviceOrientation::Portrait);
+    EXPECT_EQ(notices, 2);
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
 }  // namespace
 }  // namespace platform::ui

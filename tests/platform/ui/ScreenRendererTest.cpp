@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gfx/BitmapContext.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/Window.h"
@@ -92,10 +94,10 @@ TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {
 TEST_F(ScreenRendererTest, DumpListsVisibleViewsWithFramesAndTexts) {
     const std::string dump = ScreenDump::dumpScreen();
     EXPECT_NE(dump.find("View {0, 20, 320, 460}\n"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("  Label {10, 130, 200, 30} \"Today\"\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  Label {10, 130, 200, 30} \"Today\" color #000000\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("  Button {220, 130, 90, 30} \"Refresh\"\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("SegmentedControl {10, 170, 300, 30} \"[Now] | Hourly | Daily\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("      Label {10, 270, 300, 44} \"Row 0\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("        Label {10, 270, 300, 44} \"Row 0\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("\"Row 4\""), std::string::npos);
     EXPECT_EQ(dump.find("{100, 20, 100, 100}"), std::string::npos) << "hidden view listed";
     screen->table->setContentOffset(Point{0, 100});
@@ -113,6 +115,35 @@ TEST_F(ScreenRendererTest, DumpShowsOnlyTheTopPresentationAndAlerts) {
     EXPECT_EQ(dump.find("Today"), std::string::npos) << dump;
     EXPECT_NE(dump.find("AlertView"), std::string::npos);
     EXPECT_NE(dump.find("\"Notice: Saved [0 OK]\""), std::string::npos) << dump;
+}
+
+TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation) {
+    screen->button->setSelected(true);
+    screen->button->setEnabled(false);
+    screen->button->setAlpha(0.5);
+    screen->label->setTextColor(gfx::Color::rgba(1, 0, 0, 0.5));
+    screen->label->setText("Say \"hi\"\x1b");
+    screen->table->setEditing(true);
+    auto picture = std::make_shared<ImageView>(std::make_shared<Image>(gfx::BitmapContext(4, 4).makeImage(), "sun.png"));
+    screen->view()->addSubview(picture);
+    auto turned = std::make_shared<View>(Rect(60, 190, 200, 100));  // centre (160, 240)
+    turned->setRotation(std::numbers::pi / 2);
+    turned->addSubview(std::make_shared<Label>(Rect(0, 0, 20, 10)));
+    screen->view()->addSubview(turned);
+    auto cover = std::make_shared<View>(Rect(0, 0, 320, 100));
+    cover->setBackgroundColor(gfx::Color::white());
+    screen->view()->addSubview(cover);
+
+    const std::string dump = ScreenDump::dumpScreen();
+    EXPECT_NE(dump.find("Button {220, 130, 90, 30} \"Refresh\" alpha 0.5 selected disabled\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Label {10, 130, 200, 30} \"Say \\\"hi\\\"\\x1B\" color #FF000080\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("TableView {0, 270, 320, 210} editing\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  View {110, 160, 100, 200}\n    Label {200, 160, 10, 20} color #000000\n"), std::string::npos)
+        << dump;
+    EXPECT_EQ(dump.find("{0, 20, 100, 100}"), std::string::npos) << "the covered square is left out\n" << dump;
+    EXPECT_EQ(dump.find("sun.png"), std::string::npos) << "the covered image is left out\n" << dump;
+    cover->removeFromSuperview();
+    EXPECT_NE(ScreenDump::dumpScreen().find("ImageView {0, 20, 4, 4} image sun.png\n"), std::string::npos);
 }
 
 }  // namespace

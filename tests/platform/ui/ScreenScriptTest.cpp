@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/ScreenScript.h"
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/SampleScreen.h"
 #include "tests/platform/ui/UiFixture.h"
@@ -70,7 +71,10 @@ TEST_F(ScreenScriptTest, WaitRunsTheLoopOnTheClock) {
     EXPECT_EQ(fired, 0);
     run("wait 0.5\n");
     EXPECT_EQ(fired, 1);
-    EXPECT_EQ(run("wait soon\nwait -1\n"), "error: wait needs a number of seconds\nerror: wait needs a number of seconds\n");
+    for (const char* refused : {"soon", "-1", "nan", "inf", "86401", ""}) {
+        EXPECT_EQ(run(std::string("wait ") + refused + "\n"), "error: wait needs a number of seconds from 0 to 86400\n");
+    }
+    EXPECT_EQ(fired, 1);
 }
 
 TEST_F(ScreenScriptTest, DumpShotAndQuit) {
@@ -91,7 +95,10 @@ TEST_F(ScreenScriptTest, RunsScriptFiles) {
     EXPECT_TRUE(script.runFile(path));
     EXPECT_EQ(screen->journal, (std::vector<std::string>{"refresh", "segment 1"}));
     EXPECT_FALSE(script.runFile((home.path() / "missing.txt").string()));
-    EXPECT_EQ(std::exchange(output, {}).str(), "error: cannot read the script " + (home.path() / "missing.txt").string() + "\n");
+    EXPECT_EQ(std::exchange(output, {}).str(),
+              "error: cannot read the script " + (home.path() / "missing.txt").string() + ": No such file or directory\n");
+    EXPECT_FALSE(script.runFile(home.path().string()));
+    EXPECT_EQ(std::exchange(output, {}).str(), "error: cannot read the script " + home.path().string() + ": it is a folder\n");
 }
 
 TEST_F(ScreenScriptTest, BadCommandsAndHiddenControlsAreReportedAndSkipped) {
@@ -104,6 +111,98 @@ TEST_F(ScreenScriptTest, BadCommandsAndHiddenControlsAreReportedAndSkipped) {
               "error: shot needs a file name\n");
     EXPECT_EQ(script.failures(), 6);
     EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
+}
+
+
+// Buttons that write their title (or name) to the screen's journal when tapped.
+class ScreenScriptAimTest : public ScreenScriptTest {
+protected:
+    std::shared_ptr<Button> addButton(const std::string& title, const Rect& frame, const std::string& name,
+                                      const std::shared_ptr<View>& parent = nullptr) {
+        auto button = std::make_shared<Button>(ButtonType::RoundedRect, frame);
+        button->setTitle(title);
+        button->addAction(kControlEventTouchUpInside, [this, name](Control&) { screen->journal.push_back(name); });
+        (parent ? parent : screen->view())->addSubview(button);
+        return button;
+    }
+};
+
+TEST_F(ScreenScriptAimTest, AimsAmongEqualTextsInReadingOrderAndByClass) {
+    auto label = std::make_shared<Label>(Rect(250, 0, 60, 15));
+    label->setText("Go");
+    screen->view()->addSubview(label);  // shows the text but takes no tap
+    addButton("Go", Rect(150, 40, 60, 15), "B");
+    addButton("Go", Rect(10, 60, 60, 15), "C");
+    addButton("Go", Rect(10, 40, 60, 15), "A");
+    EXPECT_EQ(run("tap Go\ntap \"Go\" #3\ntap @Button \"Go\" #2\ntap Go #4\ntap @Switch\ntap Go #0\n"),
+              "error: nothing on screen shows \"Go\" #4\nerror: nothing on screen shows @Switch\n"
+              "error: tap cannot aim at Go #0\n");
+    EXPECT_EQ(screen->journal, (std::vector<std::string>{"A", "C", "B"}));
+}
+
+TEST_F(ScreenScriptAimTest, TapsOnlyWhatIsInsideEveryClipAndNotHidden) {
+    auto clip = std::make_shared<View>(Rect(0, 40, 100, 30));
+    clip->setClipsToBounds(true);
+    screen->view()->addSubview(clip);
+    addButton("Outside", Rect(0, 40, 100, 30), "outside", clip);
+    addButton("Under", Rect(150, 40, 60, 30), "under");
+    auto cover = std::make_shared<View>(Rect(140, 30, 100, 50));
+    cover->setBackgroundColor(gfx::Color::white());
+    screen->view()->addSubview(cover);
+    EXPECT_EQ(run("tap Outside\ntap Under\n"),
+              "error: nothing on screen shows \"Outside\"\nerror: nothing on screen shows \"Under\"\n");
+    cover->setAlpha(0.5);
+    EXPECT_EQ(run("tap Under\n"), "");
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"under"});
+}
+
+TEST_F(ScreenScriptAimTest, ScrollBringsATargetIntoViewAndDragFollowsTheFinger) {
+    auto strip = std::make_shared<ScrollView>(Rect(0, 40, 100, 30));
+    strip->setContentSize(Size{400, 30});
+    screen->view()->addSubview(strip);
+    for (int index = 0; index < 4; ++index) {
+        addButton("T" + std::to_string(index), Rect(index * 100.0, 0, 100, 30), "T" + std::to_string(index), strip);
+    }
+    EXPECT_EQ(run("tap T2\nscroll T2\ntap T2\n"), "error: nothing on screen shows \"T2\"\n");
+    EXPECT_EQ(strip->contentOffset(), (Point{200, 0}));
+    run("drag T2 150 0\n");
+    EXPECT_EQ(strip->contentOffset(), (Point{50, 0}));
+    EXPECT_EQ(run("drag @ScrollView -1000 0\n"), "");
+    EXPECT_EQ(strip->contentOffset(), (Point{300, 0}));
+    EXPECT_EQ(run("scroll Today\ndrag T3 far 0\nscroll Nowhere\n"),
+              "error: \"Today\" is not inside a scroll view\n"
+              "error: drag needs what to drag and how far: drag TARGET DX DY\n"
+              "error: nothing on screen or scrolled away shows \"Nowhere\"\n");
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"T2"});
+}
+
+TEST_F(ScreenScriptAimTest, KeysReturnAndBackspaceActOnTheFieldBeingEdited) {
+    int returns = 0;
+    screen->field->addAction(kControlEventEditingDidEndOnExit, [&](Control&) { ++returns; });
+    EXPECT_EQ(run("key return\n"), "error: no field is being edited (tap one first)\n");
+    EXPECT_EQ(run("tap City\ntype Parisé\nkey backspace\nkey return\nkey tab\n"),
+              "error: key takes return, search or backspace\n");
+    EXPECT_EQ(screen->field->text(), "Paris");
+    EXPECT_EQ(returns, 1);
+}
+
+TEST_F(ScreenScriptAimTest, RegisteredCommandsTakeTheirArgumentAndErrorsGoToTheErrorStream) {
+    std::vector<std::string> tabs;
+    EXPECT_FALSE(ScreenScript::registerCommand("tap", [](const std::string&) { return std::nullopt; }));
+    ASSERT_TRUE(ScreenScript::registerCommand("tab", [&](const std::string& name) -> std::optional<std::string> {
+        tabs.push_back(name);
+        return name == "Maps" ? std::nullopt : std::optional<std::string>("no tab " + name);
+    }));
+    std::ostringstream out;
+    std::ostringstream errors;
+    ScreenScript separate(out, errors);
+    std::istringstream lines("tab  Maps \ntab Moon\x1b[2J\ndump\n");
+    EXPECT_TRUE(separate.run(lines));
+    ScreenScript::registerCommand("tab", nullptr);
+    EXPECT_EQ(tabs, (std::vector<std::string>{"Maps", "Moon\x1b[2J"}));
+    EXPECT_EQ(errors.str(), "error: no tab Moon\\x1B[2J\n");
+    EXPECT_NE(out.str().find("Refresh"), std::string::npos);
+    EXPECT_EQ(run("tab Maps\n"), "error: unknown command \"tab\"\n");
 }
 
 }  // namespace

@@ -171,5 +171,27 @@ TEST_F(ViewControllerTest, MemoryWarningUnloadsOnlyViewsOffScreen) {
     EXPECT_EQ(take(), (Journal{"B didLoad"}));
 }
 
+TEST_F(ViewControllerTest, AScreenOfAPresentedNavigationStackDismissesTheStack) {
+    auto root = make("A");
+    window->setRootViewController(root);
+    window->makeKeyAndVisible();
+    auto first = make("F");
+    auto navigation = std::make_shared<NavigationController>(first);
+    auto pushed = make("P");
+    root->presentModalViewController(navigation, false);
+    navigation->pushViewController(pushed, false);
+    EXPECT_EQ(pushed->parentViewController(), navigation);
+    EXPECT_EQ(navigation->parentViewController(), root);
+    EXPECT_EQ(root->parentViewController(), nullptr);
+    take();
+
+    first->dismissModalViewControllerAnimated(false);
+    EXPECT_EQ(take(), (Journal{"P willDisappear", "A willAppear", "P didDisappear", "A didAppear"}));
+    EXPECT_EQ(root->modalViewController(), nullptr);
+    EXPECT_EQ(window->visibleSubviews(), (std::vector<std::shared_ptr<View>>{root->view()}));
+    pushed->dismissModalViewControllerAnimated(false);  // nothing presented any more: logged, nothing happens
+    EXPECT_TRUE(take().empty());
+}
+
 }  // namespace
 }  // namespace platform::ui

@@ -59,12 +59,35 @@ TEST_F(WeatherSummaryTextTest, ShowsTheHeadingConditionsTheComingHoursInLocalTim
 
     clock()->advance(1800.0);  // 03:30 in Atlanta
     const std::string text = WeatherSummaryText::summaryOf(*location);
-    EXPECT_NE(text.find("Now: 58°F, Partly Cloudy"), std::string::npos) << text;
+    EXPECT_NE(text.find("Then (Fri 2027-01-15 03:00 local, 30 min ago): 58°F, Partly Cloudy"), std::string::npos) << text;
     EXPECT_EQ(text.find("02:00"), std::string::npos) << "past hours are left out\n" << text;
     EXPECT_NE(text.find("  03:00    40°F"), std::string::npos) << "the hour under way is shown\n" << text;
     EXPECT_NE(text.find("  14:00    51°F"), std::string::npos) << text;
     EXPECT_EQ(text.find("  15:00"), std::string::npos) << "twelve hours at most\n" << text;
     EXPECT_NE(text.find("Fri 2027-01-15  high   61°F  low   39°F    0% precip  Clear"), std::string::npos) << text;
+}
+
+TEST_F(WeatherSummaryTextTest, OldConditionsSayWhenTheyWereSeenPastDaysAreLeftOutAndServiceTextsAreEscaped) {
+    location->setCity("Atlanta\x1b]0;owned\x07");
+    auto now = std::make_shared<qov::QOVCurrentConditions>();
+    now->setDate(clock()->now().addingTimeInterval(-600.0));  // 02:50 in Atlanta
+    now->setText("Fog\r\nNow: 99°F");
+    location->setCurrentConditions(now);
+    qov::QOVLocation::DailyList days;
+    for (int index = -1; index < 2; ++index) {
+        auto day = std::make_shared<qov::QOVDailyForecast>();
+        day->setDate(clock()->now().addingTimeInterval(86400.0 * index));
+        days.push_back(day);
+    }
+    location->setDailyForecasts(days);
+
+    EXPECT_NE(WeatherSummaryText::summaryOf(*location).find("\nNow: 0°F, Fog\\r\\nNow: 99°F;"), std::string::npos);
+    clock()->advance(3.0 * 3600 + 300.0);
+    const std::string text = WeatherSummaryText::summaryOf(*location);
+    EXPECT_NE(text.find("Atlanta\\x1B]0;owned\\x07, GA"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nThen (Fri 2027-01-15 02:50 local, 3 h 15 min ago): 0°F, Fog"), std::string::npos) << text;
+    EXPECT_EQ(text.find("2027-01-14"), std::string::npos) << "yesterday is left out\n" << text;
+    EXPECT_NE(text.find("Sat 2027-01-16"), std::string::npos) << text;
 }
 
 }  // namespace

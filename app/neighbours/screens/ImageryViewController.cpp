@@ -1,0 +1,12 @@
+#include "app/neighbours/screens/ImageryViewController.h"
+
+#include "app/shell/text/LocalizedFormat.h"
+
+namespace qov {
+
+ImageryViewController::ImageryViewController(std::string nibName) : NeighbourScreen(std::move(nibName), "Imagery") {
+    setTabItem("imagery", localized("imagery.tabbar.title"), "tabbar-icon-imagery.png", "Imagery", "IMAGERY");
+    setUSOnly(true);
+}
+
+}  // namespace qov

@@ -1,0 +1,60 @@
+#include "cli/HomeLock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "platform/base/Log.h"
+
+QOV_LOG_LEVEL(15)
+
+namespace qovcli {
+
+namespace {
+
+std::string holderOf(int descriptor) {
+    char buffer[32] = {};
+    const ssize_t length = pread(descriptor, buffer, sizeof buffer - 1, 0);
+    const std::string_view text(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+    const auto digits = text.substr(0, text.find_first_not_of("0123456789"));
+    return digits.empty() ? "" : " (process " + std::string(digits) + ")";
+}
+
+}  // namespace
+
+std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, std::string& problem) {
+    std::error_code error;
+    if (std::filesystem::create_directories(home, error)) {
+        std::filesystem::permissions(home, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace,
+                                     error);
+    }
+    const std::filesystem::path path = home / kFileName;
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (descriptor < 0) {
+        problem = "cannot open " + path.string() + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const int reason = errno;
+        problem = reason == EWOULDBLOCK
+                      ? "the home " + home.string() + " is in use by another runner" + holderOf(descriptor)
+                      : "cannot lock " + path.string() + ": " + std::strerror(reason);
+        close(descriptor);
+        return nullptr;
+    }
+    const std::string pid = std::to_string(getpid()) + "\n";
+    const bool noted = ftruncate(descriptor, 0) == 0 &&
+                       pwrite(descriptor, pid.data(), pid.size(), 0) == static_cast<ssize_t>(pid.size());
+    if (!noted) {
+        QOV_LOG_WARN("Could not write the process id into {}: {}", path.string(), std::strerror(errno));
+    }
+    return std::unique_ptr<HomeLock>(new HomeLock(descriptor));
+}
+
+HomeLock::~HomeLock() { close(m_descriptor); }
+
+}  // namespace qovcli

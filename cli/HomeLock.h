@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace qovcli {
+
+// One runner per application home: the lock file "qovara.lock" in the home, held with flock() for the life of
+// this object (the system releases it when the process ends, however it ends). The file holds the holder's
+// process id, for the message the next runner gives. Locks of one process conflict too (each acquire opens
+// the file anew).
+class HomeLock {
+public:
+    static constexpr const char* kFileName = "qovara.lock";
+
+    // Makes the home folder when it is missing (0700) and takes the lock. nullptr, with the reason in problem,
+    // when another runner holds it or the file cannot be made.
+    static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, std::string& problem);
+
+    ~HomeLock();
+    HomeLock(const HomeLock&) = delete;
+    HomeLock& operator=(const HomeLock&) = delete;
+
+private:
+    explicit HomeLock(int descriptor) : m_descriptor(descriptor) {}
+
+    int m_descriptor;
+};
+
+}  // namespace qovcli

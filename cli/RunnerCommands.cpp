@@ -1,0 +1,52 @@
+#include "cli/RunnerCommands.h"
+
+#include <iostream>
+
+#include "platform/geo/FixedPositionSource.h"
+#include "platform/net/Reachability.h"
+#include "platform/ui/ScreenScript.h"
+#include "platform/ui/ScriptLine.h"
+
+namespace qovcli {
+
+namespace {
+
+std::optional<std::string> network(const std::string& argument) {
+    if (argument != "on" && argument != "off") {
+        return "network takes on or off";
+    }
+    platform::net::Reachability::shared()->setReachable(argument == "on");
+    return std::nullopt;
+}
+
+std::optional<std::string> gps(const std::string& argument) {
+    const auto words = platform::ui::scriptWords(argument);
+    const auto latitude = words.size() == 2 ? platform::ui::scriptNumber(words[0]) : std::nullopt;
+    const auto longitude = words.size() == 2 ? platform::ui::scriptNumber(words[1]) : std::nullopt;
+    const platform::geo::Coordinate coordinate{latitude.value_or(91.0), longitude.value_or(181.0)};
+    if (!coordinate.isValid()) {
+        return "gps takes a latitude and a longitude in degrees, such as gps 48.857 2.352";
+    }
+    const auto source =
+        std::dynamic_pointer_cast<platform::geo::FixedPositionSource>(platform::geo::PositionSource::shared());
+    if (!source || !source->setCoordinate(coordinate)) {
+        return "the device's position source does not take a coordinate";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void registerRunnerCommands() {
+    platform::ui::ScreenScript::registerCommand("network", network);
+    platform::ui::ScreenScript::registerCommand("gps", gps);
+}
+
+bool runScreenScript(const std::string& source, std::ostream& out, std::ostream& err) {
+    registerRunnerCommands();
+    platform::ui::ScreenScript script(out, err);
+    const bool read = source == "-" ? script.run(std::cin) : script.runFile(source);
+    return read && script.failures() == 0;
+}
+
+}  // namespace qovcli

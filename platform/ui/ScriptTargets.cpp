@@ -1,0 +1,64 @@
+#include "platform/ui/ScriptTargets.h"
+
+#include <algorithm>
+
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/VisibleViews.h"
+
+namespace platform::ui {
+
+namespace {
+
+bool takesTouches(const View& view) {
+    for (auto each = std::static_pointer_cast<const View>(view.shared_from_this()); each; each = each->superview()) {
+        if (each->respondsToTaps()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::shared_ptr<View> ScriptTargets::find(const ScriptTarget& target, Reach reach, Order order) {
+    std::vector<VisibleView> matches;
+    for (auto& candidate : VisibleViews::onScreen(reach == Reach::Scrollable)) {
+        const View& view = *candidate.view;
+        const bool reachable = candidate.touchable && !candidate.covered &&
+                               (reach == Reach::Scrollable || !candidate.visible.isEmpty()) &&
+                               (reach != Reach::Touchable || takesTouches(view));
+        if (reachable && (target.className.empty() || view.className() == target.className) &&
+            (!target.text || view.offersTap(*target.text))) {
+            matches.push_back(std::move(candidate));
+        }
+    }
+    if (order == Order::FrontToBack) {
+        std::reverse(matches.begin(), matches.end());
+    } else {
+        std::stable_sort(matches.begin(), matches.end(), [](const VisibleView& lhs, const VisibleView& rhs) {
+            return lhs.frame.y() != rhs.frame.y() ? lhs.frame.y() < rhs.frame.y() : lhs.frame.x() < rhs.frame.x();
+        });
+    }
+    const auto index = static_cast<std::size_t>(target.ordinal - 1);
+    return index < matches.size() ? matches[index].view : nullptr;
+}
+
+bool ScriptTargets::tap(View& touched, const std::string& text) {
+    for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
+        if (view->tapFrom(touched, text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::shared_ptr<ScrollView> ScriptTargets::enclosingScrollView(View& view) {
+    for (auto each = std::static_pointer_cast<View>(view.shared_from_this()); each; each = each->superview()) {
+        if (auto scrollView = std::dynamic_pointer_cast<ScrollView>(each); scrollView && scrollView->isScrollEnabled()) {
+            return scrollView;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,96 @@
+#include "cli/RunnerOptions.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qovcli::RunnerOptions;
+
+struct Outcome {
+    qovcli::ParsedRunnerOptions parsed;
+    std::string out;
+    std::string err;
+};
+
+Outcome parse(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "qovara");
+    std::vector<const char*> argv;
+    for (const auto& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    auto parsed = RunnerOptions::parse(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {std::move(parsed), out.str(), err.str()};
+}
+
+TEST(RunnerOptionsTest, UsableArgumentsAreRead) {
+    const auto outcome = parse({"--home", "/tmp/h", "--service", "http://127.0.0.1:8642/", "--gps", "48.85,2.35",
+                                "--script", "-", "--virtual-clock"});
+    ASSERT_TRUE(outcome.parsed.options) << outcome.err;
+    const RunnerOptions& options = *outcome.parsed.options;
+    EXPECT_EQ(options.home, "/tmp/h");
+    EXPECT_EQ(options.serviceHost, "127.0.0.1:8642");
+    ASSERT_TRUE(options.gps);
+    EXPECT_DOUBLE_EQ(options.gps->longitude, 2.35);
+    EXPECT_EQ(options.script, "-");
+    EXPECT_TRUE(options.virtualClock);
+    EXPECT_EQ(outcome.err, "");
+
+    const auto defaults = parse({});
+    ASSERT_TRUE(defaults.parsed.options);
+    EXPECT_EQ(defaults.parsed.options->serviceHost, "");
+    EXPECT_FALSE(defaults.parsed.options->virtualClock);
+
+    const auto help = parse({"--help"});
+    EXPECT_FALSE(help.parsed.options);
+    EXPECT_EQ(help.parsed.exitStatus, 0);
+    EXPECT_NE(help.out.find("--virtual-clock"), std::string::npos);
+}
+
+TEST(RunnerOptionsTest, UnusableArgumentsExitWithStatusTwoAndSayWhy) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string message;
+    } cases[] = {
+        {{"--colour"}, "--colour"},
+        {{"stray"}, "stray"},
+        {{"--home", "a", "--home", "b"}, "--home: At Most 1"},
+        {{"--virtual-clock", "--virtual-clock"}, "--virtual-clock is given more than once"},
+        {{"--home", ""}, "--home needs a value"},
+        {{"--service="}, "--service"},
+        {{"--script", ""}, "--script needs a value"},
+        {{"--service", "http://127.0.0.1:0"}, "port must be from 1 to 65535"},
+        {{"--service", "http://127.0.0.1:65536"}, "not http://127.0.0.1:65536"},
+        {{"--service", "https://127.0.0.1:8080"}, "plain http://"},
+        {{"--service", "http://127.0.0.1:8080/wxdata?x=1"}, "only the scheme, host and port"},
+        {{"--service", "http://" + std::string(30000, 'a') + ":8080"}, "not http://aaaa"},
+        {{"--gps", "91,0"}, "--gps takes LAT,LON"},
+    };
+    for (const auto& each : cases) {
+        const auto outcome = parse(each.arguments);
+        EXPECT_FALSE(outcome.parsed.options) << each.message;
+        EXPECT_EQ(outcome.parsed.exitStatus, 2) << each.message;
+        EXPECT_NE(outcome.err.find(each.message), std::string::npos) << outcome.err;
+        EXPECT_LT(outcome.err.size(), 500U) << "messages repeat long values shortened";
+    }
+}
+
+TEST(RunnerOptionsTest, ServiceAddressesBecomeTheClientsHost) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"http://localhost", "localhost"},
+        {"http://localhost:80/", "localhost:80"},
+        {"http://[::1]:8642", "[::1]:8642"},
+        {"http://127.0.0.1:08642", "127.0.0.1:8642"},
+    };
+    for (const auto& [url, host] : cases) {
+        std::string problem;
+        EXPECT_EQ(qovcli::serviceHostOf(url, problem), host) << url << ": " << problem;
+    }
+}
+
+}  // namespace

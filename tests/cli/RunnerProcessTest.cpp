@@ -1,0 +1,107 @@
+// The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
+// one the test runs on a loopback port.
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "cli/HomeLock.h"
+#include "sim/Fault.h"
+#include "tests/support/SimFixture.h"
+#include "tests/support/TempHome.h"
+
+extern char** environ;
+
+namespace {
+
+struct RunnerRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream stream(path);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+class RunnerProcessTest : public qovtest::SimFixture {
+protected:
+    RunnerRun run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {QOV_RUNNER_PATH, "--home", home().string()});
+        std::vector<char*> argv;
+        for (auto& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        const auto outPath = m_temp.path() / "out.txt";
+        const auto errPath = m_temp.path() / "err.txt";
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t child = 0;
+        RunnerRun result;
+        if (posix_spawn(&child, argv[0], &files, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&files);
+        result.out = readFile(outPath);
+        result.err = readFile(errPath);
+        return result;
+    }
+
+    std::filesystem::path home() const { return m_temp.path() / "home"; }
+
+    std::string writeScript(const std::string& lines) {
+        const auto path = m_temp.path() / "script.txt";
+        std::ofstream(path) << lines;
+        return path.string();
+    }
+
+private:
+    qovtest::TempHome m_temp;
+};
+
+TEST_F(RunnerProcessTest, ReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
+    // Ten virtual minutes take no real time: the test's time-out would stop a real wait.
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+                            writeScript("wait 600\nnetwork off\nnetwork on\ngps 48.857 2.352\nfly away\n")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.out.find("Atlanta, GA (USGA0028:1)"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Now: "), std::string::npos) << result.out;
+    EXPECT_EQ(result.err.find("error:"), result.err.rfind("error:")) << "one failed command\n" << result.err;
+    EXPECT_NE(result.err.find("error: unknown command \"fly\""), std::string::npos) << result.err;
+}
+
+TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
+    sim().faults().add(qovsim::Fault{.pathPattern = "/wxdata/loc/get.js", .status = 500});
+    const RunnerRun result = run({"--service", simUrl(), "--gps", "48.857,2.352"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("no place found at 48.857,2.352"), std::string::npos) << result.err;
+    EXPECT_EQ(result.out.find("Atlanta"), std::string::npos) << "no other place's weather\n" << result.out;
+}
+
+TEST_F(RunnerProcessTest, ABusyHomeOrAnUnreadableScriptIsRefused) {
+    std::string problem;
+    {
+        const auto lock = qovcli::HomeLock::acquire(home(), problem);
+        const RunnerRun busy = run({"--service", simUrl()});
+        EXPECT_EQ(busy.status, 2);
+        EXPECT_NE(busy.err.find("is in use by another runner (process "), std::string::npos) << busy.err;
+        EXPECT_EQ(busy.out, "");
+    }
+    const RunnerRun folder = run({"--service", simUrl(), "--script", home().string()});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_NE(folder.err.find("it is a folder"), std::string::npos) << folder.err;
+}
+
+}  // namespace
