@@ -174,8 +174,11 @@ void QOVMasterViewController::buildAndLoadViewControllers() {
     if (!shownPage) {
         return;
     }
-    const auto same = std::find_if(m_viewControllers.begin(), m_viewControllers.end(),
-                                   [&](const auto& screen) { return screen->pageName() == shownPage; });
+    // A screen whose page name follows its content (the weather screen's panel in front) is the same screen
+    // when it is of the same class.
+    const auto same = std::find_if(m_viewControllers.begin(), m_viewControllers.end(), [&](const auto& screen) {
+        return screen->pageName() == shownPage || screen->className() == m_viewController->className();
+    });
     if (same != m_viewControllers.end()) {
         // The shown screen stays; its place in the new strip is highlighted without reporting it again.
         if (m_tabbar) {

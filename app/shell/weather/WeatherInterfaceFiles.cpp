@@ -7,12 +7,14 @@
 #include "app/shell/weather/RightNowView.h"
 #include "app/shell/weather/TenDayCell.h"
 #include "app/shell/weather/TenDayView.h"
+#include "app/shell/weather/WeatherViewController.h"
 #include "app/shell/weather/ThirtySixHourCell.h"
 #include "app/shell/weather/ThirtySixHourView.h"
 
 namespace qov {
 
 void registerWeatherInterfaceFiles() {
+    WeatherViewController::registerInterfaceFile();
     RightNowView::registerInterfaceFile();
     HourlyView::registerInterfaceFile();
     HourlyCell::registerInterfaceFile();
