@@ -56,7 +56,7 @@ TEST_F(WeatherViewControllerTest, SegmentsOfferThePanelsALocationHasDataFor) {
         EXPECT_EQ(screen->m_segControl->isHidden(), c.map.size() <= 1);
     }
     screen->locationDataChanged(atlanta);
-    EXPECT_EQ(screen->m_segControl->text(), "[Now] | Hourly | 36 Hour | 10 Day");
+    EXPECT_EQ(screen->m_segControl->text(), "[Now] | Hourly | 36 Hr | 10 Day");
     screen->locationDataChanged(noNarrative);
     tapSegment(2);
     EXPECT_EQ(front(), "TenDayView");
