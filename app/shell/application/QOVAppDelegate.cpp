@@ -82,6 +82,8 @@ bool QOVAppDelegate::didFinishLaunching(platform::ui::Application&, const platfo
     m_lastVersion = lastVersion.ifString() ? std::optional<std::string>(*lastVersion.ifString()) : std::nullopt;
     m_currentVersion = infoString("CFBundleShortVersionString").value_or("");
 
+    platform::ui::Device::current().beginGeneratingDeviceOrientationNotifications();
+
     const auto metrics = QOVMetricsService::sharedInstance();
     metrics->startMetrics();
     metrics->applicationLaunch(launchKind(m_lastVersion, applicationUpgraded()));

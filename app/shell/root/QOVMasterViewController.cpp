@@ -237,10 +237,22 @@ void QOVMasterViewController::loadViewControllerIntoContentView(const std::share
     screen->viewDidAppear(true);
 }
 
+bool QOVMasterViewController::isShown(const QOVViewController& screen) const {
+    if (!m_viewController) {
+        return false;
+    }
+    if (&screen == m_viewController.get()) {
+        return true;
+    }
+    // A rebuild keeps showing the earlier instance of a screen whose page is still in the list.
+    const auto page = screen.pageName();
+    return page && page == m_viewController->pageName();
+}
+
 void QOVMasterViewController::tabBarDidSelectItem(SlidingTabBar&, SlidingTabBarItem& item) {
     const auto index = static_cast<std::size_t>(item.tag() - 1);
     // The shown screen's own item leaves it as it is (a second load would unload and reload the same screen).
-    if (item.tag() >= 1 && index < m_viewControllers.size() && m_viewControllers[index] != m_viewController) {
+    if (item.tag() >= 1 && index < m_viewControllers.size() && !isShown(*m_viewControllers[index])) {
         loadViewControllerIntoContentView(m_viewControllers[index]);
     }
 }
@@ -254,7 +266,7 @@ void QOVMasterViewController::displayViewControllerByName(const std::string& ite
         return;
     }
     const auto item = itemOf(**found);
-    if (*found == m_viewController) {
+    if (isShown(**found)) {
         if (m_tabbar) {
             m_tabbar->setHighlightedItem(item);
         }

@@ -156,6 +156,8 @@ private:
     void endSimpleAnimation(bool animated);
     void postMovement(const char* name, const std::shared_ptr<platform::ui::View>& object);
     std::shared_ptr<SlidingTabBarItem> itemOf(const QOVViewController& screen) const;
+    // The screen, or the same page in another instance, is the one in the content view.
+    bool isShown(const QOVViewController& screen) const;
 
     std::vector<std::shared_ptr<QOVViewController>> m_viewControllers;
     std::map<const platform::ui::AlertView*, std::int32_t> m_errorAlerts;

@@ -20,6 +20,7 @@
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
 #include "app/maps/MapsScreens.h"
+#include "app/neighbours/screens/NeighbourScreens.h"
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/application/QOVAppDelegate.h"
@@ -109,6 +110,7 @@ void BM_StartupVersusBareProcessStart(benchmark::State& state) {
     qov::registerShellInterfaceFiles();
     qov::ApplicationInterfaceFiles::registerAll();
     qov::registerMapsScreens();
+    qov::registerNeighbourScreens();
     prepareWarmHome(home);
 
     double bareSeconds = 0;

@@ -5,6 +5,7 @@
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
 #include "app/maps/MapsScreens.h"
+#include "app/neighbours/screens/NeighbourScreens.h"
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/interface/ShellInterfaceFiles.h"
@@ -25,6 +26,7 @@ ApplicationWorld::ApplicationWorld() : m_homePath(m_home.path().string()) {
     qov::registerShellInterfaceFiles();
     qov::ApplicationInterfaceFiles::registerAll();
     qov::registerMapsScreens();
+    qov::registerNeighbourScreens();
 }
 
 ApplicationWorld::~ApplicationWorld() {

@@ -47,7 +47,7 @@ TEST_F(ApplicationBootTest, RootScreenShowsTheWeatherTabAndTheUsTabsOnceTheWeath
     EXPECT_EQ(qov::RootScreenState::shownTabName(), "weather");
 
     const auto dump = platform::ui::ScreenDump::dumpScreen();
-    for (const char* expected : {"\"Weather\"", "\"Maps\"", "\"Settings\""}) {
+    for (const char* expected : {"\"Weather\"", "\"Maps\"", "\"Severe\""}) {
         EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
     }
     EXPECT_EQ(dump.find("Re-directing"), std::string::npos) << dump;

@@ -41,8 +41,8 @@ protected:
 };
 
 const std::vector<std::string> kWorldTabs{"weather", "maps", "video", "settings"};
-const std::vector<std::string> kUSTabs{"weather", "maps", "severe", "video", "social", "zavio", "inseason",
-                                       "settings"};
+const std::vector<std::string> kUSTabs{"weather", "maps", "imagery", "severe", "video", "social", "zavio",
+                                       "inseason", "settings"};
 
 TEST_F(RootTabListTest, TheListFollowsTheSettingsAndTestMode) {
     using Conditions = qov::TabScreenList::Conditions;
@@ -127,7 +127,7 @@ TEST_F(RootTabListTest, PressingTheShownTabKeepsItsScreenAndASocialSwitchRebuild
     const auto master = launchToRootScreen();
     master->locationDataChanged(locationIn("US"));
     const auto weather = master->shownViewController();
-    master->tabBar()->setSelectedItem(weather->slidingTabBarItem());
+    master->tabBar()->setSelectedItem(master->tabBar()->items().front());
     EXPECT_EQ(master->shownViewController(), weather);
     EXPECT_EQ(weather->appearanceState(), platform::ui::AppearanceState::Appeared);
 
