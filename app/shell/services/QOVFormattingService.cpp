@@ -6,12 +6,12 @@
 
 #include "app/core/categories/NSLocaleQOV.h"
 #include "app/core/services/QOVSettingsService.h"
+#include "app/shell/text/LocalizedFormat.h"
 #include "platform/base/Clock.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/format/DateFormatter.h"
 #include "platform/format/NumberFormatter.h"
 #include "platform/format/TextFormat.h"
-#include "platform/storage/Bundle.h"
 #include "platform/storage/LocaleSource.h"
 
 namespace qov {
@@ -55,8 +55,6 @@ Formatters& formatters() {
     static Formatters shared;
     return shared;
 }
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key); }
 
 const UnitState& units() {
     if (!unitState().initialised) {
