@@ -68,6 +68,33 @@ TEST_F(TenDayViewTest, DetailsFollowTheShownPartUntilThePlaceChanges) {
     EXPECT_TRUE(panel->header()->shareEnabled());
 }
 
+TEST_F(TenDayViewTest, SharedTextTakesTheNightOnlyForTheFirstEveningOrAMissingDayPart) {
+    const auto part = [](const std::string& text, int precipitation) {
+        auto made = std::make_shared<QOVDayPartForecast>();
+        made->setText(text);
+        made->setChanceOfPrecipitation(precipitation);
+        return made;
+    };
+    const auto day = [&](double date, bool withDayPart) {
+        auto made = std::make_shared<QOVDailyForecast>();
+        made->setDate(platform::Date{date});
+        made->setDayForecast(withDayPart ? part("Sunny", 10) : nullptr);
+        made->setNightForecast(part("Clear", 40));
+        return made;
+    };
+    const double now = clock()->now().secondsSince1970;  // 17:00 in Tokyo: evening there
+    auto tokyo = qovtest::makeLocation("JAXX0085", "Asia/Tokyo");
+    tokyo->setDailyForecasts(QOVLocation::DailyList{day(now, true), day(now + 86400, true), day(now + 2 * 86400, false)});
+    const auto panel = makePanel<TenDayView>();
+    panel->updateLocation(tokyo);
+    const std::string text = panel->shareDataForOption(0);
+    EXPECT_NE(text.find("10-Day Forecast:\nFriday\nSunny 0°F / 0°F\nPrecip: 40%\n\n"
+                        "Saturday\nSunny 0°F / 0°F\nPrecip: 10%\n\n"
+                        "Sunday\n 0°F / 0°F\nPrecip: 40%\n\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST_F(TenDayViewTest, SnowLinesSetTheRowHeightAndGoWithReuse) {
     struct Case {
         std::size_t night;

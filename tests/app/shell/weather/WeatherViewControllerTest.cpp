@@ -83,6 +83,9 @@ TEST_F(WeatherViewControllerTest, ARefreshKeepsThePanelAnotherPlaceResetsIt) {
     screen->locationDataChanged(nullptr);  // nothing left to offer: back to the right-now panel
     EXPECT_EQ(front(), "RightNowView");
     EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), -1);
+    screen->segmentAction();  // the platform may send it with no segment selected
+    EXPECT_EQ(front(), "RightNowView");
+    EXPECT_EQ(screen->currentSelection(), 0);
 }
 
 TEST_F(WeatherViewControllerTest, TheAdSlotResizesTheScreenOnce) {
