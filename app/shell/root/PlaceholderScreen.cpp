@@ -18,8 +18,9 @@ PlaceholderScreen::PlaceholderScreen(const Tab& tab, std::optional<std::string> 
 void PlaceholderScreen::loadView() {
     const auto frame = platform::ui::Screen::applicationFrame();
     auto view = std::make_shared<platform::ui::View>(platform::ui::Rect(0.0, 0.0, frame.width(), frame.height()));
-    auto heading = std::make_shared<platform::ui::Label>(platform::ui::Rect(0.0, 20.0, frame.width(), 30.0));
+    auto heading = std::make_shared<platform::ui::Label>(platform::ui::Rect(20.0, 160.0, frame.width() - 40.0, 30.0));
     heading->setText(title());
+    heading->setFont(platform::gfx::Font::boldSystemFont(20.0));
     heading->setTextAlignment(platform::gfx::TextAlignment::Center);
     heading->setTextColor(platform::gfx::Color::white());
     heading->setBackgroundColor(platform::gfx::Color::clear());

@@ -1,6 +1,8 @@
 #include "tests/app/shell/ApplicationWorld.h"
 
+#include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
@@ -8,44 +10,40 @@
 #include "app/neighbours/screens/NeighbourScreens.h"
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/application/ApplicationInterfaceFiles.h"
-#include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/rating/RatePrompter.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "platform/base/Log.h"
 #include "platform/geo/PositionSource.h"
-#include "platform/storage/AppDirectories.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
+#include "tests/app/core/cache/RecordingDatasource.h"
 
 namespace qovtest {
 
-ApplicationWorld::ApplicationWorld() : m_homePath(m_home.path().string()) {
-    platform::AppDirectories::setShared(std::make_shared<platform::AppDirectories>(m_home.path()));
+ApplicationWorld::ApplicationWorld()
+    : m_previousDatasource(qov::QOVDatasourceFactory::sharedInstance()->datasource()),
+      m_silentDatasource(std::make_shared<RecordingDatasource>()) {
+    qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_silentDatasource);
     resetServices();
-    qov::registerShellInterfaceFiles();
     qov::ApplicationInterfaceFiles::registerAll();
     qov::registerMapsScreens();
     qov::registerNeighbourScreens();
 }
 
 ApplicationWorld::~ApplicationWorld() {
-    platform::ui::Application::resetShared();
     resetServices();
+    qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_previousDatasource);
     platform::Log::removeConsoleLogger();
-    platform::AppDirectories::setShared(nullptr);
 }
 
 void ApplicationWorld::resetServices() {
-    platform::ui::Application::resetShared();
-    platform::UserDefaults::resetStandard(nullptr);
     platform::geo::PositionSource::setShared(nullptr);
     qov::QOVLocationManager::resetSharedManager();
-    qov::QOVSettingsService::resetSharedInstance();
-    qov::QOVMetricsService::resetSharedInstance();
     qov::QOVAdManager::resetSharedManager();
     qov::RatePrompter::resetSharedInstance();
     qov::ApplicationCacheFactory::sharedInstance().setCache(nullptr);
+    qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(m_silentDatasource);
 }
 
 std::shared_ptr<qov::QOVAppDelegate> ApplicationWorld::launch() {
@@ -70,7 +68,12 @@ std::shared_ptr<qov::QOVMasterViewController> ApplicationWorld::rootScreen() con
 
 void ApplicationWorld::relaunchApplicationObject() {
     platform::ui::Application::shared().resignActive();
-    platform::UserDefaults::standard()->synchronize();
+    const auto defaults = platform::UserDefaults::standard();
+    defaults->synchronize();
+    platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(defaults->file()));
+    platform::ui::Application::resetShared();
+    qov::QOVSettingsService::resetSharedInstance();
+    qov::QOVMetricsService::resetSharedInstance();
     resetServices();
 }
 

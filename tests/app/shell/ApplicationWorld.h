@@ -5,17 +5,18 @@
 
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "tests/support/ManualClockFixture.h"
-#include "tests/support/TempHome.h"
-#include "tests/support/TestBundle.h"
+#include "tests/app/shell/ShellFixture.h"
+
+namespace qov {
+class QOVDatasouce;
+}
 
 namespace qovtest {
 
-// A fresh application for each test: a temporary home with empty user defaults, fresh process services (location
-// manager, settings, metrics, ad manager, rating prompter, application cache), a new platform application object,
-// the interface files and tab screens registered, on the manual clock. launch() starts the application the way
-// the device does; passSplash() lets the splash run.
-class ApplicationWorld : public ManualClockFixture {
+// A fresh application for each test: the shell fixture's fresh home, settings and application object, and also
+// fresh location manager, ad manager, rating prompter and application cache, a data source that sends nothing
+// (tests that want the network install their own), and every interface file and tab screen registered. launch() starts the application the way the device does; passSplash() lets the splash run.
+class ApplicationWorld : public ShellFixture {
 protected:
     ApplicationWorld();
     ~ApplicationWorld() override;
@@ -27,17 +28,15 @@ protected:
     // Launches with the terms accepted and passes the splash: the root controller is on the window.
     std::shared_ptr<qov::QOVMasterViewController> launchToRootScreen();
     std::shared_ptr<qov::QOVMasterViewController> rootScreen() const;
-    // Ends the process's application (resigning active first) so that the same home can launch again.
+    // Ends the process's application (resigning active first) and reads the home afresh, so that the same home
+    // can launch again.
     void relaunchApplicationObject();
-
-    const std::string& home() const { return m_homePath; }
 
 private:
     void resetServices();
 
-    TempHome m_home;
-    std::string m_homePath;
-    TestBundle m_bundle;
+    std::shared_ptr<qov::QOVDatasouce> m_previousDatasource;
+    std::shared_ptr<qov::QOVDatasouce> m_silentDatasource;
 };
 
 }  // namespace qovtest

@@ -11,6 +11,7 @@
 #include "app/neighbours/CSCensus.h"
 #include "app/shell/rating/RatePrompter.h"
 #include "app/shell/root/RootScreenState.h"
+#include "platform/storage/AppDirectories.h"
 #include "platform/storage/Bundle.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
@@ -110,9 +111,9 @@ TEST_F(QOVAppDelegateLaunchTest, ResigningActiveRecordsTheVersionOnlyAfterAFirst
 }
 
 TEST_F(QOVAppDelegateLaunchTest, DirectoriesLieInTheHome) {
-    EXPECT_EQ(QOVAppDelegate::applicationCachesDirectory(), std::filesystem::path(home()) / "Library" / "Caches");
-    EXPECT_EQ(QOVAppDelegate::applicationLibraryDirectory(), std::filesystem::path(home()) / "Library");
-    EXPECT_EQ(QOVAppDelegate::applicationDocumentsDirectory(), std::filesystem::path(home()) / "Documents");
+    EXPECT_EQ(QOVAppDelegate::applicationCachesDirectory(), platform::AppDirectories::shared()->home() / "Library" / "Caches");
+    EXPECT_EQ(QOVAppDelegate::applicationLibraryDirectory(), platform::AppDirectories::shared()->home() / "Library");
+    EXPECT_EQ(QOVAppDelegate::applicationDocumentsDirectory(), platform::AppDirectories::shared()->home() / "Documents");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/application/OpenedURLRouter.h"
 #include "app/shell/application/WeeklyVersionCheck.h"
+#include "app/shell/root/RootScreenState.h"
 #include "platform/base/Log.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/AlertView.h"
@@ -103,6 +104,30 @@ TEST_F(QOVAppDelegateLifeCycleTest, OpenedURLsGoBySchemeAndHost) {
     }
     launch();
     EXPECT_TRUE(platform::ui::Application::shared().handleOpenURL("qov://unknown"));
+}
+
+TEST_F(QOVAppDelegateLifeCycleTest, ADeviceTokenIsRegisteredAndAFailureOnlyLogged) {
+    launch();
+    auto& application = platform::ui::Application::shared();
+    const platform::Data token{0x0a, 0xb1};
+    application.deliverDeviceToken(token);
+    EXPECT_EQ(qov::QOVSettingsService::sharedInstance()->apnDeviceToken(), token);
+    application.failRemoteNotificationRegistration("no network");
+    EXPECT_EQ(qov::QOVSettingsService::sharedInstance()->apnDeviceToken(), token);
+}
+
+TEST_F(QOVAppDelegateLifeCycleTest, TabsAreShownByNameOrTitleOnlyOnTheRootScreen) {
+    launch();
+    EXPECT_FALSE(qov::RootScreenState::showTab("settings")) << "the splash has no tabs";
+    passSplash();
+    EXPECT_FALSE(qov::RootScreenState::showTab("settings")) << "nor the terms";
+    platform::UserDefaults::standard()->setBool(true, QOVAppDelegate::kTermsViewShouldHideKey);
+    qov::QOVAppDelegate::currentAppDelegate()->presentMainViewAfterSplash();
+    EXPECT_TRUE(qov::RootScreenState::showTab("Settings"));
+    EXPECT_EQ(qov::RootScreenState::shownTabName(), "settings");
+    EXPECT_TRUE(qov::RootScreenState::showTab("maps"));
+    EXPECT_EQ(qov::RootScreenState::shownTabName(), "maps");
+    EXPECT_FALSE(qov::RootScreenState::showTab("nowhere"));
 }
 
 }  // namespace
