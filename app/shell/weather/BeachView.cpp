@@ -47,7 +47,8 @@ void BeachView::updateViewData() {
     m_marineForecast = beach ? beach->marineForecastArray().value_or(QOVBeachAndBoatForecast::MarineForecastList{})
                              : QOVBeachAndBoatForecast::MarineForecastList{};
     platform::DateFormatter when;
-    when.setDateFormat("yyyy-MM-dd HH:mm");
+    when.setDateFormat("yyyy-MM-dd HH:mm zzz");
+    when.setTimeZone(m_location ? m_location->timeZone().value_or("UTC") : std::string("UTC"));
     for (std::size_t k = 0; k < m_tides.size(); ++k) {
         const auto& tide = *m_tides[k];
         QOV_LOG_INFO("tide {}: {}, {}", k, when.stringFromDate(tide.date()), tide.nameInTimeZone(m_location->timeZone()));

@@ -6,13 +6,9 @@
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVLocation.h"
-#include "app/core/model/QOVTweet.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
 #include "app/neighbours/QOVAdView.h"
-#include "app/neighbours/QOVFacebookService.h"
-#include "app/neighbours/QOVTwitterService.h"
-#include "app/neighbours/TweetComposer.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/text/LocalizedFormat.h"
@@ -21,8 +17,6 @@
 #include "app/shell/weather/WeatherSegments.h"
 #include "platform/base/Callback.h"
 #include "platform/base/NotificationCenter.h"
-#include "platform/ui/ActionSheet.h"
-#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/InterfaceFile.h"
 
@@ -40,12 +34,6 @@ constexpr double kSegmentHeight = 30.0;
 
 bool samePlace(const std::shared_ptr<QOVLocation>& a, const std::shared_ptr<QOVLocation>& b) {
     return a && b && a->isEqualToLocation(*b);
-}
-
-// The tweet composer of the social section, made by class name (the section's screens sit above the shell).
-std::shared_ptr<platform::ui::ViewController> makeComposer() {
-    auto made = platform::ui::ClassRegistry::create<platform::ui::ViewController>("ComposeTweetViewController");
-    return std::dynamic_pointer_cast<TweetComposer>(made) ? made : nullptr;
 }
 
 }  // namespace
@@ -332,141 +320,5 @@ void WeatherViewController::adViewDidShow() {
     resize(kScreenHeight, kContentHeight, -kAdHeight);
     m_adViewHidden = false;
 }
-
-void WeatherViewController::shareButtonWasPressedForBaseWeatherView(BaseWeatherView& panel) {
-    displaySharingOptionsWithView(panel);
-}
-
-void WeatherViewController::displaySharingOptionsWithView(BaseWeatherView& panel) {
-    m_shareView = std::static_pointer_cast<BaseWeatherView>(panel.shared_from_this());
-    const std::vector<int> options = panel.sharingOptions();
-    if (options.size() == 1) {
-        launchSharingOptionForIndex(options.front());
-        return;
-    }
-    auto sheet = std::make_shared<platform::ui::ActionSheet>(
-        kShareSheetTitle, std::static_pointer_cast<platform::ui::ActionSheetDelegate>(self()));
-    for (const int option : options) {
-        if (option >= 0 && option < static_cast<int>(kSharingButtonTitles.size())) {
-            sheet->addButtonWithTitle(kSharingButtonTitles[static_cast<std::size_t>(option)]);
-        }
-    }
-    sheet->setCancelButtonIndex(sheet->addButtonWithTitle(localized("Cancel")));
-    sheet->showInView(std::static_pointer_cast<platform::ui::View>(panel.shared_from_this()));
-}
-
-void WeatherViewController::actionSheetClickedButtonAtIndex(platform::ui::ActionSheet& sheet, int index) {
-    const std::string title = sheet.buttonTitleAtIndex(index);
-    const auto found = std::find(kSharingButtonTitles.begin(), kSharingButtonTitles.end(), title);
-    launchSharingOptionForIndex(found == kSharingButtonTitles.end() ? -1
-                                                                    : static_cast<int>(found - kSharingButtonTitles.begin()));
-}
-
-void WeatherViewController::launchSharingOptionForIndex(int option) {
-    if (!m_location) {
-        return;  // nothing to share without a place
-    }
-    switch (option) {
-        case 0:
-            shareViaEmail();
-            break;
-        case 1:
-            shareViaContactList();
-            break;
-        case 2:
-            shareViaFacebook();
-            break;
-        case 3:
-            shareViaTwitter();
-            break;
-        default:
-            break;
-    }
-}
-
-void WeatherViewController::shareViaEmail() {
-    const auto panel = m_shareView.lock();
-    const auto master = masterViewController();
-    if (panel && master) {
-        master->createEmailWithMessage(panel->shareDataForOption(0), kEmailSubject, {}, false);
-    }
-}
-
-void WeatherViewController::shareViaContactList() {
-    if (const auto master = masterViewController()) {
-        if (auto contacts = platform::ui::ClassRegistry::create<platform::ui::ViewController>("ContactsViewController")) {
-            master->presentModalViewController(contacts, true);
-        }
-    }
-}
-
-void WeatherViewController::shareViaFacebook() {
-    if (m_location) {
-        QOVFacebookService::sharedInstance()->displayDialogForLocation(*m_location);
-    }
-}
-
-void WeatherViewController::shareViaTwitter() {
-    auto tweet = std::make_shared<QOVTweet>();
-    if (const auto panel = m_shareView.lock()) {
-        tweet->setText(panel->shareDataForOption(3));
-    }
-    composeTweet(tweet);
-}
-
-void WeatherViewController::composeTweet(const std::shared_ptr<QOVTweet>& /*tweet*/) {
-    QOVMetricsService::sharedInstance()->trackEvent("TFNow_SocialWX_Tweet");
-    const auto twitter = QOVTwitterService::sharedInstance();
-    twitter->setTwitterServiceDelegate(std::static_pointer_cast<QOVTwitterServiceDelegate>(self()));
-    if (!twitter->isAuthorized()) {
-        twitter->authorize();
-        return;
-    }
-    auto composer = makeComposer();
-    const auto master = masterViewController();
-    if (composer && master) {
-        const auto tweet = std::dynamic_pointer_cast<TweetComposer>(composer);
-        tweet->setCurrentLocationForTweet(m_location);
-        tweet->setComposeTweetDelegate(std::static_pointer_cast<ComposeTweetDelegate>(self()));
-        master->presentModalViewController(composer, true);
-    }
-}
-
-void WeatherViewController::tweetButtonPressed() {
-    QOVMetricsService::sharedInstance()->trackEvent("TFNow_SocialWX");
-    composeTweet(nullptr);
-}
-
-void WeatherViewController::swaggerButtonPressed() {
-    if (const auto master = masterViewController()) {
-        master->displayViewControllerByName("social");
-    }
-}
-
-void WeatherViewController::twitterLoginSuccessful() {
-    auto composer = makeComposer();
-    const auto master = masterViewController();
-    if (composer && master) {
-        std::dynamic_pointer_cast<TweetComposer>(composer)->setComposeTweetDelegate(
-            std::static_pointer_cast<ComposeTweetDelegate>(self()));
-        master->presentModalViewController(composer, true);
-    }
-}
-
-void WeatherViewController::twitterLoginFailed() {
-    if (const auto master = masterViewController()) {
-        master->displayErrorMessage(kTwitterFailedMessage);
-    }
-}
-
-void WeatherViewController::twitterLoginCancelled() {}
-
-void WeatherViewController::cancelTweetComposition() {
-    if (const auto master = masterViewController()) {
-        master->dismissModalViewControllerAnimated(true);
-    }
-}
-
-void WeatherViewController::showFullFeedPage() { swaggerButtonPressed(); }
 
 }  // namespace qov
