@@ -1,6 +1,7 @@
 // The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
 // one the test runs on a loopback port.
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,15 +54,45 @@ private:
     qovtest::TempHome m_temp;
 };
 
-TEST_F(RunnerProcessTest, ReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
+TEST_F(RunnerProcessTest, TheApplicationPassesTheTermsOnceAndShowsTheWeatherTab) {
+    const RunnerRun first = run({"--service", simUrl(), "--virtual-clock"});
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("Terms screen:"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Button {170, 406, 130, 44} \"Accept\""), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Root screen:"), std::string::npos) << first.out;
+    EXPECT_TRUE(std::filesystem::exists(home() / "terms-screen.png"));
+    EXPECT_TRUE(std::filesystem::exists(home() / "root-screen.png"));
+
+    const RunnerRun second = run({"--service", simUrl(), "--virtual-clock", "--script", writeScript("tab Maps\n")});
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out.find("Terms screen:"), std::string::npos) << second.out;
+}
+
+TEST_F(RunnerProcessTest, TheSummaryReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
     // Ten virtual minutes take no real time: the test's time-out would stop a real wait.
-    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+    const RunnerRun result = run({"--service", simUrl(), "--summary", "--virtual-clock", "--script",
                             writeScript("wait 600\nnetwork off\nnetwork on\ngps 48.857 2.352\nfly away\n")});
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_NE(result.out.find("Atlanta, GA (USGA0028:1)"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Now: "), std::string::npos) << result.out;
     EXPECT_EQ(result.err.find("error:"), result.err.rfind("error:")) << "one failed command\n" << result.err;
     EXPECT_NE(result.err.find("error: unknown command \"fly\""), std::string::npos) << result.err;
+}
+
+TEST_F(RunnerProcessTest, TheWeatherScreenShowsEveryPanelAndColoursItsUpdatedLineByAge) {
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript("network off\nwait 301\ndump\nwait 3600\ndump\nnetwork on\nwait 60\ndump\n")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (const char* panel : {"rightnow", "hourly", "36hour", "10day"}) {
+        EXPECT_TRUE(std::filesystem::exists(home() / (std::string("weather-") + panel + ".png"))) << panel;
+    }
+    // The "Updated" line: white when fetched, orange and red while offline, white once the network is back.
+    std::vector<std::string> colours;
+    for (auto at = result.out.find("\"Updated: "); at != std::string::npos; at = result.out.find("\"Updated: ", at + 1)) {
+        const auto colour = result.out.find("color #", at);
+        colours.push_back(result.out.substr(colour + 6, 7));
+    }
+    EXPECT_EQ(colours, (std::vector<std::string>{"#FFFFFF", "#FF8000", "#FF0000", "#FFFFFF"})) << result.out;
 }
 
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
