@@ -38,7 +38,9 @@ public:
     void logout();
 
     std::shared_ptr<QOVTwitterServiceDelegate> twitterServiceDelegate() const { return m_delegate.lock(); }
-    void setTwitterServiceDelegate(std::weak_ptr<QOVTwitterServiceDelegate> delegate) { m_delegate = std::move(delegate); }
+    void setTwitterServiceDelegate(std::weak_ptr<QOVTwitterServiceDelegate> delegate) {
+        m_delegate = std::move(delegate);
+    }
 
 private:
     void signInFailed(const std::string& reason);

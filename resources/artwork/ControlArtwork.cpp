@@ -50,17 +50,18 @@ void backButton(Painter& p) {
     p.strokePolyline({19, 8, 11, 16, 19, 24}, kWhite, 3.0);
 }
 
-[[maybe_unused]] const bool registered = registerFamily("controls", {
-                                                                        {"tdx-button.png", 40, 40, acceptButton},
-                                                                        {"tdx-button-kestro.png", 40, 40, declineButton},
-                                                                        {"tabbar-arrow-left.png", 12, 19, arrowLeft},
-                                                                        {"tabbar-arrow-right.png", 12, 19, arrowRight},
-                                                                        {"tabbar-badge.png", 26, 18, badge},
-                                                                        {"errorbar-close.png", 24, 24, closeButton},
-                                                                        {"header-button-tweet.png", 32, 32, tweetButton},
-                                                                        {"header-button-share.png", 32, 32, shareButton},
-                                                                        {"header-button-back.png", 32, 32, backButton},
-                                                                    });
+[[maybe_unused]] const bool registered =
+    registerFamily("controls", {
+                                   {"tdx-button.png", 40, 40, acceptButton},
+                                   {"tdx-button-kestro.png", 40, 40, declineButton},
+                                   {"tabbar-arrow-left.png", 12, 19, arrowLeft},
+                                   {"tabbar-arrow-right.png", 12, 19, arrowRight},
+                                   {"tabbar-badge.png", 26, 18, badge},
+                                   {"errorbar-close.png", 24, 24, closeButton},
+                                   {"header-button-tweet.png", 32, 32, tweetButton},
+                                   {"header-button-share.png", 32, 32, shareButton},
+                                   {"header-button-back.png", 32, 32, backButton},
+                               });
 
 }  // namespace
 }  // namespace artwork

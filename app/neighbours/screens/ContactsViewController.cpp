@@ -11,9 +11,10 @@ ContactsViewController::ContactsViewController(std::string nibName) : NeighbourS
 
 void ContactsViewController::viewDidLoad() {
     NeighbourScreen::viewDidLoad();
-    addModalScreenButton(*view(), "Done",
-                         platform::bindWeak(std::static_pointer_cast<ContactsViewController>(shared_from_this()),
-                                            [](ContactsViewController& screen) { screen.dismissModalViewControllerAnimated(true); }));
+    addModalScreenButton(
+        *view(), "Done",
+        platform::bindWeak(std::static_pointer_cast<ContactsViewController>(shared_from_this()),
+                           [](ContactsViewController& screen) { screen.dismissModalViewControllerAnimated(true); }));
 }
 
 }  // namespace qov

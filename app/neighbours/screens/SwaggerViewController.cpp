@@ -4,8 +4,10 @@
 
 namespace qov {
 
-SwaggerViewController::SwaggerViewController(std::string nibName) : NeighbourScreen(std::move(nibName), "Social Weather") {
-    setTabItem("social", localized("swagger.tabbar.title"), "tabbar-icon-swagger.png", "Social_Weather", "SOCIALWX", "NEARBY");
+SwaggerViewController::SwaggerViewController(std::string nibName)
+    : NeighbourScreen(std::move(nibName), "Social Weather") {
+    setTabItem("social", localized("swagger.tabbar.title"), "tabbar-icon-swagger.png", "Social_Weather", "SOCIALWX",
+               "NEARBY");
     setUSOnly(true);
 }
 

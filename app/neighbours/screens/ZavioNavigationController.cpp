@@ -4,7 +4,8 @@
 
 namespace qov {
 
-ZavioNavigationController::ZavioNavigationController(std::string nibName) : NeighbourScreen(std::move(nibName), "Zavio") {
+ZavioNavigationController::ZavioNavigationController(std::string nibName)
+    : NeighbourScreen(std::move(nibName), "Zavio") {
     setTabItem("zavio", localized("zavio.tabbar.title"), "tabbar-icon-zavio.png", "Zavio", "UGC");
     setUSOnly(true);
 }

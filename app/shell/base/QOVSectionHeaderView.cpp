@@ -43,9 +43,9 @@ void QOVSectionHeaderView::registerInterfaceFile() {
             header->addSubview(part);
         }
         const auto connect = [&](const std::shared_ptr<Button>& button, void (QOVSectionHeaderView::*action)()) {
-            button->addAction(kControlEventTouchUpInside, platform::bindWeak(header, [action](QOVSectionHeaderView& view, Control&) {
-                (view.*action)();
-            }));
+            button->addAction(
+                kControlEventTouchUpInside,
+                platform::bindWeak(header, [action](QOVSectionHeaderView& view, Control&) { (view.*action)(); }));
         };
         connect(header->m_tweetButton, &QOVSectionHeaderView::tweetButtonPressed);
         connect(header->m_shareButton, &QOVSectionHeaderView::shareButtonPressed);

@@ -69,7 +69,8 @@ void QOVViewController::showActivityAlertViewWithTitle(const std::string& title)
     alert->show();
     const auto bounds = view()->bounds();
     alert->setCenter(platform::ui::Point{bounds.size.width / 2.0, bounds.size.height / 2.0});
-    auto spinner = std::make_shared<platform::ui::ActivityIndicatorView>(platform::ui::ActivityIndicatorStyle::WhiteLarge);
+    auto spinner =
+        std::make_shared<platform::ui::ActivityIndicatorView>(platform::ui::ActivityIndicatorStyle::WhiteLarge);
     const auto alertBounds = alert->bounds();
     spinner->setCenter(platform::ui::Point{alertBounds.size.width / 2.0, alertBounds.size.height - 40.0});
     alert->addSubview(spinner);
@@ -91,8 +92,8 @@ namespace {
 template <typename Get, typename Has, typename Set>
 void stretchStates(Button& button, int leftCapWidth, Get get, Has has, Set set) {
     using namespace platform::ui;
-    for (const unsigned state : {kControlStateNormal, kControlStateHighlighted, kControlStateDisabled,
-                                 kControlStateSelected}) {
+    for (const unsigned state :
+         {kControlStateNormal, kControlStateHighlighted, kControlStateDisabled, kControlStateSelected}) {
         if (state != kControlStateNormal && !(button.*has)(state)) {
             continue;
         }

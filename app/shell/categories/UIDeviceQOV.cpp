@@ -42,7 +42,8 @@ std::string UIDeviceQOV::uniqueIdentifier(platform::UserDefaults& defaults) {
 
 bool UIDeviceQOV::isPad() {
     const auto& device = platform::ui::Device::current();
-    return device.respondsToUserInterfaceIdiom() && device.userInterfaceIdiom() == platform::ui::UserInterfaceIdiom::Pad;
+    return device.respondsToUserInterfaceIdiom() &&
+           device.userInterfaceIdiom() == platform::ui::UserInterfaceIdiom::Pad;
 }
 
 bool UIDeviceQOV::isPhone() {

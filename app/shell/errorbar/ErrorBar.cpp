@@ -16,8 +16,9 @@ void ErrorBar::registerInterfaceFile() {
         bar->m_messageLabel->setTextColor(platform::gfx::Color::white());
         bar->m_button = file.make<Button>(ButtonType::Custom, Rect(290, 3, 24, 24));
         bar->m_button->setImage(Image::named("errorbar-close.png"));
-        bar->m_button->addAction(kControlEventTouchUpInside,
-                                 platform::bindWeak(bar, [](ErrorBar& errorBar, Control&) { errorBar.buttonPressed(); }));
+        bar->m_button->addAction(kControlEventTouchUpInside, platform::bindWeak(bar, [](ErrorBar& errorBar, Control&) {
+                                     errorBar.buttonPressed();
+                                 }));
         bar->addSubview(bar->m_messageLabel);
         bar->addSubview(bar->m_button);
     });

@@ -11,7 +11,8 @@ void ErrorBarHideTimer::barRevealed(double life, std::function<void()> hide) {
     if (!(life > 0.0)) {
         return;
     }
-    m_timer = platform::RunLoop::main().scheduleTimer(life, false, [hide = std::move(hide)](platform::Timer&) { hide(); });
+    m_timer =
+        platform::RunLoop::main().scheduleTimer(life, false, [hide = std::move(hide)](platform::Timer&) { hide(); });
 }
 
 void ErrorBarHideTimer::barHidden() {

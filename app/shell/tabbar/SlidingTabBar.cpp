@@ -42,15 +42,16 @@ void SlidingTabBar::registerInterfaceFile() {
         bar->m_scrollView->setShowsVerticalScrollIndicator(false);
         bar->m_searchButton = file.make<Button>(ButtonType::Custom, Rect(0, 0, 0, kHeight));
         bar->m_searchButton->setHidden(true);
-        bar->m_searchButton->addAction(kControlEventTouchUpInside,
-                                       platform::bindWeak(bar, [](SlidingTabBar& strip, Control&) { strip.searchButtonPressed(); }));
+        bar->m_searchButton->addAction(
+            kControlEventTouchUpInside,
+            platform::bindWeak(bar, [](SlidingTabBar& strip, Control&) { strip.searchButtonPressed(); }));
         bar->m_leftBlackView = makeShade(file, 0.0);
         bar->m_rightBlackView = makeShade(file, width - kArrowShadeWidth);
         bar->m_leftArrow = makeArrow(file, 2.0, "tabbar-arrow-left.png");
         bar->m_rightArrow = makeArrow(file, width - 14.0, "tabbar-arrow-right.png");
-        for (const auto& part : std::initializer_list<std::shared_ptr<View>>{
-                 bar->m_scrollView, bar->m_searchButton, bar->m_leftBlackView, bar->m_rightBlackView, bar->m_leftArrow,
-                 bar->m_rightArrow}) {
+        for (const auto& part :
+             std::initializer_list<std::shared_ptr<View>>{bar->m_scrollView, bar->m_searchButton, bar->m_leftBlackView,
+                                                          bar->m_rightBlackView, bar->m_leftArrow, bar->m_rightArrow}) {
             bar->addSubview(part);
         }
     });

@@ -38,7 +38,8 @@ TEST_F(NeighbourScreensTest, TabScreensRegisterTheirItemsByClassName) {
         {"SwaggerViewController", "social", "Social", "tabbar-icon-swagger.png", "Social_Weather", "SOCIALWX", "NEARBY",
          true},
         {"ZavioNavigationController", "zavio", "Photos", "tabbar-icon-zavio.png", "Zavio", "UGC", "", true},
-        {"InSeasonViewController", "inseason", "In Season", "tabbar-icon-inseason.png", "InSeason", "INSEASON", "", true},
+        {"InSeasonViewController", "inseason", "In Season", "tabbar-icon-inseason.png", "InSeason", "INSEASON", "",
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.className);

@@ -30,6 +30,12 @@ public:
     using QOVTableViewController::QOVTableViewController;
 };
 
+class EmptyTable : public QOVTableViewController {
+public:
+    using QOVTableViewController::QOVTableViewController;
+    int tableViewNumberOfRowsInSection(TableView&, int) override { return 0; }
+};
+
 class QOVViewControllerTest : public qovtest::ShellFixture {
 protected:
     // Shows the screen as the key window's root, so it loads and appears.
@@ -55,7 +61,8 @@ TEST_F(QOVViewControllerTest, ScreensComeFromTheInterfaceFileOfTheirClassAndIdio
     EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"), "SettingsNavigationController-iPad");
     EXPECT_TRUE(screen->shouldAutorotateToInterfaceOrientation(DeviceOrientation::LandscapeLeft));
     Device::current().setUserInterfaceIdiom(UserInterfaceIdiom::Phone);
-    EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"), "SettingsNavigationController-iPhone");
+    EXPECT_EQ(QOVViewController::nibNameForClass("SettingsNavigationController"),
+              "SettingsNavigationController-iPhone");
     EXPECT_FALSE(screen->shouldAutorotateToInterfaceOrientation(DeviceOrientation::LandscapeLeft));
 }
 
@@ -72,6 +79,29 @@ TEST_F(QOVViewControllerTest, AbstractOperationsRaiseNamingTheClassAndSelector) 
     EXPECT_EQ(table->TableViewController::tableViewStyle(), TableViewStyle::Grouped);
     EXPECT_THROW(table->tableViewNumberOfRowsInSection(*table->tableView(), 0), platform::Exception);
     EXPECT_THROW(table->tableViewCellForRow(*table->tableView(), IndexPath{0, 0}), platform::Exception);
+}
+
+TEST_F(QOVViewControllerTest, TableScreensFillTheScreenUnderTheStatusBar) {
+    struct Case {
+        bool statusBarHidden;
+        DeviceOrientation orientation;
+        double y;
+        double height;
+    };
+    const Case cases[] = {
+        {false, DeviceOrientation::Portrait, 20.0, 460.0},
+        {true, DeviceOrientation::Portrait, 0.0, 480.0},
+        {false, DeviceOrientation::LandscapeRight, 20.0, 300.0},
+        {true, DeviceOrientation::PortraitUpsideDown, 0.0, 480.0},
+    };
+    for (const auto& [hidden, orientation, y, height] : cases) {
+        Application::shared().setStatusBarHidden(hidden);
+        Device::current().setOrientation(orientation);
+        const auto table = QOVTableViewController::tableViewController<EmptyTable>();
+        table->viewWillAppear(false);
+        EXPECT_EQ(table->view()->frame().y(), y);
+        EXPECT_EQ(table->view()->frame().height(), height);
+    }
 }
 
 TEST_F(QOVViewControllerTest, AppearingThemesTheViewAndReportsThePageOnce) {
