@@ -6,13 +6,28 @@
 #include <thread>
 
 #include <spdlog/logger.h>
+#include <spdlog/pattern_formatter.h>
 #include <spdlog/sinks/dist_sink.h>
 #include <spdlog/sinks/ringbuffer_sink.h>
 #include <spdlog/sinks/stdout_color_sinks.h>
 
+#include "platform/base/PrintableText.h"
+
 namespace platform {
 
 namespace {
+
+// The message with its control characters escaped, so that texts from outside never reach a terminal raw.
+class PrintableMessageFlag final : public spdlog::custom_flag_formatter {
+public:
+    void format(const spdlog::details::log_msg& message, const std::tm&, spdlog::memory_buf_t& out) override {
+        const std::string text = printableText(std::string_view(message.payload.data(), message.payload.size()));
+        out.append(text.data(), text.data() + text.size());
+    }
+    std::unique_ptr<spdlog::custom_flag_formatter> clone() const override {
+        return std::make_unique<PrintableMessageFlag>();
+    }
+};
 
 const char* baseName(const char* path) {
     const char* name = path;
@@ -147,7 +162,9 @@ void Log::addConsoleLogger() {
     std::lock_guard lock(logHub.consoleMutex);
     if (!logHub.console) {
         logHub.console = std::make_shared<spdlog::sinks::stderr_color_sink_mt>();
-        logHub.console->set_pattern("%Y-%m-%d %H:%M:%S.%e %^%l%$ %v");
+        auto formatter = std::make_unique<spdlog::pattern_formatter>();
+        formatter->add_flag<PrintableMessageFlag>('*').set_pattern("%Y-%m-%d %H:%M:%S.%e %^%l%$ %*");
+        logHub.console->set_formatter(std::move(formatter));
         logHub.addSink(logHub.console);
     }
 }

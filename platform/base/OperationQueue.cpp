@@ -20,7 +20,7 @@ constexpr int kDefaultWidth = 4;
 
 std::string nameOf(const Operation& operation) { return Object::unqualifiedTypeName(typeid(operation).name()); }
 
-// Every queue of the process, for hasUnfinishedOperationsInProcess().
+// Every queue of the process, for hasOperationsAtWorkInProcess().
 std::mutex g_queuesMutex;
 std::vector<std::weak_ptr<void>> g_queues;  // each an OperationQueue::Impl
 
@@ -43,6 +43,7 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
     std::deque<std::shared_ptr<Operation>> waiting;         // not started, in order of adding
     std::vector<std::shared_ptr<Operation>> unfinished;     // completion not yet run, in order of adding
     std::size_t running = 0;
+    std::size_t atWork = 0;  // queued for or running on a worker, completion not yet posted
     bool shuttingDown = false;
     std::vector<std::thread> workers;
 
@@ -88,6 +89,10 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
             }
             operation->m_state->executing = false;
         }
+        {
+            std::lock_guard lock(mutex);
+            --atWork;
+        }
         postCompletion(operation);
     }
 
@@ -129,6 +134,7 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
             }
             operation = std::move(*found);
             waiting.erase(found);
+            --atWork;
         }
         postCompletion(std::move(operation));
     }
@@ -167,12 +173,12 @@ OperationQueue::OperationQueue(int maxConcurrentOperationCount) : m_impl(std::ma
     g_queues.push_back(m_impl);
 }
 
-bool OperationQueue::hasUnfinishedOperationsInProcess() {
+bool OperationQueue::hasOperationsAtWorkInProcess() {
     std::lock_guard lock(g_queuesMutex);
     for (const auto& weakQueue : g_queues) {
         if (const auto queue = std::static_pointer_cast<Impl>(weakQueue.lock())) {
             std::lock_guard queueLock(queue->mutex);
-            if (!queue->shuttingDown && !queue->unfinished.empty()) {
+            if (!queue->shuttingDown && queue->atWork > 0) {
                 return true;
             }
         }
@@ -241,6 +247,7 @@ void OperationQueue::addOperation(std::shared_ptr<Operation> operation) {
         cancelled = operation->isCancelled();
         if (!cancelled) {
             m_impl->waiting.push_back(operation);
+            ++m_impl->atWork;
             m_impl->startWorkers();
         }
     }
@@ -270,6 +277,7 @@ void OperationQueue::cancelAllOperations() {
         std::lock_guard lock(m_impl->mutex);
         unfinished = m_impl->unfinished;
         waiting.swap(m_impl->waiting);
+        m_impl->atWork -= waiting.size();
         for (const auto& operation : unfinished) {
             operation->m_state->cancelled = true;
         }

@@ -62,9 +62,10 @@ public:
     // Any thread.
     void cancelAllOperations();
 
-    // Any thread. Whether any queue of the process has an operation whose completion has not yet run (the
-    // main loop's virtual waits let such work land before moving the clock).
-    static bool hasUnfinishedOperationsInProcess();
+    // Any thread. Whether any queue of the process has an operation waiting for a worker or running on one,
+    // whose completion is still to be posted to the main loop (the main loop's virtual waits let such work land
+    // before moving the clock; a completion already posted is the loop's own work).
+    static bool hasOperationsAtWorkInProcess();
 
 private:
     friend class Operation;

@@ -396,8 +396,8 @@ bool RunLoop::runUntilOnManualClock(ManualClock& clock, double seconds, const st
         const auto graceEnd = std::chrono::steady_clock::now() +
                               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                   std::chrono::duration<double>(std::max(0.0, outstandingGraceSeconds)));
-        while (OperationQueue::hasUnfinishedOperationsInProcess() && std::chrono::steady_clock::now() < graceEnd) {
-            // Short slices: a queue that is torn down drops its completions without posting anything.
+        while (OperationQueue::hasOperationsAtWorkInProcess() && std::chrono::steady_clock::now() < graceEnd) {
+            // Short slices: a queue that is torn down drops its work without posting anything.
             waitForPost(std::min(graceEnd, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
             if (const Drained state = drain(); state != Drained::Idle) {
                 return state;

@@ -77,8 +77,9 @@ public:
     // or the seconds pass; answers whether done() held (false when there is no done()). On a system clock the
     // wait is in real time. On a manual clock the seconds are virtual: timers fire in order as the clock moves to
     // them, and before each move the loop waits in real time (at most outstandingGraceSeconds each time) while an
-    // operation queue of this process has unfinished work, running what it posts. So work done on other threads
-    // (network transfers) lands at the virtual time it was started, and a long virtual wait takes little real time.
+    // operation queue of this process has work waiting or running on its workers, running what it posts. So work
+    // done on other threads (network transfers) lands at the virtual time it was started, and a long virtual wait
+    // takes little real time.
     static constexpr double kOutstandingGraceSeconds = 15.0;
     bool runUntil(double seconds, const std::function<bool()>& done = {},
                   double outstandingGraceSeconds = kOutstandingGraceSeconds);

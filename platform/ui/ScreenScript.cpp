@@ -22,6 +22,7 @@
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextView.h"
+#include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
 
@@ -254,9 +255,13 @@ bool ScreenScript::select(const std::string& argument) {
     if (PopupRegistry::shared().top()) {
         return fail("an alert is in front");
     }
-    const auto control = std::dynamic_pointer_cast<SegmentedControl>(
-        ScriptTargets::find(ScriptTarget{"SegmentedControl", std::nullopt, 1}, ScriptTargets::Reach::Touchable,
-                            ScriptTargets::Order::FrontToBack));
+    std::shared_ptr<SegmentedControl> control;
+    const auto views = VisibleViews::onScreen();
+    for (auto shown = views.rbegin(); shown != views.rend() && !control; ++shown) {
+        if (shown->touchable && !shown->covered) {
+            control = std::dynamic_pointer_cast<SegmentedControl>(shown->view);
+        }
+    }
     if (!control) {
         return fail("no segmented control on screen");
     }

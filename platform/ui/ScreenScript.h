@@ -12,7 +12,8 @@ namespace platform::ui {
 //   tap TARGET        taps what TARGET names (see ScriptTarget: text, @Class, #N), the front-most alert's
 //                     button while an alert shows
 //   scroll TARGET     scrolls the nearest scroll view around TARGET (which may be scrolled out of sight) until
-//                     TARGET is inside it, as a user's swipe would (the scroll view's delegate hears the drag)
+//                     TARGET is inside it, as a user's swipe would (the scroll view's delegate hears the drag);
+//                     a table has cells only for the rows in view, so drag a table instead
 //   drag TARGET DX DY drags a finger DX, DY points across TARGET (a scroll view, or a view inside one): the
 //                     content follows the finger, as far as it goes (negative DX reveals content to the right)
 //   type TEXT         types TEXT into the field being edited

@@ -20,7 +20,7 @@ bool takesTouches(const View& view) {
 
 }  // namespace
 
-std::shared_ptr<View> ScriptTargets::find(const ScriptTarget& target, Reach reach, Order order) {
+std::shared_ptr<View> ScriptTargets::find(const ScriptTarget& target, Reach reach) {
     std::vector<VisibleView> matches;
     for (auto& candidate : VisibleViews::onScreen(reach == Reach::Scrollable)) {
         const View& view = *candidate.view;
@@ -32,13 +32,9 @@ std::shared_ptr<View> ScriptTargets::find(const ScriptTarget& target, Reach reac
             matches.push_back(std::move(candidate));
         }
     }
-    if (order == Order::FrontToBack) {
-        std::reverse(matches.begin(), matches.end());
-    } else {
-        std::stable_sort(matches.begin(), matches.end(), [](const VisibleView& lhs, const VisibleView& rhs) {
-            return lhs.frame.y() != rhs.frame.y() ? lhs.frame.y() < rhs.frame.y() : lhs.frame.x() < rhs.frame.x();
-        });
-    }
+    std::stable_sort(matches.begin(), matches.end(), [](const VisibleView& lhs, const VisibleView& rhs) {
+        return lhs.frame.y() != rhs.frame.y() ? lhs.frame.y() < rhs.frame.y() : lhs.frame.x() < rhs.frame.x();
+    });
     const auto index = static_cast<std::size_t>(target.ordinal - 1);
     return index < matches.size() ? matches[index].view : nullptr;
 }

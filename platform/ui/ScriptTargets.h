@@ -17,12 +17,10 @@ public:
         Visible,    // the same, whether or not anything responds to taps (a finger can still drag it)
         Scrollable  // the same, but also views scrolled or clipped out of sight
     };
-    enum class Order { Reading, FrontToBack };
-
     // The target's match number target.ordinal, counted in reading order (top to bottom, then left to right by
-    // the frames on screen) or from the front; nullptr when there are fewer matches. A view matches when its
+    // the frames on screen); nullptr when there are fewer matches. A view matches when its
     // class name is the target's (if given) and it offers the target's text (if given) to a tap.
-    static std::shared_ptr<View> find(const ScriptTarget& target, Reach reach, Order order = Order::Reading);
+    static std::shared_ptr<View> find(const ScriptTarget& target, Reach reach);
 
     // A touch on the view, which shows text: the view, then each ancestor in turn, until one takes the touch
     // (View::tapFrom). Answers whether one did.

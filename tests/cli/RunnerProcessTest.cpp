@@ -1,5 +1,6 @@
 // The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
 // one the test runs on a loopback port.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,16 +8,12 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include "cli/HomeLock.h"
 #include "sim/Fault.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
-
-extern char** environ;
 
 namespace {
 
@@ -33,31 +30,16 @@ std::string readFile(const std::filesystem::path& path) {
 
 class RunnerProcessTest : public qovtest::SimFixture {
 protected:
-    RunnerRun run(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {QOV_RUNNER_PATH, "--home", home().string()});
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
+    // Arguments without single quotes.
+    RunnerRun run(const std::vector<std::string>& arguments) {
+        std::string command = std::string(QOV_RUNNER_PATH) + " --home '" + home().string() + "'";
+        for (const auto& argument : arguments) {
+            command += " '" + argument + "'";
         }
-        argv.push_back(nullptr);
-        const auto outPath = m_temp.path() / "out.txt";
-        const auto errPath = m_temp.path() / "err.txt";
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t child = 0;
-        RunnerRun result;
-        if (posix_spawn(&child, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(child, &status, 0);
-            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&files);
-        result.out = readFile(outPath);
-        result.err = readFile(errPath);
-        return result;
+        const auto out = m_temp.path() / "out.txt";
+        const auto err = m_temp.path() / "err.txt";
+        const int status = std::system((command + " </dev/null >" + out.string() + " 2>" + err.string()).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
     }
 
     std::filesystem::path home() const { return m_temp.path() / "home"; }

@@ -85,39 +85,45 @@ void appendCurrentConditions(std::string& out, const QOVLocation& location) {
 }
 
 void appendHours(std::string& out, const QOVLocation& location) {
-    if (!location.hourlyForecasts() || location.hourlyForecasts()->empty()) {
+    if (!location.hourlyForecasts()) {
         return;
     }
-    // From the hour under way on.
+    // From the hour under way on; nothing when every hour is past.
     const platform::Date from = platform::Clock::shared()->now().addingTimeInterval(-3600.0);
-    out += "\nNext hours:\n";
+    std::string lines;
     std::size_t shown = 0;
     for (const auto& hour : *location.hourlyForecasts()) {
         if (!hour || !hour->date() || hour->date()->secondsSince1970 <= from.secondsSince1970) {
             continue;
         }
         const auto fields = LocalCalendar::fieldsOf(*hour->date(), location.timeZone());
-        fmt::format_to(std::back_inserter(out), "  {:02}:00  {:>4}°F  {:>3}% precip  {}\n", fields.hour,
+        fmt::format_to(std::back_inserter(lines), "  {:02}:00  {:>4}°F  {:>3}% precip  {}\n", fields.hour,
                        hour->temperature(), hour->chanceOfPrecipitation(), printableText(hour->text()));
         if (++shown == WeatherSummaryText::kHourCount) {
             break;
         }
     }
+    if (!lines.empty()) {
+        out += "\nNext hours:\n" + lines;
+    }
 }
 
 void appendDays(std::string& out, const QOVLocation& location) {
-    if (!location.dailyForecasts() || location.dailyForecasts()->empty()) {
+    if (!location.dailyForecasts()) {
         return;
     }
-    out += "\nDays:\n";
+    std::string lines;
     for (const auto& day : *location.dailyForecasts()) {
         if (!day || !day->date() || isBeforeToday(*day->date(), location.timeZone())) {
             continue;
         }
         const auto& part = day->dayForecast() ? day->dayForecast() : day->nightForecast();
-        fmt::format_to(std::back_inserter(out), "  {}  high {:>4}°F  low {:>4}°F  {:>3}% precip  {}\n",
+        fmt::format_to(std::back_inserter(lines), "  {}  high {:>4}°F  low {:>4}°F  {:>3}% precip  {}\n",
                        localDay(*day->date(), location.timeZone()), day->highTemperature(), day->lowTemperature(),
                        part ? part->chanceOfPrecipitation() : 0, part ? printableText(part->text()) : "");
+    }
+    if (!lines.empty()) {
+        out += "\nDays:\n" + lines;
     }
 }
 

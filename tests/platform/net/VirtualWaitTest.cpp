@@ -33,7 +33,7 @@ TEST_F(VirtualWaitTest, AnswersArriveBeforeTheClockMovesOn) {
     loop.runUntil(30.0);
     EXPECT_EQ(events, (std::vector<std::string>{"answer at 0.000000", "timer at 10.000000"}));
     EXPECT_EQ(elapsed(), 30.0);
-    EXPECT_FALSE(platform::OperationQueue::hasUnfinishedOperationsInProcess());
+    EXPECT_FALSE(platform::OperationQueue::hasOperationsAtWorkInProcess());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "platform/base/Callback.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Slider.h"
 #include "platform/ui/Switch.h"
@@ -44,26 +43,6 @@ TEST_F(ControlTest, ImageButtonsShowTheirImageName) {
     button->setTitle("Share");
     EXPECT_EQ(button->text(), "Share");
     EXPECT_EQ(taps, 1);
-}
-
-TEST_F(ControlTest, TextSetOnTheTitleLabelShowsWhileTheStateHasNoTitle) {
-    auto button = std::make_shared<Button>(ButtonType::RoundedRect, Rect(0, 0, 100, 44));
-    const auto darkPixels = [&] {
-        const auto image = ScreenRenderer::renderView(*button);
-        int count = 0;
-        for (int y = 0; y < image->height(); ++y) {
-            for (int x = 0; x < image->width(); ++x) {
-                count += image->pixel(x, y).red < 0.5 ? 1 : 0;
-            }
-        }
-        return count;
-    };
-    EXPECT_EQ(darkPixels(), 0);
-    button->titleLabel()->setText("Weather");
-    EXPECT_EQ(button->text(), "Weather");
-    EXPECT_GT(darkPixels(), 20);
-    button->setTitle("Maps");
-    EXPECT_EQ(button->shownTitle(), "Maps");
 }
 
 TEST_F(ControlTest, ActionsRunPerEventAndNeverAfterTheirTargetIsGone) {

@@ -117,6 +117,14 @@ TEST_F(ScreenRendererTest, DumpShowsOnlyTheTopPresentationAndAlerts) {
     EXPECT_NE(dump.find("\"Notice: Saved [0 OK]\""), std::string::npos) << dump;
 }
 
+TEST_F(ScreenRendererTest, TextSetOnAButtonsTitleLabelIsDrawnWhileTheStateHasNoTitle) {
+    auto button = std::make_shared<Button>(ButtonType::RoundedRect, Rect(0, 0, 100, 44));
+    EXPECT_EQ(darkPixels(*ScreenRenderer::renderView(*button), button->bounds()), 0);
+    button->titleLabel()->setText("Weather");
+    EXPECT_EQ(button->text(), "Weather");
+    EXPECT_GT(darkPixels(*ScreenRenderer::renderView(*button), button->bounds()), 20);
+}
+
 TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation) {
     screen->button->setSelected(true);
     screen->button->setEnabled(false);

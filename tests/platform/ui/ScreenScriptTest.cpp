@@ -195,9 +195,8 @@ TEST_F(ScreenScriptAimTest, RegisteredCommandsTakeTheirArgumentAndErrorsGoToTheE
     }));
     std::ostringstream out;
     std::ostringstream errors;
-    ScreenScript separate(out, errors);
     std::istringstream lines("tab  Maps \ntab Moon\x1b[2J\ndump\n");
-    EXPECT_TRUE(separate.run(lines));
+    EXPECT_TRUE(ScreenScript(out, errors).run(lines));
     ScreenScript::registerCommand("tab", nullptr);
     EXPECT_EQ(tabs, (std::vector<std::string>{"Maps", "Moon\x1b[2J"}));
     EXPECT_EQ(errors.str(), "error: no tab Moon\\x1B[2J\n");
