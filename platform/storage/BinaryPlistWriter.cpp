@@ -1,6 +1,5 @@
 #include "platform/storage/BinaryPlistWriter.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -28,8 +27,10 @@ unsigned widthFor(std::uint64_t value) {
 }
 
 void appendBigEndian(std::string& out, std::uint64_t value, unsigned width) {
-    for (unsigned index = width; index-- > 0;) {
-        out.push_back(static_cast<char>((value >> (8 * index)) & 0xFF));
+    const std::size_t at = out.size();
+    out.resize(at + width);
+    for (unsigned index = 0; index < width; ++index) {
+        out[at + width - 1 - index] = static_cast<char>((value >> (8 * index)) & 0xFF);
     }
 }
 
@@ -153,9 +154,15 @@ BinaryPlistWriter::Ref BinaryPlistWriter::addData(std::string_view bytes) {
 }
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addString(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
+    bool ascii = true;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\0') {
+            text = text.substr(0, at);
+            break;
+        }
+        ascii = ascii && static_cast<std::uint8_t>(text[at]) < 0x80;
+    }
     m_scratch.clear();
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
     if (ascii) {
         appendMarker(m_scratch, 0x5, text.size());
         m_scratch += text;
