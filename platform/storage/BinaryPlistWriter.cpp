@@ -73,6 +73,24 @@ std::size_t hashOf(std::string_view bytes) {
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
+// Whether every byte is below 0x80, eight bytes at a time.
+bool isAscii(std::string_view text) {
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word & 0x8080808080808080ULL) != 0) {
+            return false;
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (static_cast<std::uint8_t>(text[at]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addScalar() {
@@ -154,14 +172,8 @@ BinaryPlistWriter::Ref BinaryPlistWriter::addData(std::string_view bytes) {
 }
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addString(std::string_view text) {
-    bool ascii = true;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\0') {
-            text = text.substr(0, at);
-            break;
-        }
-        ascii = ascii && static_cast<std::uint8_t>(text[at]) < 0x80;
-    }
+    text = text.substr(0, text.find('\0'));
+    const bool ascii = isAscii(text);
     m_scratch.clear();
     if (ascii) {
         appendMarker(m_scratch, 0x5, text.size());
