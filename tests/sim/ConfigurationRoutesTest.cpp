@@ -7,19 +7,9 @@ namespace {
 
 class ConfigurationRoutesTest : public qovtest::ServiceRoutesFixture {};
 
-TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitches) {
-    const auto document = getJson("/wxdata/mobile/configuration/common.js?locale=en_GB");
-    EXPECT_EQ(document["appid"], "common");
-    EXPECT_EQ(document["locale"], "en_GB");
-    EXPECT_EQ(document["swagger"]["killall"], "false");
-    EXPECT_EQ(document["swagger"]["killcompose"], "false");
-    EXPECT_FALSE(document.contains("diag"));
-}
-
 TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) {
     const auto document = getJson("/wxdata/mobile/configuration/qovara-iphone.js");
     EXPECT_EQ(document["appid"], "qovara-iphone");
-    EXPECT_EQ(document["siteStats"]["killall"], "false");
     EXPECT_EQ(document["latest"]["app"], "0.1.0");  // the bundle's version: no upgrade is offered
     EXPECT_EQ(document["latest"]["forceupg"], "false");
     EXPECT_TRUE(document["inseason"]["url"].get<std::string>().starts_with("https://"));
