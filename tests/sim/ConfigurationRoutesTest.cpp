@@ -7,9 +7,14 @@ namespace {
 
 class ConfigurationRoutesTest : public qovtest::ServiceRoutesFixture {};
 
-TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) {
+TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitchesAndAnApplicationIdEverySwitchTheSettingsRead) {
+    const auto common = getJson("/wxdata/mobile/configuration/common.js");
+    EXPECT_EQ(common["swagger"]["killall"], "false");
+    EXPECT_EQ(common["swagger"]["killcompose"], "false");
+    EXPECT_FALSE(common.contains("diag"));
     const auto document = getJson("/wxdata/mobile/configuration/qovara-iphone.js");
     EXPECT_EQ(document["appid"], "qovara-iphone");
+    EXPECT_EQ(document["siteStats"]["killall"], "false");
     EXPECT_EQ(document["latest"]["app"], "0.1.0");  // the bundle's version: no upgrade is offered
     EXPECT_EQ(document["latest"]["forceupg"], "false");
     EXPECT_TRUE(document["inseason"]["url"].get<std::string>().starts_with("https://"));

@@ -54,6 +54,27 @@ TEST_F(ConfigurationListeningTest, StaleConfigurationIsRequestedAndHeardOnlyOnce
     EXPECT_EQ(listener->received[0], fresh);
 }
 
+TEST_F(ConfigurationListeningTest, NoticeWalksACopySoListenersMayStopDuringIt) {
+    auto second = std::make_shared<RecordingConfigurationListener>();
+    listener->onChange = [&](const auto&) {
+        cache->stopListeningForConfiguration("app", listener.get());
+        cache->stopListeningForConfigurationDelegate(second.get());
+    };
+    cache->startListeningForConfiguration("app", 900.0, listener);
+    cache->startListeningForConfiguration("app", 900.0, second);
+    loop().runUntilIdle();
+
+    cache->storeConfiguration(makeConfiguration("app", 900.0));
+    loop().runUntilIdle();
+    EXPECT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(second->received.size(), 1u);
+
+    cache->storeConfiguration(makeConfiguration("app", 900.0));
+    loop().runUntilIdle();
+    EXPECT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(second->received.size(), 1u);
+}
+
 TEST_F(ConfigurationListeningTest, StopBeforeTheQueuedRegistrationCancelsItAndAnEmptyIdDoesNothing) {
     cache->startListeningForConfiguration("app", 900.0, listener);
     cache->stopListeningForConfigurationDelegate(listener.get());
