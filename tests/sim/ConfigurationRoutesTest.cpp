@@ -7,16 +7,11 @@ namespace {
 
 class ConfigurationRoutesTest : public qovtest::ServiceRoutesFixture {};
 
-TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitches) {
-    const auto document = getJson("/wxdata/mobile/configuration/common.js?locale=en_GB");
-    EXPECT_EQ(document["appid"], "common");
-    EXPECT_EQ(document["locale"], "en_GB");
-    EXPECT_EQ(document["swagger"]["killall"], "false");
-    EXPECT_EQ(document["swagger"]["killcompose"], "false");
-    EXPECT_FALSE(document.contains("diag"));
-}
-
-TEST_F(ConfigurationRoutesTest, AnApplicationIdHoldsEverySwitchTheSettingsRead) {
+TEST_F(ConfigurationRoutesTest, CommonHoldsTheSocialSwitchesAndAnApplicationIdEverySwitchTheSettingsRead) {
+    const auto common = getJson("/wxdata/mobile/configuration/common.js");
+    EXPECT_EQ(common["swagger"]["killall"], "false");
+    EXPECT_EQ(common["swagger"]["killcompose"], "false");
+    EXPECT_FALSE(common.contains("diag"));
     const auto document = getJson("/wxdata/mobile/configuration/qovara-iphone.js");
     EXPECT_EQ(document["appid"], "qovara-iphone");
     EXPECT_EQ(document["siteStats"]["killall"], "false");

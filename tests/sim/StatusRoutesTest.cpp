@@ -1,20 +1,11 @@
 #include "sim/StatusRoutes.h"
 
-#include <httplib.h>
-
-#include "tests/support/SimFixture.h"
+#include "tests/sim/ServiceRoutesFixture.h"
 
 namespace qovsim {
 namespace {
 
-class StatusRoutesTest : public qovtest::SimFixture {
-protected:
-    httplib::Result get(const std::string& path) {
-        httplib::Client client("127.0.0.1", sim().port());
-        client.set_read_timeout(10);
-        return client.Get(path);
-    }
-};
+class StatusRoutesTest : public qovtest::ServiceRoutesFixture {};
 
 TEST_F(StatusRoutesTest, BothStatusAddressesAnswerTheOnStatus) {
     for (const char* path : {"/swagger_update_prod", "/swagger_update_test"}) {

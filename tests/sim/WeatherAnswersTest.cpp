@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <httplib.h>
 #include <nlohmann/json.hpp>
 
 #include <map>
@@ -11,7 +10,6 @@
 #include "platform/base/Clock.h"
 #include "sim/ServiceKey.h"
 #include "sim/SimServer.h"
-#include "tests/support/SimFixture.h"
 
 namespace qovsim {
 namespace {
@@ -364,19 +362,6 @@ TEST_F(WeatherAnswersTest, MarineAnswersTidesOfOneStationForCoastalPlaces) {
             }
         }
     }
-}
-
-class WeatherRoutesTest : public qovtest::SimFixture {};
-
-TEST_F(WeatherRoutesTest, ServesTheAggregateOverHttpWithTheClientsQuery) {
-    httplib::Client client("127.0.0.1", sim().port());
-    auto response = client.Get("/wxdata/mobile/mobagg/USGA0028:1.js?locale=en_US&key=" + ServiceKey::expected());
-    ASSERT_TRUE(response);
-    EXPECT_EQ(response->get_header_value("Content-Type"), "application/json");
-    EXPECT_EQ(json::parse(response->body, nullptr, false)[0]["Location"]["key"], "USGA0028");
-    auto log = sim().requestLog();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].queryValue("locale"), "en_US");
 }
 
 }  // namespace

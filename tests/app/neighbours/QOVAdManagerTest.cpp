@@ -28,15 +28,5 @@ TEST_F(QOVAdManagerTest, SwitchesLiveInTheUserDefaults) {
     EXPECT_EQ(reopened.testAdIdentifier(), "test-ad-7");
 }
 
-TEST_F(QOVAdManagerTest, AnEqualIdentifierIsNotStoredAgain) {
-    m_manager.setTestAdIdentifier("same");
-    ASSERT_TRUE(m_defaults->synchronize());
-    const auto written = std::filesystem::last_write_time(m_defaults->file());
-    std::filesystem::last_write_time(m_defaults->file(), written - std::chrono::seconds(10));
-    m_manager.setTestAdIdentifier("same");
-    m_defaults->synchronize();
-    EXPECT_EQ(std::filesystem::last_write_time(m_defaults->file()), written - std::chrono::seconds(10));
-}
-
 }  // namespace
 }  // namespace qov

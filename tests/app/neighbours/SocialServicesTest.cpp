@@ -38,7 +38,6 @@ TEST_F(SocialServicesTest, ATwitterSignInFailsOnALaterTurnAndLogoutForgetsTheTok
     twitter.logout();
     EXPECT_FALSE(twitter.isAuthorized());
     EXPECT_TRUE(m_defaults->objectForKey(QOVTwitterService::kAuthDataKey).isNull());
-    EXPECT_EQ(QOVTwitterService::authorizationCallbackHost(), "swagger-access");
 }
 
 TEST_F(SocialServicesTest, AFacebookSessionLastsUntilItsExpiry) {

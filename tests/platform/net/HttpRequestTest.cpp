@@ -27,7 +27,6 @@
 
 namespace {
 
-using platform::Dictionary;
 using platform::OperationQueue;
 using platform::net::Error;
 using platform::net::HttpRequest;
@@ -60,16 +59,14 @@ std::set<int> clientPortsConnectedTo(int serverPort) {
 
 // ---- Responses
 
-TEST_F(HttpRequestTest, SuccessDeliversStatusHeadersBodyAndUserInfoOnTheMainThreadLater) {
-    const Dictionary userInfo{{"kQOVDatasourceLocationIdKey", "USGA0028:1"}, {"attempt", 2}};
-    auto request = makeRequest("/health", userInfo);
+TEST_F(HttpRequestTest, SuccessDeliversStatusHeadersAndBodyOnTheMainThreadLater) {
+    auto request = makeRequest("/health");
     queue().addOperation(request);
     EXPECT_EQ(outcome().finished, 0);  // never inline
     ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
 
     EXPECT_EQ(outcome().finished, 1);
     EXPECT_TRUE(outcome().onMainThreadOnly);
-    EXPECT_EQ(request->userInfo(), userInfo);
     EXPECT_EQ(request->responseStatusCode(), 200);
     EXPECT_EQ(request->responseData(), platform::Data({'o', 'k'}));
     ASSERT_TRUE(request->responseHeaders().contains("content-type"));  // names compare without case
@@ -107,15 +104,20 @@ TEST_F(HttpRequestTest, FormFieldsArriveUrlEncoded) {
     EXPECT_EQ(log[0].formValue("uuid"), "a b&c=d/é+%");
 }
 
-TEST_F(HttpRequestTest, BadHeadersAreRefusedAndTheRequestStillRuns) {
+TEST_F(HttpRequestTest, HeadersArriveWithTheRequestAndBadOnesAreRefused) {
     auto request = makeRequest("/health");
     request->addRequestHeader("X-Injected", "1\r\nX-Evil: yes");
     request->addRequestHeader("Bad:Name", "1");
     request->addRequestHeader("", "1");
-    request->addRequestHeader("X-Client", "qovara");
+    request->addRequestHeader("X-Client", "qovara 1.0");
     queue().addOperation(request);
     ASSERT_TRUE(pumpUntil([&] { return outcome().delivered(); }));
     EXPECT_EQ(request->responseStatusCode(), 200);
+    const auto log = sim().requestLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].headerValue("x-client"), "qovara 1.0");
+    EXPECT_EQ(log[0].headerValue("x-evil"), "");
+    EXPECT_EQ(log[0].headerValue("x-injected"), "");
 }
 
 // ---- Failures

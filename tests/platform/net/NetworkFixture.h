@@ -41,9 +41,8 @@ protected:
     const Outcome& outcome() const { return *m_outcome; }
     void resetOutcome() { m_outcome = std::make_shared<Outcome>(); }
 
-    std::shared_ptr<platform::net::HttpRequest> makeRequestForUrl(std::string url,
-                                                                  platform::Dictionary userInfo = {}) {
-        auto request = std::make_shared<platform::net::HttpRequest>(std::move(url), std::move(userInfo));
+    std::shared_ptr<platform::net::HttpRequest> makeRequestForUrl(std::string url) {
+        auto request = std::make_shared<platform::net::HttpRequest>(std::move(url));
         request->setOnFinished([outcome = m_outcome](platform::net::HttpRequest&) {
             ++outcome->finished;
             outcome->onMainThreadOnly = outcome->onMainThreadOnly && platform::isMainThread();
@@ -55,9 +54,8 @@ protected:
         return request;
     }
 
-    std::shared_ptr<platform::net::HttpRequest> makeRequest(const std::string& path,
-                                                            platform::Dictionary userInfo = {}) {
-        return makeRequestForUrl(simUrl(path), std::move(userInfo));
+    std::shared_ptr<platform::net::HttpRequest> makeRequest(const std::string& path) {
+        return makeRequestForUrl(simUrl(path));
     }
 
 private:

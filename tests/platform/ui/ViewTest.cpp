@@ -1,5 +1,3 @@
-#include <numbers>
-
 #include <gtest/gtest.h>
 
 #include "platform/ui/TapGestureRecognizer.h"
@@ -96,18 +94,6 @@ TEST(ViewTest, FlexibleSubviewsFollowTheirSuperview) {
     parent->setAutoresizesSubviews(false);
     parent->setFrame(Rect(0, 0, 100, 100));
     EXPECT_EQ(stretchy->frame(), Rect(10, 10, 180, 80));
-}
-
-TEST(ViewTest, QuarterTurnSwapsTheFrameAroundTheCentre) {
-    auto view = std::make_shared<View>(Rect(0, 0, 100, 40));
-    view->setRotation(std::numbers::pi / 2.0);
-    EXPECT_EQ(view->frame(), Rect(30, -30, 40, 100));
-    EXPECT_EQ(view->bounds().size, (Size{100, 40}));
-    view->setRotation(-std::numbers::pi / 2.0);
-    view->setFrame(Rect(0, 0, 40, 100));
-    EXPECT_EQ(view->bounds().size, (Size{100, 40}));
-    view->setRotation(0.0);
-    EXPECT_EQ(view->frame(), Rect(-30, 30, 100, 40));
 }
 
 TEST(ViewTest, FrameInWindowFollowsBoundsOffsets) {

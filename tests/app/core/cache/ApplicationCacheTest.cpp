@@ -219,11 +219,6 @@ TEST_F(ApplicationCacheTest, StorageOperationsOfTheAbstractCacheRaise) {
         EXPECT_EQ(exception.name(), "Abstract Class Exception");
         EXPECT_EQ(exception.reason(), "Class ApplicationCache must implement the selector storeLocation:");
     }
-    EXPECT_THROW(abstractCache->cachedPOIType(1, "0231", {}), platform::Exception);
-
-    // The memory cache leaves the file-only operations abstract.
-    EXPECT_THROW(cache->forceUpdateForLocationIdentity(*identity("USGA0028")), platform::Exception);
-    EXPECT_THROW(cache->storePOIList({}, {}), platform::Exception);
 }
 
 }  // namespace

@@ -98,19 +98,6 @@ TEST_F(DS2JSONDatasourceContentTest, NewsFeedAnswersTheRawBytes) {
     EXPECT_NE(text.find("<rss"), std::string::npos);
 }
 
-TEST_F(DS2JSONDatasourceContentTest, ContentFailuresAnswerNilForStormsAndNewsOnly) {
-    addFault(qovsim::Fault{.pathPattern = "*", .status = 502});
-    client().currentTropicalStormDataWithCallbackObject(callback());
-    client().requestRSSNewsFeedWithCallbackObject(callback());
-    client().requestTweetsByDMA("524", callback(), std::nullopt);
-    client().requestPointsOfInterestForType(9, "0320", {});
-    ASSERT_TRUE(waitUntilIdle());
-    ASSERT_EQ(answers().size(), 2u);
-    EXPECT_TRUE(answers()[0].isNull());
-    EXPECT_TRUE(answers()[1].isNull());
-    EXPECT_TRUE(cache().poiLists.empty());
-}
-
 TEST_F(DS2JSONDatasourceContentTest, TweetFlagPostsTheIdTheInstallIdentifierAndTheKey) {
     client().flagTweet("1234567890");
     ASSERT_TRUE(waitUntilIdle());

@@ -94,7 +94,8 @@ TEST_F(DS2JSONDatasourceSearchTest, OtherTextsWithoutMatchAnswerOnlyTheEmptyList
     EXPECT_EQ(requests().size(), 4u);
 }
 
-TEST_F(DS2JSONDatasourceSearchTest, FailuresAnswerNilForPostalCodeAndCoordinatesOnly) {
+// Postal code, coordinates, storms and news answer nil; type-ahead and tweets answer nothing; points store nothing.
+TEST_F(DS2JSONDatasourceSearchTest, FailuresAnswerNilForPostalCodeCoordinatesStormsAndNewsOnly) {
     client().setTimeOutSeconds(0.3);
     for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "*", .status = 500},
                                           qovsim::Fault{.pathPattern = "*", .dropConnection = true},
@@ -105,12 +106,18 @@ TEST_F(DS2JSONDatasourceSearchTest, FailuresAnswerNilForPostalCodeAndCoordinates
         const std::size_t before = answers().size();
         client().requestLocationForZip("30303", callback(), false);
         client().requestLocationForCoordinates({33.75, -84.39}, callback());
+        client().currentTropicalStormDataWithCallbackObject(callback());
+        client().requestRSSNewsFeedWithCallbackObject(callback());
         client().requestTypeAheadWithSearchString("Atlanta", 10, callback());
+        client().requestTweetsByDMA("524", callback(), std::nullopt);
+        client().requestPointsOfInterestForType(9, "0320", {});
         ASSERT_TRUE(waitUntilIdle());
-        ASSERT_EQ(answers().size(), before + 2);
-        EXPECT_TRUE(answers()[before].isNull());
-        EXPECT_TRUE(answers()[before + 1].isNull());
+        ASSERT_EQ(answers().size(), before + 4);
+        for (std::size_t index = before; index < answers().size(); ++index) {
+            EXPECT_TRUE(answers()[index].isNull()) << index;
+        }
     }
+    EXPECT_TRUE(cache().poiLists.empty());
     EXPECT_EQ(networkErrorCount(), 0);
 }
 
