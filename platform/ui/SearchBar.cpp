@@ -1,6 +1,7 @@
 #include "platform/ui/SearchBar.h"
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
@@ -36,6 +37,7 @@ bool SearchBar::becomeFirstResponder() {
     if ((delegate = m_delegate.lock())) {
         delegate->searchBarTextDidBeginEditing(*this);
     }
+    Keyboard::didShow();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/TextField.h"
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
@@ -43,6 +44,7 @@ bool TextField::becomeFirstResponder() {
         delegate->textFieldDidBeginEditing(*this);
     }
     sendActionsForControlEvents(kControlEventEditingDidBegin);
+    Keyboard::didShow();
     return true;
 }
 

@@ -175,6 +175,11 @@ bool View::isDescendantOf(const View& ancestor) const {
     return false;
 }
 
+bool View::endEditing() {
+    const auto editing = std::dynamic_pointer_cast<View>(firstResponder());
+    return !editing || !editing->isDescendantOf(*this) || editing->resignFirstResponder();
+}
+
 std::shared_ptr<View> View::viewWithTag(int tag) {
     if (m_tag == tag) {
         return std::static_pointer_cast<View>(shared_from_this());

@@ -62,6 +62,9 @@ public:
     void sendSubviewToBack(const std::shared_ptr<View>& view);
     void exchangeSubviews(std::size_t first, std::size_t second);
     bool isDescendantOf(const View& ancestor) const;
+    // Ends text editing in this view's tree: the first responder resigns when it is this view or inside it.
+    // False when it refused to resign.
+    bool endEditing();
     // This view or the first descendant (depth first, back to front) with the tag; nullptr when none.
     std::shared_ptr<View> viewWithTag(int tag);
     // The window this view is in, or nullptr.

@@ -95,6 +95,19 @@ TEST_F(RunnerProcessTest, TheWeatherScreenShowsEveryPanelAndColoursItsUpdatedLin
     EXPECT_EQ(colours, (std::vector<std::string>{"#FFFFFF", "#FF8000", "#FF0000", "#FFFFFF"})) << result.out;
 }
 
+TEST_F(RunnerProcessTest, APlaceChosenFromTheLocationBarStaysCurrentAcrossARestart) {
+    const RunnerRun search = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript("tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
+                                              "tap Yes\nwait 3\ndump\n")});
+    EXPECT_EQ(search.status, 0) << search.err;
+    const std::string londonBar = "LocationSearchBar {0, 20, 320, 44} \"London, United Kingdom\"";
+    EXPECT_NE(search.out.find(londonBar), std::string::npos) << search.out;
+
+    const RunnerRun restart = run({"--service", simUrl(), "--virtual-clock", "--script", writeScript("dump\n")});
+    EXPECT_EQ(restart.status, 0) << restart.err;
+    EXPECT_NE(restart.out.find(londonBar), std::string::npos) << restart.out;
+}
+
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/wxdata/loc/get.js", .status = 500});
     const RunnerRun result = run({"--service", simUrl(), "--gps", "48.857,2.352"});

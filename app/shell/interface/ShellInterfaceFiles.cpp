@@ -2,6 +2,7 @@
 
 #include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/errorbar/ErrorBar.h"
+#include "app/shell/locations/LocationInterfaceFiles.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/weather/WeatherInterfaceFiles.h"
@@ -14,6 +15,7 @@ void registerShellInterfaceFiles() {
     SlidingTabBar::registerInterfaceFile();
     ErrorBar::registerInterfaceFile();
     registerWeatherInterfaceFiles();
+    registerLocationInterfaceFiles();
 }
 
 }  // namespace qov

@@ -11,6 +11,7 @@
 #include "app/neighbours/QOVAdView.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/base/QOVView.h"
+#include "app/shell/locations/LocationSearchBar.h"
 #include "app/shell/root/TabScreenList.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
@@ -106,11 +107,13 @@ bool QOVMasterViewController::shouldAutorotateToInterfaceOrientation(
 
 void QOVMasterViewController::buildAndLoadLocationBar() {
     // The location bar comes from its own interface file; without one the container stays empty.
-    if (!platform::ui::InterfaceFile::exists("LocationSearchBar") || !m_locationBarView) {
+    if (!platform::ui::InterfaceFile::exists(LocationSearchBar::kInterfaceFileName) || !m_locationBarView) {
         return;
     }
-    m_locationBar = platform::ui::InterfaceFile::loadFirst<QOVView>("LocationSearchBar");
-    if (m_locationBar) {
+    auto bar = platform::ui::InterfaceFile::loadFirst<LocationSearchBar>(LocationSearchBar::kInterfaceFileName);
+    m_locationBar = bar;
+    if (bar) {
+        bar->setMasterViewController(self());
         m_locationBarView->addSubview(m_locationBar);
         bringLocationBarToFront();
     }
