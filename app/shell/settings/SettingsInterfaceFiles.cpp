@@ -54,6 +54,8 @@ void registerSettingsTable() {
             const auto area = pageArea();
             auto view = file.makeTopLevel<platform::ui::View>(area);
             auto table = file.make<platform::ui::TableView>(area, platform::ui::TableViewStyle::Grouped);
+            table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth |
+                                       platform::ui::kAutoresizingFlexibleHeight);
             view->addSubview(table);
             if (auto owner = file.ownerAs<SettingsViewController>()) {
                 owner->m_settingsTable = table;

@@ -32,6 +32,7 @@ constexpr const char* kCellIdentifier = "MoreCell";
 constexpr std::array<const char*, 2> kInformationRows{"Help", "About"};
 constexpr std::array<const char*, 3> kLegalRows{"terms.eula.title", "terms.termsofuse.title", "terms.privacy.title"};
 constexpr std::array<const char*, 3> kLegalPaths{"/EULA-iOS.html", "/Terms.html", "/Privacy.html"};
+constexpr double kUnitControlWidth = 120.0;
 constexpr double kUnitControlHeight = 36.0;
 
 std::string twitterRowText(bool authorized) { return authorized ? "Log out of Twitter" : "Log into Twitter"; }
@@ -65,9 +66,6 @@ void SettingsViewController::viewDidUnload() {
 
 void SettingsViewController::viewWillAppear(bool animated) {
     QOVViewController::viewWillAppear(animated);
-    if (const auto master = masterViewController(); master && master->m_contentView) {
-        view()->setFrame(master->m_contentView->bounds());
-    }
     platform::NotificationCenter::defaultCenter().addObserver(
         this, platform::ui::kApplicationWillEnterForegroundNotification,
         [this](const platform::Notification&) { reloadViewDataOnReturnFromBackground(); });
@@ -128,6 +126,7 @@ std::shared_ptr<platform::ui::SegmentedControl> SettingsViewController::makeUnit
     auto control = std::make_shared<platform::ui::SegmentedControl>(std::vector<std::string>{"°F", "°C"});
     control->setSelectedSegmentIndex(QOVFormattingService::currentUom() ? 0 : 1);
     auto frame = control->bounds();
+    frame.size.width = kUnitControlWidth;
     frame.size.height = kUnitControlHeight;
     control->setFrame(frame);
     const auto self = std::static_pointer_cast<SettingsViewController>(shared_from_this());
