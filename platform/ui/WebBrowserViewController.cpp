@@ -1,6 +1,7 @@
 #include "platform/ui/WebBrowserViewController.h"
 
 #include "platform/base/Callback.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 
 namespace platform::ui {
@@ -20,6 +21,16 @@ const std::shared_ptr<WebView>& WebBrowserViewController::webView() {
 const std::shared_ptr<Toolbar>& WebBrowserViewController::toolbar() {
     view();
     return m_toolbar;
+}
+
+const std::shared_ptr<BarButtonItem>& WebBrowserViewController::safariButton() {
+    view();
+    return m_safariButton;
+}
+
+const std::shared_ptr<BarButtonItem>& WebBrowserViewController::refreshButton() {
+    view();
+    return m_refreshButton;
 }
 
 void WebBrowserViewController::done() {
@@ -42,11 +53,23 @@ void WebBrowserViewController::loadView() {
     view->addSubview(m_webView);
     m_toolbar = std::make_shared<Toolbar>(Rect(0.0, frame.height() - Toolbar::kHeight, frame.width(), Toolbar::kHeight));
     m_toolbar->setAutoresizingMask(kAutoresizingFlexibleWidth | kAutoresizingFlexibleTopMargin);
+    const auto self = std::static_pointer_cast<WebBrowserViewController>(shared_from_this());
     auto doneItem = std::make_shared<BarButtonItem>(
-        BarButtonSystemItem::Done,
-        bindWeak(std::static_pointer_cast<WebBrowserViewController>(shared_from_this()),
-                 [](WebBrowserViewController& browser, BarButtonItem&) { browser.done(); }));
-    m_toolbar->setItems({std::make_shared<BarButtonItem>(BarButtonSystemItem::FlexibleSpace), doneItem});
+        BarButtonSystemItem::Done, bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) { browser.done(); }));
+    m_refreshButton = std::make_shared<BarButtonItem>(
+        BarButtonSystemItem::Refresh, bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) {
+            if (!browser.m_url.empty()) {
+                browser.m_webView->loadRequest(browser.m_url);
+            }
+        }));
+    m_safariButton = std::make_shared<BarButtonItem>(
+        "Safari", BarButtonItemStyle::Bordered, bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) {
+            if (!browser.m_url.empty()) {
+                Application::shared().openURL(browser.m_url);
+            }
+        }));
+    m_toolbar->setItems({m_refreshButton, m_safariButton,
+                         std::make_shared<BarButtonItem>(BarButtonSystemItem::FlexibleSpace), doneItem});
     view->addSubview(m_toolbar);
     setView(view);
     if (!m_url.empty()) {

@@ -11,8 +11,9 @@
 
 namespace platform::ui {
 
-// The in-app browser: a web view with a toolbar whose "Done" button ends browsing (the delegate, then the
-// done callback, are told; whoever presented the browser dismisses it). The delegate is not retained.
+// The in-app browser: a web view with a toolbar of a refresh button (loads the page again), a Safari button
+// (opens the page outside the application) and a "Done" button that ends browsing (the delegate, then the done
+// callback, are told; whoever presented the browser dismisses it). The delegate is not retained.
 class WebBrowserViewController : public ViewController {
 public:
     static constexpr const char* kDoneTitle = "Done";
@@ -26,6 +27,8 @@ public:
 
     const std::shared_ptr<WebView>& webView();
     const std::shared_ptr<Toolbar>& toolbar();
+    const std::shared_ptr<BarButtonItem>& safariButton();
+    const std::shared_ptr<BarButtonItem>& refreshButton();
 
     // The user taps "Done".
     void done();
@@ -38,6 +41,8 @@ private:
     std::function<void(WebBrowserViewController&)> m_doneCallback;
     std::shared_ptr<WebView> m_webView;
     std::shared_ptr<Toolbar> m_toolbar;
+    std::shared_ptr<BarButtonItem> m_safariButton;
+    std::shared_ptr<BarButtonItem> m_refreshButton;
 };
 
 }  // namespace platform::ui

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/ui/HtmlText.h"
+
 #include "platform/ui/View.h"
 #include "platform/ui/WebViewDelegate.h"
 
@@ -25,6 +27,9 @@ public:
     const std::string& url() const { return m_url; }
     const std::string& html() const { return m_html; }
     const std::string& baseURL() const { return m_baseURL; }
+    // The title and text of the page loaded from a file or a string (empty for other addresses); the picture
+    // shows them, or the address when there are none.
+    const HtmlText& page() const { return m_page; }
     bool scalesPageToFit() const { return m_scalesPageToFit; }
     void setScalesPageToFit(bool scales) { m_scalesPageToFit = scales; }
     std::shared_ptr<WebViewDelegate> delegate() const { return m_delegate.lock(); }
@@ -40,6 +45,7 @@ private:
     std::string m_url;
     std::string m_html;
     std::string m_baseURL;
+    HtmlText m_page;
     bool m_scalesPageToFit = false;
     bool m_loading = false;
     unsigned m_loadNumber = 0;

@@ -6,6 +6,8 @@ void ApplicationInterfaceFiles::registerAll() {
     registerMainWindow();
     registerRootScreen();
     registerTermsScreens();
+    registerSettingsScreens();
+    registerTestModeScreens();
     registerTabScreens();
 }
 

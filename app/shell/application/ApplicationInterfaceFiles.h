@@ -2,7 +2,8 @@
 
 namespace qov {
 
-// Registers the shell's interface files (the main window, the root screen, the terms screens) and the tab screens
+// Registers the shell's interface files (the main window, the root screen, the terms screens, the
+// settings, about and help screens, the test-mode screens) and the tab screens
 // it makes by class name. The runner and the tests call registerAll() once before the application launches;
 // registering again replaces the same builders.
 class ApplicationInterfaceFiles {
@@ -13,6 +14,8 @@ private:
     static void registerMainWindow();
     static void registerRootScreen();
     static void registerTermsScreens();
+    static void registerSettingsScreens();
+    static void registerTestModeScreens();
     static void registerTabScreens();
 };
 

@@ -18,6 +18,7 @@
 #include "app/shell/application/OpenedURLRouter.h"
 #include "app/shell/application/WeeklyVersionCheck.h"
 #include "app/shell/rating/RatePrompter.h"
+#include "app/shell/upgrade/LegacyDataUpgrade.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "app/shell/terms/TermsNavigationController.h"
@@ -110,7 +111,7 @@ bool QOVAppDelegate::didFinishLaunching(platform::ui::Application&, const platfo
     }
 
     if (settings->isRatePrompterEnabled()) {
-        RatePrompter::sharedInstance()->appLaunched(true);
+        RatePrompter::appLaunched(true);
     }
     return true;
 }
@@ -163,7 +164,7 @@ void QOVAppDelegate::willResignActive(platform::ui::Application&) {
 void QOVAppDelegate::willEnterForeground(platform::ui::Application&) {
     QOVMetricsService::sharedInstance()->applicationLaunch(QOVMetricsService::kLaunchFromBackground);
     if (QOVSettingsService::sharedInstance()->isRatePrompterEnabled()) {
-        RatePrompter::sharedInstance()->appEnteredForeground(true);
+        RatePrompter::appEnteredForeground(true);
     }
 }
 
@@ -229,19 +230,8 @@ void QOVAppDelegate::setTestMode(bool testMode) {
 }
 
 void QOVAppDelegate::upgradeAppData() {
-    // Older releases' stores are read by the legacy data upgrade; what every upgrade needs is a current location
-    // and the new version on record.
-    const auto manager = QOVLocationManager::sharedManager();
-    if (!manager->hasValidCurrentLocation()) {
-        const auto location = DefaultLocation::identity();
-        manager->setCurrentLocation(location);
-        if (manager->favoriteLocations().empty()) {
-            manager->addFavoriteLocation(location);
-        }
-    }
-    const auto defaults = platform::UserDefaults::standard();
-    defaults->setString(infoString("CFBundleShortVersionString").value_or(""), kLastVersionRanKey);
-    defaults->synchronize();
+    LegacyDataUpgrade::run({infoString("CFBundleIdentifier").value_or(""), m_currentVersion}, m_lastVersion,
+                           applicationDocumentsDirectory());
 }
 
 void QOVAppDelegate::presentMainViewAfterSplash() {

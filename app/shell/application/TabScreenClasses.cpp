@@ -1,6 +1,7 @@
 #include "app/shell/application/ApplicationInterfaceFiles.h"
 
 #include "app/shell/settings/SettingsNavigationController.h"
+#include "app/shell/testmode/TestConsoleViewController.h"
 #include "app/shell/testmode/TestModeViewController.h"
 #include "app/shell/weather/WeatherViewController.h"
 #include "platform/ui/ClassRegistry.h"

@@ -7,4 +7,10 @@ void QOVWebViewController::viewDidLoad() {
     ViewController::viewDidLoad();
 }
 
+void QOVWebViewController::loadPageURL() {
+    if (!m_pageURL.empty() && m_webView) {
+        m_webView->loadRequest(m_pageURL);
+    }
+}
+
 }  // namespace qov

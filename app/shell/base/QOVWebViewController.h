@@ -25,6 +25,10 @@ public:
     // The view gets flexible width and height, then the base.
     void viewDidLoad() override;
 
+protected:
+    // Loads pageURL() into the web view when both are set.
+    void loadPageURL();
+
 private:
     std::string m_pageURL;
 };

@@ -3,9 +3,7 @@
 namespace qov {
 
 void TermsWebViewController::viewDidLoad() {
-    if (!pageURL().empty() && m_webView) {
-        m_webView->loadRequest(pageURL());
-    }
+    loadPageURL();
     QOVWebViewController::viewDidLoad();
 }
 

@@ -32,8 +32,12 @@ ApplicationWorld::ApplicationWorld()
 }
 
 ApplicationWorld::~ApplicationWorld() {
+    platform::ui::Application::resetShared();  // the screens let go of the services first
     resetServices();
     qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_previousDatasource);
+    // Nothing of this home outlives the test: the cache made afresh above holds a location manager over it.
+    qov::ApplicationCacheFactory::sharedInstance().setCache(nullptr);
+    qov::QOVLocationManager::resetSharedManager();
     platform::Log::removeConsoleLogger();
 }
 

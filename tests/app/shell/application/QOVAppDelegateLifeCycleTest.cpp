@@ -47,6 +47,8 @@ TEST_F(QOVAppDelegateLifeCycleTest, TestModeSwitchesTheAdManagerTheClientAndTheM
     const auto logger = delegate->memLogger();
     ASSERT_NE(logger, nullptr);
     EXPECT_EQ(logger->maxBufferLines(), 128u);
+    delegate->setTestMode(true);
+    EXPECT_EQ(delegate->memLogger(), logger) << "setting the same mode keeps the logger";
 
     delegate->setTestMode(false);
     EXPECT_FALSE(ads->isInTestMode());

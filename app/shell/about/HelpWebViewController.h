@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/shell/base/QOVWebViewController.h"
+
+namespace qov {
+
+// One help page from the application bundle, pushed from the help screen. Main thread only.
+class HelpWebViewController : public QOVWebViewController {
+public:
+    static constexpr const char* kInterfaceFile = "HelpWebView";
+
+    using QOVWebViewController::QOVWebViewController;
+
+    // Loads the page (when set), then the base.
+    void viewDidLoad() override;
+};
+
+}  // namespace qov
