@@ -18,6 +18,8 @@ using Outcome = std::optional<std::string>;
 
 constexpr auto kLongestStateWait = std::chrono::seconds(20);
 constexpr auto kLongestInputWait = std::chrono::seconds(10);
+// Typing comes a key or a pasted line at a time.
+constexpr std::size_t kLargestBody = 64 * 1024;
 
 void answerJson(httplib::Response& response, int status, const nlohmann::json& body) {
     response.status = status;
@@ -70,6 +72,7 @@ DisplayServer::~DisplayServer() {
 }
 
 void DisplayServer::addRoutes() {
+    m_server->set_payload_max_length(kLargestBody);
     m_server->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         if (m_access->admits(request.get_header_value("Host"), request.get_param_value("token"))) {
             return httplib::Server::HandlerResponse::Unhandled;

@@ -18,7 +18,6 @@ namespace {
 
 constexpr const char* kBrowser = "/usr/bin/chromium";
 constexpr const char* kDriver = "/usr/bin/chromedriver";
-constexpr const char* kElementKey = "element-6066-11e4-a52e-4f735466cecf";
 
 // A loopback port nobody listens on now.
 int freePort() {
@@ -119,48 +118,34 @@ bool WebDriverBrowser::open(const std::string& url) {
     return command("POST", "/session/" + m_session + "/url", {{"url", url}}).has_value();
 }
 
-std::string WebDriverBrowser::elementId(const std::string& selector) {
-    const auto element =
-        command("POST", "/session/" + m_session + "/element", {{"using", "css selector"}, {"value", selector}})
-            .value_or(nlohmann::json());
-    return element.is_object() && element.contains(kElementKey) ? element[kElementKey].get<std::string>() : "";
+nlohmann::json WebDriverBrowser::script(const std::string& body, const std::string& selector) {
+    return command("POST", "/session/" + m_session + "/execute/sync", {{"script", body}, {"args", {selector}}})
+        .value_or(nullptr);
 }
 
 std::string WebDriverBrowser::text(const std::string& selector) {
-    const auto id = elementId(selector);
-    const auto text = id.empty() ? nlohmann::json()
-                                 : command("GET", "/session/" + m_session + "/element/" + id + "/text").value_or(nullptr);
+    const auto text = script("const found = document.querySelector(arguments[0]); return found && found.textContent;",
+                             selector);
     return text.is_string() ? text.get<std::string>() : "";
 }
 
 bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) {
-    const auto id = elementId(selector);
-    const auto rect = id.empty() ? nlohmann::json()
-                                 : command("GET", "/session/" + m_session + "/element/" + id + "/rect").value_or(nullptr);
-    if (!rect.is_object()) {
+    const auto box = script("const box = document.querySelector(arguments[0]).getBoundingClientRect();"
+                            "return [box.left, box.top];",
+                            selector);
+    if (!box.is_array() || box.size() != 2) {
         return false;
     }
-    // Pointer moves relative to an element start at its centre.
     const nlohmann::json move{{"type", "pointerMove"},
-                              {"origin", {{kElementKey, id}}},
-                              {"x", static_cast<int>(x - rect["width"].get<double>() / 2.0)},
-                              {"y", static_cast<int>(y - rect["height"].get<double>() / 2.0)}};
+                              {"origin", "viewport"},
+                              {"x", static_cast<int>(box[0].get<double>() + x)},
+                              {"y", static_cast<int>(box[1].get<double>() + y)}};
     const nlohmann::json actions{
         {"actions",
          {{{"type", "pointer"},
            {"id", "mouse"},
            {"parameters", {{"pointerType", "mouse"}}},
            {"actions", {move, {{"type", "pointerDown"}, {"button", 0}}, {{"type", "pointerUp"}, {"button", 0}}}}}}}};
-    return command("POST", "/session/" + m_session + "/actions", actions).has_value();
-}
-
-bool WebDriverBrowser::typeKeys(const std::string& keys) {
-    nlohmann::json presses = nlohmann::json::array();
-    for (const char key : keys) {
-        presses.push_back({{"type", "keyDown"}, {"value", std::string(1, key)}});
-        presses.push_back({{"type", "keyUp"}, {"value", std::string(1, key)}});
-    }
-    const nlohmann::json actions{{"actions", {{{"type", "key"}, {"id", "keyboard"}, {"actions", presses}}}}};
     return command("POST", "/session/" + m_session + "/actions", actions).has_value();
 }
 

@@ -24,14 +24,13 @@ public:
     std::string text(const std::string& selector);
     // A mouse click x, y CSS pixels from the top left of the first element matching the selector.
     bool clickAt(const std::string& selector, double x, double y);
-    // Key presses, one for each character.
-    bool typeKeys(const std::string& keys);
 
 private:
     WebDriverBrowser(pid_t driver, int port) : m_driver(driver), m_port(port) {}
     // A command to the driver: its answer's "value", or nullopt when it failed.
     std::optional<nlohmann::json> command(const std::string& method, const std::string& path, const nlohmann::json& body = {});
-    std::string elementId(const std::string& selector);
+    // Runs the script in the page with the selector as arguments[0]; its result, or null.
+    nlohmann::json script(const std::string& body, const std::string& selector);
 
     pid_t m_driver;
     int m_port;
