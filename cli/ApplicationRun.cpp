@@ -16,6 +16,7 @@
 #include "app/shell/root/RootScreenState.h"
 #include "cli/CurrentLocationForRunner.h"
 #include "cli/RunnerCommands.h"
+#include "cli/display/DisplayRun.h"
 #include "cli/RunnerOptions.h"
 #include "cli/FreshWeather.h"
 #include "cli/WeatherPanelPictures.h"
@@ -124,6 +125,9 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
         err << "qovara: the root screen does not show the Weather tab\n";
     }
     if (options.script && !runScreenScript(*options.script, out, err)) {
+        status = EXIT_FAILURE;
+    }
+    if (options.displayPort && !serveDisplay(*options.displayPort, out, err)) {
         status = EXIT_FAILURE;
     }
     application.resignActive();

@@ -92,6 +92,11 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
                                         "still arrive");
     auto* shotOption = runner.add_option("--shot", shot,
                                          "Picture of the root screen (default: root-screen.png in the home)");
+    std::string display;
+    auto* displayOption = runner.add_option("--display", display,
+                                            "Serve the running application to a web browser on 127.0.0.1 "
+                                            "(on PORT, else any free port) until interrupted")
+                              ->expected(0, 1);
     auto* summaryOption = runner.add_flag("--summary", summary,
                                           "Print a text summary of the weather instead of running the application");
     const auto refuse = [&err](const std::string& message) {
@@ -122,7 +127,23 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         }
     }
 
+    if (displayOption->count() > 1) {
+        return refuse("--display is given more than once");
+    }
+    if (displayOption->count() > 0 && (summary || virtualClock)) {
+        return refuse("--display runs the application on its own clock: leave out --summary and --virtual-clock");
+    }
+
     RunnerOptions options;
+    if (displayOption->count() > 0) {
+        int port = 0;
+        const auto [end, error] = std::from_chars(display.data(), display.data() + display.size(), port);
+        if (!display.empty() && (error != std::errc() || end != display.data() + display.size() || port < 1 ||
+                                 port > 65535)) {
+            return refuse("--display takes a port from 1 to 65535, not " + echoed(display));
+        }
+        options.displayPort = port;
+    }
     options.home = home;
     options.virtualClock = virtualClock;
     options.shot = shot;

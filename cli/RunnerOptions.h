@@ -21,10 +21,12 @@ struct RunnerOptions {
     bool virtualClock = false;               // `wait` (and the runner's own waits) on a manual clock
     std::string shot;                        // the root screen's picture; empty: root-screen.png in the home
     bool summary = false;                    // the weather summary instead of the application
+    std::optional<int> displayPort;          // serve the device display on this port (0: any free one)
 
     // Either the options, or the status to exit with at once: 0 after --help (written to out), 2 after a
     // message on err for an unknown, repeated or empty option, a positional argument, a --service that is not
-    // "http://HOST[:PORT][/]" with a port from 1 to 65535, or a --gps that is not "LAT,LON" on the earth.
+    // "http://HOST[:PORT][/]" with a port from 1 to 65535, a --gps that is not "LAT,LON" on the earth, or a
+    // --display port outside 1-65535 or with --summary or --virtual-clock (the display has its own clock).
     static ParsedRunnerOptions parse(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 };
 

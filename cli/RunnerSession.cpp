@@ -1,5 +1,7 @@
 #include "cli/RunnerSession.h"
 
+#include "cli/display/DisplayClock.h"
+
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
 #include "platform/base/PrintableText.h"
@@ -11,7 +13,9 @@ namespace qovcli {
 std::unique_ptr<RunnerSession> RunnerSession::begin(const RunnerOptions& options, std::ostream& err) {
     platform::Log::addConsoleLogger();
     std::shared_ptr<platform::Clock> clock = std::make_shared<platform::SystemClock>();
-    if (options.virtualClock) {
+    if (options.displayPort) {
+        clock = std::make_shared<DisplayClock>();
+    } else if (options.virtualClock) {
         clock = std::make_shared<platform::ManualClock>(clock->now());
     }
     platform::RunLoop::resetMain(clock);

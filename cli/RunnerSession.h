@@ -9,7 +9,8 @@
 namespace qovcli {
 
 // What the runner sets up before its jobs and keeps until it ends: the console log, the main loop and its
-// clock (the system clock, or with --virtual-clock a manual clock that starts at the present time), the
+// clock (the system clock, with --virtual-clock a manual clock that starts at the present time, with
+// --display the display's clock), the
 // application home and the lock on it. Main thread.
 class RunnerSession {
 public:

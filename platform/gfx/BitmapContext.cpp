@@ -69,6 +69,8 @@ void BitmapContext::translate(double dx, double dy) { cairo_translate(m_cairo, d
 
 void BitmapContext::rotate(double radians) { cairo_rotate(m_cairo, radians); }
 
+void BitmapContext::scale(double factor) { cairo_scale(m_cairo, factor, factor); }
+
 void BitmapContext::clip(const Rect& rect) {
     cairo_rectangle(m_cairo, rect.x(), rect.y(), rect.width(), rect.height());
     cairo_clip(m_cairo);

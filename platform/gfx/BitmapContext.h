@@ -30,6 +30,8 @@ public:
     void restore();
     void translate(double dx, double dy);
     void rotate(double radians);
+    // Scales what is drawn afterwards by factor in both directions (a picture for a denser display).
+    void scale(double factor);
     void clip(const Rect& rect);
 
     // Everything drawn between beginLayer() and endLayer() is composited at once with the given alpha.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -99,6 +100,21 @@ std::optional<Data> Image::pngData() const {
         return std::nullopt;
     }
     return data;
+}
+
+bool Image::samePixels(const Image& other) const {
+    if (width() != other.width() || height() != other.height()) {
+        return false;
+    }
+    cairo_surface_flush(m_surface);
+    cairo_surface_flush(other.m_surface);
+    const int stride = cairo_image_surface_get_stride(m_surface);
+    if (stride != cairo_image_surface_get_stride(other.m_surface)) {
+        return false;
+    }
+    const unsigned char* mine = cairo_image_surface_get_data(m_surface);
+    const unsigned char* theirs = cairo_image_surface_get_data(other.m_surface);
+    return std::memcmp(mine, theirs, static_cast<std::size_t>(stride) * static_cast<std::size_t>(height())) == 0;
 }
 
 bool Image::writePNG(const std::string& path) const {

@@ -27,6 +27,8 @@ public:
     int height() const;
 
     std::optional<Data> pngData() const;
+    // Whether both images have the same size and the same pixels.
+    bool samePixels(const Image& other) const;
     // Writes the PNG atomically (temporary file, then rename); false (and a log line) on failure.
     bool writePNG(const std::string& path) const;
 

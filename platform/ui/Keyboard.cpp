@@ -1,8 +1,50 @@
 #include "platform/ui/Keyboard.h"
 
+#include "platform/ui/Responder.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/SearchBar.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 
 namespace platform::ui {
+
+namespace {
+
+// Hands the key to the field being edited: onField, onSearchBar or onTextView as its kind asks.
+template <typename OnField, typename OnSearchBar, typename OnTextView>
+bool toEditedField(OnField onField, OnSearchBar onSearchBar, OnTextView onTextView) {
+    auto responder = Responder::firstResponder();
+    if (auto field = std::dynamic_pointer_cast<TextField>(responder)) {
+        onField(*field);
+    } else if (auto searchBar = std::dynamic_pointer_cast<SearchBar>(responder)) {
+        onSearchBar(*searchBar);
+    } else if (auto textView = std::dynamic_pointer_cast<TextView>(responder)) {
+        onTextView(*textView);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Keyboard::type(const std::string& text) {
+    return toEditedField([&](TextField& field) { field.typeText(text); },
+                         [&](SearchBar& searchBar) { searchBar.typeText(text); },
+                         [&](TextView& textView) { textView.typeText(text); });
+}
+
+bool Keyboard::pressReturn() {
+    return toEditedField([](TextField& field) { field.pressReturn(); },
+                         [](SearchBar& searchBar) { searchBar.pressSearch(); },
+                         [](TextView& textView) { textView.typeText("\n"); });
+}
+
+bool Keyboard::pressBackspace() {
+    return toEditedField([](TextField& field) { field.deleteBackward(); },
+                         [](SearchBar& searchBar) { searchBar.deleteBackward(); },
+                         [](TextView& textView) { textView.deleteBackward(); });
+}
 
 void Keyboard::didShow() {
     const Rect screen = Screen::bounds();

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <string>
+
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/Geometry.h"
 
 namespace platform::ui {
 
-// The on-screen keyboard: it rises at the bottom of the screen whenever a text input (a field or a search
-// bar) becomes the first responder, and then posts kDidShowNotification on the default center with its end
-// frame in the user information. Main thread only.
+// The on-screen keyboard. It rises at the bottom of the screen whenever a text input (a field or a search bar)
+// becomes the first responder, and then posts kDidShowNotification on the default center with its end frame in
+// the user information. Its keys go to the field being edited (the first responder: a text field, a search bar
+// or a text view); each key answers false, and does nothing, when no field is being edited.
+// Main thread only.
 class Keyboard {
 public:
     static constexpr const char* kDidShowNotification = "KeyboardDidShowNotification";
@@ -19,6 +23,11 @@ public:
     static void didShow();
     // The end frame a did-show notification carries; an empty rect when it carries none.
     static Rect endFrame(const Notification& notification);
+
+    static bool type(const std::string& text);
+    // The action key: return on a text field or text view, search on a search bar.
+    static bool pressReturn();
+    static bool pressBackspace();
 };
 
 }  // namespace platform::ui

@@ -55,9 +55,10 @@ std::shared_ptr<gfx::Image> ScreenRenderer::renderView(View& view) {
     return context.makeImage();
 }
 
-std::shared_ptr<gfx::Image> ScreenRenderer::renderScreen() {
+std::shared_ptr<gfx::Image> ScreenRenderer::renderScreen(double scale) {
     const Rect screen = Screen::bounds();
-    gfx::BitmapContext context(static_cast<int>(screen.width()), static_cast<int>(screen.height()));
+    gfx::BitmapContext context(static_cast<int>(screen.width() * scale), static_cast<int>(screen.height() * scale));
+    context.scale(scale);
     context.fillRect(screen, gfx::Color::black());  // the glass where no view covers it
     if (auto window = Application::shared().keyWindow(); window && !window->isHidden()) {
         window->layoutIfNeeded();

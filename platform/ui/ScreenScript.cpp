@@ -11,6 +11,7 @@
 
 #include "platform/base/PrintableText.h"
 #include "platform/base/RunLoop.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/PopupView.h"
 #include "platform/ui/ScreenDump.h"
@@ -18,10 +19,7 @@
 #include "platform/ui/ScriptLine.h"
 #include "platform/ui/ScriptTargets.h"
 #include "platform/ui/ScrollView.h"
-#include "platform/ui/SearchBar.h"
 #include "platform/ui/SegmentedControl.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/TextView.h"
 #include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
@@ -216,17 +214,7 @@ bool ScreenScript::drag(const std::string& argument) {
 }
 
 bool ScreenScript::type(const std::string& text) {
-    auto responder = Responder::firstResponder();
-    if (auto field = std::dynamic_pointer_cast<TextField>(responder)) {
-        field->typeText(text);
-    } else if (auto searchBar = std::dynamic_pointer_cast<SearchBar>(responder)) {
-        searchBar->typeText(text);
-    } else if (auto textView = std::dynamic_pointer_cast<TextView>(responder)) {
-        textView->typeText(text);
-    } else {
-        return fail("no field is being edited (tap one first)");
-    }
-    return true;
+    return Keyboard::type(text) || fail("no field is being edited (tap one first)");
 }
 
 bool ScreenScript::key(const std::string& argument) {
@@ -234,17 +222,8 @@ bool ScreenScript::key(const std::string& argument) {
     if (!isReturn && argument != "backspace") {
         return fail("key takes return, search or backspace");
     }
-    auto responder = Responder::firstResponder();
-    if (auto field = std::dynamic_pointer_cast<TextField>(responder)) {
-        isReturn ? field->pressReturn() : field->deleteBackward();
-    } else if (auto searchBar = std::dynamic_pointer_cast<SearchBar>(responder)) {
-        isReturn ? searchBar->pressSearch() : searchBar->deleteBackward();
-    } else if (auto textView = std::dynamic_pointer_cast<TextView>(responder)) {
-        isReturn ? textView->typeText("\n") : textView->deleteBackward();
-    } else {
-        return fail("no field is being edited (tap one first)");
-    }
-    return true;
+    return (isReturn ? Keyboard::pressReturn() : Keyboard::pressBackspace()) ||
+           fail("no field is being edited (tap one first)");
 }
 
 bool ScreenScript::select(const std::string& argument) {

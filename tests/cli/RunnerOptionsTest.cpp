@@ -40,6 +40,9 @@ TEST(RunnerOptionsTest, UsableArgumentsAreRead) {
     EXPECT_EQ(options.script, "-");
     EXPECT_TRUE(options.virtualClock);
     EXPECT_EQ(outcome.err, "");
+    EXPECT_FALSE(options.displayPort);
+    EXPECT_EQ(parse({"--display"}).parsed.options->displayPort, 0);
+    EXPECT_EQ(parse({"--display", "8640"}).parsed.options->displayPort, 8640);
     for (const auto& [url, host] : {std::pair{"http://localhost", "localhost"}, {"http://[::1]:08642", "[::1]:8642"}}) {
         std::string problem;
         EXPECT_EQ(qovcli::serviceHostOf(url, problem), host) << url << ": " << problem;
@@ -69,6 +72,9 @@ TEST(RunnerOptionsTest, UnusableArgumentsExitWithStatusTwoAndSayWhy) {
         {{"--service", "http://127.0.0.1:8080/wxdata?x=1"}, "only the scheme, host and port"},
         {{"--service", "http://" + std::string(30000, 'a') + ":8080"}, "not http://aaaa"},
         {{"--gps", "91,0"}, "--gps takes LAT,LON"},
+        {{"--display", "0"}, "--display takes a port from 1 to 65535, not 0"},
+        {{"--display", "80x"}, "not 80x"},
+        {{"--display", "--virtual-clock"}, "leave out --summary and --virtual-clock"},
     };
     for (const auto& each : cases) {
         const auto outcome = parse(each.arguments);

@@ -9,23 +9,13 @@
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/Window.h"
-#include "tests/platform/ui/SampleScreen.h"
-#include "tests/platform/ui/UiFixture.h"
+#include "tests/platform/ui/SampleScreenFixture.h"
 #include "tests/support/TempHome.h"
 
 namespace platform::ui {
 namespace {
 
-class ScreenRendererTest : public UiFixture {
-protected:
-    ScreenRendererTest() {
-        window->setRootViewController(screen);
-        window->makeKeyAndVisible();
-    }
-
-    std::shared_ptr<Window> window = std::make_shared<Window>();
-    std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
-};
+using ScreenRendererTest = SampleScreenFixture;
 
 bool near(const gfx::Color& color, const gfx::Color& expected) {
     return std::abs(color.red - expected.red) < 0.03 && std::abs(color.green - expected.green) < 0.03 &&
@@ -77,6 +67,14 @@ TEST_F(ScreenRendererTest, QuarterTurnedViewsAreDrawnTurned) {
     EXPECT_TRUE(near(image->pixel(150, 290), gfx::Color::rgba(0, 1, 0)));
     EXPECT_TRUE(near(image->pixel(150, 370), gfx::Color::rgba(0, 1, 0)));
     EXPECT_TRUE(near(image->pixel(110, 330), gfx::Color::white()));
+
+    // For a denser display every point is drawn as 2 x 2 pixels.
+    const auto dense = ScreenRenderer::renderScreen(2.0);
+    EXPECT_EQ(dense->width(), 640);
+    EXPECT_TRUE(near(dense->pixel(300, 580), gfx::Color::rgba(0, 1, 0)));
+    EXPECT_TRUE(near(dense->pixel(220, 660), gfx::Color::white()));
+    EXPECT_FALSE(dense->samePixels(*image));
+    EXPECT_TRUE(image->samePixels(*ScreenRenderer::renderScreen()));
 }
 
 TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {

@@ -10,33 +10,20 @@
 #include "platform/ui/ScreenScript.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/Window.h"
-#include "tests/platform/ui/SampleScreen.h"
-#include "tests/platform/ui/UiFixture.h"
+#include "tests/platform/ui/SampleScreenFixture.h"
 #include "tests/support/TempHome.h"
 
 namespace platform::ui {
 namespace {
 
-class Choices : public AlertViewDelegate {
-public:
-    void alertViewClickedButtonAtIndex(AlertView&, int index) override { clicked.push_back(index); }
-    std::vector<int> clicked;
-};
-
-class ScreenScriptTest : public UiFixture {
+class ScreenScriptTest : public SampleScreenFixture {
 protected:
-    ScreenScriptTest() {
-        window->setRootViewController(screen);
-        window->makeKeyAndVisible();
-    }
     std::string run(const std::string& lines) {
         std::istringstream input(lines);
         script.run(input);
         return std::exchange(output, {}).str();
     }
 
-    std::shared_ptr<Window> window = std::make_shared<Window>();
-    std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
     std::ostringstream output;
     ScreenScript script{output};
 };
@@ -51,7 +38,7 @@ TEST_F(ScreenScriptTest, TapsControlsRowsAndSegmentsAndTypesIntoTheTappedField) 
 }
 
 TEST_F(ScreenScriptTest, AlertCommandsClickByIndexAndAlertsTakeEveryTap) {
-    auto choices = std::make_shared<Choices>();
+    auto choices = std::make_shared<AlertChoices>();
     auto alert = std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"),
                                              std::vector<std::string>{"Retry"});
     alert->show();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/display/DisplayClock.h"
+
+namespace qovcli {
+
+// The device's buttons and input as the display's page offers them, acting on the running application.
+// Main thread only. Each action answers why it did nothing, or nullopt when it was done.
+class DisplayDevice {
+public:
+    // clock: the main loop's clock, which the clock buttons move forward; nullptr: no clock buttons.
+    explicit DisplayDevice(std::shared_ptr<DisplayClock> clock) : m_clock(std::move(clock)) {}
+
+    // A device button: "home" (the application to the background, and on the next press back to the
+    // foreground), "rotate" (portrait and landscape in turn), "network" (off and on in turn), or "clock+SECONDS"
+    // with SECONDS one of 60, 600 and 3600 (the clock jumps ahead).
+    std::optional<std::string> press(const std::string& button);
+    // A click at a point of the screen (points from its top left): a tap there.
+    std::optional<std::string> tap(double x, double y);
+    // A drag from a point of the screen, dx, dy points across.
+    std::optional<std::string> drag(double x, double y, double dx, double dy);
+    // Typing on the keyboard: text, or a key: "return" or "backspace".
+    std::optional<std::string> type(const std::string& text);
+    std::optional<std::string> key(const std::string& name);
+
+    // What the page shows beside the screen: {"background": bool, "network": bool, "orientation":
+    // "portrait"|"landscape", "clockAhead": seconds}.
+    nlohmann::json state() const;
+
+private:
+    std::optional<std::string> home();
+
+    std::shared_ptr<DisplayClock> m_clock;
+};
+
+}  // namespace qovcli

@@ -1,0 +1,62 @@
+#include "cli/display/DisplayFrames.h"
+
+#include "platform/gfx/Image.h"
+#include "platform/ui/ScreenDump.h"
+#include "platform/ui/ScreenRenderer.h"
+
+namespace qovcli {
+
+namespace {
+
+// Pixels to a point in the display's pictures, so they stay sharp on high-density monitors.
+constexpr double kPictureScale = 2.0;
+
+}  // namespace
+
+bool DisplayFrames::capture(const nlohmann::json& device) {
+    auto picture = platform::ui::ScreenRenderer::renderScreen(kPictureScale);
+    auto dump = platform::ui::ScreenDump::dumpScreen();
+    if (m_picture && m_picture->samePixels(*picture) && dump == m_dump && device == m_device) {
+        return false;
+    }
+    const auto png = picture->pngData();
+    if (!png) {
+        return false;
+    }
+    auto frame = std::make_shared<DisplayFrame>();
+    frame->png.assign(png->begin(), png->end());
+    m_picture = std::move(picture);
+    m_dump = std::move(dump);
+    m_device = device;
+    {
+        std::lock_guard lock(m_mutex);
+        frame->number = m_latest ? m_latest->number + 1 : 1;
+        frame->state = nlohmann::json{{"frame", frame->number}, {"dump", m_dump}, {"device", m_device}}.dump(
+            -1, ' ', false, nlohmann::json::error_handler_t::replace);
+        m_latest = std::move(frame);
+    }
+    m_changed.notify_all();
+    return true;
+}
+
+std::shared_ptr<const DisplayFrame> DisplayFrames::latest() const {
+    std::lock_guard lock(m_mutex);
+    return m_latest;
+}
+
+std::shared_ptr<const DisplayFrame> DisplayFrames::newerThan(std::uint64_t after,
+                                                             std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, timeout, [&] { return m_closed || (m_latest && m_latest->number > after); });
+    return m_latest;
+}
+
+void DisplayFrames::close() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_closed = true;
+    }
+    m_changed.notify_all();
+}
+
+}  // namespace qovcli

@@ -1,0 +1,149 @@
+#include "cli/display/DisplayPage.h"
+
+namespace qovcli {
+
+const std::string& displayPage() {
+    static const std::string page = R"PAGE(<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<title>Qovara device</title>
+<style>
+  body { margin: 0; padding: 16px; display: flex; gap: 24px; align-items: flex-start;
+         font: 14px system-ui, sans-serif; background: #2b2d31; color: #e8e8e8; }
+  #device { background: #111; border-radius: 36px; padding: 60px 16px; position: relative;
+            box-shadow: 0 4px 24px #0008; transition: transform .3s; }
+  #device.landscape { transform: rotate(-90deg); margin: -60px 60px; }
+  #screen { position: relative; width: 320px; height: 480px; cursor: pointer; user-select: none; }
+  #screen img { width: 320px; height: 480px; display: block; -webkit-user-drag: none; }
+  #away { position: absolute; inset: 0; background: #000c; display: none; align-items: center;
+          justify-content: center; text-align: center; color: #ccc; }
+  #device.background #away { display: flex; }
+  #controls { display: flex; flex-direction: column; gap: 8px; min-width: 170px; }
+  button { font: inherit; padding: 6px 10px; border-radius: 6px; border: 1px solid #555;
+           background: #3a3d44; color: inherit; cursor: pointer; }
+  button:hover { background: #4a4e57; }
+  #message { color: #f0b070; min-height: 1.2em; }
+  #inspector { flex: 1; min-width: 300px; }
+  #dump { background: #1d1f23; padding: 12px; border-radius: 8px; white-space: pre; overflow: auto;
+          max-height: 85vh; font: 12px ui-monospace, monospace; margin: 0; }
+  h2 { font-size: 13px; text-transform: uppercase; letter-spacing: .08em; color: #9aa; margin: 8px 0; }
+</style>
+</head>
+<body>
+<div id="device"><div id="screen" tabindex="0"><img id="frame" alt="the device's screen" draggable="false">
+  <div id="away">In the background<br>press Home to return</div></div></div>
+<div id="controls">
+  <h2>Device</h2>
+  <button data-button="home">Home</button>
+  <button data-button="rotate">Rotate</button>
+  <button data-button="network" id="network">Network</button>
+  <h2>Clock</h2>
+  <div id="clock">real time</div>
+  <button data-button="clock+60">+1 minute</button>
+  <button data-button="clock+600">+10 minutes</button>
+  <button data-button="clock+3600">+1 hour</button>
+  <div id="message"></div>
+</div>
+<div id="inspector"><h2>Screen</h2><pre id="dump"></pre></div>
+<script>
+"use strict";
+const token = new URLSearchParams(location.search).get("token") || "";
+const $ = (id) => document.getElementById(id);
+let sending = Promise.resolve();
+
+function url(path, parameters) {
+  const query = new URLSearchParams(Object.assign({ token: token }, parameters || {}));
+  return path + "?" + query.toString();
+}
+
+// Input goes out one request at a time, in the order it was made.
+function send(path, parameters, body) {
+  sending = sending.then(async () => {
+    const answer = await fetch(url(path, parameters), { method: "POST", body: body });
+    const outcome = await answer.json().catch(() => ({}));
+    $("message").textContent = outcome.error || "";
+  }).catch((error) => { $("message").textContent = String(error); });
+}
+
+function showState(state) {
+  $("frame").src = url("/frame.png", { frame: state.frame });
+  $("dump").textContent = state.dump;
+  const device = state.device;
+  $("device").classList.toggle("background", device.background);
+  $("device").classList.toggle("landscape", device.orientation === "landscape");
+  $("network").textContent = device.network ? "Network: on" : "Network: off";
+  const minutes = Math.round(device.clockAhead / 60);
+  $("clock").textContent = minutes > 0 ? "real time + " + Math.floor(minutes / 60) + " h " + (minutes % 60) + " min"
+                                       : "real time";
+}
+
+// Each request waits at the runner until there is a newer frame than the one shown.
+async function followFrames() {
+  let shown = 0;
+  for (;;) {
+    try {
+      const answer = await fetch(url("/state", { after: shown }));
+      if (answer.ok) {
+        const state = await answer.json();
+        if (state.frame !== shown) {
+          shown = state.frame;
+          showState(state);
+        }
+      } else {
+        await new Promise((resume) => setTimeout(resume, 1000));
+      }
+    } catch (error) {
+      $("message").textContent = "the runner does not answer";
+      await new Promise((resume) => setTimeout(resume, 1000));
+    }
+  }
+}
+
+let pressed = null;
+const screen = $("screen");
+function pointOf(event) {
+  const box = screen.getBoundingClientRect();
+  const landscape = $("device").classList.contains("landscape");
+  const x = event.clientX - box.left, y = event.clientY - box.top;
+  // The box is turned a quarter to the left in landscape.
+  return landscape ? { x: box.height - y, y: x } : { x: x, y: y };
+}
+screen.addEventListener("mousedown", (event) => { pressed = pointOf(event); screen.focus(); event.preventDefault(); });
+screen.addEventListener("mouseup", (event) => {
+  if (!pressed) return;
+  const released = pointOf(event);
+  const dx = released.x - pressed.x, dy = released.y - pressed.y;
+  if (Math.hypot(dx, dy) < 5) {
+    send("/tap", { x: pressed.x, y: pressed.y });
+  } else {
+    send("/drag", { x: pressed.x, y: pressed.y, dx: dx, dy: dy });
+  }
+  pressed = null;
+});
+screen.addEventListener("mouseleave", () => { pressed = null; });
+document.addEventListener("keydown", (event) => {
+  if (event.ctrlKey || event.metaKey || event.altKey) return;
+  if (event.key === "Enter") {
+    send("/key", { name: "return" });
+  } else if (event.key === "Backspace") {
+    send("/key", { name: "backspace" });
+  } else if (event.key.length === 1) {
+    send("/type", {}, event.key);
+  } else {
+    return;
+  }
+  event.preventDefault();
+});
+for (const button of document.querySelectorAll("[data-button]")) {
+  button.addEventListener("click", () => send("/button", { name: button.dataset.button }));
+}
+followFrames();
+</script>
+</body>
+</html>
+)PAGE";
+    return page;
+}
+
+}  // namespace qovcli

@@ -1,0 +1,108 @@
+#include "platform/ui/TouchPanel.h"
+
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/NavigationItem.h"
+#include "platform/ui/PopupRegistry.h"
+#include "platform/ui/PopupView.h"
+#include "platform/ui/ScriptTargets.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/SearchBar.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/ui/VisibleViews.h"
+
+namespace platform::ui {
+
+namespace {
+
+// What a finger at the point (in the view's bounds) touches as text: the part's title on views made of several
+// touchable parts, the placeholder on an empty field, otherwise the view's text.
+std::string textAt(const View& view, Point point) {
+    if (const auto* segments = dynamic_cast<const SegmentedControl*>(&view)) {
+        for (int index = 0; index < segments->numberOfSegments(); ++index) {
+            if (segments->segmentFrame(index).contains(point)) {
+                return segments->titleForSegmentAtIndex(index);
+            }
+        }
+    } else if (const auto* bar = dynamic_cast<const NavigationBar*>(&view)) {
+        const auto top = bar->topItem();
+        if (top && bar->leftFrame().contains(point)) {
+            return top->leftBarButtonItem() ? top->leftBarButtonItem()->title() : bar->backButtonTitle();
+        }
+        if (top && top->rightBarButtonItem() && bar->rightFrame().contains(point)) {
+            return top->rightBarButtonItem()->title();
+        }
+    } else if (const auto* toolbar = dynamic_cast<const Toolbar*>(&view)) {
+        const auto frames = toolbar->itemFrames();
+        for (std::size_t index = 0; index < frames.size() && index < toolbar->items().size(); ++index) {
+            if (frames[index].contains(point)) {
+                return toolbar->items()[index]->title();
+            }
+        }
+        return {};
+    } else if (const auto* field = dynamic_cast<const TextField*>(&view); field && field->text().empty()) {
+        return field->placeholder();
+    } else if (const auto* searchBar = dynamic_cast<const SearchBar*>(&view); searchBar && searchBar->text().empty()) {
+        return searchBar->placeholder();
+    }
+    return view.text();
+}
+
+std::optional<std::string> tapPopup(PopupView& popup, gfx::Point point) {
+    const gfx::Rect frame = popup.frame();
+    const gfx::Point inside{point.x - frame.x(), point.y - frame.y()};
+    for (int index = 0; index < popup.numberOfButtons(); ++index) {
+        if (popup.buttonFrame(index).contains(inside)) {
+            popup.clickButtonAtIndex(index);
+            return std::nullopt;
+        }
+    }
+    return "an alert is in front: tap one of its buttons";
+}
+
+}  // namespace
+
+std::shared_ptr<View> TouchPanel::viewAt(gfx::Point point) { return touchAt(point).view; }
+
+TouchPanel::Touch TouchPanel::touchAt(gfx::Point point) {
+    const auto views = VisibleViews::onScreen();
+    for (auto each = views.rbegin(); each != views.rend(); ++each) {
+        if (each->touchable && each->visible.contains(point)) {
+            const Rect bounds = each->view->bounds();
+            const Point inside{point.x - each->frame.x() + bounds.x(), point.y - each->frame.y() + bounds.y()};
+            return Touch{each->view, textAt(*each->view, inside)};
+        }
+    }
+    return {};
+}
+
+std::optional<std::string> TouchPanel::tap(gfx::Point point) {
+    if (auto popup = PopupRegistry::shared().top()) {
+        return tapPopup(*popup, point);
+    }
+    const Touch touch = touchAt(point);
+    if (!touch.view) {
+        return "nothing on screen at that point";
+    }
+    if (!ScriptTargets::tap(*touch.view, touch.text)) {
+        return "nothing there responds to taps";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> TouchPanel::drag(gfx::Point point, double dx, double dy) {
+    if (PopupRegistry::shared().top()) {
+        return "an alert is in front";
+    }
+    const auto view = viewAt(point);
+    const auto scrollView = view ? ScriptTargets::enclosingScrollView(*view) : nullptr;
+    if (!scrollView) {
+        return "nothing scrolls at that point";
+    }
+    const gfx::Point offset = scrollView->contentOffset();
+    scrollView->drag(gfx::Point{offset.x - dx, offset.y - dy});
+    return std::nullopt;
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,152 @@
+#include "tests/cli/display/WebDriverBrowser.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <curl/curl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace qovtest {
+
+namespace {
+
+constexpr const char* kBrowser = "/usr/bin/chromium";
+constexpr const char* kDriver = "/usr/bin/chromedriver";
+
+// A loopback port nobody listens on now.
+int freePort() {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        port = ntohs(address.sin_port);
+    }
+    ::close(socket);
+    return port;
+}
+
+std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* body) {
+    static_cast<std::string*>(body)->append(data, size * count);
+    return size * count;
+}
+
+}  // namespace
+
+std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) {
+    if (!std::filesystem::exists(kBrowser) || !std::filesystem::exists(kDriver)) {
+        problem = "chromium and chromium-driver are not installed (scripts/setup installs them)";
+        return nullptr;
+    }
+    const int port = freePort();
+    const pid_t driver = fork();
+    if (driver == 0) {
+        const std::string portArgument = "--port=" + std::to_string(port);
+        execl(kDriver, kDriver, portArgument.c_str(), "--silent", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    auto browser = std::unique_ptr<WebDriverBrowser>(new WebDriverBrowser(driver, port));
+    // The driver takes a moment to listen: ask for its status until it is ready (at most 10 s).
+    const auto ready = [&browser] {
+        const auto status = browser->command("GET", "/status");
+        return status && status->is_object() && status->value("ready", false);
+    };
+    for (int attempt = 0; attempt < 200 && !ready(); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const nlohmann::json capabilities{
+        {"capabilities",
+         {{"alwaysMatch",
+           {{"goog:chromeOptions",
+             {{"binary", kBrowser},
+              {"args", {"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1200,800"}}}}}}}}};
+    const auto session = browser->command("POST", "/session", capabilities).value_or(nlohmann::json());
+    if (!session.is_object() || !session.contains("sessionId")) {
+        problem = "chromedriver did not start a browser";
+        return nullptr;
+    }
+    browser->m_session = session["sessionId"].get<std::string>();
+    return browser;
+}
+
+WebDriverBrowser::~WebDriverBrowser() {
+    if (!m_session.empty()) {
+        command("DELETE", "/session/" + m_session);
+    }
+    kill(m_driver, SIGTERM);
+    waitpid(m_driver, nullptr, 0);
+}
+
+std::optional<nlohmann::json> WebDriverBrowser::command(const std::string& method, const std::string& path,
+                                                        const nlohmann::json& body) {
+    CURL* curl = curl_easy_init();
+    std::string answer;
+    const std::string url = "http://127.0.0.1:" + std::to_string(m_port) + path;
+    const std::string payload = body.is_null() ? "{}" : body.dump();
+    curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, method.c_str());
+    if (method == "POST") {
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, payload.c_str());
+    }
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, 60L);
+    const CURLcode result = curl_easy_perform(curl);
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_slist_free_all(headers);
+    curl_easy_cleanup(curl);
+    const auto parsed = nlohmann::json::parse(answer, nullptr, false);
+    if (result != CURLE_OK || status != 200 || !parsed.is_object() || !parsed.contains("value")) {
+        return std::nullopt;
+    }
+    return parsed["value"];
+}
+
+bool WebDriverBrowser::open(const std::string& url) {
+    return command("POST", "/session/" + m_session + "/url", {{"url", url}}).has_value();
+}
+
+nlohmann::json WebDriverBrowser::script(const std::string& body, const std::string& selector) {
+    return command("POST", "/session/" + m_session + "/execute/sync", {{"script", body}, {"args", {selector}}})
+        .value_or(nullptr);
+}
+
+std::string WebDriverBrowser::text(const std::string& selector) {
+    const auto text = script("const found = document.querySelector(arguments[0]); return found && found.textContent;",
+                             selector);
+    return text.is_string() ? text.get<std::string>() : "";
+}
+
+bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) {
+    const auto box = script("const box = document.querySelector(arguments[0]).getBoundingClientRect();"
+                            "return [box.left, box.top];",
+                            selector);
+    if (!box.is_array() || box.size() != 2) {
+        return false;
+    }
+    const nlohmann::json move{{"type", "pointerMove"},
+                              {"origin", "viewport"},
+                              {"x", static_cast<int>(box[0].get<double>() + x)},
+                              {"y", static_cast<int>(box[1].get<double>() + y)}};
+    const nlohmann::json actions{
+        {"actions",
+         {{{"type", "pointer"},
+           {"id", "mouse"},
+           {"parameters", {{"pointerType", "mouse"}}},
+           {"actions", {move, {{"type", "pointerDown"}, {"button", 0}}, {{"type", "pointerUp"}, {"button", 0}}}}}}}};
+    return command("POST", "/session/" + m_session + "/actions", actions).has_value();
+}
+
+}  // namespace qovtest

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+#include <sys/types.h>
+
+namespace qovtest {
+
+// A headless Chromium driven over the WebDriver protocol (plain HTTP and JSON through libcurl): chromedriver
+// is started on a free loopback port with one browser session, both ended with the object. Test thread only.
+class WebDriverBrowser {
+public:
+    // nullptr, with the reason in problem, when chromium or chromedriver is missing or does not start.
+    static std::unique_ptr<WebDriverBrowser> start(std::string& problem);
+    ~WebDriverBrowser();
+    WebDriverBrowser(const WebDriverBrowser&) = delete;
+    WebDriverBrowser& operator=(const WebDriverBrowser&) = delete;
+
+    bool open(const std::string& url);
+    // The text of the first element matching the CSS selector; "" when there is none.
+    std::string text(const std::string& selector);
+    // A mouse click x, y CSS pixels from the top left of the first element matching the selector.
+    bool clickAt(const std::string& selector, double x, double y);
+
+private:
+    WebDriverBrowser(pid_t driver, int port) : m_driver(driver), m_port(port) {}
+    // A command to the driver: its answer's "value", or nullopt when it failed.
+    std::optional<nlohmann::json> command(const std::string& method, const std::string& path, const nlohmann::json& body = {});
+    // Runs the script in the page with the selector as arguments[0]; its result, or null.
+    nlohmann::json script(const std::string& body, const std::string& selector);
+
+    pid_t m_driver;
+    int m_port;
+    std::string m_session;
+};
+
+}  // namespace qovtest
