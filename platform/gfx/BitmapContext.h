@@ -31,6 +31,8 @@ public:
     void translate(double dx, double dy);
     void rotate(double radians);
     void clip(const Rect& rect);
+    // Clips to the rect with its corners rounded by the radius (at most half the shorter side).
+    void clipRoundedRect(const Rect& rect, double radius);
 
     // Everything drawn between beginLayer() and endLayer() is composited at once with the given alpha.
     void beginLayer();

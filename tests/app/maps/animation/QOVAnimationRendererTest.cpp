@@ -1,3 +1,4 @@
+#include "app/maps/animation/QOVAnimationRendererCALayer.h"
 #include "app/maps/animation/QOVAnimationRendererImageView.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST(QOVAnimationRendererTest, AFrameWithoutTilesIsClearAndTheVisibleSize) {
     }
 }
 
-TEST(QOVAnimationRendererTest, TheImageViewRendererShowsFramesWithTheOverlayAlpha) {
+TEST(QOVAnimationRendererTest, RenderersShowFramesInAnImageViewWithTheOverlayAlphaOrAsTheirLayer) {
     QOVAnimationRendererImageView renderer(platform::gfx::Rect(0, 0, 320, 367));
     EXPECT_TRUE(renderer.isHidden());
     EXPECT_FALSE(renderer.isUserInteractionEnabled());
@@ -76,6 +77,11 @@ TEST(QOVAnimationRendererTest, TheImageViewRendererShowsFramesWithTheOverlayAlph
     renderer.displayNativeFrame(frame);
     EXPECT_FALSE(renderer.isHidden());
     EXPECT_EQ(renderer.imageView()->image(), frame);
+
+    QOVAnimationRendererCALayer layered(platform::gfx::Rect(0, 0, 320, 367));
+    layered.displayNativeFrame(frame);
+    EXPECT_FALSE(layered.isHidden());
+    EXPECT_EQ(layered.layer().contents, frame->bitmap());
 
     QOVAnimationRenderer abstract(platform::gfx::Rect(0, 0, 10, 10));
     EXPECT_THROW(abstract.displayNativeFrame(frame), platform::Exception);
