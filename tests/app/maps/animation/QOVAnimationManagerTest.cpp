@@ -4,8 +4,7 @@
 
 #include "app/maps/animation/QOVAnimationRendererImageView.h"
 #include "app/maps/cache/QOVMapCache.h"
-#include "tests/app/maps/MapsFixture.h"
-#include "tests/support/PumpUntil.h"
+#include "tests/app/maps/SharedMapCacheFixture.h"
 
 namespace qov {
 namespace {
@@ -27,13 +26,10 @@ struct Recorder : QOVAnimationManagerDelegate {
     bool heard(const std::string& event) const { return std::ranges::find(events, event) != events.end(); }
 };
 
-class QOVAnimationManagerTest : public qovtest::MapsFixture {
+class QOVAnimationManagerTest : public qovtest::SharedMapCacheFixture {
 protected:
     void SetUp() override {
-        MapsFixture::SetUp();
-        m_cache = QOVMapCache::create(home(), datasource());
-        QOVMapCache::setSharedInstance(m_cache);
-        ASSERT_TRUE(qovtest::pumpUntil([this] { return m_cache->currentTileConfig() != nullptr; }));
+        SharedMapCacheFixture::SetUp();
         // Level 7 tiles (2^21 map points) at one point per 2^13 map points: a 3 x 3 grid over the view.
         m_mapView->setVisibleMapRect(MapRect(68'000'000, 100'000'000, 320.0 * 8192, 367.0 * 8192), false);
         m_manager->setMapView(m_mapView);
@@ -42,8 +38,7 @@ protected:
     }
     void TearDown() override {
         m_manager.reset();
-        QOVMapCache::setSharedInstance(nullptr);
-        MapsFixture::TearDown();
+        SharedMapCacheFixture::TearDown();
     }
     // The stand-in's radar layer with its first series only.
     std::shared_ptr<QOVMapLayer> radar(std::size_t series = 24) const {
@@ -57,7 +52,6 @@ protected:
         return qovtest::pumpUntil([this] { return m_recorder->heard("all loaded"); }, 30.0);
     }
 
-    std::shared_ptr<QOVMapCache> m_cache;
     std::shared_ptr<platform::map::MapView> m_mapView =
         std::make_shared<platform::map::MapView>(platform::gfx::Rect(0, 0, 320, 367));
     std::shared_ptr<QOVAnimationRendererImageView> m_renderer =

@@ -5,8 +5,7 @@
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
 #include "platform/gfx/BitmapContext.h"
-#include "tests/app/maps/MapsFixture.h"
-#include "tests/support/PumpUntil.h"
+#include "tests/app/maps/SharedMapCacheFixture.h"
 
 namespace qov {
 namespace {
@@ -35,20 +34,7 @@ TEST(QOVTileOverlayKeyTest, TheImageCacheKeepsTheThirteenNewest) {
     EXPECT_EQ(overlay->view()->overlay(), overlay);
 }
 
-class QOVTileOverlayTest : public qovtest::MapsFixture {
-protected:
-    void SetUp() override {
-        MapsFixture::SetUp();
-        m_cache = QOVMapCache::create(home(), datasource());
-        QOVMapCache::setSharedInstance(m_cache);
-        ASSERT_TRUE(qovtest::pumpUntil([this] { return m_cache->currentTileConfig() != nullptr; }));
-    }
-    void TearDown() override {
-        QOVMapCache::setSharedInstance(nullptr);
-        MapsFixture::TearDown();
-    }
-    std::shared_ptr<QOVMapCache> m_cache;
-};
+using QOVTileOverlayTest = qovtest::SharedMapCacheFixture;
 
 TEST_F(QOVTileOverlayTest, AMissingTileIsFetchedRedrawnAndThenServedAtTheZoomScale) {
     const auto series = m_cache->currentTileConfig()->latestSeriesForLayer("radar");
