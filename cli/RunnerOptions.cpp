@@ -78,6 +78,8 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
     std::string gps;
     std::string script;
     bool virtualClock = false;
+    std::string shot;
+    bool summary = false;
     auto* homeOption = runner.add_option("--home", home, "Application home folder (default: $XDG_DATA_HOME/qovara)");
     auto* serviceOption = runner.add_option("--service", service,
                                             "Address of a running stand-in service, http://HOST[:PORT] "
@@ -88,6 +90,10 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
     auto* clockOption = runner.add_flag("--virtual-clock", virtualClock,
                                         "Run on a virtual clock: `wait` takes no real time; network answers "
                                         "still arrive");
+    auto* shotOption = runner.add_option("--shot", shot,
+                                         "Picture of the root screen (default: root-screen.png in the home)");
+    auto* summaryOption = runner.add_flag("--summary", summary,
+                                          "Print a text summary of the weather instead of running the application");
     const auto refuse = [&err](const std::string& message) {
         err << "qovara: " << platform::printableText(message.size() > 300 ? message.substr(0, 300) + "..." : message)
             << " (--help lists the options)\n";
@@ -102,20 +108,25 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         return refuse(error.what());
     }
     const std::pair<const CLI::Option*, const std::string*> valued[] = {
-        {homeOption, &home}, {serviceOption, &service}, {gpsOption, &gps}, {scriptOption, &script}};
+        {homeOption, &home}, {serviceOption, &service}, {gpsOption, &gps}, {scriptOption, &script},
+        {shotOption, &shot}};
     // CLI11 refuses a valued option given twice itself; a flag it would count.
     for (const auto& [option, value] : valued) {
         if (option->count() == 1 && value->empty()) {
             return refuse(option->get_name() + " needs a value");
         }
     }
-    if (clockOption->count() > 1) {
-        return refuse(clockOption->get_name() + " is given more than once");
+    for (const auto* flag : {clockOption, summaryOption}) {
+        if (flag->count() > 1) {
+            return refuse(flag->get_name() + " is given more than once");
+        }
     }
 
     RunnerOptions options;
     options.home = home;
     options.virtualClock = virtualClock;
+    options.shot = shot;
+    options.summary = summary;
     if (scriptOption->count() > 0) {
         options.script = script;
     }

@@ -19,6 +19,8 @@ struct RunnerOptions {
     std::string gpsText;                     // as given, for messages
     std::optional<std::string> script;       // a file, or "-" for standard input
     bool virtualClock = false;               // `wait` (and the runner's own waits) on a manual clock
+    std::string shot;                        // the root screen's picture; empty: root-screen.png in the home
+    bool summary = false;                    // the weather summary instead of the application
 
     // Either the options, or the status to exit with at once: 0 after --help (written to out), 2 after a
     // message on err for an unknown, repeated or empty option, a positional argument, a --service that is not

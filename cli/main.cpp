@@ -1,9 +1,10 @@
 // qovara: the device runner. Boots the application on the headless platform against the stand-in weather
-// service (embedded, or a running one given with --service), runs its main job and, when asked, a script of
-// screen commands.
+// service (embedded, or a running one given with --service), brings it to its root screen and, when asked, runs
+// a script of screen commands; --summary prints a text summary of the weather instead.
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/ApplicationRun.h"
 #include "cli/RunnerCommands.h"
 #include "cli/RunnerOptions.h"
 #include "cli/RunnerService.h"
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     const auto service = qovcli::RunnerService::start(options.serviceHost, std::cerr);
     if (!service) {
         return EXIT_FAILURE;
+    }
+    if (!options.summary) {
+        return qovcli::runApplication(options, service->host(), std::cout, std::cerr);
     }
     int status = qovcli::runWeatherSummary(service->host(), options.gps, std::cout, std::cerr);
     if (options.script && !qovcli::runScreenScript(*options.script, std::cout, std::cerr)) {

@@ -3,6 +3,7 @@
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/Device.h"
+#include "platform/ui/InterfaceFile.h"
 #include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/PopupRegistry.h"
@@ -38,6 +39,26 @@ void Application::resetShared() {
 }
 
 void Application::post(const char* name) { NotificationCenter::defaultCenter().postNotification(name); }
+
+bool Application::launch(const std::string& mainInterfaceFile, const Dictionary& launchOptions) {
+    const auto objects = InterfaceFile::load(mainInterfaceFile);
+    if (!objects) {
+        return false;
+    }
+    for (const auto& object : *objects) {
+        if (auto delegate = std::dynamic_pointer_cast<ApplicationDelegate>(object)) {
+            m_delegate = std::move(delegate);
+            break;
+        }
+    }
+    if (!m_delegate) {
+        QOV_LOG_ERROR("The main interface file {} makes no application delegate", mainInterfaceFile);
+        return false;
+    }
+    const bool launched = finishLaunching(launchOptions);
+    becomeActive();
+    return launched;
+}
 
 bool Application::finishLaunching(const Dictionary& launchOptions) {
     const bool result = m_delegate ? m_delegate->didFinishLaunching(*this, launchOptions) : true;

@@ -41,6 +41,11 @@ public:
     void setDelegate(std::shared_ptr<ApplicationDelegate> delegate) { m_delegate = std::move(delegate); }
     ApplicationState state() const { return m_state; }
 
+    // How the device starts an application: loads the main interface file, keeps the first application delegate
+    // among the objects it made, then finishes launching and becomes active. False (logged) when the file is
+    // unknown or makes no delegate; otherwise what the delegate's didFinishLaunching answered.
+    bool launch(const std::string& mainInterfaceFile, const Dictionary& launchOptions = {});
+
     // Life cycle.
     bool finishLaunching(const Dictionary& launchOptions = {});
     void becomeActive();

@@ -1,6 +1,7 @@
 // The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
 // one the test runs on a loopback port.
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,9 +54,23 @@ private:
     qovtest::TempHome m_temp;
 };
 
-TEST_F(RunnerProcessTest, ReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
+TEST_F(RunnerProcessTest, TheApplicationPassesTheTermsOnceAndShowsTheWeatherTab) {
+    const RunnerRun first = run({"--service", simUrl(), "--virtual-clock"});
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("Terms screen:"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Button {170, 406, 130, 44} \"Accept\""), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Root screen:"), std::string::npos) << first.out;
+    EXPECT_TRUE(std::filesystem::exists(home() / "terms-screen.png"));
+    EXPECT_TRUE(std::filesystem::exists(home() / "root-screen.png"));
+
+    const RunnerRun second = run({"--service", simUrl(), "--virtual-clock", "--script", writeScript("tab Maps\n")});
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out.find("Terms screen:"), std::string::npos) << second.out;
+}
+
+TEST_F(RunnerProcessTest, TheSummaryReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
     // Ten virtual minutes take no real time: the test's time-out would stop a real wait.
-    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+    const RunnerRun result = run({"--service", simUrl(), "--summary", "--virtual-clock", "--script",
                             writeScript("wait 600\nnetwork off\nnetwork on\ngps 48.857 2.352\nfly away\n")});
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_NE(result.out.find("Atlanta, GA (USGA0028:1)"), std::string::npos) << result.out;

@@ -3,7 +3,9 @@
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
+#include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/View.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace platform::ui {
@@ -99,6 +101,32 @@ TEST_F(ApplicationTest, StatusBarShapesTheApplicationFrameAndResetRestoresTheDev
     Application::resetShared();
     EXPECT_FALSE(Device::current().isPad());
     EXPECT_FALSE(Application::shared().isStatusBarHidden());
+}
+
+// What a main interface file makes: the application delegate among other objects.
+class FileDelegate : public Responder, public RecordingDelegate {
+public:
+    explicit FileDelegate(std::vector<std::string>& journal) : RecordingDelegate(journal) {}
+};
+
+TEST_F(ApplicationTest, LaunchKeepsTheDelegateOfTheMainInterfaceFileThenLaunchesAndBecomesActive) {
+    std::vector<std::string> journal;
+    InterfaceFile::registerBuilder("TestMainWindow", [&journal](InterfaceContext& file) {
+        file.makeTopLevel<View>();
+        file.makeTopLevel<FileDelegate>(journal);
+    });
+    InterfaceFile::registerBuilder("TestNoDelegate", [](InterfaceContext& file) { file.makeTopLevel<View>(); });
+    auto& application = Application::shared();
+
+    EXPECT_FALSE(application.launch("TestUnknownFile"));
+    EXPECT_FALSE(application.launch("TestNoDelegate"));
+    EXPECT_TRUE(journal.empty());
+    EXPECT_TRUE(application.launch("TestMainWindow"));
+    EXPECT_NE(std::dynamic_pointer_cast<FileDelegate>(application.delegate()), nullptr);
+    EXPECT_EQ(journal, (std::vector<std::string>{"launch 0", "active"}));
+    EXPECT_EQ(application.state(), ApplicationState::Active);
+    InterfaceFile::unregisterBuilder("TestMainWindow");
+    InterfaceFile::unregisterBuilder("TestNoDelegate");
 }
 
 TEST_F(ApplicationTest, OrientationChangesAreAnnouncedWhileNotificationsAreGenerated) {

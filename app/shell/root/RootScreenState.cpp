@@ -1,0 +1,57 @@
+#include "app/shell/root/RootScreenState.h"
+
+#include <memory>
+
+#include "app/shell/application/QOVAppDelegate.h"
+#include "app/shell/root/QOVMasterViewController.h"
+#include "app/shell/splash/SplashScreenViewController.h"
+#include "app/shell/tabbar/SlidingTabBar.h"
+#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/shell/terms/TermsNavigationController.h"
+#include "platform/ui/Window.h"
+
+namespace qov {
+
+namespace {
+
+template <typename T>
+std::shared_ptr<T> rootAs() {
+    const auto delegate = QOVAppDelegate::currentAppDelegate();
+    if (!delegate || !delegate->window()) {
+        return nullptr;
+    }
+    return std::dynamic_pointer_cast<T>(delegate->window()->rootViewController());
+}
+
+}  // namespace
+
+bool RootScreenState::isSplashShown() { return rootAs<SplashScreenViewController>() != nullptr; }
+
+bool RootScreenState::isTermsScreenShown() { return rootAs<TermsNavigationController>() != nullptr; }
+
+bool RootScreenState::isRootScreenShown() { return rootAs<QOVMasterViewController>() != nullptr; }
+
+std::string RootScreenState::shownTabName() {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master || !master->shownViewController()) {
+        return {};
+    }
+    const auto item = master->shownViewController()->slidingTabBarItem();
+    return item ? item->itemName() : std::string();
+}
+
+bool RootScreenState::showTab(const std::string& nameOrTitle) {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master || !master->tabBar()) {
+        return false;
+    }
+    for (const auto& item : master->tabBar()->items()) {
+        if (item->itemName() == nameOrTitle || item->title() == nameOrTitle) {
+            master->tabBar()->setSelectedItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace qov

@@ -1,0 +1,129 @@
+#include "cli/ApplicationRun.h"
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/location/QOVLocationManager.h"
+#include "app/core/model/QOVLocationIdentity.h"
+#include "app/core/summary/WeatherSummaryJob.h"
+#include "app/maps/MapsScreens.h"
+#include "app/neighbours/screens/NeighbourScreens.h"
+#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/application/QOVAppDelegate.h"
+#include "app/shell/interface/ShellInterfaceFiles.h"
+#include "app/shell/root/RootScreenState.h"
+#include "cli/CurrentLocationForRunner.h"
+#include "cli/RunnerCommands.h"
+#include "cli/RunnerOptions.h"
+#include "cli/FreshWeather.h"
+#include "platform/base/RunLoop.h"
+#include "platform/storage/AppDirectories.h"
+#include "platform/storage/Bundle.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ScreenDump.h"
+#include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/ScreenScript.h"
+
+namespace qovcli {
+
+namespace {
+
+// How long each stage (the splash, the terms, the weather) may take, in seconds on the main loop's clock.
+constexpr double kStageTimeOut = 30.0;
+
+// The interface files and the tab screens of every library the application is made of, and the script command
+// "tab NAME", which presses the root screen's tab with that item name or title.
+void registerApplicationResources() {
+    qov::registerShellInterfaceFiles();
+    qov::ApplicationInterfaceFiles::registerAll();
+    qov::registerMapsScreens();
+    qov::registerNeighbourScreens();
+    platform::ui::ScreenScript::registerCommand("tab", [](const std::string& name) -> std::optional<std::string> {
+        if (qov::RootScreenState::showTab(name)) {
+            return std::nullopt;
+        }
+        return "no tab \"" + name + "\" on the root screen";
+    });
+}
+
+// Shows the screen: its dump on out and its picture in the file.
+void showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
+    out << platform::ui::ScreenDump::dumpScreen() << std::flush;
+    if (platform::ui::ScreenRenderer::writeScreen(picture)) {
+        out << "Screen written to " << picture << "\n";
+    } else {
+        err << "qovara: could not write " << picture << "\n";
+    }
+}
+
+// Passes the terms screen the way a user does: a tap on its agree button.
+bool acceptTerms(const std::string& picture, std::ostream& out, std::ostream& err) {
+    const auto agree = platform::Bundle::main().localizedString("terms.button.accept", "Accept");
+    out << "Terms screen:\n";
+    showScreen(picture, out, err);
+    out << "Tapping \"" << agree << "\"\n";
+    platform::ui::ScreenScript tap(out, err);
+    tap.execute("tap " + agree);
+    return tap.failures() == 0 && platform::RunLoop::main().runUntil(kStageTimeOut, [] {
+        return qov::RootScreenState::isRootScreenShown();
+    });
+}
+
+// Waits on the root screen for fresh weather of the current location (stale weather from the cache is asked for
+// again).
+bool awaitCurrentWeather() {
+    const auto place = qov::QOVLocationManager::sharedManager()->currentLocation();
+    if (!place) {
+        return false;
+    }
+    const bool fresh = awaitFreshWeather(
+        std::make_shared<qov::WeatherSummaryJob>(qov::ApplicationCacheFactory::sharedInstance().cache(), place),
+        kStageTimeOut);
+    // Let the screens take in what arrived before they are looked at.
+    platform::RunLoop::main().runUntilIdle();
+    return fresh;
+}
+
+}  // namespace
+
+int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
+    aimDataServiceAt(host);
+    if (options.gps && !currentLocationForRunner(options.gps, err)) {
+        return EXIT_FAILURE;
+    }
+    registerApplicationResources();
+
+    auto& application = platform::ui::Application::shared();
+    if (!application.launch(qov::QOVAppDelegate::kMainInterfaceFile)) {
+        err << "qovara: the application did not launch\n";
+        return EXIT_FAILURE;
+    }
+    auto& loop = platform::RunLoop::main();
+    loop.runUntil(kStageTimeOut, [] { return !qov::RootScreenState::isSplashShown(); });
+    const auto home = platform::AppDirectories::shared()->home();
+    if (qov::RootScreenState::isTermsScreenShown() &&
+        !acceptTerms((home / "terms-screen.png").string(), out, err)) {
+        err << "qovara: the terms screen did not give way to the root screen\n";
+    }
+
+    const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather();
+    const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
+    out << "Root screen:\n";
+    showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
+
+    int status = weather && weatherTab ? EXIT_SUCCESS : EXIT_FAILURE;
+    if (!weather) {
+        err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";
+    } else if (!weatherTab) {
+        err << "qovara: the root screen does not show the Weather tab\n";
+    }
+    if (options.script && !runScreenScript(*options.script, out, err)) {
+        status = EXIT_FAILURE;
+    }
+    application.resignActive();
+    return status;
+}
+
+}  // namespace qovcli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace qovcli {
+
+struct RunnerOptions;
+
+// The runner's main job: boots the application through the platform's application object (the main interface
+// file makes the application delegate and its window) against the service at host ("HOST:PORT"), runs the main
+// loop through the splash, accepts the terms when the terms screen shows (its dump and "terms-screen.png" in the
+// home first, then a tap on its agree button), waits on the root screen for the current location's weather, then
+// writes the screen's dump on out and its picture to a PNG (options.shot, else "root-screen.png" in the home),
+// and runs the script. With options.gps the place found there is made current before launch.
+// Exit status: 0 when the root screen shows the Weather tab with the current location's fresh weather (and the
+// script had no failures), 1 otherwise. Call it on the main thread, once.
+int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err);
+
+}  // namespace qovcli
