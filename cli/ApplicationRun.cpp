@@ -18,6 +18,7 @@
 #include "cli/RunnerCommands.h"
 #include "cli/RunnerOptions.h"
 #include "cli/FreshWeather.h"
+#include "cli/WeatherPanelPictures.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/Bundle.h"
@@ -113,6 +114,9 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     out << "Root screen:\n";
     showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
 
+    if (weatherTab) {
+        writeWeatherPanelPictures(home, out, err);
+    }
     int status = weather && weatherTab ? EXIT_SUCCESS : EXIT_FAILURE;
     if (!weather) {
         err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";

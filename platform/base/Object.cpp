@@ -4,11 +4,29 @@
 
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <typeindex>
 #include <typeinfo>
+#include <unordered_map>
 
 namespace platform {
 
-std::string Object::className() const { return unqualifiedTypeName(typeid(*this).name()); }
+std::string Object::className() const {
+    // Demangling costs about a microsecond and archives ask once per object: names are kept per type.
+    static std::mutex mutex;
+    static std::unordered_map<std::type_index, std::string> known;
+    const std::type_index type(typeid(*this));
+    {
+        const std::lock_guard lock(mutex);
+        if (const auto found = known.find(type); found != known.end()) {
+            return found->second;
+        }
+    }
+    std::string name = unqualifiedTypeName(typeid(*this).name());
+    const std::lock_guard lock(mutex);
+    known.emplace(type, name);
+    return name;
+}
 
 std::string Object::unqualifiedTypeName(const char* mangledName) {
     int status = 0;

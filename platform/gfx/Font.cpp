@@ -51,11 +51,15 @@ void splitLines(const std::string& text, std::vector<std::string>& paragraphs) {
 
 Font::Font(std::string name, double pointSize)
     : m_name(std::move(name)), m_pointSize(pointSize > 0.0 ? pointSize : 17.0),
-      m_bold(m_name.find("Bold") != std::string::npos) {}
+      m_bold(m_name.find("Bold") != std::string::npos), m_condensed(m_name.find("Condensed") != std::string::npos) {}
 
 Font Font::systemFont(double pointSize) { return Font("System", pointSize); }
 
 Font Font::boldSystemFont(double pointSize) { return Font("System-Bold", pointSize); }
+
+Font Font::condensedSystemFont(double pointSize, bool bold) {
+    return Font(bold ? "System-CondensedBold" : "System-Condensed", pointSize);
+}
 
 const char* Font::family() { return "DejaVu Sans"; }
 

@@ -8,7 +8,8 @@
 namespace platform::gfx {
 
 // A font by name and size. Every face is drawn with the DejaVu Sans family the system installs (bold when
-// the name asks for it), so measurements are real font metrics.
+// the name holds "Bold", the narrower condensed faces when it holds "Condensed"), so measurements are real
+// font metrics.
 class Font {
 public:
     Font() = default;
@@ -16,10 +17,13 @@ public:
 
     static Font systemFont(double pointSize);
     static Font boldSystemFont(double pointSize);
+    // The narrow face, for texts that must fit tight columns.
+    static Font condensedSystemFont(double pointSize, bool bold = false);
 
     const std::string& name() const { return m_name; }
     double pointSize() const { return m_pointSize; }
     bool isBold() const { return m_bold; }
+    bool isCondensed() const { return m_condensed; }
     // The family cairo draws with.
     static const char* family();
 
@@ -40,6 +44,7 @@ private:
     std::string m_name = "System";
     double m_pointSize = 17.0;
     bool m_bold = false;
+    bool m_condensed = false;
 };
 
 }  // namespace platform::gfx

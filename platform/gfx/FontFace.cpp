@@ -18,12 +18,16 @@ namespace {
 
 constexpr const char* kRegularPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kBoldPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* kCondensedPath = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+constexpr const char* kCondensedBoldPath = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
 
 // The faces live as long as the process (cairo caches fonts made from them until exit).
 struct Faces {
     FT_Library library = nullptr;
     cairo_font_face_t* regular = nullptr;
     cairo_font_face_t* bold = nullptr;
+    cairo_font_face_t* condensed = nullptr;
+    cairo_font_face_t* condensedBold = nullptr;
 };
 
 cairo_font_face_t* load(FT_Library library, const char* path) {
@@ -45,6 +49,8 @@ const Faces& faces() {
         }
         shared.regular = load(shared.library, kRegularPath);
         shared.bold = load(shared.library, kBoldPath);
+        shared.condensed = load(shared.library, kCondensedPath);
+        shared.condensedBold = load(shared.library, kCondensedBoldPath);
     });
     return shared;
 }
@@ -53,7 +59,8 @@ const Faces& faces() {
 
 void FontFace::select(cairo_t* cairo, const Font& font) {
     const Faces& loaded = faces();
-    cairo_font_face_t* face = font.isBold() ? loaded.bold : loaded.regular;
+    cairo_font_face_t* face = font.isCondensed() ? (font.isBold() ? loaded.condensedBold : loaded.condensed)
+                                                 : (font.isBold() ? loaded.bold : loaded.regular);
     if (face) {
         cairo_set_font_face(cairo, face);
     } else {

@@ -31,7 +31,7 @@ bool ArchiveRegistry::isRegistered(const std::string& className) {
     return shared.factories.contains(className);
 }
 
-ArchiveRegistry::Factory ArchiveRegistry::factoryFor(const std::string& className) {
+ArchiveRegistry::Factory ArchiveRegistry::factoryFor(std::string_view className) {
     Registry& shared = registry();
     const std::lock_guard lock(shared.mutex);
     const auto found = shared.factories.find(className);

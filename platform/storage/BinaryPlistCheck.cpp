@@ -162,10 +162,16 @@ std::optional<std::string> BinaryPlistCheck::problem(std::string_view bytes, int
     };
     std::vector<Pending> stack{{topObject, 0}};
     std::size_t visited = 0;  // visited plus pending never exceeds maxNodes
+    // Objects without references read the same wherever they are referenced from (archives refer to every key
+    // many times): each is checked once.
+    std::vector<bool> leafChecked(static_cast<std::size_t>(layout.objectCount));
     while (!stack.empty()) {
         const Pending pending = stack.back();
         stack.pop_back();
         ++visited;
+        if (pending.index < layout.objectCount && leafChecked[static_cast<std::size_t>(pending.index)]) {
+            continue;
+        }
         const auto offset = layout.objectOffset(pending.index);
         if (!offset) {
             return "object reference out of range";
@@ -175,6 +181,7 @@ std::optional<std::string> BinaryPlistCheck::problem(std::string_view bytes, int
             return "damaged object";
         }
         if (!object->isContainer) {
+            leafChecked[static_cast<std::size_t>(pending.index)] = true;
             continue;
         }
         if (pending.depth + 1 > maxDepth) {

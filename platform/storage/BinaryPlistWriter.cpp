@@ -1,6 +1,5 @@
 #include "platform/storage/BinaryPlistWriter.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -28,8 +27,10 @@ unsigned widthFor(std::uint64_t value) {
 }
 
 void appendBigEndian(std::string& out, std::uint64_t value, unsigned width) {
-    for (unsigned index = width; index-- > 0;) {
-        out.push_back(static_cast<char>((value >> (8 * index)) & 0xFF));
+    const std::size_t at = out.size();
+    out.resize(at + width);
+    for (unsigned index = 0; index < width; ++index) {
+        out[at + width - 1 - index] = static_cast<char>((value >> (8 * index)) & 0xFF);
     }
 }
 
@@ -70,6 +71,24 @@ std::size_t hashOf(std::string_view bytes) {
     }
     hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
     return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+// Whether every byte is below 0x80, eight bytes at a time.
+bool isAscii(std::string_view text) {
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word & 0x8080808080808080ULL) != 0) {
+            return false;
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (static_cast<std::uint8_t>(text[at]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -154,8 +173,8 @@ BinaryPlistWriter::Ref BinaryPlistWriter::addData(std::string_view bytes) {
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addString(std::string_view text) {
     text = text.substr(0, text.find('\0'));
+    const bool ascii = isAscii(text);
     m_scratch.clear();
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
     if (ascii) {
         appendMarker(m_scratch, 0x5, text.size());
         m_scratch += text;

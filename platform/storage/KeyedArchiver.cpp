@@ -29,6 +29,8 @@ struct KeyedArchiver::Impl {
     int depth = 1;
     // The object's keys and values in the order encoded; a key encoded again replaces its value.
     std::vector<std::pair<Ref, Ref>> entries;
+    // One bit per key reference modulo 64: a key whose bit is clear has not been encoded yet.
+    std::uint64_t keysSeen = 0;
 
     BinaryPlistWriter& writer() {
         if (!archive) {
@@ -39,6 +41,14 @@ struct KeyedArchiver::Impl {
 
     void put(std::string_view key, std::optional<Ref> value) {
         const Ref keyRef = writer().addString(key);
+        const std::uint64_t bit = std::uint64_t{1} << (keyRef % 64);
+        if ((keysSeen & bit) == 0) {
+            if (value) {
+                entries.emplace_back(keyRef, *value);
+                keysSeen |= bit;
+            }
+            return;
+        }
         const auto existing =
             std::find_if(entries.begin(), entries.end(), [keyRef](const auto& entry) { return entry.first == keyRef; });
         if (!value) {
@@ -62,6 +72,7 @@ public:
             return std::nullopt;
         }
         KeyedArchiver coder;
+        coder.m_impl->entries.reserve(32);
         coder.m_impl->depth = depth;
         coder.m_impl->archive = archive;
         object.encodeWithCoder(coder);

@@ -126,7 +126,7 @@ public:
 private:
     friend class KeyedUnarchiverAccess;
     // The factory registered under className, or an empty one.
-    static Factory factoryFor(const std::string& className);
+    static Factory factoryFor(std::string_view className);
 };
 
 }  // namespace platform

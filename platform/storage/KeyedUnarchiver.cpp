@@ -102,7 +102,9 @@ public:
             QOV_LOG_WARN("archived object without a \"$class\" name");
             return nullptr;
         }
-        const std::string className = reader.stringValue(*classNode);
+        const std::optional<std::string_view> ascii = reader.asciiView(*classNode);
+        const std::string wide = ascii ? std::string() : reader.stringValue(*classNode);
+        const std::string_view className = ascii ? *ascii : std::string_view(wide);
         if (rootReader.factory && className != rootReader.className) {
             QOV_LOG_WARN("archived object of class \"{}\" where \"{}\" was expected", className, rootReader.className);
             return nullptr;

@@ -23,9 +23,11 @@ struct Registry {
     std::set<std::filesystem::path> sweptFolders;
 };
 
+// Never destroyed: files are still written while other statics (the shared defaults of a singleton) are
+// destroyed at exit, after this registry would have gone.
 Registry& registry() {
-    static Registry instance;
-    return instance;
+    static Registry* const instance = new Registry;
+    return *instance;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Draws the bundle's pictures into a folder: qovara-artwork OUTPUT_DIR [STAMP_FILE].
-// Every registered family writes its pieces as PNG files; the stamp file is touched when all succeeded.
+// Every registered family writes its pieces as PNG files (JPEG for names ending in ".jpg"); the stamp file is touched when all succeeded.
 
 #include <filesystem>
 #include <fstream>
@@ -7,6 +7,7 @@
 
 #include "platform/gfx/BitmapContext.h"
 #include "resources/artwork/Artwork.h"
+#include "resources/artwork/JpegFile.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -26,7 +27,11 @@ int main(int argc, char** argv) {
             platform::gfx::BitmapContext context(piece.width, piece.height);
             artwork::Painter painter(context);
             piece.paint(painter);
-            if (!context.makeImage()->writePNG((output / piece.fileName).string())) {
+            const auto path = output / piece.fileName;
+            const auto image = context.makeImage();
+            const bool saved = path.extension() == ".jpg" ? artwork::writeJpeg(*image, path.string())
+                                                          : image->writePNG(path.string());
+            if (!saved) {
                 std::cerr << "cannot write " << piece.fileName << " (" << family.name << ")\n";
                 return 1;
             }

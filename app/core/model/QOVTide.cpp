@@ -6,20 +6,25 @@
 
 namespace qov {
 
-void QOVTide::initNameWithTimeZone(const std::optional<std::string>& timeZoneName) {
+std::string QOVTide::nameInTimeZone(const std::optional<std::string>& timeZoneName) const {
     if (!m_date) {
-        return;
+        return m_name;
     }
     const int hour = LocalCalendar::fieldsOf(*m_date, timeZoneName).hour;
     if (hour >= 7 && hour <= 12) {
-        m_name = "Morning";
-    } else if (hour >= 13 && hour <= 18) {
-        m_name = "Afternoon";
-    } else if (hour >= 1 && hour <= 6) {
-        m_name = "Night";
-    } else {
-        m_name = "Evening";
+        return "Morning";
     }
+    if (hour >= 13 && hour <= 18) {
+        return "Afternoon";
+    }
+    if (hour >= 1 && hour <= 6) {
+        return "Night";
+    }
+    return "Evening";
+}
+
+void QOVTide::initNameWithTimeZone(const std::optional<std::string>& timeZoneName) {
+    m_name = nameInTimeZone(timeZoneName);
 }
 
 void QOVTide::initName() { initNameWithTimeZone(std::string("UTC")); }

@@ -28,6 +28,8 @@ public:
     // Names the tide by its hour in the time zone (UTC when the name is missing or unknown): 7-12 "Morning",
     // 13-18 "Afternoon", 1-6 "Night", 0 and 19-23 "Evening". Does nothing while the date is absent.
     void initNameWithTimeZone(const std::optional<std::string>& timeZoneName);
+    // The name initNameWithTimeZone would give, leaving the tide as it is (the stored name without a date).
+    std::string nameInTimeZone(const std::optional<std::string>& timeZoneName) const;
     // The same in UTC.
     void initName();
     // Orders two tides by date (an absent date first).

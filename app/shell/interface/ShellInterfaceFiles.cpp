@@ -4,6 +4,7 @@
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/shell/weather/WeatherInterfaceFiles.h"
 
 namespace qov {
 
@@ -12,6 +13,7 @@ void registerShellInterfaceFiles() {
     SlidingTabBarItem::registerInterfaceFile();
     SlidingTabBar::registerInterfaceFile();
     ErrorBar::registerInterfaceFile();
+    registerWeatherInterfaceFiles();
 }
 
 }  // namespace qov

@@ -175,7 +175,7 @@ void QOVMasterViewController::buildAndLoadViewControllers() {
         return;
     }
     const auto same = std::find_if(m_viewControllers.begin(), m_viewControllers.end(),
-                                   [&](const auto& screen) { return screen->pageName() == shownPage; });
+                                   [&](const auto& screen) { return isShown(*screen); });
     if (same != m_viewControllers.end()) {
         // The shown screen stays; its place in the new strip is highlighted without reporting it again.
         if (m_tabbar) {
@@ -241,9 +241,10 @@ bool QOVMasterViewController::isShown(const QOVViewController& screen) const {
     if (&screen == m_viewController.get()) {
         return true;
     }
-    // A rebuild keeps showing the earlier instance of a screen whose page is still in the list.
+    // A rebuild keeps showing the earlier instance of a screen whose page is still in the list, or of its
+    // class (the weather screen's page name follows the panel in front).
     const auto page = screen.pageName();
-    return page && page == m_viewController->pageName();
+    return (page && page == m_viewController->pageName()) || screen.className() == m_viewController->className();
 }
 
 void QOVMasterViewController::tabBarDidSelectItem(SlidingTabBar&, SlidingTabBarItem& item) {

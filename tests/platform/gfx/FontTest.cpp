@@ -14,6 +14,9 @@ TEST(FontTest, MeasuresWithRealMetrics) {
     EXPECT_GT(Font::boldSystemFont(17).sizeOfText("Weather").width, font.sizeOfText("Weather").width);
     EXPECT_GT(Font::systemFont(34).sizeOfText("Weather").width, font.sizeOfText("Weather").width * 1.8);
     EXPECT_EQ(font.sizeOfText("").width, 0.0);
+    const double condensed = Font::condensedSystemFont(17, true).sizeOfText("Right Now").width;
+    EXPECT_LT(condensed, Font::boldSystemFont(17).sizeOfText("Right Now").width * 0.92);
+    EXPECT_GT(condensed, Font::condensedSystemFont(17).sizeOfText("Right Now").width);
 }
 
 TEST(FontTest, NamesAskingForBoldAreBold) {

@@ -229,6 +229,32 @@ TEST_F(KeyedArchiverTest, OutputIsAPlainBinaryPropertyListDictionaryWithoutAbsen
     EXPECT_TRUE(back->extra.isNull());
 }
 
+TEST_F(KeyedArchiverTest, AKeyEncodedAgainReplacesItsValueAndNilRemovesIt) {
+    class Rewriter : public Archivable {
+    public:
+        void encodeWithCoder(KeyedArchiver& coder) const override {
+            for (int index = 0; index < 200; ++index) {  // more keys than the writer's quick test tells apart
+                coder.encodeInteger(index, "key" + std::to_string(index));
+            }
+            coder.encodeInteger(-1, "key7");
+            coder.encodeString("twice", "key150");
+            coder.encodeObject(nullptr, "key3");
+        }
+    };
+    const auto data = KeyedArchiver::archivedDataWithRootObject(Rewriter());
+    ASSERT_TRUE(data);
+    plist_t root = nullptr;
+    plist_from_bin(reinterpret_cast<const char*>(data->data()), static_cast<std::uint32_t>(data->size()), &root);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(plist_dict_get_size(root), 200u);  // 199 keys and "$class"
+    std::uint64_t number = 0;
+    plist_get_uint_val(plist_dict_get_item(root, "key7"), &number);
+    EXPECT_EQ(static_cast<std::int64_t>(number), -1);
+    EXPECT_EQ(plist_string_val_compare(plist_dict_get_item(root, "key150"), "twice"), 0);
+    EXPECT_EQ(plist_dict_get_item(root, "key3"), nullptr);
+    plist_free(root);
+}
+
 TEST_F(KeyedArchiverTest, MixedListsDecodeByClass) {
     class Holder : public Archivable {
     public:

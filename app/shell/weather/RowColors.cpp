@@ -1,0 +1,11 @@
+#include "app/shell/weather/RowColors.h"
+
+#include "app/shell/theme/QOVThemeService.h"
+
+namespace qov {
+
+platform::gfx::Color rowColorForRow(int row) {
+    return row % 2 == 0 ? QOVThemeService::oddRowColor() : QOVThemeService::evenRowColor();
+}
+
+}  // namespace qov

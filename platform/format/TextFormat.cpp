@@ -1,0 +1,82 @@
+#include "platform/format/TextFormat.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace platform {
+
+std::string FormatArgument::asText() const { return m_isNumber ? std::to_string(m_number) : std::string(m_text); }
+
+std::int64_t FormatArgument::asInteger() const {
+    if (m_isNumber) {
+        return m_number;
+    }
+    std::int64_t value = 0;
+    std::string_view text = m_text;
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+namespace {
+
+std::string padded(std::int64_t number, bool zeroFlag, std::size_t width) {
+    const std::string digits = std::to_string(number);
+    if (digits.size() >= width) {
+        return digits;
+    }
+    const std::size_t fill = width - digits.size();
+    if (!zeroFlag) {
+        return std::string(fill, ' ') + digits;
+    }
+    const bool negative = number < 0;
+    return (negative ? "-" : "") + std::string(fill, '0') + digits.substr(negative ? 1 : 0);
+}
+
+}  // namespace
+
+std::string TextFormat::format(std::string_view pattern, std::initializer_list<FormatArgument> arguments) {
+    std::string result;
+    result.reserve(pattern.size() + 16);
+    auto next = arguments.begin();
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        const char c = pattern[i];
+        if (c != '%' || i + 1 == pattern.size()) {
+            result += c;
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        if (pattern[j] == '%') {
+            result += '%';
+            i = j + 1;
+            continue;
+        }
+        const bool zeroFlag = pattern[j] == '0';
+        std::size_t width = 0;
+        while (j < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[j])) != 0 && width < 100) {
+            width = width * 10 + static_cast<std::size_t>(pattern[j] - '0');
+            ++j;
+        }
+        const char kind = j < pattern.size() ? pattern[j] : '\0';
+        if (kind == '@' && width == 0) {
+            result += next != arguments.end() ? (next++)->asText() : std::string();
+        } else if (kind == 'i' || kind == 'd') {
+            result += next != arguments.end() ? padded((next++)->asInteger(), zeroFlag, width) : std::string();
+        } else {
+            result.append(pattern.substr(i, j - i));
+            i = j;
+            continue;
+        }
+        i = j + 1;
+    }
+    return result;
+}
+
+}  // namespace platform

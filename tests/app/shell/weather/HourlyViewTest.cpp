@@ -1,0 +1,69 @@
+#include "app/shell/weather/HourlyView.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/model/QOVHiRadHourlyForecast.h"
+#include "app/core/services/QOVSettingsService.h"
+#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/shell/weather/HourlyCell.h"
+#include "tests/app/shell/weather/PanelFixture.h"
+
+namespace qov {
+namespace {
+
+class HourlyViewTest : public qovtest::PanelFixture {
+protected:
+    std::shared_ptr<HourlyCell> cellAt(HourlyView& panel, int row) {
+        return std::dynamic_pointer_cast<HourlyCell>(panel.m_tableView->cellForRow({0, row}));
+    }
+};
+
+TEST_F(HourlyViewTest, QuarterHourRowsOpenTheirDetailsUntilBack) {
+    QOVSettingsService::sharedInstance()->setHiRadEnabled(true);
+    const auto panel = makePanel<HourlyView>();
+    const auto atlanta = sample("USGA0028");
+    panel->updateLocation(atlanta);
+    panel->layoutIfNeeded();
+    shoot(*panel, "hourly-atlanta");
+    ASSERT_GE(panel->workingData().size(), atlanta->hourlyForecasts()->size());
+    const auto first = cellAt(*panel, 0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->m_timeLabel->text(), "3 AM");  // the location's hours (New York here)
+    EXPECT_FALSE(first->m_arrowImage->isHidden());
+    EXPECT_TRUE(panel->header()->shareEnabled());
+
+    panel->m_tableView->tapRow({0, 0});
+    EXPECT_TRUE(panel->isDisplayingHiRadData());
+    EXPECT_EQ(panel->workingData().size(), 4u);
+    EXPECT_EQ(panel->header()->m_titleLabel->text(), "Hourly Details");
+    EXPECT_TRUE(panel->header()->backEnabled());
+    EXPECT_EQ(cellAt(*panel, 1)->m_timeLabel->text(), "3:15 AM");
+    EXPECT_TRUE(cellAt(*panel, 1)->m_arrowImage->isHidden());
+    shoot(*panel, "hourly-atlanta-details");
+
+    QOVFormattingService::setUom(false);  // a unit change redraws the hours and leaves the details
+    EXPECT_FALSE(panel->isDisplayingHiRadData());
+    EXPECT_TRUE(panel->header()->shareEnabled());
+    EXPECT_EQ(cellAt(*panel, 2)->m_tempLabel->text(),
+              QOVFormattingService::formatTemperature(panel->workingData()[2]->temperature()));
+}
+
+TEST_F(HourlyViewTest, NoLocationEmptiesTheTable) {
+    const auto panel = makePanel<HourlyView>();
+    panel->updateLocation(sample("USGA0028"));
+    panel->updateLocation(nullptr);
+    EXPECT_TRUE(panel->workingData().empty());
+    EXPECT_EQ(panel->m_tableView->numberOfRowsInSection(0), 0);
+}
+
+TEST_F(HourlyViewTest, SharedTextListsEveryHourInTheLocationsZone) {
+    const auto panel = makePanel<HourlyView>();
+    panel->updateLocation(sample("USGA0028"));
+    const std::string text = panel->shareDataForOption(0);
+    EXPECT_NE(text.find("Weather for Atlanta, GA\n\nHourly Forecast: 1/15/27\n\n3:00\u202fAM\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("from your PC or mobile device"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qov

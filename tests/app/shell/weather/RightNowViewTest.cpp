@@ -1,0 +1,61 @@
+#include "app/shell/weather/RightNowView.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/model/QOVCurrentConditions.h"
+#include "app/core/services/QOVSettingsService.h"
+#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/shell/services/QOVIconService.h"
+#include "tests/app/shell/weather/PanelFixture.h"
+
+namespace qov {
+namespace {
+
+class RightNowViewTest : public qovtest::PanelFixture {};
+
+TEST_F(RightNowViewTest, ShowsTheCurrentConditions) {
+    const auto panel = makePanel<RightNowView>();
+    ASSERT_TRUE(panel);
+    const auto atlanta = sample("USGA0028");
+    ASSERT_TRUE(atlanta);
+    panel->updateLocation(atlanta);
+    shoot(*panel, "right-now-atlanta");
+    const auto& now = *atlanta->currentConditions();
+    EXPECT_EQ(panel->m_temperatureLabel->text(), QOVFormattingService::formatTemperature(now.temperature()));
+    EXPECT_EQ(panel->header()->m_titleLabel->text(), "Right Now");
+    EXPECT_EQ(panel->header()->m_subtitleLabel->text(), "Updated: 3:00 AM EST");
+}
+
+TEST_F(RightNowViewTest, TheTweetButtonNeedsAUsPlaceAUsDeviceAndTheSocialFeature) {
+    const auto panel = makePanel<RightNowView>();
+    panel->updateLocation(sample("USGA0028"));
+    EXPECT_TRUE(panel->header()->tweetEnabled());
+    QOVSettingsService::sharedInstance()->setSwaggerStatus(QOVSettingsService::kSwaggerStatusAllOff);
+    EXPECT_FALSE(panel->header()->tweetEnabled());
+    QOVSettingsService::sharedInstance()->setSwaggerStatus(QOVSettingsService::kSwaggerStatusOn);
+    platform::LocaleSource::setOverride("en_GB", {"en"});
+    panel->toggleSwaggerIntegration();
+    EXPECT_FALSE(panel->header()->tweetEnabled());
+}
+
+TEST_F(RightNowViewTest, OldDataFadesAndMissingConditionsShareAsNotAvailable) {
+    const auto panel = makePanel<RightNowView>();
+    auto atlanta = sample("USGA0028");
+    advance(3600);
+    panel->updateLocation(atlanta);
+    EXPECT_DOUBLE_EQ(panel->m_temperatureLabel->alpha(), 0.25);
+    EXPECT_EQ(panel->header()->m_subtitleLabel->textColor(), platform::gfx::Color::redColor());
+
+    atlanta->setCurrentConditions(nullptr);
+    panel->updateLocation(atlanta);
+    EXPECT_EQ(panel->m_shortDescriptionLabel->text(), "");  // cleared, not left from before
+    EXPECT_EQ(panel->m_wxIconView->image(), QOVIconService::emptyWeatherIconForSize(2));
+    EXPECT_EQ(panel->header()->m_subtitleLabel->text(), "Updated: Conditions Temp. Unavailable");
+    EXPECT_EQ(panel->shareDataForOption(3), "Atlanta, GA N/A N/A #QOV");
+    EXPECT_NE(panel->shareDataForOption(0).find("Temp: N/A\nFeels like: N/A\nN/A\nHumidity: N/A\nWind: N/A\n"),
+              std::string::npos);
+    EXPECT_EQ(panel->shareDataForOption(1), "");
+}
+
+}  // namespace
+}  // namespace qov

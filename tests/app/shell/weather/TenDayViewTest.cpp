@@ -1,0 +1,132 @@
+#include "app/shell/weather/TenDayView.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/model/QOVDailyForecast.h"
+#include "app/core/model/QOVDayPartForecast.h"
+#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/shell/weather/TenDayCell.h"
+#include "app/shell/services/QOVIconService.h"
+#include "tests/app/shell/weather/LocationBuilder.h"
+#include "tests/app/shell/weather/PanelFixture.h"
+
+namespace qov {
+namespace {
+
+class TenDayViewTest : public qovtest::PanelFixture {
+protected:
+    std::shared_ptr<TenDayCell> cellAt(TenDayView& panel, int row) {
+        panel.layoutIfNeeded();
+        return std::dynamic_pointer_cast<TenDayCell>(panel.m_tableView->cellForRow({0, row}));
+    }
+};
+
+TEST_F(TenDayViewTest, RowsNameTheDaysInTheLocationsZone) {
+    const auto panel = makePanel<TenDayView>();
+    const auto atlanta = sample("USGA0028");  // 03:00 in Atlanta: not evening
+    panel->updateLocation(atlanta);
+    shoot(*panel, "ten-day-atlanta");
+    const auto today = cellAt(*panel, 0);
+    ASSERT_TRUE(today);
+    EXPECT_EQ(today->m_dayOfWeekLabel->text(), "Today");
+    EXPECT_EQ(today->m_dayOfMonthLabel->text(), "Jan 15");
+    EXPECT_EQ(cellAt(*panel, 1)->m_dayOfWeekLabel->text(), "Saturday");
+    const auto& first = *atlanta->dailyForecasts()->front();
+    EXPECT_EQ(today->m_tempLabel->text(), QOVFormattingService::formatTemperature(first.highTemperature()) + " / " +
+                                              QOVFormattingService::formatTemperature(first.lowTemperature()));
+}
+
+TEST_F(TenDayViewTest, EveningShowsTonightWithoutAHigh) {
+    clock()->advance(13 * 3600.0);  // 16:00 in Atlanta; the service leaves today's day part out from 14:00
+    const auto panel = makePanel<TenDayView>();
+    panel->updateLocation(sample("USGA0028"));
+    const auto tonight = cellAt(*panel, 0);
+    EXPECT_EQ(tonight->m_dayOfWeekLabel->text(), "Tonight");
+    EXPECT_EQ(tonight->m_tempLabel->text().substr(0, 6), "--- / ");
+    shoot(*panel, "ten-day-atlanta-evening");
+}
+
+TEST_F(TenDayViewTest, DetailsFollowTheShownPartUntilThePlaceChanges) {
+    const auto panel = makePanel<TenDayView>();
+    const auto atlanta = sample("USGA0028");
+    panel->updateLocation(atlanta);
+    panel->m_tableView->tapRow({0, 2});
+    ASSERT_TRUE(panel->isDisplayingHiRad());
+    shoot(*panel, "ten-day-atlanta-details");
+    const auto& day = *atlanta->dailyForecasts()->at(2);
+    EXPECT_EQ(panel->m_shortDescriptionLabel->text(), day.dayForecast()->text());
+    EXPECT_EQ(panel->header()->m_titleLabel->text(), "Day Details");
+    EXPECT_TRUE(panel->header()->backEnabled());
+
+    QOVFormattingService::setUom(false);  // redrawn from the current data, still in details
+    EXPECT_TRUE(panel->isDisplayingHiRad());
+    EXPECT_EQ(panel->m_lowLabel->text(), QOVFormattingService::formatTemperature(day.lowTemperature()));
+    panel->updateLocation(sample("USGA0028"));  // a refresh of the same place keeps the details
+    EXPECT_TRUE(panel->isDisplayingHiRad());
+    panel->updateLocation(sample("USFL0316"));  // another place leaves them
+    EXPECT_FALSE(panel->isDisplayingHiRad());
+    EXPECT_TRUE(panel->header()->shareEnabled());
+}
+
+TEST_F(TenDayViewTest, SharedTextTakesTheNightOnlyForTheFirstEveningOrAMissingDayPart) {
+    const auto part = [](const std::string& text, int precipitation) {
+        auto made = std::make_shared<QOVDayPartForecast>();
+        made->setText(text);
+        made->setChanceOfPrecipitation(precipitation);
+        return made;
+    };
+    const auto day = [&](double date, bool withDayPart) {
+        auto made = std::make_shared<QOVDailyForecast>();
+        made->setDate(platform::Date{date});
+        made->setDayForecast(withDayPart ? part("Sunny", 10) : nullptr);
+        made->setNightForecast(part("Clear", 40));
+        return made;
+    };
+    const double now = clock()->now().secondsSince1970;  // 17:00 in Tokyo: evening there
+    auto tokyo = qovtest::makeLocation("JAXX0085", "Asia/Tokyo");
+    tokyo->setDailyForecasts(QOVLocation::DailyList{day(now, true), day(now + 86400, true), day(now + 2 * 86400, false)});
+    const auto panel = makePanel<TenDayView>();
+    panel->updateLocation(tokyo);
+    const std::string text = panel->shareDataForOption(0);
+    EXPECT_NE(text.find("10-Day Forecast:\nFriday\nSunny 0°F / 0°F\nPrecip: 40%\n\n"
+                        "Saturday\nSunny 0°F / 0°F\nPrecip: 10%\n\n"
+                        "Sunday\n 0°F / 0°F\nPrecip: 40%\n\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(TenDayViewTest, SnowLinesSetTheRowHeightAndGoWithReuse) {
+    struct Case {
+        std::size_t night;
+        std::size_t day;
+        double height;
+    };
+    const Case cases[] = {{0, 0, 46}, {10, 0, 59}, {60, 0, 82}, {0, 10, 59}, {0, 60, 82},
+                          {10, 10, 93}, {60, 10, 116}, {10, 60, 139}};
+    const auto partWith = [](std::size_t length) {
+        auto part = std::make_shared<QOVDayPartForecast>();
+        part->setSnowAccumulationPhrase(std::string(length, 'x'));
+        return part;
+    };
+    for (const Case& c : cases) {
+        QOVDailyForecast day;
+        day.setNightForecast(partWith(c.night));
+        day.setDayForecast(partWith(c.day));
+        EXPECT_EQ(TenDayCell::heightForForecast(day), c.height) << c.night << "/" << c.day;
+    }
+    const auto cell = platform::ui::InterfaceFile::loadFirst<TenDayCell>("TenDayCell");
+    const auto location = qovtest::makeLocation("TEST", "UTC");
+    QOVDailyForecast snowy;
+    snowy.setNightForecast(partWith(60));
+    cell->setData(snowy, 3, *location);
+    const auto line = cell->viewWithTag(TenDayCell::kSnowLineTag);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->frame(), platform::ui::Rect(10, 46, 300, 44));  // one two-line label at y 46
+    cell->setData(QOVDailyForecast(), 4, *location);  // reused for a day without snow
+    EXPECT_FALSE(cell->viewWithTag(TenDayCell::kSnowLineTag));
+    EXPECT_EQ(cell->m_precipLabel->text(), "");  // no day part: no precipitation, the empty icon
+    EXPECT_EQ(cell->m_wxIconView->image(), QOVIconService::emptyWeatherIconForSize(1));
+}
+
+}  // namespace
+}  // namespace qov
