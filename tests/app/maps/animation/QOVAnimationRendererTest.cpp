@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "platform/base/Exception.h"
 #include "platform/gfx/BitmapContext.h"
 
 namespace qov {
@@ -82,9 +81,6 @@ TEST(QOVAnimationRendererTest, RenderersShowFramesInAnImageViewWithTheOverlayAlp
     layered.displayNativeFrame(frame);
     EXPECT_FALSE(layered.isHidden());
     EXPECT_EQ(layered.layer().contents, frame->bitmap());
-
-    QOVAnimationRenderer abstract(platform::gfx::Rect(0, 0, 10, 10));
-    EXPECT_THROW(abstract.displayNativeFrame(frame), platform::Exception);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/model/QOVCurrentConditions.h"
-#include "app/maps/overlay/QOVTileOverlayView.h"
 #include "platform/base/NotificationCenter.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
 
@@ -78,16 +77,6 @@ TEST_F(QOVMapViewControllerTest, ThePlaceChoosesTheRadarLayerAndTitlesItsPin) {
     EXPECT_EQ(m_screen->currentLocationAnnotation()->title(), "Home FRXX0076");
     EXPECT_EQ(m_screen->mapLayer(), nullptr);
     EXPECT_EQ(m_screen->currentOverlay(), nullptr);
-}
-
-TEST_F(QOVMapViewControllerTest, TheOverlayIsRebuiltOnlyForANewAlpha) {
-    const auto overlay = m_screen->currentOverlay();
-    m_screen->setOverlayAlpha(QOVMapViewController::kDefaultOverlayAlpha);
-    EXPECT_EQ(m_screen->currentOverlay(), overlay);
-    m_screen->setOverlayAlpha(0.4);
-    ASSERT_NE(m_screen->currentOverlay(), overlay);
-    EXPECT_EQ(m_screen->currentOverlay()->view()->tileAlpha(), 0.4);
-    EXPECT_EQ(m_screen->animationRenderer()->overlayAlpha(), 0.4);
 }
 
 TEST_F(QOVMapViewControllerTest, PanningRestartsTheLoopAndResigningStopsItLeavingOtherObservers) {

@@ -56,7 +56,6 @@ TEST_F(MapsOptionsViewControllerTest, RowsFollowTheConfigurationAndEuroradChecks
     EXPECT_EQ(cell(*screen, 0, 0)->text(), "Radar");
     EXPECT_EQ(cell(*screen, 0, 0)->accessoryType(), TableViewCellAccessoryType::Checkmark);
     EXPECT_EQ(cell(*screen, 0, 1)->accessoryType(), TableViewCellAccessoryType::None);
-    EXPECT_EQ(screen->tableViewTitleForHeaderInSection(table, 7), "");
     screen->mapConfigurationChanged(nullptr);
     EXPECT_EQ(screen->tableViewNumberOfRowsInSection(table, 0), 0);
 }
