@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include <cairo.h>
 
@@ -29,7 +30,7 @@ void addEllipse(cairo_t* cairo, const Rect& rect) {
     cairo_translate(cairo, rect.midX(), rect.midY());
     cairo_scale(cairo, rect.width() / 2.0, rect.height() / 2.0);
     cairo_new_sub_path(cairo);
-    cairo_arc(cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
+    cairo_arc(cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * std::numbers::pi);
     cairo_restore(cairo);
 }
 
@@ -73,6 +74,17 @@ void BitmapContext::scale(double factor) { cairo_scale(m_cairo, factor, factor);
 
 void BitmapContext::clip(const Rect& rect) {
     cairo_rectangle(m_cairo, rect.x(), rect.y(), rect.width(), rect.height());
+    cairo_clip(m_cairo);
+}
+
+void BitmapContext::clipRoundedRect(const Rect& rect, double radius) {
+    const double r = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2.0);
+    cairo_new_path(m_cairo);
+    cairo_arc(m_cairo, rect.x() + rect.width() - r, rect.y() + r, r, -std::numbers::pi / 2.0, 0.0);
+    cairo_arc(m_cairo, rect.x() + rect.width() - r, rect.y() + rect.height() - r, r, 0.0, std::numbers::pi / 2.0);
+    cairo_arc(m_cairo, rect.x() + r, rect.y() + rect.height() - r, r, std::numbers::pi / 2.0, std::numbers::pi);
+    cairo_arc(m_cairo, rect.x() + r, rect.y() + r, r, std::numbers::pi, 3.0 * std::numbers::pi / 2.0);
+    cairo_close_path(m_cairo);
     cairo_clip(m_cairo);
 }
 

@@ -33,6 +33,8 @@ public:
     // Scales what is drawn afterwards by factor in both directions (a picture for a denser display).
     void scale(double factor);
     void clip(const Rect& rect);
+    // Clips to the rect with its corners rounded by the radius (at most half the shorter side).
+    void clipRoundedRect(const Rect& rect, double radius);
 
     // Everything drawn between beginLayer() and endLayer() is composited at once with the given alpha.
     void beginLayer();

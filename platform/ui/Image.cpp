@@ -1,6 +1,7 @@
 #include "platform/ui/Image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -46,7 +47,8 @@ std::vector<Slice> slices(int cap, int length, double targetStart, double target
 
 }  // namespace
 
-Image::Image(std::shared_ptr<gfx::Image> bitmap, std::string name) : m_bitmap(std::move(bitmap)), m_name(std::move(name)) {}
+Image::Image(std::shared_ptr<gfx::Image> bitmap, std::string name, double scale)
+    : m_bitmap(std::move(bitmap)), m_name(std::move(name)), m_scale(std::isfinite(scale) && scale > 0 ? scale : 1.0) {}
 
 std::shared_ptr<Image> Image::named(const std::string& name) {
     const bool hasType = std::filesystem::path(name).extension() == ".png";
@@ -83,7 +85,7 @@ std::shared_ptr<Image> Image::withData(const Data& data) {
 }
 
 std::shared_ptr<Image> Image::stretchableImage(int leftCapWidth, int topCapHeight) const {
-    auto copy = std::make_shared<Image>(m_bitmap, m_name);
+    auto copy = std::make_shared<Image>(m_bitmap, m_name, m_scale);
     copy->m_leftCapWidth = std::max(leftCapWidth, 0);
     copy->m_topCapHeight = std::max(topCapHeight, 0);
     return copy;

@@ -14,10 +14,11 @@ class BitmapContext;
 namespace platform::ui {
 
 // An image as screens use it: a bitmap with the name it was loaded by and, for stretchable images, the
-// caps that keep their size while the middle stretches.
+// caps that keep their size while the middle stretches. The scale factor is pixels per point: an image of
+// 640 pixels at scale 2 is 320 points wide (a scale that is not a finite positive number counts as 1).
 class Image {
 public:
-    explicit Image(std::shared_ptr<gfx::Image> bitmap, std::string name = {});
+    explicit Image(std::shared_ptr<gfx::Image> bitmap, std::string name = {}, double scale = 1.0);
 
     // The image of that name in the main bundle; "name" and "name.png" both find "name.png". Answers
     // nullptr (logged) when there is none or it does not decode. Loaded images are kept, by file.
@@ -29,7 +30,9 @@ public:
     const std::shared_ptr<gfx::Image>& bitmap() const { return m_bitmap; }
     int pixelWidth() const { return m_bitmap->width(); }
     int pixelHeight() const { return m_bitmap->height(); }
-    Size size() const { return Size{double(pixelWidth()), double(pixelHeight())}; }
+    double scale() const { return m_scale; }
+    // The size in points.
+    Size size() const { return Size{pixelWidth() / m_scale, pixelHeight() / m_scale}; }
 
     // A copy whose left cap (and top cap) keep their size when drawn larger; the one-pixel column (row)
     // after the cap stretches, the rest is the right (bottom) cap.
@@ -43,6 +46,7 @@ public:
 private:
     std::shared_ptr<gfx::Image> m_bitmap;
     std::string m_name;
+    double m_scale;
     int m_leftCapWidth = 0;
     int m_topCapHeight = 0;
 };

@@ -33,8 +33,20 @@ void ScreenRenderer::drawTree(gfx::BitmapContext& context, View& view) {
     if (view.clipsToBounds()) {
         context.clip(bounds);
     }
+    const Layer& layer = view.layer();
+    const bool rounded = layer.cornerRadius > 0.0;
+    if (rounded) {
+        context.save();
+        context.clipRoundedRect(bounds, layer.cornerRadius);
+    }
     if (!view.backgroundColor().isClear()) {
         context.fillRect(bounds, view.backgroundColor());
+    }
+    if (layer.contents) {
+        context.drawImage(*layer.contents, bounds);
+    }
+    if (rounded) {
+        context.restore();
     }
     view.draw(context);
     for (const auto& subview : std::vector(view.subviews())) {

@@ -6,6 +6,7 @@
 
 #include "platform/gfx/Color.h"
 #include "platform/ui/Geometry.h"
+#include "platform/ui/Layer.h"
 #include "platform/ui/Responder.h"
 
 namespace platform::gfx {
@@ -77,6 +78,8 @@ public:
     void setAlpha(double alpha);
     const gfx::Color& backgroundColor() const { return m_backgroundColor; }
     void setBackgroundColor(const gfx::Color& color) { m_backgroundColor = color; }
+    Layer& layer() { return m_layer; }
+    const Layer& layer() const { return m_layer; }
     bool clipsToBounds() const { return m_clipsToBounds; }
     void setClipsToBounds(bool clips) { m_clipsToBounds = clips; }
     int tag() const { return m_tag; }
@@ -143,6 +146,7 @@ private:
     bool m_hidden = false;
     double m_alpha = 1.0;
     gfx::Color m_backgroundColor = gfx::Color::clear();
+    Layer m_layer;
     bool m_clipsToBounds = false;
     int m_tag = 0;
     bool m_userInteractionEnabled = true;

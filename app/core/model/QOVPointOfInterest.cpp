@@ -43,15 +43,16 @@ platform::geo::Coordinate QOVPointOfInterest::coordinate() const {
     return platform::geo::Coordinate{static_cast<double>(m_latitude), static_cast<double>(m_longitude)};
 }
 
-std::string QOVPointOfInterest::title() const {
+std::string QOVPointOfInterest::temperatureText(std::int32_t fahrenheit) {
     TemperatureWriter writer;
     {
         std::lock_guard lock(writerMutex());
         writer = temperatureWriter();
     }
-    const std::string temperature = writer ? writer(m_temperature) : fmt::format("{}°", m_temperature);
-    return fmt::format("{} ({})", m_dnam, temperature);
+    return writer ? writer(fahrenheit) : fmt::format("{}°", fahrenheit);
 }
+
+std::string QOVPointOfInterest::title() const { return fmt::format("{} ({})", m_dnam, temperatureText(m_temperature)); }
 
 std::shared_ptr<QOVLocationIdentity> QOVPointOfInterest::locationIdentity() const {
     return std::make_shared<QOVLocationIdentity>(m_poiType, m_pointId);

@@ -25,6 +25,8 @@ public:
     using TemperatureWriter = std::function<std::string(std::int32_t fahrenheit)>;
     // Any thread; nullptr restores the default.
     static void setTemperatureWriter(TemperatureWriter writer);
+    // A temperature as the process's writer puts it ("72°" without one). Any thread.
+    static std::string temperatureText(std::int32_t fahrenheit);
 
     std::int32_t poiType() const { return m_poiType; }
     void setPoiType(std::int32_t poiType) { m_poiType = poiType; }

@@ -81,6 +81,16 @@ TEST_F(LeafViewTest, StretchableImagesKeepTheirCaps) {
     EXPECT_EQ(Image::withData(Data{1, 2, 3}), nullptr);
 }
 
+TEST_F(LeafViewTest, AnImageMeasuresItsPixelsByItsScaleFactor) {
+    const auto bitmap = gfx::BitmapContext(64, 32).makeImage();
+    for (const auto& [scale, size] : {std::pair{2.0, Size{32, 16}}, std::pair{0.5, Size{128, 64}},
+                                      std::pair{0.0, Size{64, 32}}, std::pair{-1.0, Size{64, 32}}}) {
+        const Image image(bitmap, "", scale);
+        EXPECT_EQ(image.size(), size) << scale;
+        EXPECT_EQ(image.stretchableImage(1, 1)->size(), size) << scale;
+    }
+}
+
 TEST_F(LeafViewTest, ScrollViewPagesAndReportsDragging) {
     auto scroller = std::make_shared<ScrollView>(Rect(0, 0, 320, 100));
     auto delegate = std::make_shared<ScrollJournal>();

@@ -77,6 +77,19 @@ TEST_F(ScreenRendererTest, QuarterTurnedViewsAreDrawnTurned) {
     EXPECT_TRUE(image->samePixels(*ScreenRenderer::renderScreen()));
 }
 
+TEST_F(ScreenRendererTest, ALayerDrawsItsContentsOverTheBackgroundInsideItsRoundedCorners) {
+    gfx::BitmapContext blue(2, 2);
+    blue.fillRect(Rect(0, 0, 2, 2), gfx::Color::rgba(0, 0, 1));
+    View view(Rect(0, 0, 40, 40));
+    view.setBackgroundColor(gfx::Color::rgba(1, 0, 0));
+    view.layer().contents = blue.makeImage();
+    view.layer().cornerRadius = 10;
+    const auto drawn = ScreenRenderer::renderView(view);
+    EXPECT_EQ(drawn->pixel(0, 0).alpha, 0);
+    EXPECT_EQ(drawn->pixel(20, 20), gfx::Color::rgba(0, 0, 1));
+    EXPECT_EQ(drawn->pixel(39, 39).alpha, 0);
+}
+
 TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {
     auto alert = std::make_shared<AlertView>("Notice", "No network", std::weak_ptr<AlertViewDelegate>(),
                                              std::string("OK"));

@@ -1,0 +1,259 @@
+#include "app/maps/animation/QOVAnimationManager.h"
+
+#include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/categories/MKMapViewQOV.h"
+#include "platform/base/Log.h"
+
+QOV_LOG_LEVEL(3)
+
+namespace qov {
+
+std::shared_ptr<QOVAnimationManager> QOVAnimationManager::create() {
+    return std::shared_ptr<QOVAnimationManager>(new QOVAnimationManager());
+}
+
+QOVAnimationManager::~QOVAnimationManager() {
+    // Tile answers still under way find no receiver and are dropped by the cache.
+    if (m_timer) {
+        m_timer->invalidate();
+    }
+}
+
+std::vector<std::uint32_t> QOVAnimationManager::loadOrder(std::uint32_t totalFrames) {
+    if (totalFrames == 0) {
+        return {};
+    }
+    std::vector<std::uint32_t> order{0, totalFrames - 1};
+    std::vector<std::uint32_t> middle;
+    for (std::uint32_t frame = 1; frame + 1 < totalFrames; ++frame) {
+        middle.push_back(frame);
+    }
+    for (const std::size_t stride : {3U, 2U, 1U}) {
+        std::vector<std::uint32_t> rest;
+        for (std::size_t index = 0; index < middle.size(); ++index) {
+            (index % stride == 0 ? order : rest).push_back(middle[index]);
+        }
+        middle = std::move(rest);
+    }
+    return order;
+}
+
+void QOVAnimationManager::setMapLayer(std::shared_ptr<QOVMapLayer> layer) {
+    ++m_generation;
+    m_mapLayer = std::move(layer);
+    m_seriesList = m_mapLayer ? m_mapLayer->animationSeries() : QOVMapSeries::List{};
+    m_currentFrame = 0;
+    m_frameList.assign(m_seriesList.size(), nullptr);
+    m_tilesByQuadKey.clear();
+    m_pendingQuadKeys.clear();
+    m_retrievalStack.clear();
+}
+
+void QOVAnimationManager::setAnimating(bool animating) {
+    if (animating == m_animating) {
+        return;
+    }
+    ++m_generation;
+    if (m_timer) {
+        m_timer->invalidate();
+        m_timer.reset();
+    }
+    endRequests();
+    const auto delegate = m_delegate.lock();
+    const auto mapView = m_mapView.lock();
+    if (animating && (m_seriesList.empty() || !mapView)) {
+        QOV_LOG_WARN("No frames to animate for layer {}", m_mapLayer ? m_mapLayer->layerType() : "(none)");
+        if (delegate) {
+            delegate->animationStopped(*this);
+        }
+        return;
+    }
+    m_animating = animating;
+    if (!animating) {
+        if (delegate) {
+            delegate->animationStopped(*this);
+        }
+        return;
+    }
+    m_zoomScale = MKMapViewQOV::zoomScale(*mapView);
+    m_mapRect = mapView->visibleMapRect();
+    if (const auto renderer = m_renderer.lock()) {
+        renderer->setFrame(mapView->frame());
+    }
+    if (delegate) {
+        delegate->loadingStarted();
+    }
+    queue([](QOVAnimationManager& manager) { manager.startLoadingAnimations(); });
+}
+
+void QOVAnimationManager::queue(std::function<void(QOVAnimationManager&)> step) {
+    platform::RunLoop::main().post([weakSelf = weak_from_this(), generation = m_generation, step = std::move(step)] {
+        const auto self = weakSelf.lock();
+        if (self && self->m_generation == generation) {
+            step(*self);
+        }
+    });
+}
+
+void QOVAnimationManager::endRequests() {
+    const auto cache = QOVMapCache::sharedInstance();
+    cache->cancelAllTileRequestsForDelegate(shared_from_this());
+    cache->stopListeningForTileDataWithDelegate(shared_from_this());
+}
+
+void QOVAnimationManager::startLoadingAnimations() {
+    m_tileList = QOVMapCache::tilesInMapRect(m_mapRect, m_zoomScale);
+    m_rowsPerFrame = QOVMapCache::rowsInFrameForMapRect(m_mapRect, m_zoomScale);
+    m_retrievalStack = loadOrder(totalFrames());
+    // Frames of an earlier loop show another part of the map.
+    m_frameList.assign(m_seriesList.size(), nullptr);
+    m_currentFrame = 0;
+    m_framesRendered = 0;
+    m_offsetSet = false;
+    m_pauseFrame = false;
+    loadNextFrame();
+}
+
+void QOVAnimationManager::resetTilesByQuadKey() {
+    m_tilesByQuadKey.clear();
+    m_pendingQuadKeys.clear();
+    for (const auto& tile : m_tileList) {
+        m_tilesByQuadKey[tile->quadKey()] = std::nullopt;
+    }
+}
+
+void QOVAnimationManager::loadNextFrame() {
+    resetTilesByQuadKey();
+    if (m_retrievalStack.empty()) {
+        return;
+    }
+    m_frameNumberCurrentlyLoading = m_retrievalStack.front();
+    m_retrievalStack.erase(m_retrievalStack.begin());
+    const auto& series = m_seriesList[m_frameNumberCurrentlyLoading];
+    const auto cache = QOVMapCache::sharedInstance();
+    // The files first: one that no longer reads is deleted there and then counts as a tile to fetch.
+    for (const auto& tile : cache->alreadyCachedTilesSeries(series, m_mapRect, m_zoomScale)) {
+        m_tilesByQuadKey[tile->quadKey()] = tile->tileImageData();
+        calculateOffsetUsingMapRect(tile->mapRect());
+    }
+    const auto toFetch = cache->tilesToCacheForSeries(series, m_mapRect, m_zoomScale);
+    for (const auto& tile : toFetch) {
+        m_pendingQuadKeys.insert(tile->quadKey());
+    }
+    if (m_pendingQuadKeys.empty()) {
+        processCurrentFrame();
+    } else {
+        cache->cacheTiles(toFetch, series, shared_from_this());
+    }
+}
+
+void QOVAnimationManager::mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) {
+    if (!m_animating || !tile || m_frameNumberCurrentlyLoading >= m_seriesList.size()) {
+        return;
+    }
+    const auto& series = *m_seriesList[m_frameNumberCurrentlyLoading];
+    if (tile->layerName() != series.layerName() || tile->seriesDate() != series.seriesDate() ||
+        m_pendingQuadKeys.erase(tile->quadKey()) == 0) {
+        return;
+    }
+    m_tilesByQuadKey[tile->quadKey()] = tile->tileImageData();
+    calculateOffsetUsingMapRect(tile->mapRect());
+    if (m_pendingQuadKeys.empty()) {
+        queue([](QOVAnimationManager& manager) { manager.processCurrentFrame(); });
+    }
+}
+
+void QOVAnimationManager::calculateOffsetUsingMapRect(const platform::map::MapRect& rect) {
+    if (!m_offsetSet && rect.contains(m_mapRect.origin)) {
+        m_offset = platform::gfx::Point{rect.minX() - m_mapRect.minX(), rect.minY() - m_mapRect.minY()};
+        m_offsetSet = true;
+    }
+}
+
+void QOVAnimationManager::processCurrentFrame() {
+    QOVAnimationRenderer::FrameData frameData;
+    for (const auto& tile : m_tileList) {
+        const auto entry = m_tilesByQuadKey.find(tile->quadKey());
+        if (entry == m_tilesByQuadKey.end()) {
+            QOV_LOG_ERROR("ProcessCurrentFrame called but having NIL Data.");
+            return;
+        }
+        frameData.push_back(entry->second);
+    }
+    const auto renderer = m_renderer.lock();
+    if (!renderer) {
+        return;
+    }
+    const std::uint32_t frameNumber = m_frameNumberCurrentlyLoading;
+    auto image =
+        renderer->nativeDataFromFrameData(frameData, m_rowsPerFrame, m_zoomScale, m_offset, frameNumber);
+    m_frameList[frameNumber] = image;
+    const std::uint32_t rendered = ++m_framesRendered;
+    queue([rendered, image](QOVAnimationManager& manager) { manager.frameRendered(rendered, image); });
+    resetTilesByQuadKey();
+    if (m_retrievalStack.empty()) {
+        queue([](QOVAnimationManager& manager) {
+            if (const auto delegate = manager.m_delegate.lock()) {
+                delegate->allFramesLoaded();
+            }
+        });
+    } else {
+        queue([](QOVAnimationManager& manager) { manager.loadNextFrame(); });
+    }
+}
+
+void QOVAnimationManager::frameRendered(std::uint32_t rendered, const QOVAnimationRenderer::FrameImage& image) {
+    const auto delegate = m_delegate.lock();
+    if (delegate) {
+        delegate->loadedFrame(rendered);
+    }
+    if (rendered == 1) {
+        if (const auto renderer = m_renderer.lock()) {
+            renderer->displayNativeFrame(image);
+        }
+        if (delegate) {
+            delegate->animationOverlayDisplayedFrame(
+                *this, totalFrames() - 1, m_seriesList[std::size_t(m_currentFrame)]->displayDateWithTimeZone(m_timeZone));
+        }
+    } else if (rendered == kFramesBeforePlaying) {
+        const double interval = m_frameList.size() > 10 ? kFastFrameInterval : kFrameInterval;
+        m_timer = platform::RunLoop::main().scheduleTimer(
+            interval, true, [weakSelf = weak_from_this()](platform::Timer&) {
+                if (const auto self = weakSelf.lock()) {
+                    self->animate();
+                }
+            });
+        if (delegate) {
+            delegate->animationStarted(*this);
+        }
+    }
+}
+
+void QOVAnimationManager::animate() {
+    const auto frames = std::int64_t(m_frameList.size());
+    // Each frame is looked at at most twice, so a loop without rendered frames shows nothing and ends.
+    for (std::int64_t step = 0; step < 2 * frames + 2 && frames > 0; ++step) {
+        if (--m_currentFrame < 0) {
+            if (!m_pauseFrame) {
+                m_pauseFrame = true;
+                return;
+            }
+            m_pauseFrame = false;
+            m_currentFrame = frames - 1;
+        }
+        const auto& image = m_frameList[std::size_t(m_currentFrame)];
+        if (image) {
+            if (const auto renderer = m_renderer.lock()) {
+                renderer->displayNativeFrame(image);
+            }
+            if (const auto delegate = m_delegate.lock()) {
+                delegate->animationOverlayDisplayedFrame(
+                    *this, std::uint32_t(frames - 1 - m_currentFrame),
+                    m_seriesList[std::size_t(m_currentFrame)]->displayDateWithTimeZone(m_timeZone));
+            }
+            return;
+        }
+    }
+}
+
+}  // namespace qov

@@ -1,0 +1,66 @@
+#include "app/maps/animation/QOVAnimationRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/base/Exception.h"
+#include "platform/gfx/BitmapContext.h"
+#include "platform/map/MapRect.h"
+
+namespace qov {
+
+QOVAnimationRenderer::QOVAnimationRenderer(const platform::ui::Rect& frame) : View(frame) {
+    setHidden(true);
+    setUserInteractionEnabled(false);
+}
+
+void QOVAnimationRenderer::displayNativeFrame(const FrameImage&) {
+    platform::Exception::raiseAbstractClass("QOVAnimationRenderer", "displayNativeFrame:");
+}
+
+QOVAnimationRenderer::FrameImage QOVAnimationRenderer::nativeDataFromFrameData(const FrameData&, std::uint32_t, float,
+                                                                               platform::gfx::Point, std::uint32_t) {
+    platform::Exception::raiseAbstractClass("QOVAnimationRenderer",
+                                            "nativeDataFromFrameData:rowsPerFrame:zoomScale:offset:frameNumber:");
+}
+
+int QOVAnimationRenderer::zoomScaleToZoomLevel(float zoomScale) {
+    const int worldLevel = int(std::log2(platform::map::kMapWorldWidth / kTilePixels));
+    const double level = worldLevel + std::floor(std::log2(double(zoomScale)) + 0.5);
+    return std::isfinite(level) && level > 0 ? int(level) : 0;
+}
+
+platform::gfx::Point QOVAnimationRenderer::adjustOffset(platform::gfx::Point offset, float zoomScale) {
+    const double pointsPerPixel = std::exp2(20 - zoomScaleToZoomLevel(zoomScale));
+    return platform::gfx::Point{offset.x / pointsPerPixel, offset.y / pointsPerPixel};
+}
+
+float QOVAnimationRenderer::imageScaleforZoomScale(float zoomScale) {
+    return float(std::exp2(zoomScaleToZoomLevel(zoomScale) - 20) / double(zoomScale));
+}
+
+QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const FrameData& frameData,
+                                                                          std::uint32_t rowsPerFrame, float zoomScale,
+                                                                          platform::gfx::Point offset) const {
+    const double scale = imageScaleforZoomScale(zoomScale);
+    const bool usableScale = std::isfinite(scale) && scale > 0;
+    const auto pixels = [&](double points) { return usableScale ? std::max(1, int(std::lround(points * scale))) : 1; };
+    platform::gfx::BitmapContext context(pixels(bounds().width()), pixels(bounds().height()));
+    // Drawing each tile at its place shifted by the offset is the stitched picture already cut to the view.
+    const platform::gfx::Point origin = adjustOffset(offset, zoomScale);
+    const std::size_t columns = rowsPerFrame == 0 ? 0 : frameData.size() / rowsPerFrame;
+    for (std::size_t row = 0; row < rowsPerFrame && columns > 0; ++row) {
+        for (std::size_t column = 0; column < columns; ++column) {
+            const auto& bytes = frameData[row * columns + column];
+            const auto tile = bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr;
+            if (tile) {
+                context.drawImage(*tile, platform::gfx::Rect(origin.x + double(column * kTilePixels),
+                                                             origin.y + double(row * kTilePixels), kTilePixels,
+                                                             kTilePixels));
+            }
+        }
+    }
+    return std::make_shared<platform::ui::Image>(context.makeImage(), std::string(), usableScale ? scale : 1.0);
+}
+
+}  // namespace qov
