@@ -19,6 +19,7 @@
 #include "cli/display/DisplayRun.h"
 #include "cli/RunnerOptions.h"
 #include "cli/FreshWeather.h"
+#include "cli/TileServerConnection.h"
 #include "cli/WeatherPanelPictures.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
@@ -92,6 +93,7 @@ bool awaitCurrentWeather() {
 
 int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
     aimDataServiceAt(host);
+    aimTileServerAt(host);
     if (options.gps && !currentLocationForRunner(options.gps, err)) {
         return EXIT_FAILURE;
     }

@@ -1,6 +1,10 @@
 #include "app/maps/MapsScreens.h"
 
+#include "app/core/model/QOVPointOfInterest.h"
 #include "app/maps/MapsViewController.h"
+#include "app/maps/cache/QOVMapCache.h"
+#include "app/shell/application/ApplicationHooks.h"
+#include "app/shell/services/QOVFormattingService.h"
 #include "platform/ui/ClassRegistry.h"
 
 namespace qov {
@@ -8,6 +12,11 @@ namespace qov {
 void registerMapsScreens() {
     platform::ui::ClassRegistry::registerClass(
         "MapsViewController", [] { return QOVViewController::viewControllerFromNib<MapsViewController>(); });
+    // Becoming active keeps the tile configuration fresh; points of interest show temperatures in the user's unit.
+    ApplicationHooks::setMapConfigurationKeeper(
+        [] { QOVMapCache::sharedInstance()->startListeningForMapConfigWithDelegate(nullptr); });
+    QOVPointOfInterest::setTemperatureWriter(
+        [](std::int32_t fahrenheit) { return QOVFormattingService::formatTemperature(fahrenheit, true); });
 }
 
 }  // namespace qov
