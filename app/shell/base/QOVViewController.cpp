@@ -3,8 +3,10 @@
 #include "app/core/services/QOVMetricsService.h"
 #include "app/shell/base/QOVView.h"
 #include "app/shell/categories/UIDeviceQOV.h"
+#include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/theme/QOVThemeService.h"
+#include "platform/base/Callback.h"
 #include "platform/base/Exception.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/ActivityIndicatorView.h"
@@ -135,6 +137,25 @@ void QOVViewController::createWebViewWithURL(const std::string& url,
 
 void QOVViewController::doneWithBrowser(platform::ui::WebBrowserViewController&) {
     presenter()->dismissModalViewControllerAnimated(true);
+}
+
+void QOVViewController::followAdSlot() {
+    const auto master = masterViewController();
+    if (master && master->isAdViewHidden()) {
+        adViewDidHide();
+    } else {
+        adViewDidShow();
+    }
+    const auto self = std::static_pointer_cast<QOVViewController>(shared_from_this());
+    auto& center = platform::NotificationCenter::defaultCenter();
+    center.addObserver(this, QOVMasterViewController::kAdViewRevealedNotification,
+                       platform::bindWeak(self, [](QOVViewController& screen, const platform::Notification&) {
+                           screen.adViewDidShow();
+                       }));
+    center.addObserver(this, QOVMasterViewController::kAdViewHiddenNotification,
+                       platform::bindWeak(self, [](QOVViewController& screen, const platform::Notification&) {
+                           screen.adViewDidHide();
+                       }));
 }
 
 }  // namespace qov

@@ -97,6 +97,14 @@ public:
     // The browser's "Done": the root controller (or this screen) dismisses it.
     void doneWithBrowser(platform::ui::WebBrowserViewController& browser) override;
 
+protected:
+    // For screens that lay themselves out around the root controller's ad slot: calls adViewDidShow or
+    // adViewDidHide for the slot's state now, and again each time the slot is revealed or hidden, until the screen
+    // removes its notification observers (they are registered under this screen's address).
+    void followAdSlot();
+    virtual void adViewDidShow() {}
+    virtual void adViewDidHide() {}
+
 private:
     // The root controller, or this screen when there is none.
     std::shared_ptr<platform::ui::ViewController> presenter();

@@ -54,17 +54,7 @@ void SettingsNavigationController::viewDidUnload() {
 void SettingsNavigationController::viewWillAppear(bool animated) {
     QOVViewController::viewWillAppear(animated);
     fitToContentView();
-    const auto master = masterViewController();
-    if (master && master->isAdViewHidden()) {
-        adViewDidHide();
-    } else {
-        adViewDidShow();
-    }
-    auto& center = platform::NotificationCenter::defaultCenter();
-    center.addObserver(this, QOVMasterViewController::kAdViewRevealedNotification,
-                       [this](const platform::Notification&) { adViewDidShow(); });
-    center.addObserver(this, QOVMasterViewController::kAdViewHiddenNotification,
-                       [this](const platform::Notification&) { adViewDidHide(); });
+    followAdSlot();
     if (m_navController) {
         m_navController->viewWillAppear(animated);
     }

@@ -32,8 +32,8 @@ public:
     void viewControllerWillUnload() override;
     void applyTheme() override;
 
-    void adViewDidShow();
-    void adViewDidHide();
+    void adViewDidShow() override;
+    void adViewDidHide() override;
 
     const std::shared_ptr<platform::ui::NavigationController>& navController() const { return m_navController; }
 

@@ -130,21 +130,7 @@ void WeatherViewController::viewWillAppear(bool animated) {
     m_heartbeatTimer = platform::RunLoop::main().scheduleTimer(
         kHeartbeatInterval, true,
         platform::bindWeak(self(), [](WeatherViewController& screen, platform::Timer&) { screen.fireHeartbeat(); }));
-    const auto master = masterViewController();
-    if (master && master->isAdViewHidden()) {
-        adViewDidHide();
-    } else {
-        adViewDidShow();
-    }
-    auto& center = platform::NotificationCenter::defaultCenter();
-    center.addObserver(this, QOVMasterViewController::kAdViewRevealedNotification,
-                       platform::bindWeak(self(), [](WeatherViewController& screen, const platform::Notification&) {
-                           screen.adViewDidShow();
-                       }));
-    center.addObserver(this, QOVMasterViewController::kAdViewHiddenNotification,
-                       platform::bindWeak(self(), [](WeatherViewController& screen, const platform::Notification&) {
-                           screen.adViewDidHide();
-                       }));
+    followAdSlot();
 }
 
 void WeatherViewController::viewDidAppear(bool animated) {

@@ -79,8 +79,8 @@ public:
     void loadCurrentView();
     void loadDefaultView();
     void fireHeartbeat();
-    void adViewDidHide();
-    void adViewDidShow();
+    void adViewDidHide() override;
+    void adViewDidShow() override;
 
     // Sharing (BaseWeatherViewProtocol and the action sheet).
     void shareButtonWasPressedForBaseWeatherView(BaseWeatherView& panel) override;
