@@ -5,7 +5,7 @@
 
 namespace qovsim {
 
-// One 256-pixel tile of the Bing Maps tile system: column x and row y at level z (2^z tiles a side).
+// One 256-pixel quadkey tile: column x and row y at level z (2^z tiles a side).
 struct TileAddress {
     static constexpr int kDeepestLevel = 23;
 

@@ -28,7 +28,7 @@ namespace qov {
 // deletes the tile files of runs and series the configuration no longer lists. It also answers the tile-grid
 // questions of the map screens and asks the application cache for the points of interest of a map rect.
 //
-// Grid: 256-pixel tiles of the Bing Maps tile system over the 2^28-point map; at level z a tile is
+// Grid: 256-pixel quadkey tiles over the 2^28-point map; at level z a tile is
 // 256 * 2^(20 - z) map points wide. The level of a zoom scale s (screen points per map point) is
 // 20 + floor(log2(s) + 0.5), at least 0 and at most 23; a scale that is not a finite positive number has no
 // tiles. Tiles are listed in rows from north to south, each from west to east; rows outside the world are left
