@@ -45,9 +45,9 @@ public:
     virtual void clearData();
     virtual void updateViewData() {}
 
-    // Empty texts stand for none.
+    // Empty texts stand for none. Every panel is on the weather tab of the ad slot.
     virtual std::string adPage() const { return {}; }
-    virtual std::string adTab() const { return {}; }
+    std::string adTab() const { return "weath"; }
     virtual std::string adSection() const { return {}; }
     virtual std::string metricsLevel2() const { return {}; }
     virtual std::string screenName() const { return {}; }

@@ -25,7 +25,6 @@ public:
 
     std::string headerTitleKey() const override { return "weather.header.beachandboat"; }
     std::string adPage() const override { return "/bnb"; }
-    std::string adTab() const override { return "weath"; }
     std::string adSection() const override { return "bnb"; }
     std::string metricsLevel2() const override { return "BNB"; }
     std::string screenName() const override { return "TFBNB"; }

@@ -29,7 +29,6 @@ public:
 
     std::string headerTitleKey() const override;
     std::string adPage() const override { return "/hbhf"; }
-    std::string adTab() const override { return "weath"; }
     std::string adSection() const override { return "hourly"; }
     std::string metricsLevel2() const override { return "HOURLY"; }
     std::string screenName() const override { return "TFHourly"; }

@@ -35,7 +35,6 @@ public:
 
     std::string headerTitleKey() const override { return "weather.header.rightnow"; }
     std::string adPage() const override { return "/cc"; }
-    std::string adTab() const override { return "weath"; }
     std::string adSection() const override { return "now"; }
     std::string metricsLevel2() const override { return "NOW"; }
     std::string screenName() const override { return "TFNow"; }

@@ -33,7 +33,6 @@ public:
 
     std::string headerTitleKey() const override;
     std::string adPage() const override { return "/10day"; }
-    std::string adTab() const override { return "weath"; }
     std::string adSection() const override { return "10day"; }
     std::string metricsLevel2() const override { return "10DAY"; }
     std::string screenName() const override { return "TF10Day"; }

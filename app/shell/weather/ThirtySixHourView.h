@@ -24,7 +24,6 @@ public:
 
     std::string headerTitleKey() const override { return "weather.header.36hour"; }
     std::string adPage() const override { return "/36hr"; }
-    std::string adTab() const override { return "weath"; }
     std::string adSection() const override { return "36hour"; }
     std::string metricsLevel2() const override { return "36HOUR"; }
     std::string screenName() const override { return "TF36Hour"; }
