@@ -204,6 +204,9 @@ bool ScreenScript::drag(const std::string& argument) {
     if (!view) {
         return fail("nothing on screen shows " + target->description());
     }
+    if (ScriptTargets::drag(*view, *dx, *dy)) {
+        return true;
+    }
     const auto scrollView = ScriptTargets::enclosingScrollView(*view);
     if (!scrollView) {
         return fail(target->description() + " is not inside a scroll view");

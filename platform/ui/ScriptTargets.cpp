@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/TableView.h"
 #include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
@@ -42,6 +43,15 @@ std::shared_ptr<View> ScriptTargets::find(const ScriptTarget& target, Reach reac
 bool ScriptTargets::tap(View& touched, const std::string& text) {
     for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
         if (view->tapFrom(touched, text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ScriptTargets::drag(View& touched, double dx, double dy) {
+    for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
+        if (auto table = std::dynamic_pointer_cast<TableView>(view); table && table->dragFrom(touched, dx, dy)) {
             return true;
         }
     }

@@ -26,6 +26,10 @@ public:
     // (View::tapFrom). Answers whether one did.
     static bool tap(View& touched, const std::string& text);
 
+    // A finger on touched moves dx, dy: a table at or above it reorders a row when touched is the row's reorder
+    // control (TableView::dragFrom). Answers whether one did; otherwise the drag scrolls.
+    static bool drag(View& touched, double dx, double dy);
+
     // The nearest scroll view at or above the view that lets the user scroll, or nullptr.
     static std::shared_ptr<class ScrollView> enclosingScrollView(View& view);
 };

@@ -1,7 +1,9 @@
 #include "platform/ui/SearchBar.h"
 
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/SearchDisplayController.h"
 #include "platform/ui/TextEditing.h"
 
 namespace platform::ui {
@@ -38,6 +40,9 @@ bool SearchBar::becomeFirstResponder() {
         delegate->searchBarTextDidBeginEditing(*this);
     }
     Keyboard::didShow();
+    if (auto controller = m_displayController.lock()) {
+        controller->setActive(true, true);
+    }
     return true;
 }
 
@@ -57,8 +62,15 @@ void SearchBar::typeText(const std::string& characters) {
         return;
     }
     setText(m_text + characters);
+    textDidChange();
+}
+
+void SearchBar::textDidChange() {
     if (auto delegate = m_delegate.lock()) {
         delegate->searchBarTextDidChange(*this, m_text);
+    }
+    if (auto controller = m_displayController.lock()) {
+        controller->searchTextDidChange();
     }
 }
 
@@ -68,9 +80,7 @@ void SearchBar::deleteBackward() {
         return;
     }
     setText(m_text.substr(0, m_text.size() - length));
-    if (auto delegate = m_delegate.lock()) {
-        delegate->searchBarTextDidChange(*this, m_text);
-    }
+    textDidChange();
 }
 
 void SearchBar::pressSearch() {
@@ -85,6 +95,9 @@ void SearchBar::pressCancel() {
     }
     if (auto delegate = m_delegate.lock()) {
         delegate->searchBarCancelButtonClicked(*this);
+    }
+    if (auto controller = m_displayController.lock()) {
+        controller->setActive(false, true);
     }
 }
 
@@ -109,7 +122,11 @@ bool SearchBar::tapText(const std::string& text) {
 
 void SearchBar::draw(gfx::BitmapContext& context) const {
     const Rect area = bounds();
-    context.fillRect(area, m_barStyle == BarStyle::Default ? m_tintColor : gfx::Color::white(0.1));
+    if (m_backgroundImage) {
+        m_backgroundImage->drawInRect(context, area);
+    } else {
+        context.fillRect(area, m_barStyle == BarStyle::Default ? m_tintColor : gfx::Color::white(0.1));
+    }
     const double cancel = m_showsCancelButton ? kCancelWidth + 6.0 : 0.0;
     const Rect field(6.0, 7.0, area.width() - 12.0 - cancel, area.height() - 14.0);
     context.fillRect(field, gfx::Color::white());

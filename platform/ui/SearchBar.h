@@ -10,8 +10,12 @@
 
 namespace platform::ui {
 
+class Image;
+class SearchDisplayController;
+
 // A search field on a bar, with an optional cancel button. typeText(), pressSearch() and pressCancel()
-// are the user's keys. The delegate is not retained.
+// are the user's keys. The delegate is not retained. A search display controller made for the bar hears of
+// editing, text changes and Cancel after the delegate.
 class SearchBar : public View {
 public:
     static constexpr double kHeight = 44.0;
@@ -28,6 +32,13 @@ public:
     void setShowsCancelButton(bool shows, bool animated = false);
     const gfx::Color& tintColor() const { return m_tintColor; }
     void setTintColor(const gfx::Color& color) { m_tintColor = color; }
+    // Drawn stretched over the whole bar in place of the tint.
+    const std::shared_ptr<Image>& backgroundImage() const { return m_backgroundImage; }
+    void setBackgroundImage(std::shared_ptr<Image> image) { m_backgroundImage = std::move(image); }
+    // Set by SearchDisplayController; not retained.
+    void setDisplayController(std::weak_ptr<SearchDisplayController> controller) {
+        m_displayController = std::move(controller);
+    }
     BarStyle barStyle() const { return m_barStyle; }
     void setBarStyle(BarStyle style) { m_barStyle = style; }
     ReturnKeyType returnKeyType() const { return m_returnKeyType; }
@@ -58,6 +69,8 @@ protected:
     void didResignFirstResponder() override;
 
 private:
+    void textDidChange();
+
     std::string m_text;
     std::string m_placeholder;
     bool m_showsCancelButton = false;
@@ -65,6 +78,8 @@ private:
     BarStyle m_barStyle = BarStyle::Default;
     ReturnKeyType m_returnKeyType = ReturnKeyType::Search;
     std::weak_ptr<SearchBarDelegate> m_delegate;
+    std::shared_ptr<Image> m_backgroundImage;
+    std::weak_ptr<SearchDisplayController> m_displayController;
 };
 
 }  // namespace platform::ui

@@ -42,7 +42,44 @@ void TableView::setDelegate(std::weak_ptr<TableViewDelegate> delegate) {
 
 void TableView::setEditing(bool editing, bool) {
     m_editing = editing;
+    for (const auto& [indexPath, cell] : m_visibleCells) {
+        configureEditing(*cell, indexPath);
+        cell->layoutIfNeeded();
+    }
     setNeedsDisplay();
+}
+
+void TableView::setSeparatorColor(const gfx::Color& color) {
+    m_separatorColor = color;
+    for (const auto& [indexPath, cell] : m_visibleCells) {
+        cell->setSeparatorColor(color);
+    }
+}
+
+void TableView::configureEditing(TableViewCell& cell, const IndexPath& indexPath) {
+    auto dataSource = m_dataSource.lock();
+    TableViewCell::EditingState state;
+    if (m_editing && dataSource && dataSource->tableViewCanEditRow(*this, indexPath)) {
+        auto delegate = m_delegate.lock();
+        state.editing = true;
+        state.style = delegate ? delegate->tableViewEditingStyleForRow(*this, indexPath)
+                               : TableViewCellEditingStyle::Delete;
+        state.indents = !delegate || delegate->tableViewShouldIndentWhileEditingRow(*this, indexPath);
+        state.movable = dataSource->tableViewCanMoveRow(*this, indexPath);
+    }
+    cell.setEditingState(state);
+}
+
+bool TableView::hideDeleteConfirmations() {
+    bool shown = false;
+    for (const auto& [indexPath, cell] : m_visibleCells) {
+        if (cell->showsDeleteConfirmation()) {
+            cell->setShowsDeleteConfirmation(false);
+            cell->layoutIfNeeded();
+            shown = true;
+        }
+    }
+    return shown;
 }
 
 void TableView::setTableHeaderView(std::shared_ptr<View> view) {
@@ -239,6 +276,8 @@ void TableView::layoutVisibleRows() {
                 continue;
             }
             cell->setFrame(frame);
+            cell->setSeparatorColor(m_separatorColor);
+            configureEditing(*cell, indexPath);
             cell->setNeedsLayout();
             cell->layoutIfNeeded();
         }
@@ -262,6 +301,15 @@ std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
         cells.push_back(cell);
     }
     return cells;
+}
+
+std::optional<IndexPath> TableView::indexPathForCell(const TableViewCell& cell) const {
+    for (const auto& [indexPath, visible] : m_visibleCells) {
+        if (visible.get() == &cell) {
+            return indexPath;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<IndexPath> TableView::indexPathsForVisibleRows() const {
@@ -335,7 +383,8 @@ void TableView::scrollToRow(const IndexPath& indexPath, TableViewScrollPosition 
 }
 
 void TableView::tapRow(const IndexPath& indexPath) {
-    if (!m_allowsSelection || !isValid(indexPath)) {
+    if (hideDeleteConfirmations() || !m_allowsSelection || (m_editing && !m_allowsSelectionDuringEditing) ||
+        !isValid(indexPath)) {
         return;
     }
     auto delegate = m_delegate.lock();
@@ -381,14 +430,47 @@ void TableView::deleteRow(const IndexPath& indexPath) {
 }
 
 void TableView::moveRow(const IndexPath& from, const IndexPath& to) {
+    // A row may land after the last row of another section, not of its own.
+    const auto isDrop = [this, &from](const IndexPath& target) {
+        return target.section >= 0 && target.section < numberOfSections() && target.row >= 0 &&
+               target.row < numberOfRowsInSection(target.section) + (target.section != from.section ? 1 : 0);
+    };
     auto dataSource = m_dataSource.lock();
-    const bool targetValid = to.section >= 0 && to.section < numberOfSections() && to.row >= 0 &&
-                             to.row < numberOfRowsInSection(to.section) + (to.section != from.section ? 1 : 0);
-    if (!dataSource || !isValid(from) || !targetValid || !dataSource->tableViewCanMoveRow(*this, from)) {
+    if (!dataSource || !isValid(from) || !isDrop(to) || !dataSource->tableViewCanMoveRow(*this, from)) {
         return;
     }
-    dataSource->tableViewMoveRow(*this, from, to);
+    auto delegate = m_delegate.lock();
+    const IndexPath target = delegate ? delegate->tableViewTargetIndexPathForMove(*this, from, to) : to;
+    if (!isDrop(target)) {
+        return;
+    }
+    dataSource->tableViewMoveRow(*this, from, target);
     reloadData();
+}
+
+bool TableView::dragFrom(View& touched, double, double dy) {
+    if (!m_editing) {
+        return false;
+    }
+    for (const auto& [indexPath, cell] : std::map(m_visibleCells)) {
+        const auto& grip = cell->reorderControl();
+        if (grip->isHidden() || !touched.isDescendantOf(*grip)) {
+            continue;
+        }
+        const Rect row = rectForRow(indexPath);
+        const double middle = row.midY() + dy;
+        const auto& section = m_sections[static_cast<std::size_t>(indexPath.section)];
+        int target = 0;
+        while (target + 1 < static_cast<int>(section.rowTops.size()) &&
+               middle >= section.rowTops[static_cast<std::size_t>(target) + 1]) {
+            ++target;
+        }
+        if (target != indexPath.row) {
+            moveRow(indexPath, IndexPath{indexPath.section, target});
+        }
+        return true;
+    }
+    return false;
 }
 
 bool TableView::tapText(const std::string& text) {
@@ -414,6 +496,30 @@ std::vector<std::string> TableView::dumpState() const {
 
 bool TableView::tapFrom(View& touched, const std::string& text) {
     for (const auto& [indexPath, cell] : std::map(m_visibleCells)) {
+        const auto& control = cell->editControl();
+        if (!control->isHidden() && touched.isDescendantOf(*control)) {
+            if (control->editingStyle() == TableViewCellEditingStyle::Insert) {
+                hideDeleteConfirmations();
+                if (auto dataSource = m_dataSource.lock()) {
+                    dataSource->tableViewCommitEditingStyle(*this, TableViewCellEditingStyle::Insert, indexPath);
+                }
+            } else {
+                const bool shown = cell->showsDeleteConfirmation();
+                hideDeleteConfirmations();
+                cell->setShowsDeleteConfirmation(!shown);
+                cell->layoutIfNeeded();
+            }
+            return true;
+        }
+        if (touched.isDescendantOf(*cell->reorderControl())) {
+            return true;
+        }
+        if (!cell->disclosureButton()->isHidden() && touched.isDescendantOf(*cell->disclosureButton())) {
+            if (!hideDeleteConfirmations()) {
+                tapAccessoryButton(indexPath);
+            }
+            return true;
+        }
         if (touched.isDescendantOf(*cell)) {
             tapRow(indexPath);
             return true;

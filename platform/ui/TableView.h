@@ -22,6 +22,12 @@ enum class TableViewScrollPosition { None = 0, Top, Middle, Bottom };
 // subviews too (the delegate's view, or a label with the data source's title). reloadData() asks again
 // for everything. tapRow(), tapAccessoryButton(), deleteRow() and moveRow() are the user's gestures.
 // Data source and delegate are not retained.
+//
+// Editing: while the table is edited each editable row shows the edit control its delegate's editing style asks
+// for (indented unless the delegate says no) and, when the data source lets it move, a reorder control. A tap on
+// a delete control shows the row's "Delete" button (a tap anywhere else in the table hides it again); the
+// button commits the deletion through the data source. Dragging a reorder control moves the row to where the
+// finger stops, as the delegate's target question allows.
 class TableView : public ScrollView {
 public:
     static constexpr double kDefaultRowHeight = 44.0;
@@ -38,9 +44,11 @@ public:
     double rowHeight() const { return m_rowHeight; }
     void setRowHeight(double height) { m_rowHeight = height; }
     const gfx::Color& separatorColor() const { return m_separatorColor; }
-    void setSeparatorColor(const gfx::Color& color) { m_separatorColor = color; }
+    void setSeparatorColor(const gfx::Color& color);
     bool allowsSelection() const { return m_allowsSelection; }
     void setAllowsSelection(bool allows) { m_allowsSelection = allows; }
+    bool allowsSelectionDuringEditing() const { return m_allowsSelectionDuringEditing; }
+    void setAllowsSelectionDuringEditing(bool allows) { m_allowsSelectionDuringEditing = allows; }
     bool isEditing() const { return m_editing; }
     void setEditing(bool editing, bool animated = false);
     // A view above the first section (its frame's height is kept).
@@ -66,6 +74,8 @@ public:
     // The cell of a visible row, or nullptr.
     std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
     std::vector<std::shared_ptr<TableViewCell>> visibleCells() const;
+    // The row of a visible cell, or nullopt.
+    std::optional<IndexPath> indexPathForCell(const TableViewCell& cell) const;
     std::vector<IndexPath> indexPathsForVisibleRows() const;
     // The header view of a section, when it has one.
     std::shared_ptr<View> headerViewForSection(int section) const;
@@ -84,12 +94,17 @@ public:
     // The user deletes a row (swipe, or the editing control): the data source commits the deletion when
     // it lets the row be edited and the delegate's editing style is delete.
     void deleteRow(const IndexPath& indexPath);
-    // The user drags a row to another position, when the data source lets it move.
+    // The user drags a row to another position, when the data source lets it move; the delegate may redirect
+    // the drop.
     void moveRow(const IndexPath& from, const IndexPath& to);
+    // A finger on touched (inside this table) moves dx, dy: dragging a row's reorder control while editing moves
+    // the row to where its middle ends up. Answers whether the drag was a reorder.
+    bool dragFrom(View& touched, double dx, double dy);
 
     // Taps the visible row showing the text.
     bool tapText(const std::string& text) override;
-    // A touch inside a visible cell selects its row.
+    // A touch inside a visible cell selects its row (while editing, only when selection during editing is
+    // allowed); on an edit control it shows the delete confirmation or commits the insertion.
     bool tapFrom(View& touched, const std::string& text) override;
     bool respondsToTaps() const override { return true; }
     // Adds "editing" while editing.
@@ -112,6 +127,10 @@ private:
     void computeLayout();
     void layoutVisibleRows();
     void enqueue(const std::shared_ptr<TableViewCell>& cell);
+    // The cell's editing state for its row as the data source and delegate answer now.
+    void configureEditing(TableViewCell& cell, const IndexPath& indexPath);
+    // Hides every delete confirmation; answers whether one showed.
+    bool hideDeleteConfirmations();
     double rowInset() const;
 
     TableViewStyle m_style;
@@ -120,6 +139,7 @@ private:
     double m_rowHeight = kDefaultRowHeight;
     gfx::Color m_separatorColor = gfx::Color::lightGray();
     bool m_allowsSelection = true;
+    bool m_allowsSelectionDuringEditing = false;
     bool m_editing = false;
     std::shared_ptr<View> m_tableHeaderView;
     std::vector<Section> m_sections;

@@ -29,6 +29,13 @@ public:
     virtual TableViewCellEditingStyle tableViewEditingStyleForRow(TableView&, const IndexPath&) {
         return TableViewCellEditingStyle::Delete;
     }
+    // Whether the row's content moves right to make room for its edit control while the table is edited.
+    virtual bool tableViewShouldIndentWhileEditingRow(TableView&, const IndexPath&) { return true; }
+    // Where a row the user drags from source ends up when dropped at proposed.
+    virtual IndexPath tableViewTargetIndexPathForMove(TableView&, const IndexPath& /*source*/,
+                                                      const IndexPath& proposed) {
+        return proposed;
+    }
 };
 
 }  // namespace platform::ui

@@ -96,6 +96,9 @@ std::optional<std::string> TouchPanel::drag(gfx::Point point, double dx, double 
         return "an alert is in front";
     }
     const auto view = viewAt(point);
+    if (view && ScriptTargets::drag(*view, dx, dy)) {
+        return std::nullopt;
+    }
     const auto scrollView = view ? ScriptTargets::enclosingScrollView(*view) : nullptr;
     if (!scrollView) {
         return "nothing scrolls at that point";
