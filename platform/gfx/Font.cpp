@@ -47,6 +47,29 @@ void splitLines(const std::string& text, std::vector<std::string>& paragraphs) {
     }
 }
 
+// Moves the leading pieces of a line wider than maxWidth to lines, each as many whole UTF-8 characters as fit
+// (at least one), and leaves the rest in line: a word longer than the width wraps instead of running out.
+void breakWideLine(cairo_t* cairo, std::string& line, double maxWidth, std::vector<std::string>& lines) {
+    const auto nextCharacter = [&line](std::size_t at) {
+        do {
+            ++at;
+        } while (at < line.size() && (static_cast<unsigned char>(line[at]) & 0xC0U) == 0x80U);
+        return at;
+    };
+    while (!line.empty() && widthOf(cairo, line) > maxWidth) {
+        std::size_t fits = nextCharacter(0);
+        for (std::size_t next = nextCharacter(fits); next < line.size() && widthOf(cairo, line.substr(0, next)) <= maxWidth;
+             next = nextCharacter(next)) {
+            fits = next;
+        }
+        if (fits >= line.size()) {
+            return;
+        }
+        lines.push_back(line.substr(0, fits));
+        line.erase(0, fits);
+    }
+}
+
 }  // namespace
 
 Font::Font(std::string name, double pointSize)
@@ -110,8 +133,12 @@ std::vector<std::string> Font::wrap(const std::string& text, double maxWidth, in
             if (!line.empty() && widthOf(shared.cairo, candidate) > maxWidth) {
                 lines.push_back(line);
                 line = word;
+                breakWideLine(shared.cairo, line, maxWidth, lines);
             } else {
                 line = candidate;
+                if (line == word) {
+                    breakWideLine(shared.cairo, line, maxWidth, lines);
+                }
             }
             if (space == std::string::npos) {
                 break;

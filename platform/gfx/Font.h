@@ -32,8 +32,9 @@ public:
     double ascent() const;
     // Size of the text on one line.
     Size sizeOfText(const std::string& text) const;
-    // The text broken into lines no wider than maxWidth, at spaces where possible; explicit line ends break
-    // too. maxLines 0 means no limit; when the text needs more lines the last one is cut off.
+    // The text broken into lines no wider than maxWidth, at spaces where possible, inside a word wider than
+    // maxWidth otherwise; explicit line ends break too. maxLines 0 means no limit; when the text needs more
+    // lines the last one is cut off.
     std::vector<std::string> wrap(const std::string& text, double maxWidth, int maxLines = 0) const;
     // Size of the wrapped text (widest line, lines x line height).
     Size sizeOfText(const std::string& text, double maxWidth, int maxLines = 0) const;

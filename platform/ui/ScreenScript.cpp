@@ -45,6 +45,34 @@ std::optional<int> parseIndex(const std::string& text) {
     return static_cast<int>(*number);
 }
 
+constexpr int kMostFingersOrTaps = 5;
+
+// The text without its first blank-separated word and the blanks that follow it (the text starts unblank).
+std::string afterFirstWord(const std::string& text) {
+    const std::size_t end = text.find_first_of(" \t");
+    const std::size_t next = end == std::string::npos ? end : text.find_first_not_of(" \t", end);
+    return next == std::string::npos ? std::string() : text.substr(next);
+}
+
+// The gesture that leading "--taps N" and "--touches N" options of a tap ask for, and the rest of the
+// argument (the target); nullopt when an option lacks a count of 1 to kMostFingersOrTaps.
+std::optional<std::pair<TapGesture, std::string>> tapGesture(std::string argument) {
+    TapGesture gesture;
+    for (;;) {
+        const std::vector<std::string> words = scriptWords(argument);
+        const bool taps = !words.empty() && words[0] == "--taps";
+        if (!taps && (words.empty() || words[0] != "--touches")) {
+            return std::pair{gesture, argument};
+        }
+        const auto count = words.size() > 1 ? parseIndex(words[1]) : std::nullopt;
+        if (!count || *count < 1 || *count > kMostFingersOrTaps) {
+            return std::nullopt;
+        }
+        (taps ? gesture.taps : gesture.touches) = *count;
+        argument = afterFirstWord(afterFirstWord(argument));
+    }
+}
+
 }  // namespace
 
 bool ScreenScript::registerCommand(const std::string& name, Command command) {
@@ -134,14 +162,19 @@ bool ScreenScript::fail(const std::string& message) {
     return false;
 }
 
-bool ScreenScript::tap(const std::string& argument) {
+bool ScreenScript::tap(const std::string& rawArgument) {
+    const auto gesture = tapGesture(rawArgument);
+    if (!gesture) {
+        return fail("tap --taps and --touches take a count from 1 to " + std::to_string(kMostFingersOrTaps));
+    }
+    const std::string& argument = gesture->second;
     const auto target = ScriptTarget::parse(argument);
     if (!target) {
         return fail(argument.empty() ? "tap needs the text to tap" : "tap cannot aim at " + argument);
     }
     if (auto popup = PopupRegistry::shared().top()) {
         // An alert or sheet takes every tap while it shows.
-        if (!target->text || !target->className.empty() || target->ordinal != 1) {
+        if (!target->text || !target->className.empty() || target->ordinal != 1 || !gesture->first.isSingleTap()) {
             return fail("an alert is in front: tap one of its buttons by its title");
         }
         return popup->tapText(*target->text) || fail("the alert in front has no button \"" + *target->text + "\"");
@@ -150,8 +183,9 @@ bool ScreenScript::tap(const std::string& argument) {
     if (!view) {
         return fail("nothing on screen shows " + target->description());
     }
-    return ScriptTargets::tap(*view, target->text.value_or(view->text())) ||
-           fail(target->description() + " does not respond to taps");
+    return ScriptTargets::tap(*view, target->text.value_or(view->text()), gesture->first) ||
+           fail(target->description() + " does not respond to " +
+                (gesture->first.isSingleTap() ? std::string("taps") : std::string("that gesture")));
 }
 
 bool ScreenScript::scroll(const std::string& argument) {
@@ -211,8 +245,7 @@ bool ScreenScript::drag(const std::string& argument) {
     if (!scrollView) {
         return fail(target->description() + " is not inside a scroll view");
     }
-    const Point offset = scrollView->contentOffset();
-    scrollView->drag(Point{offset.x - *dx, offset.y - *dy});
+    scrollView->dragBy(*dx, *dy);
     return true;
 }
 

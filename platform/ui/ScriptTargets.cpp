@@ -58,6 +58,18 @@ bool ScriptTargets::drag(View& touched, double dx, double dy) {
     return false;
 }
 
+bool ScriptTargets::tap(View& touched, const std::string& text, const TapGesture& gesture) {
+    if (gesture.isSingleTap()) {
+        return tap(touched, text);
+    }
+    for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
+        if (view->fireTapRecognizers(gesture)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::shared_ptr<ScrollView> ScriptTargets::enclosingScrollView(View& view) {
     for (auto each = std::static_pointer_cast<View>(view.shared_from_this()); each; each = each->superview()) {
         if (auto scrollView = std::dynamic_pointer_cast<ScrollView>(each); scrollView && scrollView->isScrollEnabled()) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/ScriptLine.h"
+#include "platform/ui/TapGestureRecognizer.h"
 #include "platform/ui/View.h"
 
 namespace platform::ui {
@@ -25,6 +26,9 @@ public:
     // A touch on the view, which shows text: the view, then each ancestor in turn, until one takes the touch
     // (View::tapFrom). Answers whether one did.
     static bool tap(View& touched, const std::string& text);
+    // The same for any tap gesture: other than a single tap, only tap recognisers of that gesture take it
+    // (controls and rows answer single taps only).
+    static bool tap(View& touched, const std::string& text, const TapGesture& gesture);
 
     // A finger on touched moves dx, dy: a table at or above it reorders a row when touched is the row's reorder
     // control (TableView::dragFrom). Answers whether one did; otherwise the drag scrolls.

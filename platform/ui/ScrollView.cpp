@@ -25,6 +25,19 @@ Point ScrollView::maximumContentOffset() const {
                  std::max(-m_contentInset.top, m_contentSize.height + m_contentInset.bottom - bounds().height())};
 }
 
+void ScrollView::dragBy(double dx, double dy) {
+    double turn = 0.0;
+    for (auto each = std::static_pointer_cast<const View>(shared_from_this()); each; each = each->superview()) {
+        turn += each->rotation();
+    }
+    // The finger's move in this view's own coordinates; rotations are quarter turns, so the trigonometry is
+    // rounded to whole numbers.
+    const double cosine = std::round(std::cos(turn));
+    const double sine = std::round(std::sin(turn));
+    const Point offset = contentOffset();
+    drag(Point{offset.x - (cosine * dx + sine * dy), offset.y - (cosine * dy - sine * dx)});
+}
+
 void ScrollView::drag(Point offset) {
     if (!m_scrollEnabled) {
         return;

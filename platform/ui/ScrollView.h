@@ -37,6 +37,9 @@ public:
     // The user drags the content to the offset (kept within the content, snapped to whole pages when
     // paging): will begin dragging, did scroll, did end dragging, did end decelerating.
     void drag(Point offset);
+    // A finger moves dx, dy points across the screen: the content follows it (drag), through the rotations of
+    // this view and its ancestors (content to the right comes in under a finger moving left).
+    void dragBy(double dx, double dy);
 
     // The largest offset the content allows.
     Point maximumContentOffset() const;

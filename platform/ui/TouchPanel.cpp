@@ -103,8 +103,7 @@ std::optional<std::string> TouchPanel::drag(gfx::Point point, double dx, double 
     if (!scrollView) {
         return "nothing scrolls at that point";
     }
-    const gfx::Point offset = scrollView->contentOffset();
-    scrollView->drag(gfx::Point{offset.x - dx, offset.y - dy});
+    scrollView->dragBy(dx, dy);
     return std::nullopt;
 }
 

@@ -270,10 +270,12 @@ bool View::tapFrom(View& touched, const std::string& text) {
     return (&touched == this && tapText(text)) || fireTapRecognizers();
 }
 
-bool View::fireTapRecognizers() {
+bool View::fireTapRecognizers() { return fireTapRecognizers(TapGesture{}); }
+
+bool View::fireTapRecognizers(const TapGesture& gesture) {
     bool fired = false;
     for (const auto& recognizer : std::vector(m_gestureRecognizers)) {
-        fired = recognizer->fire() || fired;
+        fired = (recognizer->recognizes(gesture) && recognizer->fire()) || fired;
     }
     return fired;
 }

@@ -15,6 +15,7 @@ class BitmapContext;
 
 namespace platform::ui {
 
+struct TapGesture;
 class TapGestureRecognizer;
 class Window;
 
@@ -127,12 +128,14 @@ public:
     // Whether touches on this view or its subviews can do anything here: the default, an enabled tap
     // recogniser; controls, tables, bars and search bars override it.
     virtual bool respondsToTaps() const;
+    // Fires the view's enabled tap recognisers of the gesture (a single tap unless given); answers whether
+    // there was any.
+    bool fireTapRecognizers();
+    bool fireTapRecognizers(const TapGesture& gesture);
 
 protected:
     virtual void didMoveToSuperview() {}
     virtual void willRemoveSubview(View&) {}
-    // Fires the view's enabled tap recognisers; answers whether there was any.
-    bool fireTapRecognizers();
 
 private:
     void resizeSubviews(Size oldSize);

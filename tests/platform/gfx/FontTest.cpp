@@ -36,7 +36,16 @@ TEST(FontTest, WrapsAtSpacesAndLineEnds) {
         EXPECT_LE(font.sizeOfText(line).width, width);
     }
     EXPECT_EQ(font.wrap("Partly cloudy with a chance", width, 1).size(), 1u);
-    EXPECT_EQ(font.wrap("Unbreakableword", 5.0).size(), 1u);
+    // A word wider than the line breaks between whole characters (a log line's long address).
+    const std::string word = "https://qovara.net/légal/température";
+    const double narrow = font.sizeOfText("https://qov").width;
+    std::string joined;
+    for (const auto& piece : font.wrap(word, narrow)) {
+        EXPECT_LE(font.sizeOfText(piece).width, narrow) << piece;
+        joined += piece;
+    }
+    EXPECT_EQ(joined, word);
+    EXPECT_EQ(font.wrap("W", 1.0), std::vector<std::string>{"W"});
     const Size wrapped = font.sizeOfText("Partly cloudy with a chance", width);
     EXPECT_LE(wrapped.width, width);
     const auto wrappedLines = font.wrap("Partly cloudy with a chance", width);

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <numbers>
 #include <fstream>
 #include <sstream>
 
@@ -9,6 +10,7 @@
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/ScreenScript.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/TapGestureRecognizer.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/SampleScreenFixture.h"
 #include "tests/support/TempHome.h"
@@ -161,6 +163,32 @@ TEST_F(ScreenScriptAimTest, ScrollBringsATargetIntoViewAndDragFollowsTheFinger) 
               "error: drag needs what to drag and how far: drag TARGET DX DY\n"
               "error: nothing on screen or scrolled away shows \"Nowhere\"\n");
     EXPECT_EQ(screen->journal, std::vector<std::string>{"T2"});
+}
+
+TEST_F(ScreenScriptAimTest, TapGesturesReachOnlyTheirRecognisersAndFingersDragTurnedContent) {
+    auto page = std::make_shared<Label>(Rect(0, 40, 100, 30));
+    page->setText("Page");
+    screen->view()->addSubview(page);
+    for (const auto& [taps, touches, name] : {std::tuple{1, 1, "single"}, {2, 1, "double"}, {1, 2, "two fingers"}}) {
+        auto recognizer = std::make_shared<TapGestureRecognizer>(
+            [this, name = std::string(name)](TapGestureRecognizer&) { screen->journal.push_back(name); });
+        recognizer->setNumberOfTapsRequired(taps);
+        recognizer->setNumberOfTouchesRequired(touches);
+        page->addGestureRecognizer(recognizer);
+    }
+    EXPECT_EQ(run("tap --taps 2 Page\ntap --touches 2 Page\ntap Page\ntap --taps 3 Page\ntap --touches 9 Page\n"),
+              "error: \"Page\" does not respond to that gesture\n"
+              "error: tap --taps and --touches take a count from 1 to 5\n");
+    EXPECT_EQ(screen->journal, (std::vector<std::string>{"double", "two fingers", "single"}));
+
+    // A strip turned a quarter turn back: its rows run left to right, so a finger moving left brings the next.
+    auto strip = std::make_shared<ScrollView>(Rect(0, 100, 30, 100));
+    strip->setRotation(-std::numbers::pi / 2.0);
+    strip->setFrame(Rect(0, 100, 100, 30));
+    strip->setContentSize(Size{30, 400});
+    screen->view()->addSubview(strip);
+    EXPECT_EQ(run("drag @ScrollView -100 0\n"), "");
+    EXPECT_EQ(strip->contentOffset(), (Point{0, 100}));
 }
 
 TEST_F(ScreenScriptAimTest, KeysReturnAndBackspaceActOnTheFieldBeingEdited) {
