@@ -59,6 +59,9 @@ std::vector<TileSchedule::Layer> TileSchedule::layersAt(double now) {
 }
 
 std::optional<TileSchedule::Imagery> TileSchedule::imageryOf(std::string_view layerType) {
+    if (layerType == "eurorad" || layerType == "future_eurorad_ff") {
+        return Imagery::Radar;
+    }
     for (const LayerPlan& plan : kPlans) {
         if (layerType == plan.type) {
             return plan.imagery;
@@ -105,6 +108,24 @@ std::optional<double> TileSchedule::timeOfDate(std::string_view date) {
         return std::nullopt;
     }
     return time;
+}
+
+std::optional<double> TileSchedule::timeOfRequestDate(std::string_view date) {
+    if (!date.starts_with('u')) {
+        return timeOfDate(date);
+    }
+    date.remove_prefix(1);
+    if (date.empty() || date.size() > 15 || date.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    long long milliseconds = 0;
+    for (const char digit : date) {
+        milliseconds = milliseconds * 10 + (digit - '0');
+    }
+    if (milliseconds % 60000 != 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(milliseconds / 1000);
 }
 
 }  // namespace qovsim

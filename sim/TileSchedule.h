@@ -38,12 +38,16 @@ public:
 
     // The layers at now (seconds since 1970), in the order the series list names them.
     static std::vector<Layer> layersAt(double now);
-    // The imagery of a layer type the server knows, whatever the time.
+    // The imagery of a layer type the server knows, whatever the time (the European radar layers of the older
+    // series list look like radar).
     static std::optional<Imagery> imageryOf(std::string_view layerType);
 
     static std::string dateText(double time);
     // The time of a series date: exactly twelve digits naming a real UTC minute; nullopt otherwise.
     static std::optional<double> timeOfDate(std::string_view date);
+    // The time of a date in a tile path: a series date, or "u" and the milliseconds of a whole minute since 1970
+    // (at most 15 digits); nullopt otherwise.
+    static std::optional<double> timeOfRequestDate(std::string_view date);
 };
 
 }  // namespace qovsim

@@ -8,6 +8,7 @@
 
 #include <fmt/format.h>
 
+#include "sim/LegacySeriesList.h"
 #include "sim/TileImagery.h"
 #include "sim/TileSchedule.h"
 
@@ -77,7 +78,7 @@ private:
 
 SimResponse tile(DrawnTiles& drawn, const std::string& layer, const std::string& date, const std::string& quadKey) {
     const auto imagery = TileSchedule::imageryOf(layer);
-    const auto time = TileSchedule::timeOfDate(date);
+    const auto time = TileSchedule::timeOfRequestDate(date);
     const auto address = TileAddress::fromQuadKey(quadKey);
     if (!imagery || !time || !address) {
         return notFound();
@@ -88,15 +89,25 @@ SimResponse tile(DrawnTiles& drawn, const std::string& layer, const std::string&
 }  // namespace
 
 void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
-    router.get("/TileServer/serieslist\\.do", [&environment](const SimRequest&) {
-        return SimResponse{200, "text/xml", seriesList(environment.now().secondsSince1970)};
+    router.get("/TileServer/serieslist\\.do", [&environment](const SimRequest& request) {
+        const double now = environment.now().secondsSince1970;
+        // The older tile map asks for a number of series and reads the older form of the list.
+        if (request.query.contains("count")) {
+            const std::string count = request.queryValue("count");
+            const int series = count.size() <= 4 && !count.empty() &&
+                                       count.find_first_not_of("0123456789") == std::string::npos
+                                   ? std::stoi(count)
+                                   : 0;
+            return SimResponse{200, "text/xml", legacySeriesList(now, series)};
+        }
+        return SimResponse{200, "text/xml", seriesList(now)};
     });
     auto drawn = std::make_shared<DrawnTiles>();
     router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
         return tile(*drawn, request.captures[0], request.captures[1], request.captures[2]);
     });
     router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
-        if (!TileSchedule::timeOfDate(request.captures[1])) {
+        if (!TileSchedule::timeOfRequestDate(request.captures[1])) {
             return notFound();
         }
         return tile(*drawn, request.captures[0], request.captures[2], request.captures[3]);

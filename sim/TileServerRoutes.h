@@ -11,7 +11,9 @@ namespace qovsim {
 //     layers, the frames of each run; dates follow the clock (TileSchedule).
 //   GET /TileServer/imgs/LAYER/DATE/QUADKEY.png: the tile of a layer at a series date.
 //   GET /TileServer/ff/LAYER/MASTERDATE/DATE/QUADKEY.png: the tile of a forecast frame of a run.
-// Tiles are 256-pixel PNGs (TileImagery) of the time their date names. A layer the server does not know, a
+//   GET /TileServer/serieslist.do?count=N: the older form of the series list (LegacySeriesList).
+// Tiles are 256-pixel PNGs (TileImagery) of the time their date names; a date is a series date or, as the older
+// tile map writes it, "u" followed by the unix time in milliseconds. A layer the server does not know, a
 // date that names no minute or a quadkey that names no tile answers 404. No API key is asked for.
 void addTileServerRoutes(Router& router, const SimEnvironment& environment);
 

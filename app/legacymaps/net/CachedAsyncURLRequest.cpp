@@ -1,0 +1,66 @@
+#include "app/legacymaps/net/CachedAsyncURLRequest.h"
+
+#include "app/legacymaps/net/AsyncURLRequest.h"
+#include "app/legacymaps/net/MainQueue.h"
+#include "platform/base/RunLoop.h"
+
+namespace qov {
+
+std::shared_ptr<CachedAsyncURLRequest> CachedAsyncURLRequest::asyncURLRequest(
+    const std::string& url, double cacheInterval, RequestDataType requestDataType, platform::Value userData,
+    int priorityOverride, AsyncURLRequestTargets targetsAndSelectors) {
+    auto request = std::make_shared<CachedAsyncURLRequest>(url, cacheInterval, requestDataType, std::move(userData),
+                                                           priorityOverride, std::move(targetsAndSelectors));
+    MainQueue::sharedQueue().addOperation(request);
+    return request;
+}
+
+CachedAsyncURLRequest::CachedAsyncURLRequest(std::string url, double cacheInterval, RequestDataType requestDataType,
+                                             platform::Value userData, int priorityOverride,
+                                             AsyncURLRequestTargets targetsAndSelectors)
+    : m_cacheInterval(cacheInterval),
+      m_url(std::move(url)),
+      m_requestDataType(requestDataType),
+      m_targets(std::move(targetsAndSelectors)),
+      m_userData(std::move(userData)),
+      m_priorityOverride(priorityOverride) {}
+
+void CachedAsyncURLRequest::main() {
+    auto self = std::static_pointer_cast<CachedAsyncURLRequest>(shared_from_this());
+    platform::dispatchMain([self] { self->sendResult(); });
+}
+
+void CachedAsyncURLRequest::sendResult() {
+    if (!m_result.isNull()) {
+        if (m_targets.target) {
+            m_targets.target(m_userData, m_result);
+        }
+    } else {
+        const auto self = std::static_pointer_cast<CachedAsyncURLRequest>(shared_from_this());
+        AsyncURLRequest::asyncURLRequest(
+            m_url, m_requestDataType, m_userData, m_priorityOverride,
+            AsyncURLRequestTargets{
+                [self](const platform::Value& userData, const platform::Value& result) {
+                    self->success(userData, result);
+                },
+                [self](const platform::Value& userData, const AsyncURLRequestError& error) {
+                    self->failure(userData, error);
+                }});
+    }
+    m_result = {};
+    m_userData = {};
+}
+
+void CachedAsyncURLRequest::success(const platform::Value& userData, const platform::Value& result) {
+    if (m_targets.target) {
+        m_targets.target(userData, result);
+    }
+}
+
+void CachedAsyncURLRequest::failure(const platform::Value& userData, const AsyncURLRequestError& error) {
+    if (m_targets.failureTarget) {
+        m_targets.failureTarget(userData, error);
+    }
+}
+
+}  // namespace qov

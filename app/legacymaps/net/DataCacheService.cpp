@@ -1,0 +1,10 @@
+#include "app/legacymaps/net/DataCacheService.h"
+
+namespace qov {
+
+DataCacheService& DataCacheService::sharedInstance() {
+    static DataCacheService instance;
+    return instance;
+}
+
+}  // namespace qov

@@ -1,0 +1,169 @@
+#include "app/legacymaps/net/AsyncURLRequest.h"
+
+#include <optional>
+#include <string>
+
+#include "app/legacymaps/net/CachedAsyncURLRequest.h"
+#include "app/legacymaps/net/MainQueue.h"
+#include "tests/platform/net/NetworkFixture.h"
+#include "tests/support/PumpUntil.h"
+
+namespace {
+
+using qov::AsyncURLRequest;
+using qov::AsyncURLRequestError;
+using qov::RequestDataType;
+
+constexpr const char* kSeriesListPath = "/TileServer/serieslist.do";
+
+// What reached a request's targets.
+struct Delivery {
+    int results = 0;
+    int failures = 0;
+    platform::Value userData;
+    platform::Value result;
+    std::optional<AsyncURLRequestError> error;
+    bool done() const { return results + failures > 0; }
+};
+
+class AsyncURLRequestTest : public qovtest::NetworkFixture {
+protected:
+    ~AsyncURLRequestTest() override {
+        qov::MainQueue::sharedQueue().cancelAllOperations();
+        qovtest::pumpUntil([] { return qov::MainQueue::sharedQueue().operationCount() == 0; });
+    }
+
+    qov::AsyncURLRequestTargets targets() {
+        return {[delivery = m_delivery](const platform::Value& userData, const platform::Value& result) {
+                    ++delivery->results;
+                    delivery->userData = userData;
+                    delivery->result = result;
+                },
+                [delivery = m_delivery](const platform::Value& userData, const AsyncURLRequestError& error) {
+                    ++delivery->failures;
+                    delivery->userData = userData;
+                    delivery->error = error;
+                }};
+    }
+
+    std::shared_ptr<Delivery> m_delivery = std::make_shared<Delivery>();
+};
+
+qovsim::Fault fault(int status, double delaySeconds = 0.0, bool malformBody = false, bool dropConnection = false) {
+    qovsim::Fault fault;
+    fault.status = status;
+    fault.delaySeconds = delaySeconds;
+    fault.malformBody = malformBody;
+    fault.dropConnection = dropConnection;
+    return fault;
+}
+
+struct FaultCase {
+    const char* name;
+    qovsim::Fault fault;
+    RequestDataType dataType;
+    std::size_t attempts;
+    std::string domain;
+    std::int64_t code;
+};
+
+class AsyncURLRequestFaultTest : public AsyncURLRequestTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(AsyncURLRequestFaultTest, RetriesThenReportsOnce) {
+    const FaultCase& param = GetParam();
+    sim().faults().add(param.fault);
+    auto request = std::make_shared<AsyncURLRequest>(simUrl(kSeriesListPath), param.dataType, "tiles", -1, targets());
+    request->setTimeout({0.2, 0.3, 0.4});
+    qov::MainQueue::sharedQueue().addOperation(request);
+
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return request->isFinished(); }));
+    EXPECT_EQ(request->currentTimeout(), param.attempts);
+    EXPECT_EQ(m_delivery->results, 0);
+    ASSERT_EQ(m_delivery->failures, 1);
+    EXPECT_EQ(m_delivery->userData, platform::Value("tiles"));
+    EXPECT_EQ(m_delivery->error->domain, param.domain);
+    EXPECT_EQ(m_delivery->error->code, param.code);
+}
+
+const std::string kNetworkDomain(platform::net::Error::kDomain);
+const std::string kRequestDomain(AsyncURLRequestError::kDomain);
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, AsyncURLRequestFaultTest,
+    ::testing::Values(
+        FaultCase{"NotFound", fault(404), RequestDataType::XML, 3, kRequestDomain, 404},
+        FaultCase{"ServerError", fault(503), RequestDataType::RawBytes, 3, kRequestDomain, 503},
+        FaultCase{"TimeOut", fault(0, 2.0), RequestDataType::XML, 3, kNetworkDomain,
+                  static_cast<std::int64_t>(platform::net::Error::Code::TimedOut)},
+        FaultCase{"Dropped", fault(0, 0.0, false, true), RequestDataType::XML, 3, kNetworkDomain,
+                  static_cast<std::int64_t>(platform::net::Error::Code::ConnectionFailure)},
+        FaultCase{"UndecodableXmlIsNotRetried", fault(0, 0.0, true), RequestDataType::XML, 1, kRequestDomain,
+                  AsyncURLRequestError::kUndecodableBody},
+        FaultCase{"UndecodableJsonIsNotRetried", fault(0), RequestDataType::JSON, 1, kRequestDomain,
+                  AsyncURLRequestError::kUndecodableBody}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AsyncURLRequestTest, NotFoundNamesTheStatusAfterAttemptsOfThreeFiveAndTenSeconds) {
+    sim().faults().add(fault(404));
+    const auto request = AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::XML, 7, -1,
+                                                          targets());
+    EXPECT_EQ(request->timeout(), (std::array<double, 3>{3.0, 5.0, 10.0}));
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    EXPECT_EQ(m_delivery->error->localizedDescription, "Network server error #404");
+    EXPECT_EQ(sim().requestLog().size(), 3U);
+}
+
+TEST_F(AsyncURLRequestTest, DecodesXmlToTheRootNodeAndRawBytesExactly) {
+    AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::XML, 1, -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    ASSERT_NE(m_delivery->result.ifDictionary(), nullptr);
+    EXPECT_EQ(platform::valueForKey(*m_delivery->result.ifDictionary(), "name")->stringValue(), "tiles");
+
+    m_delivery = std::make_shared<Delivery>();
+    const std::string tilePath = "/TileServer/imgs/radar/202601011200/0.png";
+    AsyncURLRequest::asyncURLRequest(simUrl(tilePath), RequestDataType::RawBytes, 2, -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    qovsim::SimRequest tileRequest;
+    tileRequest.path = tilePath;
+    const auto expected = sim().respond(tileRequest).body;
+    ASSERT_NE(m_delivery->result.ifData(), nullptr);
+    EXPECT_EQ(std::string(m_delivery->result.ifData()->begin(), m_delivery->result.ifData()->end()), expected);
+}
+
+TEST_F(AsyncURLRequestTest, CancelByUserDataStopsOnlyTheFirstMatchInFlight) {
+    sim().faults().add(fault(0, 0.5));
+    const auto first = AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::RawBytes, "a", -1,
+                                                        targets());
+    const auto second = AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::RawBytes, "a",
+                                                         -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return first->currentTimeout() == 1 && second->currentTimeout() == 1; }));
+    AsyncURLRequest::cancelAsyncURLRequestWithUserData("a");
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return first->isFinished() && second->isFinished(); }));
+    EXPECT_TRUE(first->isCancelled());
+    EXPECT_FALSE(second->isCancelled());
+    EXPECT_EQ(m_delivery->results, 1);
+    EXPECT_EQ(m_delivery->failures, 0);
+}
+
+TEST_F(AsyncURLRequestTest, CachedRequestDeliversAHeldResultWithoutTheNetwork) {
+    auto cached = std::make_shared<qov::CachedAsyncURLRequest>(simUrl(kSeriesListPath), 300.0,
+                                                               RequestDataType::RawBytes, "held", -1, targets());
+    cached->setResult(platform::Data{1, 2, 3});
+    qov::MainQueue::sharedQueue().addOperation(cached);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    EXPECT_EQ(m_delivery->result, platform::Value(platform::Data{1, 2, 3}));
+    EXPECT_EQ(m_delivery->userData, platform::Value("held"));
+    EXPECT_TRUE(sim().requestLog().empty());
+}
+
+TEST_F(AsyncURLRequestTest, CachedRequestWithoutAResultFetchesAndPassesFailuresOn) {
+    sim().faults().add(fault(500));
+    qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0, RequestDataType::RawBytes, "tile",
+                                                -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    EXPECT_EQ(m_delivery->failures, 1);
+    EXPECT_EQ(m_delivery->userData, platform::Value("tile"));
+    EXPECT_EQ(m_delivery->error->code, 500);
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include "sim/LegacySeriesList.h"
+
+#include <string>
+
+#include "tests/sim/ServiceRoutesFixture.h"
+
+namespace qovsim {
+namespace {
+
+class LegacySeriesListTest : public qovtest::ServiceRoutesFixture {
+protected:
+    int status(const std::string& path) {
+        httplib::Client client("127.0.0.1", sim().port());
+        client.set_read_timeout(20);
+        const auto response = client.Get(path);
+        return response ? response->status : 0;
+    }
+
+    static std::size_t occurrences(const std::string& text, const std::string& part) {
+        std::size_t count = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+            ++count;
+        }
+        return count;
+    }
+};
+
+TEST_F(LegacySeriesListTest, CountAsksForTheOlderFormWithAtMostThatManySeries) {
+    const std::string xml = get("/TileServer/serieslist.do?count=2")->body;
+    EXPECT_NE(xml.find("<tiles timestamp=\"202701150800\" localZone=\"EST\" offset=\"0\">\n<seriesInfo>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<eurorad maxZoom=\"12\" native=\"1\" nativeZoom=\"7\">\n<series date=\"202701150755\" "
+                       "unixDate=\"1799999700000\">"),
+              std::string::npos);
+    // Eight layers (six and the two European radar ones) of two series each.
+    EXPECT_EQ(occurrences(xml, "<series "), 16U);
+    EXPECT_NE(xml.find("offset=\"-30\" isPast=\"true\""), std::string::npos);
+    EXPECT_EQ(get("/TileServer/serieslist.do")->body.find("seriesInfo"), std::string::npos);
+}
+
+TEST_F(LegacySeriesListTest, TilesAnswerUnixDatesOfWholeMinutes) {
+    struct Case {
+        const char* path;
+        int status;
+    };
+    const Case cases[] = {
+        {"/TileServer/imgs/eurorad/u1799999700000/0231.png", 200},
+        {"/TileServer/ff/future_radar_ff/u1800000000000/u1800000900000/0231.png", 200},
+        {"/TileServer/imgs/radar/u1799999700001/0231.png", 404},
+        {"/TileServer/imgs/radar/u/0231.png", 404},
+        {"/TileServer/imgs/radar/u1799999700000000000/0231.png", 404},
+        {"/TileServer/imgs/radar/u-60000/0231.png", 404},
+    };
+    for (const Case& each : cases) {
+        EXPECT_EQ(status(each.path), each.status) << each.path;
+    }
+}
+
+}  // namespace
+}  // namespace qovsim
