@@ -38,22 +38,22 @@ void ActionSheet::showInView(const std::shared_ptr<View>& view) {
 }
 
 double ActionSheet::titleHeight() const {
-    return title().empty() ? 10.0 : kTitleFont.sizeOfText(title(), Screen::kWidth - 2.0 * kMargin).height + 20.0;
+    return title().empty() ? 10.0 : kTitleFont.sizeOfText(title(), Screen::bounds().width() - 2.0 * kMargin).height + 20.0;
 }
 
 Rect ActionSheet::buttonFrame(int index) const {
-    return Rect(kMargin, titleHeight() + index * kButtonHeight, Screen::kWidth - 2.0 * kMargin, kButtonHeight - 8.0);
+    return Rect(kMargin, titleHeight() + index * kButtonHeight, Screen::bounds().width() - 2.0 * kMargin, kButtonHeight - 8.0);
 }
 
 void ActionSheet::layoutForShow() {
     const double height = titleHeight() + numberOfButtons() * kButtonHeight + 10.0;
-    setFrame(Rect(0.0, Screen::kHeight - height, Screen::kWidth, height));
+    setFrame(Rect(0.0, Screen::bounds().height() - height, Screen::bounds().width(), height));
 }
 
 void ActionSheet::draw(gfx::BitmapContext& context) const {
     context.fillRect(bounds(), kPanelColor);
     if (!title().empty()) {
-        context.drawText(title(), Rect(kMargin, 10.0, Screen::kWidth - 2.0 * kMargin, titleHeight() - 20.0),
+        context.drawText(title(), Rect(kMargin, 10.0, Screen::bounds().width() - 2.0 * kMargin, titleHeight() - 20.0),
                          kTitleFont, gfx::Color::white(), gfx::TextAlignment::Center, 0);
     }
     for (int index = 0; index < numberOfButtons(); ++index) {

@@ -8,6 +8,7 @@
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/Responder.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/ViewAnimation.h"
 
 QOV_LOG_LEVEL(15)
@@ -32,6 +33,7 @@ void Application::resetShared() {
     PopupRegistry::shared().removeAll();
     instance() = std::make_unique<Application>();
     Device::current().reset();
+    Screen::setSize(Screen::kPhoneSize);
     ViewAnimation::setAnimationsEnabled(true);
     ViewAnimation::clearRecords();
     Pasteboard::general().clear();
@@ -39,6 +41,17 @@ void Application::resetShared() {
 }
 
 void Application::post(const char* name) { NotificationCenter::defaultCenter().postNotification(name); }
+
+void Application::setStatusBarOrientation(DeviceOrientation orientation) {
+    if (orientation == m_statusBarOrientation) {
+        return;
+    }
+    const DeviceOrientation old = m_statusBarOrientation;
+    m_statusBarOrientation = orientation;
+    NotificationCenter::defaultCenter().postNotification(
+        kApplicationDidChangeStatusBarOrientationNotification, Value(),
+        Dictionary{{kApplicationStatusBarOrientationUserInfoKey, Value(static_cast<std::int64_t>(old))}});
+}
 
 bool Application::launch(const std::string& mainInterfaceFile, const Dictionary& launchOptions) {
     const auto objects = InterfaceFile::load(mainInterfaceFile);

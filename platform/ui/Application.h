@@ -7,6 +7,7 @@
 
 #include "platform/base/Value.h"
 #include "platform/ui/ApplicationDelegate.h"
+#include "platform/ui/Device.h"
 
 namespace platform::ui {
 
@@ -21,6 +22,10 @@ inline constexpr const char* kApplicationWillEnterForegroundNotification =
 inline constexpr const char* kApplicationWillTerminateNotification = "UIApplicationWillTerminateNotification";
 inline constexpr const char* kApplicationDidReceiveMemoryWarningNotification =
     "UIApplicationDidReceiveMemoryWarningNotification";
+// Posted when the interface turns; the user information holds the old orientation (an integer).
+inline constexpr const char* kApplicationDidChangeStatusBarOrientationNotification =
+    "UIApplicationDidChangeStatusBarOrientationNotification";
+inline constexpr const char* kApplicationStatusBarOrientationUserInfoKey = "UIApplicationStatusBarOrientationUserInfoKey";
 
 enum class ApplicationState { Active, Inactive, Background };
 
@@ -33,7 +38,7 @@ public:
     static constexpr double kStatusBarHeight = 20.0;
 
     static Application& shared();
-    // Tests: a fresh application, portrait phone, no alerts on screen, no first responder, animations
+    // Tests: a fresh application, portrait phone (phone-sized screen), no alerts on screen, no first responder, animations
     // enabled and forgotten, an empty pasteboard, mail that can be sent.
     static void resetShared();
 
@@ -73,6 +78,9 @@ public:
     void setNetworkActivityIndicatorVisible(bool visible) { m_networkActivityIndicatorVisible = visible; }
     bool isStatusBarHidden() const { return m_statusBarHidden; }
     void setStatusBarHidden(bool hidden) { m_statusBarHidden = hidden; }
+    // The orientation the interface is shown in; a change posts kApplicationDidChangeStatusBarOrientationNotification.
+    DeviceOrientation statusBarOrientation() const { return m_statusBarOrientation; }
+    void setStatusBarOrientation(DeviceOrientation orientation);
 
     // The window made key by makeKeyAndVisible().
     std::shared_ptr<Window> keyWindow() const { return m_keyWindow.lock(); }
@@ -87,6 +95,7 @@ private:
     std::function<bool(const std::string&)> m_openURLHandler;
     bool m_networkActivityIndicatorVisible = false;
     bool m_statusBarHidden = false;
+    DeviceOrientation m_statusBarOrientation = DeviceOrientation::Portrait;
     int m_registeredNotificationTypes = 0;
     std::weak_ptr<Window> m_keyWindow;
 };

@@ -105,7 +105,7 @@ std::vector<std::shared_ptr<ViewController>> NavigationController::popToRootView
 
 const std::shared_ptr<NavigationBar>& NavigationController::navigationBar() {
     if (!m_navigationBar) {
-        m_navigationBar = std::make_shared<NavigationBar>(Rect(0.0, 0.0, Screen::kWidth, NavigationBar::kHeight));
+        m_navigationBar = std::make_shared<NavigationBar>(Rect(0.0, 0.0, Screen::bounds().width(), NavigationBar::kHeight));
         m_navigationBar->setAutoresizingMask(kAutoresizingFlexibleWidth);
         m_navigationBar->setBackAction(bindWeak(std::static_pointer_cast<NavigationController>(shared_from_this()),
                                                 [](NavigationController& navigation) {

@@ -176,4 +176,19 @@ void ViewController::dismissModalViewControllerAnimated(bool animated) {
     }
 }
 
+bool ViewController::turnToInterfaceOrientation(DeviceOrientation orientation, double duration) {
+    if (orientation == m_interfaceOrientation || !shouldAutorotateToInterfaceOrientation(orientation)) {
+        return false;
+    }
+    const DeviceOrientation old = m_interfaceOrientation;
+    willRotateToInterfaceOrientation(orientation, duration);
+    m_interfaceOrientation = orientation;
+    willAnimateRotationToInterfaceOrientation(orientation, duration);
+    didRotateFromInterfaceOrientation(old);
+    if (m_modalViewController) {
+        m_modalViewController->turnToInterfaceOrientation(orientation, duration);
+    }
+    return true;
+}
+
 }  // namespace platform::ui

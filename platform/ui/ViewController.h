@@ -47,6 +47,17 @@ public:
         return orientation == DeviceOrientation::Portrait;
     }
 
+    // The orientation the screen is laid out for (portrait until it turns).
+    DeviceOrientation interfaceOrientation() const { return m_interfaceOrientation; }
+    // Turns the screen when the orientation is new and shouldAutorotateToInterfaceOrientation accepts it:
+    // willRotateToInterfaceOrientation, the orientation changes, willAnimateRotationToInterfaceOrientation (the
+    // place to lay out for it), didRotateFromInterfaceOrientation with the old one; then the controller it
+    // presents turns the same way. Answers whether this screen turned.
+    bool turnToInterfaceOrientation(DeviceOrientation orientation, double duration);
+    virtual void willRotateToInterfaceOrientation(DeviceOrientation, double /*duration*/) {}
+    virtual void willAnimateRotationToInterfaceOrientation(DeviceOrientation, double /*duration*/) {}
+    virtual void didRotateFromInterfaceOrientation(DeviceOrientation /*from*/) {}
+
     AppearanceState appearanceState() const { return m_appearanceState; }
     bool isVisible() const {
         return m_appearanceState == AppearanceState::Appearing || m_appearanceState == AppearanceState::Appeared;
@@ -83,6 +94,7 @@ private:
     std::string m_title;
     std::shared_ptr<NavigationItem> m_navigationItem;
     AppearanceState m_appearanceState = AppearanceState::Disappeared;
+    DeviceOrientation m_interfaceOrientation = DeviceOrientation::Portrait;
     NavigationController* m_navigationController = nullptr;  // cleared when the stack lets go
     std::shared_ptr<ViewController> m_modalViewController;
     std::weak_ptr<ViewController> m_presentingViewController;

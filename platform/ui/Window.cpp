@@ -58,6 +58,14 @@ void Window::makeKeyAndVisible() {
 
 bool Window::isKeyWindow() const { return Application::shared().keyWindow().get() == this; }
 
+bool Window::turnToInterfaceOrientation(DeviceOrientation orientation, double duration) {
+    if (!m_rootViewController || !m_rootViewController->turnToInterfaceOrientation(orientation, duration)) {
+        return false;
+    }
+    Application::shared().setStatusBarOrientation(orientation);
+    return true;
+}
+
 std::vector<std::shared_ptr<View>> Window::visibleSubviews() const {
     const auto& all = subviews();
     auto start = all.begin();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/Device.h"
 #include "platform/ui/View.h"
 
 namespace platform::ui {
@@ -25,6 +26,9 @@ public:
     // Makes this the application's key window and shows it; the root controller appears now if it has not.
     void makeKeyAndVisible();
     bool isKeyWindow() const;
+    // The interface turns: the root controller turns (ViewController::turnToInterfaceOrientation) and, when it
+    // did, the application's status bar takes the orientation. Answers whether it turned.
+    bool turnToInterfaceOrientation(DeviceOrientation orientation, double duration);
 
     // The subviews on screen: from the top-most modal view on, or all of them when nothing is presented.
     std::vector<std::shared_ptr<View>> visibleSubviews() const;

@@ -91,6 +91,16 @@ TEST_F(LeafViewTest, AnImageMeasuresItsPixelsByItsScaleFactor) {
     }
 }
 
+TEST_F(LeafViewTest, AspectFitKeepsTheImageProportionsCentredInTheBounds) {
+    ImageView view(std::make_shared<Image>(gfx::BitmapContext(64, 32).makeImage()));
+    view.setFrame(Rect(0, 0, 320, 199));
+    EXPECT_EQ(view.imageRect(), Rect(0, 0, 320, 199));
+    view.setContentMode(ContentMode::ScaleAspectFit);
+    EXPECT_EQ(view.imageRect(), Rect(0, 19.5, 320, 160));
+    view.setFrame(Rect(0, 0, 40, 100));
+    EXPECT_EQ(view.imageRect(), Rect(0, 40, 40, 20));
+}
+
 TEST_F(LeafViewTest, ScrollViewPagesAndReportsDragging) {
     auto scroller = std::make_shared<ScrollView>(Rect(0, 0, 320, 100));
     auto delegate = std::make_shared<ScrollJournal>();

@@ -33,6 +33,20 @@ public:
         note("didDisappear");
     }
 
+    bool shouldAutorotateToInterfaceOrientation(DeviceOrientation orientation) const override {
+        return orientation != DeviceOrientation::PortraitUpsideDown;
+    }
+    void willRotateToInterfaceOrientation(DeviceOrientation to, double) override {
+        note("willRotate " + std::to_string(static_cast<int>(to)));
+    }
+    void willAnimateRotationToInterfaceOrientation(DeviceOrientation to, double) override {
+        note("willAnimate " + std::to_string(static_cast<int>(interfaceOrientation())) + "=" +
+             std::to_string(static_cast<int>(to)));
+    }
+    void didRotateFromInterfaceOrientation(DeviceOrientation from) override {
+        note("didRotate from " + std::to_string(static_cast<int>(from)));
+    }
+
 private:
     void note(const std::string& event) { m_journal->push_back(m_name + " " + event); }
 

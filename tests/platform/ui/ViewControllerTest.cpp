@@ -61,6 +61,29 @@ TEST_F(ViewControllerTest, ViewLoadsOnceAndTheWindowForwardsAppearanceWhenVisibl
     EXPECT_EQ(window->subviews().front(), next->view());
 }
 
+TEST_F(ViewControllerTest, TurningTheInterfaceTellsTheScreensThatAcceptTheOrientation) {
+    auto root = make("A");
+    window->setRootViewController(root);
+    window->makeKeyAndVisible();
+    root->presentModalViewController(make("B"), false);
+    std::vector<Value> oldOrientations;
+    NotificationCenter::defaultCenter().addObserver(this, kApplicationDidChangeStatusBarOrientationNotification,
+                                                    [&](const Notification& note) {
+                                                        oldOrientations.push_back(note.userInfo.at(
+                                                            kApplicationStatusBarOrientationUserInfoKey));
+                                                    });
+    take();
+    EXPECT_TRUE(window->turnToInterfaceOrientation(DeviceOrientation::LandscapeLeft, 0.3));
+    EXPECT_EQ(take(), (Journal{"A willRotate 3", "A willAnimate 3=3", "A didRotate from 1", "B willRotate 3",
+                               "B willAnimate 3=3", "B didRotate from 1"}));
+    EXPECT_FALSE(window->turnToInterfaceOrientation(DeviceOrientation::LandscapeLeft, 0.3));
+    EXPECT_FALSE(window->turnToInterfaceOrientation(DeviceOrientation::PortraitUpsideDown, 0.3));
+    EXPECT_EQ(take(), Journal{});
+    EXPECT_EQ(Application::shared().statusBarOrientation(), DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(oldOrientations, (std::vector<Value>{Value(1)}));
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
 TEST_F(ViewControllerTest, ModalPresentationAndDismissalForwardAppearance) {
     auto root = make("A");
     window->setRootViewController(root);
