@@ -16,21 +16,7 @@ namespace {
 
 using RunLoopTest = qovtest::ManualClockFixture;
 
-TEST_F(RunLoopTest, ResetMainBindsTheCallingThread) {
-    EXPECT_TRUE(isMainThread());
-    bool mainOnOtherThread = true;
-    std::thread([&] { mainOnOtherThread = isMainThread(); }).join();
-    EXPECT_FALSE(mainOnOtherThread);
-}
-
-TEST_F(RunLoopTest, APostRunsOnALaterTurnNeverInline) {
-    bool ran = false;
-    loop().post([&] { ran = true; });
-    EXPECT_FALSE(ran);
-    EXPECT_EQ(loop().runUntilIdle(), 1u);
-    EXPECT_TRUE(ran);
-}
-
+// Posts never run inline; one posted from within a post runs after everything already queued.
 TEST_F(RunLoopTest, APostFromWithinAPostRunsAfterEverythingAlreadyQueued) {
     std::vector<std::string> order;
     loop().post([&] {
@@ -45,6 +31,7 @@ TEST_F(RunLoopTest, APostFromWithinAPostRunsAfterEverythingAlreadyQueued) {
         loop().post([&] { order.push_back("b.1"); });
     });
     loop().post([&] { order.push_back("c"); });
+    EXPECT_TRUE(order.empty());
 
     EXPECT_EQ(loop().runUntilIdle(), 6u);
     EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c", "a.1", "b.1", "a.1.1"}));

@@ -11,11 +11,6 @@ namespace {
 
 class Sample : public Object {};
 
-TEST(ValueTest, UnsignedIsAnIntegerAndANullObjectIsNull) {
-    EXPECT_EQ(Value(7u).kind(), Value::Kind::Integer);
-    EXPECT_TRUE(Value(std::shared_ptr<Sample>()).isNull());
-}
-
 TEST(ValueTest, LenientReadersConvertNumbersAndRefuseOtherKinds) {
     EXPECT_EQ(Value(3.9).integerValue(), 3);
     EXPECT_EQ(Value(1e300).integerValue(), std::numeric_limits<std::int64_t>::max());

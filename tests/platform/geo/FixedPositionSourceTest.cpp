@@ -69,7 +69,13 @@ TEST_F(FixedPositionSourceTest, NoOrABadSettingAnswersLocationUnknown) {
     EXPECT_EQ(m_delegate->errors.back().code(), PositionError::kLocationUnknown);
 }
 
-TEST_F(FixedPositionSourceTest, ASetCoordinateWinsAndMovesAnActiveSourceAtOnce) {
+TEST_F(FixedPositionSourceTest, ASetCoordinateWinsMovesAnActiveSourceAtOnceAndMustBeValid) {
+    EXPECT_TRUE(m_source->setCoordinate(Coordinate{1.0, 2.0}));
+    loop().runUntilIdle();
+    EXPECT_TRUE(m_delegate->updates.empty());  // an idle source tells nobody
+    EXPECT_FALSE(m_source->setCoordinate(Coordinate{0.0, 200.0}));
+    EXPECT_EQ(m_source->coordinate(), (Coordinate{1.0, 2.0}));
+
     setSetting(Dictionary{{"latitude", 10.0}, {"longitude", 10.0}});
     m_source->startMonitoringSignificantLocationChanges();
     loop().runUntilIdle();
@@ -80,14 +86,6 @@ TEST_F(FixedPositionSourceTest, ASetCoordinateWinsAndMovesAnActiveSourceAtOnce) 
 
     EXPECT_TRUE(m_source->setCoordinate(std::nullopt));  // back to the setting
     EXPECT_EQ(m_source->coordinate(), (Coordinate{10.0, 10.0}));
-}
-
-TEST_F(FixedPositionSourceTest, AnInvalidCoordinateIsRefusedAndAnIdleSourceTellsNobody) {
-    EXPECT_TRUE(m_source->setCoordinate(Coordinate{1.0, 2.0}));
-    loop().runUntilIdle();
-    EXPECT_TRUE(m_delegate->updates.empty());
-    EXPECT_FALSE(m_source->setCoordinate(Coordinate{0.0, 200.0}));
-    EXPECT_EQ(m_source->coordinate(), (Coordinate{1.0, 2.0}));
 }
 
 }  // namespace

@@ -50,13 +50,6 @@ TEST_F(ReachabilityTest, EveryChangeAndOnlyAChangePostsTheNotification) {
     EXPECT_TRUE(m_posts[0].userInfo.empty());
 }
 
-TEST_F(ReachabilityTest, ResetMakesTheNetworkReachableWithoutPosting) {
-    Reachability::shared()->setReachable(false);
-    Reachability::reset();
-    EXPECT_TRUE(Reachability::shared()->isReachable());
-    EXPECT_EQ(m_posts.size(), 1u);
-}
-
 TEST_F(ReachabilityTest, RequestsFailFastWithoutSendingWhileTheNetworkIsOff) {
     Reachability::shared()->setReachable(false);
     auto offline = makeRequest("/health");

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
-#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
@@ -11,7 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/base/Log.h"
+#include "tests/platform/base/LogCapture.h"
 #include "tests/support/TempHome.h"
 
 namespace platform {
@@ -341,18 +340,12 @@ TEST_F(KeyedArchiverTest, EveryTruncationIsRefusedAndLogged) {
     record.extra = Array{1, 2, Dictionary{{"a", "b"}}};
     const auto data = KeyedArchiver::archivedDataWithRootObject(record);
     ASSERT_TRUE(data);
-    const auto logger = std::make_shared<MemoryLogger>();
-    Log::addMemoryLogger(logger);
+    const qovtest::LogCapture log;
     for (std::size_t length = 0; length < data->size(); ++length) {
         EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(Data(data->begin(), data->begin() + length)), nullptr)
             << length;
     }
-    Log::flush();
-    Log::removeMemoryLogger(logger);
-    const auto lines = logger->lines();
-    const std::string last = "unreadable archive of " + std::to_string(data->size() - 1) + " bytes";
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [&](const std::string& line) { return line.find(last) != std::string::npos; }));
+    EXPECT_TRUE(log.contains("unreadable archive of " + std::to_string(data->size() - 1) + " bytes"));
 }
 
 TEST_F(KeyedArchiverTest, RandomAndMutatedBytesNeverCrash) {

@@ -12,7 +12,6 @@
 #include "app/core/model/QOVMobileAppConfig.h"
 #include <plist/plist.h>
 
-#include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/net/Reachability.h"
 #include "platform/storage/KeyedArchiver.h"
@@ -20,6 +19,7 @@
 #include "platform/ui/Application.h"
 #include "tests/app/core/cache/CacheFixture.h"
 #include "tests/app/core/cache/RecordingLocationListener.h"
+#include "tests/platform/base/LogCapture.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestBundle.h"
 
@@ -135,8 +135,7 @@ TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder
 }
 
 TEST_F(FileSystemApplicationCacheTest, FailedWritesAndRemovalsOnlyLogTheErrorAndItsDomain) {
-    const auto memory = std::make_shared<platform::MemoryLogger>();
-    platform::Log::addMemoryLogger(memory);
+    const qovtest::LogCapture log;
     const std::string longKey(300, 'k');
     cache->startListeningForLocationId(identity(longKey), listener);
     cache->startListeningForLocationId(identity("USGA0028"), listener);
@@ -148,18 +147,14 @@ TEST_F(FileSystemApplicationCacheTest, FailedWritesAndRemovalsOnlyLogTheErrorAnd
     EXPECT_EQ(cache->cachedLocation(*identity(longKey)), nullptr);
     EXPECT_EQ(cache->cachedLocation(*identity("USGA0028")), nullptr);
     cache->removeLocationHavingId(*identity("NOTCACHED"));
-    platform::Log::flush();
-    platform::Log::removeMemoryLogger(memory);
 
     EXPECT_EQ(listener->received.size(), 2u) << "listeners are told all the same";
-    const auto logged = [lines = memory->lines()](const std::string& text) {
-        return std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.find(text) != line.npos; });
-    };
-    EXPECT_TRUE(logged("error: File name too long (system)"));
-    EXPECT_TRUE(logged("could not create location cache directory: File exists"));
-    EXPECT_TRUE(logged("could not write cache file for to URL: " + locationFile("USGA0028").string() +
-                       " error: Not a directory (system)"));
-    EXPECT_TRUE(logged("could not remove cache file for to URL: " + locationFile("NOTCACHED").string() + " error: "));
+    EXPECT_TRUE(log.contains("error: File name too long (system)"));
+    EXPECT_TRUE(log.contains("could not create location cache directory: File exists"));
+    EXPECT_TRUE(log.contains("could not write cache file for to URL: " + locationFile("USGA0028").string() +
+                             " error: Not a directory (system)"));
+    EXPECT_TRUE(log.contains("could not remove cache file for to URL: " + locationFile("NOTCACHED").string() +
+                             " error: "));
 }
 
 TEST_F(FileSystemApplicationCacheTest, FilesArePrivateToTheUser) {

@@ -26,18 +26,12 @@ private:
     std::filesystem::path m_previous;
 };
 
-TEST_F(NSStringHelperTest, NullToNaReplacesTheWholeText) {
-    EXPECT_EQ(NSStringHelper::nullToNA("High (null)F"), "n/v");
+TEST_F(NSStringHelperTest, NullAndNaTextsAreReplacedOrStripped) {
+    EXPECT_EQ(NSStringHelper::nullToNA("High (null)F"), "n/v");  // the whole text
     EXPECT_EQ(NSStringHelper::nullToNA("(nul)"), "(nul)");
-}
-
-TEST_F(NSStringHelperTest, LocalizeNaReplacesEveryNa) {
     EXPECT_EQ(NSStringHelper::localizeNA("Wind N/A, gusts N/A"), "Wind n/v, gusts n/v");
     EXPECT_EQ(NSStringHelper::localizeNA("N/A(null)"), "n/v");
     EXPECT_EQ(NSStringHelper::localizeNA("n/a"), "n/a");
-}
-
-TEST_F(NSStringHelperTest, StripOutNullsRemovesEveryOccurrence) {
     EXPECT_EQ(NSStringHelper::stripOutNulls("(null)a(null)(null)b(null"), "ab(null");
     EXPECT_EQ(NSStringHelper::stripOutNulls("((null)null)"), "(null)");
 }

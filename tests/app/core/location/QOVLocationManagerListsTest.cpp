@@ -35,8 +35,12 @@ protected:
 
 // --- Moving ---
 
-TEST_F(LocationManagerListsTest, MovingTakesTheEntryOutAndInsertsItAtTheTarget) {
+TEST_F(LocationManagerListsTest, MovingTakesTheEntryOutAndInsertsItAtTheTargetWithinTheList) {
     addFavorites({"A", "B", "C", "D"});
+    manager().moveFavoriteFromIndex(2, 5);  // outside the list, or onto itself: nothing moves
+    manager().moveFavoriteFromIndex(4, 0);
+    manager().moveFavoriteFromIndex(1, 1);
+    EXPECT_EQ(keysOf(manager().favoriteLocations()), (Keys{"A", "B", "C", "D"}));
 
     manager().moveFavoriteFromIndex(0, 2);
     EXPECT_EQ(keysOf(manager().favoriteLocations()), (Keys{"B", "C", "A", "D"}));
@@ -45,16 +49,6 @@ TEST_F(LocationManagerListsTest, MovingTakesTheEntryOutAndInsertsItAtTheTarget) 
 
     world.restart();
     EXPECT_EQ(keysOf(manager().favoriteLocations()), (Keys{"D", "B", "C", "A"}));
-}
-
-TEST_F(LocationManagerListsTest, MovingFromOrToAnIndexOutsideTheListDoesNothing) {
-    addFavorites({"A", "B", "C", "D"});
-
-    manager().moveFavoriteFromIndex(2, 5);
-    manager().moveFavoriteFromIndex(4, 0);
-    manager().moveFavoriteFromIndex(1, 1);
-
-    EXPECT_EQ(keysOf(manager().favoriteLocations()), (Keys{"A", "B", "C", "D"}));
 }
 
 // --- Nicknames ---

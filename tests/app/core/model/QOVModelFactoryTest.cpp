@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
 
 #include "app/core/model/QOVCurrentConditions.h"
@@ -15,7 +14,7 @@
 #include "app/core/model/QOVPollenInformation.h"
 #include "app/core/model/QOVSevereWeather.h"
 #include "app/core/model/QOVSunriseSunset.h"
-#include "platform/base/Log.h"
+#include "tests/platform/base/LogCapture.h"
 #include "tests/app/core/model/ModelTestSupport.h"
 
 namespace qov {
@@ -30,26 +29,13 @@ constexpr auto kIntMin = std::numeric_limits<std::int32_t>::min();
 
 class QOVModelFactoryTest : public qovtest::FactoryTest {
 protected:
-    void SetUp() override {
-        FactoryTest::SetUp();
-        platform::Log::addMemoryLogger(m_log);
-    }
-    void TearDown() override {
-        platform::Log::removeMemoryLogger(m_log);
-        FactoryTest::TearDown();
-    }
-
     std::shared_ptr<QOVLocation> aggregate(std::string_view json) {
         forgetErrors();
         return factory().modelUsingJSON(json);
     }
-    bool logged(std::string_view text) {
-        platform::Log::flush();
-        const auto lines = m_log->lines();
-        return std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.find(text) != std::string::npos; });
-    }
+    bool logged(std::string_view text) const { return m_log.contains(text); }
 
-    std::shared_ptr<platform::MemoryLogger> m_log = std::make_shared<platform::MemoryLogger>();
+    const qovtest::LogCapture m_log;
 };
 
 TEST_F(QOVModelFactoryTest, NoDataAnswersFireTheNoDataErrorWithTheFactoryAsSender) {

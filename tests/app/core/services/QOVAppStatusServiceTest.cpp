@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/core/services/QOVSettingsService.h"
-#include "platform/base/Log.h"
 #include "sim/SimServer.h"
 #include "tests/app/core/services/SettingsFixture.h"
+#include "tests/platform/base/LogCapture.h"
 #include "tests/support/PumpUntil.h"
 
 namespace qov {
@@ -92,24 +92,16 @@ TEST_F(AppStatusServiceTest, AFailedCheckLeavesTheStatusAsItIs) {
 
 TEST_F(AppStatusServiceTest, TestModeUsesTheTestAddressAndLogsTheProgress) {
     ASSERT_TRUE(started);
-    const auto logger = std::make_shared<platform::MemoryLogger>();
-    platform::Log::addMemoryLogger(logger);
+    const qovtest::LogCapture log;
     service->performStatusChecks();
     ASSERT_TRUE(waitUntilIdle());
     service->setTestMode(true);
     service->performStatusChecks();
     ASSERT_TRUE(waitUntilIdle());
-    platform::Log::flush();
-    platform::Log::removeMemoryLogger(logger);
 
     EXPECT_EQ(requestedPaths(), (std::vector<std::string>{"/swagger_update_prod", "/swagger_update_test"}));
-    std::string text;
-    for (const auto& line : logger->lines()) {
-        text += line + "\n";
-    }
-    EXPECT_NE(text.find(std::string("checking swagger status with URL: ") + sim.baseUrl() + "/swagger_update_test"),
-              std::string::npos);
-    EXPECT_NE(text.find("swagger status check returned: 0"), std::string::npos);
+    EXPECT_TRUE(log.contains("checking swagger status with URL: " + sim.baseUrl() + "/swagger_update_test"));
+    EXPECT_TRUE(log.contains("swagger status check returned: 0"));
 }
 
 TEST_F(AppStatusServiceTest, AServiceGoneStopsItsTimerAndIgnoresItsAnswers) {

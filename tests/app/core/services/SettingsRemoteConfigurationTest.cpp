@@ -15,19 +15,19 @@
 namespace qov {
 namespace {
 
+std::shared_ptr<QOVMobileAppConfig> common(bool killall, bool killcompose) {
+    auto config = std::make_shared<QOVMobileAppConfig>("common", 900.0);
+    config->addConfiguration(
+        platform::Dictionary{{"killall", killall ? "true" : "false"}, {"killcompose", killcompose}}, "swagger");
+    return config;
+}
+
 class SettingsRemoteConfigurationTest : public qovtest::SettingsFixture {
 protected:
     static std::shared_ptr<QOVMobileAppConfig> fixture(const std::string& name, const std::string& applicationId) {
         auto config = QOVModelFactory::sharedInstance()->configurationUsingJSON(qovtest::readModelFixture(name),
                                                                                applicationId, 1800.0);
         EXPECT_TRUE(config) << name;
-        return config;
-    }
-
-    static std::shared_ptr<QOVMobileAppConfig> common(bool killall, bool killcompose) {
-        auto config = std::make_shared<QOVMobileAppConfig>("common", 900.0);
-        config->addConfiguration(
-            platform::Dictionary{{"killall", killall ? "true" : "false"}, {"killcompose", killcompose}}, "swagger");
         return config;
     }
 
@@ -132,9 +132,7 @@ TEST_F(SettingsCacheListeningTest, BothConfigurationsAreRequestedWithTheirTimesT
     EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestConfiguration common 900",
                                                            "requestConfiguration qovara-iphone 1800"}));
 
-    auto killed = std::make_shared<QOVMobileAppConfig>("common", 900.0);
-    killed->addConfiguration(platform::Dictionary{{"killall", "true"}}, "swagger");
-    cache->storeConfiguration(killed);
+    cache->storeConfiguration(common(true, false));
     loop().runUntilIdle();
     EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusAllOff);
     EXPECT_EQ(statusNotifications.size(), 1u);
@@ -158,9 +156,7 @@ TEST_F(SettingsCacheListeningTest, ResetSettingsListensAgainAndIsAnsweredFromThe
 TEST_F(SettingsCacheListeningTest, AServiceGoneStopsListening) {
     makeService(cache);
     loop().runUntilIdle();
-    auto killed = std::make_shared<QOVMobileAppConfig>("common", 900.0);
-    killed->addConfiguration(platform::Dictionary{{"killall", "true"}}, "swagger");
-    cache->storeConfiguration(killed);
+    cache->storeConfiguration(common(true, false));
     loop().runUntilIdle();
     EXPECT_TRUE(statusNotifications.empty());
 }
