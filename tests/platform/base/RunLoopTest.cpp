@@ -114,15 +114,18 @@ TEST_F(RunLoopTest, GlobalQueueRunsWorkConcurrentlyOffTheMainThread) {
     EXPECT_EQ(onMainThread, 0);
 }
 
-TEST_F(RunLoopTest, DestroyingALoopDropsItsPendingWork) {
+TEST_F(RunLoopTest, DestroyingALoopDropsItsPendingWorkAndInvalidatesItsTimers) {
     auto captured = std::make_shared<int>(0);
+    std::shared_ptr<Timer> timer;
     {
         RunLoop other(clock());
         other.post([captured] { ++*captured; });
+        timer = other.scheduleTimer(1.0, true, [](Timer&) {});
         EXPECT_EQ(captured.use_count(), 2);
     }
     EXPECT_EQ(captured.use_count(), 1);
     EXPECT_EQ(*captured, 0);
+    EXPECT_FALSE(timer->isValid());
 }
 
 TEST_F(RunLoopTest, DrivingTheLoopFromAnotherThreadIsRefused) {

@@ -26,32 +26,28 @@ protected:
     std::shared_ptr<RecordingConfigurationListener> listener = std::make_shared<RecordingConfigurationListener>();
 };
 
-TEST_F(ConfigurationListeningTest, FreshCachedConfigurationAnswersAtOnce) {
-    const auto stored = makeConfiguration("app", 3600.0, 100.0);
-    cache->storeConfiguration(stored);
-    loop().runUntilIdle();
-
-    cache->startListeningForConfiguration("app", 3600.0, listener);
-    ASSERT_EQ(listener->received.size(), 1u);
-    EXPECT_EQ(listener->received[0], stored);
-    EXPECT_TRUE(datasource->calls.empty());
-}
-
-TEST_F(ConfigurationListeningTest, StaleConfigurationIsRequestedAndHeardOnlyOnceStored) {
+TEST_F(ConfigurationListeningTest, FreshConfigurationAnswersAtOnceAndAStaleOneOnlyOnceStoredAgain) {
+    const auto fresh = makeConfiguration("other", 3600.0, 100.0);
+    cache->storeConfiguration(fresh);
     cache->storeConfiguration(makeConfiguration("app", 900.0, 1000.0));
     loop().runUntilIdle();
+    cache->startListeningForConfiguration("other", 3600.0, listener);
+    ASSERT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(listener->received[0], fresh);
+    EXPECT_TRUE(datasource->calls.empty());
+    listener->received.clear();
 
     cache->startListeningForConfiguration("app", 1200.0, listener);
     EXPECT_TRUE(listener->received.empty());
     EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestConfiguration app 1200"});
     loop().runUntilIdle();
 
-    const auto fresh = makeConfiguration("app", 1200.0);
-    cache->storeConfiguration(fresh);
+    const auto stored = makeConfiguration("app", 1200.0);
+    cache->storeConfiguration(stored);
     EXPECT_TRUE(listener->received.empty()) << "configuration notices go through the main loop";
     loop().runUntilIdle();
     ASSERT_EQ(listener->received.size(), 1u);
-    EXPECT_EQ(listener->received[0], fresh);
+    EXPECT_EQ(listener->received[0], stored);
 }
 
 TEST_F(ConfigurationListeningTest, NoticeWalksACopySoListenersMayStopDuringIt) {

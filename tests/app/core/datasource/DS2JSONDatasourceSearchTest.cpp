@@ -16,17 +16,6 @@ std::shared_ptr<QOVLocation> onlyLocationOf(const platform::Value& answer) {
     return list && list->size() == 1 ? (*list)[0].object<QOVLocation>() : nullptr;
 }
 
-TEST_F(DS2JSONDatasourceSearchTest, PostalCodeAnswersTheLocation) {
-    client().requestLocationForZip("30303", callback(), false);
-    ASSERT_TRUE(waitForAnswers(1));
-
-    const auto location = answers()[0].object<QOVLocation>();
-    ASSERT_NE(location, nullptr);
-    EXPECT_EQ(location->identifierAsString(), "30303:4");
-    EXPECT_EQ(requests()[0].path, "/wxdata/loc/30303:4.js");
-    EXPECT_EQ(requests()[0].query.count("locale"), 0u);
-}
-
 TEST_F(DS2JSONDatasourceSearchTest, CoordinatesAnswerTheNearestLocationOrNil) {
     client().requestLocationForCoordinates({33.75, -84.39}, callback());
     ASSERT_TRUE(waitForAnswers(1));

@@ -67,15 +67,17 @@ TEST_F(DS2JSONDatasourceURLTest, SearchAndContentUrlsCarryNoLocale) {
     client().currentTropicalStormDataWithCallbackObject(callback());
     client().requestRSSNewsFeedWithCallbackObject(callback());
     client().requestTweetsByLocation(QOVLocationIdentity(1, "USGA0028"), callback(), std::nullopt);
+    client().requestLocationForZip("30303", callback(), false);
     ASSERT_TRUE(waitUntilIdle());
 
     auto log = requests();
-    ASSERT_EQ(log.size(), 4u);
+    ASSERT_EQ(log.size(), 5u);
     std::sort(log.begin(), log.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
     EXPECT_EQ(log[0].path, "/wxdata/articles/get.xml");
     EXPECT_EQ(log[1].path, "/wxdata/currtrop/get.js");
-    EXPECT_EQ(log[2].queryValue("lat"), "33.749000");
-    EXPECT_EQ(log[3].query.count("tweetId"), 0u);
+    EXPECT_EQ(log[2].path, "/wxdata/loc/30303:4.js");
+    EXPECT_EQ(log[3].queryValue("lat"), "33.749000");
+    EXPECT_EQ(log[4].query.count("tweetId"), 0u);
     for (const auto& request : log) {
         EXPECT_EQ(request.query.count("locale"), 0u) << request.path;
         EXPECT_EQ(request.queryValue("key"), apiKey()) << request.path;
