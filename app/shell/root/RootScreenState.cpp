@@ -8,6 +8,7 @@
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/terms/TermsNavigationController.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Window.h"
 
 namespace qov {
@@ -52,6 +53,36 @@ bool RootScreenState::showTab(const std::string& nameOrTitle) {
         }
     }
     return false;
+}
+
+std::optional<std::string> RootScreenState::presentScreen(const std::string& className) {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master) {
+        return "the root screen is not shown";
+    }
+    if (master->modalViewController()) {
+        return "the root screen presents " + master->modalViewController()->className() + " already";
+    }
+    const auto screen = platform::ui::ClassRegistry::isRegistered(className)
+                            ? platform::ui::ClassRegistry::create<platform::ui::ViewController>(className)
+                            : nullptr;
+    if (!screen) {
+        return "no screen class is named \"" + className + "\"";
+    }
+    if (const auto ownScreen = std::dynamic_pointer_cast<QOVViewController>(screen)) {
+        ownScreen->setMasterViewController(master);
+    }
+    master->presentModalViewController(screen, false);
+    return std::nullopt;
+}
+
+bool RootScreenState::dismissPresentedScreen() {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master || !master->modalViewController()) {
+        return false;
+    }
+    master->dismissModalViewControllerAnimated(false);
+    return true;
 }
 
 }  // namespace qov

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qov {
@@ -16,6 +17,12 @@ public:
     // Shows the root screen's tab with the item name (or the title) as a press on its item would; false when the
     // root screen is not shown or has no such tab.
     static bool showTab(const std::string& nameOrTitle);
+    // Presents over the root screen a screen made by class name (how the runner reaches screens no other screen
+    // opens, as an interface file naming them would make them); answers why not (the root screen is not shown or
+    // presents a screen already, no screen class has that name), or nullopt.
+    static std::optional<std::string> presentScreen(const std::string& className);
+    // Dismisses what the root screen presents; false when it presents nothing.
+    static bool dismissPresentedScreen();
 };
 
 }  // namespace qov
