@@ -70,7 +70,7 @@ void registerConsoleScreen() {
             autoUpdateLabel->setText("Auto-update");
             auto table = file.make<platform::ui::TableView>(Rect(0.0, 95.0, area.width(), area.height() - 95.0),
                                                             platform::ui::TableViewStyle::Plain);
-            // The tab gives the screen less than the whole area: the last lines stay above the tab strip.
+            // The last lines stay above the tab strip.
             table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth |
                                        platform::ui::kAutoresizingFlexibleHeight);
             view->addSubview(autoUpdateLabel);
