@@ -125,6 +125,8 @@ TEST_F(RunnerProcessTest, MetricUnitsChosenInSettingsShowOnEveryPanelAtOnceAndAf
     EXPECT_EQ(choose.status, 0) << choose.err;
     const auto settingsShown = choose.out.find("\"Measurement\"");
     ASSERT_NE(settingsShown, std::string::npos) << choose.out;
+    // Its title shows: nothing covers the navigation bar where the hidden location bar was.
+    EXPECT_NE(choose.out.find("NavigationBar {0, 20, 320, 44} \"Settings\""), std::string::npos) << choose.out;
     const auto unitSwitch = choose.out.find("\"[\u00B0F] | \u00B0C\"", settingsShown);
     ASSERT_NE(unitSwitch, std::string::npos) << choose.out;
     showsOnlyMetric(choose.out.substr(unitSwitch + 12));
