@@ -55,6 +55,7 @@ void CurrentConditionsBarController::viewDidLoad() {
     table->setDelegate(std::static_pointer_cast<platform::ui::TableViewDelegate>(self));
     table->setDataSource(std::static_pointer_cast<platform::ui::TableViewDataSource>(self));
     table->setFrame(view()->bounds());
+    table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth);  // a strip as high as the bar's pages
     table->setPagingEnabled(true);
     table->setShowsVerticalScrollIndicator(false);
     table->setSeparatorColor(platform::gfx::Color::clear());
