@@ -48,6 +48,17 @@ bool RootScreenState::showTab(const std::string& nameOrTitle) {
     }
     for (const auto& item : master->tabBar()->items()) {
         if (item->itemName() == nameOrTitle || item->title() == nameOrTitle) {
+            // As a user would, swipe the strip until the item shows, then press it.
+            if (const auto& strip = master->tabBar()->m_scrollView) {
+                const auto shown = item->frame();
+                const auto offset = strip->contentOffset();
+                const double width = strip->bounds().width();
+                if (shown.x() < offset.x) {
+                    strip->drag({shown.x(), offset.y});
+                } else if (shown.maxX() > offset.x + width) {
+                    strip->drag({shown.maxX() - width, offset.y});
+                }
+            }
             master->tabBar()->setSelectedItem(item);
             return true;
         }
