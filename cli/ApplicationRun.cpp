@@ -36,8 +36,9 @@ namespace {
 // How long each stage (the splash, the terms, the weather) may take, in seconds on the main loop's clock.
 constexpr double kStageTimeOut = 30.0;
 
-// The interface files and the tab screens of every library the application is made of, and the script command
-// "tab NAME", which presses the root screen's tab with that item name or title.
+// The interface files and the tab screens of every library the application is made of, and the script commands
+// "tab NAME", which presses the root screen's tab with that item name or title, "present CLASS", which presents
+// over the root screen a screen made by class name (screens no other screen opens), and "dismiss".
 void registerApplicationResources() {
     qov::registerShellInterfaceFiles();
     qov::ApplicationInterfaceFiles::registerAll();
@@ -48,6 +49,13 @@ void registerApplicationResources() {
             return std::nullopt;
         }
         return "no tab \"" + name + "\" on the root screen";
+    });
+    platform::ui::ScreenScript::registerCommand("present", qov::RootScreenState::presentScreen);
+    platform::ui::ScreenScript::registerCommand("dismiss", [](const std::string&) -> std::optional<std::string> {
+        if (qov::RootScreenState::dismissPresentedScreen()) {
+            return std::nullopt;
+        }
+        return "the root screen presents nothing";
     });
 }
 

@@ -99,6 +99,18 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
                               ->expected(0, 1);
     auto* summaryOption = runner.add_flag("--summary", summary,
                                           "Print a text summary of the weather instead of running the application");
+    runner.footer(
+        "Script commands (one per line, # starts a comment):\n"
+        "  tap [--taps N] [--touches N] TARGET   tap what TARGET names (--taps 2: a double tap; --touches 2: two "
+        "fingers)\n"
+        "  scroll TARGET | drag TARGET DX DY     swipe until TARGET shows | move a finger across TARGET\n"
+        "  type TEXT | key return|search|backspace   the keyboard, on the field being edited\n"
+        "  select INDEX | alert INDEX            a segment in front | a button of the alert in front\n"
+        "  wait SECONDS | network on|off | gps LAT LON   time passes | the network | the device moves\n"
+        "  tab NAME                              press the root screen's tab with that name or title\n"
+        "  present CLASS | dismiss               show a screen no other screen opens, by class name | close it\n"
+        "  dump | shot FILE.png | quit           the screen as text | as a picture | stop\n"
+        "TARGET is [@CLASS] [TEXT | \"TEXT\"] [#N]: the N-th view (reading order) of that class showing that text.");
     const auto refuse = [&err](const std::string& message) {
         err << "qovara: " << platform::printableText(message.size() > 300 ? message.substr(0, 300) + "..." : message)
             << " (--help lists the options)\n";

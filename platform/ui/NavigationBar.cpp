@@ -146,8 +146,14 @@ void NavigationBar::draw(gfx::BitmapContext& context) const {
         BarDrawing::drawItem(context, *top->rightBarButtonItem(), right);
     }
     if (!m_shownTitleView) {
+        // Centred on the bar when it fits between the items there, else centred in all the room between them.
         const double side = std::max(left.maxX(), bounds().width() - right.x()) + kMargin;
-        context.drawText(top->title(), Rect(side, 0.0, bounds().width() - 2.0 * side, bounds().height()), kTitleFont,
+        Rect area(side, 0.0, bounds().width() - 2.0 * side, bounds().height());
+        if (kTitleFont.sizeOfText(top->title()).width > area.width()) {
+            const double start = left.maxX() + kMargin;
+            area = Rect(start, 0.0, right.x() - kMargin - start, bounds().height());
+        }
+        context.drawText(top->title(), area, kTitleFont,
                          gfx::Color::white(), gfx::TextAlignment::Center);
     }
 }

@@ -152,6 +152,7 @@ void TableView::computeLayout() {
         }
         if (!section.header && (title = dataSource->tableViewTitleForHeaderInSection(*this, index))) {
             section.header = makeHeaderLabel(*title, m_style);
+            section.isTitle = true;
         }
         std::optional<double> headerHeight =
             delegate ? delegate->tableViewHeightForHeaderInSection(*this, index) : std::nullopt;
@@ -249,7 +250,10 @@ void TableView::layoutVisibleRows() {
     for (int sectionIndex = 0; sectionIndex < numberOfSections(); ++sectionIndex) {
         Section& section = m_sections[static_cast<std::size_t>(sectionIndex)];
         if (section.header) {
-            section.header->setFrame(Rect(0.0, section.headerTop, bounds().width(), section.headerHeight));
+            // A grouped table's title lines up with the text of its inset rows.
+            const double inset = section.isTitle ? 2.0 * rowInset() : 0.0;
+            section.header->setFrame(
+                Rect(inset, section.headerTop, bounds().width() - 2.0 * inset, section.headerHeight));
         }
         for (int row = 0; row < numberOfRowsInSection(sectionIndex); ++row) {
             const IndexPath indexPath{sectionIndex, row};

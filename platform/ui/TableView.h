@@ -119,6 +119,7 @@ private:
         double headerTop = 0.0;
         double headerHeight = 0.0;
         std::shared_ptr<View> header;
+        bool isTitle = false;  // the header is the label made for the data source's title
         std::vector<double> rowTops;
         std::vector<double> rowHeights;
     };

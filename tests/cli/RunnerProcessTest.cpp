@@ -108,6 +108,48 @@ TEST_F(RunnerProcessTest, APlaceChosenFromTheLocationBarStaysCurrentAcrossAResta
     EXPECT_NE(restart.out.find(londonBar), std::string::npos) << restart.out;
 }
 
+TEST_F(RunnerProcessTest, MetricUnitsChosenInSettingsShowOnEveryPanelAtOnceAndAfterARestart) {
+    const std::string everyPanel = "select 0\ndump\nselect 1\ndump\nselect 2\ndump\nselect 3\ndump\nselect 4\ndump\n";
+    // The service's own sentences (narratives, wave texts) stay as it words them.
+    const auto showsOnlyMetric = [](const std::string& out) {
+        for (const char* unit : {"\u00B0C", " km\"", " km/h", " m\""}) {
+            EXPECT_NE(out.find(unit), std::string::npos) << unit << "\n" << out;
+        }
+        for (const char* unit : {"\u00B0F", " mi\"", " mph\"", " ft\""}) {
+            EXPECT_EQ(out.find(unit), std::string::npos) << unit << "\n" << out;
+        }
+    };
+    // Miami offers the beach panel, whose heights are in metres.
+    const RunnerRun choose = run({"--service", simUrl(), "--virtual-clock", "--gps", "25.77,-80.19", "--script",
+                                  writeScript("tab Settings\ndump\nselect 1\ntab Weather\n" + everyPanel)});
+    EXPECT_EQ(choose.status, 0) << choose.err;
+    const auto settingsShown = choose.out.find("\"Measurement\"");
+    ASSERT_NE(settingsShown, std::string::npos) << choose.out;
+    // Its title shows: nothing covers the navigation bar where the hidden location bar was.
+    EXPECT_NE(choose.out.find("NavigationBar {0, 20, 320, 44} \"Settings\""), std::string::npos) << choose.out;
+    const auto unitSwitch = choose.out.find("\"[\u00B0F] | \u00B0C\"", settingsShown);
+    ASSERT_NE(unitSwitch, std::string::npos) << choose.out;
+    showsOnlyMetric(choose.out.substr(unitSwitch + 12));
+
+    const RunnerRun restart = run({"--service", simUrl(), "--virtual-clock", "--script", writeScript(everyPanel)});
+    EXPECT_EQ(restart.status, 0) << restart.err;
+    showsOnlyMetric(restart.out);
+}
+
+TEST_F(RunnerProcessTest, TenTapsOnTheAboutLogoTurnOnTestModeWhoseConsoleShowsTheLog) {
+    std::string script = "tab Settings\ntap About\n";
+    for (int tap = 0; tap < 10; ++tap) {
+        script += "tap Qovara\n";
+    }
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript(script + "tab console\nwait 3\ndump\n")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    // The console's table lists the in-memory log, such as the page views of the tabs just shown.
+    const auto console = result.out.rfind("TableView {");
+    ASSERT_NE(console, std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("metrics page view hit", console), std::string::npos) << result.out;
+}
+
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/wxdata/loc/get.js", .status = 500});
     const RunnerRun result = run({"--service", simUrl(), "--gps", "48.857,2.352"});

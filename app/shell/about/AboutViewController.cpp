@@ -165,6 +165,8 @@ void AboutViewController::doneWithBrowser(platform::ui::WebBrowserViewController
     if (const auto master = masterViewController()) {
         master->dismissModalViewControllerAnimated(true);
         master->toggleFullScreenContent(false, false);
+        // Returning from full screen shows the location bar, which the settings tab keeps hidden.
+        master->hideLocationBar(false);
     } else {
         dismissModalViewControllerAnimated(true);
     }

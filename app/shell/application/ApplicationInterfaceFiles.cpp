@@ -9,6 +9,7 @@ void ApplicationInterfaceFiles::registerAll() {
     registerSettingsScreens();
     registerTestModeScreens();
     registerTabScreens();
+    registerScreensMadeByName();
 }
 
 }  // namespace qov

@@ -3,8 +3,8 @@
 namespace qov {
 
 // Registers the shell's interface files (the main window, the root screen, the terms screens, the
-// settings, about and help screens, the test-mode screens) and the tab screens
-// it makes by class name. The runner and the tests call registerAll() once before the application launches;
+// settings, about and help screens, the test-mode screens), the tab screens it makes by class name, and the
+// screens only an interface file or a class name can make (the current-conditions bar, the settings detail). The runner and the tests call registerAll() once before the application launches;
 // registering again replaces the same builders.
 class ApplicationInterfaceFiles {
 public:
@@ -17,6 +17,7 @@ private:
     static void registerSettingsScreens();
     static void registerTestModeScreens();
     static void registerTabScreens();
+    static void registerScreensMadeByName();
 };
 
 }  // namespace qov

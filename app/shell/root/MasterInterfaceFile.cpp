@@ -42,8 +42,10 @@ void ApplicationInterfaceFiles::registerRootScreen() {
             auto ad = file.make<QOVAdView>(platform::ui::Rect(0.0, 0.0, width, kAdHeight));
             auto errorBar = file.make<platform::ui::View>(platform::ui::Rect(0.0, -kErrorBarHeight, width,
                                                                              kErrorBarHeight));
+            // The content view lies in front of the location bar container: hiding the location bar lets the
+            // content grow over the container, which stays where it is.
             for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
-                     content, strip, locationBar, ad, errorBar}) {
+                     locationBar, content, strip, ad, errorBar}) {
                 view->addSubview(part);
             }
             if (owner) {

@@ -8,6 +8,7 @@
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/terms/TermsNavigationController.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Window.h"
 
 namespace qov {
@@ -47,11 +48,52 @@ bool RootScreenState::showTab(const std::string& nameOrTitle) {
     }
     for (const auto& item : master->tabBar()->items()) {
         if (item->itemName() == nameOrTitle || item->title() == nameOrTitle) {
+            // As a user would, swipe the strip until the item shows, then press it.
+            if (const auto& strip = master->tabBar()->m_scrollView) {
+                const auto shown = item->frame();
+                const auto offset = strip->contentOffset();
+                const double width = strip->bounds().width();
+                if (shown.x() < offset.x) {
+                    strip->drag({shown.x(), offset.y});
+                } else if (shown.maxX() > offset.x + width) {
+                    strip->drag({shown.maxX() - width, offset.y});
+                }
+            }
             master->tabBar()->setSelectedItem(item);
             return true;
         }
     }
     return false;
+}
+
+std::optional<std::string> RootScreenState::presentScreen(const std::string& className) {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master) {
+        return "the root screen is not shown";
+    }
+    if (master->modalViewController()) {
+        return "the root screen presents " + master->modalViewController()->className() + " already";
+    }
+    const auto screen = platform::ui::ClassRegistry::isRegistered(className)
+                            ? platform::ui::ClassRegistry::create<platform::ui::ViewController>(className)
+                            : nullptr;
+    if (!screen) {
+        return "no screen class is named \"" + className + "\"";
+    }
+    if (const auto ownScreen = std::dynamic_pointer_cast<QOVViewController>(screen)) {
+        ownScreen->setMasterViewController(master);
+    }
+    master->presentModalViewController(screen, false);
+    return std::nullopt;
+}
+
+bool RootScreenState::dismissPresentedScreen() {
+    const auto master = rootAs<QOVMasterViewController>();
+    if (!master || !master->modalViewController()) {
+        return false;
+    }
+    master->dismissModalViewControllerAnimated(false);
+    return true;
 }
 
 }  // namespace qov

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qov {
@@ -13,9 +14,15 @@ public:
     static bool isRootScreenShown();
     // The tab item name of the root screen's shown screen ("weather", "maps", ...); empty when none is shown.
     static std::string shownTabName();
-    // Shows the root screen's tab with the item name (or the title) as a press on its item would; false when the
-    // root screen is not shown or has no such tab.
+    // Shows the root screen's tab with the item name (or the title) as a press on its item would, the strip first
+    // swiped to bring the item into view; false when the root screen is not shown or has no such tab.
     static bool showTab(const std::string& nameOrTitle);
+    // Presents over the root screen a screen made by class name (how the runner reaches screens no other screen
+    // opens, as an interface file naming them would make them); answers why not (the root screen is not shown or
+    // presents a screen already, no screen class has that name), or nullopt.
+    static std::optional<std::string> presentScreen(const std::string& className);
+    // Dismisses what the root screen presents; false when it presents nothing.
+    static bool dismissPresentedScreen();
 };
 
 }  // namespace qov

@@ -71,6 +71,9 @@ void registerHelpScreens() {
         auto table = file.make<platform::ui::TableView>(Rect(0.0, 0.0, area.width(), area.height() - 64.0),
                                                         platform::ui::TableViewStyle::Plain);
         auto email = button(file, Rect(40.0, area.height() - 54.0, area.width() - 80.0, 40.0), "Email Support");
+        // The navigation stack gives the screen less than the page area: the button stays above its bottom.
+        table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth | platform::ui::kAutoresizingFlexibleHeight);
+        email->setAutoresizingMask(platform::ui::kAutoresizingFlexibleTopMargin);
         view->addSubview(table);
         view->addSubview(email);
         if (auto owner = file.ownerAs<HelpViewController>()) {
@@ -84,6 +87,9 @@ void registerHelpScreens() {
                                                      const auto area = pageArea();
                                                      auto view = file.makeTopLevel<platform::ui::View>(area);
                                                      auto page = file.make<platform::ui::WebView>(area);
+                                                     page->setAutoresizingMask(
+                                                         platform::ui::kAutoresizingFlexibleWidth |
+                                                         platform::ui::kAutoresizingFlexibleHeight);
                                                      view->addSubview(page);
                                                      if (auto owner = file.ownerAs<HelpWebViewController>()) {
                                                          owner->m_webView = page;
@@ -105,9 +111,11 @@ void registerAboutScreen() {
         auto build = label(file, Rect(20.0, 185.0, width, 20.0), 13.0);
         auto config = label(file, Rect(20.0, 205.0, width, 20.0), 13.0);
         auto richMedia = label(file, Rect(20.0, 225.0, width, 20.0), 13.0);
-        auto terms = button(file, Rect(20.0, 255.0, width / 2.0 - 5.0, 36.0), "Terms of Service");
-        auto privacy = button(file, Rect(25.0 + width / 2.0, 255.0, width / 2.0 - 5.0, 36.0), "Privacy Statement");
-        auto sponsor = button(file, Rect(20.0, 300.0, width, 40.0), "Daduvov");
+        // One button a row: side by side their titles do not fit. The last ends above the 367 points the
+        // settings tab shows under its navigation bar.
+        auto terms = button(file, Rect(20.0, 250.0, width, 34.0), "Terms of Service");
+        auto privacy = button(file, Rect(20.0, 290.0, width, 34.0), "Privacy Statement");
+        auto sponsor = button(file, Rect(20.0, 330.0, width, 34.0), "Daduvov");
         for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
                  logo, version, tokenButton, tokenField, build, config, richMedia, terms, privacy, sponsor}) {
             view->addSubview(part);

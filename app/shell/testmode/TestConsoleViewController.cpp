@@ -67,6 +67,10 @@ void TestConsoleViewController::viewWillAppear(bool animated) {
     QOVViewController::viewWillAppear(animated);
     if (const auto master = masterViewController()) {
         master->hideLocationBar(true);
+        // The content view has grown over the location bar: the log fills it down to the tab strip.
+        if (master->m_contentView) {
+            view()->setFrame(master->m_contentView->bounds());
+        }
     }
     stopRefreshing();
     const auto self = std::static_pointer_cast<TestConsoleViewController>(shared_from_this());

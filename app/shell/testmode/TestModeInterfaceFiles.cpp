@@ -66,8 +66,14 @@ void registerConsoleScreen() {
             auto view = file.makeTopLevel<platform::ui::View>(area);
             auto autoUpdate = file.make<platform::ui::Switch>(Rect(area.width() - 104.0, 60.0, 94.0, 27.0));
             autoUpdate->setOn(true);
+            auto autoUpdateLabel = whiteLabel(file, 58.0);
+            autoUpdateLabel->setText("Auto-update");
             auto table = file.make<platform::ui::TableView>(Rect(0.0, 95.0, area.width(), area.height() - 95.0),
                                                             platform::ui::TableViewStyle::Plain);
+            // The last lines stay above the tab strip.
+            table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth |
+                                       platform::ui::kAutoresizingFlexibleHeight);
+            view->addSubview(autoUpdateLabel);
             view->addSubview(autoUpdate);
             view->addSubview(table);
             if (auto owner = file.ownerAs<TestConsoleViewController>()) {

@@ -155,6 +155,7 @@ TEST_F(TableViewTest, SectionHeadersAreViewsAndGroupedRowsAreInset) {
     auto header = grouped->headerViewForSection(0);
     ASSERT_TRUE(header);
     EXPECT_EQ(header->text(), "Favorites");
+    EXPECT_EQ(header->frame(), Rect(20, 0, 280, 36));  // in line with the rows' text
     EXPECT_EQ(grouped->headerViewForSection(1), nullptr);
     EXPECT_EQ(grouped->rectForRow(IndexPath{0, 0}), Rect(10, 36, 300, 44));
     EXPECT_EQ(grouped->rectForRow(IndexPath{1, 0}), Rect(10, 36 + 88 + 10 + 10, 300, 44));

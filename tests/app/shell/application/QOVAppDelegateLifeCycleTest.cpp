@@ -9,6 +9,7 @@
 #include "app/shell/application/OpenedURLRouter.h"
 #include "app/shell/application/WeeklyVersionCheck.h"
 #include "app/shell/root/RootScreenState.h"
+#include "app/shell/tabbar/SlidingTabBar.h"
 #include "platform/base/Log.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/AlertView.h"
@@ -125,6 +126,8 @@ TEST_F(QOVAppDelegateLifeCycleTest, TabsAreShownByNameOrTitleOnlyOnTheRootScreen
     qov::QOVAppDelegate::currentAppDelegate()->presentMainViewAfterSplash();
     EXPECT_TRUE(qov::RootScreenState::showTab("Settings"));
     EXPECT_EQ(qov::RootScreenState::shownTabName(), "settings");
+    const auto strip = rootScreen()->tabBar()->m_scrollView;  // swiped to the item, as a user would
+    EXPECT_EQ(strip->contentOffset().x, strip->maximumContentOffset().x);
     EXPECT_TRUE(qov::RootScreenState::showTab("maps"));
     EXPECT_EQ(qov::RootScreenState::shownTabName(), "maps");
     EXPECT_FALSE(qov::RootScreenState::showTab("nowhere"));
