@@ -106,9 +106,6 @@ bool SearchBar::offersTap(const std::string& text) const {
 }
 
 bool SearchBar::tapText(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
     if (m_showsCancelButton && text == kCancelTitle) {
         pressCancel();
         return true;

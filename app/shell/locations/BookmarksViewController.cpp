@@ -207,9 +207,26 @@ void BookmarksViewController::updateLocationRegistrationsAtKey(const std::string
     if (!list) {
         return;
     }
+    // A place another list still shows keeps its registration (the cache has one per place and listener).
+    const auto listedElsewhere = [this, list](const QOVLocationIdentity& place) {
+        for (const Locations* other : {&m_favoriteLocations, &m_homeLocations, &m_pushLocations}) {
+            if (other != list && std::any_of(other->begin(), other->end(), [&place](const auto& entry) {
+                    return entry && entry->isEqualToLocation(place);
+                })) {
+                return true;
+            }
+        }
+        return false;
+    };
+    Locations unlisted;
+    for (const auto& entry : *list) {
+        if (entry && !listedElsewhere(*entry)) {
+            unlisted.push_back(entry);
+        }
+    }
     const auto cache = applicationCache();
     if (cache) {
-        cache->stopListeningForLocations(arrayOf(*list), this);
+        cache->stopListeningForLocations(arrayOf(unlisted), this);
     }
     *list = std::move(locations);
     if (cache) {

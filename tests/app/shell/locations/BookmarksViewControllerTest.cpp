@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/core/cache/ApplicationCache.h"
+#include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/shell/errorbar/ErrorBar.h"
@@ -197,6 +199,20 @@ TEST_F(BookmarksTest, WeatherReplacesEveryMatchingEntry) {
     weather->setKey("USGA0028");
     screen->locationDataChanged(weather);
     EXPECT_EQ(screen->homeLocations(), (qov::BookmarksViewController::Locations{weather, weather}));
+}
+
+TEST_F(BookmarksTest, APlaceLeavingTheHomeListStillHearsOfItsWeatherAsAFavourite) {
+    setFavorites({"USGA0028", "UKXX0085"});
+    manager()->setHomeLocation(manager()->favoriteLocations().front());
+    open();
+    manager()->setHomeLocation(manager()->favoriteLocations().back());
+    screen->updateHomeLocations();
+    platform::RunLoop::main().runUntilIdle();
+    auto fresh = std::make_shared<qov::QOVLocation>();
+    fresh->setType(1);
+    fresh->setKey("USGA0028");
+    qov::ApplicationCacheFactory::sharedInstance().cache()->storeLocation(fresh);
+    EXPECT_EQ(screen->favoriteLocations().front(), fresh);
 }
 
 TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
