@@ -50,6 +50,7 @@ public:
     static constexpr unsigned kMaximumTypeAheadResults = 10;
     static constexpr double kFavoriteRowHeight = 48.0;
     static constexpr double kResultRowHeight = 44.0;
+    static constexpr platform::ui::Rect kSearchBarFrame{0.0, 1.0, 257.0, 44.0};
     static constexpr const char* kFavoritesCellIdentifier = "FavoritesCell";
     static constexpr const char* kResultCellIdentifier = "ResultCell";
     static constexpr const char* kFavoriteLocationsKey = "favoriteLocations";

@@ -1,8 +1,9 @@
-// The interface files of the bookmarks screen, the favourite cell and the favourite detail screen.
+// The interface files of the bookmarks screen, the favourite cell, the favourite detail screen and the picker.
 
 #include "app/shell/locations/BookmarksViewController.h"
 #include "app/shell/locations/FavoriteLocationView.h"
 #include "app/shell/locations/FavoritesDetailViewController.h"
+#include "app/shell/locations/FavoritesViewController.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
@@ -129,6 +130,20 @@ void BookmarksViewController::registerInterfaceFile() {
             owner->m_searchBar = searchBar;
             owner->m_findMeButton = findMe;
             owner->m_toolBar = toolBar;
+            owner->setView(view);
+        }
+    });
+}
+
+void FavoritesViewController::registerInterfaceFile() {
+    InterfaceFile::registerBuilder(nibNameForClass("FavoritesViewController"), [](InterfaceContext& file) {
+        const auto frame = Screen::applicationFrame();
+        const Rect area(0.0, 0.0, frame.width(), frame.height() - kNavigationBarHeight);
+        auto view = file.makeTopLevel<View>(area);
+        auto table = file.make<TableView>(area);
+        view->addSubview(table);
+        if (auto owner = file.ownerAs<FavoritesViewController>()) {
+            owner->m_favoritesTableView = table;
             owner->setView(view);
         }
     });

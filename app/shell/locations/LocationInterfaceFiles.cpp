@@ -4,6 +4,7 @@
 #include "app/shell/locations/BookmarksViewController.h"
 #include "app/shell/locations/FavoriteLocationView.h"
 #include "app/shell/locations/FavoritesDetailViewController.h"
+#include "app/shell/locations/FavoritesViewController.h"
 #include "app/shell/locations/LocationSearchBar.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "platform/base/Callback.h"
@@ -57,6 +58,7 @@ void registerLocationInterfaceFiles() {
     LocationSearchResultsViewController::registerInterfaceFile();
     FavoriteLocationView::registerInterfaceFile();
     FavoritesDetailViewController::registerInterfaceFile();
+    FavoritesViewController::registerInterfaceFile();
     BookmarksViewController::registerInterfaceFile();
     BookmarksNavigationController::registerClass();
 }

@@ -10,6 +10,7 @@
 #include "app/shell/locations/BookmarksNavigationController.h"
 #include "app/shell/locations/FavoriteLocationView.h"
 #include "app/shell/locations/FavoritesDetailViewController.h"
+#include "app/shell/locations/FavoritesViewController.h"
 #include "platform/base/RunLoop.h"
 #include "platform/geo/FixedPositionSource.h"
 #include "platform/ui/AlertView.h"
@@ -256,6 +257,19 @@ TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
     EXPECT_EQ(manager()->favoriteLocations().back()->userNickname(), "");
     EXPECT_EQ(manager()->homeLocation()->userNickname(), "");
     EXPECT_EQ(cell(1)->m_displayName->text(), "London, United Kingdom");
+}
+
+TEST_F(BookmarksTest, ThePickerOffersNoneThenTheFavouritesAndGoesBack) {
+    open();
+    auto picker = qov::QOVViewController::viewControllerFromNib<qov::FavoritesViewController>();
+    picker->setFavorites({std::make_shared<QOVLocationIdentity>(1, "UKXX0085")});
+    screen->navigationController()->pushViewController(picker, false);
+    const auto& rows = picker->m_favoritesTableView;
+    rows->layoutIfNeeded();
+    EXPECT_EQ(rows->cellForRow(IndexPath{0, 0})->text(), "Disabled");
+    EXPECT_EQ(rows->cellForRow(IndexPath{0, 1})->text(), "UKXX0085");
+    rows->tapRow(IndexPath{0, 1});
+    EXPECT_EQ(screen->navigationController()->topViewController(), screen);
 }
 
 TEST_F(BookmarksTest, AnswersAfterTheScreenWasDismissedAreDropped) {
