@@ -83,22 +83,6 @@ TEST_F(FavoriteLocationViewTest, AnythingButWeatherLeavesTheCellAsItIs) {
     }
 }
 
-TEST_F(FavoriteLocationViewTest, MarkersFollowTheHomeAndPushLocations) {
-    const auto manager = QOVLocationManager::sharedManager();
-    const auto place = weather("USGA0028", "Atlanta", 72);
-    show(place, std::nullopt);
-    EXPECT_TRUE(cell->m_homeIndicator->isHidden());
-    EXPECT_TRUE(cell->m_pushIndicator->isHidden());
-    manager->setHomeLocation(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028"));
-    manager->setPushLocation(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028"));
-    cell->setDataForLocation(place);
-    EXPECT_FALSE(cell->m_homeIndicator->isHidden());
-    EXPECT_FALSE(cell->m_pushIndicator->isHidden());
-    manager->setHomeLocation(std::make_shared<qov::QOVLocationIdentity>(1, "UKXX0085"));
-    cell->setDataForLocation(place);
-    EXPECT_TRUE(cell->m_homeIndicator->isHidden());
-}
-
 TEST(LocationCityAndStateTest, CityAndStateOrCountryOrTheKey) {
     struct Case {
         std::string city, state, country, countryCode, expected;
@@ -109,21 +93,19 @@ TEST(LocationCityAndStateTest, CityAndStateOrCountryOrTheKey) {
         {"Springfield", "", "United States", "US", "Springfield"},
         {"", "", "", "", "KEY1"},
     };
+    const auto fill = [](auto& place, const Case& each) {
+        place.setKey("KEY1");
+        place.setCity(each.city);
+        place.setState(each.state);
+        place.setCountry(each.country);
+        place.setCountryCode(each.countryCode);
+        return qov::locationCityAndState(place);
+    };
     for (const Case& each : cases) {
-        auto place = std::make_shared<qov::QOVLocation>();
-        place->setKey("KEY1");
-        place->setCity(each.city);
-        place->setState(each.state);
-        place->setCountry(each.country);
-        place->setCountryCode(each.countryCode);
-        EXPECT_EQ(qov::locationCityAndState(*place), each.expected);
-        auto match = std::make_shared<qov::QOVTypeAheadLocation>();
-        match->setKey("KEY1");
-        match->setCity(each.city);
-        match->setState(each.state);
-        match->setCountry(each.country);
-        match->setCountryCode(each.countryCode);
-        EXPECT_EQ(qov::locationCityAndState(*match), each.expected);
+        qov::QOVLocation place;
+        qov::QOVTypeAheadLocation match;
+        EXPECT_EQ(fill(place, each), each.expected);
+        EXPECT_EQ(fill(match, each), each.expected);
     }
     EXPECT_EQ(qov::locationCityAndState(qov::QOVLocationIdentity(1, "UKXX0085")), "UKXX0085");
 }
