@@ -104,6 +104,11 @@ TEST_F(TableViewEditingTest, TheDeleteControlAsksForConfirmationBeforeTheRowGoes
     EXPECT_FALSE(cell(2)->showsDeleteConfirmation()) << "one confirmation at a time";
     table->tapRow(IndexPath{0, 0});
     EXPECT_FALSE(cell(3)->showsDeleteConfirmation()) << "a tap elsewhere hides it";
+    ScriptTargets::tap(*cell(1)->editControl(), "");
+    table->reloadData();
+    for (const auto& shown : table->visibleCells()) {
+        EXPECT_FALSE(shown->showsDeleteConfirmation()) << "a reused cell shows no other row's confirmation";
+    }
     EXPECT_TRUE(list->journal.empty()) << "neither a deletion nor a selection while editing";
 
     ScriptTargets::tap(*cell(3)->editControl(), "");
