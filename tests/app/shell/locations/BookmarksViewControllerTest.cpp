@@ -1,5 +1,7 @@
 #include "app/shell/locations/BookmarksViewController.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "app/core/cache/ApplicationCache.h"
@@ -15,6 +17,7 @@
 #include "platform/geo/FixedPositionSource.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/PopupRegistry.h"
+#include "platform/ui/ScreenScript.h"
 #include "platform/ui/ScriptTargets.h"
 #include "sim/Fault.h"
 #include "tests/app/shell/locations/LocationBarFixture.h"
@@ -180,40 +183,39 @@ TEST_F(BookmarksTest, DeletingAFavouriteThatIsHomeAndPushRemovesAllThreeAndItsNi
     EXPECT_EQ(screen->favoriteLocations().size(), 1u);
 }
 
-TEST_F(BookmarksTest, MovingARowToTheEndMovesItInTheManager) {
-    setFavorites({"USGA0028", "UKXX0085", "30303"});
+TEST_F(BookmarksTest, AScriptEditsTheFavourites) {
+    setFavorites({"USGA0028", "UKXX0085", "30303", "USNY0996"});
     open();
+    std::ostringstream output;
+    platform::ui::ScreenScript script(output);
+    std::istringstream lines("tap Edit\ndrag @TableViewCellReorderControl #1 0 200\n"  // Atlanta to the end
+                             "tap @TableViewCellEditControl #2\ntap Delete\ntap Done\n");
+    script.run(lines);
+    EXPECT_EQ(script.failures(), 0) << output.str();
+    EXPECT_EQ(favoriteKeys(), (std::vector<std::string>{"UKXX0085", "USNY0996", "USGA0028"}));
+    EXPECT_FALSE(table()->isEditing());
     screen->editFavorites();
-    ASSERT_TRUE(platform::ui::ScriptTargets::drag(*cell(0)->reorderControl(), 0, 200));
-    EXPECT_EQ(favoriteKeys(), (std::vector<std::string>{"UKXX0085", "30303", "USGA0028"}));
     table()->tapRow(IndexPath{0, 0});
-    EXPECT_FALSE(table()->isEditing()) << "a choice ends editing";
+    EXPECT_EQ(screen->editBarButtonItem()->title(), "Edit") << "a choice ends editing";
     EXPECT_EQ(currentKey(), "UKXX0085");
 }
 
-TEST_F(BookmarksTest, WeatherReplacesEveryMatchingEntry) {
-    open();
-    const auto atlanta = std::make_shared<QOVLocationIdentity>(1, "USGA0028");
-    screen->updateLocationRegistrationsAtKey(qov::BookmarksViewController::kHomeLocationsKey, {atlanta, atlanta});
-    auto weather = std::make_shared<qov::QOVLocation>();
-    weather->setType(1);
-    weather->setKey("USGA0028");
-    screen->locationDataChanged(weather);
-    EXPECT_EQ(screen->homeLocations(), (qov::BookmarksViewController::Locations{weather, weather}));
-}
-
-TEST_F(BookmarksTest, APlaceLeavingTheHomeListStillHearsOfItsWeatherAsAFavourite) {
+TEST_F(BookmarksTest, WeatherReplacesEveryMatchWhileAnyListStillShowsThePlace) {
     setFavorites({"USGA0028", "UKXX0085"});
     manager()->setHomeLocation(manager()->favoriteLocations().front());
     open();
+    const auto atlanta = std::make_shared<QOVLocationIdentity>(1, "USGA0028");
+    screen->updateLocationRegistrationsAtKey(qov::BookmarksViewController::kPushLocationsKey, {atlanta, atlanta});
+    platform::RunLoop::main().runUntilIdle();
     manager()->setHomeLocation(manager()->favoriteLocations().back());
-    screen->updateHomeLocations();
+    screen->updateHomeLocations();  // Atlanta leaves the home list; the other lists still show it
     platform::RunLoop::main().runUntilIdle();
     auto fresh = std::make_shared<qov::QOVLocation>();
     fresh->setType(1);
     fresh->setKey("USGA0028");
     qov::ApplicationCacheFactory::sharedInstance().cache()->storeLocation(fresh);
     EXPECT_EQ(screen->favoriteLocations().front(), fresh);
+    EXPECT_EQ(screen->pushLocations(), (qov::BookmarksViewController::Locations{fresh, fresh})) << "every match";
 }
 
 TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
