@@ -106,9 +106,6 @@ bool SearchBar::offersTap(const std::string& text) const {
 }
 
 bool SearchBar::tapText(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
     if (m_showsCancelButton && text == kCancelTitle) {
         pressCancel();
         return true;
@@ -139,7 +136,7 @@ void SearchBar::draw(gfx::BitmapContext& context) const {
     }
     if (m_showsCancelButton) {
         const Rect button(area.width() - 6.0 - kCancelWidth, 7.0, kCancelWidth, area.height() - 14.0);
-        context.fillRect(button, gfx::Color::white(1.0, 0.2));
+        context.fillRect(button, gfx::Color::white(0.2, 0.45));
         context.drawText(kCancelTitle, button, gfx::Font::boldSystemFont(12.0), gfx::Color::white(),
                          gfx::TextAlignment::Center);
     }

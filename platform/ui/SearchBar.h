@@ -58,7 +58,8 @@ public:
     // Only while the cancel button shows.
     void pressCancel();
 
-    // A tap on the field (its text or placeholder) starts editing; on "Cancel" presses cancel.
+    // A tap on the field (its text or placeholder; an empty text on an empty field) starts editing; on "Cancel"
+    // presses cancel.
     bool tapText(const std::string& text) override;
     bool offersTap(const std::string& text) const override;
     bool respondsToTaps() const override { return true; }

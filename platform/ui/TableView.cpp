@@ -211,6 +211,7 @@ Rect TableView::rectForRow(const IndexPath& indexPath) const {
 void TableView::enqueue(const std::shared_ptr<TableViewCell>& cell) {
     cell->removeFromSuperview();
     cell->setSelected(false);
+    cell->setShowsDeleteConfirmation(false);
     if (!cell->reuseIdentifier().empty()) {
         m_reusePool[cell->reuseIdentifier()].push_back(cell);
     }

@@ -97,7 +97,8 @@ TEST_F(RunnerProcessTest, TheWeatherScreenShowsEveryPanelAndColoursItsUpdatedLin
 
 TEST_F(RunnerProcessTest, APlaceChosenFromTheLocationBarStaysCurrentAcrossARestart) {
     const RunnerRun search = run({"--service", simUrl(), "--virtual-clock", "--script",
-                                  writeScript("tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
+                                  writeScript("wait 11\ntap OK\n"  // the first run's push alert tutorial
+                                             "tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
                                               "tap Yes\nwait 3\ndump\n")});
     EXPECT_EQ(search.status, 0) << search.err;
     const std::string londonBar = "LocationSearchBar {0, 20, 320, 44} \"London, United Kingdom\"";
@@ -148,6 +149,28 @@ TEST_F(RunnerProcessTest, TenTapsOnTheAboutLogoTurnOnTestModeWhoseConsoleShowsTh
     const auto console = result.out.rfind("TableView {");
     ASSERT_NE(console, std::string::npos) << result.out;
     EXPECT_NE(result.out.find("metrics page view hit", console), std::string::npos) << result.out;
+TEST_F(RunnerProcessTest, SavedFavouritesSwitchTheCurrentPlaceAndSurviveARestart) {
+    const RunnerRun first = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                 writeScript("wait 11\ntap OK\n"  // the first run's push alert tutorial
+                                             "tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
+                                             "tap Yes\nwait 3\ntap Favorites\nwait 2\ntap Atlanta, GA\nwait 3\n"
+                                             "tap Favorites\nwait 2\ntap London, United Kingdom\nwait 3\n"
+                                             "tap Favorites\nwait 2\ntap Atlanta, GA\nwait 3\ndump\n")});
+    EXPECT_EQ(first.status, 0) << first.err;
+    const std::string atlantaBar = "LocationSearchBar {0, 20, 320, 44} \"Atlanta, GA\"";
+    EXPECT_NE(first.out.rfind(atlantaBar), std::string::npos) << first.out;
+
+    const RunnerRun restart =
+        run({"--service", simUrl(), "--virtual-clock", "--script", writeScript("tap Favorites\nwait 2\ndump\n")});
+    EXPECT_EQ(restart.status, 0) << restart.err;
+    EXPECT_NE(restart.out.find("NavigationBar {0, 20, 320, 44} \"Bookmarks\""), std::string::npos) << restart.out;
+    const auto favorites = restart.out.find("FavoriteLocationView");
+    ASSERT_NE(favorites, std::string::npos) << restart.out;
+    const auto atlanta = restart.out.find("\"Atlanta, GA\"", favorites);
+    const auto london = restart.out.find("\"London, United Kingdom\"", favorites);
+    EXPECT_NE(atlanta, std::string::npos) << restart.out;
+    EXPECT_NE(london, std::string::npos) << restart.out;
+    EXPECT_LT(atlanta, london) << "the favourites keep their order";
 }
 
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {

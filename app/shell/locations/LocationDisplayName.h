@@ -10,4 +10,9 @@ class QOVLocationIdentity;
 // else the bare key.
 std::string locationDisplayName(const QOVLocationIdentity& location);
 
+// "city, state" of a cached location or a type-ahead match. Without a state: "city, country" outside the US
+// (when the country is known), else the city alone. A place without a city (a bare identity whose weather is
+// not cached yet) shows its key.
+std::string locationCityAndState(const QOVLocationIdentity& location);
+
 }  // namespace qov

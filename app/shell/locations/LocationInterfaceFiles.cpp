@@ -1,5 +1,10 @@
 #include "app/shell/locations/LocationInterfaceFiles.h"
 
+#include "app/shell/locations/BookmarksNavigationController.h"
+#include "app/shell/locations/BookmarksViewController.h"
+#include "app/shell/locations/FavoriteLocationView.h"
+#include "app/shell/locations/FavoritesDetailViewController.h"
+#include "app/shell/locations/FavoritesViewController.h"
 #include "app/shell/locations/LocationSearchBar.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "platform/base/Callback.h"
@@ -51,6 +56,11 @@ void registerLocationSearchBar() {
 void registerLocationInterfaceFiles() {
     registerLocationSearchBar();
     LocationSearchResultsViewController::registerInterfaceFile();
+    FavoriteLocationView::registerInterfaceFile();
+    FavoritesDetailViewController::registerInterfaceFile();
+    FavoritesViewController::registerInterfaceFile();
+    BookmarksViewController::registerInterfaceFile();
+    BookmarksNavigationController::registerClass();
 }
 
 }  // namespace qov

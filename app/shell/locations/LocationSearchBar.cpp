@@ -5,6 +5,7 @@
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/services/QOVMetricsService.h"
+#include "app/shell/locations/LocationAnswers.h"
 #include "app/shell/locations/LocationDisplayName.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
@@ -22,18 +23,6 @@ namespace {
 
 std::string localized(const std::string& key) {
     return platform::Bundle::main().localizedString(key, key);
-}
-
-LocationSearchBar::Locations locationsOf(const platform::Value& answer) {
-    LocationSearchBar::Locations locations;
-    if (const auto* list = answer.ifArray()) {
-        for (const auto& element : *list) {
-            if (auto location = element.object<QOVLocationIdentity>()) {
-                locations.push_back(std::move(location));
-            }
-        }
-    }
-    return locations;
 }
 
 std::shared_ptr<ApplicationCache> applicationCache() {
@@ -129,7 +118,7 @@ void LocationSearchBar::typeAheadAnswered(std::uint64_t request, const platform:
     if (request != m_typeAheadRequest || !editing || m_searchCancelled || m_searchLocationWasSelected) {
         return;
     }
-    typeAheadDidUpdateWithLocations(locationsOf(answer));
+    typeAheadDidUpdateWithLocations(locationsOfAnswer(answer));
 }
 
 void LocationSearchBar::typeAheadDidUpdateWithLocations(const Locations& locations) {
