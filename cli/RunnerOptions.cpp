@@ -99,6 +99,12 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
                               ->expected(0, 1);
     auto* summaryOption = runner.add_flag("--summary", summary,
                                           "Print a text summary of the weather instead of running the application");
+    runner.footer(
+        "Script commands beyond the screen's own (tap, scroll, drag, type, key, select, alert, wait, dump, shot, quit):\n"
+        "  network on|off  the device's network comes or goes\n"
+        "  gps LAT LON     the device is now at that coordinate\n"
+        "  tab NAME        presses the root screen's tab with that name or title\n"
+        "  legacymap       turns the device into a pad and opens the older tile map over the root screen");
     const auto refuse = [&err](const std::string& message) {
         err << "qovara: " << platform::printableText(message.size() > 300 ? message.substr(0, 300) + "..." : message)
             << " (--help lists the options)\n";
