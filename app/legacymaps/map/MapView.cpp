@@ -103,10 +103,12 @@ void MapView::setLocation(std::shared_ptr<QOVLocation> location) {
 }
 
 bool MapView::isLocationVisible(const QOVLocation& location) const {
-    const double latitude = static_cast<float>(location.coordinate().latitude);
-    const double longitude = static_cast<float>(location.coordinate().longitude);
-    return latitude >= m_minLatitude && latitude <= m_maxLatitude && longitude >= m_minLongitude &&
-           longitude <= m_maxLongitude;
+    // Both sides in single precision, so a place on an edge stays on it.
+    const auto single = [](double value) { return static_cast<float>(value); };
+    const float latitude = single(location.coordinate().latitude);
+    const float longitude = single(location.coordinate().longitude);
+    return latitude >= single(m_minLatitude) && latitude <= single(m_maxLatitude) &&
+           longitude >= single(m_minLongitude) && longitude <= single(m_maxLongitude);
 }
 
 void MapView::orientationChanged() {

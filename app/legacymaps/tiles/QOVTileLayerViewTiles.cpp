@@ -33,7 +33,9 @@ std::string QOVTileLayerView::urlForX(int column, int row, int zoomLevel, int ti
     std::string seriesTime = series->dateForRequest();
     std::string directory = "imgs";
     if (m_layer->isFuture()) {
-        seriesTime = "u" + m_layer->hiRadUnixDate() + "/" + seriesTime;
+        // The run's own date segment, so a run date that is no single segment refuses the address.
+        const auto& runs = m_layer->series();
+        seriesTime = (runs.empty() ? std::string() : runs.front()->dateForRequest()) + "/" + seriesTime;
         directory = "ff";
         seriesId = "future_" + seriesId + "_ff";
     }
