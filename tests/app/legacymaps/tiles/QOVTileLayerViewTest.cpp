@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "app/legacymaps/net/MainQueue.h"
 #include "sim/Fault.h"
@@ -108,6 +109,48 @@ TEST_F(QOVTileLayerViewTest, ShowsTheTilesInViewFromTheStandIn) {
     for (const auto& view : m_layer->subviews()) {
         const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
         EXPECT_TRUE(!tile || tile->isLoaded());
+    }
+}
+
+TEST_F(QOVTileLayerViewTest, ColumnsPastTheAntimeridianRepeatTheWorldsOwnTiles) {
+    m_layer->setZoomLevel(3.0F);  // layer level 2: four columns
+    m_layer->setCenterPoint(Point{179.0, 0.0});
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    const Range range = m_layer->tileRange();
+    EXPECT_GT(range.lastColumn, 3);
+    std::set<std::string> quadKeys;
+    for (const auto& request : sim().requestLog()) {
+        if (qovsim::globMatches(kTiles, request.path)) {
+            quadKeys.insert(request.path.substr(request.path.rfind('/') + 1));
+        }
+    }
+    EXPECT_TRUE(quadKeys.contains("02.png"));  // column 4, row 1 is column 0, row 1 again
+    for (const auto& key : quadKeys) {
+        EXPECT_EQ(key.size(), 6U) << key;
+    }
+    EXPECT_EQ(m_layer->shownSubViewCount(),
+              static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) * (range.lastRow - range.firstRow + 1)));
+}
+
+TEST_F(QOVTileLayerViewTest, TheForecastLoopAsksForTheRunsFrames) {
+    m_layer->useFutureTimeSlices(true);
+    m_layer->startAnimation();
+    ASSERT_TRUE(settle());
+    const auto forecast = m_series->layerWithType(MapOverlayType::radarOverlay(), true);
+    ASSERT_TRUE(forecast);
+    EXPECT_EQ(m_layer->tileLayer(), forecast);
+    const std::string prefix = "/TileServer/ff/future_radar_ff/u" + forecast->hiRadUnixDate() + "/u" +
+                               forecast->seriesForTimeSlice(0)->unixDate() + "/";
+    std::size_t frames = 0;
+    for (const auto& request : sim().requestLog()) {
+        frames += request.path.starts_with(prefix) ? 1 : 0;
+    }
+    EXPECT_GT(frames, 0U);
+    ASSERT_GT(m_layer->shownSubViewCount(), 0U);
+    for (const auto& view : m_layer->subviews()) {
+        const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
+        EXPECT_TRUE(!tile || tile->isLoaded()) << tile->url();
     }
 }
 
