@@ -17,7 +17,7 @@ void appendLayer(std::string& xml, const TileSchedule::Layer& layer, const std::
                        layer.nativeZoom);
     int listed = 0;
     for (const TileSchedule::Series& series : layer.series) {
-        if (listed++ == count) {
+        if (count >= 0 && listed++ == count) {
             break;
         }
         xml += fmt::format("<series date=\"{}\" unixDate=\"{}\">\n", series.date, milliseconds(series.time));

@@ -94,10 +94,9 @@ void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
         // The older tile map asks for a number of series and reads the older form of the list.
         if (request.query.contains("count")) {
             const std::string count = request.queryValue("count");
-            const int series = count.size() <= 4 && !count.empty() &&
-                                       count.find_first_not_of("0123456789") == std::string::npos
-                                   ? std::stoi(count)
-                                   : 0;
+            const bool usable = !count.empty() && count.size() <= 4 &&
+                                count.find_first_not_of("0123456789") == std::string::npos;
+            const int series = usable ? std::stoi(count) : -1;
             return SimResponse{200, "text/xml", legacySeriesList(now, series)};
         }
         return SimResponse{200, "text/xml", seriesList(now)};
