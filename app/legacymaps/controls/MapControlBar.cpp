@@ -63,8 +63,9 @@ int wholeHoursFromNow(const std::optional<platform::Date>& date) {
     return std::isfinite(hours) ? static_cast<int>(std::trunc(hours)) : 0;
 }
 
+// The single-hour text up to one whole hour ("Next hour", never "Next 1 hours").
 std::string hoursLabel(int hours, const std::string& pluralKey, const std::string& singleKey) {
-    if (hours > 0) {
+    if (hours > 1) {
         return platform::TextFormat::format(localized(pluralKey), {hours});
     }
     return localized(singleKey);

@@ -30,14 +30,23 @@ void CachedAsyncURLRequest::main() {
     platform::dispatchMain([self] { self->sendResult(); });
 }
 
+void CachedAsyncURLRequest::cancel() {
+    platform::Operation::cancel();
+    if (const auto inner = m_request.lock()) {
+        inner->cancel();
+    }
+}
+
 void CachedAsyncURLRequest::sendResult() {
-    if (!m_result.isNull()) {
+    if (isCancelled()) {
+        // nothing to deliver or fetch
+    } else if (!m_result.isNull()) {
         if (m_targets.target) {
             m_targets.target(m_userData, m_result);
         }
     } else {
         const auto self = std::static_pointer_cast<CachedAsyncURLRequest>(shared_from_this());
-        AsyncURLRequest::asyncURLRequest(
+        m_request = AsyncURLRequest::asyncURLRequest(
             m_url, m_requestDataType, m_userData, m_priorityOverride,
             AsyncURLRequestTargets{
                 [self](const platform::Value& userData, const platform::Value& result) {

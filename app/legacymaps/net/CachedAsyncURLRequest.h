@@ -9,6 +9,8 @@
 
 namespace qov {
 
+class AsyncURLRequest;
+
 // A light operation on MainQueue that, when it runs, delivers the result it was given or, without one, starts
 // an AsyncURLRequest for the same URL, data type, user data and priority and passes that request's result or
 // failure on to its own targets. It ends when it has handed over; the work goes on in the AsyncURLRequest
@@ -33,8 +35,12 @@ public:
     // A result to deliver without the network; set before the operation runs.
     void setResult(platform::Value result) { m_result = std::move(result); }
 
-    // Main loop: the delivery or hand-over described above; then the result and the user data are cleared.
+    // Main loop: the delivery or hand-over described above (nothing once cancelled); then the result and the user
+    // data are cleared.
     void sendResult();
+    // Also cancels the AsyncURLRequest it handed over to, so the transfer stops (the hand-over is read unlocked:
+    // cancel on the main loop).
+    void cancel() override;
 
 protected:
     void main() override;
@@ -50,6 +56,7 @@ private:
     platform::Value m_result;
     platform::Value m_userData;
     const int m_priorityOverride;
+    std::weak_ptr<AsyncURLRequest> m_request;
 };
 
 }  // namespace qov

@@ -156,9 +156,8 @@ void QOVTileLayerView::setupCurrentSeries() {
     m_timeSlice = 0;
     resetTileDownload();
     downloadMoreTiles();
-    if (const auto date = dateOfSlice(m_layer, 0)) {
-        announceTimeStamp(date);
-    }
+    // An overlay without slices clears the time shown rather than keeping the previous overlay's.
+    announceTimeStamp(dateOfSlice(m_layer, 0));
 }
 
 void QOVTileLayerView::seriesDataLoaded() {
@@ -200,7 +199,8 @@ void QOVTileLayerView::startAnimation() {
     const int futureCount = future ? static_cast<int>(future->numberOfSeries()) : 0;
     if (const auto delegate = m_updateDelegate.lock()) {
         delegate->setMaxPastTimeSlices(pastCount, dateOfSlice(past, pastCount - 1));
-        delegate->setMaxFutureTimeSlices(futureCount, dateOfSlice(future, 0));
+        // Both spans reach to their farthest frame: the oldest past one and the latest forecast one.
+        delegate->setMaxFutureTimeSlices(futureCount, dateOfSlice(future, futureCount - 1));
     }
     setTileLayer(m_showFuture ? future : past);
     m_numTimeSlices = m_showFuture ? futureCount : pastCount;

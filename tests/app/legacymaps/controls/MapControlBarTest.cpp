@@ -42,6 +42,7 @@ protected:
         m_bar->setOrientation(platform::ui::DeviceOrientation::Portrait);
     }
     ~MapControlBarTest() override {
+        UserPreferences::sharedInstance().setPreferredWeatherOverlay(0);  // the process's preferences outlive the test
         platform::UserDefaults::resetStandard(nullptr);
         platform::ui::Application::resetShared();
     }
@@ -100,6 +101,8 @@ TEST_F(MapControlBarTest, ControlsFollowWhatTheOverlayOffers) {
     }
     const auto now = clock()->now();
     m_bar->setMaxFutureTimeSlices(13, now.addingTimeInterval(1800));
+    EXPECT_EQ(m_bar->futureLabel()->text(), "Next hour");
+    m_bar->setMaxFutureTimeSlices(13, now.addingTimeInterval(3600 + 1800));
     EXPECT_EQ(m_bar->futureLabel()->text(), "Next hour");
     m_bar->setMaxFutureTimeSlices(13, now.addingTimeInterval(3 * 3600 + 5));
     EXPECT_EQ(m_bar->futureLabel()->text(), "Next 3 hours");
