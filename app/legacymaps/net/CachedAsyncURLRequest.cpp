@@ -30,23 +30,19 @@ void CachedAsyncURLRequest::main() {
     platform::dispatchMain([self] { self->sendResult(); });
 }
 
-void CachedAsyncURLRequest::cancel() {
-    platform::Operation::cancel();
-    if (const auto inner = m_request.lock()) {
-        inner->cancel();
-    }
-}
-
 void CachedAsyncURLRequest::sendResult() {
     if (isCancelled()) {
-        // nothing to deliver or fetch
-    } else if (!m_result.isNull()) {
+        m_result = {};
+        m_userData = {};
+        return;
+    }
+    if (!m_result.isNull()) {
         if (m_targets.target) {
             m_targets.target(m_userData, m_result);
         }
     } else {
         const auto self = std::static_pointer_cast<CachedAsyncURLRequest>(shared_from_this());
-        m_request = AsyncURLRequest::asyncURLRequest(
+        auto request = AsyncURLRequest::asyncURLRequest(
             m_url, m_requestDataType, m_userData, m_priorityOverride,
             AsyncURLRequestTargets{
                 [self](const platform::Value& userData, const platform::Value& result) {
@@ -55,9 +51,29 @@ void CachedAsyncURLRequest::sendResult() {
                 [self](const platform::Value& userData, const AsyncURLRequestError& error) {
                     self->failure(userData, error);
                 }});
+        {
+            std::lock_guard lock(m_requestMutex);
+            m_request = request;
+        }
+        // A cancel on another thread either sees the request or is seen here.
+        if (isCancelled()) {
+            request->cancel();
+        }
     }
     m_result = {};
     m_userData = {};
+}
+
+void CachedAsyncURLRequest::cancel() {
+    platform::Operation::cancel();
+    std::shared_ptr<AsyncURLRequest> request;
+    {
+        std::lock_guard lock(m_requestMutex);
+        request = m_request.lock();
+    }
+    if (request) {
+        request->cancel();
+    }
 }
 
 void CachedAsyncURLRequest::success(const platform::Value& userData, const platform::Value& result) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "app/legacymaps/net/AsyncURLRequestTypes.h"
@@ -14,7 +15,8 @@ class AsyncURLRequest;
 // A light operation on MainQueue that, when it runs, delivers the result it was given or, without one, starts
 // an AsyncURLRequest for the same URL, data type, user data and priority and passes that request's result or
 // failure on to its own targets. It ends when it has handed over; the work goes on in the AsyncURLRequest
-// (which keeps this operation, and so its targets, until it finishes).
+// (which keeps this operation, and so its targets, until it finishes). cancel() (any thread) also cancels that
+// request, so a cancel always reaches the transfer and nothing is delivered afterwards.
 //
 // Threads: the queue runs it on a worker; the delivery or the hand-over happens on a later turn of the main
 // loop, and so do the targets.
@@ -35,11 +37,8 @@ public:
     // A result to deliver without the network; set before the operation runs.
     void setResult(platform::Value result) { m_result = std::move(result); }
 
-    // Main loop: the delivery or hand-over described above (nothing once cancelled); then the result and the user
-    // data are cleared.
+    // Main loop: the delivery or hand-over described above; then the result and the user data are cleared.
     void sendResult();
-    // Also cancels the AsyncURLRequest it handed over to, so the transfer stops (the hand-over is read unlocked:
-    // cancel on the main loop).
     void cancel() override;
 
 protected:
@@ -56,6 +55,7 @@ private:
     platform::Value m_result;
     platform::Value m_userData;
     const int m_priorityOverride;
+    std::mutex m_requestMutex;
     std::weak_ptr<AsyncURLRequest> m_request;
 };
 

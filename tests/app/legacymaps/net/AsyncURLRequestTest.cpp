@@ -156,6 +156,17 @@ TEST_F(AsyncURLRequestTest, CachedRequestDeliversAHeldResultWithoutTheNetwork) {
     EXPECT_TRUE(sim().requestLog().empty());
 }
 
+TEST_F(AsyncURLRequestTest, CancellingACachedRequestStopsTheTransferItStarted) {
+    sim().faults().add(fault(0, 2.0));
+    const auto cached = qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0,
+                                                                    RequestDataType::RawBytes, "tile", -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return qov::MainQueue::sharedQueue().operationCount() == 1 &&
+                                                cached->isFinished(); }));
+    cached->cancel();
+    ASSERT_TRUE(qovtest::pumpUntil([] { return qov::MainQueue::sharedQueue().operationCount() == 0; }, 1.0));
+    EXPECT_FALSE(m_delivery->done());
+}
+
 TEST_F(AsyncURLRequestTest, CachedRequestWithoutAResultFetchesAndPassesFailuresOn) {
     sim().faults().add(fault(500));
     qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0, RequestDataType::RawBytes, "tile",
