@@ -19,6 +19,7 @@
 #include "cli/display/DisplayRun.h"
 #include "cli/RunnerOptions.h"
 #include "cli/FreshWeather.h"
+#include "cli/LegacyMapCommand.h"
 #include "cli/TileServerConnection.h"
 #include "cli/WeatherPanelPictures.h"
 #include "platform/base/RunLoop.h"
@@ -106,6 +107,7 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
         return EXIT_FAILURE;
     }
     registerApplicationResources();
+    registerLegacyMapCommand(host);
 
     auto& application = platform::ui::Application::shared();
     if (!application.launch(qov::QOVAppDelegate::kMainInterfaceFile)) {

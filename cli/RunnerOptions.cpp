@@ -109,6 +109,7 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         "  wait SECONDS | network on|off | gps LAT LON   time passes | the network | the device moves\n"
         "  tab NAME                              press the root screen's tab with that name or title\n"
         "  present CLASS | dismiss               show a screen no other screen opens, by class name | close it\n"
+        "  legacymap                             turn the device into a pad and open the older tile map\n"
         "  dump | shot FILE.png | quit           the screen as text | as a picture | stop\n"
         "TARGET is [@CLASS] [TEXT | \"TEXT\"] [#N]: the N-th view (reading order) of that class showing that text.");
     const auto refuse = [&err](const std::string& message) {

@@ -173,6 +173,9 @@ void BitmapContext::drawImage(const Image& image, const Rect& rect, double alpha
     cairo_scale(m_cairo, rect.width() / image.width(), rect.height() / image.height());
     cairo_set_source_surface(m_cairo, image.surface(), 0.0, 0.0);
     cairo_pattern_set_filter(cairo_get_source(m_cairo), CAIRO_FILTER_GOOD);
+    // Scaled edges keep the image's own edge pixels instead of fading into what lies outside it, so images
+    // drawn side by side (map tiles) meet without a seam.
+    cairo_pattern_set_extend(cairo_get_source(m_cairo), CAIRO_EXTEND_PAD);
     cairo_paint_with_alpha(m_cairo, std::clamp(alpha, 0.0, 1.0));
     cairo_restore(m_cairo);
 }

@@ -195,4 +195,16 @@ TEST_F(RunnerProcessTest, ABusyHomeOrAnUnreadableScriptIsRefused) {
     EXPECT_NE(folder.err.find("it is a folder"), std::string::npos) << folder.err;
 }
 
+TEST_F(RunnerProcessTest, TheOlderTileMapPlaysItsLoopInTheScriptsPictures) {
+    const auto frame = [&](int n) { return (home() / ("loop-" + std::to_string(n) + ".png")).string(); };
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript("legacymap\nwait 3\ntap Play\nwait 3\ndump\nshot " + frame(1) +
+                                              "\nwait 1\nshot " + frame(2) + "\n")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("MapControlBar {20, 737, 728, 160}"), std::string::npos) << result.out;
+    const std::string first = readFile(frame(1));
+    EXPECT_FALSE(first.empty());
+    EXPECT_NE(first, readFile(frame(2)));
+}
+
 }  // namespace

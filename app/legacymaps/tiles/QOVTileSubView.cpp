@@ -1,5 +1,7 @@
 #include "app/legacymaps/tiles/QOVTileSubView.h"
 
+#include <cmath>
+
 namespace qov {
 
 namespace {
@@ -36,7 +38,11 @@ bool QOVTileSubView::isInParentView(const platform::gfx::Rect& parent,
 
 bool QOVTileSubView::moveView(const platform::gfx::Rect& parent, const platform::gfx::AffineTransform& transform) {
     if (m_tile) {
-        const platform::gfx::Rect placed = transform.apply(m_tile->rect());
+        // Whole points, so neighbouring tiles meet without a seam.
+        const platform::gfx::Rect exact = transform.apply(m_tile->rect());
+        const double left = std::round(exact.x());
+        const double top = std::round(exact.y());
+        const platform::gfx::Rect placed(left, top, std::round(exact.maxX()) - left, std::round(exact.maxY()) - top);
         setFrame(placed);
         if (placed.intersects(parent) && placed.width() <= kMaxSide && placed.height() <= kMaxSide) {
             return true;

@@ -1,0 +1,78 @@
+// The layer's grid and projection: quad keys, Web Mercator pixels and the tiles in view.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/legacymaps/tiles/QOVTileLayerView.h"
+
+namespace qov {
+
+namespace {
+constexpr int kMinLayerZoom = 1;
+constexpr int kMaxLayerZoom = 19;
+
+double worldSize(int zoomLevel, int tileSize) { return std::ldexp(1.0, zoomLevel) * tileSize; }
+}  // namespace
+
+std::string QOVTileLayerView::quadKeyForX(int x, int y, int zoomLevel) {
+    std::string key;
+    for (int level = zoomLevel; level >= 1; --level) {
+        const unsigned mask = 1U << (level - 1);
+        key.push_back(static_cast<char>('0' + ((static_cast<unsigned>(x) & mask) ? 1 : 0) +
+                                        ((static_cast<unsigned>(y) & mask) ? 2 : 0)));
+    }
+    return key;
+}
+
+bool QOVTileLayerView::isEuroRad(platform::gfx::Point point) {
+    return point.y >= 35.0 && point.y <= 60.0 && point.x >= -15.0 && point.x <= 19.0;
+}
+
+platform::gfx::Point QOVTileLayerView::pixelForPoint(platform::gfx::Point point, int zoomLevel, int tileSize) {
+    const double size = worldSize(zoomLevel, tileSize);
+    const double longitude = std::clamp(point.x, -kMaxLongitude, kMaxLongitude);
+    const double sinLatitude = std::sin(std::clamp(point.y, -kMaxLatitude, kMaxLatitude) * std::numbers::pi / 180.0);
+    const double y = 0.5 - std::log((1.0 + sinLatitude) / (1.0 - sinLatitude)) / (4.0 * std::numbers::pi);
+    return platform::gfx::Point{(longitude + 180.0) / 360.0 * size, y * size};
+}
+
+platform::gfx::Point QOVTileLayerView::pointForPixel(platform::gfx::Point pixel, int zoomLevel, int tileSize) {
+    const double size = worldSize(zoomLevel, tileSize);
+    const double x = std::clamp(pixel.x, 0.0, size - 1.0);
+    const double y = std::clamp(pixel.y, 0.0, size - 1.0);
+    const double e = std::exp((0.5 - y / size) * 4.0 * std::numbers::pi);
+    return platform::gfx::Point{x * 360.0 / size - 180.0, std::asin((e - 1.0) / (e + 1.0)) * 180.0 / std::numbers::pi};
+}
+
+int QOVTileLayerView::zoomLevelForLayer(const QOVLayer* layer, float zoom) {
+    const int level = std::clamp(static_cast<int>(std::floor(zoom + 0.5F)) - 1, kMinLayerZoom, kMaxLayerZoom);
+    return layer ? static_cast<int>(std::min<std::int64_t>(level, layer->maxZoom())) : level;
+}
+
+QOVTileLayerView::TileRange QOVTileLayerView::tileRangeFor(const platform::gfx::Rect& bounds,
+                                                           const platform::gfx::AffineTransform& transform,
+                                                           int layerZoomLevel) {
+    const platform::gfx::Rect pixels = transform.inverted().apply(bounds);
+    const double tiles = std::ldexp(1.0, std::max(layerZoomLevel, 0));
+    TileRange range;
+    if (!std::isfinite(pixels.x()) || !std::isfinite(pixels.y()) || !std::isfinite(pixels.maxX()) ||
+        !std::isfinite(pixels.maxY())) {
+        return range;
+    }
+    range.firstColumn = static_cast<int>(std::clamp(std::floor(pixels.x() / kTileSize), -tiles, 2.0 * tiles));
+    range.lastColumn = static_cast<int>(
+        std::clamp(std::floor(pixels.maxX() / kTileSize), -tiles, range.firstColumn + tiles - 1.0));
+    range.firstRow = static_cast<int>(std::max(std::floor(pixels.y() / kTileSize), 0.0));
+    range.lastRow = static_cast<int>(std::min(std::floor(pixels.maxY() / kTileSize), tiles - 1.0));
+    return range;
+}
+
+void QOVTileLayerView::calcTransform() {
+    m_tileScalingFactor = m_drawViewSize / m_viewSize;
+    m_viewTransform = platform::gfx::AffineTransform::translation(-m_centerPixel.x, -m_centerPixel.y)
+                          .thenScale(m_tileScalingFactor, m_tileScalingFactor)
+                          .thenTranslate(bounds().width() / 2.0, bounds().height() / 2.0);
+    m_range = tileRangeFor(bounds(), m_viewTransform, m_layerZoomLevel);
+}
+
+}  // namespace qov

@@ -1,0 +1,221 @@
+#include "app/legacymaps/tiles/QOVTileLayerView.h"
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include "app/legacymaps/net/MainQueue.h"
+#include "sim/Fault.h"
+#include "tests/app/legacymaps/LegacyMapsFixture.h"
+
+namespace qov {
+namespace {
+
+using platform::gfx::AffineTransform;
+using platform::gfx::Point;
+using platform::gfx::Rect;
+using Range = QOVTileLayerView::TileRange;
+
+const Rect kScreen(0, 0, 768, 1004);
+
+// The view transform centred on a layer pixel at scale 1.
+AffineTransform centredOn(Point pixel) {
+    return AffineTransform::translation(-pixel.x, -pixel.y).thenTranslate(kScreen.width() / 2, kScreen.height() / 2);
+}
+
+TEST(QOVTileLayerViewGridTest, RowsOutsideTheWorldAreSkippedAndColumnsNeverRepeatTheWorld) {
+    const struct {
+        const char* name;
+        int zoom;
+        Point centre;
+        Range range;
+    } cases[] = {
+        {"north-west corner", 2, {0, 0}, {-2, 1, 0, 1}},
+        {"south-east corner", 2, {1024, 1024}, {2, 5, 2, 3}},
+        {"world narrower than the view", 1, {256, 256}, {-1, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QOVTileLayerView::tileRangeFor(kScreen, centredOn(c.centre), c.zoom), c.range) << c.name;
+    }
+    const auto broken = AffineTransform::scaling(std::numeric_limits<double>::quiet_NaN(), 1);
+    const Range none = QOVTileLayerView::tileRangeFor(kScreen, broken, 3);
+    EXPECT_GT(none.firstColumn, none.lastColumn);
+}
+
+TEST(QOVTileLayerViewGridTest, LayerLevelsQuadKeysAndClampedPoints) {
+    const QOVLayer shallow("radar", 6, 1, 6);
+    const struct {
+        const QOVLayer* layer;
+        float zoom;
+        int level;
+    } levels[] = {{&shallow, 10.4F, 6}, {nullptr, 10.4F, 9}, {nullptr, 0.2F, 1}, {nullptr, 30.0F, 19}};
+    for (const auto& c : levels) {
+        EXPECT_EQ(QOVTileLayerView::zoomLevelForLayer(c.layer, c.zoom), c.level) << c.zoom;
+    }
+    EXPECT_EQ(QOVTileLayerView::quadKeyForX(3, 5, 3), "213");
+    EXPECT_EQ(QOVTileLayerView::quadKeyForX(3, 5, 0), "");
+    EXPECT_TRUE(QOVTileLayerView::isEuroRad(Point{10, 50}));
+    EXPECT_FALSE(QOVTileLayerView::isEuroRad(Point{20, 50}));
+    EXPECT_EQ(QOVTileLayerView::pixelForPoint(Point{0, 89}, 8, 256),
+              QOVTileLayerView::pixelForPoint(Point{0, 85.0511322}, 8, 256));
+    const Point back = QOVTileLayerView::pointForPixel(QOVTileLayerView::pixelForPoint(Point{-84.39, 33.75}, 8, 256), 8, 256);
+    EXPECT_NEAR(back.x, -84.39, 1e-9);
+    EXPECT_NEAR(back.y, 33.75, 1e-9);
+}
+
+constexpr const char* kTiles = "/TileServer/imgs/*";
+
+// A radar layer over Atlanta fed by the stand-in's series list.
+class QOVTileLayerViewTest : public qovtest::LegacyMapsFixture {
+protected:
+    void SetUp() override {
+        LegacyMapsFixture::SetUp();
+        m_series = QOVTileSeries::create(simUrl(), simUrl());
+        advance(QOVTileSeries::kFirstRequestDelay);
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return m_series->loaded(); }));
+        m_layer = QOVTileLayerView::create(kScreen, m_series);
+        m_layer->setCenterPoint(Point{-84.39, 33.75});
+        m_layer->setMapType(MapOverlayType::radarOverlay());
+    }
+
+    // Runs the redraw and waits until no tile is in flight.
+    bool settle() {
+        platform::RunLoop::main().runUntilIdle();
+        return qovtest::pumpUntil([&] {
+            return m_layer->loadingCount() == 0 && MainQueue::sharedQueue().operationCount() == 0;
+        });
+    }
+    std::size_t tileRequests() {
+        std::size_t count = 0;
+        for (const auto& request : sim().requestLog()) {
+            count += qovsim::globMatches(kTiles, request.path) ? 1 : 0;
+        }
+        return count;
+    }
+
+    std::shared_ptr<QOVTileSeries> m_series;
+    std::shared_ptr<QOVTileLayerView> m_layer;
+};
+
+TEST_F(QOVTileLayerViewTest, ShowsTheTilesInViewFromTheStandIn) {
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    const Range range = m_layer->tileRange();
+    const auto inView = static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) *
+                                                 (range.lastRow - range.firstRow + 1));
+    EXPECT_EQ(m_layer->numberOfTimeSlices(), 24);
+    EXPECT_EQ(m_layer->shownSubViewCount(), inView);
+    EXPECT_GE(tileRequests(), inView);
+    for (const auto& view : m_layer->subviews()) {
+        const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
+        EXPECT_TRUE(!tile || tile->isLoaded());
+    }
+}
+
+TEST_F(QOVTileLayerViewTest, ColumnsPastTheAntimeridianRepeatTheWorldsOwnTiles) {
+    m_layer->setZoomLevel(3.0F);  // layer level 2: four columns
+    m_layer->setCenterPoint(Point{179.0, 0.0});
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    const Range range = m_layer->tileRange();
+    EXPECT_GT(range.lastColumn, 3);
+    std::set<std::string> quadKeys;
+    for (const auto& request : sim().requestLog()) {
+        if (qovsim::globMatches(kTiles, request.path)) {
+            quadKeys.insert(request.path.substr(request.path.rfind('/') + 1));
+        }
+    }
+    EXPECT_TRUE(quadKeys.contains("02.png"));  // column 4, row 1 is column 0, row 1 again
+    for (const auto& key : quadKeys) {
+        EXPECT_EQ(key.size(), 6U) << key;
+    }
+    EXPECT_EQ(m_layer->shownSubViewCount(),
+              static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) * (range.lastRow - range.firstRow + 1)));
+}
+
+TEST_F(QOVTileLayerViewTest, TheForecastLoopAsksForTheRunsFrames) {
+    m_layer->useFutureTimeSlices(true);
+    m_layer->startAnimation();
+    ASSERT_TRUE(settle());
+    const auto forecast = m_series->layerWithType(MapOverlayType::radarOverlay(), true);
+    ASSERT_TRUE(forecast);
+    EXPECT_EQ(m_layer->tileLayer(), forecast);
+    const std::string prefix = "/TileServer/ff/future_radar_ff/u" + forecast->hiRadUnixDate() + "/u" +
+                               forecast->seriesForTimeSlice(0)->unixDate() + "/";
+    std::size_t frames = 0;
+    for (const auto& request : sim().requestLog()) {
+        frames += request.path.starts_with(prefix) ? 1 : 0;
+    }
+    EXPECT_GT(frames, 0U);
+    ASSERT_GT(m_layer->shownSubViewCount(), 0U);
+    for (const auto& view : m_layer->subviews()) {
+        const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
+        EXPECT_TRUE(!tile || tile->isLoaded()) << tile->url();
+    }
+}
+
+TEST_F(QOVTileLayerViewTest, AFailedTileIsAskedForAgainOnlySixtySecondsLater) {
+    qovsim::Fault broken;
+    broken.pathPattern = kTiles;
+    broken.status = 500;
+    sim().faults().add(broken);
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    const std::size_t failed = tileRequests();
+    EXPECT_GT(failed, 0U);
+
+    sim().faults().clear();
+    advance(59.0);
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tileRequests(), failed);
+
+    advance(1.0);
+    m_layer->regionChanged();
+    ASSERT_TRUE(settle());
+    EXPECT_GT(tileRequests(), failed);
+    EXPECT_GT(m_layer->shownSubViewCount(), 0U);
+}
+
+TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesToRun) {
+    qovsim::Fault slow;
+    slow.pathPattern = kTiles;
+    slow.delaySeconds = 1000.0;
+    sim().faults().add(slow);
+    m_layer->startAnimation();
+    advance(2.0);
+    EXPECT_EQ(m_layer->timeSlice(), 0);
+    advance(0.5);
+    EXPECT_EQ(m_layer->timeSlice(), 23);
+
+    m_layer->stopAnimation();
+    m_layer->setMapType(MapOverlayType::temperatureOverlay());
+    m_layer->startAnimation();
+    advance(5.0);
+    EXPECT_EQ(m_layer->numberOfTimeSlices(), 0);
+    EXPECT_EQ(m_layer->timeSlice(), 0);
+}
+
+TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {
+    qovsim::Fault slow;
+    slow.pathPattern = kTiles;
+    slow.delaySeconds = 1000.0;
+    sim().faults().add(slow);
+    const auto map = std::make_shared<platform::ui::View>(kScreen);
+    map->addSubview(m_layer);
+    m_layer->startAnimation();
+    platform::RunLoop::main().runUntilIdle();
+    EXPECT_GT(m_layer->loadingCount(), 0U);
+
+    m_layer->teardown();
+    EXPECT_EQ(m_layer->superview(), nullptr);
+    EXPECT_FALSE(m_layer->isAnimating());
+    EXPECT_EQ(m_layer->loadingCount(), 0U);
+    const std::weak_ptr<QOVTileLayerView> gone = m_layer;
+    m_layer.reset();
+    EXPECT_TRUE(gone.expired());
+    advance(QOVTileSeries::kRefreshInterval);  // a refresh after the drop tells nobody
+}
+
+}  // namespace
+}  // namespace qov
