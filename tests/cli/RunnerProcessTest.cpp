@@ -149,6 +149,8 @@ TEST_F(RunnerProcessTest, TenTapsOnTheAboutLogoTurnOnTestModeWhoseConsoleShowsTh
     const auto console = result.out.rfind("TableView {");
     ASSERT_NE(console, std::string::npos) << result.out;
     EXPECT_NE(result.out.find("metrics page view hit", console), std::string::npos) << result.out;
+}
+
 TEST_F(RunnerProcessTest, SavedFavouritesSwitchTheCurrentPlaceAndSurviveARestart) {
     const RunnerRun first = run({"--service", simUrl(), "--virtual-clock", "--script",
                                  writeScript("wait 11\ntap OK\n"  // the first run's push alert tutorial
