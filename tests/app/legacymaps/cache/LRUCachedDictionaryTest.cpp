@@ -21,6 +21,9 @@ struct Scenario {
     std::size_t held;
 };
 
+// ctest lists the scenario by its name, not its bytes.
+void PrintTo(const Scenario& scenario, std::ostream* stream) { *stream << scenario.name; }
+
 class LRUCachedDictionaryTest : public qovtest::ManualClockFixture, public ::testing::WithParamInterface<Scenario> {};
 
 TEST_P(LRUCachedDictionaryTest, EvictsLeastRecentlyReadAndExpires) {

@@ -67,6 +67,9 @@ struct FaultCase {
     std::int64_t code;
 };
 
+// ctest lists the case by its name, not its bytes.
+void PrintTo(const FaultCase& faultCase, std::ostream* stream) { *stream << faultCase.name; }
+
 class AsyncURLRequestFaultTest : public AsyncURLRequestTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(AsyncURLRequestFaultTest, RetriesThenReportsOnce) {

@@ -97,6 +97,10 @@ struct MatchCase {
     std::string expectedAlert;  // empty: London is added
 };
 
+void PrintTo(const MatchCase& matchCase, std::ostream* stream) {
+    *stream << matchCase.favorites.size() << " saved" << (matchCase.expectedAlert.empty() ? "" : ", alert ") << matchCase.expectedAlert;
+}
+
 class BookmarksMatchTest : public BookmarksTest, public ::testing::WithParamInterface<MatchCase> {};
 
 TEST_P(BookmarksMatchTest, AMatchIsAddedWithinTheLimitAndOnlyOnce) {

@@ -148,6 +148,10 @@ struct FavoriteCase {
     const char* expectedAlertTitle;  // nullptr: no alert
 };
 
+void PrintTo(const FavoriteCase& favoriteCase, std::ostream* stream) {
+    *stream << favoriteCase.favorites << (favoriteCase.alreadyFavorite ? " already saved" : " saved");
+}
+
 class LocationSearchBarFavoritesTest : public LocationBarFixture,
                                        public ::testing::WithParamInterface<FavoriteCase> {};
 
