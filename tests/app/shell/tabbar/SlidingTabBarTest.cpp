@@ -108,14 +108,5 @@ TEST_F(SlidingTabBarTest, HighlightingQuietlyTellsNoOne) {
     EXPECT_TRUE(metricsHits().empty());
 }
 
-TEST_F(SlidingTabBarTest, TheBadgeShowsOnlyWhenAsked) {
-    const auto item = makeItems(1)[0];
-    item->setBadgeValue("3");
-    EXPECT_TRUE(item->m_badgeLabel->isHidden());
-    item->setBadgeHidden(false);
-    EXPECT_FALSE(item->m_badgeImageView->isHidden());
-    EXPECT_EQ(item->m_badgeLabel->text(), "3");
-}
-
 }  // namespace
 }  // namespace qov
