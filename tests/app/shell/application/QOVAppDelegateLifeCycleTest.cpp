@@ -46,6 +46,7 @@ TEST_F(QOVAppDelegateLifeCycleTest, TestModeSwitchesTheAdManagerTheClientAndTheM
     EXPECT_TRUE(client->isInTestMode());
     const auto logger = delegate->memLogger();
     ASSERT_NE(logger, nullptr);
+    EXPECT_EQ(logger->maxBufferLines(), 128u);
     delegate->setTestMode(true);
     EXPECT_EQ(delegate->memLogger(), logger) << "setting the same mode keeps the logger";
 
@@ -54,6 +55,14 @@ TEST_F(QOVAppDelegateLifeCycleTest, TestModeSwitchesTheAdManagerTheClientAndTheM
     EXPECT_FALSE(client->isInTestMode());
     delegate->setTestMode(true);
     EXPECT_EQ(delegate->memLogger(), logger) << "the same logger serves again";
+    delegate->setTestMode(false);
+}
+
+TEST_F(QOVAppDelegateLifeCycleTest, TestModeIsRestoredAtLaunch) {
+    platform::UserDefaults::standard()->setBool(true, QOVAppDelegate::kAppTestModeKey);
+    const auto delegate = launch();
+    EXPECT_TRUE(delegate->testMode());
+    EXPECT_TRUE(qov::QOVAdManager::sharedManager()->isInTestMode());
     delegate->setTestMode(false);
 }
 

@@ -7,7 +7,6 @@
 #include "app/core/model/QOVLocation.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/neighbours/QOVAdManager.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/root/TabScreenList.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
@@ -72,10 +71,9 @@ TEST_F(RootTabListTest, UsOnlyTabsNeedAUsLocationAndTheUsLocale) {
     EXPECT_EQ(tabNames(*master), kWorldTabs);
 }
 
-TEST_F(RootTabListTest, TestModeIsRestoredAtLaunchAndAddsTheTestTabs) {
+TEST_F(RootTabListTest, TestModeAddsTheTestTabs) {
     platform::UserDefaults::standard()->setBool(true, qov::QOVAppDelegate::kAppTestModeKey);
     const auto master = launchToRootScreen();
-    EXPECT_TRUE(qov::QOVAdManager::sharedManager()->isInTestMode());
     const auto names = tabNames(*master);
     ASSERT_EQ(names.size(), 6u);
     EXPECT_EQ(names[4], "debugsettings");
