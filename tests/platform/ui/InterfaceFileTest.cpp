@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "platform/base/Log.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ViewController.h"
+#include "tests/platform/base/LogCapture.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace platform::ui {
@@ -75,17 +75,14 @@ TEST_F(InterfaceFileTest, ControllersLoadTheirViewsAndScreensFromTheirFilesAsOwn
 }
 
 TEST_F(InterfaceFileTest, UnknownFilesFailClearly) {
-    auto logger = std::make_shared<MemoryLogger>();
-    Log::addMemoryLogger(logger);
+    const qovtest::LogCapture log;
     EXPECT_FALSE(InterfaceFile::exists("NoSuchView"));
     EXPECT_FALSE(InterfaceFile::load("NoSuchView"));
     EXPECT_EQ(InterfaceFile::loadFirst<View>("NoSuchView"), nullptr);
     EXPECT_EQ(InterfaceFile::loadFirst<Label>("SamplePanel"), nullptr);
     auto screen = std::make_shared<SampleOwner>("NoSuchScreen");
     EXPECT_TRUE(screen->view());  // an empty view stands in
-    Log::flush();
-    Log::removeMemoryLogger(logger);
-    const auto lines = logger->lines();
+    const auto lines = log.lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_NE(lines.front().find("Could not load the interface file named \"NoSuchView\""), std::string::npos);
 }

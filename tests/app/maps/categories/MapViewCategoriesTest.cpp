@@ -6,7 +6,7 @@
 
 #include "app/maps/categories/MKMapViewCorbelt.h"
 #include "app/maps/categories/MKMapViewQOV.h"
-#include "platform/base/Log.h"
+#include "tests/platform/base/LogCapture.h"
 
 namespace qov {
 namespace {
@@ -46,13 +46,12 @@ TEST(MKMapViewCorbeltTest, SpansHalveWithEachLevelAndLevelsAreClamped) {
     EXPECT_EQ(at(18), at(17));
     EXPECT_EQ(at(400), at(17));
     platform::Log::flush();
-    const auto memory = std::make_shared<platform::MemoryLogger>();
-    platform::Log::addMemoryLogger(memory);
-    EXPECT_EQ(at(0), at(1));  // clamped, and logged as invalid
-    platform::Log::flush();
-    platform::Log::removeMemoryLogger(memory);
-    ASSERT_EQ(memory->lines().size(), 1u);
-    EXPECT_NE(memory->lines().front().find("Zoom Level is invalid"), std::string::npos);
+    {
+        const qovtest::LogCapture log;
+        EXPECT_EQ(at(0), at(1));  // clamped, and logged as invalid
+        ASSERT_EQ(log.lines().size(), 1u);
+        EXPECT_TRUE(log.contains("Zoom Level is invalid"));
+    }
     // Level 1 on a wide view stays within the world.
     const auto wide = std::make_shared<MapView>(platform::ui::Rect{0, 0, 2000, 2000});
     const auto world = MKMapViewCorbelt::coordinateSpanWithMapView(*wide, {80.0, 0.0}, 1);

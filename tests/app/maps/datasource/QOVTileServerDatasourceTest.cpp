@@ -60,8 +60,8 @@ TEST_F(QOVTileServerDatasourceTest, RequestsForATileInFlightJoinItAndAllReceiveT
 
 TEST_F(QOVTileServerDatasourceTest, FailedAnswersAreRetriedOnceThenDeliveredWithoutData) {
     const std::string pattern = "/TileServer/*/radar/*";
-    for (const qovsim::Fault& failure : {faultOf(pattern, 404, false, false, false), faultOf(pattern, 0, true, false, false),
-                                         faultOf(pattern, 0, false, true, false), faultOf(pattern, 0, false, false, true)}) {
+    for (const qovsim::Fault& failure : {faultOf(pattern, 404), faultOf(pattern, 0, true), faultOf(pattern, 0, false, true),
+                                         faultOf(pattern, 0, false, false, true)}) {
         const std::string name = failure.toJson().dump();
         sim().clearRequestLog();
         m_results->tiles.clear();
@@ -100,8 +100,8 @@ TEST_F(QOVTileServerDatasourceTest, CancellingRemovesOnlyThatReceiverAndAnEmptie
 
 TEST_F(QOVTileServerDatasourceTest, OnlyAParsedSeriesListReachesTheCaller) {
     const std::string path = "/TileServer/serieslist.do";
-    for (const qovsim::Fault& failure : {faultOf(path, 500, false, false, false), faultOf(path, 0, true, false, false),
-                                         faultOf(path, 0, false, false, true), faultOf("/none", 0, false, false, false)}) {
+    for (const qovsim::Fault& failure :
+         {faultOf(path, 500), faultOf(path, 0, true), faultOf(path, 0, false, false, true), faultOf("/none")}) {
         m_results->configurations.clear();
         addFault(failure);
         for (int joined = 0; joined < 2; ++joined) {

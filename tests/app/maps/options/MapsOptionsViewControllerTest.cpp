@@ -79,7 +79,6 @@ TEST_F(MapsOptionsViewControllerTest, TheGpsSwitchIsKeptForTheNextStart) {
     EXPECT_FALSE(toggle->isOn());
     toggle->toggle();
     EXPECT_EQ(m_choices->heard, std::vector<std::string>{"gps on"});
-    EXPECT_TRUE(platform::UserDefaults(defaultsFile()).boolForKey(MapsOptionsViewController::kGPSDotDefaultsKey));
     platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(defaultsFile()));
     const auto next = openOptions();
     EXPECT_TRUE(std::dynamic_pointer_cast<platform::ui::Switch>(cell(*next, 4, 0)->accessoryView())->isOn());

@@ -16,11 +16,6 @@ std::shared_ptr<platform::ui::Image> anImage() {
     return std::make_shared<platform::ui::Image>(platform::gfx::BitmapContext(1, 1).makeImage());
 }
 
-TEST(QOVTileOverlayKeyTest, KeysWriteTheRectWithOneDecimalAndTheScaleWithSix) {
-    EXPECT_EQ(QOVTileOverlay::cacheKeyForMapRect(MapRect(1.25, 2, 256, 512.04), 0.5F),
-              "{{1.2, 2.0}, {256.0, 512.0}}:0.500000");
-}
-
 TEST(QOVTileOverlayKeyTest, TheImageCacheKeepsTheThirteenNewest) {
     const auto overlay = QOVTileOverlay::create(platform::map::kMapRectWorld, nullptr, 0.75);
     for (int index = 0; index < 14; ++index) {

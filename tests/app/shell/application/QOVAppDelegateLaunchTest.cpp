@@ -11,7 +11,6 @@
 #include "app/neighbours/CSCensus.h"
 #include "app/shell/rating/RatePrompter.h"
 #include "app/shell/root/RootScreenState.h"
-#include "platform/storage/AppDirectories.h"
 #include "platform/storage/Bundle.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
@@ -108,12 +107,6 @@ TEST_F(QOVAppDelegateLaunchTest, ResigningActiveRecordsTheVersionOnlyAfterAFirst
     defaults()->setString("kept", QOVAppDelegate::kLastVersionRanKey);
     platform::ui::Application::shared().resignActive();
     EXPECT_EQ(defaults()->stringForKey(QOVAppDelegate::kLastVersionRanKey), "kept");
-}
-
-TEST_F(QOVAppDelegateLaunchTest, DirectoriesLieInTheHome) {
-    EXPECT_EQ(QOVAppDelegate::applicationCachesDirectory(), platform::AppDirectories::shared()->home() / "Library" / "Caches");
-    EXPECT_EQ(QOVAppDelegate::applicationLibraryDirectory(), platform::AppDirectories::shared()->home() / "Library");
-    EXPECT_EQ(QOVAppDelegate::applicationDocumentsDirectory(), platform::AppDirectories::shared()->home() / "Documents");
 }
 
 }  // namespace

@@ -18,13 +18,6 @@ protected:
     std::shared_ptr<QOVSectionHeaderView> m_header = QOVSectionHeaderView::headerWithStandardSize();
 };
 
-TEST_F(QOVSectionHeaderViewTest, StartsEmptyOnTheThemeBackgroundWithoutDivider) {
-    ASSERT_NE(m_header, nullptr);
-    EXPECT_EQ(m_header->m_titleLabel->text(), "");
-    EXPECT_EQ(m_header->backgroundColor(), platform::gfx::Color::black());
-    EXPECT_TRUE(m_header->m_divider->isHidden());
-}
-
 TEST_F(QOVSectionHeaderViewTest, LastUpdatedTextsAreTrimmedAndMissingOnesReadNotAvailable) {
     const std::pair<std::string, std::string> cases[] = {
         {" \n N/A\n", "Last Updated: N/A"},

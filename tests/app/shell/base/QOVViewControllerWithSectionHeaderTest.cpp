@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/base/QOVSectionHeaderView.h"
-#include "app/shell/theme/QOVThemeService.h"
 #include "platform/base/Exception.h"
 #include "tests/app/shell/ShellFixture.h"
 
@@ -25,7 +24,6 @@ TEST_F(SectionHeaderScreenTest, TheHeaderTopsTheViewUntilItUnloads) {
     ASSERT_TRUE(header());
     EXPECT_EQ(header()->superview(), screen->view());
     EXPECT_EQ(header()->m_titleLabel->text(), "Radar");
-    EXPECT_EQ(header()->backgroundColor(), QOVThemeService::headerColor());
     screen->viewDidUnload();
     EXPECT_FALSE(header());
 }

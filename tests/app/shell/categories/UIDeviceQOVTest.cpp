@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/categories/UIApplicationQOV.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Device.h"
 #include "tests/app/shell/ShellFixture.h"
@@ -47,12 +46,6 @@ TEST_F(UIDeviceQOVTest, IdiomTestsAnswerPhoneWhenTheDeviceCannotTell) {
         EXPECT_EQ(UIDeviceQOV::isPad(), pad);
         EXPECT_EQ(UIDeviceQOV::isPhone(), phone);
     }
-}
-
-TEST_F(UIDeviceQOVTest, TheApplicationVersionJoinsBothBundleVersions) {
-    EXPECT_EQ(UIApplicationQOV::applicationVersion(),
-              "v" + UIApplicationQOV::bundleShortVersionString() + " (" + UIApplicationQOV::bundleVersion() + ")");
-    EXPECT_FALSE(UIApplicationQOV::bundleShortVersionString().empty());
 }
 
 }  // namespace

@@ -62,18 +62,14 @@ TEST_F(SlidingTabBarTest, ElevenItemsScrollAndTheArrowsFollowTheContent) {
     }
 }
 
-TEST_F(SlidingTabBarTest, FourItemsFitWithoutArrows) {
-    m_bar->setItems(makeItems(4));
-    EXPECT_EQ(m_bar->m_scrollView->contentSize().width, 320.0);
-    EXPECT_EQ(arrows(), (std::array<bool, 4>{false, false, false, false}));
-}
-
-TEST_F(SlidingTabBarTest, ANewItemSetReplacesTheOldOne) {
+TEST_F(SlidingTabBarTest, ANewItemSetReplacesTheOldOneAndAFewItemsNeedNoArrows) {
     const auto old = makeItems(11);
     m_bar->setItems(old);
     const auto items = makeItems(3);
     m_bar->setItems(items);
     EXPECT_EQ(m_bar->m_scrollView->subviews().size(), 3u);
+    EXPECT_EQ(m_bar->m_scrollView->contentSize().width, 320.0);  // a few items fill the strip without arrows
+    EXPECT_EQ(arrows(), (std::array<bool, 4>{false, false, false, false}));
     EXPECT_EQ(old[0]->superview(), nullptr);
     EXPECT_EQ(m_bar->highlightedItem(), items[0]);
     old[1]->button()->sendActionsForControlEvents(platform::ui::kControlEventTouchUpInside);
@@ -106,15 +102,6 @@ TEST_F(SlidingTabBarTest, HighlightingQuietlyTellsNoOne) {
     EXPECT_TRUE(items[4]->isHighlighted());
     EXPECT_TRUE(m_listener->selected.empty());
     EXPECT_TRUE(metricsHits().empty());
-}
-
-TEST_F(SlidingTabBarTest, TheBadgeShowsOnlyWhenAsked) {
-    const auto item = makeItems(1)[0];
-    item->setBadgeValue("3");
-    EXPECT_TRUE(item->m_badgeLabel->isHidden());
-    item->setBadgeHidden(false);
-    EXPECT_FALSE(item->m_badgeImageView->isHidden());
-    EXPECT_EQ(item->m_badgeLabel->text(), "3");
 }
 
 }  // namespace

@@ -42,9 +42,7 @@ protected:
 TEST_F(TermsGateTest, FirstRunShowsTheTermsAfterTheSplashAndAcceptingLeadsToTheRootScreen) {
     qov::QOVSettingsService::sharedInstance()->setPushAlertsEnabled(true);
     launch();
-    advance(2.9);
-    EXPECT_TRUE(qov::RootScreenState::isSplashShown());
-    advance(0.1);
+    passSplash();
     ASSERT_TRUE(qov::RootScreenState::isTermsScreenShown());
     const auto terms = termsScreen();
     ASSERT_NE(terms, nullptr);

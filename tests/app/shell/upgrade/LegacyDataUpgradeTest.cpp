@@ -81,23 +81,30 @@ TEST_F(LegacyDataUpgradeTest, PhoneArchivesBringFavouritesHomeAndUnits) {
     EXPECT_EQ(lastVersionRan(), "3.0.1");
 }
 
-TEST_F(LegacyDataUpgradeTest, MissingDamagedOrForeignArchivesCountAsMissing) {
+TEST_F(LegacyDataUpgradeTest, MissingDamagedOrForeignArchivesOrNoStoredVersionCarryNothingOver) {
     struct Case {
         const char* name;
+        std::optional<std::string> lastVersion;
         std::function<void()> prepare;
     };
     const Case cases[] = {
-        {"none", [] {}},
-        {"damaged",
+        {"none", "3.1", [] {}},
+        {"damaged", "3.1",
          [] {
              std::filesystem::create_directories(documents());
              std::ofstream(documents() / LegacyDataUpgrade::kLocationArchive) << "bplist00\x01garbage";
              std::ofstream(documents() / LegacyDataUpgrade::kAppSettingsArchive) << "";
          }},
-        {"foreign root",
+        {"foreign root", "3.1",
          [] {
              writeArchive(LegacyDataUpgrade::kLocationArchive, "AppSettingsMgr", {{"tempUnits", Value(1)}});
              writeArchive(LegacyDataUpgrade::kAppSettingsArchive, "LocationMgr", {});
+         }},
+        {"no stored version", std::nullopt,
+         [] {
+             platform::UserDefaults::standard()->setObject(
+                 platform::Array{Value(Dictionary{{"key", Value("GBXX0025")}, {"type", Value(1)}})}, "locationList");
+             writeArchive(LegacyDataUpgrade::kAppSettingsArchive, "AppSettingsMgr", {{"tempUnits", Value(1)}});
          }},
     };
     for (const auto& c : cases) {
@@ -106,7 +113,8 @@ TEST_F(LegacyDataUpgradeTest, MissingDamagedOrForeignArchivesCountAsMissing) {
         std::filesystem::remove_all(documents());
         platform::UserDefaults::standard()->removeObjectForKey("lastVersionRan");
         c.prepare();
-        upgrade("3.1");
+        upgrade(c.lastVersion);
+        upgrade(c.lastVersion, "com.qovara.QovaraiPad");
         EXPECT_EQ(favourites(), std::vector<std::string>{"USGA0028:1"});
         EXPECT_EQ(manager()->currentLocation()->identifierAsString(), "USGA0028:1");
         EXPECT_EQ(qov::QOVSettingsService::sharedInstance()->unitOfMeasureSelection(), 2U);
@@ -133,17 +141,6 @@ TEST_F(LegacyDataUpgradeTest, PadDefaultsBringPlacesUnitsAndMapChoices) {
     EXPECT_FLOAT_EQ(settings->overlayTransparency(), 0.5F);
     EXPECT_TRUE(settings->globeIsHidden());
     EXPECT_EQ(manager()->currentLocation()->identifierAsString(), "USGA0028:1");
-}
-
-TEST_F(LegacyDataUpgradeTest, WithoutAStoredVersionNothingIsCarriedOver) {
-    platform::UserDefaults::standard()->setObject(
-        platform::Array{Value(Dictionary{{"key", Value("GBXX0025")}, {"type", Value(1)}})}, "locationList");
-    writeArchive(LegacyDataUpgrade::kAppSettingsArchive, "AppSettingsMgr", {{"tempUnits", Value(1)}});
-    upgrade(std::nullopt);
-    upgrade(std::nullopt, "com.qovara.QovaraiPad");
-    EXPECT_EQ(favourites(), std::vector<std::string>{"USGA0028:1"});
-    EXPECT_EQ(qov::QOVSettingsService::sharedInstance()->unitOfMeasureSelection(), 2U);
-    EXPECT_EQ(lastVersionRan(), "3.0.1");
 }
 
 }  // namespace
