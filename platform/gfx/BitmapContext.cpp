@@ -72,6 +72,8 @@ void BitmapContext::rotate(double radians) { cairo_rotate(m_cairo, radians); }
 
 void BitmapContext::scale(double factor) { cairo_scale(m_cairo, factor, factor); }
 
+void BitmapContext::scale(double sx, double sy) { cairo_scale(m_cairo, sx, sy); }
+
 void BitmapContext::clip(const Rect& rect) {
     cairo_rectangle(m_cairo, rect.x(), rect.y(), rect.width(), rect.height());
     cairo_clip(m_cairo);

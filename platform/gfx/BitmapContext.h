@@ -32,6 +32,7 @@ public:
     void rotate(double radians);
     // Scales what is drawn afterwards by factor in both directions (a picture for a denser display).
     void scale(double factor);
+    void scale(double sx, double sy);
     void clip(const Rect& rect);
     // Clips to the rect with its corners rounded by the radius (at most half the shorter side).
     void clipRoundedRect(const Rect& rect, double radius);

@@ -20,6 +20,7 @@
 #include "platform/ui/ScriptTargets.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
+#include "platform/ui/Slider.h"
 #include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
@@ -203,6 +204,10 @@ bool ScreenScript::drag(const std::string& argument) {
     const auto view = ScriptTargets::find(*target, ScriptTargets::Reach::Visible);
     if (!view) {
         return fail("nothing on screen shows " + target->description());
+    }
+    if (const auto slider = std::dynamic_pointer_cast<Slider>(view)) {
+        slider->dragThumb(*dx);
+        return true;
     }
     const auto scrollView = ScriptTargets::enclosingScrollView(*view);
     if (!scrollView) {

@@ -46,8 +46,10 @@ QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const 
     const bool usableScale = std::isfinite(scale) && scale > 0;
     const auto pixels = [&](double points) { return usableScale ? std::max(1, int(std::lround(points * scale))) : 1; };
     platform::gfx::BitmapContext context(pixels(bounds().width()), pixels(bounds().height()));
-    // Drawing each tile at its place shifted by the offset is the stitched picture already cut to the view.
-    const platform::gfx::Point origin = adjustOffset(offset, zoomScale);
+    // Drawing each tile at its place shifted by the offset is the stitched picture already cut to the view. Whole
+    // pixels: tiles placed between pixels would leave a faint seam where their soft edges meet.
+    const platform::gfx::Point shift = adjustOffset(offset, zoomScale);
+    const platform::gfx::Point origin{std::round(shift.x), std::round(shift.y)};
     const std::size_t columns = rowsPerFrame == 0 ? 0 : frameData.size() / rowsPerFrame;
     for (std::size_t row = 0; row < rowsPerFrame && columns > 0; ++row) {
         for (std::size_t column = 0; column < columns; ++column) {
