@@ -42,6 +42,20 @@ float QOVAnimationRenderer::imageScaleforZoomScale(float zoomScale) {
 QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const FrameData& frameData,
                                                                           std::uint32_t rowsPerFrame, float zoomScale,
                                                                           platform::gfx::Point offset) const {
+    return stitchTiles(decodeTiles(frameData), rowsPerFrame, zoomScale, offset);
+}
+
+QOVAnimationRenderer::TileImages QOVAnimationRenderer::decodeTiles(const FrameData& frameData) {
+    TileImages tiles;
+    tiles.reserve(frameData.size());
+    for (const auto& bytes : frameData) {
+        tiles.push_back(bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr);
+    }
+    return tiles;
+}
+
+QOVAnimationRenderer::FrameImage QOVAnimationRenderer::stitchTiles(const TileImages& tiles, std::uint32_t rowsPerFrame,
+                                                                   float zoomScale, platform::gfx::Point offset) const {
     const double scale = imageScaleforZoomScale(zoomScale);
     const bool usableScale = std::isfinite(scale) && scale > 0;
     const auto pixels = [&](double points) { return usableScale ? std::max(1, int(std::lround(points * scale))) : 1; };
@@ -50,12 +64,10 @@ QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const 
     // pixels: tiles placed between pixels would leave a faint seam where their soft edges meet.
     const platform::gfx::Point shift = adjustOffset(offset, zoomScale);
     const platform::gfx::Point origin{std::round(shift.x), std::round(shift.y)};
-    const std::size_t columns = rowsPerFrame == 0 ? 0 : frameData.size() / rowsPerFrame;
+    const std::size_t columns = rowsPerFrame == 0 ? 0 : tiles.size() / rowsPerFrame;
     for (std::size_t row = 0; row < rowsPerFrame && columns > 0; ++row) {
         for (std::size_t column = 0; column < columns; ++column) {
-            const auto& bytes = frameData[row * columns + column];
-            const auto tile = bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr;
-            if (tile) {
+            if (const auto& tile = tiles[row * columns + column]) {
                 context.drawImage(*tile, platform::gfx::Rect(origin.x + double(column * kTilePixels),
                                                              origin.y + double(row * kTilePixels), kTilePixels,
                                                              kTilePixels));
