@@ -67,14 +67,19 @@ QOVAnimationRenderer::FrameImage QOVAnimationRenderer::stitchTiles(const TileIma
     const std::size_t columns = rowsPerFrame == 0 ? 0 : tiles.size() / rowsPerFrame;
     for (std::size_t row = 0; row < rowsPerFrame && columns > 0; ++row) {
         for (std::size_t column = 0; column < columns; ++column) {
-            if (const auto& tile = tiles[row * columns + column]) {
+            // Tiles are 256 pixels and never overlap on the clear canvas: each is copied into place.
+            const auto& tile = tiles[row * columns + column];
+            if (tile && tile->width() == kTilePixels && tile->height() == kTilePixels) {
+                context.copyImage(*tile, platform::gfx::Point{origin.x + double(column * kTilePixels),
+                                                              origin.y + double(row * kTilePixels)});
+            } else if (tile) {
                 context.drawImage(*tile, platform::gfx::Rect(origin.x + double(column * kTilePixels),
                                                              origin.y + double(row * kTilePixels), kTilePixels,
                                                              kTilePixels));
             }
         }
     }
-    return std::make_shared<platform::ui::Image>(context.makeImage(), std::string(), usableScale ? scale : 1.0);
+    return std::make_shared<platform::ui::Image>(context.takeImage(), std::string(), usableScale ? scale : 1.0);
 }
 
 }  // namespace qov
