@@ -3,6 +3,7 @@
 #include "app/core/model/QOVPointOfInterest.h"
 #include "app/maps/MapsViewController.h"
 #include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/options/MapsOptionsViewController.h"
 #include "app/shell/application/ApplicationHooks.h"
 #include "app/shell/services/QOVFormattingService.h"
 #include "platform/ui/ClassRegistry.h"
@@ -10,6 +11,8 @@
 namespace qov {
 
 void registerMapsScreens() {
+    MapsViewController::registerInterfaceFiles();
+    MapsOptionsViewController::registerInterfaceFiles();
     platform::ui::ClassRegistry::registerClass(
         "MapsViewController", [] { return QOVViewController::viewControllerFromNib<MapsViewController>(); });
     // Becoming active keeps the tile configuration fresh; points of interest show temperatures in the user's unit.

@@ -72,6 +72,8 @@ void BitmapContext::rotate(double radians) { cairo_rotate(m_cairo, radians); }
 
 void BitmapContext::scale(double factor) { cairo_scale(m_cairo, factor, factor); }
 
+void BitmapContext::scale(double sx, double sy) { cairo_scale(m_cairo, sx, sy); }
+
 void BitmapContext::clip(const Rect& rect) {
     cairo_rectangle(m_cairo, rect.x(), rect.y(), rect.width(), rect.height());
     cairo_clip(m_cairo);
@@ -180,6 +182,16 @@ void BitmapContext::drawImage(const Image& image, const Rect& rect, double alpha
     cairo_restore(m_cairo);
 }
 
+void BitmapContext::copyImage(const Image& image, Point origin) {
+    cairo_save(m_cairo);
+    cairo_rectangle(m_cairo, origin.x, origin.y, image.width(), image.height());
+    cairo_clip(m_cairo);
+    cairo_set_operator(m_cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(m_cairo, image.surface(), origin.x, origin.y);
+    cairo_paint(m_cairo);
+    cairo_restore(m_cairo);
+}
+
 void BitmapContext::drawImage(const Image& image, Point origin, double alpha) {
     drawImage(image, Rect(origin.x, origin.y, image.width(), image.height()), alpha);
 }
@@ -236,6 +248,15 @@ std::shared_ptr<Image> BitmapContext::makeImage() const {
     cairo_paint(cairo);
     cairo_destroy(cairo);
     return Image::adopt(copy);
+}
+
+std::shared_ptr<Image> BitmapContext::takeImage() {
+    cairo_surface_flush(m_surface);
+    cairo_destroy(m_cairo);
+    auto image = Image::adopt(m_surface);
+    m_surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height);
+    m_cairo = cairo_create(m_surface);
+    return image;
 }
 
 }  // namespace platform::gfx

@@ -32,6 +32,7 @@ public:
     void rotate(double radians);
     // Scales what is drawn afterwards by factor in both directions (a picture for a denser display).
     void scale(double factor);
+    void scale(double sx, double sy);
     void clip(const Rect& rect);
     // Clips to the rect with its corners rounded by the radius (at most half the shorter side).
     void clipRoundedRect(const Rect& rect, double radius);
@@ -54,6 +55,9 @@ public:
     void drawImage(const Image& image, const Rect& rect, double alpha = 1.0);
     // Draws the image at its pixel size with its top-left corner at the point.
     void drawImage(const Image& image, Point origin, double alpha = 1.0);
+    // Puts the image's pixels in place of what lies under it (no blending), at its pixel size with its top-left
+    // corner at the point: a copy, for pictures laid side by side.
+    void copyImage(const Image& image, Point origin);
 
     // Draws text wrapped into rect (no limit when maxLines is 0), vertically centred; lines that do not
     // fit are left out, and with truncateTail the last line shown then ends in an ellipsis.
@@ -65,6 +69,8 @@ public:
 
     // A snapshot of the bitmap as it is now.
     std::shared_ptr<Image> makeImage() const;
+    // The picture drawn so far without copying it; the context then starts again from a clear canvas.
+    std::shared_ptr<Image> takeImage();
 
 private:
     int m_width;

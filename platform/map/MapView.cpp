@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "platform/base/Object.h"
+#include "platform/base/RunLoop.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/BaseMap.h"
 #include "platform/map/CalloutView.h"
@@ -134,6 +135,7 @@ void MapView::changeVisibleMapRect(const MapRect& requested, bool animated) {
     }
     m_visibleMapRect = next;
     setNeedsDisplay();
+    displayOverlaysSoon();
     updateAnnotationViews();
     if (delegate) {
         delegate->regionDidChangeAnimated(*this, animated);
@@ -143,6 +145,7 @@ void MapView::changeVisibleMapRect(const MapRect& requested, bool animated) {
 void MapView::setFrame(const ui::Rect& frame) {
     View::setFrame(frame);
     m_visibleMapRect = fitted(m_requestedMapRect);
+    displayOverlaysSoon();
     updateAnnotationViews();
 }
 
@@ -157,6 +160,7 @@ void MapView::layoutSubviews() {
 void MapView::setBounds(const ui::Rect& bounds) {
     View::setBounds(bounds);
     m_visibleMapRect = fitted(m_requestedMapRect);
+    displayOverlaysSoon();
     updateAnnotationViews();
 }
 
@@ -411,6 +415,7 @@ void MapView::insertOverlay(const std::shared_ptr<Overlay>& overlay, std::size_t
     m_overlays.insert(m_overlays.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_overlays.size())), overlay);
     ensureOverlayView(overlay);
     setNeedsDisplay();
+    displayOverlaysSoon();
 }
 
 void MapView::removeOverlay(const std::shared_ptr<Overlay>& overlay) {
@@ -529,6 +534,28 @@ void MapView::draw(gfx::BitmapContext& context) const {
     m_pendingRedraws.clear();
 }
 
+void MapView::displayOverlaysSoon() {
+    auto weakSelf = weak_from_this();
+    if (m_overlayDisplayQueued || m_overlays.empty() || weakSelf.expired()) {
+        return;
+    }
+    m_overlayDisplayQueued = true;
+    RunLoop::main().post([weakSelf = std::move(weakSelf)] {
+        const auto self = std::static_pointer_cast<MapView>(weakSelf.lock());
+        if (!self) {
+            return;
+        }
+        self->m_overlayDisplayQueued = false;
+        const auto size = self->bounds().size;
+        if (!self->window() || self->m_overlays.empty() || !(size.width >= 1.0 && size.height >= 1.0)) {
+            return;
+        }
+        gfx::BitmapContext offscreen(int(size.width), int(size.height));
+        offscreen.translate(-self->bounds().x(), -self->bounds().y());
+        self->drawOverlays(offscreen);
+    });
+}
+
 void MapView::drawOverlays(gfx::BitmapContext& context) const {
     const double scale = zoomScale();
     if (!(scale > 0.0)) {
@@ -545,11 +572,17 @@ void MapView::drawOverlays(gfx::BitmapContext& context) const {
             if (!overlay->intersectsMapRect(cell.tile) || !view->canDrawMapRect(cell.tile, scale)) {
                 continue;
             }
-            const double left = bounds().x() + (cell.placed.minX() - m_visibleMapRect.minX()) * scale;
-            const double top = bounds().y() + (cell.placed.minY() - m_visibleMapRect.minY()) * scale;
+            // Each square snapped to whole points, so neighbouring tiles meet without a seam.
+            const auto snapX = [&](double x) { return std::round(bounds().x() + (x - m_visibleMapRect.minX()) * scale); };
+            const auto snapY = [&](double y) { return std::round(bounds().y() + (y - m_visibleMapRect.minY()) * scale); };
+            const double left = snapX(cell.placed.minX());
+            const double top = snapY(cell.placed.minY());
+            const double width = cell.placed.width() * scale;
+            const double height = cell.placed.height() * scale;
             context.save();
             context.translate(left, top);
-            context.clip(gfx::Rect{0.0, 0.0, cell.placed.width() * scale, cell.placed.height() * scale});
+            context.scale((snapX(cell.placed.maxX()) - left) / width, (snapY(cell.placed.maxY()) - top) / height);
+            context.clip(gfx::Rect{0.0, 0.0, width, height});
             view->drawMapRect(cell.tile, scale, context);
             context.restore();
         }

@@ -121,6 +121,10 @@ private:
     void updateCallout();
     std::shared_ptr<OverlayView> ensureOverlayView(const std::shared_ptr<Overlay>& overlay);
     void drawOverlays(gfx::BitmapContext& context) const;
+    // The device's map draws the tiles that come into sight on its next display pass, so overlay views that load
+    // their tiles on demand start loading before anyone looks. Here: once on the main loop after the overlays or
+    // the visible rect changed, the overlays are drawn off screen, when the map is then in a window.
+    void displayOverlaysSoon();
 
     std::weak_ptr<MapViewDelegate> m_delegate;
     // The rect last asked for, and what is shown: the asked rect fitted to the bounds.
@@ -140,6 +144,7 @@ private:
     std::vector<std::shared_ptr<Overlay>> m_overlays;
     std::map<const Overlay*, std::shared_ptr<OverlayView>> m_overlayViews;
     mutable std::vector<MapRect> m_pendingRedraws;
+    bool m_overlayDisplayQueued = false;
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };
 

@@ -57,6 +57,16 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes
 
 bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
                        std::error_code& error) {
+    return replace(file, bytes, mode, true, error);
+}
+
+bool AtomicFile::writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
+    std::error_code error;
+    return replace(file, bytes, mode, false, error);
+}
+
+bool AtomicFile::replace(const std::filesystem::path& file, std::string_view bytes, mode_t mode, bool durable,
+                         std::error_code& error) {
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     WriteTemporaries::removeLeftoversOnFirstWrite(folder);
     std::string temporary = WriteTemporaries::patternFor(file);
@@ -67,7 +77,7 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes
         return false;
     }
     WriteTemporaries::registerInFlight(temporary);
-    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
     error = written ? std::error_code() : lastError();
     if (::close(descriptor) != 0 && written) {
         written = false;
@@ -84,7 +94,7 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes
         ::unlink(temporary.c_str());
     }
     WriteTemporaries::unregisterInFlight(temporary);
-    if (written) {
+    if (written && durable) {
         syncFolder(folder);
     }
     return written;

@@ -21,6 +21,9 @@ public:
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
                       std::error_code& error);
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
+    // As write(), but nothing is flushed to disk: readers still see the old or the new contents, yet a power cut may
+    // leave the file empty or missing. For caches whose files are checked when read and fetched again when bad.
+    static bool writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
 
     // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.
     // A missing file answers nullopt without a log line.
@@ -30,6 +33,10 @@ public:
     // too), so that a fresh file can take its place and the old bytes stay for inspection. what names the file
     // in the log line, problem says what is wrong with it.
     static void moveAside(const std::filesystem::path& file, std::string_view what, std::string_view problem);
+
+private:
+    static bool replace(const std::filesystem::path& file, std::string_view bytes, mode_t mode, bool durable,
+                        std::error_code& error);
 };
 
 }  // namespace platform

@@ -69,6 +69,7 @@ public:
         return m_systemItem == BarButtonSystemItem::FlexibleSpace || m_systemItem == BarButtonSystemItem::FixedSpace;
     }
 
+    const Action& action() const { return m_action; }
     void setAction(Action action) { m_action = std::move(action); }
     // A tap: runs the action when enabled; answers whether it ran.
     bool tap();

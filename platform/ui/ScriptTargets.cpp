@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/Slider.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/VisibleViews.h"
 
@@ -50,6 +51,10 @@ bool ScriptTargets::tap(View& touched, const std::string& text) {
 }
 
 bool ScriptTargets::drag(View& touched, double dx, double dy) {
+    if (auto* slider = dynamic_cast<Slider*>(&touched)) {
+        slider->dragThumb(dx);
+        return true;
+    }
     for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
         if (auto table = std::dynamic_pointer_cast<TableView>(view); table && table->dragFrom(touched, dx, dy)) {
             return true;

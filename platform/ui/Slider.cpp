@@ -29,6 +29,13 @@ void Slider::slide(double value) {
     sendActionsForControlEvents(kControlEventValueChanged);
 }
 
+void Slider::dragThumb(double dx) {
+    const double track = bounds().width() - bounds().height();
+    if (track > 0.0) {
+        slide(m_value + dx / track * (m_maximumValue - m_minimumValue));
+    }
+}
+
 void Slider::draw(gfx::BitmapContext& context) const {
     const Rect area = bounds();
     const double range = m_maximumValue - m_minimumValue;
@@ -38,6 +45,8 @@ void Slider::draw(gfx::BitmapContext& context) const {
     context.fillRect(Rect(area.x(), area.midY() - 2.0, area.width(), 4.0), gfx::Color::lightGray());
     context.fillRect(Rect(area.x(), area.midY() - 2.0, x - area.x() + knob / 2.0, 4.0), gfx::Color::rgba(0.2, 0.45, 0.85));
     context.fillEllipse(Rect(x, area.y(), knob, knob), gfx::Color::white());
+    // Outlined, so the thumb shows on a white cell too.
+    context.strokeEllipse(Rect(x + 0.5, area.y() + 0.5, knob - 1.0, knob - 1.0), gfx::Color::white(0.6));
 }
 
 }  // namespace platform::ui

@@ -21,6 +21,9 @@ public:
 
     // The user drags the thumb to the value: value-changed is sent.
     void slide(double value);
+    // The user drags the thumb dx points along the track (the width less the thumb): the value moves by the same
+    // share of the range, then as slide().
+    void dragThumb(double dx);
 
     void draw(gfx::BitmapContext& context) const override;
 

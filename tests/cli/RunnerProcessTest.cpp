@@ -1,5 +1,6 @@
 // The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
 // one the test runs on a loopback port.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include "cli/HomeLock.h"
+#include "platform/gfx/Image.h"
 #include "sim/Fault.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
@@ -173,6 +176,47 @@ TEST_F(RunnerProcessTest, SavedFavouritesSwitchTheCurrentPlaceAndSurviveARestart
     EXPECT_NE(atlanta, std::string::npos) << restart.out;
     EXPECT_NE(london, std::string::npos) << restart.out;
     EXPECT_LT(atlanta, london) << "the favourites keep their order";
+// Pixels of the map area (under the legend, above the time strip) where weather covers the base map: green,
+// yellow or red radar, which the map's beige land, blue water and grey coasts never are.
+int weatherPixels(const platform::gfx::Image& shot) {
+    int count = 0;
+    for (int y = 100; y < 370; y += 2) {
+        for (int x = 0; x < shot.width(); x += 2) {
+            const auto colour = shot.pixel(x, y);
+            count += colour.green - colour.blue > 0.2 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(RunnerProcessTest, TheMapsTabPlaysTheRadarLoopEvenWithFailingTilesAndShowsTheChosenLayer) {
+    // Some tiles of every series fail for good: their squares stay empty, the loop still plays.
+    sim().faults().add(qovsim::Fault{.pathPattern = "/TileServer/imgs/radar/*/*1.png", .status = 500});
+    std::ifstream source(std::filesystem::path(QOV_SOURCE_DIR) / "scripts" / "radar-loop.script");
+    std::string script(std::istreambuf_iterator<char>(source), {});
+    for (std::size_t at = script.find("shot "); at != std::string::npos; at = script.find("shot ", at + 1)) {
+        script.insert(at + 5, home().string() + "/");
+    }
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script", writeScript(script)});
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::vector<std::shared_ptr<platform::gfx::Image>> shots;
+    for (int index = 0; index <= 4; ++index) {
+        shots.push_back(platform::gfx::Image::fromPNGFile((home() / fmt::format("radar-{}.png", index)).string()));
+        ASSERT_NE(shots.back(), nullptr) << index;
+    }
+    for (int index = 0; index <= 3; ++index) {
+        EXPECT_GT(weatherPixels(*shots[index]), 200) << "radar over the map in radar-" << index;
+    }
+    // Radar and clouds, far more transparent: fainter, yet there.
+    EXPECT_GT(weatherPixels(*shots[4]), 20);
+    EXPECT_LT(weatherPixels(*shots[4]), weatherPixels(*shots[0]) / 2);
+    for (int index = 1; index <= 4; ++index) {
+        EXPECT_FALSE(shots[index]->samePixels(*shots[index - 1])) << "radar-" << index << " moved on";
+    }
+    const auto& log = sim().requestLog();
+    EXPECT_TRUE(std::ranges::any_of(log, [](const auto& request) {
+        return qovsim::globMatches("/TileServer/imgs/radar/*/*1.png", request.path);
+    }));
 }
 
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {

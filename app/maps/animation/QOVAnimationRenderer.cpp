@@ -42,25 +42,44 @@ float QOVAnimationRenderer::imageScaleforZoomScale(float zoomScale) {
 QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const FrameData& frameData,
                                                                           std::uint32_t rowsPerFrame, float zoomScale,
                                                                           platform::gfx::Point offset) const {
+    return stitchTiles(decodeTiles(frameData), rowsPerFrame, zoomScale, offset);
+}
+
+QOVAnimationRenderer::TileImages QOVAnimationRenderer::decodeTiles(const FrameData& frameData) {
+    TileImages tiles;
+    tiles.reserve(frameData.size());
+    for (const auto& bytes : frameData) {
+        tiles.push_back(bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr);
+    }
+    return tiles;
+}
+
+QOVAnimationRenderer::FrameImage QOVAnimationRenderer::stitchTiles(const TileImages& tiles, std::uint32_t rowsPerFrame,
+                                                                   float zoomScale, platform::gfx::Point offset) const {
     const double scale = imageScaleforZoomScale(zoomScale);
     const bool usableScale = std::isfinite(scale) && scale > 0;
     const auto pixels = [&](double points) { return usableScale ? std::max(1, int(std::lround(points * scale))) : 1; };
     platform::gfx::BitmapContext context(pixels(bounds().width()), pixels(bounds().height()));
-    // Drawing each tile at its place shifted by the offset is the stitched picture already cut to the view.
-    const platform::gfx::Point origin = adjustOffset(offset, zoomScale);
-    const std::size_t columns = rowsPerFrame == 0 ? 0 : frameData.size() / rowsPerFrame;
+    // Drawing each tile at its place shifted by the offset is the stitched picture already cut to the view. Whole
+    // pixels: tiles placed between pixels would leave a faint seam where their soft edges meet.
+    const platform::gfx::Point shift = adjustOffset(offset, zoomScale);
+    const platform::gfx::Point origin{std::round(shift.x), std::round(shift.y)};
+    const std::size_t columns = rowsPerFrame == 0 ? 0 : tiles.size() / rowsPerFrame;
     for (std::size_t row = 0; row < rowsPerFrame && columns > 0; ++row) {
         for (std::size_t column = 0; column < columns; ++column) {
-            const auto& bytes = frameData[row * columns + column];
-            const auto tile = bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr;
-            if (tile) {
+            // Tiles are 256 pixels and never overlap on the clear canvas: each is copied into place.
+            const auto& tile = tiles[row * columns + column];
+            if (tile && tile->width() == kTilePixels && tile->height() == kTilePixels) {
+                context.copyImage(*tile, platform::gfx::Point{origin.x + double(column * kTilePixels),
+                                                              origin.y + double(row * kTilePixels)});
+            } else if (tile) {
                 context.drawImage(*tile, platform::gfx::Rect(origin.x + double(column * kTilePixels),
                                                              origin.y + double(row * kTilePixels), kTilePixels,
                                                              kTilePixels));
             }
         }
     }
-    return std::make_shared<platform::ui::Image>(context.makeImage(), std::string(), usableScale ? scale : 1.0);
+    return std::make_shared<platform::ui::Image>(context.takeImage(), std::string(), usableScale ? scale : 1.0);
 }
 
 }  // namespace qov

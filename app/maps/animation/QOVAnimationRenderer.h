@@ -44,6 +44,12 @@ public:
     // frame without tiles is a clear image.
     FrameImage imageFromFrameData(const FrameData& frameData, std::uint32_t rowsPerFrame, float zoomScale,
                                   platform::gfx::Point offset) const;
+    // The two steps of imageFromFrameData: each tile's picture (nullptr for a missing or undecodable one), and the
+    // pictures stitched.
+    using TileImages = std::vector<std::shared_ptr<platform::gfx::Image>>;
+    static TileImages decodeTiles(const FrameData& frameData);
+    FrameImage stitchTiles(const TileImages& tiles, std::uint32_t rowsPerFrame, float zoomScale,
+                           platform::gfx::Point offset) const;
 
     // 20 + floor(log2(zoomScale) + 0.5) for the 2^28-point world, never below 0.
     static int zoomScaleToZoomLevel(float zoomScale);

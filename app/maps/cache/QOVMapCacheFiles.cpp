@@ -4,6 +4,7 @@
 #include "app/maps/cache/MapTileFileName.h"
 #include "app/maps/cache/QOVMapCache.h"
 #include "platform/base/Log.h"
+#include "platform/storage/AtomicFile.h"
 #include "platform/storage/KeyedArchiver.h"
 
 QOV_LOG_LEVEL(3)
@@ -41,7 +42,11 @@ bool QOVMapCache::createOrReplaceFile(const std::filesystem::path& path, const p
         QOV_LOG_ERROR("could not create map cache directory: {}", error.message());
         return false;
     }
-    if (!platform::KeyedArchiver::archiveRootObject(object, path)) {
+    // Cache files are checked when read and fetched again when bad: they need not wait for the disk.
+    const auto bytes = platform::KeyedArchiver::archivedDataWithRootObject(object);
+    if (!bytes || !platform::AtomicFile::writeReplaceable(path, std::string_view(reinterpret_cast<const char*>(
+                                                                                      bytes->data()),
+                                                                                  bytes->size()))) {
         QOV_LOG_ERROR("could not write cache file for to URL: {}", path.string());
         return false;
     }

@@ -153,6 +153,17 @@ void QOVMapViewController::startAnimations() {
     if (isAnimating() || !m_mapView) {
         return;
     }
+    if (m_animationRenderer) {
+        m_animationRenderer->setOverlayAlpha(m_overlayAlpha);
+    }
+    m_animationManager->setMapView(m_mapView);
+    m_animationManager->setMapLayer(m_mapLayer);
+    m_animationManager->setAnimating(true);
+    if (!isAnimating()) {
+        return;
+    }
+    // The loading is queued: the overlay goes before any frame shows.
+    m_mapView->removeOverlays(m_mapView->overlays());
     platform::NotificationCenter::defaultCenter().addObserver(
         this, kWillResignActiveNotification,
         [weakSelf = std::weak_ptr(self())](const platform::Notification&) {
@@ -160,13 +171,6 @@ void QOVMapViewController::startAnimations() {
                 screen->stopAnimations();
             }
         });
-    m_mapView->removeOverlays(m_mapView->overlays());
-    if (m_animationRenderer) {
-        m_animationRenderer->setOverlayAlpha(m_overlayAlpha);
-    }
-    m_animationManager->setMapView(m_mapView);
-    m_animationManager->setMapLayer(m_mapLayer);
-    m_animationManager->setAnimating(true);
     updateTotalFrames(m_animationManager->totalFrames());
 }
 

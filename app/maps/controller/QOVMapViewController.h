@@ -67,16 +67,17 @@ public:
     void mapConfigurationChanged(const std::shared_ptr<QOVMapTileConfig>& configuration) override;
     void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override;
 
-    void updateMapLayerWithName(std::string name);
+    virtual void updateMapLayerWithName(std::string name);
     void setMapLayer(std::shared_ptr<QOVMapLayer> layer);
     // A tile overlay of the series; nullptr without a configuration or a series.
     std::shared_ptr<QOVTileOverlay> overlayForMapRect(const platform::map::MapRect& mapRect,
                                                       const std::shared_ptr<QOVMapSeries>& series);
     std::shared_ptr<QOVTileOverlay> currentOverlay() const;
 
-    // The loop replaces the overlay while it plays; stopping brings the overlay back.
-    void startAnimations();
-    void stopAnimations();
+    // The loop replaces the overlay while it plays; stopping brings the overlay back. A loop the animation manager
+    // refuses (no layer, no frames) leaves the overlay as it was.
+    virtual void startAnimations();
+    virtual void stopAnimations();
     bool isAnimating() const { return m_animationManager && m_animationManager->isAnimating(); }
     void resizeAnimationRenderer(const platform::gfx::Rect& frame);
 

@@ -36,6 +36,8 @@ public:
     ~MapsOptionsViewController() override;
 
     std::optional<std::string> pageName() const override { return "MapsOptions"; }
+    // "MapsOptionsViewController-iPhone" and "-iPad": the table under a bar whose "Done" dismisses.
+    static void registerInterfaceFiles();
 
     // Outlet; without one, viewDidLoad puts a table filling the view.
     const std::shared_ptr<platform::ui::TableView>& optionsTable() const { return m_optionsTable; }

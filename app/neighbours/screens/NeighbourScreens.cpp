@@ -6,6 +6,7 @@
 #include "app/neighbours/screens/InSeasonViewController.h"
 #include "app/neighbours/screens/SevereViewController.h"
 #include "app/neighbours/screens/SwaggerViewController.h"
+#include "app/neighbours/screens/TDXViewToolCotroller.h"
 #include "app/neighbours/screens/VideoViewController.h"
 #include "app/neighbours/screens/ZavioNavigationController.h"
 #include "platform/ui/ClassRegistry.h"
@@ -37,6 +38,7 @@ void registerNeighbourScreens() {
     NeighbourScreen::registerTitledInterfaceFile(InSeasonViewController::kNibName);
     platform::ui::ClassRegistry::registerClass<ContactsViewController>("ContactsViewController");
     NeighbourScreen::registerTitledInterfaceFile(ContactsViewController::kNibName);
+    TDXViewToolCotroller::registerInterfaceFile();
 }
 
 }  // namespace qov

@@ -121,6 +121,8 @@ void QOVMasterViewController::toggleLocationBar(bool animated) {
     m_contentView->setFrame(content);
     endSimpleAnimation(animated);
     m_locationBarHidden = !m_locationBarHidden;
+    // The container lies over the content view: hidden, it must not cover what moved up under it.
+    m_locationBarView->setHidden(m_locationBarHidden);
     postMovement(m_locationBarHidden ? kLocationBarHiddenNotification : kLocationBarRevealedNotification,
                  m_locationBarView);
 }

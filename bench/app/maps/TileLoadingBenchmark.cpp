@@ -1,26 +1,19 @@
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
 
 #include <httplib.h>
-#include <unistd.h>
 
-#include "app/maps/cache/QOVMapCache.h"
-#include "platform/base/RunLoop.h"
-#include "platform/storage/AppDirectories.h"
-#include "sim/SimServer.h"
+#include "bench/app/maps/TileServerWorld.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+using qovbench::Clock;
+using qovbench::secondsSince;
+using World = qovbench::TileServerWorld;
 
 // Level-6 tiles are 2^22 map points wide; this rect covers the 3 x 3 tiles around the south-eastern United States.
 constexpr double kTileWidth = 4194304.0;
@@ -30,47 +23,6 @@ constexpr float kZoomScale = 1.0F / 16384.0F;
 struct Counter : qov::MapTileReceiver {
     std::size_t received = 0;
     void mapTileReceived(const std::shared_ptr<qov::QOVMapTileData>&) override { ++received; }
-};
-
-// The stand-in service, a map tile cache in a temporary home aimed at it, and the newest radar series.
-class World {
-public:
-    World() : m_home(std::filesystem::temp_directory_path() / ("qov-bench-tiles-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(m_home);
-        platform::AppDirectories::setShared(std::make_shared<platform::AppDirectories>(m_home));
-        m_server.start();
-        auto datasource = qov::QOVTileServerDatasource::create();
-        datasource->setTileServerHosts(m_server.baseUrl(), m_server.baseUrl());
-        cache = qov::QOVMapCache::create(m_home, datasource);
-        pumpUntil([this] { return cache->currentTileConfig() != nullptr; });
-        series = cache->currentTileConfig()->latestSeriesForLayer("radar");
-    }
-    ~World() {
-        cache.reset();
-        m_server.stop();
-        std::filesystem::remove_all(m_home);
-    }
-
-    static void pumpUntil(const std::function<bool()>& condition) {
-        const auto deadline = Clock::now() + std::chrono::seconds(30);
-        while (!condition() && Clock::now() < deadline) {
-            platform::RunLoop::main().runFor(0.0005);
-        }
-    }
-    std::string tilePath(const std::string& quadKey) const {
-        return "/TileServer/imgs/radar/" + series->seriesDate() + "/" + quadKey + ".png";
-    }
-    int port() const { return m_server.port(); }
-    std::filesystem::path tileFile(const std::string& quadKey) const {
-        return m_home / "MapCache" / *qov::QOVMapCache::fileNameForSeries(*series, quadKey);
-    }
-
-    std::shared_ptr<qov::QOVMapCache> cache;
-    std::shared_ptr<qov::QOVMapSeries> series;
-
-private:
-    std::filesystem::path m_home;
-    qovsim::SimServer m_server;
 };
 
 // Loading a frame's 3 x 3 tiles through the cache with no tile files (fetched from the stand-in over loopback and

@@ -5,7 +5,10 @@
 #include <limits>
 #include <memory>
 
+#include "platform/base/RunLoop.h"
+#include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapView.h"
+#include "platform/ui/Window.h"
 #include "platform/ui/ScreenRenderer.h"
 
 namespace platform::map {
@@ -54,6 +57,50 @@ TEST(CircleTest, TheMapDrawsTheCircleAtItsPlaceWithTheViewsAlpha) {
         const gfx::Color color = image->pixel(static_cast<int>(inside.x), static_cast<int>(inside.y));
         const gfx::Color sea = image->pixel(10, 10);
         EXPECT_NEAR(color.red, c.expectedRed + (1.0 - c.expectedRed) * sea.red, 0.02) << c.alpha;
+    }
+}
+
+// Fills each tile it is asked to draw with opaque red and counts the tiles.
+class TileFillView : public OverlayView {
+public:
+    using OverlayView::OverlayView;
+    void drawMapRect(const MapRect& mapRect, double zoomScale, gfx::BitmapContext& context) const override {
+        ++drawn;
+        context.fillRect(rectForMapRect(mapRect, mapRect, zoomScale), gfx::Color::rgba(1.0, 0.0, 0.0));
+    }
+    mutable int drawn = 0;
+};
+
+class TileFillDelegate : public MapViewDelegate {
+public:
+    std::shared_ptr<OverlayView> viewForOverlay(MapView&, const std::shared_ptr<Overlay>& overlay) override {
+        view = std::make_shared<TileFillView>(overlay);
+        return view;
+    }
+    std::shared_ptr<TileFillView> view;
+};
+
+TEST(OverlayDisplayTest, AMapInAWindowDrawsItsOverlaysSoonAndTilesMeetWithoutASeam) {
+    auto delegate = std::make_shared<TileFillDelegate>();
+    auto map = std::make_shared<MapView>(ui::Rect{0, 0, 320, 480});
+    map->setDelegate(delegate);
+    // Tiles of 2^21 map points at 2^-13.3 points per map point: their edges fall between pixels.
+    map->setVisibleMapRect(MapRect{68'123'457, 100'000'000, 320.0 * 10'000, 480.0 * 10'000}, false);
+    map->addOverlay(std::make_shared<Circle>(map->centerCoordinate(), 2'000'000.0));
+    RunLoop::main().runUntilIdle();
+    EXPECT_EQ(delegate->view->drawn, 0);  // off screen nothing is drawn
+    auto window = std::make_shared<ui::Window>();
+    window->addSubview(map);
+    map->pan(ui::Point{3, 0});
+    RunLoop::main().runUntilIdle();
+    EXPECT_GT(delegate->view->drawn, 0);
+
+    const auto image = ui::ScreenRenderer::renderView(*map);
+    for (int x = 0; x < image->width(); ++x) {
+        ASSERT_EQ(image->pixel(x, 240).red, 1.0) << x;
+    }
+    for (int y = 0; y < image->height(); ++y) {
+        ASSERT_EQ(image->pixel(160, y).red, 1.0) << y;
     }
 }
 

@@ -1,0 +1,259 @@
+#include "app/maps/MapsViewController.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/cache/MemoryApplicationCache.h"
+#include "app/maps/MapsScreens.h"
+#include "app/maps/options/MapsOptionsViewController.h"
+#include "app/maps/overlay/QOVTileOverlayView.h"
+#include "app/neighbours/screens/NeighbourScreens.h"
+#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/interface/ShellInterfaceFiles.h"
+#include "app/shell/root/QOVMasterViewController.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/storage/UserDefaults.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/PopupRegistry.h"
+#include "tests/app/maps/SharedMapCacheFixture.h"
+
+namespace qov {
+namespace {
+
+using platform::ui::Rect;
+
+// Points of interest are asked for and never answered.
+struct QuietApplicationCache : MemoryApplicationCache {
+    QuietApplicationCache() : MemoryApplicationCache(nullptr) {}
+    void cachedPOIType(std::int32_t, const std::string&, POIListCallback) override {}
+};
+
+// The maps tab in a root controller over the stand-in's tile server, at Atlanta.
+class MapsViewControllerTest : public qovtest::SharedMapCacheFixture {
+protected:
+    void SetUp() override {
+        SharedMapCacheFixture::SetUp();
+        platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(home() / "defaults.plist"));
+        ApplicationCacheFactory::sharedInstance().setCache(std::make_shared<QuietApplicationCache>());
+        registerShellInterfaceFiles();
+        ApplicationInterfaceFiles::registerAll();
+        registerNeighbourScreens();
+        registerMapsScreens();
+        m_master->view();
+        m_master->loadViewControllerIntoContentView(m_screen);
+        m_screen->locationDataChanged(place("US"));
+        loop().runUntilIdle();
+    }
+    void TearDown() override {
+        platform::ui::PopupRegistry::shared().removeAll();
+        m_screen.reset();
+        m_master.reset();
+        ApplicationCacheFactory::sharedInstance().setCache(nullptr);
+        platform::UserDefaults::resetStandard(nullptr);
+        SharedMapCacheFixture::TearDown();
+    }
+    static std::shared_ptr<QOVLocation> place(const std::string& country) {
+        auto location = std::make_shared<QOVLocation>();
+        location->setType(1);
+        location->setKey(country == "US" ? "USGA0028" : "CAXX0504");
+        location->setCountryCode(country);
+        location->setCoordinate(LocationCoordinate{33.75, -84.39});
+        return location;
+    }
+    std::string playTitle() const { return m_screen->controlToolBar()->items()[1]->title(); }
+    bool playEnabled() const { return m_screen->controlToolBar()->items()[1]->isEnabled(); }
+    std::shared_ptr<platform::ui::ActionSheet> sheet() const {
+        return std::dynamic_pointer_cast<platform::ui::ActionSheet>(platform::ui::PopupRegistry::shared().top());
+    }
+
+    std::shared_ptr<QOVMasterViewController> m_master = QOVMasterViewController::fromInterfaceFile();
+    std::shared_ptr<MapsViewController> m_screen = QOVViewController::viewControllerFromNib<MapsViewController>();
+};
+
+TEST_F(MapsViewControllerTest, BarsFollowTheAdSlotOnlyWhenItsStateChangesAndNeverInFullScreen) {
+    struct Step {
+        const char* notification;
+        Rect view, map, toolBar;
+    };
+    const Rect hiddenView(0, 0, 320, 370), hiddenMap(0, 32, 320, 294), hiddenBar(0, 326, 320, 44);
+    const Rect shownView(0, 0, 320, 320), shownMap(0, 32, 320, 244), shownBar(0, 276, 320, 44);
+    ASSERT_TRUE(m_master->isAdViewHidden());  // ads are off: the screen came up in the hidden-ad layout
+    const std::vector<Step> steps{
+        {QOVMasterViewController::kAdViewHiddenNotification, hiddenView, hiddenMap, hiddenBar},
+        {QOVMasterViewController::kAdViewRevealedNotification, shownView, shownMap, shownBar},
+        {QOVMasterViewController::kAdViewRevealedNotification, shownView, shownMap, shownBar},
+        {QOVMasterViewController::kAdViewHiddenNotification, hiddenView, hiddenMap, hiddenBar}};
+    for (const auto& step : steps) {
+        platform::NotificationCenter::defaultCenter().postNotification(step.notification);
+        EXPECT_EQ(m_screen->view()->frame(), step.view) << step.notification;
+        EXPECT_EQ(m_screen->mapView()->frame(), step.map) << step.notification;
+        EXPECT_EQ(m_screen->controlToolBar()->frame(), step.toolBar) << step.notification;
+    }
+    m_screen->fullscreenButtonPressed();
+    const Rect fullMap = m_screen->mapView()->frame();
+    platform::NotificationCenter::defaultCenter().postNotification(QOVMasterViewController::kAdViewRevealedNotification);
+    EXPECT_EQ(m_screen->mapView()->frame(), fullMap);
+    EXPECT_TRUE(m_screen->isLaidOutForHiddenAd());
+}
+
+TEST_F(MapsViewControllerTest, FullScreenMovesTheBarsAndRestartsOnlyARunningLoopAtTheNewSize) {
+    const Rect time = m_screen->timestampLabel()->frame();
+    m_screen->fullscreenButtonPressed();
+    // The root's bars go: the screen grows by the location bar and the tab strip.
+    const double height = m_screen->view()->frame().height();
+    EXPECT_EQ(height, 370.0 + 44.0 + 49.0);
+    EXPECT_TRUE(m_master->isContentViewFullscreen());
+    EXPECT_EQ(m_screen->controlToolBar()->frame().y(), height + 44.0);
+    EXPECT_EQ(m_screen->timestampLabel()->frame().y(), height - 20.0);
+    EXPECT_EQ(m_screen->mapView()->frame().height(), height - 32.0);
+    EXPECT_FALSE(m_screen->fullscreenButton()->isHidden());
+    EXPECT_EQ(m_screen->fullscreenButton()->frame().maxY(), height - 20.0 - 5.0);
+    EXPECT_FALSE(m_screen->isAnimating());
+
+    m_screen->startAnimations();
+    m_screen->fullscreenButtonPressed();
+    EXPECT_TRUE(m_screen->isAnimating());
+    EXPECT_EQ(m_screen->timestampLabel()->frame(), time);
+    EXPECT_EQ(m_screen->mapView()->frame(), Rect(0, 32, 320, 294));
+    EXPECT_EQ(m_screen->animationRenderer()->frame(), m_screen->mapView()->frame());
+    EXPECT_TRUE(m_screen->fullscreenButton()->isHidden());
+}
+
+TEST_F(MapsViewControllerTest, ThePlayButtonAndTheLegendFollowTheLayer) {
+    struct Case {
+        const char* layer;
+        bool playable;
+        const char* legend;
+    };
+    const std::vector<Case> cases{{"satrad", true, "Map Legend - Radar US.png"},
+                                  {"temp", false, "Map Legend - Temperature.png"},
+                                  {"sat", true, "Map Legend - Clouds.png"},
+                                  {"uv", false, "Map Legend - UV Index.png"},
+                                  {"lightning", false, "Map Legend - UV Index.png"},  // no legend: it stays
+                                  {"radar", true, "Map Legend - Radar US.png"}};
+    for (const auto& [type, playable, legend] : cases) {
+        auto layer = std::make_shared<QOVMapLayer>();
+        layer->setLayerType(type);
+        m_screen->setMapLayer(layer);
+        m_screen->updateMapLegend();
+        m_screen->togglePlayButtonForMapLayerWithName(type);
+        EXPECT_EQ(playEnabled(), playable) << type;
+        EXPECT_EQ(m_screen->legendImageView()->image()->name(), legend) << type;
+    }
+}
+
+TEST_F(MapsViewControllerTest, PlayAsksForPastOrFutureInTheUSAndPlaysAtOnceElsewhere) {
+    ASSERT_TRUE(playEnabled());
+    m_screen->playButtonPressed();
+    ASSERT_NE(sheet(), nullptr);
+    EXPECT_EQ(sheet()->buttonTitleAtIndex(0), "Past");
+    EXPECT_EQ(sheet()->buttonTitleAtIndex(1), "Future");
+    sheet()->clickButtonAtIndex(2);  // Cancel: nothing starts, the layer keeps its flag
+    EXPECT_FALSE(m_screen->isAnimating());
+    EXPECT_FALSE(m_screen->mapLayer()->futureSeriesAnimation());
+
+    m_screen->playButtonPressed();
+    sheet()->clickButtonAtIndex(1);
+    EXPECT_TRUE(m_screen->mapLayer()->futureSeriesAnimation());
+    EXPECT_TRUE(m_screen->isAnimating());
+    EXPECT_EQ(playTitle(), "Pause");
+    m_screen->playButtonPressed();
+    EXPECT_EQ(playTitle(), "Play");
+    EXPECT_TRUE(m_screen->animationSlider()->isHidden());
+
+    // Outside the US (here a layer the stand-in has: the configuration keeps "radar") the loop starts at once.
+    m_screen->locationDataChanged(place("CA"));
+    m_screen->setMapLayer(m_cache->currentTileConfig()->tileSeriesForLayer("radar"));
+    m_screen->playButtonPressed();
+    EXPECT_EQ(platform::ui::PopupRegistry::shared().top(), nullptr);
+    EXPECT_TRUE(m_screen->isAnimating());
+    EXPECT_FALSE(m_screen->animationSlider()->isHidden());
+    EXPECT_EQ(m_screen->animationSlider()->maximumValue(), m_screen->animationManager()->totalFrames() - 1.0);
+}
+
+TEST_F(MapsViewControllerTest, ALoopWithoutLayerOrFramesIsRefusedAndTheButtonStaysOnPlay) {
+    auto empty = std::make_shared<QOVMapLayer>();
+    empty->setLayerType("radar");
+    for (const auto& layer : {std::shared_ptr<QOVMapLayer>(), empty}) {
+        m_screen->setMapLayer(layer);
+        const auto overlay = m_screen->currentOverlay();
+        m_screen->startAnimations();
+        EXPECT_FALSE(m_screen->isAnimating());
+        EXPECT_TRUE(m_screen->showsPlay());
+        EXPECT_EQ(playTitle(), "Play");
+        EXPECT_EQ(m_screen->currentOverlay(), overlay);  // the map keeps what it showed
+    }
+    // The Past/Future choice without a layer changes nothing.
+    m_screen->actionSheetClickedButtonAtIndex(*std::make_shared<platform::ui::ActionSheet>("Choose Animation"), 0);
+    EXPECT_FALSE(m_screen->isAnimating());
+}
+
+TEST_F(MapsViewControllerTest, ALayerChosenMidLoadEndsTheLoopAndThePinOutlivesAPointTypeChange) {
+    m_screen->startAnimations();
+    ASSERT_TRUE(qovtest::pumpUntil([this] { return m_screen->animationManager()->framesRendered() > 0; }, 30.0));
+    m_screen->layerSelectedWithName("satrad");
+    EXPECT_FALSE(m_screen->isAnimating());
+    EXPECT_EQ(m_screen->mapLayer()->layerType(), "satrad");
+    EXPECT_EQ(m_screen->currentOverlay()->series()->layerName(), "satrad");
+    const auto rendered = m_screen->animationManager()->framesRendered();
+    loop().runFor(2.0);
+    EXPECT_EQ(m_screen->animationManager()->framesRendered(), rendered);  // nothing of the old loop arrives
+
+    m_screen->startAnimations();
+    EXPECT_EQ(m_screen->animationManager()->mapLayer()->layerType(), "satrad");
+
+    m_screen->poiSelectedWithType(1);
+    EXPECT_FALSE(m_screen->isAnimating());
+    EXPECT_EQ(m_screen->mapView()->annotations(),
+              std::vector<std::shared_ptr<platform::map::Annotation>>{m_screen->currentLocationAnnotation()});
+}
+
+TEST_F(MapsViewControllerTest, OptionsOpenWithTheCurrentChoicesAndApplyThemAtOnce) {
+    m_screen->setOverlayAlpha(0.5);
+    m_screen->optionsButtonPressed();
+    const auto options = std::dynamic_pointer_cast<MapsOptionsViewController>(m_master->modalViewController());
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->selectedLayerName(), "radar");
+    EXPECT_EQ(options->currentMapTransparency(), 0.5F);
+    ASSERT_NE(options->optionsTable(), nullptr);
+
+    options->tableViewDidSelectRow(*options->optionsTable(), platform::ui::IndexPath{2, 2});
+    EXPECT_EQ(m_screen->mapView()->mapType(), platform::map::MapType::Hybrid);
+    m_screen->mapTransparencySelected(0.25F);
+    EXPECT_EQ(m_screen->currentOverlay()->view()->tileAlpha(), 0.25);
+    options->dismiss();
+    EXPECT_EQ(m_master->modalViewController(), nullptr);
+}
+
+TEST_F(MapsViewControllerTest, TheTropicalSectionLiesOverTheMapUntilItHandsTheUserBack) {
+    m_screen->tdxViewButtonPressed();
+    const auto tropical = m_screen->tdxToolViewController();
+    ASSERT_NE(tropical, nullptr);
+    EXPECT_EQ(tropical->view()->superview(), m_screen->view());
+    EXPECT_EQ(tropical->view()->frame(), Rect(0, 0, 320, 414));
+    EXPECT_EQ(tropical->toolBar()->frame(), Rect(0, 370, 320, 44));
+    EXPECT_TRUE(m_master->isLocationBarHidden());
+    EXPECT_EQ(tropical->requestIndex(), 1);
+
+    tropical->toolBar()->tapText("Map");
+    EXPECT_EQ(tropical->view()->superview(), nullptr);
+    EXPECT_FALSE(m_master->isLocationBarHidden());
+
+    // Shown again, the screen keeps the section only when it asked to stay.
+    for (const bool remain : {true, false}) {
+        m_screen->view()->addSubview(tropical->view());
+        m_screen->shouldTDXViewRemain(remain);
+        m_screen->viewWillAppear(false);
+        EXPECT_EQ(tropical->view()->superview() != nullptr, remain);
+    }
+}
+
+TEST_F(MapsViewControllerTest, PreloadProgressShowsOnlyAboveFivePercent) {
+    for (const auto& [given, shown] : std::vector<std::pair<float, double>>{{0.05F, 0.0}, {0.0F, 0.0}, {0.5F, 0.5}}) {
+        m_screen->setPreloadProgress(given);
+        EXPECT_FLOAT_EQ(float(m_screen->progressView()->progress()), float(shown)) << given;
+    }
+}
+
+}  // namespace
+}  // namespace qov
