@@ -176,6 +176,8 @@ TEST_F(RunnerProcessTest, SavedFavouritesSwitchTheCurrentPlaceAndSurviveARestart
     EXPECT_NE(atlanta, std::string::npos) << restart.out;
     EXPECT_NE(london, std::string::npos) << restart.out;
     EXPECT_LT(atlanta, london) << "the favourites keep their order";
+}
+
 // Pixels of the map area (under the legend, above the time strip) where weather covers the base map: green,
 // yellow or red radar, which the map's beige land, blue water and grey coasts never are.
 int weatherPixels(const platform::gfx::Image& shot) {
