@@ -16,6 +16,13 @@ target_include_directories(qov_options INTERFACE ${PROJECT_SOURCE_DIR})
 # outside headers, so that editing one of ours never rebuilds more than its includers.
 set(QOV_PRECOMPILED_HEADERS <algorithm> <chrono> <filesystem> <functional> <map> <memory> <mutex> <optional>
     <string> <string_view> <unordered_map> <vector> <fmt/format.h>)
+# ccache stores what was compiled with precompiled headers only when told to trust their macros and time stamps,
+# and, with gcc, when the preprocessed text names the header (-fpch-preprocess).
+if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_SLOPPINESS=pch_defines,time_macros
+      ${CMAKE_CXX_COMPILER_LAUNCHER})
+  target_compile_options(qov_options INTERFACE $<$<CXX_COMPILER_ID:GNU>:-fpch-preprocess>)
+endif()
 
 # qov_folder_library(NAME FOLDER [DEPS ...]): a static library of every .cpp below FOLDER.
 function(qov_folder_library name folder)
