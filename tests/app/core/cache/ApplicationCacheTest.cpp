@@ -49,19 +49,6 @@ TEST_F(ApplicationCacheTest, CachedLocationAnswersAtOnceWhateverItsAgeAndRegiste
     EXPECT_EQ(listener->received.size(), 2u);
 }
 
-TEST_F(ApplicationCacheTest, LocationStoredBeforeTheQueuedRegistrationStillReachesTheListenerOnce) {
-    // Another listener's request for the place was already on its way; its answer is stored first.
-    cache->startListeningForLocationId(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028", "Home"), listener);
-    EXPECT_TRUE(listener->received.empty());
-    cache->storeLocation(makeLocation("USGA0028"));
-
-    loop().runUntilIdle();
-    ASSERT_EQ(listener->received.size(), 1u);
-    EXPECT_EQ(listener->received[0]->userNickname(), "Home");
-    cache->storeLocation(makeLocation("USGA0028"));
-    EXPECT_EQ(listener->received.size(), 2u);
-}
-
 TEST_F(ApplicationCacheTest, CachedLocationTakesTheNicknameOfTheIdentity) {
     cache->storeLocation(makeLocation("USGA0028"));
     cache->startListeningForLocationId(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028", "Home"), listener);
@@ -93,6 +80,19 @@ TEST_F(ApplicationCacheTest, StopBeforeTheQueuedRegistrationCancelsIt) {
     loop().runUntilIdle();
     cache->storeLocation(makeLocation("GBXX0001"));
     EXPECT_TRUE(listener->received.empty());
+}
+
+TEST_F(ApplicationCacheTest, LocationStoredBeforeTheQueuedRegistrationStillReachesTheListenerOnce) {
+    // Another listener's request for the place was already on its way; its answer is stored first.
+    cache->startListeningForLocationId(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028", "Home"), listener);
+    EXPECT_TRUE(listener->received.empty());
+    cache->storeLocation(makeLocation("USGA0028"));
+
+    loop().runUntilIdle();
+    ASSERT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(listener->received[0]->userNickname(), "Home");
+    cache->storeLocation(makeLocation("USGA0028"));
+    EXPECT_EQ(listener->received.size(), 2u);
 }
 
 TEST_F(ApplicationCacheTest, ListenersThatAreGoneAreSkipped) {
