@@ -66,7 +66,8 @@ std::shared_ptr<QOVLocationIdentity> ApplicationCache::currentLocation() const {
 template <typename Listener>
 void ApplicationCache::startListeningForObjectId(const std::string& objectId,
                                                  const std::shared_ptr<Listener>& listener,
-                                                 ListenerMapping<Listener>& mapping) {
+                                                 ListenerMapping<Listener>& mapping,
+                                                 std::function<void()> whenEntered) {
     if (objectId.empty() || !listener) {
         return;
     }
@@ -74,10 +75,12 @@ void ApplicationCache::startListeningForObjectId(const std::string& objectId,
     auto& list = mapping[objectId];
     auto registration = list.schedule(listener);
     // The mapping is a member: the queued work touches it only while the cache lives.
-    platform::dispatchMain([weakCache = weak_from_this(), &list, registration] {
+    platform::dispatchMain([weakCache = weak_from_this(), &list, registration, whenEntered = std::move(whenEntered)] {
         if (const auto cache = weakCache.lock()) {
             std::scoped_lock commitGuard(cache->m_lock);
-            list.commit(registration);
+            if (list.commit(registration) && whenEntered) {
+                whenEntered();
+            }
         }
     });
 }
@@ -101,14 +104,15 @@ void ApplicationCache::stopListeningForDelegate(const Listener* listener, Listen
 
 template void ApplicationCache::startListeningForObjectId(const std::string&,
                                                           const std::shared_ptr<ApplicationCache::LocationListener>&,
-                                                          ListenerMapping<ApplicationCache::LocationListener>&);
+                                                          ListenerMapping<ApplicationCache::LocationListener>&,
+                                                          std::function<void()>);
 template void ApplicationCache::stopListeningForObjectId(const std::string&, const ApplicationCache::LocationListener*,
                                                          ListenerMapping<ApplicationCache::LocationListener>&);
 template void ApplicationCache::stopListeningForDelegate(const ApplicationCache::LocationListener*,
                                                          ListenerMapping<ApplicationCache::LocationListener>&);
 template void ApplicationCache::startListeningForObjectId(
     const std::string&, const std::shared_ptr<ApplicationCache::ConfigurationListener>&,
-    ListenerMapping<ApplicationCache::ConfigurationListener>&);
+    ListenerMapping<ApplicationCache::ConfigurationListener>&, std::function<void()>);
 template void ApplicationCache::stopListeningForObjectId(const std::string&,
                                                          const ApplicationCache::ConfigurationListener*,
                                                          ListenerMapping<ApplicationCache::ConfigurationListener>&);
@@ -123,11 +127,27 @@ void ApplicationCache::startListeningForLocationId(const std::shared_ptr<QOVLoca
         return;
     }
     std::scoped_lock guard(m_lock);
-    startListeningForObjectId(identity->identifierAsString(), listener, m_listenerMappings);
-    if (const auto cached = cachedLocation(*identity)) {
+    const auto cached = cachedLocation(*identity);
+    if (cached) {
+        startListeningForObjectId(identity->identifierAsString(), listener, m_listenerMappings);
         cached->setUserNickname(identity->userNickname());
         listener->locationDataChanged(cached);
-    } else if (const auto source = datasource()) {
+        return;
+    }
+    // The answer may be stored before the registration takes effect (a request for the same place already on
+    // its way, its completion queued ahead of the registration): its notice would miss the listener.
+    auto answerStoredMeanwhile = [weakCache = weak_from_this(), identity, weakListener = std::weak_ptr(listener)] {
+        const auto cache = weakCache.lock();
+        const auto entered = weakListener.lock();
+        const auto stored = cache && entered ? cache->cachedLocation(*identity) : nullptr;
+        if (stored) {
+            stored->setUserNickname(identity->userNickname());
+            entered->locationDataChanged(stored);
+        }
+    };
+    startListeningForObjectId(identity->identifierAsString(), listener, m_listenerMappings,
+                              std::move(answerStoredMeanwhile));
+    if (const auto source = datasource()) {
         source->requestLocation(*identity);
     }
 }

@@ -69,7 +69,8 @@ public:
 
     // --- Listening ---
     // Registers the listener (queued) and answers it at once from the cache, whatever the age of the cached
-    // data; a location not cached is requested. A null identity does nothing.
+    // data; a location not cached is requested, and if it is stored before the registration takes effect the
+    // listener is answered then from the cache, so that no answer passes it by. A null identity does nothing.
     void startListeningForLocationId(const std::shared_ptr<QOVLocationIdentity>& identity,
                                      const std::shared_ptr<LocationListener>& listener);
     void stopListeningForLocationId(const std::shared_ptr<QOVLocationIdentity>& identity,
@@ -93,10 +94,11 @@ public:
     // Removes the listener from every application id.
     void stopListeningForConfigurationDelegate(const ConfigurationListener* listener);
 
-    // Building blocks of the operations above. An empty object id does nothing.
+    // Building blocks of the operations above. An empty object id does nothing. whenEntered, if given, runs on
+    // the main loop (under the lock) right after the queued registration entered the listener.
     template <typename Listener>
     void startListeningForObjectId(const std::string& objectId, const std::shared_ptr<Listener>& listener,
-                                   ListenerMapping<Listener>& mapping);
+                                   ListenerMapping<Listener>& mapping, std::function<void()> whenEntered = {});
     template <typename Listener>
     void stopListeningForObjectId(const std::string& objectId, const Listener* listener,
                                   ListenerMapping<Listener>& mapping);

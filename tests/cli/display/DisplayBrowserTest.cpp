@@ -1,7 +1,7 @@
 // The device display in a real browser: the built runner serves the application, headless Chromium opens the
 // printed address and a person's clicks and keys arrive as taps and typing.
 #include <chrono>
-#include <cstdio>
+#include <functional>
 #include <csignal>
 #include <optional>
 #include <regex>
@@ -9,6 +9,7 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,49 +36,65 @@ public:
             _exit(127);
         }
         ::close(pipe[1]);
-        m_output = fdopen(pipe[0], "r");
+        m_output = pipe[0];
     }
     ~DisplayedRunner() {
         if (m_process > 0) {
             kill(m_process, SIGTERM);
             waitpid(m_process, nullptr, 0);
         }
-        if (m_output) {
-            std::fclose(m_output);
+        if (m_output >= 0) {
+            ::close(m_output);
         }
     }
 
-    // The address the runner prints; nullopt when it ended without one.
+    // The address the runner prints; nullopt when it ended or said nothing for a minute.
     std::optional<std::string> address() {
-        const std::regex printed("Device display: open (http://127\\.0\\.0\\.1:[0-9]+/\\?token=[0-9a-f]+)");
-        char line[4096];
-        while (m_output && std::fgets(line, sizeof line, m_output)) {
-            if (std::cmatch match; std::regex_search(line, match, printed)) {
+        const std::regex printed("Device display: open (http://127\\.0\\.0\\.1:[0-9]+/\\?token=[0-9a-f]+)\\s");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        std::string output;
+        char chunk[4096];
+        for (;;) {
+            if (std::smatch match; std::regex_search(output, match, printed)) {
                 return match[1].str();
             }
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            pollfd readable{m_output, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&readable, 1, static_cast<int>(left.count())) != 1) {
+                return std::nullopt;
+            }
+            const auto count = ::read(m_output, chunk, sizeof chunk);
+            if (count <= 0) {
+                return std::nullopt;
+            }
+            output.append(chunk, static_cast<std::size_t>(count));
         }
-        return std::nullopt;
     }
 
 private:
     pid_t m_process = -1;
-    std::FILE* m_output = nullptr;
+    int m_output = -1;
 };
 
-// Asks until the answer holds, for at most 30 seconds (the page follows the runner's frames on its own).
+// Asks until the answer holds, for at most a minute (the page follows the runner's frames on its own; a loaded
+// machine makes the browser slow).
 bool eventually(const std::function<bool()>& holds) {
-    for (int attempt = 0; attempt < 300; ++attempt) {
-        if (holds()) {
-            return true;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!holds()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    return false;
+    return true;
 }
 
-// The centre of the first view the dump shows with the text: {x, y}.
-std::optional<std::pair<double, double>> centreOf(const std::string& dump, const std::string& text) {
-    const std::regex frame("\\{(-?[0-9.]+), (-?[0-9.]+), ([0-9.]+), ([0-9.]+)\\} \"" + text + "\"");
+// The centre of the first view the dump shows with the text ({x, y}); of that class when one is given.
+std::optional<std::pair<double, double>> centreOf(const std::string& dump, const std::string& text,
+                                                  const std::string& viewClass = "") {
+    const std::regex frame((viewClass.empty() ? "" : "\\s" + viewClass + " ") +
+                           "\\{(-?[0-9.]+), (-?[0-9.]+), ([0-9.]+), ([0-9.]+)\\} \"" + text + "\"");
     std::smatch match;
     if (!std::regex_search(dump, match, frame)) {
         return std::nullopt;
@@ -85,38 +102,64 @@ std::optional<std::pair<double, double>> centreOf(const std::string& dump, const
     return std::pair{std::stod(match[1]) + std::stod(match[3]) / 2.0, std::stod(match[2]) + std::stod(match[4]) / 2.0};
 }
 
+// The runner's page open in the browser, past the first run's greeting.
 class DisplayBrowserTest : public qovtest::SimFixture {
 protected:
+    void SetUp() override {
+        SimFixture::SetUp();
+        if (!qovtest::WebDriverBrowser::isInstalled()) {
+            GTEST_SKIP() << "chromium and chromium-driver are not installed (scripts/setup installs them)";
+        }
+        std::string problem;
+        browser = qovtest::WebDriverBrowser::start(problem);
+        ASSERT_TRUE(browser) << problem;
+        runner.emplace((home.path() / "home").string(), simUrl());
+        const auto address = runner->address();
+        ASSERT_TRUE(address) << "the runner printed no address";
+        ASSERT_TRUE(browser->open(*address)) << browser->lastError();
+        ASSERT_TRUE(eventually([&] { return centreOf(dump = browser->text("#dump"), kMapsTab).has_value(); })) << dump;
+        // A first run greets the user with an alert: its OK button sits at the foot of it.
+        const std::regex alertFrame("AlertView \\{([0-9.]+), ([0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
+        if (std::smatch alert; std::regex_search(dump, alert, alertFrame)) {
+            ASSERT_TRUE(browser->clickAt("#screen", std::stod(alert[1]) + std::stod(alert[3]) / 2.0,
+                                         std::stod(alert[2]) + std::stod(alert[4]) - 36.0));
+            ASSERT_TRUE(eventually([&] { return (dump = browser->text("#dump")).find("AlertView") == std::string::npos; }))
+                << dump;
+        }
+    }
+    // Waits until the page's dump shows a view with the text (of that class when one is given).
+    bool shows(const std::string& text, const std::string& viewClass = "") {
+        return eventually([&] { return centreOf(dump = browser->text("#dump"), text, viewClass).has_value(); });
+    }
+    // Clicks the screen image at the centre of that view, once it shows.
+    void clickOn(const std::string& text, const std::string& viewClass = "") {
+        ASSERT_TRUE(shows(text, viewClass)) << text << " is not on the screen\n" << dump;
+        const auto [x, y] = *centreOf(dump, text, viewClass);
+        ASSERT_TRUE(browser->clickAt("#screen", x, y)) << browser->lastError();
+    }
+
+    static constexpr const char* kMapsTab = "tabbar-icon-map.png";
     qovtest::TempHome home;
+    std::unique_ptr<qovtest::WebDriverBrowser> browser;
+    std::optional<DisplayedRunner> runner;
+    std::string dump;
 };
 
 TEST_F(DisplayBrowserTest, ClicksOnThePageTapTheApplication) {
-    std::string problem;
-    const auto browser = qovtest::WebDriverBrowser::start(problem);
-    if (!browser) {
-        GTEST_SKIP() << problem;
-    }
-    DisplayedRunner runner((home.path() / "home").string(), simUrl());
-    const auto address = runner.address();
-    ASSERT_TRUE(address) << "the runner printed no address";
-    ASSERT_TRUE(browser->open(*address));
-    const std::string mapsTab = "tabbar-icon-map.png";
-    std::string dump;
-    ASSERT_TRUE(eventually([&] { return centreOf(dump = browser->text("#dump"), mapsTab).has_value(); })) << dump;
-
-    // A first run greets the user with an alert: its OK button sits at the foot of it.
-    const std::regex alertFrame("AlertView \\{([0-9.]+), ([0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
-    if (std::smatch alert; std::regex_search(dump, alert, alertFrame)) {
-        ASSERT_TRUE(browser->clickAt("#screen", std::stod(alert[1]) + std::stod(alert[3]) / 2.0,
-                                     std::stod(alert[2]) + std::stod(alert[4]) - 36.0));
-        ASSERT_TRUE(eventually([&] { return (dump = browser->text("#dump")).find("AlertView") == std::string::npos; }))
-            << dump;
-    }
-    EXPECT_EQ(dump.find("} \"Maps\" color"), dump.rfind("} \"Maps\" color")) << "only the tab's title says Maps";
-    const auto [x, y] = *centreOf(dump, mapsTab);
-    ASSERT_TRUE(browser->clickAt("#screen", x, y));
+    const std::string mapsTitle = "} \"Maps\" color";
+    EXPECT_EQ(dump.find(mapsTitle), dump.rfind(mapsTitle)) << "only the tab's title says Maps";
+    clickOn(kMapsTab);
     EXPECT_TRUE(eventually([&] { return (dump = browser->text("#dump")).find("MapView {") != std::string::npos; }))
         << "the Maps tab's screen shows\n" << dump;
+}
+
+TEST_F(DisplayBrowserTest, TypingInTheSearchFieldAndClickingAPlaceShowsItsWeather) {
+    clickOn("Atlanta, GA", "SearchBar");  // the field shows the current location's name
+    ASSERT_TRUE(browser->typeInto("#screen", "Lond")) << browser->lastError();
+    ASSERT_TRUE(shows("Lond", "SearchBar")) << dump;
+    clickOn("London, ENG, United Kingdom", "TableViewCell");
+    EXPECT_TRUE(shows("London, United Kingdom", "SearchBar")) << dump;
+    EXPECT_TRUE(shows("Updated: [0-9:]+ [AP]M GMT")) << "London's weather\n" << dump;
 }
 
 }  // namespace

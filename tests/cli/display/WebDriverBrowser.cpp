@@ -42,8 +42,12 @@ std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* bo
 
 }  // namespace
 
+bool WebDriverBrowser::isInstalled() {
+    return std::filesystem::exists(kBrowser) && std::filesystem::exists(kDriver);
+}
+
 std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) {
-    if (!std::filesystem::exists(kBrowser) || !std::filesystem::exists(kDriver)) {
+    if (!isInstalled()) {
         problem = "chromium and chromium-driver are not installed (scripts/setup installs them)";
         return nullptr;
     }
@@ -55,12 +59,21 @@ std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) 
         _exit(127);
     }
     auto browser = std::unique_ptr<WebDriverBrowser>(new WebDriverBrowser(driver, port));
-    // The driver takes a moment to listen: ask for its status until it is ready (at most 10 s).
+    // The driver takes a moment to listen (longer on a busy machine): ask for its status until it is ready,
+    // for at most a minute, unless it ended.
     const auto ready = [&browser] {
         const auto status = browser->command("GET", "/status");
         return status && status->is_object() && status->value("ready", false);
     };
-    for (int attempt = 0; attempt < 200 && !ready(); ++attempt) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!ready()) {
+        if (waitpid(driver, nullptr, WNOHANG) == driver) {
+            browser->m_driver = -1;  // ended and reaped
+        }
+        if (browser->m_driver < 0 || std::chrono::steady_clock::now() > deadline) {
+            problem = "chromedriver did not answer";
+            return nullptr;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     const nlohmann::json capabilities{
@@ -69,7 +82,11 @@ std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) 
            {{"goog:chromeOptions",
              {{"binary", kBrowser},
               {"args", {"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1200,800"}}}}}}}}};
-    const auto session = browser->command("POST", "/session", capabilities).value_or(nlohmann::json());
+    // A browser that fails to come up in time on a busy machine gets another chance.
+    nlohmann::json session;
+    for (int attempt = 0; attempt < 3 && !session.contains("sessionId"); ++attempt) {
+        session = browser->command("POST", "/session", capabilities).value_or(nlohmann::json::object());
+    }
     if (!session.is_object() || !session.contains("sessionId")) {
         problem = "chromedriver did not start a browser";
         return nullptr;
@@ -82,8 +99,10 @@ WebDriverBrowser::~WebDriverBrowser() {
     if (!m_session.empty()) {
         command("DELETE", "/session/" + m_session);
     }
-    kill(m_driver, SIGTERM);
-    waitpid(m_driver, nullptr, 0);
+    if (m_driver > 0) {
+        kill(m_driver, SIGTERM);
+        waitpid(m_driver, nullptr, 0);
+    }
 }
 
 std::optional<nlohmann::json> WebDriverBrowser::command(const std::string& method, const std::string& path,
@@ -101,7 +120,8 @@ std::optional<nlohmann::json> WebDriverBrowser::command(const std::string& metho
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, 60L);
+    // Starting the browser is the slowest command: generous on a loaded machine.
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, 180L);
     const CURLcode result = curl_easy_perform(curl);
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
@@ -109,6 +129,7 @@ std::optional<nlohmann::json> WebDriverBrowser::command(const std::string& metho
     curl_easy_cleanup(curl);
     const auto parsed = nlohmann::json::parse(answer, nullptr, false);
     if (result != CURLE_OK || status != 200 || !parsed.is_object() || !parsed.contains("value")) {
+        m_lastError = method + " " + path + ": " + (result != CURLE_OK ? curl_easy_strerror(result) : answer);
         return std::nullopt;
     }
     return parsed["value"];
@@ -147,6 +168,24 @@ bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) 
            {"parameters", {{"pointerType", "mouse"}}},
            {"actions", {move, {{"type", "pointerDown"}, {"button", 0}}, {{"type", "pointerUp"}, {"button", 0}}}}}}}};
     return command("POST", "/session/" + m_session + "/actions", actions).has_value();
+}
+
+std::string WebDriverBrowser::element(const std::string& selector) {
+    const auto found = command("POST", "/session/" + m_session + "/element",
+                               {{"using", "css selector"}, {"value", selector}});
+    // The driver names an element under this fixed key.
+    constexpr const char* kElementKey = "element-6066-11e4-a52e-4f735466cecf";
+    if (!found || !found->is_object() || !found->contains(kElementKey)) {
+        m_lastError = "no element " + selector + (found ? ": " + found->dump() : "");
+        return "";
+    }
+    return (*found)[kElementKey].get<std::string>();
+}
+
+bool WebDriverBrowser::typeInto(const std::string& selector, const std::string& text) {
+    const std::string target = element(selector);
+    return !target.empty() &&
+           command("POST", "/session/" + m_session + "/element/" + target + "/value", {{"text", text}}).has_value();
 }
 
 }  // namespace qovtest

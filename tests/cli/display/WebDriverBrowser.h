@@ -10,9 +10,12 @@
 namespace qovtest {
 
 // A headless Chromium driven over the WebDriver protocol (plain HTTP and JSON through libcurl): chromedriver
-// is started on a free loopback port with one browser session, both ended with the object. Test thread only.
+// is started on a free loopback port with one browser session, both ended with the object. Every command waits
+// for the browser's answer; a slow machine (chromium starting under load) only makes the waits longer, up to
+// generous deadlines. Test thread only.
 class WebDriverBrowser {
 public:
+    static bool isInstalled();
     // nullptr, with the reason in problem, when chromium or chromedriver is missing or does not start.
     static std::unique_ptr<WebDriverBrowser> start(std::string& problem);
     ~WebDriverBrowser();
@@ -24,6 +27,10 @@ public:
     std::string text(const std::string& selector);
     // A mouse click x, y CSS pixels from the top left of the first element matching the selector.
     bool clickAt(const std::string& selector, double x, double y);
+    // Types the text as key presses into the first element matching the selector (focused first).
+    bool typeInto(const std::string& selector, const std::string& text);
+    // Why the latest command that failed did.
+    const std::string& lastError() const { return m_lastError; }
 
 private:
     WebDriverBrowser(pid_t driver, int port) : m_driver(driver), m_port(port) {}
@@ -31,10 +38,13 @@ private:
     std::optional<nlohmann::json> command(const std::string& method, const std::string& path, const nlohmann::json& body = {});
     // Runs the script in the page with the selector as arguments[0]; its result, or null.
     nlohmann::json script(const std::string& body, const std::string& selector);
+    // The driver's reference to the first element matching the selector; "" when there is none.
+    std::string element(const std::string& selector);
 
     pid_t m_driver;
     int m_port;
     std::string m_session;
+    std::string m_lastError;
 };
 
 }  // namespace qovtest

@@ -76,6 +76,19 @@ TEST_F(ApplicationCacheTest, StopBeforeTheQueuedRegistrationCancelsIt) {
     EXPECT_TRUE(listener->received.empty());
 }
 
+TEST_F(ApplicationCacheTest, LocationStoredBeforeTheQueuedRegistrationStillReachesTheListenerOnce) {
+    // Another listener's request for the place was already on its way; its answer is stored first.
+    cache->startListeningForLocationId(std::make_shared<qov::QOVLocationIdentity>(1, "USGA0028", "Home"), listener);
+    EXPECT_TRUE(listener->received.empty());
+    cache->storeLocation(makeLocation("USGA0028"));
+
+    loop().runUntilIdle();
+    ASSERT_EQ(listener->received.size(), 1u);
+    EXPECT_EQ(listener->received[0]->userNickname(), "Home");
+    cache->storeLocation(makeLocation("USGA0028"));
+    EXPECT_EQ(listener->received.size(), 2u);
+}
+
 TEST_F(ApplicationCacheTest, ListenersThatAreGoneAreSkipped) {
     auto survivor = std::make_shared<RecordingLocationListener>();
     cache->startListeningForLocationId(identity("USGA0028"), listener);
