@@ -9,13 +9,6 @@ namespace {
 
 class LegacySeriesListTest : public qovtest::ServiceRoutesFixture {
 protected:
-    int status(const std::string& path) {
-        httplib::Client client("127.0.0.1", sim().port());
-        client.set_read_timeout(20);
-        const auto response = client.Get(path);
-        return response ? response->status : 0;
-    }
-
     static std::size_t occurrences(const std::string& text, const std::string& part) {
         std::size_t count = 0;
         for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
@@ -52,7 +45,8 @@ TEST_F(LegacySeriesListTest, TilesAnswerUnixDatesOfWholeMinutes) {
         {"/TileServer/imgs/radar/u-60000/0231.png", 404},
     };
     for (const Case& each : cases) {
-        EXPECT_EQ(status(each.path), each.status) << each.path;
+        const auto response = get(each.path);
+        EXPECT_EQ(response ? response->status : 0, each.status) << each.path;
     }
 }
 

@@ -17,7 +17,6 @@ TEST(MapOverlayTypeTest, SelectableOverlaysSitAtTheirNumbers) {
         EXPECT_EQ(overlay->keySpecifier(), keys[position]);
         EXPECT_EQ(MapOverlayType::overlayNamed(std::string(keys[position])), overlay);
     }
-    EXPECT_EQ(MapOverlayType::snow24HourOverlay(), MapOverlayType::overlayForNumber(7));
 }
 
 TEST(MapOverlayTypeTest, LookupsOutsideTheCatalogue) {
@@ -50,12 +49,10 @@ TEST(MapOverlayTypeTest, EuropeanRadarReplacesOnlyRadar) {
     EXPECT_EQ(radar->mapSeriesIDForEuroRad(true), "eurorad");
     EXPECT_EQ(radar->mapSeriesIDForEuroRad(false), "radar");
     EXPECT_EQ(clouds->mapSeriesIDForEuroRad(true), "sat");
-    EXPECT_TRUE(MapOverlayType::euroRadarOverlay()->isFutureProvided());
 }
 
 TEST(MapOverlayTypeTest, NamesComeFromTheBundle) {
     qovtest::TestBundle bundle;
-    EXPECT_EQ(MapOverlayType::radarAndCloudOverlay()->key(), "map.overlay.satrad");
     EXPECT_EQ(MapOverlayType::radarAndCloudOverlay()->name(), "Radar & Clouds");
     EXPECT_EQ(MapOverlayType::feelsLikeOverlay()->legendName(), "Map - Feels Like Legend.png");
 }

@@ -1,6 +1,5 @@
 #include "app/legacymaps/preferences/UserPreferences.h"
 
-#include <cmath>
 #include <limits>
 
 #include "tests/support/ManualClockFixture.h"

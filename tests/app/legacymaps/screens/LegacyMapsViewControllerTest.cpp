@@ -50,7 +50,6 @@ TEST_F(LegacyMapsViewControllerTest, TheBarDrivesTheMapAndTurnsWithTheScreen) {
     const auto bar = m_screen->mapControlBar();
     ASSERT_TRUE(bar);
     EXPECT_EQ(bar->superview(), m_screen->view());
-    EXPECT_EQ(m_screen->view()->frame(), Rect(0, 20, 768, 1004));
     const auto layer = m_screen->qovMapView->overlayLayer();
     ASSERT_TRUE(layer);
     EXPECT_EQ(layer->mapType(), MapOverlayType::radarOverlay());

@@ -1,8 +1,7 @@
 #include "app/legacymaps/tiles/QOVTileLayerView.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
-#include <set>
 
 #include "app/legacymaps/net/MainQueue.h"
 #include "sim/Fault.h"
@@ -85,13 +84,27 @@ protected:
             return m_layer->loadingCount() == 0 && MainQueue::sharedQueue().operationCount() == 0;
         });
     }
-    std::size_t tileRequests() {
-        std::size_t count = 0;
-        for (const auto& request : sim().requestLog()) {
-            count += qovsim::globMatches(kTiles, request.path) ? 1 : 0;
-        }
-        return count;
+    std::size_t tilesInRange() const {
+        const Range range = m_layer->tileRange();
+        return static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) * (range.lastRow - range.firstRow + 1));
     }
+    void expectShownTilesLoaded() const {
+        for (const auto& view : m_layer->subviews()) {
+            const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
+            EXPECT_TRUE(!tile || tile->isLoaded()) << tile->url();
+        }
+    }
+    // The file names of the tiles the stand-in was asked for.
+    std::vector<std::string> requestedTiles() {
+        std::vector<std::string> names;
+        for (const auto& request : sim().requestLog()) {
+            if (qovsim::globMatches(kTiles, request.path)) {
+                names.push_back(request.path.substr(request.path.rfind('/') + 1));
+            }
+        }
+        return names;
+    }
+    std::size_t tileRequests() { return requestedTiles().size(); }
 
     std::shared_ptr<QOVTileSeries> m_series;
     std::shared_ptr<QOVTileLayerView> m_layer;
@@ -100,16 +113,10 @@ protected:
 TEST_F(QOVTileLayerViewTest, ShowsTheTilesInViewFromTheStandIn) {
     m_layer->regionChanged();
     ASSERT_TRUE(settle());
-    const Range range = m_layer->tileRange();
-    const auto inView = static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) *
-                                                 (range.lastRow - range.firstRow + 1));
     EXPECT_EQ(m_layer->numberOfTimeSlices(), 24);
-    EXPECT_EQ(m_layer->shownSubViewCount(), inView);
-    EXPECT_GE(tileRequests(), inView);
-    for (const auto& view : m_layer->subviews()) {
-        const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
-        EXPECT_TRUE(!tile || tile->isLoaded());
-    }
+    EXPECT_EQ(m_layer->shownSubViewCount(), tilesInRange());
+    EXPECT_GE(tileRequests(), tilesInRange());
+    expectShownTilesLoaded();
 }
 
 TEST_F(QOVTileLayerViewTest, ColumnsPastTheAntimeridianRepeatTheWorldsOwnTiles) {
@@ -117,20 +124,13 @@ TEST_F(QOVTileLayerViewTest, ColumnsPastTheAntimeridianRepeatTheWorldsOwnTiles) 
     m_layer->setCenterPoint(Point{179.0, 0.0});
     m_layer->regionChanged();
     ASSERT_TRUE(settle());
-    const Range range = m_layer->tileRange();
-    EXPECT_GT(range.lastColumn, 3);
-    std::set<std::string> quadKeys;
-    for (const auto& request : sim().requestLog()) {
-        if (qovsim::globMatches(kTiles, request.path)) {
-            quadKeys.insert(request.path.substr(request.path.rfind('/') + 1));
-        }
-    }
-    EXPECT_TRUE(quadKeys.contains("02.png"));  // column 4, row 1 is column 0, row 1 again
+    EXPECT_GT(m_layer->tileRange().lastColumn, 3);
+    const auto quadKeys = requestedTiles();
+    EXPECT_NE(std::ranges::find(quadKeys, "02.png"), quadKeys.end());  // column 4, row 1 is column 0, row 1 again
     for (const auto& key : quadKeys) {
         EXPECT_EQ(key.size(), 6U) << key;
     }
-    EXPECT_EQ(m_layer->shownSubViewCount(),
-              static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) * (range.lastRow - range.firstRow + 1)));
+    EXPECT_EQ(m_layer->shownSubViewCount(), tilesInRange());
 }
 
 TEST_F(QOVTileLayerViewTest, TheForecastLoopAsksForTheRunsFrames) {
@@ -148,17 +148,11 @@ TEST_F(QOVTileLayerViewTest, TheForecastLoopAsksForTheRunsFrames) {
     }
     EXPECT_GT(frames, 0U);
     ASSERT_GT(m_layer->shownSubViewCount(), 0U);
-    for (const auto& view : m_layer->subviews()) {
-        const auto tile = std::static_pointer_cast<QOVTileSubView>(view)->tile();
-        EXPECT_TRUE(!tile || tile->isLoaded()) << tile->url();
-    }
+    expectShownTilesLoaded();
 }
 
 TEST_F(QOVTileLayerViewTest, AFailedTileIsAskedForAgainOnlySixtySecondsLater) {
-    qovsim::Fault broken;
-    broken.pathPattern = kTiles;
-    broken.status = 500;
-    sim().faults().add(broken);
+    sim().faults().add(qovsim::Fault{.pathPattern = kTiles, .status = 500});
     m_layer->regionChanged();
     ASSERT_TRUE(settle());
     const std::size_t failed = tileRequests();
@@ -178,10 +172,7 @@ TEST_F(QOVTileLayerViewTest, AFailedTileIsAskedForAgainOnlySixtySecondsLater) {
 }
 
 TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesToRun) {
-    qovsim::Fault slow;
-    slow.pathPattern = kTiles;
-    slow.delaySeconds = 1000.0;
-    sim().faults().add(slow);
+    sim().faults().add(qovsim::Fault{.pathPattern = kTiles, .delaySeconds = 1000.0});
     m_layer->startAnimation();
     advance(2.0);
     EXPECT_EQ(m_layer->timeSlice(), 0);
@@ -197,10 +188,7 @@ TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesTo
 }
 
 TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {
-    qovsim::Fault slow;
-    slow.pathPattern = kTiles;
-    slow.delaySeconds = 1000.0;
-    sim().faults().add(slow);
+    sim().faults().add(qovsim::Fault{.pathPattern = kTiles, .delaySeconds = 1000.0});
     const auto map = std::make_shared<platform::ui::View>(kScreen);
     map->addSubview(m_layer);
     m_layer->startAnimation();

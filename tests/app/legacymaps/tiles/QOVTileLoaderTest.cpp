@@ -38,10 +38,7 @@ TEST_F(QOVTileLoaderTest, DeliversTheBytesOrTheFailureAndNothingOnceCancelled) {
     ASSERT_TRUE(qovtest::pumpUntil([&] { return m_journal->failed == 1; }));
     EXPECT_FALSE(missing->tile()->isLoaded());
 
-    qovsim::Fault slow;
-    slow.pathPattern = "/TileServer/*";
-    slow.delaySeconds = 1000.0;
-    sim().faults().add(slow);
+    sim().faults().add(qovsim::Fault{.pathPattern = "/TileServer/*", .delaySeconds = 1000.0});
     const auto cancelled = loaderFor("/TileServer/imgs/radar/u1800000000000/1.png");
     cancelled->download();
     platform::RunLoop::main().runUntilIdle();

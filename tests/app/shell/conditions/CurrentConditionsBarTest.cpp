@@ -74,7 +74,6 @@ TEST_F(CurrentConditionsBarTest, DataForTheCurrentLocationThatIsAlsoAFavouriteFi
 }
 
 TEST_F(CurrentConditionsBarTest, SwipesAndTapGesturesMoveBetweenPages) {
-    EXPECT_EQ(keys(), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_FALSE(run("tap --touches 0 @CurrentConditionsCell"));
     ASSERT_TRUE(run("drag @CurrentConditionsCell -320 0")) << m_output.str();
     EXPECT_EQ(QOVLocationManager::sharedManager()->currentLocation()->key(), "B");
@@ -101,9 +100,6 @@ TEST_F(CurrentConditionsBarTest, TheSettingsDetailMovesItsCheckmarksAndKeepsNoth
     auto detail = std::dynamic_pointer_cast<qov::SettingsDetailViewController>(m_master->modalViewController());
     ASSERT_NE(detail, nullptr);
     const auto table = detail->tableView();
-    EXPECT_EQ(table->numberOfRowsInSection(0), 3);
-    EXPECT_EQ(table->numberOfRowsInSection(1), 7);
-    EXPECT_EQ(detail->tableViewTitleForHeaderInSection(*table, 1), "Set Start Page");
     const auto checked = [&](int section, int row) {
         return detail->tableViewCellForRow(*table, {section, row})->accessoryType() ==
                platform::ui::TableViewCellAccessoryType::Checkmark;
