@@ -118,7 +118,7 @@ void QOVAnimationManager::resetTilesByQuadKey() {
     m_tilesByQuadKey.clear();
     m_pendingQuadKeys.clear();
     for (const auto& tile : m_tileList) {
-        m_tilesByQuadKey[tile->quadKey()] = std::nullopt;
+        m_tilesByQuadKey[tile->quadKey()] = QOVAnimationRenderer::FrameTile{};
     }
 }
 
@@ -133,7 +133,7 @@ void QOVAnimationManager::loadNextFrame() {
     const auto cache = QOVMapCache::sharedInstance();
     // The files first: one that no longer reads is deleted there and then counts as a tile to fetch.
     for (const auto& tile : cache->alreadyCachedTilesSeries(series, m_mapRect, m_zoomScale)) {
-        m_tilesByQuadKey[tile->quadKey()] = tile->tileImageData();
+        m_tilesByQuadKey[tile->quadKey()] = frameTile(*tile);
         calculateOffsetUsingMapRect(tile->mapRect());
     }
     const auto toFetch = cache->tilesToCacheForSeries(series, m_mapRect, m_zoomScale);
@@ -156,11 +156,19 @@ void QOVAnimationManager::mapTileReceived(const std::shared_ptr<QOVMapTileData>&
         m_pendingQuadKeys.erase(tile->quadKey()) == 0) {
         return;
     }
-    m_tilesByQuadKey[tile->quadKey()] = tile->tileImageData();
+    m_tilesByQuadKey[tile->quadKey()] = frameTile(*tile);
     calculateOffsetUsingMapRect(tile->mapRect());
     if (m_pendingQuadKeys.empty()) {
         queue([](QOVAnimationManager& manager) { manager.processCurrentFrame(); });
     }
+}
+
+QOVAnimationRenderer::FrameTile QOVAnimationManager::frameTile(const QOVMapTileData& tile) {
+    // A fetched tile's picture is handed on; the frame holds it only until it is stitched.
+    if (tile.decodedImage()) {
+        return tile.decodedImage();
+    }
+    return tile.tileImageData();
 }
 
 void QOVAnimationManager::calculateOffsetUsingMapRect(const platform::map::MapRect& rect) {

@@ -85,6 +85,7 @@ private:
     void frameRendered(std::uint32_t rendered, const QOVAnimationRenderer::FrameImage& image);
     void animate();
     void calculateOffsetUsingMapRect(const platform::map::MapRect& rect);
+    static QOVAnimationRenderer::FrameTile frameTile(const QOVMapTileData& tile);
     void endRequests();
 
     std::optional<std::string> m_timeZone;
@@ -106,7 +107,7 @@ private:
     std::shared_ptr<platform::Timer> m_timer;
     std::vector<std::shared_ptr<QOVMapTileData>> m_tileList;
     std::vector<std::uint32_t> m_retrievalStack;
-    std::map<std::string, std::optional<platform::Data>> m_tilesByQuadKey;
+    std::map<std::string, QOVAnimationRenderer::FrameTile> m_tilesByQuadKey;
     std::set<std::string> m_pendingQuadKeys;  // tiles of the loading frame still awaited
     std::uint32_t m_frameNumberCurrentlyLoading = 0;
     std::uint64_t m_generation = 0;

@@ -48,8 +48,8 @@ QOVAnimationRenderer::FrameImage QOVAnimationRenderer::imageFromFrameData(const 
 QOVAnimationRenderer::TileImages QOVAnimationRenderer::decodeTiles(const FrameData& frameData) {
     TileImages tiles;
     tiles.reserve(frameData.size());
-    for (const auto& bytes : frameData) {
-        tiles.push_back(bytes ? platform::gfx::Image::fromPNGData(*bytes) : nullptr);
+    for (const auto& tile : frameData) {
+        tiles.push_back(tile.picture ? tile.picture : tile.png ? platform::gfx::Image::fromPNGData(*tile.png) : nullptr);
     }
     return tiles;
 }

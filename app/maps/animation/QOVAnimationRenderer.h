@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/Value.h"
+#include "platform/gfx/Image.h"
 #include "platform/gfx/Point.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/View.h"
@@ -19,8 +20,20 @@ namespace qov {
 // Main thread only; owned by the view it is added to (and by the map controller).
 class QOVAnimationRenderer : public platform::ui::View {
 public:
-    // One entry per tile of a frame: its PNG bytes, or nothing when the tile is missing.
-    using FrameData = std::vector<std::optional<platform::Data>>;
+    // One tile of a frame: its picture when it was decoded already (a fetched tile is decoded once, when it
+    // arrives), else its PNG bytes; neither when the tile is missing.
+    struct FrameTile {
+        FrameTile() = default;
+        FrameTile(std::nullopt_t) {}
+        FrameTile(platform::Data png) : png(std::move(png)) {}
+        FrameTile(std::optional<platform::Data> png) : png(std::move(png)) {}
+        FrameTile(std::shared_ptr<platform::gfx::Image> picture) : picture(std::move(picture)) {}
+
+        std::optional<platform::Data> png;
+        std::shared_ptr<platform::gfx::Image> picture;
+    };
+    // One entry per tile of a frame.
+    using FrameData = std::vector<FrameTile>;
     using FrameImage = std::shared_ptr<platform::ui::Image>;
 
     static constexpr int kTilePixels = 256;
@@ -44,8 +57,8 @@ public:
     // frame without tiles is a clear image.
     FrameImage imageFromFrameData(const FrameData& frameData, std::uint32_t rowsPerFrame, float zoomScale,
                                   platform::gfx::Point offset) const;
-    // The two steps of imageFromFrameData: each tile's picture (nullptr for a missing or undecodable one), and the
-    // pictures stitched.
+    // The two steps of imageFromFrameData: each tile's picture (the one it carries, else its PNG decoded; nullptr
+    // for a missing or undecodable one), and the pictures stitched.
     using TileImages = std::vector<std::shared_ptr<platform::gfx::Image>>;
     static TileImages decodeTiles(const FrameData& frameData);
     FrameImage stitchTiles(const TileImages& tiles, std::uint32_t rowsPerFrame, float zoomScale,

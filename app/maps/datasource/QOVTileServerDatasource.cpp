@@ -4,12 +4,12 @@
 
 #include <fmt/format.h>
 
+#include "app/maps/datasource/TileImageRequest.h"
 #include "app/maps/model/MapSeriesBuilder.h"
 #include "app/maps/model/MapTileNames.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/RunLoop.h"
-#include "platform/gfx/Image.h"
 #include "platform/storage/Bundle.h"
 
 QOV_LOG_LEVEL(7)
@@ -17,8 +17,6 @@ QOV_LOG_LEVEL(7)
 namespace qov {
 
 namespace {
-
-bool isPng(const platform::Data& data) { return platform::gfx::Image::fromPNGData(data) != nullptr; }
 
 std::string baseUrlForInfoKey(const char* key) {
     const std::string host = platform::Bundle::main().objectForInfoDictionaryKey(key).stringValue();
@@ -99,11 +97,12 @@ void QOVTileServerDatasource::requestTileDataForLayer(const std::string& layer, 
 }
 
 void QOVTileServerDatasource::startAttempt(const std::string& url, TileTransfer& transfer) {
-    auto request = std::make_shared<platform::net::HttpRequest>(url);
+    auto request = std::make_shared<TileImageRequest>(url);
     request->setTimeOutSeconds(kTimeOutSeconds);
     auto answered = platform::bindWeak(weak_from_this().lock(), [url](QOVTileServerDatasource& self,
                                                                       platform::net::HttpRequest& request) {
-        self.tileAnswered(url, request);
+        // Tile transfers are all TileImageRequests (startAttempt makes them).
+        self.tileAnswered(url, static_cast<TileImageRequest&>(request));
     });
     request->setOnFinished(answered);
     request->setOnFailed(answered);
@@ -111,7 +110,7 @@ void QOVTileServerDatasource::startAttempt(const std::string& url, TileTransfer&
     m_tileOperationQueue->addOperation(std::move(request));
 }
 
-void QOVTileServerDatasource::tileAnswered(const std::string& url, platform::net::HttpRequest& request) {
+void QOVTileServerDatasource::tileAnswered(const std::string& url, TileImageRequest& request) {
     std::vector<Waiter> waiters;
     std::shared_ptr<QOVMapTileData> tile;
     std::optional<std::string> masterSeriesDate;
@@ -124,9 +123,10 @@ void QOVTileServerDatasource::tileAnswered(const std::string& url, platform::net
         }
         TileTransfer& transfer = entry->second;
         const bool answered = !request.error();
-        if (answered && request.responseStatusCode() == 200 && isPng(request.responseData())) {
+        if (request.picture()) {
             tile = transfer.tile;
             tile->setTileImageData(request.responseData());
+            tile->setDecodedImage(request.picture());
         } else if (transfer.retries < kMaxRetries) {
             ++transfer.retries;
             startAttempt(url, transfer);

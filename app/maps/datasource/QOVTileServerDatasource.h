@@ -17,6 +17,8 @@
 
 namespace qov {
 
+class TileImageRequest;
+
 // What a tile request hands back: the tile (without image data when it could not be fetched) and the
 // receiver the caller named, if any and if it still lives.
 struct TileRequestResult {
@@ -30,7 +32,8 @@ struct TileRequestResult {
 // for a frame of a forecast run). Hosts come from the information list ("QOVTileSeriesListHost",
 // "QOVTileImageHost") unless set.
 //
-// Tiles: a request for a URL already in flight joins it, and every waiter receives the one result. An answer
+// Tiles: a request for a URL already in flight joins it, and every waiter receives the one result. The body is
+// decoded on the transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer
 // other than 200 with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same URL); after
 // that the waiters receive the tile without image data. Cancelling by receiver removes that receiver's waiters;
 // a transfer left without waiters stops, and nothing of it is retried or delivered. Tiles run on
@@ -98,7 +101,7 @@ private:
     };
 
     void startAttempt(const std::string& url, TileTransfer& transfer);
-    void tileAnswered(const std::string& url, platform::net::HttpRequest& request);
+    void tileAnswered(const std::string& url, TileImageRequest& request);
     void seriesListAnswered(platform::net::HttpRequest& request);
     static void deliver(const std::vector<Waiter>& waiters, const std::shared_ptr<QOVMapTileData>& tile,
                         const std::optional<std::string>& masterSeriesDate);

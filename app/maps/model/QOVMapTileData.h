@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/gfx/Image.h"
 #include "platform/map/MapRect.h"
 #include "platform/storage/KeyedArchiver.h"
 
@@ -11,6 +13,9 @@ namespace qov {
 // One map tile: which layer, series and quadkey it is, where it lies on the map, and its PNG bytes as the
 // tile server sent them (none when it could not be fetched). Archive keys: "seriesDate", "layerName",
 // "quadKey", "tileImageData" (absent without data), and the map rect as "x", "y", "width", "height".
+// A freshly fetched tile also carries its decoded picture (never archived), so whoever draws it need not
+// decode it again; a tile read back from a file has none. The picture lives as long as the tile object: hold
+// fetched tiles only while they are needed.
 class QOVMapTileData : public platform::Archivable {
 public:
     const std::string& seriesDate() const { return m_seriesDate; }
@@ -21,6 +26,8 @@ public:
     void setQuadKey(std::string quadKey) { m_quadKey = std::move(quadKey); }
     const std::optional<platform::Data>& tileImageData() const { return m_tileImageData; }
     void setTileImageData(std::optional<platform::Data> data) { m_tileImageData = std::move(data); }
+    const std::shared_ptr<platform::gfx::Image>& decodedImage() const { return m_decodedImage; }
+    void setDecodedImage(std::shared_ptr<platform::gfx::Image> image) { m_decodedImage = std::move(image); }
     const platform::map::MapRect& mapRect() const { return m_mapRect; }
     void setMapRect(const platform::map::MapRect& mapRect) { m_mapRect = mapRect; }
 
@@ -35,6 +42,7 @@ private:
     std::string m_layerName;
     std::string m_quadKey;
     std::optional<platform::Data> m_tileImageData;
+    std::shared_ptr<platform::gfx::Image> m_decodedImage;  // the tile image data's picture, when known
     platform::map::MapRect m_mapRect;
 };
 

@@ -105,9 +105,10 @@ public:
         manager->setRenderer(renderer);
         manager->setDelegate(watcher);
     }
+    // Forgets the tile files of earlier loads, so that every tile is fetched again.
+    void forgetTiles() { m_world.cache->removeAllTileCaches(); }
     // Loads every frame; false when the loop did not finish.
     bool load() {
-        m_world.cache->removeAllTileCaches();
         watcher->loaded = false;
         renderer->frameBytes = 0;
         manager->setAnimating(false);
@@ -141,16 +142,23 @@ private:
     World& m_world;
 };
 
-// The loop against fetching the same tiles one after another over one kept-alive connection ("ratio").
+// The loop against fetching the same tiles one after another over one kept-alive connection ("ratio"), both
+// from a server that drew its tiles already and with no tile files at the start.
 void BM_TenFrameLoopVersusPlainFetches(benchmark::State& state) {
     World world;
     TenFrameLoop loop(world);
     const auto paths = loop.tilePaths();
     httplib::Client client("127.0.0.1", world.port());
     client.set_keep_alive(true);
+    // The stand-in draws each tile on its first request and keeps it: one pass first, so that neither side
+    // measures the drawing.
+    for (const auto& path : paths) {
+        benchmark::DoNotOptimize(client.Get(path));
+    }
     double loopSeconds = 0;
     double plainSeconds = 0;
     for (auto _ : state) {
+        loop.forgetTiles();
         auto start = Clock::now();
         if (!loop.load()) {
             state.SkipWithError("the loop did not load");
@@ -177,6 +185,7 @@ void BM_TenFrameLoopMemory(benchmark::State& state) {
     TenFrameLoop loop(world);
     const double peakBefore = qovbench::peakResidentMegabytes();
     for (auto _ : state) {
+        loop.forgetTiles();
         if (!loop.load()) {
             state.SkipWithError("the loop did not load");
             return;

@@ -38,8 +38,10 @@ TEST(QOVAnimationRendererTest, ZoomLevelsOffsetsAndImageScales) {
 TEST(QOVAnimationRendererTest, TilesAreStitchedRowByRowAndCutWhereTheVisibleMapStarts) {
     QOVAnimationRendererImageView renderer(platform::gfx::Rect(0, 0, 300, 200));
     const Color red = Color::rgba(1, 0, 0), green = Color::rgba(0, 1, 0), blue = Color::rgba(0, 0, 1);
-    // Two rows of two; the bottom-left tile is missing. The visible map starts 100 pixels into the first tile.
-    const QOVAnimationRenderer::FrameData frame{solidTile(red), solidTile(green), std::nullopt, solidTile(blue)};
+    // Two rows of two; the bottom-left tile is missing, the last one comes decoded already. The visible map starts
+    // 100 pixels into the first tile.
+    const QOVAnimationRenderer::FrameData frame{solidTile(red), solidTile(green), std::nullopt,
+                                                platform::gfx::Image::fromPNGData(solidTile(blue))};
     const auto image = renderer.imageFromFrameData(frame, 2, 1.0F / 256.0F, Point{-25600, -25600});
     ASSERT_EQ(image->pixelWidth(), 300);
     ASSERT_EQ(image->pixelHeight(), 200);

@@ -53,6 +53,9 @@ TEST_F(QOVTileServerDatasourceTest, RequestsForATileInFlightJoinItAndAllReceiveT
     ASSERT_EQ(tiles().size(), 3U);
     EXPECT_EQ(tiles()[0].tile, tiles()[2].tile);
     EXPECT_TRUE(tiles()[0].tile->tileImageData());
+    // The picture decoded when the answer was checked travels with the tile.
+    ASSERT_TRUE(tiles()[0].tile->decodedImage());
+    EXPECT_EQ(tiles()[0].tile->decodedImage()->width(), 256);
     EXPECT_EQ(tiles()[0].tile->mapRect(), platform::map::MapRect(1, 2, 3, 4));
     EXPECT_EQ(tiles()[1].receiver.lock(), second);
     EXPECT_TRUE(tiles()[2].receiver.expired());
@@ -77,6 +80,7 @@ TEST_F(QOVTileServerDatasourceTest, FailedAnswersAreRetriedOnceThenDeliveredWith
         ASSERT_EQ(tiles().size(), 2U) << name;
         for (const auto& result : tiles()) {
             EXPECT_FALSE(result.tile->tileImageData()) << name;
+            EXPECT_FALSE(result.tile->decodedImage()) << name;
             EXPECT_EQ(result.masterSeriesDate.has_value(), result.tile->quadKey() == "0320");
         }
         sim().faults().clear();
