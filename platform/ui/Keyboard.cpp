@@ -26,6 +26,28 @@ bool toEditedField(OnField onField, OnSearchBar onSearchBar, OnTextView onTextVi
     return true;
 }
 
+std::weak_ptr<Responder>& raisedBy() {
+    static std::weak_ptr<Responder> input;
+    return input;
+}
+
+std::string titleOf(ReturnKeyType type) {
+    switch (type) {
+        case ReturnKeyType::Go: return "Go";
+        case ReturnKeyType::Google:
+        case ReturnKeyType::Yahoo:
+        case ReturnKeyType::Search: return "Search";
+        case ReturnKeyType::Join: return "Join";
+        case ReturnKeyType::Next: return "Next";
+        case ReturnKeyType::Route: return "Route";
+        case ReturnKeyType::Send: return "Send";
+        case ReturnKeyType::Done: return "Done";
+        case ReturnKeyType::EmergencyCall: return "Emergency Call";
+        case ReturnKeyType::Default: break;
+    }
+    return "return";
+}
+
 }  // namespace
 
 bool Keyboard::type(const std::string& text) {
@@ -47,12 +69,33 @@ bool Keyboard::pressBackspace() {
 }
 
 void Keyboard::didShow() {
-    const Rect screen = Screen::bounds();
-    const Dictionary frame{{"x", screen.x()},
-                           {"y", screen.maxY() - kHeight},
-                           {"width", screen.width()},
-                           {"height", kHeight}};
+    raisedBy() = Responder::firstResponder();
+    const Rect shown = Keyboard::frame();
+    const Dictionary frame{{"x", shown.x()}, {"y", shown.y()}, {"width", shown.width()}, {"height", shown.height()}};
     NotificationCenter::defaultCenter().postNotification(kDidShowNotification, {}, {{kFrameEndUserInfoKey, frame}});
+}
+
+bool Keyboard::isShown() {
+    const auto input = raisedBy().lock();
+    return input && input->isFirstResponder();
+}
+
+Rect Keyboard::frame() {
+    const Rect screen = Screen::bounds();
+    return Rect(screen.x(), screen.maxY() - kHeight, screen.width(), kHeight);
+}
+
+bool Keyboard::covers(Point point) { return isShown() && frame().contains(point); }
+
+std::string Keyboard::returnKeyTitle() {
+    const auto input = Responder::firstResponder();
+    if (const auto field = std::dynamic_pointer_cast<TextField>(input)) {
+        return titleOf(field->returnKeyType());
+    }
+    if (const auto searchBar = std::dynamic_pointer_cast<SearchBar>(input)) {
+        return titleOf(searchBar->returnKeyType());
+    }
+    return titleOf(ReturnKeyType::Default);
 }
 
 Rect Keyboard::endFrame(const Notification& notification) {

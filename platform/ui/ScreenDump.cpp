@@ -1,6 +1,10 @@
 #include "platform/ui/ScreenDump.h"
 
+#include <algorithm>
+
 #include "platform/base/PrintableText.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/PopupView.h"
 #include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
@@ -42,6 +46,18 @@ std::string dumpOf(const std::vector<VisibleView>& views) {
 
 std::string ScreenDump::dumpView(View& view) { return dumpOf(VisibleViews::ofTree(view)); }
 
-std::string ScreenDump::dumpScreen() { return dumpOf(VisibleViews::onScreen()); }
+std::string ScreenDump::dumpScreen() {
+    auto views = VisibleViews::onScreen();
+    if (!Keyboard::isShown()) {
+        return dumpOf(views);
+    }
+    // The keyboard stands between the window's views and the alerts.
+    const auto firstPopup = std::find_if(views.begin(), views.end(), [](const VisibleView& shown) {
+        return shown.depth == 0 && dynamic_cast<const PopupView*>(shown.view.get());
+    });
+    const std::vector<VisibleView> popups(firstPopup, views.end());
+    views.erase(firstPopup, views.end());
+    return dumpOf(views) + "Keyboard " + Keyboard::frame().description() + "\n" + dumpOf(popups);
+}
 
 }  // namespace platform::ui

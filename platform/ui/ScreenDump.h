@@ -16,7 +16,8 @@ class ScreenDump {
 public:
     // The view and its subviews, the view's frame taken as it is in its window.
     static std::string dumpView(View& view);
-    // The key window's visible layers, then the alerts and sheets on screen.
+    // The key window's visible layers, a "Keyboard {x, y, width, height}" line while the keyboard shows, then
+    // the alerts and sheets on screen.
     static std::string dumpScreen();
 };
 

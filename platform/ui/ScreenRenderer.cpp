@@ -2,6 +2,8 @@
 
 #include "platform/gfx/BitmapContext.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/KeyboardPainter.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/PopupView.h"
 #include "platform/ui/Screen.h"
@@ -87,6 +89,9 @@ std::shared_ptr<gfx::Image> ScreenRenderer::renderScreen(double scale) {
     }
     if (!Application::shared().isStatusBarHidden()) {
         context.fillRect(Rect(0.0, 0.0, screen.width(), Application::kStatusBarHeight), gfx::Color::black());
+    }
+    if (Keyboard::isShown()) {
+        KeyboardPainter::paint(context, Keyboard::frame(), Keyboard::returnKeyTitle());
     }
     const auto& popups = PopupRegistry::shared().visible();
     if (!popups.empty()) {

@@ -18,8 +18,8 @@ class ScreenRenderer {
 public:
     // The view and its subviews in an image of the view's size.
     static std::shared_ptr<gfx::Image> renderView(View& view);
-    // The screen as the user sees it: the status bar, the key window's visible layers, and the alerts and
-    // sheets over a dimmed screen; scale pixels to a point (2 for a high-density display).
+    // The screen as the user sees it: the status bar, the key window's visible layers, the keyboard while it
+    // is shown, and the alerts and sheets over a dimmed screen; scale pixels to a point (2 for a high-density display).
     static std::shared_ptr<gfx::Image> renderScreen(double scale = 1.0);
     // renderScreen() written as PNG; false (logged) when it cannot be written.
     static bool writeScreen(const std::string& path);

@@ -1,5 +1,6 @@
 #include "platform/ui/TouchPanel.h"
 
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/NavigationItem.h"
 #include "platform/ui/PopupRegistry.h"
@@ -15,6 +16,9 @@
 namespace platform::ui {
 
 namespace {
+
+// The keyboard's keys are typed with key events rather than touched.
+constexpr const char* kOnKeyboard = "the keyboard is there: type with the keys";
 
 // What a finger at the point (in the view's bounds) touches as text: the part's title on views made of several
 // touchable parts, the placeholder on an empty field, otherwise the view's text.
@@ -66,6 +70,9 @@ std::optional<std::string> tapPopup(PopupView& popup, gfx::Point point) {
 std::shared_ptr<View> TouchPanel::viewAt(gfx::Point point) { return touchAt(point).view; }
 
 TouchPanel::Touch TouchPanel::touchAt(gfx::Point point) {
+    if (Keyboard::covers(point)) {
+        return {};
+    }
     const auto views = VisibleViews::onScreen();
     for (auto each = views.rbegin(); each != views.rend(); ++each) {
         if (each->touchable && each->visible.contains(point)) {
@@ -81,6 +88,9 @@ std::optional<std::string> TouchPanel::tap(gfx::Point point) {
     if (auto popup = PopupRegistry::shared().top()) {
         return tapPopup(*popup, point);
     }
+    if (Keyboard::covers(point)) {
+        return kOnKeyboard;
+    }
     const Touch touch = touchAt(point);
     if (!touch.view) {
         return "nothing on screen at that point";
@@ -94,6 +104,9 @@ std::optional<std::string> TouchPanel::tap(gfx::Point point) {
 std::optional<std::string> TouchPanel::drag(gfx::Point point, double dx, double dy) {
     if (PopupRegistry::shared().top()) {
         return "an alert is in front";
+    }
+    if (Keyboard::covers(point)) {
+        return kOnKeyboard;
     }
     const auto view = viewAt(point);
     if (view && ScriptTargets::drag(*view, dx, dy)) {

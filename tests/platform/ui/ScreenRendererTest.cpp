@@ -6,8 +6,10 @@
 #include "platform/gfx/BitmapContext.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/ImageView.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/TouchPanel.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/SampleScreenFixture.h"
 #include "tests/support/TempHome.h"
@@ -161,6 +163,28 @@ TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation
     EXPECT_EQ(dump.find("sun.png"), std::string::npos) << "the covered image is left out\n" << dump;
     cover->removeFromSuperview();
     EXPECT_NE(ScreenDump::dumpScreen().find("ImageView {0, 20, 4, 4} image sun.png\n"), std::string::npos);
+}
+
+TEST_F(ScreenRendererTest, TheKeyboardIsDrawnInItsFrameWhileShownAndTakesTheTouchesThere) {
+    const Point gap{1, 266}, keyCap{10, 280}, row{60, 290};  // all over the table, inside the keyboard's frame
+    ASSERT_TRUE(screen->field->becomeFirstResponder());
+    auto image = ScreenRenderer::renderScreen();
+    EXPECT_TRUE(near(image->pixel(int(gap.x), int(gap.y)), gfx::Color::white(0.82)));
+    EXPECT_TRUE(near(image->pixel(int(keyCap.x), int(keyCap.y)), gfx::Color::white()));
+    EXPECT_NE(ScreenDump::dumpScreen().find("\nKeyboard {0, 264, 320, 216}\n"), std::string::npos);
+    EXPECT_EQ(TouchPanel::tap(row), "the keyboard is there: type with the keys");
+    EXPECT_EQ(TouchPanel::drag(row, 0, -40), "the keyboard is there: type with the keys");
+    EXPECT_TRUE(screen->journal.empty());
+    EXPECT_EQ(Keyboard::returnKeyTitle(), "return");
+    screen->field->setReturnKeyType(ReturnKeyType::Done);
+    EXPECT_EQ(Keyboard::returnKeyTitle(), "Done");
+
+    ASSERT_TRUE(screen->field->resignFirstResponder());
+    image = ScreenRenderer::renderScreen();
+    EXPECT_TRUE(near(image->pixel(int(gap.x), int(gap.y)), gfx::Color::white()));
+    EXPECT_EQ(ScreenDump::dumpScreen().find("Keyboard"), std::string::npos);
+    EXPECT_EQ(TouchPanel::tap(row), std::nullopt);
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"row 0"});
 }
 
 }  // namespace
