@@ -6,21 +6,16 @@
 #include "app/legacymaps/series/QOVTileSeriesParser.h"
 #include "app/legacymaps/series/QOVTileSets.h"
 #include "app/legacymaps/series/TilePathSegment.h"
+#include "app/maps/datasource/TileHostURL.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
-#include "platform/storage/Bundle.h"
 
 QOV_LOG_LEVEL(7)
 
 namespace qov {
 
 namespace {
-
-std::string baseUrlForInfoKey(const char* key) {
-    const std::string host = platform::Bundle::main().objectForInfoDictionaryKey(key).stringValue();
-    return host.empty() ? std::string() : "http://" + host;
-}
 
 std::mutex& sharedInstanceMutex() {
     static std::mutex mutex;
@@ -38,7 +33,7 @@ std::shared_ptr<QOVTileSeries> QOVTileSeries::sharedInstance() {
     std::lock_guard lock(sharedInstanceMutex());
     auto& instance = sharedInstanceSlot();
     if (!instance) {
-        instance = create(baseUrlForInfoKey("QOVTileSeriesListHost"), baseUrlForInfoKey("QOVTileImageHost"));
+        instance = create(tileHostURLForInfoKey("QOVTileSeriesListHost"), tileHostURLForInfoKey("QOVTileImageHost"));
     }
     return instance;
 }

@@ -4,34 +4,25 @@
 
 #include <fmt/format.h>
 
+#include "app/maps/datasource/TileHostURL.h"
 #include "app/maps/datasource/TileImageRequest.h"
 #include "app/maps/model/MapSeriesBuilder.h"
 #include "app/maps/model/MapTileNames.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/RunLoop.h"
-#include "platform/storage/Bundle.h"
 
 QOV_LOG_LEVEL(7)
 
 namespace qov {
-
-namespace {
-
-std::string baseUrlForInfoKey(const char* key) {
-    const std::string host = platform::Bundle::main().objectForInfoDictionaryKey(key).stringValue();
-    return host.empty() ? std::string() : "http://" + host;
-}
-
-}  // namespace
 
 std::shared_ptr<QOVTileServerDatasource> QOVTileServerDatasource::create() {
     return std::make_shared<QOVTileServerDatasource>();
 }
 
 QOVTileServerDatasource::QOVTileServerDatasource()
-    : m_seriesListBaseUrl(baseUrlForInfoKey(kSeriesListHostInfoKey)),
-      m_tileBaseUrl(baseUrlForInfoKey(kTileHostInfoKey)),
+    : m_seriesListBaseUrl(tileHostURLForInfoKey(kSeriesListHostInfoKey)),
+      m_tileBaseUrl(tileHostURLForInfoKey(kTileHostInfoKey)),
       m_operationQueue(std::make_unique<platform::OperationQueue>()),
       m_tileOperationQueue(std::make_unique<platform::OperationQueue>()) {}
 
