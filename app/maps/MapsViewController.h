@@ -98,7 +98,7 @@ public:
     void dismissControllerView(const std::shared_ptr<platform::ui::ViewController>& controller) override;
     void shouldTDXViewRemain(bool remain) override { m_shouldTDXRemain = remain; }
 
-    // Enabled for the loop layers ("radar", "eurorad", "sat", "satrad" and their forecasts), disabled otherwise.
+    // Enabled for the layers the catalogue marks as looping (MapLayerCatalogue), disabled otherwise.
     void togglePlayButtonForMapLayerWithName(const std::string& name);
     // The legend picture of the current layer; an unknown layer, or a picture that does not load, keeps the legend.
     void updateMapLegend();

@@ -1,10 +1,8 @@
 // The maps screen's layout: the two sets of frames that follow the ad slot, full screen, the legend, the tool bar's
 // items and the loading panel.
-#include <map>
-#include <set>
-
 #include "app/core/services/QOVMetricsService.h"
 #include "app/maps/MapsViewController.h"
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
@@ -18,17 +16,6 @@ using platform::ui::Rect;
 namespace {
 
 constexpr double kFullscreenButtonGap = 5.0;
-
-const std::set<std::string> kLoopLayers{"radar", "eurorad", "future_radar_ff", "sat", "satrad", "future_satrad_ff"};
-
-const std::map<std::string, std::string> kLegends{
-    {"radar", "Map Legend - Radar US.png"},          {"eurorad", "Map Legend - Radar US.png"},
-    {"future_radar_ff", "Map Legend - Radar US.png"}, {"satrad", "Map Legend - Radar US.png"},
-    {"future_satrad_ff", "Map Legend - Radar US.png"}, {"sat", "Map Legend - Clouds.png"},
-    {"temp", "Map Legend - Temperature.png"},         {"feelslike", "Map Legend - Feels Like.png"},
-    {"rain", "Map Legend - 24 Hour Rain.png"},        {"future_rain_ff", "Map Legend - 24 Hour Rain.png"},
-    {"snow", "Map Legend - 24 Hour Snow.png"},        {"future_snow_ff", "Map Legend - 24 Hour Snow.png"},
-    {"uv", "Map Legend - UV Index.png"}};
 
 void setY(platform::ui::View& view, double y) {
     auto frame = view.frame();
@@ -121,18 +108,19 @@ void MapsViewController::fullscreenButtonPressed() {
 }
 
 void MapsViewController::togglePlayButtonForMapLayerWithName(const std::string& name) {
-    setPlayButtonEnabled(kLoopLayers.contains(name));
+    const auto* kind = MapLayerCatalogue::find(name);
+    setPlayButtonEnabled(kind && kind->loops);
 }
 
 void MapsViewController::updateMapLegend() {
     if (!m_legendImageView || !mapLayer()) {
         return;
     }
-    const auto legend = kLegends.find(mapLayer()->layerType());
-    if (legend == kLegends.end()) {
+    const auto* kind = MapLayerCatalogue::find(mapLayer()->layerType());
+    if (!kind) {
         return;
     }
-    if (auto image = platform::ui::Image::named(legend->second)) {
+    if (auto image = platform::ui::Image::named(std::string(kind->legend))) {
         m_legendImageView->setImage(std::move(image));
     }
 }

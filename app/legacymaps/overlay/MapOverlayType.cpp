@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/core/model/RegionalLayer.h"
 #include "platform/storage/Bundle.h"
 
 namespace qov {
@@ -30,7 +31,7 @@ struct Catalogue {
         entry(7, "snow", "24hr Snow", false, false),
     };
     MapOverlayType::Ptr none = MapOverlayType::mapOverlayTypeWithNumber(0, "none", "", "", "", false, false);
-    MapOverlayType::Ptr euroRadar = entry(0, "eurorad", "Radar", true, true);
+    MapOverlayType::Ptr euroRadar = entry(0, RegionalLayer::kRegional.data(), "Radar", true, true);
 };
 
 const Catalogue& catalogue() {
@@ -82,7 +83,7 @@ MapOverlayType::Ptr MapOverlayType::overlayNamed(const std::optional<std::string
     if (!keySpecifier || *keySpecifier == "none") {
         return noneOverlay();
     }
-    if (*keySpecifier == "eurorad") {
+    if (*keySpecifier == RegionalLayer::kRegional) {
         return euroRadarOverlay();
     }
     for (const auto& overlay : catalogue().selectable) {
@@ -98,14 +99,14 @@ std::string MapOverlayType::key() const { return "map.overlay." + m_keySpecifier
 std::string MapOverlayType::name() const { return platform::Bundle::main().localizedString(key()); }
 
 MapOverlayType::Ptr MapOverlayType::translatedOverlayForEuroRad(bool isEuroRad) const {
-    if (isEuroRad && this == radarOverlay().get()) {
-        return euroRadarOverlay();
+    if (!isEuroRad || this != radarOverlay().get()) {
+        return shared_from_this();
     }
-    return shared_from_this();
+    return overlayNamed(std::string(RegionalLayer::forRegion(m_keySpecifier, true)));
 }
 
 std::string MapOverlayType::mapSeriesIDForEuroRad(bool isEuroRad) const {
-    return isEuroRad && m_keySpecifier == "radar" ? std::string("eurorad") : m_keySpecifier;
+    return isEuroRad ? std::string(RegionalLayer::forRegion(m_keySpecifier, true)) : m_keySpecifier;
 }
 
 }  // namespace qov

@@ -4,10 +4,12 @@
 
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/model/QOVCurrentConditions.h"
+#include "app/core/model/RegionalLayer.h"
 #include "app/maps/animation/QOVAnimationRendererImageView.h"
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/categories/MKMapViewCorbelt.h"
 #include "app/maps/categories/MKMapViewQOV.h"
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/map/PinAnnotationView.h"
@@ -62,7 +64,7 @@ void QOVMapViewController::mapConfigurationChanged(const std::shared_ptr<QOVMapT
         stopAnimations();
     }
     m_mapConfig = configuration;
-    updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : "radar");
+    updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : std::string(MapLayerCatalogue::kDefaultLayer));
     requestPOIsForType(m_poiType);
     if (wasAnimating) {
         startAnimations();
@@ -84,18 +86,13 @@ void QOVMapViewController::locationDataChanged(const std::shared_ptr<QOVLocation
                                                                    QOVPointOfInterest::temperatureText(
                                                                        conditions->temperature()))
                                                      : location->displayName());
-    updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : "radar");
+    updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : std::string(MapLayerCatalogue::kDefaultLayer));
     m_animationManager->setTimeZone(location->timeZone());
 }
 
 void QOVMapViewController::updateMapLayerWithName(std::string name) {
     if (m_currentLocation) {
-        const bool inUS = m_currentLocation->countryCode() == "US";
-        if (name == "radar" && !inUS) {
-            name = "eurorad";
-        } else if (name == "eurorad" && inUS) {
-            name = "radar";
-        }
+        name = RegionalLayer::forRegion(name, m_currentLocation->countryCode() != "US");
     }
     setMapLayer(m_mapConfig ? m_mapConfig->tileSeriesForLayer(name) : nullptr);
 }

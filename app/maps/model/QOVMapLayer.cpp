@@ -6,6 +6,7 @@
 #include "app/core/categories/UIDeviceVessamy.h"
 #include "app/core/model/ArchiveCoding.h"
 #include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/model/QOVMapTileConfig.h"
 
 namespace qov {
@@ -28,7 +29,7 @@ QOVMapSeries::List QOVMapLayer::animationSeries() const {
     if (m_availableSeries.empty()) {
         return {};
     }
-    if (m_layerType == "radar") {
+    if (const auto* kind = MapLayerCatalogue::find(m_layerType); kind && kind->everySecondFrame) {
         const std::size_t limit =
             UIDeviceVessamy::platform().starts_with("iPhone2,") ? kRadarFramesOnOldDevices : kRadarFrames;
         QOVMapSeries::List frames;

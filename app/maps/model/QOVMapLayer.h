@@ -32,7 +32,8 @@ public:
     void setIncludePastSeriesInFuture(bool include) { m_includePastSeriesInFuture = include; }
 
     // The series of a loop: with futureSeriesAnimation, the forecast frames of this layer's type in the map
-    // cache's current configuration; for "radar" every second series from the newest (at most kRadarFrames,
+    // cache's current configuration; for a layer whose catalogue row takes every second frame ("radar", see
+    // MapLayerCatalogue) every second series from the newest (at most kRadarFrames,
     // or kRadarFramesOnOldDevices on a device whose model begins "iPhone2,"); otherwise all but the oldest.
     QOVMapSeries::List animationSeries() const;
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "platform/base/Clock.h"
-#include "platform/storage/Bundle.h"
 
 namespace qov {
 
@@ -28,17 +28,7 @@ std::vector<std::string> QOVMapTileConfig::allLayers() const {
     return types;
 }
 
-std::map<std::string, std::string> QOVMapTileConfig::displayableLayers() {
-    static const std::map<std::string, std::string> kEnglishNames{
-        {"radar", "Radar"},         {"sat", "Clouds"},          {"satrad", "Radar / Clouds"},
-        {"temp", "Temperature"},    {"feelslike", "Feels Like"}, {"rain", "24-Hour Rainfall"},
-        {"snow", "24-Hour Snowfall"}, {"uv", "UV Index"}};
-    std::map<std::string, std::string> names;
-    for (const auto& [type, english] : kEnglishNames) {
-        names.emplace(type, platform::Bundle::main().localizedString(english, ""));
-    }
-    return names;
-}
+std::map<std::string, std::string> QOVMapTileConfig::displayableLayers() { return MapLayerCatalogue::displayNames(); }
 
 std::shared_ptr<QOVMapSeries> QOVMapTileConfig::latestSeriesForLayer(const std::string& layerType) const {
     const auto layer = tileSeriesForLayer(layerType);

@@ -39,7 +39,7 @@ public:
     bool isStale() const;
 
     std::vector<std::string> allLayers() const;
-    // Layer type → localised display name, for the layers the maps screen offers.
+    // Layer type → localised display name, for the layers the maps screen offers (MapLayerCatalogue).
     static std::map<std::string, std::string> displayableLayers();
     // The newest series of the layer; nullptr when the layer is unknown or has none.
     std::shared_ptr<QOVMapSeries> latestSeriesForLayer(const std::string& layerType) const;

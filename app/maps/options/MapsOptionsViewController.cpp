@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/core/model/RegionalLayer.h"
 #include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "app/shell/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/storage/UserDefaults.h"
@@ -17,11 +19,6 @@ namespace {
 
 using platform::ui::TableViewCellAccessoryType;
 
-const std::vector<std::string> kLayerOrder{"radar", "sat", "satrad", "temp", "feelslike", "rain", "snow", "uv"};
-const std::map<std::string, std::string> kLayerIcons{
-    {"radar", "radar.png"}, {"eurorad", "radar.png"}, {"sat", "clouds.png"},  {"satrad", "clouds_radar.png"},
-    {"temp", "temp.png"},   {"feelslike", "feels.png"}, {"rain", "rainfall.png"}, {"snow", "snowfall.png"},
-    {"uv", "uv.png"}};
 const std::vector<const char*> kMapTypeNames{"Road", "Satellite", "Hybrid"};
 const std::vector<const char*> kSectionHeaders{"Map Layers", "Points of Interest", "Map Types", "Map Transparency",
                                                "GPS Tracking Dot"};
@@ -56,7 +53,7 @@ void MapsOptionsViewController::viewDidLoad() {
     m_optionsTable->setDataSource(self);
     m_optionsTable->setDelegate(self);
     // The row order first: the map cache may answer at once.
-    m_orderedLayerKeys = kLayerOrder;
+    m_orderedLayerKeys = MapLayerCatalogue::optionsOrder();
     m_gpsDotOn = platform::UserDefaults::standard()->boolForKey(kGPSDotDefaultsKey);
     QOVMapCache::sharedInstance()->startListeningForMapConfigWithDelegate(self);
 }
@@ -141,10 +138,10 @@ void MapsOptionsViewController::buildMapLayerCell(platform::ui::TableViewCell& c
     const std::string& key = m_orderedLayerKeys[std::size_t(row)];
     const auto name = m_layers.find(key);
     cell.textLabel()->setText(name == m_layers.end() ? std::string() : name->second);
-    // "eurorad" is the radar outside the US: the radar row stands for both.
-    mark(cell, key == (m_selectedLayerName == "eurorad" ? std::string("radar") : m_selectedLayerName));
-    if (const auto icon = kLayerIcons.find(key); icon != kLayerIcons.end()) {
-        cell.imageView()->setImage(platform::ui::Image::named(icon->second));
+    // A regional layer's row is its home layer's: the radar row stands for both radar layers.
+    mark(cell, key == RegionalLayer::homeOf(m_selectedLayerName));
+    if (const auto* kind = MapLayerCatalogue::find(key); kind && !kind->icon.empty()) {
+        cell.imageView()->setImage(platform::ui::Image::named(std::string(kind->icon)));
     }
 }
 
