@@ -12,6 +12,7 @@
 #include "cli/WeatherSummary.h"
 #include "platform/base/PrintableText.h"
 #include "platform/storage/AppDirectories.h"
+#include "platform/storage/UserDefaults.h"
 
 int main(int argc, char** argv) {
     const auto parsed = qovcli::RunnerOptions::parse(argc, argv, std::cout, std::cerr);
@@ -30,12 +31,16 @@ int main(int argc, char** argv) {
     if (!service) {
         return EXIT_FAILURE;
     }
+    int status = EXIT_SUCCESS;
     if (!options.summary) {
-        return qovcli::runApplication(options, service->host(), std::cout, std::cerr);
+        status = qovcli::runApplication(options, service->host(), std::cout, std::cerr);
+    } else {
+        status = qovcli::runWeatherSummary(service->host(), options.gps, std::cout, std::cerr);
+        if (options.script && !qovcli::runScreenScript(*options.script, std::cout, std::cerr)) {
+            status = EXIT_FAILURE;
+        }
     }
-    int status = qovcli::runWeatherSummary(service->host(), options.gps, std::cout, std::cerr);
-    if (options.script && !qovcli::runScreenScript(*options.script, std::cout, std::cerr)) {
-        status = EXIT_FAILURE;
-    }
+    // Process instances are never destroyed: the defaults changed on the last turns are written now.
+    platform::UserDefaults::standard()->synchronize();
     return status;
 }

@@ -1,12 +1,13 @@
 #include "app/neighbours/CSAudienceMeter.h"
 
 #include "app/neighbours/CSCensus.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 CSCensus& CSAudienceMeter::census() {
-    static CSCensus instance;
-    return instance;
+    static platform::NeverDestroyed<CSCensus> instance;
+    return *instance;
 }
 
 }  // namespace qov

@@ -1,6 +1,7 @@
 #include "app/neighbours/QOVAdManager.h"
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/UserDefaults.h"
 
 QOV_LOG_LEVEL(15)
@@ -9,31 +10,19 @@ namespace qov {
 
 namespace {
 
-std::mutex& sharedManagerMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<QOVAdManager>& sharedManagerSlot() {
-    static std::shared_ptr<QOVAdManager> instance;
-    return instance;
+platform::ProcessSlot<QOVAdManager>& sharedManagerSlot() {
+    static platform::ProcessSlot<QOVAdManager> slot;
+    return slot;
 }
 
 }  // namespace
 
 std::shared_ptr<QOVAdManager> QOVAdManager::sharedManager() {
-    const std::lock_guard lock(sharedManagerMutex());
-    auto& instance = sharedManagerSlot();
-    if (!instance) {
-        instance = std::make_shared<QOVAdManager>(platform::UserDefaults::standard());
-    }
-    return instance;
+    return sharedManagerSlot().instance(
+        [] { return std::make_shared<QOVAdManager>(platform::UserDefaults::standard()); });
 }
 
-void QOVAdManager::resetSharedManager() {
-    const std::lock_guard lock(sharedManagerMutex());
-    sharedManagerSlot().reset();
-}
+void QOVAdManager::resetSharedManager() { sharedManagerSlot().exchange(nullptr); }
 
 QOVAdManager::QOVAdManager(std::shared_ptr<platform::UserDefaults> defaults) : m_defaults(std::move(defaults)) {}
 

@@ -4,6 +4,7 @@
 
 #include "app/core/model/QOVLocation.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/UserDefaults.h"
 
@@ -12,23 +13,19 @@ QOV_LOG_LEVEL(15)
 namespace qov {
 namespace {
 
-std::mutex g_sharedMutex;
-std::shared_ptr<QOVFacebookService> g_shared;
+platform::ProcessSlot<QOVFacebookService>& sharedSlot() {
+    static platform::ProcessSlot<QOVFacebookService> slot;
+    return slot;
+}
 
 }  // namespace
 
 std::shared_ptr<QOVFacebookService> QOVFacebookService::sharedInstance() {
-    const std::lock_guard lock(g_sharedMutex);
-    if (!g_shared) {
-        g_shared = std::make_shared<QOVFacebookService>(platform::UserDefaults::standard());
-    }
-    return g_shared;
+    return sharedSlot().instance(
+        [] { return std::make_shared<QOVFacebookService>(platform::UserDefaults::standard()); });
 }
 
-void QOVFacebookService::resetSharedInstance() {
-    const std::lock_guard lock(g_sharedMutex);
-    g_shared.reset();
-}
+void QOVFacebookService::resetSharedInstance() { sharedSlot().exchange(nullptr); }
 
 QOVFacebookService::QOVFacebookService(std::shared_ptr<platform::UserDefaults> defaults)
     : m_defaults(std::move(defaults)) {

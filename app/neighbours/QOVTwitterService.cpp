@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/UserDefaults.h"
 
@@ -11,23 +12,19 @@ QOV_LOG_LEVEL(15)
 namespace qov {
 namespace {
 
-std::mutex g_sharedMutex;
-std::shared_ptr<QOVTwitterService> g_shared;
+platform::ProcessSlot<QOVTwitterService>& sharedSlot() {
+    static platform::ProcessSlot<QOVTwitterService> slot;
+    return slot;
+}
 
 }  // namespace
 
 std::shared_ptr<QOVTwitterService> QOVTwitterService::sharedInstance() {
-    const std::lock_guard lock(g_sharedMutex);
-    if (!g_shared) {
-        g_shared = std::make_shared<QOVTwitterService>(platform::UserDefaults::standard());
-    }
-    return g_shared;
+    return sharedSlot().instance(
+        [] { return std::make_shared<QOVTwitterService>(platform::UserDefaults::standard()); });
 }
 
-void QOVTwitterService::resetSharedInstance() {
-    const std::lock_guard lock(g_sharedMutex);
-    g_shared.reset();
-}
+void QOVTwitterService::resetSharedInstance() { sharedSlot().exchange(nullptr); }
 
 const std::string& QOVTwitterService::authorizationCallbackHost() {
     static const std::string host = "swagger-access";

@@ -2,12 +2,14 @@
 
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 std::shared_ptr<WxConfig> WxConfig::sharedInstance() {
-    static const std::shared_ptr<WxConfig> instance = create(ApplicationCacheFactory::sharedInstance().cache());
-    return instance;
+    static platform::NeverDestroyed<std::shared_ptr<WxConfig>> instance(
+        create(ApplicationCacheFactory::sharedInstance().cache()));
+    return *instance;
 }
 
 std::shared_ptr<WxConfig> WxConfig::create(const std::shared_ptr<ApplicationCache>& cache) {

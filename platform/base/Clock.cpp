@@ -2,26 +2,25 @@
 
 #include <chrono>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace platform {
 
 namespace {
 
-std::mutex g_sharedClockMutex;
-std::shared_ptr<Clock> g_sharedClock;
+ProcessSlot<Clock>& sharedClock() {
+    static ProcessSlot<Clock> slot;
+    return slot;
+}
 
 }  // namespace
 
 std::shared_ptr<Clock> Clock::shared() {
-    std::lock_guard lock(g_sharedClockMutex);
-    if (!g_sharedClock) {
-        g_sharedClock = std::make_shared<SystemClock>();
-    }
-    return g_sharedClock;
+    return sharedClock().instance([]() -> std::shared_ptr<Clock> { return std::make_shared<SystemClock>(); });
 }
 
 void Clock::setShared(std::shared_ptr<Clock> clock) {
-    std::lock_guard lock(g_sharedClockMutex);
-    g_sharedClock = std::move(clock);
+    sharedClock().exchange(std::move(clock));
 }
 
 Date SystemClock::now() const {

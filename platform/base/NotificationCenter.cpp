@@ -1,10 +1,11 @@
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform {
 
 NotificationCenter& NotificationCenter::defaultCenter() {
-    static NotificationCenter center;
-    return center;
+    static NeverDestroyed<NotificationCenter> center;
+    return *center;
 }
 
 void NotificationCenter::resetDefaultCenter() {

@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 
 QOV_LOG_LEVEL(15)
@@ -21,8 +22,15 @@ constexpr int kDefaultWidth = 4;
 std::string nameOf(const Operation& operation) { return Object::unqualifiedTypeName(typeid(operation).name()); }
 
 // Every queue of the process, for hasOperationsAtWorkInProcess().
-std::mutex g_queuesMutex;
-std::vector<std::weak_ptr<void>> g_queues;  // each an OperationQueue::Impl
+struct Queues {
+    std::mutex mutex;
+    std::vector<std::weak_ptr<void>> list;  // each an OperationQueue::Impl
+};
+
+Queues& queues() {
+    static NeverDestroyed<Queues> instance;
+    return *instance;
+}
 
 }  // namespace
 
@@ -168,14 +176,16 @@ bool Operation::isFinished() const { return m_state->finished; }
 
 OperationQueue::OperationQueue(int maxConcurrentOperationCount) : m_impl(std::make_shared<Impl>()) {
     setMaxConcurrentOperationCount(maxConcurrentOperationCount);
-    std::lock_guard lock(g_queuesMutex);
-    std::erase_if(g_queues, [](const std::weak_ptr<void>& queue) { return queue.expired(); });
-    g_queues.push_back(m_impl);
+    Queues& all = queues();
+    std::lock_guard lock(all.mutex);
+    std::erase_if(all.list, [](const std::weak_ptr<void>& queue) { return queue.expired(); });
+    all.list.push_back(m_impl);
 }
 
 bool OperationQueue::hasOperationsAtWorkInProcess() {
-    std::lock_guard lock(g_queuesMutex);
-    for (const auto& weakQueue : g_queues) {
+    Queues& all = queues();
+    std::lock_guard lock(all.mutex);
+    for (const auto& weakQueue : all.list) {
         if (const auto queue = std::static_pointer_cast<Impl>(weakQueue.lock())) {
             std::lock_guard queueLock(queue->mutex);
             if (!queue->shuttingDown && queue->atWork > 0) {

@@ -7,6 +7,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/base/OperationQueue.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -19,15 +20,13 @@ constexpr double kMinimumRepeatInterval = 0.0001;
 // The longest single wait; the loop then looks again (keeps far deadlines clear of duration overflow).
 constexpr double kLongestWaitSeconds = 60.0;
 
-std::mutex g_mainMutex;
-std::shared_ptr<RunLoop> g_main;
+ProcessSlot<RunLoop>& mainSlot() {
+    static ProcessSlot<RunLoop> slot;
+    return slot;
+}
 
 std::shared_ptr<RunLoop> mainLoop() {
-    std::lock_guard lock(g_mainMutex);
-    if (!g_main) {
-        g_main = std::make_shared<RunLoop>(Clock::shared());
-    }
-    return g_main;
+    return mainSlot().instance([] { return std::make_shared<RunLoop>(Clock::shared()); });
 }
 
 // Fixed threads that take work in posting order. The process pool is never destroyed: its threads end with
@@ -147,11 +146,7 @@ RunLoop& RunLoop::main() { return *mainLoop(); }
 void RunLoop::resetMain(std::shared_ptr<Clock> clock) {
     Clock::setShared(clock);
     auto fresh = std::make_shared<RunLoop>(std::move(clock));
-    std::shared_ptr<RunLoop> previous;
-    {
-        std::lock_guard lock(g_mainMutex);
-        previous = std::exchange(g_main, std::move(fresh));
-    }
+    const auto previous = mainSlot().exchange(std::move(fresh));
     // The previous loop (and its pending work) goes away here, outside the lock.
 }
 

@@ -1,6 +1,7 @@
 #include "platform/device/PushTokenSource.h"
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 
 QOV_LOG_LEVEL(15)
@@ -8,8 +9,8 @@ QOV_LOG_LEVEL(15)
 namespace platform::device {
 
 PushTokenSource& PushTokenSource::shared() {
-    static PushTokenSource source;
-    return source;
+    static NeverDestroyed<PushTokenSource> source;
+    return *source;
 }
 
 void PushTokenSource::resetShared() {

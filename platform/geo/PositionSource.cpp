@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/geo/FixedPositionSource.h"
 
@@ -9,14 +10,9 @@ namespace platform::geo {
 
 namespace {
 
-std::mutex& sharedMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<PositionSource>& sharedSource() {
-    static std::shared_ptr<PositionSource> source;
-    return source;
+ProcessSlot<PositionSource>& sharedSource() {
+    static ProcessSlot<PositionSource> slot;
+    return slot;
 }
 
 }  // namespace
@@ -25,17 +21,11 @@ PositionSource::PositionSource() = default;
 PositionSource::~PositionSource() = default;
 
 std::shared_ptr<PositionSource> PositionSource::shared() {
-    const std::lock_guard lock(sharedMutex());
-    if (!sharedSource()) {
-        sharedSource() = std::make_shared<FixedPositionSource>();
-    }
-    return sharedSource();
+    return sharedSource().instance(
+        []() -> std::shared_ptr<PositionSource> { return std::make_shared<FixedPositionSource>(); });
 }
 
-void PositionSource::setShared(std::shared_ptr<PositionSource> source) {
-    const std::lock_guard lock(sharedMutex());
-    sharedSource() = std::move(source);
-}
+void PositionSource::setShared(std::shared_ptr<PositionSource> source) { sharedSource().exchange(std::move(source)); }
 
 void PositionSource::startUpdatingLocation() {
     m_updating = true;

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/gfx/FontFace.h"
 
 namespace platform::gfx {
@@ -23,8 +24,8 @@ struct Measurer {
 };
 
 Measurer& measurer() {
-    static Measurer instance;
-    return instance;
+    static NeverDestroyed<Measurer> instance;
+    return *instance;
 }
 
 void selectFont(cairo_t* cairo, const Font& font) { FontFace::select(cairo, font); }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapProjection.h"
 #include "platform/map/MapTileGrid.h"
@@ -127,8 +128,8 @@ BaseMap::BaseMap(std::string lowResolutionPath, std::string detailedPath) {
 }
 
 BaseMap& BaseMap::shared() {
-    static BaseMap map(QOV_COASTLINE_FILE, QOV_DETAILED_COASTLINE_FILE);
-    return map;
+    static NeverDestroyed<BaseMap> map(QOV_COASTLINE_FILE, QOV_DETAILED_COASTLINE_FILE);
+    return *map;
 }
 
 const CoastlineData* BaseMap::load(Source& source) {

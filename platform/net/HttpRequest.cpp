@@ -7,6 +7,7 @@
 #include <curl/curl.h>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/net/HttpTransfer.h"
 #include "platform/net/Reachability.h"
 #include "platform/net/TransferPool.h"
@@ -110,8 +111,8 @@ void HttpRequest::startAsynchronous() {
 }
 
 OperationQueue& HttpRequest::sharedQueue() {
-    static OperationQueue queue(4);
-    return queue;
+    static NeverDestroyed<OperationQueue> queue(4);
+    return *queue;
 }
 
 void HttpRequest::cancel() {

@@ -7,6 +7,7 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/PropertyList.h"
@@ -43,8 +44,8 @@ const Data* dataForKey(const Dictionary& dictionary, std::string_view key) {
 SecretStore::SecretStore(std::shared_ptr<AppDirectories> directories) : m_directories(std::move(directories)) {}
 
 std::shared_ptr<SecretStore> SecretStore::shared() {
-    static const auto store = std::make_shared<SecretStore>();
-    return store;
+    static NeverDestroyed<std::shared_ptr<SecretStore>> store(std::make_shared<SecretStore>());
+    return *store;
 }
 
 std::filesystem::path SecretStore::file() const {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -11,8 +12,10 @@ namespace platform {
 
 namespace {
 
-std::mutex sharedMutex;
-std::shared_ptr<AppDirectories> sharedInstance;
+ProcessSlot<AppDirectories>& sharedSlot() {
+    static ProcessSlot<AppDirectories> slot;
+    return slot;
+}
 
 std::filesystem::path absoluteVariable(const char* name) {
     const char* value = std::getenv(name);
@@ -39,16 +42,11 @@ std::filesystem::path AppDirectories::defaultHome() {
 }
 
 std::shared_ptr<AppDirectories> AppDirectories::shared() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance) {
-        sharedInstance = std::make_shared<AppDirectories>(defaultHome());
-    }
-    return sharedInstance;
+    return sharedSlot().instance([] { return std::make_shared<AppDirectories>(defaultHome()); });
 }
 
 void AppDirectories::setShared(std::shared_ptr<AppDirectories> directories) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(directories);
+    sharedSlot().exchange(std::move(directories));
 }
 
 std::filesystem::path AppDirectories::home() const {

@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "platform/storage/KeyedArchiver.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform {
 
@@ -13,8 +14,8 @@ struct Registry {
 };
 
 Registry& registry() {
-    static Registry instance;
-    return instance;
+    static NeverDestroyed<Registry> instance;
+    return *instance;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/PropertyList.h"
 
@@ -49,8 +50,8 @@ bool staysInside(const std::filesystem::path& relative) {
 Bundle::Bundle(std::filesystem::path path) : m_path(std::move(path)) {}
 
 Bundle& Bundle::main() {
-    static Bundle instance(defaultMainBundlePath());
-    return instance;
+    static NeverDestroyed<Bundle> instance(defaultMainBundlePath());
+    return *instance;
 }
 
 void Bundle::setMainBundlePath(std::filesystem::path path) { main().setPath(std::move(path)); }

@@ -7,6 +7,7 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
@@ -22,8 +23,10 @@ namespace {
 constexpr std::size_t kMaxFileSize = std::size_t{16} << 20;
 constexpr const char* kFallbackBundleIdentifier = "com.qovara.Qovara";
 
-std::mutex standardMutex;
-std::shared_ptr<UserDefaults> standardInstance;
+ProcessSlot<UserDefaults>& standardSlot() {
+    static ProcessSlot<UserDefaults> slot;
+    return slot;
+}
 
 // The value as the file will hold it: objects and dates a property list cannot hold are left out (null at the
 // top), dates keep whole seconds, nesting stops at the depth the reader accepts.
@@ -137,24 +140,18 @@ UserDefaults::UserDefaults(std::filesystem::path file) : m_state(std::make_share
 UserDefaults::~UserDefaults() { m_state->write(); }
 
 std::shared_ptr<UserDefaults> UserDefaults::standard() {
-    const std::lock_guard lock(standardMutex);
-    if (!standardInstance) {
+    return standardSlot().instance([] {
         std::string identifier = Bundle::main().objectForInfoDictionaryKey("CFBundleIdentifier").stringValue();
         if (identifier.empty() || identifier.find('/') != std::string::npos || identifier.starts_with('.')) {
             identifier = kFallbackBundleIdentifier;
         }
-        standardInstance = std::make_shared<UserDefaults>(AppDirectories::shared()->preferencesDirectory() /
-                                                          (identifier + ".plist"));
-    }
-    return standardInstance;
+        return std::make_shared<UserDefaults>(AppDirectories::shared()->preferencesDirectory() /
+                                              (identifier + ".plist"));
+    });
 }
 
 void UserDefaults::resetStandard(std::shared_ptr<UserDefaults> defaults) {
-    std::shared_ptr<UserDefaults> previous;
-    {
-        const std::lock_guard lock(standardMutex);
-        previous = std::exchange(standardInstance, std::move(defaults));
-    }
+    const auto previous = standardSlot().exchange(std::move(defaults));
     // previous may write its pending changes here, outside the lock.
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/MailComposeViewController.h"
@@ -18,8 +19,8 @@ namespace platform::ui {
 namespace {
 
 std::unique_ptr<Application>& instance() {
-    static std::unique_ptr<Application> application = std::make_unique<Application>();
-    return application;
+    static NeverDestroyed<std::unique_ptr<Application>> application(std::make_unique<Application>());
+    return *application;
 }
 
 }  // namespace

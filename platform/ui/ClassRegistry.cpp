@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -17,8 +18,8 @@ struct Classes {
 };
 
 Classes& classes() {
-    static Classes shared;
-    return shared;
+    static NeverDestroyed<Classes> shared;
+    return *shared;
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 #include "platform/ui/Device.h"
 
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform::ui {
 
 Device& Device::current() {
-    static Device device;
-    return device;
+    static NeverDestroyed<Device> device;
+    return *device;
 }
 
 void Device::setOrientation(DeviceOrientation orientation) {

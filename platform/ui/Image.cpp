@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/storage/Bundle.h"
 
@@ -22,8 +23,8 @@ struct NamedImages {
 };
 
 NamedImages& namedImages() {
-    static NamedImages shared;
-    return shared;
+    static NeverDestroyed<NamedImages> shared;
+    return *shared;
 }
 
 // Splits one axis into (source start, source length, target start, target length) slices.

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -17,8 +18,8 @@ struct Builders {
 };
 
 Builders& builders() {
-    static Builders shared;
-    return shared;
+    static NeverDestroyed<Builders> shared;
+    return *shared;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/ui/Keyboard.h"
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SearchBar.h"
@@ -27,8 +28,8 @@ bool toEditedField(OnField onField, OnSearchBar onSearchBar, OnTextView onTextVi
 }
 
 std::weak_ptr<Responder>& raisedBy() {
-    static std::weak_ptr<Responder> input;
-    return input;
+    static NeverDestroyed<std::weak_ptr<Responder>> input;
+    return *input;
 }
 
 std::string titleOf(ReturnKeyType type) {

@@ -1,10 +1,11 @@
 #include "platform/ui/Pasteboard.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform::ui {
 
 Pasteboard& Pasteboard::general() {
-    static Pasteboard pasteboard;
-    return pasteboard;
+    static NeverDestroyed<Pasteboard> pasteboard;
+    return *pasteboard;
 }
 
 std::optional<std::string> Pasteboard::string() const {

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/ui/PopupView.h"
 
 namespace platform::ui {
 
 PopupRegistry& PopupRegistry::shared() {
-    static PopupRegistry registry;
-    return registry;
+    static NeverDestroyed<PopupRegistry> registry;
+    return *registry;
 }
 
 void PopupRegistry::add(const std::shared_ptr<PopupView>& popup) {

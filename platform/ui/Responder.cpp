@@ -1,12 +1,13 @@
 #include "platform/ui/Responder.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform::ui {
 
 namespace {
 
 std::weak_ptr<Responder>& current() {
-    static std::weak_ptr<Responder> responder;
-    return responder;
+    static NeverDestroyed<std::weak_ptr<Responder>> responder;
+    return *responder;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "platform/base/PrintableText.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/PopupRegistry.h"
@@ -32,8 +33,8 @@ const std::set<std::string, std::less<>> kBuiltInCommands{"tap",  "scroll", "dra
                                                           "alert", "wait",  "dump", "shot", "quit"};
 
 std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() {
-    static std::map<std::string, ScreenScript::Command, std::less<>> commands;
-    return commands;
+    static NeverDestroyed<std::map<std::string, ScreenScript::Command, std::less<>>> commands;
+    return *commands;
 }
 
 std::optional<int> parseIndex(const std::string& text) {

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 
 QOV_LOG_LEVEL(15)
@@ -25,8 +26,8 @@ struct AnimationState {
 };
 
 AnimationState& state() {
-    static AnimationState shared;
-    return shared;
+    static NeverDestroyed<AnimationState> shared;
+    return *shared;
 }
 
 constexpr std::size_t kMaxRecords = 100;

@@ -4,16 +4,13 @@
 #include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/services/ApplicationCachesDirectory.h"
-#include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 ApplicationCacheFactory& ApplicationCacheFactory::sharedInstance() {
-    // The cache stops observing the default center when the process ends: the center is made first so that it
-    // is destroyed after the factory.
-    platform::NotificationCenter::defaultCenter();
-    static ApplicationCacheFactory instance;
-    return instance;
+    static platform::NeverDestroyed<ApplicationCacheFactory> instance;
+    return *instance;
 }
 
 std::shared_ptr<ApplicationCache> ApplicationCacheFactory::cache() {

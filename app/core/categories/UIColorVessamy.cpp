@@ -10,6 +10,7 @@
 #include <fmt/format.h>
 
 #include "app/core/categories/NamedColorCache.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 namespace {
@@ -274,8 +275,8 @@ Color UIColorVessamy::randomColor() {
 }
 
 std::optional<Color> UIColorVessamy::colorWithName(std::string_view name) {
-    static NamedColorCache cache(searchForColorByName, kNamedColorCacheCapacity);
-    return cache.colorWithName(name);
+    static platform::NeverDestroyed<NamedColorCache> cache(searchForColorByName, kNamedColorCacheCapacity);
+    return cache->colorWithName(name);
 }
 
 std::optional<Color> UIColorVessamy::searchForColorByName(std::string_view name) {

@@ -1,12 +1,14 @@
 #include "app/core/datasource/QOVDatasourceFactory.h"
 
 #include "app/core/datasource/DS2JSONDatasource.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 std::shared_ptr<QOVDatasourceFactory> QOVDatasourceFactory::sharedInstance() {
-    static const std::shared_ptr<QOVDatasourceFactory> instance = std::make_shared<QOVDatasourceFactory>();
-    return instance;
+    static platform::NeverDestroyed<std::shared_ptr<QOVDatasourceFactory>> instance(
+        std::make_shared<QOVDatasourceFactory>());
+    return *instance;
 }
 
 QOVDatasourceFactory::QOVDatasourceFactory() : m_datasource(std::make_shared<DS2JSONDatasource>()) {}

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
@@ -17,8 +18,8 @@ struct Registry {
 };
 
 Registry& registry() {
-    static Registry instance;
-    return instance;
+    static platform::NeverDestroyed<Registry> instance;
+    return *instance;
 }
 
 void post(const char* name, const platform::ObjectPtr& sender, std::shared_ptr<QOVError> error) {

@@ -11,6 +11,7 @@
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/geo/PositionSource.h"
 #include "platform/storage/UserDefaults.h"
 
@@ -20,8 +21,10 @@ namespace qov {
 
 namespace {
 
-std::mutex g_sharedMutex;
-std::shared_ptr<QOVLocationManager> g_sharedManager;
+platform::ProcessSlot<QOVLocationManager>& sharedSlot() {
+    static platform::ProcessSlot<QOVLocationManager> slot;
+    return slot;
+}
 
 std::shared_ptr<QOVLocationIdentity> noLocation() {
     return std::make_shared<QOVLocationIdentity>();
@@ -36,17 +39,14 @@ std::string describe(const std::shared_ptr<QOVLocationIdentity>& location) {
 // --- Creation ---
 
 std::shared_ptr<QOVLocationManager> QOVLocationManager::sharedManager() {
-    std::scoped_lock guard(g_sharedMutex);
-    if (!g_sharedManager) {
-        g_sharedManager = create(platform::UserDefaults::standard(), platform::geo::PositionSource::shared(),
-                                 [] { return ApplicationCacheFactory::sharedInstance().cache(); });
-    }
-    return g_sharedManager;
+    return sharedSlot().instance([] {
+        return create(platform::UserDefaults::standard(), platform::geo::PositionSource::shared(),
+                      [] { return ApplicationCacheFactory::sharedInstance().cache(); });
+    });
 }
 
 void QOVLocationManager::resetSharedManager() {
-    std::scoped_lock guard(g_sharedMutex);
-    g_sharedManager.reset();
+    sharedSlot().exchange(nullptr);
 }
 
 std::shared_ptr<QOVLocationManager> QOVLocationManager::create(

@@ -27,6 +27,7 @@
 #include "app/core/model/QOVSunriseSunset.h"
 #include "app/core/model/QOVTide.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -133,13 +134,11 @@ Result guarded(Body body) {
 }  // namespace
 
 std::shared_ptr<QOVModelFactory> QOVModelFactory::sharedInstance() {
-    static std::once_flag once;
-    static std::shared_ptr<QOVModelFactory> instance;
-    std::call_once(once, [] {
+    static platform::ProcessSlot<QOVModelFactory> slot;
+    return slot.instance([] {
         registerModelClasses();
-        instance = std::make_shared<QOVModelFactory>();
+        return std::make_shared<QOVModelFactory>();
     });
-    return instance;
 }
 
 void QOVModelFactory::fireNoDataError() const {

@@ -8,6 +8,7 @@
 
 #include "app/core/model/ArchiveCoding.h"
 #include "app/core/model/QOVLocationIdentity.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
@@ -28,8 +29,8 @@ std::mutex& writerMutex() {
 }
 
 QOVPointOfInterest::TemperatureWriter& temperatureWriter() {
-    static QOVPointOfInterest::TemperatureWriter writer;
-    return writer;
+    static platform::NeverDestroyed<QOVPointOfInterest::TemperatureWriter> writer;
+    return *writer;
 }
 
 }  // namespace

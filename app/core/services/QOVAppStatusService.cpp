@@ -5,6 +5,7 @@
 #include "app/core/services/QOVSettingsService.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/net/HttpRequest.h"
 
@@ -18,34 +19,20 @@ namespace {
 constexpr int kNormalLogMask = 3;
 constexpr int kTestModeLogMask = 31;
 
-std::mutex& sharedInstanceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<QOVAppStatusService>& sharedInstanceSlot() {
-    static std::shared_ptr<QOVAppStatusService> instance;
-    return instance;
+platform::ProcessSlot<QOVAppStatusService>& sharedInstanceSlot() {
+    static platform::ProcessSlot<QOVAppStatusService> slot;
+    return slot;
 }
 
 }  // namespace
 
 std::shared_ptr<QOVAppStatusService> QOVAppStatusService::sharedInstance() {
-    const std::lock_guard lock(sharedInstanceMutex());
-    auto& instance = sharedInstanceSlot();
-    if (!instance) {
-        instance = std::make_shared<QOVAppStatusService>(QOVSettingsService::sharedInstance());
-    }
-    return instance;
+    return sharedInstanceSlot().instance(
+        [] { return std::make_shared<QOVAppStatusService>(QOVSettingsService::sharedInstance()); });
 }
 
 void QOVAppStatusService::resetSharedInstance() {
-    std::shared_ptr<QOVAppStatusService> previous;
-    {
-        const std::lock_guard lock(sharedInstanceMutex());
-        previous = std::move(sharedInstanceSlot());
-    }
-    if (previous) {
+    if (const auto previous = sharedInstanceSlot().exchange(nullptr)) {
         previous->stopService();
     }
 }

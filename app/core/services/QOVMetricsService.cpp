@@ -4,6 +4,7 @@
 
 #include "app/core/services/ApplicationGuid.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/UserDefaults.h"
 
 QOV_LOG_LEVEL(15)
@@ -12,14 +13,9 @@ namespace qov {
 
 namespace {
 
-std::mutex& sharedInstanceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<QOVMetricsService>& sharedInstanceSlot() {
-    static std::shared_ptr<QOVMetricsService> instance;
-    return instance;
+platform::ProcessSlot<QOVMetricsService>& sharedInstanceSlot() {
+    static platform::ProcessSlot<QOVMetricsService> slot;
+    return slot;
 }
 
 const char* kindName(MetricsHit::Kind kind) {
@@ -29,17 +25,12 @@ const char* kindName(MetricsHit::Kind kind) {
 }  // namespace
 
 std::shared_ptr<QOVMetricsService> QOVMetricsService::sharedInstance() {
-    const std::lock_guard lock(sharedInstanceMutex());
-    auto& instance = sharedInstanceSlot();
-    if (!instance) {
-        instance = std::make_shared<QOVMetricsService>(*platform::UserDefaults::standard());
-    }
-    return instance;
+    return sharedInstanceSlot().instance(
+        [] { return std::make_shared<QOVMetricsService>(*platform::UserDefaults::standard()); });
 }
 
 void QOVMetricsService::resetSharedInstance() {
-    const std::lock_guard lock(sharedInstanceMutex());
-    sharedInstanceSlot().reset();
+    sharedInstanceSlot().exchange(nullptr);
 }
 
 QOVMetricsService::QOVMetricsService(platform::UserDefaults& defaults)

@@ -8,6 +8,7 @@
 #include "app/core/model/QOVLocationIdentity.h"
 #include "app/core/services/QOVSettingsService.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/net/HttpRequest.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/Device.h"
@@ -18,24 +19,23 @@ namespace qov {
 
 namespace {
 
-std::mutex g_sharedMutex;
-std::shared_ptr<QOVPushRegister> g_sharedRegister;
+platform::ProcessSlot<QOVPushRegister>& sharedSlot() {
+    static platform::ProcessSlot<QOVPushRegister> slot;
+    return slot;
+}
 
 }  // namespace
 
 std::shared_ptr<QOVPushRegister> QOVPushRegister::pushRegister() {
-    std::scoped_lock guard(g_sharedMutex);
-    if (!g_sharedRegister) {
-        g_sharedRegister = std::make_shared<QOVPushRegister>(
+    return sharedSlot().instance([] {
+        return std::make_shared<QOVPushRegister>(
             platform::Bundle::main().objectForInfoDictionaryKey(kServiceHostInfoKey).stringValue(),
             [] { return QOVSettingsService::sharedInstance(); });
-    }
-    return g_sharedRegister;
+    });
 }
 
 void QOVPushRegister::resetPushRegister() {
-    std::scoped_lock guard(g_sharedMutex);
-    g_sharedRegister.reset();
+    sharedSlot().exchange(nullptr);
 }
 
 QOVPushRegister::QOVPushRegister(std::string serviceHost, SettingsProvider settings)

@@ -14,6 +14,7 @@
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/Bundle.h"
 #include "platform/storage/PropertyList.h"
@@ -131,8 +132,8 @@ struct ClassState {
 };
 
 ClassState& classState() {
-    static ClassState state;
-    return state;
+    static platform::NeverDestroyed<ClassState> state;
+    return *state;
 }
 
 // Shared, so a reset in a test never pulls the values from under a reader.

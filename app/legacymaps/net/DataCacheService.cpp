@@ -1,10 +1,11 @@
 #include "app/legacymaps/net/DataCacheService.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 DataCacheService& DataCacheService::sharedInstance() {
-    static DataCacheService instance;
-    return instance;
+    static platform::NeverDestroyed<DataCacheService> instance;
+    return *instance;
 }
 
 }  // namespace qov

@@ -1,10 +1,11 @@
 #include "app/legacymaps/net/MainQueue.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 platform::OperationQueue& MainQueue::sharedQueue() {
-    static platform::OperationQueue queue(kWidth);
-    return queue;
+    static platform::NeverDestroyed<platform::OperationQueue> queue(kWidth);
+    return *queue;
 }
 
 }  // namespace qov

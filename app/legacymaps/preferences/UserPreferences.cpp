@@ -1,4 +1,5 @@
 #include "app/legacymaps/preferences/UserPreferences.h"
+#include "platform/base/ProcessInstance.h"
 
 #include <cmath>
 
@@ -11,8 +12,8 @@ bool isNumber(const platform::Value& value) { return value.ifInteger() || value.
 }  // namespace
 
 UserPreferences& UserPreferences::sharedInstance() {
-    static UserPreferences instance(platform::UserDefaults::standard());
-    return instance;
+    static platform::NeverDestroyed<UserPreferences> instance(platform::UserDefaults::standard());
+    return *instance;
 }
 
 UserPreferences::UserPreferences(std::shared_ptr<platform::UserDefaults> defaults) : m_defaults(std::move(defaults)) {

@@ -10,6 +10,7 @@
 #include "platform/base/Callback.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(7)
 
@@ -17,30 +18,21 @@ namespace qov {
 
 namespace {
 
-std::mutex& sharedInstanceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<QOVTileSeries>& sharedInstanceSlot() {
-    static std::shared_ptr<QOVTileSeries> instance;
-    return instance;
+platform::ProcessSlot<QOVTileSeries>& sharedInstanceSlot() {
+    static platform::ProcessSlot<QOVTileSeries> slot;
+    return slot;
 }
 
 }  // namespace
 
 std::shared_ptr<QOVTileSeries> QOVTileSeries::sharedInstance() {
-    std::lock_guard lock(sharedInstanceMutex());
-    auto& instance = sharedInstanceSlot();
-    if (!instance) {
-        instance = create(tileHostURLForInfoKey("QOVTileSeriesListHost"), tileHostURLForInfoKey("QOVTileImageHost"));
-    }
-    return instance;
+    return sharedInstanceSlot().instance([] {
+        return create(tileHostURLForInfoKey("QOVTileSeriesListHost"), tileHostURLForInfoKey("QOVTileImageHost"));
+    });
 }
 
 void QOVTileSeries::setSharedInstance(std::shared_ptr<QOVTileSeries> instance) {
-    std::lock_guard lock(sharedInstanceMutex());
-    sharedInstanceSlot() = std::move(instance);
+    sharedInstanceSlot().exchange(std::move(instance));
 }
 
 std::shared_ptr<QOVTileSeries> QOVTileSeries::create(std::string seriesListBaseUrl, std::string tileBaseUrl) {

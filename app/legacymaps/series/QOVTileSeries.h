@@ -11,9 +11,9 @@
 #include "app/legacymaps/overlay/MapOverlayType.h"
 #include "app/legacymaps/series/QOVLayer.h"
 #include "app/legacymaps/series/QOVTileSeriesListener.h"
-#include "app/legacymaps/series/WeakListenerList.h"
 #include "platform/base/Date.h"
 #include "platform/base/RunLoop.h"
+#include "platform/base/WeakListenerList.h"
 
 namespace qov {
 
@@ -93,7 +93,7 @@ private:
     std::string m_localZone;
     std::int64_t m_offset = 0;
     std::map<std::string, std::shared_ptr<QOVLayer>> m_layers;
-    WeakListenerList<QOVTileSeriesListener> m_listeners;
+    platform::WeakListenerList<QOVTileSeriesListener> m_listeners;
 
     std::shared_ptr<platform::Timer> m_timer;
     std::weak_ptr<AsyncURLRequest> m_request;

@@ -1,12 +1,13 @@
 #include "app/legacymaps/series/QOVTileSets.h"
+#include "platform/base/ProcessInstance.h"
 
 #include <utility>
 
 namespace qov {
 
 QOVTileSets& QOVTileSets::sharedInstance() {
-    static QOVTileSets instance;
-    return instance;
+    static platform::NeverDestroyed<QOVTileSets> instance;
+    return *instance;
 }
 
 void QOVTileSets::registerListener(const std::shared_ptr<QOVTileSetsListener>& listener, const std::string& key) {

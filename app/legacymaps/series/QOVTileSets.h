@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/legacymaps/series/QOVTileSetsListener.h"
-#include "app/legacymaps/series/WeakListenerList.h"
+#include "platform/base/WeakListenerList.h"
 
 namespace qov {
 
@@ -30,7 +30,7 @@ public:
 
 private:
     std::recursive_mutex m_mutex;
-    std::map<std::string, WeakListenerList<QOVTileSetsListener>> m_listeners;
+    std::map<std::string, platform::WeakListenerList<QOVTileSetsListener>> m_listeners;
 };
 
 }  // namespace qov

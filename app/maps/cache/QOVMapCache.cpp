@@ -7,6 +7,7 @@
 #include "app/maps/model/MapModelClasses.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -14,36 +15,20 @@ namespace qov {
 
 namespace {
 
-std::mutex& sharedInstanceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<QOVMapCache>& sharedInstanceSlot() {
-    static std::shared_ptr<QOVMapCache> instance;
-    return instance;
-}
-
-template <typename Listener>
-bool isRegistered(const std::vector<std::weak_ptr<Listener>>& listeners, const std::shared_ptr<Listener>& listener) {
-    return std::any_of(listeners.begin(), listeners.end(),
-                       [&](const std::weak_ptr<Listener>& registered) { return registered.lock() == listener; });
+platform::ProcessSlot<QOVMapCache>& sharedInstanceSlot() {
+    static platform::ProcessSlot<QOVMapCache> slot;
+    return slot;
 }
 
 }  // namespace
 
 std::shared_ptr<QOVMapCache> QOVMapCache::sharedInstance() {
-    std::lock_guard lock(sharedInstanceMutex());
-    auto& instance = sharedInstanceSlot();
-    if (!instance) {
-        instance = create(ApplicationCachesDirectory::path(), QOVTileServerDatasource::create());
-    }
-    return instance;
+    return sharedInstanceSlot().instance(
+        [] { return create(ApplicationCachesDirectory::path(), QOVTileServerDatasource::create()); });
 }
 
 void QOVMapCache::setSharedInstance(std::shared_ptr<QOVMapCache> instance) {
-    std::lock_guard lock(sharedInstanceMutex());
-    sharedInstanceSlot() = std::move(instance);
+    sharedInstanceSlot().exchange(std::move(instance));
 }
 
 std::shared_ptr<QOVMapCache> QOVMapCache::create(std::filesystem::path cachesDirectory,
@@ -76,11 +61,8 @@ void QOVMapCache::startListeningForMapConfigWithDelegate(const std::shared_ptr<M
     std::shared_ptr<QOVMapTileConfig> configuration;
     {
         std::lock_guard lock(m_mutex);
-        if (listener) {
-            if (isRegistered(m_mapConfigListeners, listener)) {
-                return;
-            }
-            m_mapConfigListeners.push_back(listener);
+        if (listener && !m_mapConfigListeners.add(listener)) {
+            return;
         }
         configuration = configurationForListening();
     }
@@ -102,10 +84,7 @@ std::shared_ptr<QOVMapTileConfig> QOVMapCache::configurationForListening() {
 
 void QOVMapCache::stopListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener) {
     std::lock_guard lock(m_mutex);
-    std::erase_if(m_mapConfigListeners, [&](const auto& registered) {
-        const auto alive = registered.lock();
-        return !alive || alive == listener;
-    });
+    m_mapConfigListeners.remove(listener.get());
 }
 
 void QOVMapCache::storeConfiguration(const std::shared_ptr<QOVMapTileConfig>& configuration) {
@@ -119,15 +98,13 @@ void QOVMapCache::storeConfiguration(const std::shared_ptr<QOVMapTileConfig>& co
         createOrReplaceFile(cachesPathURLWithFileName(kConfigurationFileName), *configuration);
     }
     platform::dispatchMain(platform::bindWeak(shared_from_this(), [configuration](QOVMapCache& cache) {
-        std::vector<std::weak_ptr<MapConfigurationListener>> listeners;
+        std::vector<std::shared_ptr<MapConfigurationListener>> listeners;
         {
             std::lock_guard lock(cache.m_mutex);
-            listeners = cache.m_mapConfigListeners;
+            listeners = cache.m_mapConfigListeners.snapshot();
         }
-        for (const auto& weakListener : listeners) {
-            if (const auto listener = weakListener.lock()) {
-                listener->mapConfigurationChanged(configuration);
-            }
+        for (const auto& listener : listeners) {
+            listener->mapConfigurationChanged(configuration);
         }
     }));
 }

@@ -15,6 +15,7 @@
 #include "app/maps/model/QOVMapTileConfig.h"
 #include "app/maps/model/QOVMapTileData.h"
 #include "platform/base/RunLoop.h"
+#include "platform/base/WeakListenerList.h"
 #include "platform/map/MapRect.h"
 
 namespace qov {
@@ -157,8 +158,7 @@ private:
     const std::filesystem::path m_folder;
     const std::shared_ptr<QOVTileServerDatasource> m_datasource;
     mutable std::recursive_mutex m_mutex;
-    std::vector<std::weak_ptr<MapConfigurationListener>> m_mapConfigListeners;
-    std::vector<std::weak_ptr<MapTileReceiver>> m_tileCacheListeners;
+    platform::WeakListenerList<MapConfigurationListener> m_mapConfigListeners;
     std::shared_ptr<QOVMapTileConfig> m_currentTileConfig;
     std::shared_ptr<platform::Timer> m_timer;
 };

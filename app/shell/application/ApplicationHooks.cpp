@@ -1,12 +1,13 @@
 #include "app/shell/application/ApplicationHooks.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 
 namespace {
 
 std::function<void()>& mapConfigurationKeeper() {
-    static std::function<void()> keeper;
-    return keeper;
+    static platform::NeverDestroyed<std::function<void()>> keeper;
+    return *keeper;
 }
 
 }  // namespace

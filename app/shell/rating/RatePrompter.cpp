@@ -8,6 +8,7 @@
 #include "app/shell/text/LocalizedFormat.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/RunLoop.h"
 #include "platform/net/Reachability.h"
 #include "platform/storage/Bundle.h"
@@ -123,14 +124,9 @@ private:
     bool m_due = false;
 };
 
-std::mutex& instanceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<RatePrompter>& instance() {
-    static std::shared_ptr<RatePrompter> prompter;
-    return prompter;
+platform::ProcessSlot<RatePrompter>& instance() {
+    static platform::ProcessSlot<RatePrompter> slot;
+    return slot;
 }
 
 std::string infoText(std::string_view key) {
@@ -149,20 +145,18 @@ RatePrompter::RatePrompter(std::shared_ptr<platform::UserDefaults> defaults, std
 RatePrompter::~RatePrompter() { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
 std::shared_ptr<RatePrompter> RatePrompter::sharedInstance() {
-    const std::lock_guard lock(instanceMutex());
-    if (!instance()) {
-        instance() = std::make_shared<RatePrompter>(platform::UserDefaults::standard(), platform::Clock::shared(),
-                                                    infoText("CFBundleVersion"), infoText("CFBundleDisplayName"));
+    return instance().instance([] {
+        auto prompter = std::make_shared<RatePrompter>(platform::UserDefaults::standard(), platform::Clock::shared(),
+                                                       infoText("CFBundleVersion"), infoText("CFBundleDisplayName"));
         platform::NotificationCenter::defaultCenter().addObserver(
-            instance().get(), platform::ui::kApplicationWillResignActiveNotification,
+            prompter.get(), platform::ui::kApplicationWillResignActiveNotification,
             [](const platform::Notification&) { appWillResignActive(); });
-    }
-    return instance();
+        return prompter;
+    });
 }
 
 void RatePrompter::resetSharedInstance() {
-    const std::lock_guard lock(instanceMutex());
-    instance().reset();
+    instance().exchange(nullptr);
 }
 
 void RatePrompter::appLaunched(bool canPrompt) { sharedInstance()->incrementAndRate(canPrompt); }

@@ -9,6 +9,7 @@
 #include "app/shell/text/LocalizedFormat.h"
 #include "platform/base/Clock.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/format/DateFormatter.h"
 #include "platform/format/NumberFormatter.h"
 #include "platform/format/TextFormat.h"
@@ -36,8 +37,8 @@ struct UnitState {
 };
 
 UnitState& unitState() {
-    static UnitState state;
-    return state;
+    static platform::NeverDestroyed<UnitState> state;
+    return *state;
 }
 
 // The shared formatters, each made on the first use of its operation.
@@ -52,8 +53,8 @@ struct Formatters {
 };
 
 Formatters& formatters() {
-    static Formatters shared;
-    return shared;
+    static platform::NeverDestroyed<Formatters> shared;
+    return *shared;
 }
 
 const UnitState& units() {

@@ -1,6 +1,7 @@
 #include "app/shell/services/QOVIconService.h"
 
 #include "app/shell/services/WeatherIconKinds.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/format/TextFormat.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/Image.h"
@@ -11,8 +12,8 @@ using platform::TextFormat;
 using platform::ui::DeviceOrientation;
 
 std::shared_ptr<QOVIconService> QOVIconService::sharedInstance() {
-    static const auto shared = std::make_shared<QOVIconService>();
-    return shared;
+    static platform::NeverDestroyed<std::shared_ptr<QOVIconService>> shared(std::make_shared<QOVIconService>());
+    return *shared;
 }
 
 int QOVIconService::pixelSizeForSizeClass(std::int32_t sizeClass) {

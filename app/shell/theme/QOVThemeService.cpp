@@ -2,6 +2,7 @@
 
 #include "app/core/model/QOVLocation.h"
 #include "app/core/services/QOVSettingsService.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 namespace {
@@ -47,8 +48,8 @@ const QOVThemeService::Palette& QOVThemeService::palette() {
 }
 
 std::shared_ptr<QOVThemeService> QOVThemeService::sharedInstance() {
-    static const auto instance = std::make_shared<QOVThemeService>();
-    return instance;
+    static platform::NeverDestroyed<std::shared_ptr<QOVThemeService>> instance(std::make_shared<QOVThemeService>());
+    return *instance;
 }
 
 platform::gfx::Color QOVThemeService::dataAgeColorForLocation(const std::shared_ptr<QOVLocation>& location) {

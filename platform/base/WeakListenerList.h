@@ -4,21 +4,24 @@
 #include <memory>
 #include <vector>
 
-namespace qov {
+namespace platform {
 
 // Listeners held weakly, each at most once, in registration order; those that are gone are dropped as the list
 // is used. Not thread-safe: the owner guards it with its lock and calls the snapshot's listeners outside it.
 template <typename Listener>
 class WeakListenerList {
 public:
-    void add(const std::shared_ptr<Listener>& listener) {
+    // False when listener is null or already in the list.
+    bool add(const std::shared_ptr<Listener>& listener) {
         if (!listener) {
-            return;
+            return false;
         }
         const auto living = snapshot();
-        if (std::find(living.begin(), living.end(), listener) == living.end()) {
-            m_listeners.push_back(listener);
+        if (std::find(living.begin(), living.end(), listener) != living.end()) {
+            return false;
         }
+        m_listeners.push_back(listener);
+        return true;
     }
 
     void remove(const Listener* listener) {
@@ -44,4 +47,4 @@ private:
     std::vector<std::weak_ptr<Listener>> m_listeners;
 };
 
-}  // namespace qov
+}  // namespace platform
