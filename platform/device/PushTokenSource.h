@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/base/Value.h"
 
 namespace platform::device {
@@ -41,6 +42,7 @@ public:
     std::optional<Data> deviceToken() const;
 
 private:
+    friend class NeverDestroyed<PushTokenSource>;
     PushTokenSource() = default;
 
     using Answer = std::variant<std::monostate, Data, std::string>;

@@ -3,6 +3,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace qov {
 
 class ApplicationCache;
@@ -19,6 +21,7 @@ public:
     void setCache(std::shared_ptr<ApplicationCache> cache);
 
 private:
+    friend class platform::NeverDestroyed<ApplicationCacheFactory>;
     ApplicationCacheFactory() = default;
 
     std::mutex m_mutex;

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace qov {
 
 // The legacy data cache's process-wide service: one instance, made on first use (thread-safe), holding a store
@@ -18,6 +20,7 @@ public:
     DataCacheService& operator=(const DataCacheService&) = delete;
 
 private:
+    friend class platform::NeverDestroyed<DataCacheService>;
     DataCacheService() = default;
     std::atomic<std::int64_t> m_storeCount{0};
 };

@@ -159,6 +159,7 @@ private:
     const std::shared_ptr<QOVTileServerDatasource> m_datasource;
     mutable std::recursive_mutex m_mutex;
     platform::WeakListenerList<MapConfigurationListener> m_mapConfigListeners;
+    platform::WeakListenerList<MapTileReceiver> m_tileCacheListeners;
     std::shared_ptr<QOVMapTileConfig> m_currentTileConfig;
     std::shared_ptr<platform::Timer> m_timer;
 };

@@ -174,10 +174,7 @@ void QOVMapCache::startListeningForTileDataWithDelegate(const std::shared_ptr<Ma
     platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
         const auto alive = weakListener.lock();
         std::lock_guard lock(cache.m_mutex);
-        auto& listeners = cache.m_tileCacheListeners;
-        if (alive && std::none_of(listeners.begin(), listeners.end(), [&](const auto& l) { return l.lock() == alive; })) {
-            listeners.push_back(alive);
-        }
+        cache.m_tileCacheListeners.add(alive);
     }));
 }
 
@@ -185,24 +182,19 @@ void QOVMapCache::stopListeningForTileDataWithDelegate(const std::shared_ptr<Map
     platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
         const auto alive = weakListener.lock();
         std::lock_guard lock(cache.m_mutex);
-        std::erase_if(cache.m_tileCacheListeners, [&](const auto& l) {
-            const auto registered = l.lock();
-            return !registered || registered == alive;
-        });
+        cache.m_tileCacheListeners.remove(alive.get());
     }));
 }
 
 void QOVMapCache::notifyDelegatesForTileData(const std::shared_ptr<QOVMapTileData>& tile) {
     platform::dispatchMain(platform::bindWeak(shared_from_this(), [tile](QOVMapCache& cache) {
-        std::vector<std::weak_ptr<MapTileReceiver>> listeners;
+        std::vector<std::shared_ptr<MapTileReceiver>> listeners;
         {
             std::lock_guard lock(cache.m_mutex);
-            listeners = cache.m_tileCacheListeners;
+            listeners = cache.m_tileCacheListeners.snapshot();
         }
         for (const auto& listener : listeners) {
-            if (const auto alive = listener.lock()) {
-                alive->mapTileReceived(tile);
-            }
+            listener->mapTileReceived(tile);
         }
     }));
 }
