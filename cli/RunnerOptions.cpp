@@ -103,6 +103,7 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         "Script commands (one per line, # starts a comment):\n"
         "  tap [--taps N] [--touches N] TARGET   tap what TARGET names (--taps 2: a double tap; --touches 2: two "
         "fingers)\n"
+        "  tap --if-alert TEXT                   tap the alert's button TEXT if an alert shows, else do nothing\n"
         "  scroll TARGET | drag TARGET DX DY     swipe until TARGET shows | move a finger across TARGET\n"
         "  type TEXT | key return|search|backspace   the keyboard, on the field being edited\n"
         "  select INDEX | alert INDEX            a segment in front | a button of the alert in front\n"

@@ -26,10 +26,12 @@ void setY(platform::ui::View& view, double y) {
 }  // namespace
 
 const MapsViewController::AdLayout& MapsViewController::adLayout(bool adViewHidden) {
-    static const AdLayout shown{Rect(0, 0, 320, 320), Rect(0, 32, 320, 244), Rect(0, 276, 320, 44),
-                                Rect(0, 0, 320, 364), Rect(0, 320, 320, 44)};
-    static const AdLayout hidden{Rect(0, 0, 320, 370), Rect(0, 32, 320, 294), Rect(0, 326, 320, 44),
-                                 Rect(0, 0, 320, 414), Rect(0, 370, 320, 44)};
+    // The screen fills the root's content view exactly (317 points high under the ad slot, 367 without it), so
+    // its tool bar ends where the tab strip begins.
+    static const AdLayout shown{Rect(0, 0, 320, 317), Rect(0, 32, 320, 241), Rect(0, 273, 320, 44),
+                                Rect(0, 0, 320, 361), Rect(0, 317, 320, 44)};
+    static const AdLayout hidden{Rect(0, 0, 320, 367), Rect(0, 32, 320, 291), Rect(0, 323, 320, 44),
+                                 Rect(0, 0, 320, 411), Rect(0, 367, 320, 44)};
     return adViewHidden ? hidden : shown;
 }
 

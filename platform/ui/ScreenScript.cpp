@@ -164,7 +164,10 @@ bool ScreenScript::fail(const std::string& message) {
 }
 
 bool ScreenScript::tap(const std::string& rawArgument) {
-    const auto gesture = tapGesture(rawArgument);
+    // "--if-alert" is for an alert that may or may not have come (a first launch's one-time notice).
+    const std::vector<std::string> words = scriptWords(rawArgument);
+    const bool onlyIfAlert = !words.empty() && words[0] == "--if-alert";
+    const auto gesture = tapGesture(onlyIfAlert ? afterFirstWord(rawArgument) : rawArgument);
     if (!gesture) {
         return fail("tap --taps and --touches take a count from 1 to " + std::to_string(kMostFingersOrTaps));
     }
@@ -173,7 +176,11 @@ bool ScreenScript::tap(const std::string& rawArgument) {
     if (!target) {
         return fail(argument.empty() ? "tap needs the text to tap" : "tap cannot aim at " + argument);
     }
-    if (auto popup = PopupRegistry::shared().top()) {
+    const auto popup = PopupRegistry::shared().top();
+    if (onlyIfAlert && !popup) {
+        return true;
+    }
+    if (popup) {
         // An alert or sheet takes every tap while it shows.
         if (!target->text || !target->className.empty() || target->ordinal != 1 || !gesture->first.isSingleTap()) {
             return fail("an alert is in front: tap one of its buttons by its title");

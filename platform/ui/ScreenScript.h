@@ -11,7 +11,9 @@ namespace platform::ui {
 // The device runner's commands, one per line, acting on whatever the application shows:
 //   tap TARGET        taps what TARGET names (see ScriptTarget: text, @Class, #N), the front-most alert's
 //                     button while an alert shows; leading options --taps N (a double tap: 2) and
-//                     --touches N (fingers at once) make other tap gestures, which only tap recognisers take
+//                     --touches N (fingers at once) make other tap gestures, which only tap recognisers take;
+//                     tap --if-alert TEXT taps the alert's button TEXT while an alert shows, and does nothing
+//                     (no failure) when none does
 //   scroll TARGET     scrolls the nearest scroll view around TARGET (which may be scrolled out of sight) until
 //                     TARGET is inside it, as a user's swipe would (the scroll view's delegate hears the drag);
 //                     a table has cells only for the rows in view, so drag a table instead

@@ -229,6 +229,8 @@ void QOVAppDelegate::setTestMode(bool testMode) {
     }
 }
 
+void QOVAppDelegate::logMessage(const std::string& message) { QOV_LOG_INFO("Beacon message: {}", message); }
+
 void QOVAppDelegate::upgradeAppData() {
     LegacyDataUpgrade::run({infoString("CFBundleIdentifier").value_or(""), m_currentVersion}, m_lastVersion,
                            applicationDocumentsDirectory());

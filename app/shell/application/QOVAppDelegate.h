@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/neighbours/QOVBeaconServiceDelegate.h"
 #include "platform/ui/AlertViewDelegate.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Responder.h"
@@ -32,7 +33,8 @@ namespace qov {
 // Main thread only, except the audience-measurement start, which runs once on the global queue.
 class QOVAppDelegate : public platform::ui::Responder,
                        public platform::ui::ApplicationDelegate,
-                       public platform::ui::AlertViewDelegate {
+                       public platform::ui::AlertViewDelegate,
+                       public QOVBeaconServiceDelegate {
 public:
     static constexpr const char* kLastVersionRanKey = "lastVersionRan";
     static constexpr const char* kAppTestModeKey = "appTestMode";
@@ -104,6 +106,12 @@ public:
     void configurePushNotification();
     // Asks for a GPS fix; a found place becomes a favourite, a failure installs the default location.
     void locateUser();
+
+    // QOVBeaconServiceDelegate: the message goes to the log ("Beacon message: ..."); alerts and beta-testing
+    // checkpoints are ignored.
+    void logMessage(const std::string& message) override;
+    void showAlertWithMessage(const std::string& /*message*/) override {}
+    void callBetaTestWithCheckpoint(const std::string& /*checkpoint*/) override {}
 
     // A placeholder address nothing asks for.
     static std::string configurationURL();

@@ -1,6 +1,7 @@
 #include "app/shell/application/ApplicationInterfaceFiles.h"
 
 #include "app/shell/conditions/CurrentConditionsBarController.h"
+#include "app/shell/locations/LocationSearchResultsModalViewController.h"
 #include "app/shell/settings/SettingsDetailViewController.h"
 #include "platform/ui/ClassRegistry.h"
 
@@ -11,6 +12,9 @@ void ApplicationInterfaceFiles::registerScreensMadeByName() {
     CurrentConditionsBarController::registerInterfaceFiles();
     platform::ui::ClassRegistry::registerClass<CurrentConditionsBarController>("CurrentConditionsBarController");
     platform::ui::ClassRegistry::registerClass<SettingsDetailViewController>("SettingsDetailViewController");
+    platform::ui::ClassRegistry::registerClass(LocationSearchResultsModalViewController::kClassName, [] {
+        return QOVViewController::viewControllerFromNib<LocationSearchResultsModalViewController>();
+    });
 }
 
 }  // namespace qov

@@ -6,6 +6,7 @@
 #include "app/shell/locations/FavoritesDetailViewController.h"
 #include "app/shell/locations/FavoritesViewController.h"
 #include "app/shell/locations/LocationSearchBar.h"
+#include "app/shell/locations/LocationSearchResultsModalViewController.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/InterfaceFile.h"
@@ -56,6 +57,7 @@ void registerLocationSearchBar() {
 void registerLocationInterfaceFiles() {
     registerLocationSearchBar();
     LocationSearchResultsViewController::registerInterfaceFile();
+    LocationSearchResultsModalViewController::registerInterfaceFile();
     FavoriteLocationView::registerInterfaceFile();
     FavoritesDetailViewController::registerInterfaceFile();
     FavoritesViewController::registerInterfaceFile();

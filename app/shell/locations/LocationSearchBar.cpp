@@ -211,6 +211,14 @@ void LocationSearchBar::searchResultsShouldCancel(LocationSearchResultsViewContr
     removeLocationSearchResults();
 }
 
+void LocationSearchBar::controllerReturnedSelectedLocation(LocationSearchResultsModalViewController&,
+                                                           const std::shared_ptr<QOVLocationIdentity>& location) {
+    if (const auto master = m_masterViewController.lock()) {
+        master->dismissModalViewControllerAnimated(true);
+    }
+    handleLocationSelected(location);
+}
+
 void LocationSearchBar::handleLocationSelected(const std::shared_ptr<QOVLocationIdentity>& location) {
     if (!location) {
         return;
@@ -289,12 +297,18 @@ void LocationSearchBar::findMeButtonPressed() {
     restoreState();
     QOVMetricsService::sharedInstance()->trackAction(shownPageName() + "_Find_Me");
     endEditing();
+    if (const auto target = delegate()) {
+        target->findMeButtonPressed(*this);
+    }
     QOVLocationManager::sharedManager()->updateCurrentLocationWithGPS();
 }
 
 void LocationSearchBar::favoritesButtonPressed() {
     QOVMetricsService::sharedInstance()->trackAction(shownPageName() + "_Locations");
     endEditing();
+    if (const auto target = delegate()) {
+        target->favoritesButtonPressed(*this);
+    }
     if (const auto master = m_masterViewController.lock()) {
         master->displayFavorites();
     }

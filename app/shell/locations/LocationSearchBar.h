@@ -7,6 +7,8 @@
 
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
 #include "app/shell/base/QOVView.h"
+#include "app/shell/locations/LocationSearchBarDelegate.h"
+#include "app/shell/locations/LocationSearchResultsModalViewControllerDelegate.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/Value.h"
@@ -23,7 +25,7 @@ class QOVMasterViewController;
 // The strip under the ad slot of the root screen: the current location's name in a search field, type-ahead
 // search of place names in a drop-down list, a postal-code look-up on the Search key, a "find me" button (GPS)
 // and a favourites button. A chosen place becomes the current location and the user is offered to save it as a
-// favourite (at most kMaximumFavorites).
+// favourite (at most kMaximumFavorites). The delegate (not retained; the root controller) hears of the buttons.
 //
 // Answers of the application cache reach the bar through weak references, so a bar that is gone gets none.
 // A type-ahead answer counts only for the latest text typed during the edit still under way; an answer to an
@@ -34,6 +36,7 @@ class LocationSearchBar : public QOVView,
                           public platform::ui::SearchBarDelegate,
                           public ApplicationCacheLocationChangedDelegate,
                           public LocationSearchResultsViewControllerDelegate,
+                          public LocationSearchResultsModalViewControllerDelegate,
                           public platform::ui::AlertViewDelegate {
 public:
     using Locations = LocationSearchResultsViewController::Results;
@@ -58,6 +61,8 @@ public:
 
     void awakeFromNib() override;
 
+    std::shared_ptr<LocationSearchBarDelegate> delegate() const { return m_delegate.lock(); }
+    void setDelegate(std::weak_ptr<LocationSearchBarDelegate> delegate) { m_delegate = std::move(delegate); }
     // The root controller (not retained), which hosts the drop-down list and shows messages.
     void setMasterViewController(const std::shared_ptr<QOVMasterViewController>& master);
 
@@ -102,6 +107,10 @@ public:
     void searchResultsDidSelectLocation(LocationSearchResultsViewController& controller,
                                         const std::shared_ptr<QOVLocationIdentity>& location) override;
     void searchResultsShouldCancel(LocationSearchResultsViewController& controller) override;
+    // LocationSearchResultsModalViewControllerDelegate: the root controller dismisses the list, then a result is
+    // handled as a choice from the drop-down list.
+    void controllerReturnedSelectedLocation(LocationSearchResultsModalViewController& controller,
+                                            const std::shared_ptr<QOVLocationIdentity>& location) override;
     // AlertViewDelegate: "Yes" on the save prompt saves the place that was prompted.
     void alertViewClickedButtonAtIndex(platform::ui::AlertView& alertView, int index) override;
 
@@ -111,6 +120,7 @@ private:
     std::string shownPageName() const;
 
     std::string m_searchText;
+    std::weak_ptr<LocationSearchBarDelegate> m_delegate;
     std::weak_ptr<QOVMasterViewController> m_masterViewController;
     Locations m_locations;
     std::shared_ptr<LocationSearchResultsViewController> m_searchResultsController;

@@ -113,6 +113,7 @@ void QOVMasterViewController::buildAndLoadLocationBar() {
     auto bar = platform::ui::InterfaceFile::loadFirst<LocationSearchBar>(LocationSearchBar::kInterfaceFileName);
     m_locationBar = bar;
     if (bar) {
+        bar->setDelegate(std::static_pointer_cast<LocationSearchBarDelegate>(self()));
         bar->setMasterViewController(self());
         m_locationBarView->addSubview(m_locationBar);
         bringLocationBarToFront();

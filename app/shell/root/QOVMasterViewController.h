@@ -10,6 +10,7 @@
 #include "app/shell/base/QOVViewController.h"
 #include "app/shell/errorbar/ErrorBarDelegate.h"
 #include "app/shell/errorbar/ErrorBarHideTimer.h"
+#include "app/shell/locations/LocationSearchBarDelegate.h"
 #include "app/shell/tabbar/SlidingTabBarDelegate.h"
 #include "app/neighbours/QOVAdViewDelegate.h"
 #include "platform/base/NotificationCenter.h"
@@ -38,6 +39,7 @@ class QOVMasterViewController : public QOVViewController,
                                 public ApplicationCacheLocationChangedDelegate,
                                 public SlidingTabBarDelegate,
                                 public ErrorBarDelegate,
+                                public LocationSearchBarDelegate,
                                 public QOVAdViewDelegate,
                                 public platform::ui::MailComposeDelegate {
 public:

@@ -44,6 +44,8 @@ void SettingsNavigationController::viewDidLoad() {
         settings->setMasterViewController(master);
     }
     view()->addSubview(m_navController->view());
+    // The theme ran in the base's viewDidLoad, before the stack existed: its bar takes the tint now.
+    tintNavigationBar();
 }
 
 void SettingsNavigationController::viewDidUnload() {
@@ -105,6 +107,10 @@ void SettingsNavigationController::viewControllerWillUnload() {
 
 void SettingsNavigationController::applyTheme() {
     QOVViewController::applyTheme();
+    tintNavigationBar();
+}
+
+void SettingsNavigationController::tintNavigationBar() {
     if (m_navController) {
         m_navController->navigationBar()->setTintColor(QOVThemeService::navBarColor());
     }

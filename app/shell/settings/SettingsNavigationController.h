@@ -30,6 +30,7 @@ public:
     void viewDidDisappear(bool animated) override;
     void viewControllerWillLoad() override;
     void viewControllerWillUnload() override;
+    // The base theme, then the navigation bar's tint (the theme's navigation bar colour).
     void applyTheme() override;
 
     void adViewDidShow() override;
@@ -40,6 +41,7 @@ public:
 private:
     void fitToContentView();
     void setHeight(double height);
+    void tintNavigationBar();
 
     std::shared_ptr<platform::ui::NavigationController> m_navController;
 };

@@ -34,6 +34,7 @@ constexpr std::array<const char*, 3> kLegalRows{"terms.eula.title", "terms.terms
 constexpr std::array<const char*, 3> kLegalPaths{"/EULA-iOS.html", "/Terms.html", "/Privacy.html"};
 constexpr double kUnitControlWidth = 120.0;
 constexpr double kUnitControlHeight = 36.0;
+constexpr double kRowFontSize = 17.0;
 
 std::string twitterRowText(bool authorized) { return authorized ? "Log out of Twitter" : "Log into Twitter"; }
 std::string facebookRowText(bool authorized) { return authorized ? "Log out of Facebook" : "Log into Facebook"; }
@@ -150,6 +151,8 @@ std::shared_ptr<platform::ui::TableViewCell> SettingsViewController::tableViewCe
     cell->setAccessoryType(platform::ui::TableViewCellAccessoryType::None);
     cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::Blue);
     cell->imageView()->setImage(nullptr);
+    // The narrower face lets the longest row, "End User License Agreement", show whole beside its disclosure mark.
+    cell->textLabel()->setFont(platform::gfx::Font::condensedSystemFont(kRowFontSize, true));
     const auto row = static_cast<std::size_t>(indexPath.row);
     switch (indexPath.section) {
     case kInformationSection:

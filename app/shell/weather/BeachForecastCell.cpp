@@ -7,6 +7,7 @@
 #include "app/shell/weather/BeachTideMatch.h"
 #include "app/shell/weather/PanelLayout.h"
 #include "platform/format/DateFormatter.h"
+#include "platform/format/DeviceTimeZone.h"
 #include "platform/format/TextFormat.h"
 #include "platform/ui/InterfaceFile.h"
 
@@ -50,6 +51,16 @@ void BeachForecastCell::awakeFromNib() {
 void BeachForecastCell::updateUsingForecast(const QOVMarineForecast& period,
                                             const std::vector<std::shared_ptr<QOVTide>>& tides,
                                             const std::optional<std::string>& timeZone) {
+    update(period, tides, timeZone, zoneName(timeZone));
+}
+
+void BeachForecastCell::updateUsingForecast(const QOVMarineForecast& period,
+                                            const std::vector<std::shared_ptr<QOVTide>>& tides) {
+    update(period, tides, platform::DeviceTimeZone::name(), "UTC");
+}
+
+void BeachForecastCell::update(const QOVMarineForecast& period, const std::vector<std::shared_ptr<QOVTide>>& tides,
+                               const std::optional<std::string>& timeZone, const std::string& tideTimeZone) {
     while (const auto label = viewWithTag(kTideLabelTag)) {
         label->removeFromSuperview();
     }
@@ -65,17 +76,17 @@ void BeachForecastCell::updateUsingForecast(const QOVMarineForecast& period,
     const auto shown = BeachTideMatch::tidesFor(period, tides, timeZone);
     double y = kTideTop;
     for (const auto& tide : shown) {
-        addTideRow(*tide, y, timeZone);
+        addTideRow(*tide, y, tideTimeZone);
         y += kTideSpacing;
     }
     m_numberOfTide = static_cast<int>(shown.size());
     m_cellHeight = kBaseHeight + kTideRowHeight * m_numberOfTide;
 }
 
-void BeachForecastCell::addTideRow(const QOVTide& tide, double y, const std::optional<std::string>& timeZone) {
+void BeachForecastCell::addTideRow(const QOVTide& tide, double y, const std::string& timeZone) {
     platform::DateFormatter time;
     time.setDateFormat("h:mm a");
-    time.setTimeZone(zoneName(timeZone));
+    time.setTimeZone(timeZone);
     const struct {
         double x;
         double width;

@@ -31,6 +31,9 @@ public:
     void awakeFromNib() override;
     void updateUsingForecast(const QOVMarineForecast& period, const std::vector<std::shared_ptr<QOVTide>>& tides,
                              const std::optional<std::string>& timeZone);
+    // The same for a cell without a location: the day and the tides of the period in the device's time zone, the
+    // tide times at zero offset from GMT. Nothing in the application uses it.
+    void updateUsingForecast(const QOVMarineForecast& period, const std::vector<std::shared_ptr<QOVTide>>& tides);
     // The tide rows' look: the theme's background, white, left aligned.
     static void applyLabelTheme(platform::ui::Label& label);
     double cellHeight() const { return m_cellHeight; }
@@ -42,7 +45,9 @@ public:
     std::shared_ptr<platform::ui::Label> m_windDesc;
 
 private:
-    void addTideRow(const QOVTide& tide, double y, const std::optional<std::string>& timeZone);
+    void update(const QOVMarineForecast& period, const std::vector<std::shared_ptr<QOVTide>>& tides,
+                const std::optional<std::string>& dayTimeZone, const std::string& tideTimeZone);
+    void addTideRow(const QOVTide& tide, double y, const std::string& timeZone);
 
     int m_numberOfTide = 0;
     double m_cellHeight = 100.0;

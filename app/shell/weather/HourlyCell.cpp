@@ -16,11 +16,12 @@ void HourlyCell::registerInterfaceFile() {
     platform::ui::InterfaceFile::registerBuilder("HourlyCell", [](platform::ui::InterfaceContext& file) {
         auto cell = file.makeTopLevel<HourlyCell>(platform::ui::TableViewCellStyle::Default, "HourlyCell");
         cell->setFrame(Rect(0, 0, 320, kRowHeight));
-        cell->m_timeLabel = PanelLayout::value(file, Rect(8, 0, 58, kRowHeight), 15.0, true);
-        cell->m_wxIconView = file.make<platform::ui::ImageView>(Rect(66, 0, 44, 44));
-        cell->m_tempLabel = PanelLayout::value(file, Rect(114, 0, 56, kRowHeight), 18.0, true);
-        cell->m_precipLabel = PanelLayout::value(file, Rect(172, 0, 46, kRowHeight), 15.0);
-        cell->m_windLabel = PanelLayout::value(file, Rect(220, 0, 84, kRowHeight), 13.0);
+        // The time column takes the detail mode's "12:45 PM"; the arrow's column stays free for the hour rows.
+        cell->m_timeLabel = PanelLayout::value(file, Rect(6, 0, 70, kRowHeight), 15.0, true);
+        cell->m_wxIconView = file.make<platform::ui::ImageView>(Rect(76, 0, 44, 44));
+        cell->m_tempLabel = PanelLayout::value(file, Rect(122, 0, 54, kRowHeight), 18.0, true);
+        cell->m_precipLabel = PanelLayout::value(file, Rect(178, 0, 42, kRowHeight), 15.0);
+        cell->m_windLabel = PanelLayout::value(file, Rect(222, 0, 84, kRowHeight), 13.0);
         cell->m_arrowImage = file.make<platform::ui::ImageView>(Rect(306, 15, 10, 14));
         cell->m_arrowImage->setImage(platform::ui::Image::named("row-arrow.png"));
         PanelLayout::addAll(*cell->contentView(), {cell->m_timeLabel, cell->m_wxIconView, cell->m_tempLabel,

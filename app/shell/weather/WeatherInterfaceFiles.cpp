@@ -1,6 +1,7 @@
 #include "app/shell/weather/WeatherInterfaceFiles.h"
 
 #include "app/shell/weather/BeachForecastCell.h"
+#include "app/shell/weather/BeachTideCell.h"
 #include "app/shell/weather/BeachView.h"
 #include "app/shell/weather/HourlyCell.h"
 #include "app/shell/weather/HourlyView.h"
@@ -24,6 +25,7 @@ void registerWeatherInterfaceFiles() {
     TenDayCell::registerInterfaceFile();
     BeachView::registerInterfaceFile();
     BeachForecastCell::registerInterfaceFile();
+    BeachTideCell::registerInterfaceFile();
 }
 
 }  // namespace qov

@@ -11,6 +11,7 @@
 #include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/root/QOVMasterViewController.h"
+#include "app/shell/tabbar/SlidingTabBar.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/ActionSheet.h"
@@ -75,9 +76,12 @@ TEST_F(MapsViewControllerTest, BarsFollowTheAdSlotOnlyWhenItsStateChangesAndNeve
         const char* notification;
         Rect view, map, toolBar;
     };
-    const Rect hiddenView(0, 0, 320, 370), hiddenMap(0, 32, 320, 294), hiddenBar(0, 326, 320, 44);
-    const Rect shownView(0, 0, 320, 320), shownMap(0, 32, 320, 244), shownBar(0, 276, 320, 44);
+    // The screen fills the content view, so its tool bar ends on the tab strip's top edge.
+    const Rect hiddenView(0, 0, 320, 367), hiddenMap(0, 32, 320, 291), hiddenBar(0, 323, 320, 44);
+    const Rect shownView(0, 0, 320, 317), shownMap(0, 32, 320, 241), shownBar(0, 273, 320, 44);
     ASSERT_TRUE(m_master->isAdViewHidden());  // ads are off: the screen came up in the hidden-ad layout
+    EXPECT_EQ(m_screen->view()->frame(), m_master->m_contentView->bounds());
+    EXPECT_EQ(m_screen->controlToolBar()->frameInWindow().maxY(), m_master->tabBar()->frameInWindow().y());
     const std::vector<Step> steps{
         {QOVMasterViewController::kAdViewHiddenNotification, hiddenView, hiddenMap, hiddenBar},
         {QOVMasterViewController::kAdViewRevealedNotification, shownView, shownMap, shownBar},
@@ -101,7 +105,8 @@ TEST_F(MapsViewControllerTest, FullScreenMovesTheBarsAndRestartsOnlyARunningLoop
     m_screen->fullscreenButtonPressed();
     // The root's bars go: the screen grows by the location bar and the tab strip.
     const double height = m_screen->view()->frame().height();
-    EXPECT_EQ(height, 370.0 + 44.0 + 49.0);
+    EXPECT_EQ(height, 367.0 + 44.0 + 49.0);
+    EXPECT_EQ(m_screen->view()->frameInWindow().maxY(), m_master->view()->frameInWindow().maxY());
     EXPECT_TRUE(m_master->isContentViewFullscreen());
     EXPECT_EQ(m_screen->controlToolBar()->frame().y(), height + 44.0);
     EXPECT_EQ(m_screen->timestampLabel()->frame().y(), height - 20.0);
@@ -114,7 +119,7 @@ TEST_F(MapsViewControllerTest, FullScreenMovesTheBarsAndRestartsOnlyARunningLoop
     m_screen->fullscreenButtonPressed();
     EXPECT_TRUE(m_screen->isAnimating());
     EXPECT_EQ(m_screen->timestampLabel()->frame(), time);
-    EXPECT_EQ(m_screen->mapView()->frame(), Rect(0, 32, 320, 294));
+    EXPECT_EQ(m_screen->mapView()->frame(), Rect(0, 32, 320, 291));
     EXPECT_EQ(m_screen->animationRenderer()->frame(), m_screen->mapView()->frame());
     EXPECT_TRUE(m_screen->fullscreenButton()->isHidden());
 }
@@ -230,8 +235,8 @@ TEST_F(MapsViewControllerTest, TheTropicalSectionLiesOverTheMapUntilItHandsTheUs
     const auto tropical = m_screen->tdxToolViewController();
     ASSERT_NE(tropical, nullptr);
     EXPECT_EQ(tropical->view()->superview(), m_screen->view());
-    EXPECT_EQ(tropical->view()->frame(), Rect(0, 0, 320, 414));
-    EXPECT_EQ(tropical->toolBar()->frame(), Rect(0, 370, 320, 44));
+    EXPECT_EQ(tropical->view()->frame(), Rect(0, 0, 320, 411));
+    EXPECT_EQ(tropical->toolBar()->frame(), Rect(0, 367, 320, 44));
     EXPECT_TRUE(m_master->isLocationBarHidden());
     EXPECT_EQ(tropical->requestIndex(), 1);
 

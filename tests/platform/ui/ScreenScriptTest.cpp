@@ -53,6 +53,23 @@ TEST_F(ScreenScriptTest, AlertCommandsClickByIndexAndAlertsTakeEveryTap) {
     EXPECT_EQ(choices->clicked, (std::vector<int>{1, 0}));
 }
 
+TEST_F(ScreenScriptTest, TapIfAlertClicksOnlyAnAlertThatShows) {
+    // Without an alert the line does nothing, even where the screen shows the text.
+    EXPECT_EQ(run("tap --if-alert OK\ntap --if-alert Refresh\n"), "");
+    EXPECT_TRUE(screen->journal.empty());
+    auto choices = std::make_shared<AlertChoices>();
+    auto alert = std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"),
+                                             std::vector<std::string>{"Retry"});
+    alert->show();
+    EXPECT_EQ(run("tap --if-alert Refresh\ntap --if-alert Retry\n"),
+              "error: the alert in front has no button \"Refresh\"\n");
+    EXPECT_EQ(choices->clicked, std::vector<int>{1});
+    EXPECT_EQ(PopupRegistry::shared().top(), nullptr);
+    EXPECT_EQ(run("tap --if-alert\ntap --if-alert --taps 9 OK\n"),
+              "error: tap needs the text to tap\nerror: tap --taps and --touches take a count from 1 to 5\n");
+    EXPECT_EQ(script.failures(), 3);
+}
+
 TEST_F(ScreenScriptTest, WaitRunsTheLoopOnTheClock) {
     int fired = 0;
     loop().scheduleTimer(3.0, false, [&](Timer&) { ++fired; });

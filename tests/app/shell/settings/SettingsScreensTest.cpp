@@ -11,7 +11,10 @@
 #include "app/shell/settings/SettingsNavigationController.h"
 #include "app/shell/settings/SettingsViewController.h"
 #include "app/shell/terms/TermsWebViewController.h"
+#include "app/shell/theme/QOVThemeService.h"
+#include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/WebBrowserViewController.h"
@@ -70,10 +73,49 @@ TEST_F(SettingsScreensTest, TheTableListsInformationLegalUnitsAndSocialRows) {
     for (const auto& [path, text] : rows) {
         EXPECT_EQ(rowText(*settings, path), text) << path.section << "." << path.row;
     }
+    // Every row's text shows whole in its label, in either unit.
+    for (const bool imperial : {true, false}) {
+        qov::QOVFormattingService::setUom(imperial);
+        const auto& table = *settings->m_settingsTable;
+        for (int section = 0; section < table.numberOfSections(); ++section) {
+            for (int row = 0; row < table.numberOfRowsInSection(section); ++row) {
+                settings->m_settingsTable->scrollToRow({section, row}, platform::ui::TableViewScrollPosition::Middle,
+                                                       false);
+                settings->m_settingsTable->layoutIfNeeded();
+                const auto cell = table.cellForRow({section, row});
+                ASSERT_NE(cell, nullptr) << section << "." << row;
+                const auto& label = *cell->textLabel();
+                EXPECT_LE(label.font().sizeOfText(label.text()).width, label.frame().width()) << label.text();
+            }
+        }
+    }
     m_master->showAdView(false);
     EXPECT_EQ(m_tab->view()->frame().height(), qov::SettingsNavigationController::kHeightWithAd);
     m_master->hideAdView(false);
     EXPECT_EQ(m_tab->view()->frame().height(), qov::SettingsNavigationController::kHeightWithoutAd);
+}
+
+TEST_F(SettingsScreensTest, TheBarsTakeTheThemeTintAndTheSocialRowsShowTheirIcons) {
+    const auto log = std::make_shared<platform::MemoryLogger>();
+    platform::Log::addMemoryLogger(log);
+    const auto settings = openSettings();
+    ASSERT_NE(settings, nullptr);
+    const auto bar = m_tab->navController()->navigationBar();
+    EXPECT_EQ(bar->tintColor(), qov::QOVThemeService::navBarColor());
+    for (const int row : {0, 1}) {
+        const auto cell = settings->tableViewCellForRow(*settings->m_settingsTable, {3, row});
+        ASSERT_NE(cell->imageView()->image(), nullptr) << row;
+        EXPECT_EQ(cell->imageView()->image()->size(), (platform::gfx::Size{30.0, 30.0})) << row;
+    }
+    // The about screen lies in the same stack, under the same bar.
+    ASSERT_NE(std::dynamic_pointer_cast<qov::AboutViewController>(tapRow(*settings, {0, 1})), nullptr);
+    EXPECT_EQ(m_tab->navController()->navigationBar()->tintColor(), qov::QOVThemeService::navBarColor());
+    platform::ui::ScreenRenderer::renderScreen();
+    platform::Log::flush();
+    platform::Log::removeMemoryLogger(log);
+    for (const auto& line : log->lines()) {
+        EXPECT_EQ(line.find("No image named"), std::string::npos) << line;
+    }
 }
 
 TEST_F(SettingsScreensTest, LegalPagesFollowTheLanguageWithEnglishOtherwise) {

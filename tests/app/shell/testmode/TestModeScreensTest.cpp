@@ -7,6 +7,8 @@
 #include "app/shell/testmode/TestConsoleViewController.h"
 #include "app/shell/testmode/TestModeViewController.h"
 #include "platform/base/Log.h"
+#include "platform/ui/PopupRegistry.h"
+#include "platform/ui/ScreenDump.h"
 #include "tests/app/shell/ApplicationWorld.h"
 
 namespace {
@@ -81,6 +83,24 @@ TEST_F(TestModeScreensTest, TheInMemoryLogKeepsTheNewest128Lines) {
     ASSERT_EQ(console->logBuffer().size(), 128U);
     EXPECT_NE(console->logBuffer().back().find("line 139"), std::string::npos);
     EXPECT_NE(console->logBuffer().front().find("line 12"), std::string::npos);
+}
+
+TEST_F(TestModeScreensTest, BeaconMessagesShowInTheConsoleWhileAlertsAndCheckpointsShowNothing) {
+    const auto console = openTab<TestConsoleViewController>("console");
+    ASSERT_NE(console, nullptr);
+    const std::shared_ptr<qov::QOVBeaconServiceDelegate> beacons = qov::QOVAppDelegate::currentAppDelegate();
+    ASSERT_NE(beacons, nullptr);
+    beacons->logMessage("ad-requested {} %@");
+    beacons->showAlertWithMessage("Beacon failed");
+    beacons->callBetaTestWithCheckpoint("launched");
+    advance(TestConsoleViewController::kRefreshInterval);
+    EXPECT_EQ(platform::ui::PopupRegistry::shared().top(), nullptr);
+    const std::string screen = platform::ui::ScreenDump::dumpScreen();
+    EXPECT_NE(screen.find("Beacon message: ad-requested {} %@"), std::string::npos) << screen;
+    for (const auto& line : console->logBuffer()) {
+        EXPECT_EQ(line.find("launched"), std::string::npos) << line;
+        EXPECT_EQ(line.find("Beacon failed"), std::string::npos) << line;
+    }
 }
 
 }  // namespace

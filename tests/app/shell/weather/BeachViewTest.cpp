@@ -5,7 +5,9 @@
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVTide.h"
 #include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/shell/services/QOVFormattingService.h"
 #include "app/shell/weather/BeachForecastCell.h"
+#include "app/shell/weather/BeachTideCell.h"
 #include "tests/app/shell/weather/LocationBuilder.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 
@@ -53,6 +55,45 @@ TEST_F(BeachViewTest, TideRowsOfTheLastUpdateOnly) {
     cell->updateUsingForecast(*periodAt(kNoonUtc, "Evening"), tides, zone);  // reused: no tides in the evening
     EXPECT_EQ(cell->cellHeight(), 100.0);
     EXPECT_FALSE(cell->viewWithTag(BeachForecastCell::kTideLabelTag));
+}
+
+TEST_F(BeachViewTest, WithoutALocationTheDayFollowsTheDeviceAndTideTimesAreAtZeroOffset) {
+    constexpr double kNoonUtc = 1'800'014'400.0;  // 07:00 on the device (New York)
+    const auto cell = platform::ui::InterfaceFile::loadFirst<BeachForecastCell>("BeachForecastCell");
+    cell->updateUsingForecast(*periodAt(kNoonUtc, "Morning"),
+                              {tideAt(kNoonUtc, true, 0.4), tideAt(kNoonUtc + 7200, false, 3.5),
+                               tideAt(kNoonUtc + 43200, true, 0.2)});
+    EXPECT_EQ(cell->m_dateHeader->text(), "Fri, Jan 15 - Morning");
+    EXPECT_EQ(cell->cellHeight(), 142.0);
+    std::vector<std::string> times;
+    for (const auto& view : cell->contentView()->subviews()) {
+        if (view->tag() == BeachForecastCell::kTideLabelTag && view->text().find(':') != std::string::npos) {
+            times.push_back(view->text());
+        }
+    }
+    EXPECT_EQ(times, (std::vector<std::string>{"12:00 PM", "2:00 PM"}));
+}
+
+TEST_F(BeachViewTest, ATideCellShowsItsDayTimeKindAndHeightInTheUsersUnit) {
+    constexpr double kMorning = 1'800'014'400.0;  // Friday 07:00 on the device (New York)
+    const struct {
+        bool imperial;
+        bool low;
+        double height;
+        const char* type;
+        const char* shown;
+    } cases[] = {{true, true, 0.4, "Low", "0.4 ft"}, {false, false, 3.5, "High", "1.07 m"}};
+    const auto cell = platform::ui::InterfaceFile::loadFirst<BeachTideCell>("BeachTideCell");
+    ASSERT_NE(cell, nullptr);
+    for (const auto& row : cases) {
+        QOVFormattingService::setUom(row.imperial);
+        cell->updateUsingTide(*tideAt(kMorning, row.low, row.height));
+        EXPECT_EQ(cell->m_dateLabel->text(), "Fri, Jan 15 7:00 AM");
+        EXPECT_EQ(cell->m_typeLabel->text(), row.type);
+        EXPECT_EQ(cell->m_heightLabel->text(), row.shown);
+        EXPECT_EQ(cell->selectionStyle(), platform::ui::TableViewCellSelectionStyle::None);
+        shoot(*cell, std::string("beach-tide-cell-") + (row.imperial ? "f" : "c"));
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "app/core/services/QOVSettingsService.h"
 #include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/weather/HourlyCell.h"
+#include "app/shell/text/LocalizedFormat.h"
+#include "tests/app/shell/weather/LocationBuilder.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 
 namespace qov {
@@ -46,6 +48,47 @@ TEST_F(HourlyViewTest, QuarterHourRowsOpenTheirDetailsUntilBack) {
     EXPECT_TRUE(panel->header()->shareEnabled());
     EXPECT_EQ(cellAt(*panel, 2)->m_tempLabel->text(),
               QOVFormattingService::formatTemperature(panel->workingData()[2]->temperature()));
+}
+
+// Every text of a row shows whole (no label's text is wider than the label) and no two parts of the row overlap.
+void expectWholeAndApart(const HourlyCell& cell, const std::string& what) {
+    const std::vector<std::shared_ptr<platform::ui::View>> parts{cell.m_timeLabel, cell.m_wxIconView, cell.m_tempLabel,
+                                                                 cell.m_precipLabel, cell.m_windLabel, cell.m_arrowImage};
+    for (const auto& label : {cell.m_timeLabel, cell.m_tempLabel, cell.m_precipLabel, cell.m_windLabel}) {
+        EXPECT_LE(label->font().sizeOfText(label->text()).width, label->frame().width()) << what << ": " << label->text();
+    }
+    for (std::size_t left = 0; left < parts.size(); ++left) {
+        for (std::size_t right = left + 1; right < parts.size(); ++right) {
+            EXPECT_FALSE(parts[left]->frame().intersects(parts[right]->frame())) << what << ": parts " << left << ", " << right;
+        }
+    }
+}
+
+TEST_F(HourlyViewTest, TheWidestTimesTemperaturesAndWindsShowWholeInBothUnits) {
+    constexpr double kQuarterToOnePm = 1'800'035'100.0;  // 12:45 PM in New York
+    const auto panel = makePanel<HourlyView>();
+    auto hour = qovtest::forecastAt<QOVHourlyForecast>(kQuarterToOnePm, 104);
+    hour->setChanceOfPrecipitation(100);
+    hour->setWindSpeed(45);
+    hour->setWindDirectionDescription("WSW");
+    for (const bool imperial : {true, false}) {
+        QOVFormattingService::setUom(imperial);
+        for (const char* format : {"format.time.hour.minute", "format.time.hour.only"}) {
+            const auto cell = platform::ui::InterfaceFile::loadFirst<HourlyCell>("HourlyCell");
+            cell->setData(*hour, "America/New_York", localized(format), 0);
+            const std::string what = std::string(format) + (imperial ? " °F" : " °C");
+            EXPECT_EQ(cell->m_timeLabel->text().substr(0, 2), "12") << what;
+            expectWholeAndApart(*cell, what);
+        }
+    }
+    QOVSettingsService::sharedInstance()->setHiRadEnabled(true);
+    panel->updateLocation(sample("USGA0028"));
+    panel->m_tableView->tapRow({0, 0});
+    panel->layoutIfNeeded();
+    ASSERT_TRUE(panel->isDisplayingHiRadData());
+    for (int row = 0; row < panel->m_tableView->numberOfRowsInSection(0); ++row) {
+        expectWholeAndApart(*cellAt(*panel, row), "detail row " + std::to_string(row));
+    }
 }
 
 TEST_F(HourlyViewTest, NoLocationEmptiesTheTable) {
