@@ -62,7 +62,7 @@ TEST_F(RunnerProcessTest, TheApplicationPassesTheTermsOnceAndShowsTheWeatherTab)
     const std::string notice = writeScript("wait 12\ndump\ntap --if-alert OK\n");
     const RunnerRun first = run({"--service", simUrl(), "--virtual-clock", "--script", notice});
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_NE(first.out.find("\"Push Alerts\""), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("AlertView {18, 161, 284, 158} \"Push Alerts: "), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("Terms screen:"), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("Button {170, 406, 130, 44} \"Accept\""), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("Root screen:"), std::string::npos) << first.out;
