@@ -10,6 +10,7 @@ namespace platform::ui {
 namespace {
 
 const gfx::Font kTitleFont = gfx::Font::boldSystemFont(20.0);
+const gfx::Font kLongTitleFont = gfx::Font::boldSystemFont(15.0);
 constexpr double kMargin = 5.0;
 
 }  // namespace
@@ -129,6 +130,32 @@ void NavigationBar::layoutSubviews() {
     }
 }
 
+Rect NavigationBar::titleArea() const {
+    // Centred on the bar when it fits between the items there, else centred in all the room between them.
+    const Rect left = leftFrame();
+    const Rect right = rightFrame();
+    const double side = std::max(left.maxX(), bounds().width() - right.x()) + kMargin;
+    const Rect centred(side, 0.0, bounds().width() - 2.0 * side, bounds().height());
+    const auto top = topItem();
+    if (!top || kTitleFont.sizeOfText(top->title()).width <= centred.width()) {
+        return centred;
+    }
+    const double start = left.maxX() + kMargin;
+    return Rect(start, 0.0, right.x() - kMargin - start, bounds().height());
+}
+
+std::vector<std::string> NavigationBar::titleLines() const {
+    const auto top = topItem();
+    if (!top || top->title().empty()) {
+        return {};
+    }
+    const Rect area = titleArea();
+    if (kTitleFont.sizeOfText(top->title()).width <= area.width()) {
+        return {top->title()};
+    }
+    return kLongTitleFont.wrap(top->title(), area.width(), 2);
+}
+
 void NavigationBar::draw(gfx::BitmapContext& context) const {
     context.fillRect(bounds(), BarDrawing::barColor(m_tintColor, m_barStyle != BarStyle::Default));
     auto top = topItem();
@@ -146,15 +173,10 @@ void NavigationBar::draw(gfx::BitmapContext& context) const {
         BarDrawing::drawItem(context, *top->rightBarButtonItem(), right);
     }
     if (!m_shownTitleView) {
-        // Centred on the bar when it fits between the items there, else centred in all the room between them.
-        const double side = std::max(left.maxX(), bounds().width() - right.x()) + kMargin;
-        Rect area(side, 0.0, bounds().width() - 2.0 * side, bounds().height());
-        if (kTitleFont.sizeOfText(top->title()).width > area.width()) {
-            const double start = left.maxX() + kMargin;
-            area = Rect(start, 0.0, right.x() - kMargin - start, bounds().height());
-        }
-        context.drawText(top->title(), area, kTitleFont,
-                         gfx::Color::white(), gfx::TextAlignment::Center);
+        const Rect area = titleArea();
+        const bool fits = kTitleFont.sizeOfText(top->title()).width <= area.width();
+        context.drawText(top->title(), area, fits ? kTitleFont : kLongTitleFont, gfx::Color::white(),
+                         gfx::TextAlignment::Center, fits ? 1 : 2);
     }
 }
 

@@ -10,8 +10,9 @@
 
 namespace platform::ui {
 
-// The bar at the top of a navigation stack: the top item's title (or title view) in the middle, its left
-// item or a back button (titled after the item below) on the left, its right item on the right.
+// The bar at the top of a navigation stack: the top item's title (or title view) in the middle (smaller and on
+// two lines when it is too long for one), its left item or a back button (titled after the item below) on the
+// left, its right item on the right.
 class NavigationBar : public View {
 public:
     static constexpr double kHeight = 44.0;
@@ -42,6 +43,9 @@ public:
 
     // The top item's title.
     std::string text() const override;
+    // The title as drawn: one line, or two in a smaller face when one is too long (what does not fit on two is
+    // left out, and the second line then ends in an ellipsis).
+    std::vector<std::string> titleLines() const;
     // Taps the left, right or back button with that title.
     bool tapText(const std::string& text) override;
     bool offersTap(const std::string& text) const override;
@@ -51,6 +55,7 @@ public:
 
 private:
     void showTitleView();
+    Rect titleArea() const;
 
     std::vector<std::shared_ptr<NavigationItem>> m_items;
     gfx::Color m_tintColor = gfx::Color::rgba(0.43, 0.52, 0.63);

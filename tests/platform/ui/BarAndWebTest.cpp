@@ -74,6 +74,16 @@ TEST_F(BarAndWebTest, NavigationBarBackButtonIsTitledAfterTheItemBelow) {
     EXPECT_EQ(saves, 1);
 }
 
+TEST_F(BarAndWebTest, ATitleTooLongForTheBarGoesOnTwoSmallerLines) {
+    NavigationBar bar(Rect(0, 0, 320, 44));
+    bar.pushNavigationItem(std::make_shared<NavigationItem>("Settings"));
+    EXPECT_EQ(bar.titleLines(), std::vector<std::string>{"Settings"});
+    bar.pushNavigationItem(std::make_shared<NavigationItem>("End User License Agreement"));
+    EXPECT_EQ(bar.titleLines(), (std::vector<std::string>{"End User License", "Agreement"}));
+    bar.pushNavigationItem(std::make_shared<NavigationItem>(std::string(200, 'W')));
+    EXPECT_EQ(bar.titleLines().size(), 2u);
+}
+
 TEST_F(BarAndWebTest, WebViewRecordsLoadsAndReportsThemOnLaterTurns) {
     qovtest::TempHome home;
     auto web = std::make_shared<WebView>(Rect(0, 0, 320, 400));
