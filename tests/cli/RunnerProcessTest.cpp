@@ -69,10 +69,13 @@ TEST_F(RunnerProcessTest, TheApplicationPassesTheTermsOnceAndShowsTheWeatherTab)
     EXPECT_TRUE(std::filesystem::exists(home() / "terms-screen.png"));
     EXPECT_TRUE(std::filesystem::exists(home() / "root-screen.png"));
 
-    const RunnerRun second =
-        run({"--service", simUrl(), "--virtual-clock", "--script", writeScript("wait 12\ntap --if-alert OK\ntab Maps\n")});
+    const RunnerRun second = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript("wait 12\ntap --if-alert OK\ntab Maps\n"
+                                              "present LocationSearchResultsModalViewController\ndump\ndismiss\n")});
     EXPECT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out.find("Terms screen:"), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("\"Search Results\""), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("\"0 results\""), std::string::npos) << second.out;
 }
 
 TEST_F(RunnerProcessTest, TheSummaryReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
