@@ -180,7 +180,7 @@ TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesTo
     EXPECT_EQ(m_layer->timeSlice(), 23);
 
     m_layer->stopAnimation();
-    m_layer->setMapType(MapOverlayType::temperatureOverlay());
+    m_layer->setMapType(MapOverlayType::noneOverlay());
     m_layer->startAnimation();
     advance(5.0);
     EXPECT_EQ(m_layer->numberOfTimeSlices(), 0);
