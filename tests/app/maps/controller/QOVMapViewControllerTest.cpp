@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/cache/MemoryApplicationCache.h"
 #include "app/core/model/QOVCurrentConditions.h"
 #include "platform/base/NotificationCenter.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
@@ -11,9 +12,9 @@ namespace qov {
 namespace {
 
 // Answers every tile's point-of-interest request with the same two points.
-class PointsApplicationCache : public ApplicationCache {
+class PointsApplicationCache : public MemoryApplicationCache {
 public:
-    PointsApplicationCache() : ApplicationCache(nullptr) {}
+    PointsApplicationCache() : MemoryApplicationCache(nullptr) {}
     void cachedPOIType(std::int32_t type, const std::string&, POIListCallback callback) override {
         auto list = std::make_shared<QOVPOIList>();
         std::vector<std::shared_ptr<QOVPointOfInterest>> points;
