@@ -257,7 +257,7 @@ TEST_F(RunnerProcessTest, FingersMoveAndZoomTheMapAndItsTilesFollow) {
     const auto shot = [&](const std::string& name) { return (home() / name).string(); };
     // On the temperature layer, which covers every map.
     const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
-                                  writeScript("wait 12\ntap OK\ntab Maps\ntap Options\ntap Temperature\ntap Done\n"
+                                  writeScript("wait 12\ntap --if-alert OK\ntab Maps\ntap Options\ntap Temperature\ntap Done\n"
                                               "wait 5\nshot " + shot("before.png") +
                                               "\ndrag @MapView 150 40\nwait 3\nshot " + shot("panned.png") +
                                               "\npinch @MapView 2\nwait 3\nshot " + shot("zoomed.png") +
@@ -292,7 +292,7 @@ TEST_F(RunnerProcessTest, EveryLayerOfTheOptionsDrawsItsTilesInTheUSAndAbroad) {
     }
     const std::string path = writeScript(script);
     for (const bool abroad : {false, true}) {
-        std::filesystem::remove_all(home());  // a first launch each time, as the script expects
+        std::filesystem::remove_all(home());  // a fresh home for each place
         sim().clearRequestLog();
         std::vector<std::string> arguments{"--service", simUrl(), "--virtual-clock", "--script", path};
         if (abroad) {
