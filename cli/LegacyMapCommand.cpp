@@ -20,6 +20,17 @@ std::shared_ptr<qov::QOVLocation> currentPlace() {
     return identity ? qov::ApplicationCacheFactory::sharedInstance().cache()->cachedLocation(*identity) : nullptr;
 }
 
+// The older tile map spreads its tiles over four host names by the quad key's last digit; every name under
+// "localhost" reaches the loopback address, so a service there answers all four.
+std::string legacyTileHosts(const std::string& host) {
+    const auto colon = host.rfind(':');
+    const std::string name = host.substr(0, colon);
+    if (name == "127.0.0.1" || name == "localhost") {
+        return "http://t%@.localhost" + (colon == std::string::npos ? std::string() : host.substr(colon));
+    }
+    return "http://" + host;
+}
+
 std::optional<std::string> openLegacyMap(const std::string& host, const std::string& argument) {
     if (!argument.empty()) {
         return "legacymap takes no argument";
@@ -32,7 +43,7 @@ std::optional<std::string> openLegacyMap(const std::string& host, const std::str
     if (root->modalViewController()) {
         return "a screen is already presented over the root screen";
     }
-    qov::QOVTileSeries::setSharedInstance(qov::QOVTileSeries::create("http://" + host, "http://" + host));
+    qov::QOVTileSeries::setSharedInstance(qov::QOVTileSeries::create("http://" + host, legacyTileHosts(host)));
     platform::ui::Device::current().setUserInterfaceIdiom(platform::ui::UserInterfaceIdiom::Pad);
     platform::ui::Screen::setSize(platform::ui::Screen::kPadSize);
     window->setFrame(platform::ui::Screen::bounds());

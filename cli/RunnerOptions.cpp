@@ -105,6 +105,7 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         "fingers)\n"
         "  tap --if-alert TEXT                   tap the alert's button TEXT if an alert shows, else do nothing\n"
         "  scroll TARGET | drag TARGET DX DY     swipe until TARGET shows | move a finger across TARGET\n"
+        "  pinch TARGET SCALE                    two fingers on TARGET apart (SCALE above 1) or together\n"
         "  type TEXT | key return|search|backspace   the keyboard, on the field being edited\n"
         "  select INDEX | alert INDEX            a segment in front | a button of the alert in front\n"
         "  wait SECONDS | network on|off | gps LAT LON   time passes | the network | the device moves\n"

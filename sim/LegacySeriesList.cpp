@@ -12,7 +12,8 @@ namespace {
 
 std::string milliseconds(double time) { return fmt::format("{}", static_cast<long long>(std::floor(time)) * 1000); }
 
-void appendLayer(std::string& xml, const TileSchedule::Layer& layer, const std::string& type, int count) {
+void appendLayer(std::string& xml, const TileSchedule::Layer& layer, int count) {
+    const std::string& type = layer.type;
     xml += fmt::format("<{} maxZoom=\"{}\" native=\"{}\" nativeZoom=\"{}\">\n", type, layer.maxZoom, layer.native,
                        layer.nativeZoom);
     int listed = 0;
@@ -39,10 +40,7 @@ std::string legacySeriesList(double now, int count) {
         "<seriesInfo>\n",
         TileSchedule::dateText(now));
     for (const TileSchedule::Layer& layer : TileSchedule::layersAt(now)) {
-        appendLayer(xml, layer, layer.type, count);
-        if (layer.type == "radar" || layer.type == "future_radar_ff") {
-            appendLayer(xml, layer, layer.type == "radar" ? "eurorad" : "future_eurorad_ff", count);
-        }
+        appendLayer(xml, layer, count);
     }
     xml += "</seriesInfo>\n</tiles>\n";
     return xml;

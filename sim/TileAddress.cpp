@@ -3,7 +3,7 @@
 namespace qovsim {
 
 std::optional<TileAddress> TileAddress::fromQuadKey(std::string_view quadKey) {
-    if (quadKey.empty() || quadKey.size() > static_cast<std::size_t>(kDeepestLevel)) {
+    if (quadKey.size() > static_cast<std::size_t>(kDeepestLevel)) {
         return std::nullopt;
     }
     TileAddress tile;

@@ -13,7 +13,8 @@ struct TileAddress {
     long long y = 0;
     int level = 0;
 
-    // The tile a quadkey names: 1 to 23 digits 0-3, most significant level first; nullopt otherwise.
+    // The tile a quadkey names: up to 23 digits 0-3, most significant level first (none: the level-0 tile of
+    // the whole world); nullopt otherwise.
     static std::optional<TileAddress> fromQuadKey(std::string_view quadKey);
 };
 

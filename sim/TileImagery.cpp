@@ -4,21 +4,18 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
+#include <numbers>
 #include <vector>
 
 #include <cairo.h>
 
+#include "sim/NoiseField.h"
+#include "sim/SurfaceWeather.h"
+
 namespace qovsim {
 
 namespace {
-
-// Fields are sampled in world units: the Mercator world is [0, 1) in both directions, y growing southward.
-constexpr double kSecondsPerHour = 3600.0;
-// The world is about 40000 km around: 60 km/h east is 0.0015 world widths an hour.
-constexpr double kWorldPerKilometre = 1.0 / 40075.0;
-// Shapes change over this many seconds (between two independent slices of noise).
-constexpr double kEvolutionPeriod = 4.0 * kSecondsPerHour;
-constexpr int kOctaves = 5;
 
 struct Rgba {
     double red;
@@ -26,77 +23,6 @@ struct Rgba {
     double blue;
     double alpha;
 };
-
-struct FieldStyle {
-    std::uint32_t seed;
-    int baseCells;  // cells across the world at the coarsest octave
-    double eastKmPerHour;
-    double northKmPerHour;
-};
-
-constexpr FieldStyle kRain{0x52a1U, 72, 55.0, 18.0};
-constexpr FieldStyle kCloud{0xc10dU, 36, 75.0, 12.0};
-
-std::uint32_t mix(std::uint32_t value) {
-    value ^= value >> 16;
-    value *= 0x7feb352dU;
-    value ^= value >> 15;
-    value *= 0x846ca68bU;
-    value ^= value >> 16;
-    return value;
-}
-
-// A repeatable value in [0, 1) for a lattice point; columns wrap around the world.
-double lattice(long long column, long long row, int period, std::uint32_t seed) {
-    const auto wrapped = static_cast<std::uint32_t>(((column % period) + period) % period);
-    const auto hash = mix(wrapped * 0x9e3779b1U ^ mix(static_cast<std::uint32_t>(row) + seed));
-    return static_cast<double>(hash >> 8) / static_cast<double>(1U << 24);
-}
-
-double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
-
-double valueNoise(double u, double v, int period, std::uint32_t seed) {
-    const double x = u * period;
-    const double y = v * period;
-    const double column = std::floor(x);
-    const double row = std::floor(y);
-    const double fx = smooth(x - column);
-    const double fy = smooth(y - row);
-    const auto c = static_cast<long long>(column);
-    const auto r = static_cast<long long>(row);
-    const double top = lattice(c, r, period, seed) + (lattice(c + 1, r, period, seed) - lattice(c, r, period, seed)) * fx;
-    const double bottom =
-        lattice(c, r + 1, period, seed) + (lattice(c + 1, r + 1, period, seed) - lattice(c, r + 1, period, seed)) * fx;
-    return top + (bottom - top) * fy;
-}
-
-double fractalNoise(double u, double v, int baseCells, std::uint32_t seed) {
-    double sum = 0.0;
-    double amplitude = 0.5;
-    double total = 0.0;
-    int period = baseCells;
-    for (int octave = 0; octave < kOctaves; ++octave) {
-        sum += amplitude * valueNoise(u, v, period, seed + static_cast<std::uint32_t>(octave) * 131U);
-        total += amplitude;
-        amplitude *= 0.55;
-        period *= 2;
-    }
-    return sum / total;
-}
-
-// The field's value at a point of the world at a time: the pattern drifts with its wind and blends between
-// slices of noise, so it changes shape without ever jumping.
-double fieldAt(const FieldStyle& style, double u, double v, double time) {
-    const double hours = time / kSecondsPerHour;
-    const double driftedU = u - style.eastKmPerHour * kWorldPerKilometre * hours;
-    const double driftedV = v + style.northKmPerHour * kWorldPerKilometre * hours;
-    const double phase = time / kEvolutionPeriod;
-    const double slice = std::floor(phase);
-    const auto first = style.seed + static_cast<std::uint32_t>(static_cast<long long>(slice) * 7919LL);
-    const double weight = smooth(phase - slice);
-    return fractalNoise(driftedU, driftedV, style.baseCells, first) * (1.0 - weight) +
-           fractalNoise(driftedU, driftedV, style.baseCells, first + 7919U) * weight;
-}
 
 Rgba radarColour(double value) {
     struct Band {
@@ -131,14 +57,105 @@ Rgba over(const Rgba& top, const Rgba& bottom) {
     return {channel(top.red, bottom.red), channel(top.green, bottom.green), channel(top.blue, bottom.blue), alpha};
 }
 
+// Where the European radar network sees: the continent from Iberia and Iceland's south to the Urals' west.
+bool inEuropeanCoverage(double u, double v) {
+    const double longitude = u * 360.0 - 180.0;
+    const double latitude = std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
+    return latitude >= 35.0 && latitude <= 71.5 && longitude >= -25.0 && longitude <= 40.0;
+}
+
 Rgba pixelAt(TileSchedule::Imagery imagery, double u, double v, double time) {
     switch (imagery) {
-        case TileSchedule::Imagery::Radar: return radarColour(fieldAt(kRain, u, v, time));
-        case TileSchedule::Imagery::Clouds: return cloudColour(fieldAt(kCloud, u, v, time));
+        case TileSchedule::Imagery::Radar: return radarColour(NoiseField::rain(u, v, time));
+        case TileSchedule::Imagery::EuropeanRadar:
+            return inEuropeanCoverage(u, v) ? radarColour(NoiseField::rain(u, v, time)) : Rgba{0.0, 0.0, 0.0, 0.0};
+        case TileSchedule::Imagery::Clouds: return cloudColour(NoiseField::cloud(u, v, time));
         case TileSchedule::Imagery::CloudsAndRadar:
-            return over(radarColour(fieldAt(kRain, u, v, time)), cloudColour(fieldAt(kCloud, u, v, time)));
+            return over(radarColour(NoiseField::rain(u, v, time)), cloudColour(NoiseField::cloud(u, v, time)));
+        default: return {0.0, 0.0, 0.0, 0.0};
     }
-    return {0.0, 0.0, 0.0, 0.0};
+}
+
+// The colour scales of the map legends: a value from 0 to 1 along evenly spaced stops.
+Rgba along(std::initializer_list<Rgba> stops, double position, double alpha) {
+    const auto* first = stops.begin();
+    const double scaled = std::clamp(position, 0.0, 1.0) * static_cast<double>(stops.size() - 1);
+    const auto index = std::min(static_cast<std::size_t>(scaled), stops.size() - 2);
+    const double t = scaled - static_cast<double>(index);
+    const Rgba& a = first[index];
+    const Rgba& b = first[index + 1];
+    return {a.red + (b.red - a.red) * t, a.green + (b.green - a.green) * t, a.blue + (b.blue - a.blue) * t, alpha};
+}
+
+constexpr Rgba kLightGreen{0.55, 0.9, 0.45, 1.0};
+constexpr Rgba kGreen{0.1, 0.65, 0.15, 1.0};
+constexpr Rgba kYellow{1.0, 0.9, 0.1, 1.0};
+constexpr Rgba kOrange{1.0, 0.55, 0.05, 1.0};
+constexpr Rgba kRed{0.85, 0.05, 0.05, 1.0};
+constexpr Rgba kPurple{0.6, 0.1, 0.6, 1.0};
+constexpr Rgba kBlue{0.15, 0.3, 0.9, 1.0};
+constexpr Rgba kIce{0.75, 0.85, 1.0, 1.0};
+
+// Degrees Fahrenheit from -20 to 110.
+Rgba temperatureColour(double fahrenheit) {
+    return along({kPurple, kBlue, kGreen, kYellow, kOrange, kRed}, (fahrenheit + 20.0) / 130.0, 0.8);
+}
+
+// Inches of rain: nothing below a hundredth, then a logarithmic scale up to four inches.
+Rgba rainColour(double inches) {
+    if (inches < 0.01) {
+        return {0.0, 0.0, 0.0, 0.0};
+    }
+    return along({kLightGreen, kGreen, kBlue, kPurple}, std::log(inches / 0.01) / std::log(400.0), 0.8);
+}
+
+// Inches of snow: a trace fades in up to an inch, then a logarithmic scale up to two feet.
+Rgba snowColour(double inches) {
+    if (inches < 0.1) {
+        return {0.0, 0.0, 0.0, 0.0};
+    }
+    const double alpha = 0.8 * std::min(1.0, 0.3 + 0.7 * (inches - 0.1) / 0.9);
+    return along({kIce, kBlue, kPurple}, std::log(std::max(inches, 1.0)) / std::log(24.0), alpha);
+}
+
+Rgba uvColour(double index) { return along({kGreen, kYellow, kOrange, kRed, kPurple}, index / 11.0, 0.7); }
+
+// Layers drawn from slowly changing values: the value is computed on a coarse grid of the tile (the grid's
+// points on the tile's edges are those of its neighbours, so tiles meet without a seam) and interpolated.
+constexpr int kGridStep = 8;
+constexpr int kGridPoints = TileImagery::kTileSize / kGridStep + 1;
+
+bool drawnFromGrid(TileSchedule::Imagery imagery) {
+    switch (imagery) {
+        case TileSchedule::Imagery::Temperature:
+        case TileSchedule::Imagery::FeelsLike:
+        case TileSchedule::Imagery::Rainfall:
+        case TileSchedule::Imagery::Snowfall:
+        case TileSchedule::Imagery::UVIndex: return true;
+        default: return false;
+    }
+}
+
+double gridValue(TileSchedule::Imagery imagery, const SurfaceWeather& weather, double u, double v) {
+    const double latitude = std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
+    const double longitude = u * 360.0 - 180.0;
+    switch (imagery) {
+        case TileSchedule::Imagery::Temperature: return weather.temperature(latitude, longitude);
+        case TileSchedule::Imagery::FeelsLike: return weather.feelsLike(latitude, longitude);
+        case TileSchedule::Imagery::Rainfall: return weather.rainfall(u, v);
+        case TileSchedule::Imagery::Snowfall: return weather.snowfall(u, v);
+        default: return weather.uvIndex(u, v);
+    }
+}
+
+Rgba gridColour(TileSchedule::Imagery imagery, double value) {
+    switch (imagery) {
+        case TileSchedule::Imagery::Temperature:
+        case TileSchedule::Imagery::FeelsLike: return temperatureColour(value);
+        case TileSchedule::Imagery::Rainfall: return rainColour(value);
+        case TileSchedule::Imagery::Snowfall: return snowColour(value);
+        default: return uvColour(value);
+    }
 }
 
 // cairo's pixel format: 32-bit native words, alpha in the top byte, colours premultiplied.
@@ -156,17 +173,42 @@ cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned
 
 }  // namespace
 
-std::string TileImagery::png(TileSchedule::Imagery imagery, const TileAddress& tile, double time) {
+std::string TileImagery::png(TileSchedule::Imagery imagery, const TileAddress& tile, double time,
+                             const Gazetteer& places) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kTileSize, kTileSize);
     const int stride = cairo_image_surface_get_stride(surface);
     unsigned char* pixels = cairo_image_surface_get_data(surface);
     const double worldPixels = std::ldexp(static_cast<double>(kTileSize), tile.level);
+    auto worldU = [&](double column) { return (static_cast<double>(tile.x) * kTileSize + column) / worldPixels; };
+    auto worldV = [&](double row) { return (static_cast<double>(tile.y) * kTileSize + row) / worldPixels; };
+    std::vector<double> grid;
+    if (drawnFromGrid(imagery)) {
+        const SurfaceWeather weather(places, time);
+        grid.reserve(kGridPoints * kGridPoints);
+        for (int row = 0; row < kGridPoints; ++row) {
+            for (int column = 0; column < kGridPoints; ++column) {
+                grid.push_back(gridValue(imagery, weather, worldU(column * kGridStep), worldV(row * kGridStep)));
+            }
+        }
+    }
     for (int row = 0; row < kTileSize; ++row) {
         auto* line = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(row) * stride);
-        const double v = (static_cast<double>(tile.y) * kTileSize + row + 0.5) / worldPixels;
+        const double v = worldV(row + 0.5);
         for (int column = 0; column < kTileSize; ++column) {
-            const double u = (static_cast<double>(tile.x) * kTileSize + column + 0.5) / worldPixels;
-            line[column] = premultiplied(pixelAt(imagery, u, v, time));
+            if (grid.empty()) {
+                line[column] = premultiplied(pixelAt(imagery, worldU(column + 0.5), v, time));
+                continue;
+            }
+            const double gx = (column + 0.5) / kGridStep;
+            const double gy = (row + 0.5) / kGridStep;
+            const int x0 = static_cast<int>(gx);
+            const int y0 = static_cast<int>(gy);
+            const double fx = gx - x0;
+            const double fy = gy - y0;
+            auto at = [&](int x, int y) { return grid[static_cast<std::size_t>(y * kGridPoints + x)]; };
+            const double top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * fx;
+            const double bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * fx;
+            line[column] = premultiplied(gridColour(imagery, top + (bottom - top) * fy));
         }
     }
     cairo_surface_mark_dirty(surface);

@@ -19,25 +19,36 @@ struct LayerPlan {
     int seriesCount;
     double step;     // seconds between series
     double latency;  // how long a series takes to appear after its time
-    int frameCount;  // forecast frames of each run; 0 for observed layers
+    int frameCount;    // forecast frames of each run; 0 for observed layers
+    double frameStep;  // seconds between the frames of a run
 };
 
-constexpr double kFrameStep = 900.0;
 constexpr int kFramesBeforeRun = 2;
 
+using Imagery = TileSchedule::Imagery;
+
 constexpr std::array kPlans{
-    LayerPlan{"radar", TileSchedule::Imagery::Radar, 12, 1, 7, 24, 300.0, 300.0, 0},
-    LayerPlan{"sat", TileSchedule::Imagery::Clouds, 10, 1, 6, 8, 900.0, 900.0, 0},
-    LayerPlan{"satrad", TileSchedule::Imagery::CloudsAndRadar, 10, 1, 6, 8, 900.0, 900.0, 0},
-    LayerPlan{"future_radar_ff", TileSchedule::Imagery::Radar, 10, 1, 6, 2, 3600.0, 1800.0, 13},
-    LayerPlan{"future_clouds_ff", TileSchedule::Imagery::Clouds, 10, 1, 6, 2, 3600.0, 1800.0, 13},
-    LayerPlan{"future_satrad_ff", TileSchedule::Imagery::CloudsAndRadar, 10, 1, 6, 2, 3600.0, 1800.0, 13},
+    LayerPlan{"radar", Imagery::Radar, 12, 1, 7, 24, 300.0, 300.0, 0, 0.0},
+    LayerPlan{"eurorad", Imagery::EuropeanRadar, 12, 1, 7, 24, 300.0, 300.0, 0, 0.0},
+    LayerPlan{"sat", Imagery::Clouds, 10, 1, 6, 8, 900.0, 900.0, 0, 0.0},
+    LayerPlan{"satrad", Imagery::CloudsAndRadar, 10, 1, 6, 8, 900.0, 900.0, 0, 0.0},
+    LayerPlan{"temp", Imagery::Temperature, 10, 1, 6, 4, 3600.0, 900.0, 0, 0.0},
+    LayerPlan{"feelslike", Imagery::FeelsLike, 10, 1, 6, 4, 3600.0, 900.0, 0, 0.0},
+    LayerPlan{"rain", Imagery::Rainfall, 10, 1, 6, 4, 3600.0, 1800.0, 0, 0.0},
+    LayerPlan{"snow", Imagery::Snowfall, 10, 1, 6, 4, 3600.0, 1800.0, 0, 0.0},
+    LayerPlan{"uv", Imagery::UVIndex, 10, 1, 6, 4, 3600.0, 900.0, 0, 0.0},
+    LayerPlan{"future_radar_ff", Imagery::Radar, 10, 1, 6, 2, 3600.0, 1800.0, 13, 900.0},
+    LayerPlan{"future_eurorad_ff", Imagery::EuropeanRadar, 10, 1, 6, 2, 3600.0, 1800.0, 13, 900.0},
+    LayerPlan{"future_clouds_ff", Imagery::Clouds, 10, 1, 6, 2, 3600.0, 1800.0, 13, 900.0},
+    LayerPlan{"future_satrad_ff", Imagery::CloudsAndRadar, 10, 1, 6, 2, 3600.0, 1800.0, 13, 900.0},
+    LayerPlan{"future_rain_ff", Imagery::Rainfall, 10, 1, 6, 2, 3600.0, 1800.0, 13, 3 * 3600.0},
+    LayerPlan{"future_snow_ff", Imagery::Snowfall, 10, 1, 6, 2, 3600.0, 1800.0, 13, 3 * 3600.0},
 };
 
 TileSchedule::Series seriesOf(const LayerPlan& plan, double time, double now) {
     TileSchedule::Series series{TileSchedule::dateText(time), time, {}};
-    for (int index = 0; index < plan.frameCount; ++index) {
-        const double frameTime = time + (index - kFramesBeforeRun) * kFrameStep;
+    for (int index = plan.frameCount - 1; index >= 0; --index) {
+        const double frameTime = time + (index - kFramesBeforeRun) * plan.frameStep;
         series.frames.push_back({TileSchedule::dateText(frameTime), frameTime, frameTime < now});
     }
     return series;
@@ -59,9 +70,6 @@ std::vector<TileSchedule::Layer> TileSchedule::layersAt(double now) {
 }
 
 std::optional<TileSchedule::Imagery> TileSchedule::imageryOf(std::string_view layerType) {
-    if (layerType == "eurorad" || layerType == "future_eurorad_ff") {
-        return Imagery::Radar;
-    }
     for (const LayerPlan& plan : kPlans) {
         if (layerType == plan.type) {
             return plan.imagery;

@@ -15,7 +15,7 @@ namespace qovsim {
 class TileSchedule {
 public:
     // How a layer's tiles look.
-    enum class Imagery { Radar, Clouds, CloudsAndRadar };
+    enum class Imagery { Radar, EuropeanRadar, Clouds, CloudsAndRadar, Temperature, FeelsLike, Rainfall, Snowfall, UVIndex };
 
     struct Frame {
         std::string date;
@@ -25,7 +25,9 @@ public:
     struct Series {
         std::string date;
         double time = 0.0;
-        std::vector<Frame> frames;  // forecast layers only
+        // Forecast layers only: the run's frames, latest first, so that a player going from the last frame to the
+        // first (as the maps' loops do) runs forward in time.
+        std::vector<Frame> frames;
     };
     struct Layer {
         std::string type;
@@ -38,8 +40,7 @@ public:
 
     // The layers at now (seconds since 1970), in the order the series list names them.
     static std::vector<Layer> layersAt(double now);
-    // The imagery of a layer type the server knows, whatever the time (the European radar layers of the older
-    // series list look like radar).
+    // The imagery of a layer type the server knows, whatever the time.
     static std::optional<Imagery> imageryOf(std::string_view layerType);
 
     static std::string dateText(double time);

@@ -49,7 +49,7 @@ class DrawnTiles {
 public:
     static constexpr std::size_t kCapacity = 256;
 
-    std::string png(TileSchedule::Imagery imagery, const TileAddress& address, double time) {
+    std::string png(TileSchedule::Imagery imagery, const TileAddress& address, double time, const Gazetteer& places) {
         const std::string key = fmt::format("{}/{}/{}/{}/{}", static_cast<int>(imagery), address.level, address.x,
                                             address.y, time);
         {
@@ -58,7 +58,7 @@ public:
                 return found->second;
             }
         }
-        std::string drawn = TileImagery::png(imagery, address, time);
+        std::string drawn = TileImagery::png(imagery, address, time, places);
         std::lock_guard lock(m_mutex);
         if (m_tiles.emplace(key, drawn).second) {
             m_order.push_back(key);
@@ -76,14 +76,15 @@ private:
     std::deque<std::string> m_order;
 };
 
-SimResponse tile(DrawnTiles& drawn, const std::string& layer, const std::string& date, const std::string& quadKey) {
+SimResponse tile(DrawnTiles& drawn, const Gazetteer& places, const std::string& layer, const std::string& date,
+                 const std::string& quadKey) {
     const auto imagery = TileSchedule::imageryOf(layer);
     const auto time = TileSchedule::timeOfRequestDate(date);
     const auto address = TileAddress::fromQuadKey(quadKey);
     if (!imagery || !time || !address) {
         return notFound();
     }
-    return SimResponse{200, "image/png", drawn.png(*imagery, *address, *time)};
+    return SimResponse{200, "image/png", drawn.png(*imagery, *address, *time, places)};
 }
 
 }  // namespace
@@ -102,14 +103,15 @@ void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
         return SimResponse{200, "text/xml", seriesList(now)};
     });
     auto drawn = std::make_shared<DrawnTiles>();
-    router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
-        return tile(*drawn, request.captures[0], request.captures[1], request.captures[2]);
+    // The level-0 tile, the whole world, has the empty quadkey.
+    router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]*)\\.png", [drawn, &environment](const SimRequest& request) {
+        return tile(*drawn, environment.gazetteer(), request.captures[0], request.captures[1], request.captures[2]);
     });
-    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]+)\\.png", [drawn](const SimRequest& request) {
+    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]*)\\.png", [drawn, &environment](const SimRequest& request) {
         if (!TileSchedule::timeOfRequestDate(request.captures[1])) {
             return notFound();
         }
-        return tile(*drawn, request.captures[0], request.captures[2], request.captures[3]);
+        return tile(*drawn, environment.gazetteer(), request.captures[0], request.captures[2], request.captures[3]);
     });
 }
 

@@ -115,7 +115,12 @@ void MapsViewController::togglePlayButtonForMapLayerWithName(const std::string& 
 }
 
 void MapsViewController::updateMapLegend() {
-    if (!m_legendImageView || !mapLayer()) {
+    if (!m_legendImageView) {
+        return;
+    }
+    // A layer the tile server does not have shows nothing, the previous layer's legend included.
+    if (!mapLayer()) {
+        m_legendImageView->setImage(nullptr);
         return;
     }
     const auto* kind = MapLayerCatalogue::find(mapLayer()->layerType());

@@ -76,6 +76,13 @@ std::optional<std::string> DisplayDevice::drag(double x, double y, double dx, do
     return platform::ui::TouchPanel::drag(platform::gfx::Point{x, y}, dx, dy);
 }
 
+std::optional<std::string> DisplayDevice::pinch(double x, double y, double scale) {
+    if (isInBackground()) {
+        return "the application is in the background: press Home";
+    }
+    return platform::ui::TouchPanel::pinch(platform::gfx::Point{x, y}, scale);
+}
+
 std::optional<std::string> DisplayDevice::type(const std::string& text) {
     return platform::ui::Keyboard::type(text) ? std::nullopt : std::optional<std::string>(kNoField);
 }

@@ -25,6 +25,8 @@ public:
     std::optional<std::string> tap(double x, double y);
     // A drag from a point of the screen, dx, dy points across.
     std::optional<std::string> drag(double x, double y, double dx, double dy);
+    // Two fingers around a point of the screen pinching by scale (the page's mouse wheel): a map there zooms.
+    std::optional<std::string> pinch(double x, double y, double scale);
     // Typing on the keyboard: text, or a key: "return" or "backspace".
     std::optional<std::string> type(const std::string& text);
     std::optional<std::string> key(const std::string& name);

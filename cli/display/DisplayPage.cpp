@@ -122,6 +122,19 @@ screen.addEventListener("mouseup", (event) => {
   pressed = null;
 });
 screen.addEventListener("mouseleave", () => { pressed = null; });
+// The wheel pinches around the pointer (a map zooms); the turns made while a pinch is on its way go as one.
+let wheel = null;
+screen.addEventListener("wheel", (event) => {
+  event.preventDefault();
+  const at = pointOf(event);
+  if (wheel) { wheel.delta += event.deltaY; wheel.x = at.x; wheel.y = at.y; return; }
+  wheel = { x: at.x, y: at.y, delta: event.deltaY };
+  sending = sending.then(() => {
+    const pinch = wheel;
+    wheel = null;
+    send("/pinch", { x: pinch.x, y: pinch.y, scale: Math.pow(2, -pinch.delta / 250) });
+  });
+}, { passive: false });
 document.addEventListener("keydown", (event) => {
   if (event.ctrlKey || event.metaKey || event.altKey) return;
   if (event.key === "Enter") {

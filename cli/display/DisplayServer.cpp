@@ -146,6 +146,15 @@ void DisplayServer::addRoutes() {
         }
         return [x = *x, y = *y, dx = *dx, dy = *dy](DisplayDevice& device) { return device.drag(x, y, dx, dy); };
     });
+    input("/pinch", [](const httplib::Request& request) -> Action {
+        const auto x = numberParameter(request, "x");
+        const auto y = numberParameter(request, "y");
+        const auto scale = numberParameter(request, "scale");
+        if (!x || !y || !scale || !(*scale > 0.0)) {
+            return std::nullopt;
+        }
+        return [x = *x, y = *y, scale = *scale](DisplayDevice& device) { return device.pinch(x, y, scale); };
+    });
     input("/type", [](const httplib::Request& request) -> Action {
         if (request.body.empty()) {
             return std::nullopt;

@@ -25,6 +25,7 @@ namespace qovcli {
 //   GET  /frame.png            the latest frame's picture
 //   POST /tap?x=X&y=Y          a tap at that point of the screen
 //   POST /drag?x=X&y=Y&dx=DX&dy=DY
+//   POST /pinch?x=X&y=Y&scale=S  two fingers around that point pinch by S (above 1: zoom in)
 //   POST /type                 the body (UTF-8) typed into the field being edited
 //   POST /key?name=return|backspace
 //   POST /button?name=NAME     a device button (DisplayDevice::press)

@@ -38,9 +38,12 @@ struct Operation::State {
     std::atomic<bool> cancelled{false};
     std::atomic<bool> executing{false};
     std::atomic<bool> finished{false};
-    std::mutex mutex;  // guards the two below
+    std::atomic<int> priority{0};
+    std::mutex mutex;  // guards the four below
     bool added = false;
     std::weak_ptr<OperationQueue::Impl> queue;
+    bool mainReturned = false;      // a concurrent operation's main() has returned
+    bool finishRequested = false;   // it called finishConcurrent()
 };
 
 // Shared with the worker threads and the posted completions, so either may outlive the queue object.
@@ -74,8 +77,15 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
                 if (shuttingDown) {
                     return;
                 }
-                operation = std::move(waiting.front());
-                waiting.pop_front();
+                // The first of the highest priority.
+                auto next = waiting.begin();
+                for (auto each = waiting.begin(); each != waiting.end(); ++each) {
+                    if ((*each)->queuePriority() > (*next)->queuePriority()) {
+                        next = each;
+                    }
+                }
+                operation = std::move(*next);
+                waiting.erase(next);
                 ++running;
             }
             execute(operation);
@@ -88,20 +98,32 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
     }
 
     void execute(const std::shared_ptr<Operation>& operation) {
+        bool handedOver = false;  // a concurrent operation that started finishes by itself
         if (!operation->isCancelled()) {
             operation->m_state->executing = true;
+            bool threw = false;
             try {
                 operation->main();
             } catch (const std::exception& error) {
+                threw = true;
                 QOV_LOG_ERROR("{} ended with an exception: {}", nameOf(*operation), error.what());
             }
-            operation->m_state->executing = false;
+            if (operation->isConcurrent() && !threw) {
+                std::lock_guard lock(operation->m_state->mutex);
+                operation->m_state->mainReturned = true;
+                handedOver = !operation->m_state->finishRequested;
+            }
+            if (!handedOver) {
+                operation->m_state->executing = false;
+            }
         }
         {
             std::lock_guard lock(mutex);
             --atWork;
         }
-        postCompletion(operation);
+        if (!handedOver) {
+            postCompletion(operation);
+        }
     }
 
     // Any thread. The operation's completion runs on the main loop unless the queue is gone by then.
@@ -165,6 +187,29 @@ void Operation::cancel() {
         queue->cancelWaiting(this);
     }
 }
+
+void Operation::finishConcurrent() {
+    std::shared_ptr<OperationQueue::Impl> queue;
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (m_state->finishRequested) {
+            return;
+        }
+        m_state->finishRequested = true;
+        if (!m_state->mainReturned) {
+            return;  // the worker posts the completion when main() returns
+        }
+        queue = m_state->queue.lock();
+    }
+    m_state->executing = false;
+    if (queue) {
+        queue->postCompletion(shared_from_this());
+    }
+}
+
+int Operation::queuePriority() const { return m_state->priority; }
+
+void Operation::setQueuePriority(int priority) { m_state->priority = priority; }
 
 bool Operation::isCancelled() const { return m_state->cancelled; }
 

@@ -13,12 +13,19 @@ class RunLoop;
 
 // A unit of work for an OperationQueue. main() runs on a worker thread; completeOnMainThread() then runs on
 // the main run loop. The operation counts as unfinished until that completion has run, also when cancelled.
+// A concurrent operation's main() only starts its work (on the main loop, say) and returns, so the worker is free
+// for the next operation; it stays executing until it calls finishConcurrent().
 class Operation : public std::enable_shared_from_this<Operation> {
 public:
     explicit Operation(Dictionary userInfo = {});
     virtual ~Operation();
 
     const Dictionary& userInfo() const { return m_userInfo; }
+    virtual bool isConcurrent() const { return false; }
+    // Of the waiting operations of a queue, those of the highest priority start first (0 by default; among
+    // equals, the first added).
+    int queuePriority() const;
+    void setQueuePriority(int priority);
 
     // Any thread. A cancelled operation that has not started never runs main(); a running one should
     // notice isCancelled() and return early. Either way its completion still runs on the main loop.
@@ -30,8 +37,11 @@ public:
 protected:
     // Worker thread.
     virtual void main() = 0;
-    // Main loop, after main() returned or after the operation was cancelled before starting.
+    // Main loop, after main() returned (a concurrent operation: after it finished) or after the operation was
+    // cancelled before starting.
     virtual void completeOnMainThread() {}
+    // Any thread, once (later calls do nothing): a concurrent operation's work is over, also when cancelled.
+    void finishConcurrent();
 
 private:
     friend class OperationQueue;
@@ -41,7 +51,8 @@ private:
 };
 
 // Runs operations on background threads, at most maxConcurrentOperationCount at once (4 by default;
-// -1 also means the default), in the order they were added.
+// -1 also means the default), by priority and then in the order they were added. A concurrent operation holds a
+// worker only while its main() runs.
 class OperationQueue {
 public:
     static constexpr int kDefaultMaxConcurrentOperationCount = -1;

@@ -13,6 +13,7 @@
 #include "platform/map/MapTileGrid.h"
 #include "platform/map/PinAnnotationView.h"
 #include "platform/map/UserLocationView.h"
+#include "platform/ui/TapGestureRecognizer.h"
 
 namespace platform::map {
 namespace {
@@ -183,14 +184,45 @@ bool MapView::pan(ui::Point delta) {
 }
 
 bool MapView::pinch(double factor) {
-    if (!m_zoomEnabled || !std::isfinite(factor) || !(factor > 0.0)) {
+    const ui::Rect shown = bounds();
+    return pinch(factor, ui::Point{shown.x() + shown.width() / 2.0, shown.y() + shown.height() / 2.0});
+}
+
+bool MapView::pinch(double factor, ui::Point around) {
+    const ui::Rect shown = bounds();
+    if (!m_zoomEnabled || !std::isfinite(factor) || !(factor > 0.0) || !std::isfinite(around.x) ||
+        !std::isfinite(around.y) || !(shown.width() > 0.0) || !(shown.height() > 0.0)) {
         return false;
     }
-    const MapRect& shown = m_visibleMapRect;
-    const double width = shown.width() / factor;
-    const double height = shown.height() / factor;
-    changeVisibleMapRect(MapRect{shown.midX() - width / 2.0, shown.midY() - height / 2.0, width, height}, false);
+    // The map point under the fingers stays under them.
+    const MapPoint fixed = mapPointForPoint(around);
+    const double across = (around.x - shown.x()) / shown.width();
+    const double down = (around.y - shown.y()) / shown.height();
+    const double width = m_visibleMapRect.width() / factor;
+    const double height = m_visibleMapRect.height() / factor;
+    changeVisibleMapRect(MapRect{fixed.x - across * width, fixed.y - down * height, width, height}, false);
     return true;
+}
+
+bool MapView::followDrag(double dx, double dy) { return pan(ui::Point{dx, dy}); }
+
+bool MapView::followPinch(double scale, ui::Point around) { return pinch(scale, around); }
+
+void MapView::didMoveToSuperview() {
+    ui::View::didMoveToSuperview();
+    const bool zoomsOnDoubleTap = std::ranges::any_of(gestureRecognizers(), [](const auto& recognizer) {
+        return recognizer->numberOfTapsRequired() == 2 && recognizer->numberOfTouchesRequired() == 1;
+    });
+    if (zoomsOnDoubleTap) {
+        return;
+    }
+    auto doubleTap = std::make_shared<ui::TapGestureRecognizer>([](ui::TapGestureRecognizer& recognizer) {
+        if (const auto map = std::dynamic_pointer_cast<MapView>(recognizer.view())) {
+            map->pinch(2.0);
+        }
+    });
+    doubleTap->setNumberOfTapsRequired(2);
+    addGestureRecognizer(doubleTap);
 }
 
 // User location

@@ -58,8 +58,14 @@ public:
     void setScrollEnabled(bool enabled) { m_scrollEnabled = enabled; }
     // The user drags the map by the given view points (a drag to the right shows what lies west).
     bool pan(ui::Point delta);
-    // The user pinches: a factor above 1 zooms in around the centre.
+    // The user pinches: a factor above 1 zooms in around the centre, or around a point of the bounds, which
+    // keeps the place under it.
     bool pinch(double factor);
+    bool pinch(double factor, ui::Point around);
+    // A finger dragging on the map (or a pin) pans it; two fingers pinching zoom it around their middle; a
+    // double tap zooms in twice around the middle.
+    bool followDrag(double dx, double dy) override;
+    bool followPinch(double scale, ui::Point around) override;
 
     // The user's own position, shown while showsUserLocation is on and the position source has a fix.
     bool showsUserLocation() const { return m_showsUserLocation; }
@@ -110,6 +116,9 @@ public:
     // The summary the screen dump shows: region, map type, overlays and the number of annotations.
     std::string text() const override;
     void draw(gfx::BitmapContext& context) const override;
+
+protected:
+    void didMoveToSuperview() override;
 
 private:
     MapRect fitted(const MapRect& rect) const;

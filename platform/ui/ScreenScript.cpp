@@ -29,8 +29,8 @@ namespace {
 
 constexpr double kLongestWaitSeconds = 86400.0;
 
-const std::set<std::string, std::less<>> kBuiltInCommands{"tap",  "scroll", "drag", "type", "key", "select",
-                                                          "alert", "wait",  "dump", "shot", "quit"};
+const std::set<std::string, std::less<>> kBuiltInCommands{"tap",  "scroll", "drag", "pinch", "type", "key",
+                                                          "select", "alert", "wait", "dump", "shot", "quit"};
 
 std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() {
     static NeverDestroyed<std::map<std::string, ScreenScript::Command, std::less<>>> commands;
@@ -108,6 +108,8 @@ bool ScreenScript::execute(const std::string& rawLine) {
         scroll(argument);
     } else if (command == "drag") {
         drag(argument);
+    } else if (command == "pinch") {
+        pinch(argument);
     } else if (command == "type") {
         type(argument);
     } else if (command == "key") {
@@ -254,6 +256,27 @@ bool ScreenScript::drag(const std::string& argument) {
         return fail(target->description() + " is not inside a scroll view");
     }
     scrollView->dragBy(*dx, *dy);
+    return true;
+}
+
+bool ScreenScript::pinch(const std::string& argument) {
+    const TrailingWords parts = splitTrailingWords(argument, 1);
+    const auto scale = parts.words.size() == 1 ? scriptNumber(parts.words[0]) : std::nullopt;
+    const auto target = scale ? ScriptTarget::parse(parts.head) : std::nullopt;
+    if (!target || !(*scale > 0.0)) {
+        return fail("pinch needs what to pinch and a scale above 0: pinch TARGET SCALE");
+    }
+    if (PopupRegistry::shared().top()) {
+        return fail("an alert is in front");
+    }
+    const auto view = ScriptTargets::find(*target, ScriptTargets::Reach::Visible);
+    if (!view) {
+        return fail("nothing on screen shows " + target->description());
+    }
+    const Rect bounds = view->bounds();
+    if (!ScriptTargets::pinch(*view, *scale, Point{bounds.x() + bounds.width() / 2, bounds.y() + bounds.height() / 2})) {
+        return fail("nothing zooms at " + target->description());
+    }
     return true;
 }
 

@@ -18,7 +18,9 @@ namespace platform::ui {
 //                     TARGET is inside it, as a user's swipe would (the scroll view's delegate hears the drag);
 //                     a table has cells only for the rows in view, so drag a table instead
 //   drag TARGET DX DY drags a finger DX, DY points across TARGET (a scroll view, or a view inside one): the
-//                     content follows the finger, as far as it goes (negative DX reveals content to the right)
+//                     content follows the finger, as far as it goes (negative DX reveals content to the right);
+//                     a map pans
+//   pinch TARGET SCALE  two fingers pinch TARGET by SCALE around its middle (above 1: apart): a map zooms in
 //   type TEXT         types TEXT into the field being edited
 //   key KEY           presses a key of the keyboard on the field being edited: return (also search: the
 //                     keyboard's action key) or backspace
@@ -59,6 +61,7 @@ private:
     bool tap(const std::string& argument);
     bool scroll(const std::string& argument);
     bool drag(const std::string& argument);
+    bool pinch(const std::string& argument);
     bool type(const std::string& text);
     bool key(const std::string& argument);
     bool select(const std::string& argument);

@@ -60,6 +60,26 @@ bool ScriptTargets::drag(View& touched, double dx, double dy) {
             return true;
         }
     }
+    for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
+        if (view->followDrag(dx, dy)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ScriptTargets::pinch(View& touched, double scale, Point around) {
+    // The point in each ancestor's bounds: the same place in the window.
+    const Rect touchedFrame = touched.frameInWindow();
+    const Point inWindow{touchedFrame.x() + around.x - touched.bounds().x(),
+                         touchedFrame.y() + around.y - touched.bounds().y()};
+    for (auto view = std::static_pointer_cast<View>(touched.shared_from_this()); view; view = view->superview()) {
+        const Rect frame = view->frameInWindow();
+        const Point inside{inWindow.x - frame.x() + view->bounds().x(), inWindow.y - frame.y() + view->bounds().y()};
+        if (view->followPinch(scale, inside)) {
+            return true;
+        }
+    }
     return false;
 }
 

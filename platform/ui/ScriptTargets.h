@@ -30,9 +30,13 @@ public:
     // (controls and rows answer single taps only).
     static bool tap(View& touched, const std::string& text, const TapGesture& gesture);
 
-    // A finger on touched moves dx, dy: a table at or above it reorders a row when touched is the row's reorder
-    // control (TableView::dragFrom). Answers whether one did; otherwise the drag scrolls.
+    // A finger on touched moves dx, dy: a slider's thumb follows; a table at or above it reorders a row when
+    // touched is the row's reorder control (TableView::dragFrom); else the nearest view at or above it that
+    // follows drags (View::followDrag, a map) moves. Answers whether one did; otherwise the drag scrolls.
     static bool drag(View& touched, double dx, double dy);
+    // Two fingers on touched pinch by scale around a point of touched's bounds: the nearest view at or above it
+    // that follows pinches (View::followPinch, a map) zooms around that point. Answers whether one did.
+    static bool pinch(View& touched, double scale, Point around);
 
     // The nearest scroll view at or above the view that lets the user scroll, or nullptr.
     static std::shared_ptr<class ScrollView> enclosingScrollView(View& view);

@@ -120,4 +120,23 @@ std::optional<std::string> TouchPanel::drag(gfx::Point point, double dx, double 
     return std::nullopt;
 }
 
+std::optional<std::string> TouchPanel::pinch(gfx::Point point, double scale) {
+    if (PopupRegistry::shared().top()) {
+        return "an alert is in front";
+    }
+    if (Keyboard::covers(point)) {
+        return kOnKeyboard;
+    }
+    const auto view = viewAt(point);
+    if (!view) {
+        return "nothing on screen at that point";
+    }
+    const Rect frame = view->frameInWindow();
+    const Point inside{point.x - frame.x() + view->bounds().x(), point.y - frame.y() + view->bounds().y()};
+    if (!ScriptTargets::pinch(*view, scale, inside)) {
+        return "nothing zooms at that point";
+    }
+    return std::nullopt;
+}
+
 }  // namespace platform::ui

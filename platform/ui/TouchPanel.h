@@ -21,10 +21,13 @@ public:
     static std::shared_ptr<View> viewAt(gfx::Point point);
     // A tap at the point; answers why nothing took it, or nullopt when something did.
     static std::optional<std::string> tap(gfx::Point point);
-    // A finger put down at the point and moved dx, dy points: a table row's reorder control moves its row,
-    // otherwise the nearest scroll view under it follows the finger, as far as its content goes. Answers why
+    // A finger put down at the point and moved dx, dy points: a table row's reorder control moves its row, a
+    // map pans, otherwise the nearest scroll view under it follows the finger, as far as its content goes. Answers why
     // nothing moved, or nullopt.
     static std::optional<std::string> drag(gfx::Point point, double dx, double dy);
+    // Two fingers around the point pinch by scale (above 1: apart, zooming in): a map under them zooms around
+    // the point. Answers why nothing zoomed, or nullopt.
+    static std::optional<std::string> pinch(gfx::Point point, double scale);
 
 private:
     struct Touch {

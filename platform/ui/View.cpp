@@ -266,6 +266,10 @@ bool View::respondsToTaps() const {
                        [](const auto& recognizer) { return recognizer->isEnabled(); });
 }
 
+bool View::followDrag(double, double) { return false; }
+
+bool View::followPinch(double, Point) { return false; }
+
 bool View::tapFrom(View& touched, const std::string& text) {
     return (&touched == this && tapText(text)) || fireTapRecognizers();
 }

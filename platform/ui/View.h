@@ -132,6 +132,11 @@ public:
     // there was any.
     bool fireTapRecognizers();
     bool fireTapRecognizers(const TapGesture& gesture);
+    // A finger that landed on this view or a subview moves dx, dy points, or two fingers pinch by scale (above 1:
+    // apart) around a point in this view's bounds: answers whether this view followed (a map pans or zooms).
+    // The default follows neither.
+    virtual bool followDrag(double dx, double dy);
+    virtual bool followPinch(double scale, Point around);
 
 protected:
     virtual void didMoveToSuperview() {}

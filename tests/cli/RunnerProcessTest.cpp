@@ -230,6 +230,101 @@ TEST_F(RunnerProcessTest, TheMapsTabPlaysTheRadarLoopEvenWithFailingTilesAndShow
     }));
 }
 
+// Pixels of the map area that a weather layer colours (green to red: the base map's beige land, blue water and
+// grey coasts are never that far from blue).
+int overlaidPixels(const platform::gfx::Image& shot) {
+    int count = 0;
+    for (int y = 100; y < 370; y += 2) {
+        for (int x = 0; x < shot.width(); x += 2) {
+            const auto colour = shot.pixel(x, y);
+            count += std::max(colour.red, colour.green) - colour.blue > 0.25 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The tile requests of a layer in the service's log, and their quadkeys' levels.
+std::vector<std::size_t> tileLevels(const std::vector<qovsim::SimRequest>& log, const std::string& layer) {
+    std::vector<std::size_t> levels;
+    const std::string prefix = "/TileServer/imgs/" + layer + "/";
+    for (const auto& request : log) {
+        if (request.path.starts_with(prefix)) {
+            const auto name = request.path.substr(request.path.rfind('/') + 1);
+            levels.push_back(name.size() - std::string(".png").size());
+        }
+    }
+    return levels;
+}
+
+TEST_F(RunnerProcessTest, FingersMoveAndZoomTheMapAndItsTilesFollow) {
+    const auto shot = [&](const std::string& name) { return (home() / name).string(); };
+    // On the temperature layer, which covers every map.
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
+                                  writeScript("wait 12\ntap --if-alert OK\ntab Maps\ntap Options\ntap Temperature\ntap Done\n"
+                                              "wait 5\nshot " + shot("before.png") +
+                                              "\ndrag @MapView 150 40\nwait 3\nshot " + shot("panned.png") +
+                                              "\npinch @MapView 2\nwait 3\nshot " + shot("zoomed.png") +
+                                              "\ntap --taps 2 @MapView\nwait 3\ndump\n")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err.find("max retries"), std::string::npos) << result.err;
+    // Tiles of the first level, of the panned region at that level, then of the two deeper levels.
+    const auto levels = tileLevels(sim().requestLog(), "temp");
+    ASSERT_FALSE(levels.empty());
+    const std::size_t first = levels.front();
+    for (const std::size_t level : {first + 1, first + 2}) {
+        EXPECT_NE(std::ranges::find(levels, level), levels.end()) << level;
+    }
+    const auto before = platform::gfx::Image::fromPNGFile(shot("before.png"));
+    const auto panned = platform::gfx::Image::fromPNGFile(shot("panned.png"));
+    const auto zoomed = platform::gfx::Image::fromPNGFile(shot("zoomed.png"));
+    ASSERT_TRUE(before && panned && zoomed);
+    EXPECT_FALSE(before->samePixels(*panned));
+    EXPECT_FALSE(panned->samePixels(*zoomed));
+    for (const auto& picture : {before, panned, zoomed}) {
+        EXPECT_GT(overlaidPixels(*picture), 5000) << "the temperature covers the map";
+    }
+}
+
+// Every layer the options offer, over Atlanta and over London: tiles of each are fetched without a failure and
+// the map shows something of each.
+TEST_F(RunnerProcessTest, EveryLayerOfTheOptionsDrawsItsTilesInTheUSAndAbroad) {
+    std::ifstream source(std::filesystem::path(QOV_SOURCE_DIR) / "scripts" / "map-layers.script");
+    std::string script(std::istreambuf_iterator<char>(source), {});
+    for (std::size_t at = script.find("shot "); at != std::string::npos; at = script.find("shot ", at + 1)) {
+        script.insert(at + 5, home().string() + "/");
+    }
+    const std::string path = writeScript(script);
+    for (const bool abroad : {false, true}) {
+        std::filesystem::remove_all(home());  // a fresh home for each place
+        sim().clearRequestLog();
+        std::vector<std::string> arguments{"--service", simUrl(), "--virtual-clock", "--script", path};
+        if (abroad) {
+            arguments.insert(arguments.end(), {"--gps", "51.5,-0.12"});
+        }
+        const RunnerRun result = run(arguments);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err.find("max retries"), std::string::npos) << result.err;
+        const auto log = sim().requestLog();
+        for (const char* layer : {abroad ? "eurorad" : "radar", "sat", "satrad", "temp", "feelslike", "rain", "snow",
+                                  "uv"}) {
+            EXPECT_FALSE(tileLevels(log, layer).empty()) << layer << (abroad ? " in London" : " in Atlanta");
+        }
+        std::shared_ptr<platform::gfx::Image> previous;
+        for (const char* name : {"1-radar", "2-clouds", "3-radar-clouds", "4-temperature", "5-feels-like",
+                                 "6-rainfall", "7-snowfall", "8-uv-index"}) {
+            const auto picture = platform::gfx::Image::fromPNGFile((home() / fmt::format("layer-{}.png", name)).string());
+            ASSERT_NE(picture, nullptr) << name;
+            if (previous) {
+                EXPECT_FALSE(picture->samePixels(*previous)) << name;
+            }
+            previous = picture;
+        }
+        // The temperature covers the whole map.
+        const auto temperature = platform::gfx::Image::fromPNGFile((home() / "layer-4-temperature.png").string());
+        EXPECT_GT(overlaidPixels(*temperature), 5000) << (abroad ? "London" : "Atlanta");
+    }
+}
+
 TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/wxdata/loc/get.js", .status = 500});
     const RunnerRun result = run({"--service", simUrl(), "--gps", "48.857,2.352"});

@@ -25,8 +25,8 @@ TEST_F(LegacySeriesListTest, CountAsksForTheOlderFormWithAtMostThatManySeries) {
     EXPECT_NE(xml.find("<eurorad maxZoom=\"12\" native=\"1\" nativeZoom=\"7\">\n<series date=\"202701150755\" "
                        "unixDate=\"1799999700000\">"),
               std::string::npos);
-    // Eight layers (six and the two European radar ones) of two series each.
-    EXPECT_EQ(occurrences(xml, "<series "), 16U);
+    // Fifteen layers (as in the newer list) of two series each.
+    EXPECT_EQ(occurrences(xml, "<series "), 30U);
     EXPECT_NE(xml.find("offset=\"-30\" isPast=\"true\""), std::string::npos);
     EXPECT_EQ(get("/TileServer/serieslist.do")->body.find("seriesInfo"), std::string::npos);
 }

@@ -69,11 +69,78 @@ TEST_F(TileServerRoutesTest, TilesAreRepeatablePngsThatMeetAtTheirEdgesAndMoveBe
 TEST_F(TileServerRoutesTest, UnknownLayersDatesAndQuadKeysAreNotFound) {
     const std::string date = newestRadarDate();
     for (const std::string& path : std::vector<std::string>{
-             "/TileServer/imgs/snow/" + date + "/0320.png", "/TileServer/imgs/radar/202702300000/0320.png",
-             "/TileServer/imgs/radar/" + date + "/0324.png", "/TileServer/imgs/radar/" + date + "/.png",
+             "/TileServer/imgs/hail/" + date + "/0320.png", "/TileServer/imgs/radar/202702300000/0320.png",
+             "/TileServer/imgs/radar/" + date + "/0324.png", "/TileServer/imgs/radar/" + date + "/0/.png",
              "/TileServer/ff/future_radar_ff/x/" + date + "/0320.png"}) {
         EXPECT_EQ(fetch(path)->status, 404) << path;
     }
+}
+
+TEST_F(TileServerRoutesTest, ForecastFramesComeLatestFirstAndEveryMapLayerIsListed) {
+    const std::string xml = fetch("/TileServer/serieslist.do")->body;
+    for (const char* layer : {"radar", "eurorad", "sat", "satrad", "temp", "feelslike", "rain", "snow", "uv",
+                              "future_radar_ff", "future_satrad_ff", "future_rain_ff", "future_snow_ff"}) {
+        EXPECT_NE(xml.find("<" + std::string(layer) + " "), std::string::npos) << layer;
+    }
+    for (const TileSchedule::Layer& layer : TileSchedule::layersAt(kStartTime)) {
+        for (const TileSchedule::Series& series : layer.series) {
+            for (std::size_t index = 1; index < series.frames.size(); ++index) {
+                EXPECT_GT(series.frames[index - 1].time, series.frames[index].time) << layer.type;
+            }
+        }
+    }
+    // The run of 07:00 UTC: its last frame (the first listed) is 2.5 hours later.
+    EXPECT_NE(xml.find("<series date=\"202701150700\" unixDate=\"1799996400000\">\n<ff date=\"202701150930\""),
+              std::string::npos);
+}
+
+TEST_F(TileServerRoutesTest, WeatherLayersShowTheirScalesOverTheWorldAndEuropeanRadarOnlyOverEurope) {
+    // The opaque share of a tile, and its mean colour.
+    struct Coverage {
+        double opaque = 0.0;
+        platform::gfx::Color mean{0, 0, 0, 0};
+    };
+    const auto coverage = [this](const std::string& path) {
+        Coverage result;
+        const auto image = picture(path);
+        if (!image) {
+            return result;
+        }
+        int count = 0;
+        for (int y = 0; y < 256; y += 4) {
+            for (int x = 0; x < 256; x += 4) {
+                const auto colour = image->pixel(x, y);
+                if (colour.alpha > 0.05) {
+                    ++count;
+                    result.mean.red += colour.red;
+                    result.mean.green += colour.green;
+                    result.mean.blue += colour.blue;
+                }
+            }
+        }
+        result.opaque = count / 4096.0;
+        if (count > 0) {
+            result.mean = {result.mean.red / count, result.mean.green / count, result.mean.blue / count, 1.0};
+        }
+        return result;
+    };
+    const std::string hour = "202701150700";
+    // Level 4: "0320" holds the south-eastern United States, "0313" western Europe, "0" the north-western
+    // quarter of the world, "" the whole world.
+    const auto temperature = coverage("/TileServer/imgs/temp/" + hour + "/0320.png");
+    EXPECT_GT(temperature.opaque, 0.99);
+    EXPECT_GT(coverage("/TileServer/imgs/feelslike/" + hour + "/0313.png").opaque, 0.99);
+    EXPECT_GT(coverage("/TileServer/imgs/uv/" + hour + "/0313.png").opaque, 0.99);
+    EXPECT_GT(coverage("/TileServer/imgs/rain/" + hour + "/0.png").opaque, 0.02);
+    EXPECT_GT(coverage("/TileServer/imgs/snow/" + hour + "/0.png").opaque, 0.02);
+    EXPECT_GT(coverage("/TileServer/ff/future_rain_ff/" + hour + "/202701151200/0.png").opaque, 0.02);
+    // A winter night in the south-east: green to yellow, not purple nor red.
+    EXPECT_GT(temperature.mean.green, temperature.mean.blue);
+    EXPECT_GT(temperature.mean.green, 0.4);
+    const std::string date = newestRadarDate();
+    EXPECT_GT(coverage("/TileServer/imgs/eurorad/" + date + "/0313.png").opaque, 0.02);
+    EXPECT_EQ(coverage("/TileServer/imgs/eurorad/" + date + "/0320.png").opaque, 0.0);
+    EXPECT_GT(coverage("/TileServer/imgs/radar/" + date + "/.png").opaque, 0.02);
 }
 
 }  // namespace

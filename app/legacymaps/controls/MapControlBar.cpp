@@ -116,6 +116,7 @@ MapControlBar::MapControlBar() : View(Rect(platform::gfx::Point{}, kSize)) {
     }
     m_dateFormatter.setDateFormat(localized("map.controlbar.date.format"));
     m_timeFormatter.setDateFormat(localized("map.controlbar.time.format"));
+    setTimeZone(std::nullopt);
     m_currentOverlayType = MapOverlayType::overlayForNumber(UserPreferences::sharedInstance().preferredWeatherOverlay());
     updateControlBar();
 }
@@ -287,7 +288,17 @@ void MapControlBar::userPressedFuture() {
     }
 }
 
+void MapControlBar::setTimeZone(const std::optional<std::string>& zone) {
+    const std::string shown = zone && !zone->empty() ? *zone : "EST";
+    m_dateFormatter.setTimeZone(shown);
+    m_timeFormatter.setTimeZone(shown);
+    if (m_timeStamp) {
+        setCurrentTimeStamp(m_timeStamp);
+    }
+}
+
 void MapControlBar::setCurrentTimeStamp(std::optional<platform::Date> timeStamp) {
+    m_timeStamp = timeStamp;
     m_dateLabel->setText(m_dateFormatter.stringFromDate(timeStamp));
     m_timeLabel->setText(m_timeFormatter.stringFromDate(timeStamp));
 }

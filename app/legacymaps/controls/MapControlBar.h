@@ -40,6 +40,9 @@ public:
     void setCurrentOverlayType(MapOverlayType::Ptr type);
     bool isShowingAnimation() const { return m_showingAnimation; }
     bool isFuture() const { return m_future; }
+    // The zone in which frame dates and times are written, as on the maps tab: the shown place's zone, "EST"
+    // until one is given (or for none). The shown date and time are written again.
+    void setTimeZone(const std::optional<std::string>& zone);
     // Places the bar for the orientation (bottom centre) and turns an open chooser.
     void setOrientation(platform::ui::DeviceOrientation orientation);
     const std::shared_ptr<SelectMapOverlayViewController>& selectionDialog() const { return m_selectionDialog; }
@@ -105,6 +108,7 @@ private:
     platform::ui::DeviceOrientation m_currentOrientation = platform::ui::DeviceOrientation::Portrait;
     platform::DateFormatter m_dateFormatter;
     platform::DateFormatter m_timeFormatter;
+    std::optional<platform::Date> m_timeStamp;
 };
 
 }  // namespace qov

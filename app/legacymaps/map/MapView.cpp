@@ -92,6 +92,23 @@ void MapView::setMapUpdateDelegate(std::weak_ptr<MapViewUpdatedDelegate> delegat
     }
 }
 
+bool MapView::followDrag(double dx, double dy) {
+    const auto map = mapView();
+    return map && map->followDrag(dx, dy);
+}
+
+bool MapView::followPinch(double scale, platform::ui::Point around) {
+    const auto map = mapView();
+    if (!map) {
+        return false;
+    }
+    // The point in the map's own bounds.
+    const platform::ui::Rect mine = frameInWindow();
+    const platform::ui::Rect its = map->frameInWindow();
+    return map->followPinch(scale, platform::ui::Point{around.x - bounds().x() + mine.x() - its.x() + map->bounds().x(),
+                                                       around.y - bounds().y() + mine.y() - its.y() + map->bounds().y()});
+}
+
 void MapView::setLocation(std::shared_ptr<QOVLocation> location) {
     m_currentLocation = std::move(location);
     if (m_overlayLayer) {

@@ -59,6 +59,11 @@ public:
     bool isLocationVisible(const QOVLocation& location) const;
     bool isWaitingForRegion() const { return m_regionTimer != nullptr; }
 
+    // Fingers on this view (or the layer over the map) move and zoom the platform map, whose moves then run the
+    // region change above.
+    bool followDrag(double dx, double dy) override;
+    bool followPinch(double scale, platform::ui::Point around) override;
+
     void orientationChanged();
     void didReceiveMemoryWarning();
     void teardown();

@@ -25,7 +25,6 @@ void AsyncURLRequest::cancelAsyncURLRequestWithUserData(const platform::Value& u
         const auto request = std::dynamic_pointer_cast<AsyncURLRequest>(operation);
         if (request && !request->isCancelled() && request->userData() == userData) {
             request->cancel();
-            return;
         }
     }
 }
@@ -34,9 +33,12 @@ AsyncURLRequest::AsyncURLRequest(std::string url, RequestDataType requestDataTyp
                                  int priorityOverride, AsyncURLRequestTargets targetsAndSelectors)
     : m_url(std::move(url)),
       m_userData(std::move(userData)),
-      m_queuePriority(priorityOverride == kNoPriorityOverride ? 0 : priorityOverride),
       m_requestDataType(requestDataType),
-      m_targets(std::move(targetsAndSelectors)) {}
+      m_targets(std::move(targetsAndSelectors)) {
+    if (priorityOverride != kNoPriorityOverride) {
+        setQueuePriority(priorityOverride);
+    }
+}
 
 AsyncURLRequest::~AsyncURLRequest() {
     if (m_connectionHandler) {
@@ -48,8 +50,6 @@ AsyncURLRequest::~AsyncURLRequest() {
 void AsyncURLRequest::main() {
     auto self = std::static_pointer_cast<AsyncURLRequest>(shared_from_this());
     platform::dispatchMain([self] { self->start(); });
-    std::unique_lock lock(m_finishedMutex);
-    m_finishedCondition.wait(lock, [this] { return m_finished || isCancelled(); });
 }
 
 void AsyncURLRequest::cancel() {
@@ -60,8 +60,6 @@ void AsyncURLRequest::cancel() {
             m_connection->cancel();
         }
     }
-    std::lock_guard lock(m_finishedMutex);
-    m_finishedCondition.notify_all();
 }
 
 void AsyncURLRequest::start() {
@@ -85,7 +83,8 @@ void AsyncURLRequest::startAttempt() {
     if (isCancelled()) {
         connection->cancel();
     }
-    connection->startAsynchronous();
+    connection->setQueuePriority(queuePriority());
+    MainQueue::transferQueue().addOperation(connection);
 }
 
 void AsyncURLRequest::handleResult(const platform::Value& result) {
@@ -134,9 +133,7 @@ void AsyncURLRequest::finish() {
     setConnection(nullptr);
     // The targets may hold their caller (a cached request passes itself); nothing is sent after this.
     m_targets = {};
-    std::lock_guard lock(m_finishedMutex);
-    m_finished = true;
-    m_finishedCondition.notify_all();
+    finishConcurrent();
 }
 
 void AsyncURLRequest::setConnection(std::shared_ptr<platform::net::HttpRequest> connection) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <condition_variable>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -20,10 +19,11 @@ namespace qov {
 // target, exactly once. Statuses of 400 and above count as failed attempts. A JSON or XML body that does not
 // decode is a failure reported at once (the server answered; asking again would not help).
 //
-// Threads: the queue runs the operation on a worker, which hands the attempts to the main loop and waits there
-// until the request finishes or is cancelled, so the request stays in the queue's operations (and can be found
-// by its user data) while it is in flight. Attempts, deliveries and callbacks run on the main loop. cancel()
-// works from any thread and stops the attempt's transfer; a cancelled request reports nothing.
+// Threads: a concurrent operation. The queue's worker only hands the attempts to the main loop and is free again;
+// the request stays in the queue's operations (and can be found by its user data) until it finishes or is
+// cancelled, while its transfers run on MainQueue's transfer queue. Attempts, deliveries and
+// callbacks run on the main loop. cancel() works from any thread and stops the attempt's transfer; a cancelled
+// request reports nothing. A priority override other than -1 becomes the operation's queue priority.
 class AsyncURLRequest : public platform::Operation, public AsyncURLRequestConnectionDelegate {
 public:
     static constexpr std::size_t kAttempts = 3;
@@ -33,7 +33,7 @@ public:
     static std::shared_ptr<AsyncURLRequest> asyncURLRequest(const std::string& url, RequestDataType requestDataType,
                                                             platform::Value userData, int priorityOverride,
                                                             AsyncURLRequestTargets targetsAndSelectors);
-    // Cancels the first request on MainQueue whose user data equals userData (and only that one).
+    // Cancels every request on MainQueue whose user data equals userData and that is not cancelled yet.
     static void cancelAsyncURLRequestWithUserData(const platform::Value& userData);
 
     AsyncURLRequest(std::string url, RequestDataType requestDataType, platform::Value userData, int priorityOverride,
@@ -42,8 +42,6 @@ public:
 
     const std::string& url() const { return m_url; }
     const platform::Value& userData() const { return m_userData; }
-    // Kept for the caller; MainQueue runs its operations in the order they were added.
-    int queuePriority() const { return m_queuePriority; }
     RequestDataType requestDataType() const { return m_requestDataType; }
     // Main loop. The number of attempts started so far.
     std::size_t currentTimeout() const { return m_currentTimeout; }
@@ -51,6 +49,7 @@ public:
     // The attempts' time-outs in seconds; set before the request runs.
     void setTimeout(const std::array<double, kAttempts>& seconds) { m_timeout = seconds; }
 
+    bool isConcurrent() const override { return true; }
     void cancel() override;
 
     // AsyncURLRequestConnectionDelegate (main loop).
@@ -70,7 +69,6 @@ private:
 
     const std::string m_url;
     const platform::Value m_userData;
-    const int m_queuePriority;
     const RequestDataType m_requestDataType;
     AsyncURLRequestTargets m_targets;
     std::array<double, kAttempts> m_timeout{3.0, 5.0, 10.0};
@@ -79,10 +77,6 @@ private:
 
     std::mutex m_connectionMutex;
     std::shared_ptr<platform::net::HttpRequest> m_connection;
-
-    std::mutex m_finishedMutex;
-    std::condition_variable m_finishedCondition;
-    bool m_finished = false;
 };
 
 }  // namespace qov

@@ -8,4 +8,9 @@ platform::OperationQueue& MainQueue::sharedQueue() {
     return *queue;
 }
 
+platform::OperationQueue& MainQueue::transferQueue() {
+    static platform::OperationQueue queue(kTransferWidth);
+    return queue;
+}
+
 }  // namespace qov

@@ -4,14 +4,17 @@
 
 namespace qov {
 
-// The one operation queue of the legacy requests (AsyncURLRequest, CachedAsyncURLRequest), made on first use.
-// It is 8 wide: a legacy request holds a worker for as long as its attempts run, and the tile layer keeps up to
-// three tiles and the series poller one list in flight beside the short cached-request operations.
+// The one operation queue of the legacy requests (AsyncURLRequest, CachedAsyncURLRequest), made on first use,
+// of the platform's default width: a request holds a worker only to start, then waits for its transfer without
+// one. The transfers (the attempts' HTTP requests) run on a queue of their own, wide enough for every tile of a
+// large view at once, so the series list never waits behind tiles; they take their request's priority.
 class MainQueue {
 public:
-    static constexpr int kWidth = 8;
+    static constexpr int kWidth = platform::OperationQueue::kDefaultMaxConcurrentOperationCount;
+    static constexpr int kTransferWidth = 48;
 
     static platform::OperationQueue& sharedQueue();
+    static platform::OperationQueue& transferQueue();
 };
 
 }  // namespace qov

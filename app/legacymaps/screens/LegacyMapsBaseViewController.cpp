@@ -1,5 +1,6 @@
 #include "app/legacymaps/screens/LegacyMapsBaseViewController.h"
 
+#include "app/core/model/QOVLocation.h"
 #include "platform/base/Log.h"
 
 QOV_LOG_LEVEL(15)
@@ -88,6 +89,13 @@ void LegacyMapsBaseViewController::overlaySelected(const MapOverlayType::Ptr& ty
 void LegacyMapsBaseViewController::poiChanged() {
     if (qovMapView) {
         qovMapView->poiChanged();
+    }
+}
+
+void LegacyMapsBaseViewController::locationDataChanged(const std::shared_ptr<QOVLocation>& location) {
+    m_currentLocation = location;
+    if (m_mapControlBar && location) {
+        m_mapControlBar->setTimeZone(location->timeZone());
     }
 }
 

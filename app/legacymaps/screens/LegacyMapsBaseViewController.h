@@ -43,8 +43,8 @@ public:
     void overlayAnimated(bool animated) override;
     void overlaySelected(const MapOverlayType::Ptr& type) override;
     void poiChanged() override;
-    // ApplicationCacheLocationChangedDelegate: the location is kept.
-    void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override { m_currentLocation = location; }
+    // ApplicationCacheLocationChangedDelegate: the location is kept; the control bar writes times in its zone.
+    void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override;
 
     const std::shared_ptr<MapControlBar>& mapControlBar() const { return m_mapControlBar; }
     bool isPlaying() const { return m_playing; }

@@ -27,7 +27,7 @@ platform::ProcessSlot<QOVTileSeries>& sharedInstanceSlot() {
 
 std::shared_ptr<QOVTileSeries> QOVTileSeries::sharedInstance() {
     return sharedInstanceSlot().instance([] {
-        return create(tileHostURLForInfoKey("QOVTileSeriesListHost"), tileHostURLForInfoKey("QOVTileImageHost"));
+        return create(tileHostURLForInfoKey("QOVTileSeriesListHost"), tileHostURLForInfoKey(kTileHostsInfoKey));
     });
 }
 
@@ -114,7 +114,12 @@ std::string QOVTileSeries::buildImageURL(const std::string& seriesId, const std:
     if (quadKey.empty()) {
         return {};
     }
-    std::string url = m_tileBaseUrl + "/TileServer";
+    // The host carries the quad key's last digit.
+    std::string url = m_tileBaseUrl;
+    for (auto at = url.find("%@"); at != std::string::npos; at = url.find("%@", at + 1)) {
+        url.replace(at, 2, 1, quadKey.back());
+    }
+    url += "/TileServer";
     const auto append = [&url](std::string_view segment) {
         const auto encoded = TilePathSegment::encoded(segment);
         if (encoded) {

@@ -37,13 +37,18 @@ public:
     static constexpr const char* kSeriesListPath = "/TileServer/serieslist.do?count=36";
     static constexpr const char* kRequestUserData = "load-tile-series";
 
+    // The tile host name of the information list: "%@" in it stands for a quad key's last digit, so the tiles
+    // spread over four hosts.
+    static constexpr const char* kTileHostsInfoKey = "QOVLegacyTileImageHosts";
+
     // The process instance, made on first use (on the main thread) with the tile hosts of the information list
-    // ("QOVTileSeriesListHost", "QOVTileImageHost").
+    // ("QOVTileSeriesListHost", kTileHostsInfoKey).
     static std::shared_ptr<QOVTileSeries> sharedInstance();
     // Replaces the process instance (the runner and tests point it at the stand-in service); nullptr forgets it.
     static void setSharedInstance(std::shared_ptr<QOVTileSeries> instance);
     // A poller of the series list at seriesListBaseUrl ("http://host:port") whose tile URLs start with
-    // tileBaseUrl; its first request is 1 s away.
+    // tileBaseUrl, where each "%@" becomes the quad key's last digit ("http://t%@.example.net"); its first
+    // request is 1 s away.
     static std::shared_ptr<QOVTileSeries> create(std::string seriesListBaseUrl, std::string tileBaseUrl);
 
     QOVTileSeries(std::string seriesListBaseUrl, std::string tileBaseUrl);
@@ -65,7 +70,7 @@ public:
     // The layer "KEY" of the overlay's key specifier, or "future_KEY_ff" for its forecast.
     std::shared_ptr<QOVLayer> layerWithType(const MapOverlayType::Ptr& type, bool forFuture) const;
 
-    // "<tile host>/TileServer/PATH/SERIES/TIME/QUADKEY.png" from series id a, quad key q, series time t (one or
+    // "<tile host of q>/TileServer/PATH/SERIES/TIME/QUADKEY.png" from series id a, quad key q, series time t (one or
     // more segments joined by "/") and image folder p, every segment percent-encoded. The empty text when the
     // quad key is empty or any segment is empty or holds "..".
     std::string buildImageURL(const std::string& seriesId, const std::string& quadKey, const std::string& timeStamp,

@@ -199,8 +199,9 @@ void QOVTileLayerView::startAnimation() {
     const int futureCount = future ? static_cast<int>(future->numberOfSeries()) : 0;
     if (const auto delegate = m_updateDelegate.lock()) {
         delegate->setMaxPastTimeSlices(pastCount, dateOfSlice(past, pastCount - 1));
-        // Both spans reach to their farthest frame: the oldest past one and the latest forecast one.
-        delegate->setMaxFutureTimeSlices(futureCount, dateOfSlice(future, futureCount - 1));
+        // Both spans reach to their farthest frame: the oldest past one (the last) and the latest forecast one
+        // (the first: slices come latest first, and the loop plays from the last to the first).
+        delegate->setMaxFutureTimeSlices(futureCount, dateOfSlice(future, 0));
     }
     setTileLayer(m_showFuture ? future : past);
     m_numTimeSlices = m_showFuture ? futureCount : pastCount;

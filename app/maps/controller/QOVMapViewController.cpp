@@ -11,6 +11,7 @@
 #include "app/maps/categories/MKMapViewQOV.h"
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
+#include "app/shell/services/QOVFormattingService.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/map/PinAnnotationView.h"
 #include "platform/map/UserLocation.h"
@@ -58,6 +59,23 @@ void QOVMapViewController::viewWillDisappear(bool animated) {
     }
 }
 
+void QOVMapViewController::viewDidUnload() {
+    QOVViewController::viewDidUnload();
+    ApplicationCacheFactory::sharedInstance().cache()->stopListeningForCurrentLocationWithDelegate(this);
+    QOVMapCache::sharedInstance()->stopListeningForMapConfigWithDelegate(self());
+    if (isAnimating()) {
+        stopAnimations();
+    }
+    if (m_mapView) {
+        m_mapView->setDelegate({});
+    }
+    m_mapView.reset();
+    m_animationManager->setRenderer(nullptr);
+    m_animationRenderer.reset();
+    m_currentLocation.reset();
+    m_currentLocationAnnotation.reset();
+}
+
 void QOVMapViewController::mapConfigurationChanged(const std::shared_ptr<QOVMapTileConfig>& configuration) {
     const bool wasAnimating = isAnimating();
     if (wasAnimating) {
@@ -83,7 +101,7 @@ void QOVMapViewController::locationDataChanged(const std::shared_ptr<QOVLocation
     // A place without current conditions has no temperature to show.
     const auto& conditions = location->currentConditions();
     addAnnotationAtCoordinate(coordinate, conditions ? fmt::format("{} ({})", location->displayName(),
-                                                                   QOVPointOfInterest::temperatureText(
+                                                                   QOVFormattingService::formatTemperature(
                                                                        conditions->temperature()))
                                                      : location->displayName());
     updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : std::string(MapLayerCatalogue::kDefaultLayer));

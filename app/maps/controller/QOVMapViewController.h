@@ -63,6 +63,9 @@ public:
 
     void viewDidLoad() override;
     void viewWillDisappear(bool animated) override;
+    // The view went (a memory warning): both listenings end, a running loop stops, the map and the renderer
+    // go. The place shown is forgotten with its pin, so that a view loaded again is centred and pinned anew.
+    void viewDidUnload() override;
 
     void mapConfigurationChanged(const std::shared_ptr<QOVMapTileConfig>& configuration) override;
     void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/cache/CacheLocationSource.h"
 #include "app/core/cache/MemoryApplicationCache.h"
+#include "app/core/model/QOVCurrentConditions.h"
 #include "app/maps/MapsScreens.h"
 #include "app/maps/options/MapsOptionsViewController.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
@@ -15,6 +17,7 @@
 #include "platform/base/NotificationCenter.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/ActionSheet.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/PopupRegistry.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
 
@@ -145,6 +148,71 @@ TEST_F(MapsViewControllerTest, ThePlayButtonAndTheLegendFollowTheLayer) {
         EXPECT_EQ(playEnabled(), playable) << type;
         EXPECT_EQ(m_screen->legendImageView()->image()->name(), legend) << type;
     }
+}
+
+TEST_F(MapsViewControllerTest, ALayerTheServerLacksLeavesNothingOfThePreviousLayer) {
+    m_screen->layerSelectedWithName("temp");
+    ASSERT_NE(m_screen->legendImageView()->image(), nullptr);
+    ASSERT_FALSE(m_screen->timestampLabel()->text().empty());
+    m_screen->layerSelectedWithName("lightning");
+    EXPECT_EQ(m_screen->mapLayer(), nullptr);
+    EXPECT_EQ(m_screen->legendImageView()->image(), nullptr);
+    EXPECT_EQ(m_screen->timestampLabel()->text(), "");
+    EXPECT_EQ(m_screen->currentOverlay(), nullptr);
+    EXPECT_TRUE(m_screen->animationSlider()->isHidden());
+}
+
+TEST_F(MapsViewControllerTest, TheFutureLoopRunsForwardInTime) {
+    m_screen->layerSelectedWithName("radar");
+    m_screen->mapLayer()->setFutureSeriesAnimation(true);
+    const auto frames = m_screen->mapLayer()->animationSeries();
+    ASSERT_GE(frames.size(), 2U);
+    // The loop plays from the last frame to the first: each frame is later than the one after it.
+    for (std::size_t index = 1; index < frames.size(); ++index) {
+        EXPECT_GT(std::stoll(frames[index - 1]->unixDate()), std::stoll(frames[index]->unixDate())) << index;
+    }
+    m_screen->startAnimations();
+    EXPECT_EQ(m_screen->animationManager()->totalFrames(), frames.size());
+}
+
+// The current place as the application cache answers it, for screens that listen for it.
+struct AtlantaIsCurrent : CacheLocationSource {
+    std::shared_ptr<QOVLocationIdentity> currentLocation() override {
+        return std::make_shared<QOVLocationIdentity>(1, "USGA0028");
+    }
+    bool favoritesContainsLocation(const QOVLocationIdentity&) override { return false; }
+};
+
+TEST_F(MapsViewControllerTest, AfterAMemoryWarningTheReloadedMapIsCentredPinnedAndOverlaidAgain) {
+    auto atlanta = place("US");
+    atlanta->setCity("Atlanta");
+    atlanta->setState("GA");
+    auto conditions = std::make_shared<QOVCurrentConditions>();
+    conditions->setTemperature(45);
+    atlanta->setCurrentConditions(conditions);
+    const auto source = std::make_shared<AtlantaIsCurrent>();
+    const auto cache = ApplicationCacheFactory::sharedInstance().cache();
+    cache->setLocationSource(source);
+    cache->storeLocation(atlanta);
+
+    // Another tab takes the content area: the maps screen's view leaves the window and a warning unloads it.
+    m_screen->view()->removeFromSuperview();
+    platform::NotificationCenter::defaultCenter().postNotification(
+        platform::ui::kApplicationDidReceiveMemoryWarningNotification);
+    ASSERT_FALSE(m_screen->isViewLoaded());
+    EXPECT_EQ(m_screen->mapView(), nullptr);
+
+    m_master->loadViewControllerIntoContentView(m_screen);
+    loop().runUntilIdle();
+    const auto& map = m_screen->mapView();
+    ASSERT_NE(map, nullptr);
+    EXPECT_NE(m_screen->currentOverlay(), nullptr);
+    ASSERT_NE(m_screen->currentLocationAnnotation(), nullptr);
+    EXPECT_EQ(m_screen->currentLocationAnnotation()->title(), "Atlanta, GA (45°F)");
+    EXPECT_EQ(map->annotations().size(), 1U);
+    EXPECT_NEAR(map->centerCoordinate().latitude, 33.75, 0.01);
+    EXPECT_NEAR(map->centerCoordinate().longitude, -84.39, 0.01);
+    cache->setLocationSource(nullptr);
 }
 
 TEST_F(MapsViewControllerTest, PlayAsksForPastOrFutureInTheUSAndPlaysAtOnceElsewhere) {

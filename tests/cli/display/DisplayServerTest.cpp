@@ -117,6 +117,9 @@ TEST_F(DisplayServerTest, ClicksAndKeysActAsTheScriptsTapsAndTyping) {
     EXPECT_EQ(field->text(), "Lo");
     EXPECT_EQ(post("/key?name=escape"), 422);
     EXPECT_EQ(post("/tap?x=abc&y=1"), 400);
+    // The wheel's pinch: nothing zooms in this window; a scale that is no number above 0 is malformed.
+    EXPECT_EQ(post("/pinch?x=250&y=50&scale=1.25"), 422);
+    EXPECT_EQ(post("/pinch?x=250&y=50&scale=0"), 400);
 }
 
 TEST_F(DisplayServerTest, AWaitingPageHearsOfTheNextFrame) {

@@ -101,6 +101,8 @@ protected:
         EXPECT_EQ(m_completions, total);
     }
 
+    int m_concurrentCompletions = 0;
+
 private:
     int m_completions = 0;
     int m_awaited = -1;
@@ -156,6 +158,68 @@ TEST_F(OperationQueueTest, OperationsStartInTheOrderTheyWereAdded) {
     runUntilCompletions(5);
     EXPECT_EQ(started, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(completed, started);
+}
+
+TEST_F(OperationQueueTest, HigherPrioritiesStartFirstAndEqualOnesInOrder) {
+    OperationQueue queue(0);
+    std::mutex mutex;
+    std::vector<int> started;
+    const std::vector<int> priorities{0, 2, 0, 5, 2};
+    for (int index = 0; index < 5; ++index) {
+        auto operation = makeOperation([&, index](TestOperation&) {
+            std::lock_guard lock(mutex);
+            started.push_back(index);
+        });
+        operation->setQueuePriority(priorities[static_cast<std::size_t>(index)]);
+        queue.addOperation(operation);
+    }
+    queue.setMaxConcurrentOperationCount(1);
+    runUntilCompletions(5);
+    EXPECT_EQ(started, (std::vector<int>{3, 1, 4, 0, 2}));
+}
+
+// Starts its work and returns; the work ends when the test says so.
+class ConcurrentOperation : public TestOperation {
+public:
+    using TestOperation::TestOperation;
+    bool isConcurrent() const override { return true; }
+    using Operation::finishConcurrent;
+};
+
+TEST_F(OperationQueueTest, AConcurrentOperationHoldsNoWorkerAndFinishesOnce) {
+    OperationQueue queue(1);
+    const auto waiting = std::make_shared<ConcurrentOperation>(TestOperation::Body{}, [this] {
+        if (++m_concurrentCompletions == 2) {
+            loop().stop();
+        }
+    }, Dictionary{});
+    // Finished from inside its own main(), before the worker is done with it.
+    const auto quick = std::make_shared<ConcurrentOperation>(
+        [](TestOperation& self) { static_cast<ConcurrentOperation&>(self).finishConcurrent(); },
+        [this] {
+            if (++m_concurrentCompletions == 2) {
+                loop().stop();
+            }
+        },
+        Dictionary{});
+    Gate ran;
+    const auto after = makeOperation([&](TestOperation&) { ran.open(); });
+    queue.addOperation(waiting);
+    queue.addOperation(quick);
+    queue.addOperation(after);
+    ran.wait();  // the one worker got past the unfinished concurrent operation
+    EXPECT_TRUE(waiting->isExecuting());
+    EXPECT_FALSE(waiting->isFinished());
+    runUntilCompletions(1);
+    waiting->finishConcurrent();
+    waiting->finishConcurrent();
+    loop().run();
+    EXPECT_EQ(m_concurrentCompletions, 2);
+    EXPECT_TRUE(waiting->isFinished());
+    EXPECT_FALSE(waiting->isExecuting());
+    EXPECT_EQ(waiting->completions, 1);
+    EXPECT_EQ(quick->completions, 1);
+    EXPECT_TRUE(queue.operations().empty());
 }
 
 TEST_F(OperationQueueTest, NoMoreThanTheWidthRunAtOnce) {

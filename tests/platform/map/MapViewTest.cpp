@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "platform/geo/ScriptedPositionSource.h"
 #include "platform/map/Circle.h"
 #include "platform/map/MapTileGrid.h"
 #include "platform/map/PinAnnotationView.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/ScreenScript.h"
+#include "platform/ui/TouchPanel.h"
+#include "platform/ui/Window.h"
 #include "tests/support/ManualClockFixture.h"
 
 namespace platform::map {
@@ -220,6 +225,62 @@ TEST_F(MapViewTest, GesturesHonourTheInteractionFlags) {
     EXPECT_FALSE(m_map->pan(ui::Point{100, 0}));
     EXPECT_FALSE(m_map->pinch(2.0));
     EXPECT_FALSE(m_map->pinch(-1.0));
+}
+
+TEST_F(MapViewTest, FingersPanAndZoomTheMapAsOnADevice) {
+    ui::Application::resetShared();
+    const auto window = std::make_shared<ui::Window>();
+    window->addSubview(m_map);
+    window->makeKeyAndVisible();
+    m_map->setRegion({{33.7, -84.4}, {10.0, 10.0}}, false);
+    auto pin = std::make_shared<PointAnnotation>();
+    pin->setCoordinate({33.7, -84.4});
+    m_map->addAnnotation(pin);
+    m_map->layoutIfNeeded();
+    m_delegate->calls.clear();
+
+    // A finger dragging on the map, or on a pin, pans it; the delegate hears the move around it.
+    MapRect before = m_map->visibleMapRect();
+    const double scale = m_map->zoomScale();
+    EXPECT_EQ(ui::TouchPanel::drag(ui::Point{40, 400}, 100, -20), std::nullopt);
+    EXPECT_NEAR(m_map->visibleMapRect().minX(), before.minX() - 100 / scale, 1e-6);
+    EXPECT_NEAR(m_map->visibleMapRect().minY(), before.minY() + 20 / scale, 1e-6);
+    EXPECT_EQ(m_delegate->calls, (std::vector<std::string>{"will", "did"}));
+    const ui::Point onPin = m_map->convertCoordinate({33.7, -84.4});
+    before = m_map->visibleMapRect();
+    EXPECT_EQ(ui::TouchPanel::drag(ui::Point{onPin.x, onPin.y - 20}, -30, 0), std::nullopt);
+    EXPECT_NEAR(m_map->visibleMapRect().minX(), before.minX() + 30 / scale, 1e-6);
+
+    // Two fingers zoom around their middle: the place under them stays there.
+    const ui::Point fingers{80, 120};
+    const geo::Coordinate held = m_map->convertPoint(fingers);
+    before = m_map->visibleMapRect();
+    EXPECT_EQ(ui::TouchPanel::pinch(fingers, 2.0), std::nullopt);
+    EXPECT_NEAR(m_map->visibleMapRect().width(), before.width() / 2, 1e-6);
+    const ui::Point after = m_map->convertCoordinate(held);
+    EXPECT_NEAR(after.x, fingers.x, 1e-6);
+    EXPECT_NEAR(after.y, fingers.y, 1e-6);
+
+    // The runner's gestures: a double tap zooms in, a pinch below 1 zooms out, a drag pans.
+    std::ostringstream output;
+    ui::ScreenScript script(output);
+    before = m_map->visibleMapRect();
+    script.execute("tap --taps 2 @MapView");
+    EXPECT_NEAR(m_map->visibleMapRect().width(), before.width() / 2, 1e-6);
+    script.execute("pinch @MapView 0.25");
+    EXPECT_NEAR(m_map->visibleMapRect().width(), before.width() * 2, 1e-6);
+    script.execute("drag @MapView 50 0");
+    script.execute("pinch @MapView 0");
+    script.execute("pinch @Label 2");
+    EXPECT_EQ(script.failures(), 2) << output.str();
+    EXPECT_NE(output.str().find("pinch needs what to pinch and a scale above 0"), std::string::npos);
+
+    // A map that may not move stays put.
+    m_map->setScrollEnabled(false);
+    m_map->setZoomEnabled(false);
+    EXPECT_EQ(ui::TouchPanel::drag(ui::Point{40, 400}, 100, 0), "nothing scrolls at that point");
+    EXPECT_EQ(ui::TouchPanel::pinch(ui::Point{40, 400}, 2.0), "nothing zooms at that point");
+    ui::Application::resetShared();
 }
 
 TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {

@@ -137,5 +137,16 @@ TEST_F(MapControlBarTest, TheChooserLaysOutItsGridAndAChoiceIsKeptAndTold) {
     EXPECT_EQ(m_delegate->take(), Journal{});
 }
 
+TEST_F(MapControlBarTest, FrameTimesAreWrittenInTheShownPlacesZoneAsOnTheMapsTab) {
+    // 2027-01-15 08:00 UTC: 3:00 AM in the east of the United States, 5:00 PM in Tokyo.
+    m_bar->setCurrentTimeStamp(platform::Date{1'800'000'000.0});
+    EXPECT_EQ(m_bar->timeLabel()->text(), "3:00 AM");
+    EXPECT_EQ(m_bar->dateLabel()->text(), "1/15");
+    m_bar->setTimeZone(std::string("Asia/Tokyo"));
+    EXPECT_EQ(m_bar->timeLabel()->text(), "5:00 PM");
+    m_bar->setTimeZone(std::string("America/New_York"));
+    EXPECT_EQ(m_bar->timeLabel()->text(), "3:00 AM");
+}
+
 }  // namespace
 }  // namespace qov

@@ -1,6 +1,8 @@
 #include "app/legacymaps/map/MapView.h"
 
 #include "app/core/model/QOVLocation.h"
+#include "app/maps/categories/MKMapViewQOV.h"
+#include "platform/ui/ScriptTargets.h"
 #include "tests/app/legacymaps/LegacyMapsFixture.h"
 
 namespace qov {
@@ -57,6 +59,25 @@ TEST_F(MapViewTest, TheLayerFollowsTheMapOnceItHasKeptStillForMoreThanThreeTenth
     onTheEdge.setCoordinate(LocationCoordinate{m_map->region().center.latitude + m_map->region().span.latitudeDelta,
                                                -74.0});
     EXPECT_TRUE(m_view->isLocationVisible(onTheEdge));
+}
+
+TEST_F(MapViewTest, FingersOnTheViewMoveAndZoomTheMapAndTheLayerFollows) {
+    m_view->setCurrentOverlayType(MapOverlayType::radarOverlay());
+    const auto layer = m_view->overlayLayer();
+    moveTo(33.75, -84.39);
+    advance(0.5);
+    const double scale = m_map->zoomScale();
+    const double west = m_map->visibleMapRect().minX();
+    // A drag on the layer over the map (it takes no touches itself) reaches the map through this view.
+    EXPECT_TRUE(platform::ui::ScriptTargets::drag(*layer, 200, 0));
+    EXPECT_NEAR(m_map->visibleMapRect().minX(), west - 200 / scale, 1e-6);
+    EXPECT_TRUE(layer->isHidden());
+    EXPECT_TRUE(platform::ui::ScriptTargets::pinch(*m_view, 2.0, platform::ui::Point{384, 502}));
+    EXPECT_NEAR(m_map->zoomScale(), scale * 2, 1e-9);
+    advance(0.5);
+    EXPECT_FALSE(layer->isHidden());
+    EXPECT_NEAR(layer->centerPoint().x, m_map->centerCoordinate().longitude, 1e-4);
+    EXPECT_NEAR(layer->zoomLevel(), MKMapViewQOV::actualZoomLevel(*m_map), 1e-4);
 }
 
 TEST_F(MapViewTest, TeardownStopsTheRegionTimerAndDropsTheLayer) {

@@ -1,5 +1,6 @@
 #include "app/legacymaps/net/AsyncURLRequest.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -114,19 +115,44 @@ TEST_F(AsyncURLRequestTest, DecodesXmlToTheRootNodeAndRawBytesExactly) {
     EXPECT_EQ(std::string(m_delivery->result.ifData()->begin(), m_delivery->result.ifData()->end()), expected);
 }
 
-TEST_F(AsyncURLRequestTest, CancelByUserDataStopsOnlyTheFirstMatchInFlight) {
+TEST_F(AsyncURLRequestTest, CancelByUserDataStopsEveryMatchInFlightOnce) {
     sim().faults().add(qovsim::Fault{.delaySeconds = 0.5});
-    const auto first = AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::RawBytes, "a", -1,
-                                                        targets());
-    const auto second = AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::RawBytes, "a",
-                                                         -1, targets());
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return first->currentTimeout() == 1 && second->currentTimeout() == 1; }));
+    std::vector<std::shared_ptr<AsyncURLRequest>> requests;
+    for (const char* userData : {"a", "b", "a"}) {
+        requests.push_back(AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::RawBytes,
+                                                            userData, -1, targets()));
+    }
+    ASSERT_TRUE(qovtest::pumpUntil([&] {
+        return std::ranges::all_of(requests, [](const auto& request) { return request->currentTimeout() == 1; });
+    }));
     AsyncURLRequest::cancelAsyncURLRequestWithUserData("a");
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return first->isFinished() && second->isFinished(); }));
-    EXPECT_TRUE(first->isCancelled());
-    EXPECT_FALSE(second->isCancelled());
+    AsyncURLRequest::cancelAsyncURLRequestWithUserData("a");
+    ASSERT_TRUE(qovtest::pumpUntil(
+        [&] { return std::ranges::all_of(requests, [](const auto& request) { return request->isFinished(); }); }));
+    EXPECT_TRUE(requests[0]->isCancelled());
+    EXPECT_FALSE(requests[1]->isCancelled());
+    EXPECT_TRUE(requests[2]->isCancelled());
     EXPECT_EQ(m_delivery->results, 1);
     EXPECT_EQ(m_delivery->failures, 0);
+    EXPECT_EQ(m_delivery->userData, platform::Value("b"));
+}
+
+TEST_F(AsyncURLRequestTest, WaitingTransfersHoldNoWorkerSoTheSeriesListPassesManyTiles) {
+    // Twelve tiles that take a while (more than the queue's width), then the series list: it is not held back.
+    sim().faults().add(qovsim::Fault{.pathPattern = "/TileServer/imgs/*/*/*", .delaySeconds = 2.0});
+    std::vector<std::shared_ptr<AsyncURLRequest>> tiles;
+    for (int index = 0; index < 12; ++index) {
+        tiles.push_back(AsyncURLRequest::asyncURLRequest(simUrl("/TileServer/imgs/radar/202601011200/0.png"),
+                                                         RequestDataType::RawBytes, index, -1, targets()));
+    }
+    AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::XML, "list", -1, targets());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->results > 0; }));
+    EXPECT_EQ(m_delivery->userData, platform::Value("list"));
+    for (const auto& tile : tiles) {
+        tile->cancel();
+    }
+    ASSERT_TRUE(qovtest::pumpUntil(
+        [&] { return std::ranges::all_of(tiles, [](const auto& tile) { return tile->isFinished(); }); }));
 }
 
 TEST_F(AsyncURLRequestTest, CachedRequestDeliversAHeldResultWithoutTheNetwork) {

@@ -48,7 +48,8 @@ TEST_F(QOVTileSeriesTest, AsksOneSecondAfterCreationThenEveryFiveMinutes) {
     ASSERT_NE(future, nullptr);
     EXPECT_TRUE(future->isFuture());
     EXPECT_EQ(m_series->layerWithType(MapOverlayType::euroRadarOverlay(), false)->name(), "eurorad");
-    EXPECT_EQ(m_series->layerWithType(MapOverlayType::temperatureOverlay(), false), nullptr);
+    EXPECT_EQ(m_series->layerWithType(MapOverlayType::temperatureOverlay(), false)->name(), "temp");
+    EXPECT_EQ(m_series->layerWithType(MapOverlayType::temperatureOverlay(), true), nullptr);
 
     advance(299.0);
     EXPECT_EQ(requestCount(kListPath), 1U);
@@ -111,6 +112,15 @@ TEST_F(QOVTileSeriesTest, TileUrlsEncodeEverySegmentAndRefuseUnsafeOnes) {
     for (const Case& each : cases) {
         EXPECT_EQ(m_series->buildImageURL(each.seriesId, each.quadKey, each.time, each.path), each.expected)
             << each.seriesId << " " << each.time;
+    }
+}
+
+TEST_F(QOVTileSeriesTest, TileHostsCarryTheQuadKeysLastDigit) {
+    const auto series = QOVTileSeries::create(simUrl(), "http://t%@.localhost:8080");
+    for (const char* quadKey : {"0", "0231", "32", "0003"}) {
+        const std::string digit(1, std::string_view(quadKey).back());
+        EXPECT_EQ(series->buildImageURL("radar", quadKey, "u1", "imgs"),
+                  "http://t" + digit + ".localhost:8080/TileServer/imgs/radar/u1/" + quadKey + ".png");
     }
 }
 

@@ -69,7 +69,7 @@ TEST_F(QOVMapCacheTest, ValidationPrunesTileFilesOfUnlistedSeriesAndRunsAndRefet
         {"radar_201001010000_0320.TileCache", false},
         {"future_radar_ff_" + run + "+209901010000_0320.TileCache", true},
         {"future_radar_ff_201001010000+" + run + "_0320.TileCache", false},
-        {"snow_" + run + "_0320.TileCache", false},
+        {"lightning_" + run + "_0320.TileCache", false},
         {"unnamed.TileCache", true},
     };
     for (const auto& [name, kept] : files) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/cache/MemoryApplicationCache.h"
 #include "app/core/model/QOVCurrentConditions.h"
 #include "platform/base/NotificationCenter.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
@@ -11,9 +12,9 @@ namespace qov {
 namespace {
 
 // Answers every tile's point-of-interest request with the same two points.
-class PointsApplicationCache : public ApplicationCache {
+class PointsApplicationCache : public MemoryApplicationCache {
 public:
-    PointsApplicationCache() : ApplicationCache(nullptr) {}
+    PointsApplicationCache() : MemoryApplicationCache(nullptr) {}
     void cachedPOIType(std::int32_t type, const std::string&, POIListCallback callback) override {
         auto list = std::make_shared<QOVPOIList>();
         std::vector<std::shared_ptr<QOVPointOfInterest>> points;
@@ -69,14 +70,16 @@ TEST_F(QOVMapViewControllerTest, ThePlaceChoosesTheRadarLayerAndTitlesItsPin) {
 
     m_screen->locationDataChanged(place("USGA0028", "US", true));
     const auto pin = m_screen->currentLocationAnnotation();
-    EXPECT_EQ(pin->title(), "Home USGA0028 (70°)");
+    EXPECT_EQ(pin->title(), "Home USGA0028 (70°F)");
     m_screen->locationDataChanged(place("USGA0028", "US", false));
     EXPECT_EQ(m_screen->currentLocationAnnotation(), pin);  // the same place again changes nothing
-    // Abroad "radar" means "eurorad", which the stand-in does not offer: no layer, no overlay.
+    // Abroad "radar" means "eurorad".
     m_screen->locationDataChanged(place("FRXX0076", "FR", false));
     EXPECT_EQ(m_screen->currentLocationAnnotation()->title(), "Home FRXX0076");
-    EXPECT_EQ(m_screen->mapLayer(), nullptr);
-    EXPECT_EQ(m_screen->currentOverlay(), nullptr);
+    ASSERT_NE(m_screen->mapLayer(), nullptr);
+    EXPECT_EQ(m_screen->mapLayer()->layerType(), "eurorad");
+    ASSERT_NE(m_screen->currentOverlay(), nullptr);
+    EXPECT_EQ(m_screen->currentOverlay()->series()->layerName(), "eurorad");
 }
 
 TEST_F(QOVMapViewControllerTest, PanningRestartsTheLoopAndResigningStopsItLeavingOtherObservers) {

@@ -34,8 +34,10 @@ TEST_F(MapSeriesBuilderTest, ReadsTheStandInServersSeriesList) {
     const auto configuration = build(server.respond(request).body);
     ASSERT_TRUE(configuration);
     EXPECT_EQ(configuration->configCreatedDate(), clock()->now());
-    EXPECT_EQ(configuration->allLayers(), (std::vector<std::string>{"future_clouds_ff", "future_radar_ff",
-                                                                    "future_satrad_ff", "radar", "sat", "satrad"}));
+    EXPECT_EQ(configuration->allLayers(),
+              (std::vector<std::string>{"eurorad", "feelslike", "future_clouds_ff", "future_eurorad_ff",
+                                        "future_radar_ff", "future_rain_ff", "future_satrad_ff", "future_snow_ff",
+                                        "radar", "rain", "sat", "satrad", "snow", "temp", "uv"}));
     const auto radar = configuration->tileSeriesForLayer("radar");
     ASSERT_EQ(radar->availableSeries().size(), 24U);
 
@@ -44,8 +46,9 @@ TEST_F(MapSeriesBuilderTest, ReadsTheStandInServersSeriesList) {
     const auto& frames = *run->ffSeries();
     EXPECT_EQ(frames.size(), 13U);
     EXPECT_EQ(frames[0]->masterSeriesDate(), run->seriesDate());
-    EXPECT_TRUE(frames[0]->isPast());
-    EXPECT_FALSE(frames.back()->isPast());
+    // Latest first: the forecast frames, then those already past.
+    EXPECT_FALSE(frames[0]->isPast());
+    EXPECT_TRUE(frames.back()->isPast());
     // Each run keeps its own frames.
     const auto& older = configuration->tileSeriesForLayer("future_radar_ff")->availableSeries()[1];
     EXPECT_EQ((*older->ffSeries())[0]->masterSeriesDate(), older->seriesDate());

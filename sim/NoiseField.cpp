@@ -1,0 +1,94 @@
+#include "sim/NoiseField.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace qovsim {
+
+namespace {
+
+// Fields are sampled in world units: the Mercator world is [0, 1) in both directions, y growing southward.
+constexpr double kSecondsPerHour = 3600.0;
+// The world is about 40000 km around: 60 km/h east is 0.0015 world widths an hour.
+constexpr double kWorldPerKilometre = 1.0 / 40075.0;
+// Shapes change over this many seconds (between two independent slices of noise).
+constexpr double kEvolutionPeriod = 4.0 * kSecondsPerHour;
+
+struct FieldStyle {
+    std::uint32_t seed;
+    int baseCells;  // cells across the world at the coarsest octave
+    double eastKmPerHour;
+    double northKmPerHour;
+};
+
+constexpr FieldStyle kRain{0x52a1U, 72, 55.0, 18.0};
+constexpr FieldStyle kCloud{0xc10dU, 36, 75.0, 12.0};
+
+std::uint32_t mix(std::uint32_t value) {
+    value ^= value >> 16;
+    value *= 0x7feb352dU;
+    value ^= value >> 15;
+    value *= 0x846ca68bU;
+    value ^= value >> 16;
+    return value;
+}
+
+// A repeatable value in [0, 1) for a lattice point; columns wrap around the world.
+double lattice(long long column, long long row, int period, std::uint32_t seed) {
+    const auto wrapped = static_cast<std::uint32_t>(((column % period) + period) % period);
+    const auto hash = mix(wrapped * 0x9e3779b1U ^ mix(static_cast<std::uint32_t>(row) + seed));
+    return static_cast<double>(hash >> 8) / static_cast<double>(1U << 24);
+}
+
+double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+
+double valueNoise(double u, double v, int period, std::uint32_t seed) {
+    const double x = u * period;
+    const double y = v * period;
+    const double column = std::floor(x);
+    const double row = std::floor(y);
+    const double fx = smooth(x - column);
+    const double fy = smooth(y - row);
+    const auto c = static_cast<long long>(column);
+    const auto r = static_cast<long long>(row);
+    const double top = lattice(c, r, period, seed) + (lattice(c + 1, r, period, seed) - lattice(c, r, period, seed)) * fx;
+    const double bottom =
+        lattice(c, r + 1, period, seed) + (lattice(c + 1, r + 1, period, seed) - lattice(c, r + 1, period, seed)) * fx;
+    return top + (bottom - top) * fy;
+}
+
+double fractalNoise(double u, double v, int baseCells, std::uint32_t seed, int octaves) {
+    double sum = 0.0;
+    double amplitude = 0.5;
+    double total = 0.0;
+    int period = baseCells;
+    for (int octave = 0; octave < octaves; ++octave) {
+        sum += amplitude * valueNoise(u, v, period, seed + static_cast<std::uint32_t>(octave) * 131U);
+        total += amplitude;
+        amplitude *= 0.55;
+        period *= 2;
+    }
+    return sum / total;
+}
+
+// The field's value at a point of the world at a time: the pattern drifts with its wind and blends between
+// slices of noise, so it changes shape without ever jumping.
+double fieldAt(const FieldStyle& style, double u, double v, double time, int octaves) {
+    const double hours = time / kSecondsPerHour;
+    const double driftedU = u - style.eastKmPerHour * kWorldPerKilometre * hours;
+    const double driftedV = v + style.northKmPerHour * kWorldPerKilometre * hours;
+    const double phase = time / kEvolutionPeriod;
+    const double slice = std::floor(phase);
+    const auto first = style.seed + static_cast<std::uint32_t>(static_cast<long long>(slice) * 7919LL);
+    const double weight = smooth(phase - slice);
+    return fractalNoise(driftedU, driftedV, style.baseCells, first, octaves) * (1.0 - weight) +
+           fractalNoise(driftedU, driftedV, style.baseCells, first + 7919U, octaves) * weight;
+}
+
+}  // namespace
+
+double NoiseField::rain(double u, double v, double time, int octaves) { return fieldAt(kRain, u, v, time, octaves); }
+
+double NoiseField::cloud(double u, double v, double time) { return fieldAt(kCloud, u, v, time, kAllOctaves); }
+
+}  // namespace qovsim
