@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/base/Log.h"
@@ -41,6 +42,9 @@ std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, s
     if (descriptor < 0) {
         problem = "cannot open " + path.string() + ": " + std::strerror(errno);
         return nullptr;
+    }
+    if (fchmod(descriptor, platform::PrivateFolder::kFileMode) != 0) {
+        QOV_LOG_WARN("Could not make {} private: {}", path.string(), std::strerror(errno));
     }
     if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;
