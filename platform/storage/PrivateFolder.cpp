@@ -75,7 +75,8 @@ std::error_code PrivateFolder::ensurePath(const std::filesystem::path& folder) {
 
 std::string PrivateFolder::narrowHome(const std::filesystem::path& home) {
     struct stat status {};
-    if (::lstat(home.c_str(), &status) != 0) {
+    // The home itself may be reached through a link (a home on another disk); what is inside is never followed.
+    if (::stat(home.c_str(), &status) != 0) {
         return "cannot open the home " + home.string() + ": " + std::strerror(errno);
     }
     if (!S_ISDIR(status.st_mode)) {
