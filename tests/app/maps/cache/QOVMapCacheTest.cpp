@@ -152,10 +152,10 @@ TEST_F(QOVMapCacheTest, AnAnswerThatIsNoTilePictureIsNeverStored) {
     const qovtest::LogCapture log;
     addFault(faultOf("/TileServer/imgs/*", 0, true));
     auto receiver = std::make_shared<Receiver>();
-    m_cache->cachedTileForSeries(radar(), "0340", {}, receiver);
+    m_cache->cachedTileForSeries(radar(), "0323", {}, receiver);
     ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1; }));
     EXPECT_FALSE(receiver->tiles[0]->tileImageData());
-    EXPECT_FALSE(hasFile(radarFile("0340")));
+    EXPECT_FALSE(hasFile(radarFile("0323")));
     EXPECT_TRUE(log.contains("Cannot decode the PNG image data: no PNG signature"));
     EXPECT_FALSE(log.contains("out of memory"));
 }
