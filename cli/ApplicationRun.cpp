@@ -60,14 +60,15 @@ void registerApplicationResources() {
     });
 }
 
-// Shows the screen: its dump on out and its picture in the file.
-void showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
+// Shows the screen: its dump on out and its picture in the file. Answers whether the picture was written.
+bool showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
     out << platform::ui::ScreenDump::dumpScreen() << std::flush;
     if (platform::ui::ScreenRenderer::writeScreen(picture)) {
         out << "Screen written to " << picture << "\n";
-    } else {
-        err << "qovara: could not write " << picture << "\n";
+        return true;
     }
+    err << "qovara: could not write " << picture << "\n";
+    return false;
 }
 
 // Passes the terms screen the way a user does: a tap on its agree button.
@@ -125,12 +126,12 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather();
     const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
     out << "Root screen:\n";
-    showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
+    const bool shown = showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
 
     if (weatherTab) {
         writeWeatherPanelPictures(home, out, err);
     }
-    int status = weather && weatherTab ? EXIT_SUCCESS : EXIT_FAILURE;
+    int status = weather && weatherTab && shown ? EXIT_SUCCESS : EXIT_FAILURE;
     if (!weather) {
         err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";
     } else if (!weatherTab) {

@@ -26,7 +26,7 @@ bool awaitFreshWeather(const std::shared_ptr<qov::WeatherSummaryJob>& job, doubl
     job->start();
     platform::RunLoop::main().runUntil(seconds, [&] { return failed || job->hasFreshLocation(); });
     center.removeObserver(&failed);
-    return job->hasFreshLocation();
+    return job->hasFreshWeather();
 }
 
 }  // namespace qovcli

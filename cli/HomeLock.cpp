@@ -6,9 +6,11 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/base/Log.h"
+#include "platform/storage/PrivateFolder.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -27,16 +29,22 @@ std::string holderOf(int descriptor) {
 }  // namespace
 
 std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, std::string& problem) {
-    std::error_code error;
-    if (std::filesystem::create_directories(home, error)) {
-        std::filesystem::permissions(home, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace,
-                                     error);
+    if (const std::error_code error = platform::PrivateFolder::ensurePath(home)) {
+        problem = "cannot create the home " + home.string() + ": " + error.message();
+        return nullptr;
+    }
+    problem = platform::PrivateFolder::narrowHome(home);
+    if (!problem.empty()) {
+        return nullptr;
     }
     const std::filesystem::path path = home / kFileName;
     const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
         problem = "cannot open " + path.string() + ": " + std::strerror(errno);
         return nullptr;
+    }
+    if (fchmod(descriptor, platform::PrivateFolder::kFileMode) != 0) {
+        QOV_LOG_WARN("Could not make {} private: {}", path.string(), std::strerror(errno));
     }
     if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;

@@ -14,8 +14,9 @@ class HomeLock {
 public:
     static constexpr const char* kFileName = "qovara.lock";
 
-    // Makes the home folder when it is missing (0700) and takes the lock. nullptr, with the reason in problem,
-    // when another runner holds it or the file cannot be made.
+    // Makes the home folder when it is missing (0700, with any missing folder above it), makes an existing home
+    // private (PrivateFolder::narrowHome) and takes the lock. nullptr, with the reason in problem, when the home
+    // cannot be made, belongs to another user, another runner holds it or the lock file cannot be made.
     static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, std::string& problem);
 
     ~HomeLock();

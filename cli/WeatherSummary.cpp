@@ -28,11 +28,11 @@ int runWeatherSummary(const std::string& host, const std::optional<platform::geo
     int status = EXIT_FAILURE;
     if (const auto place = currentLocationForRunner(gps, err)) {
         const auto job = std::make_shared<qov::WeatherSummaryJob>(cache, place);
-        awaitFreshWeather(job, kTimeOutSeconds);
+        const bool fresh = awaitFreshWeather(job, kTimeOutSeconds);
         if (const auto location = job->location()) {
             out << qov::WeatherSummaryText::summaryOf(*location);
         }
-        if (job->hasFreshLocation()) {
+        if (fresh) {
             status = EXIT_SUCCESS;
         } else {
             err << "qovara: no fresh weather for " << platform::printableText(place->identifierAsString())

@@ -71,6 +71,12 @@ std::optional<Fault> Fault::fromJson(const nlohmann::json& json) {
         }
         fault.status = it->get<int>();
     }
+    if (auto it = json.find("answerPath"); it != json.end()) {
+        if (!it->is_string()) {
+            return std::nullopt;
+        }
+        fault.answerPath = it->get<std::string>();
+    }
     if (!readBool("truncateBody", fault.truncateBody) || !readBool("malformBody", fault.malformBody) ||
         !readBool("dropConnection", fault.dropConnection)) {
         return std::nullopt;
@@ -80,7 +86,8 @@ std::optional<Fault> Fault::fromJson(const nlohmann::json& json) {
 
 nlohmann::json Fault::toJson() const {
     return {{"pathPattern", pathPattern},   {"delaySeconds", delaySeconds}, {"status", status},
-            {"truncateBody", truncateBody}, {"malformBody", malformBody},   {"dropConnection", dropConnection}};
+            {"truncateBody", truncateBody}, {"malformBody", malformBody},   {"dropConnection", dropConnection},
+            {"answerPath", answerPath}};
 }
 
 }  // namespace qovsim

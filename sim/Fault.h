@@ -18,6 +18,7 @@ struct Fault {
     bool truncateBody = false;    // send only the first half of the body (the length header matches it)
     bool malformBody = false;     // wrap the body in characters no JSON or XML reader accepts
     bool dropConnection = false;  // close the connection without any answer
+    std::string answerPath{};     // answer as a request for this path would be answered (empty: its own path)
 
     bool matches(std::string_view path) const;
 

@@ -196,7 +196,11 @@ SimResponse SimServer::serve(const SimRequest& request, bool& dropConnection) {
         dropConnection = true;
         return SimResponse::text("", 500);
     }
-    SimResponse answer = m_router.dispatch(request);
+    SimRequest routed = request;
+    if (!fault->answerPath.empty()) {
+        routed.path = fault->answerPath;
+    }
+    SimResponse answer = m_router.dispatch(routed);
     if (fault->status != 0) {
         answer.status = fault->status;
     }

@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include "platform/gfx/CairoText.h"
 #include "platform/gfx/FontFace.h"
 
 namespace platform::gfx {
@@ -225,7 +226,7 @@ void BitmapContext::drawText(const std::string& text, const Rect& rect, const Fo
     setColor(m_cairo, color);
     for (const std::string& line : lines) {
         cairo_text_extents_t extents;
-        cairo_text_extents(m_cairo, line.c_str(), &extents);
+        cairo_text_extents(m_cairo, cairoText(line).c_str(), &extents);
         double x = rect.x();
         if (alignment == TextAlignment::Center) {
             x = rect.midX() - extents.x_advance / 2.0;
@@ -233,7 +234,7 @@ void BitmapContext::drawText(const std::string& text, const Rect& rect, const Fo
             x = rect.maxX() - extents.x_advance;
         }
         cairo_move_to(m_cairo, x, y + ascent);
-        cairo_show_text(m_cairo, line.c_str());
+        cairo_show_text(m_cairo, cairoText(line).c_str());
         y += lineHeight;
     }
     cairo_restore(m_cairo);

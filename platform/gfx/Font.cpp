@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include "platform/base/ProcessInstance.h"
+#include "platform/gfx/CairoText.h"
 #include "platform/gfx/FontFace.h"
 
 namespace platform::gfx {
@@ -32,7 +33,7 @@ void selectFont(cairo_t* cairo, const Font& font) { FontFace::select(cairo, font
 
 double widthOf(cairo_t* cairo, const std::string& text) {
     cairo_text_extents_t extents;
-    cairo_text_extents(cairo, text.c_str(), &extents);
+    cairo_text_extents(cairo, cairoText(text).c_str(), &extents);
     return extents.x_advance;
 }
 

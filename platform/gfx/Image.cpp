@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include <cairo.h>
 
 #include "platform/base/Log.h"
+#include "platform/gfx/PngCodec.h"
+#include "platform/storage/AtomicFile.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -17,47 +17,14 @@ namespace platform::gfx {
 
 namespace {
 
-struct ReadCursor {
-    const Data* data;
-    std::size_t position = 0;
-};
-
-cairo_status_t readFromData(void* closure, unsigned char* buffer, unsigned int length) {
-    auto* cursor = static_cast<ReadCursor*>(closure);
-    if (cursor->data->size() - cursor->position < length) {
-        return CAIRO_STATUS_READ_ERROR;
-    }
-    std::copy_n(cursor->data->begin() + static_cast<std::ptrdiff_t>(cursor->position), length, buffer);
-    cursor->position += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
-cairo_status_t appendToData(void* closure, const unsigned char* bytes, unsigned int length) {
-    auto* data = static_cast<Data*>(closure);
-    data->insert(data->end(), bytes, bytes + length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
-// Answers the surface as a 32-bit image surface, or nullptr (destroying it) when decoding failed.
-cairo_surface_t* checkedSurface(cairo_surface_t* surface, const std::string& source) {
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        QOV_LOG_ERROR("Cannot decode PNG {}: {}", source, cairo_status_to_string(cairo_surface_status(surface)));
-        cairo_surface_destroy(surface);
+std::shared_ptr<Image> decoded(const Data& data, PngBounds bounds, const std::string& source) {
+    std::string problem;
+    cairo_surface_t* surface = PngCodec::decode(data, bounds, problem);
+    if (surface == nullptr) {
+        QOV_LOG_ERROR("Cannot decode the PNG image {}: {}", source, problem);
         return nullptr;
     }
-    if (cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32) {
-        return surface;
-    }
-    // Normalise RGB24, A8 and other formats to ARGB32 so every image reads pixels the same way.
-    const int width = cairo_image_surface_get_width(surface);
-    const int height = cairo_image_surface_get_height(surface);
-    cairo_surface_t* converted = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_t* cairo = cairo_create(converted);
-    cairo_set_source_surface(cairo, surface, 0, 0);
-    cairo_paint(cairo);
-    cairo_destroy(cairo);
-    cairo_surface_destroy(surface);
-    return converted;
+    return Image::adopt(surface);
 }
 
 }  // namespace
@@ -70,23 +37,19 @@ std::shared_ptr<Image> Image::adopt(cairo_surface_t* surface) {
     return std::shared_ptr<Image>(new Image(surface));
 }
 
-std::shared_ptr<Image> Image::fromPNGFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        QOV_LOG_ERROR("Cannot open PNG {}", path);
+std::shared_ptr<Image> Image::fromPNGFile(const std::string& path, PngBounds bounds) {
+    // A PNG over the bounds is larger than this many bytes only when it holds huge chunks besides its pixels.
+    const std::size_t largest = std::size_t{bounds.maxWidth} * bounds.maxHeight * 4 + (1u << 20);
+    const std::optional<std::string> bytes = AtomicFile::read(path, largest);
+    if (!bytes) {
+        QOV_LOG_ERROR("Cannot read the PNG image {}", path);
         return nullptr;
     }
-    const Data data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    ReadCursor cursor{&data};
-    cairo_surface_t* surface = checkedSurface(cairo_image_surface_create_from_png_stream(readFromData, &cursor), path);
-    return surface ? adopt(surface) : nullptr;
+    return decoded(Data(bytes->begin(), bytes->end()), bounds, path);
 }
 
-std::shared_ptr<Image> Image::fromPNGData(const Data& data) {
-    ReadCursor cursor{&data};
-    cairo_surface_t* surface =
-        checkedSurface(cairo_image_surface_create_from_png_stream(readFromData, &cursor), "data");
-    return surface ? adopt(surface) : nullptr;
+std::shared_ptr<Image> Image::fromPNGData(const Data& data, PngBounds bounds) {
+    return decoded(data, bounds, "data");
 }
 
 int Image::width() const { return cairo_image_surface_get_width(m_surface); }
@@ -94,10 +57,10 @@ int Image::width() const { return cairo_image_surface_get_width(m_surface); }
 int Image::height() const { return cairo_image_surface_get_height(m_surface); }
 
 std::optional<Data> Image::pngData() const {
-    Data data;
-    if (cairo_surface_write_to_png_stream(m_surface, appendToData, &data) != CAIRO_STATUS_SUCCESS) {
-        QOV_LOG_ERROR("Cannot encode PNG");
-        return std::nullopt;
+    std::string problem;
+    std::optional<Data> data = PngCodec::encode(m_surface, problem);
+    if (!data) {
+        QOV_LOG_ERROR("Cannot encode the PNG image: {}", problem);
     }
     return data;
 }
@@ -122,25 +85,9 @@ bool Image::writePNG(const std::string& path) const {
     if (!data) {
         return false;
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data->data()), static_cast<std::streamsize>(data->size()));
-        if (!file) {
-            QOV_LOG_ERROR("Cannot write PNG {}", path);
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        QOV_LOG_ERROR("Cannot write PNG {}: {}", path, error.message());
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    // A picture is made again when lost: it need not wait for the disk.
+    return AtomicFile::writeReplaceable(
+        path, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
 }
 
 std::shared_ptr<Image> Image::cropped(const Rect& rect) const {

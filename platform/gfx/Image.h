@@ -6,6 +6,7 @@
 
 #include "platform/base/Value.h"
 #include "platform/gfx/Color.h"
+#include "platform/gfx/PngCheck.h"
 #include "platform/gfx/Rect.h"
 
 typedef struct _cairo_surface cairo_surface_t;
@@ -19,17 +20,19 @@ public:
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
-    // Decoding answers nullptr (and logs) for a missing, truncated or malformed PNG.
-    static std::shared_ptr<Image> fromPNGFile(const std::string& path);
-    static std::shared_ptr<Image> fromPNGData(const Data& data);
+    // Decoding answers nullptr (and logs why) for a missing, truncated or malformed PNG, and for one whose header
+    // declares a picture over the bounds (refused before any pixel is decoded; see PngCodec).
+    static std::shared_ptr<Image> fromPNGFile(const std::string& path, PngBounds bounds = PngBounds::serviceImage());
+    static std::shared_ptr<Image> fromPNGData(const Data& data, PngBounds bounds = PngBounds::serviceImage());
 
     int width() const;
     int height() const;
 
+    // The picture as PNG bytes, encoded for speed (PngCodec).
     std::optional<Data> pngData() const;
     // Whether both images have the same size and the same pixels.
     bool samePixels(const Image& other) const;
-    // Writes the PNG atomically (temporary file, then rename); false (and a log line) on failure.
+    // Writes the PNG atomically and privately (AtomicFile); false (and a log line) on failure.
     bool writePNG(const std::string& path) const;
 
     // The part of the image inside rect (in pixels, clipped to the image); nullptr when nothing is left.

@@ -10,6 +10,7 @@
 #include "platform/base/ProcessInstance.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
+#include "platform/storage/PrivateFolder.h"
 #include "platform/storage/PropertyList.h"
 
 QOV_LOG_LEVEL(15)
@@ -169,13 +170,7 @@ SecretStatus SecretStore::load(const std::filesystem::path& path, std::vector<It
 }
 
 SecretStatus SecretStore::save(const std::filesystem::path& path, const std::vector<Item>& items) const {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (!error) {
-        std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::replace, error);
-    }
-    if (error) {
+    if (const std::error_code error = PrivateFolder::ensurePath(path.parent_path())) {
         QOV_LOG_ERROR("cannot prepare the folder of the secret store {}: {}", path.string(), error.message());
         return SecretStatus::IOError;
     }

@@ -5,6 +5,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/base/ProcessInstance.h"
+#include "platform/storage/PrivateFolder.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -67,9 +68,7 @@ std::filesystem::path AppDirectories::preferencesDirectory() const { return dire
 
 std::filesystem::path AppDirectories::directory(const std::filesystem::path& relative) const {
     const std::filesystem::path path = home() / relative;
-    std::error_code error;
-    std::filesystem::create_directories(path, error);
-    if (error) {
+    if (const std::error_code error = PrivateFolder::ensurePath(path)) {
         QOV_LOG_ERROR("cannot create {}: {}", path.string(), error.message());
     }
     return path;

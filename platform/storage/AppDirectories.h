@@ -7,8 +7,8 @@
 namespace platform {
 
 // The application's home folder with the phone's sandbox layout: "Library/Caches" (the caches directory),
-// "Documents" and "Library/Preferences". Each directory accessor creates its folder when it is missing (a
-// failure is logged; the path is answered anyway). Thread-safe.
+// "Documents" and "Library/Preferences". Each directory accessor creates its folder when it is missing, private
+// (PrivateFolder; a failure is logged; the path is answered anyway). Thread-safe.
 class AppDirectories {
 public:
     explicit AppDirectories(std::filesystem::path home);

@@ -70,7 +70,7 @@ bool AtomicFile::replace(const std::filesystem::path& file, std::string_view byt
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     WriteTemporaries::removeLeftoversOnFirstWrite(folder);
     std::string temporary = WriteTemporaries::patternFor(file);
-    const int descriptor = ::mkstemp(temporary.data());
+    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
         error = lastError();
         QOV_LOG_ERROR("cannot create a temporary file for {}: {}", file.string(), error.message());

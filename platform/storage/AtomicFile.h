@@ -16,14 +16,16 @@ class AtomicFile {
 public:
     // Writes bytes to a temporary file in the file's folder, gives it the mode, flushes it to disk, renames it
     // over the file and flushes the folder, so readers see either the old or the new contents, also after a
-    // power cut. Answers false (and logs) on any failure, with error saying why; the folder must exist. The
+    // power cut. The temporary has a unique name and is created exclusively (never an existing file or a symbolic
+    // link planted there); the rename replaces a symbolic link at the file's name rather than writing through it;
+    // a failed write removes its temporary. Files are private (0600) unless a mode is given. Answers false (and logs) on any failure, with error saying why; the folder must exist. The
     // first write into a folder in a process removes the temporaries an interrupted write left there.
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
                       std::error_code& error);
-    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
+    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);
     // As write(), but nothing is flushed to disk: readers still see the old or the new contents, yet a power cut may
     // leave the file empty or missing. For caches whose files are checked when read and fetched again when bad.
-    static bool writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0644);
+    static bool writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);
 
     // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.
     // A missing file answers nullopt without a log line.

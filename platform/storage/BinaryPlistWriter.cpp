@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <string>
 
 #include "platform/base/Log.h"
 #include "platform/storage/PropertyList.h"
@@ -172,7 +173,14 @@ BinaryPlistWriter::Ref BinaryPlistWriter::addData(std::string_view bytes) {
 }
 
 BinaryPlistWriter::Ref BinaryPlistWriter::addString(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
+    // A property list text holds no NUL (libplist asserts on one): NULs are left out, so the rest of a service's
+    // text is kept rather than cut off at the first one.
+    std::string withoutNuls;
+    if (text.find('\0') != std::string_view::npos) {
+        withoutNuls.assign(text);
+        std::erase(withoutNuls, '\0');
+        text = withoutNuls;
+    }
     const bool ascii = isAscii(text);
     m_scratch.clear();
     if (ascii) {

@@ -12,6 +12,7 @@
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/Bundle.h"
+#include "platform/storage/PrivateFolder.h"
 #include "platform/storage/PropertyList.h"
 
 QOV_LOG_LEVEL(15)
@@ -123,9 +124,10 @@ struct UserDefaults::State {
         }
         const PlistNode root = PropertyList::fromValue(Value(std::move(snapshot)));
         const auto text = root ? PropertyList::xmlText(root.get()) : std::nullopt;
-        std::error_code error;
-        std::filesystem::create_directories(file.parent_path(), error);
-        if (text && AtomicFile::write(file, *text, 0600)) {
+        if (const std::error_code error = PrivateFolder::ensurePath(file.parent_path())) {
+            QOV_LOG_ERROR("cannot make the folder of the user defaults {}: {}", file.string(), error.message());
+        }
+        if (text && AtomicFile::write(file, *text)) {
             return true;
         }
         QOV_LOG_ERROR("cannot write the user defaults {}", file.string());

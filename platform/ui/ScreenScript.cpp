@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <set>
@@ -92,6 +93,9 @@ bool ScreenScript::execute(const std::string& rawLine) {
     if (m_quit) {
         return false;
     }
+    if (rawLine.size() > kMaxLineLength) {
+        return tooLong(std::string_view(rawLine).substr(0, kLongLineEcho));
+    }
     const ScriptLine line = ScriptLine::parse(rawLine);
     const std::string& command = line.command;
     const std::string& argument = line.argument;
@@ -137,14 +141,34 @@ bool ScreenScript::execute(const std::string& rawLine) {
 }
 
 bool ScreenScript::run(std::istream& input) {
-    std::string line;
-    while (!m_quit && std::getline(input, line)) {
-        execute(line);
+    // One line at most kMaxLineLength bytes long is held at a time; the rest of a longer one is skipped unread.
+    std::string line(kMaxLineLength + 1, '\0');
+    while (!m_quit) {
+        input.getline(line.data(), static_cast<std::streamsize>(line.size()));
+        const auto length = static_cast<std::size_t>(input.gcount());
+        if (input.bad() || (input.eof() && length == 0)) {
+            break;
+        }
+        if (input.fail() && !input.eof()) {
+            // kMaxLineLength bytes without a line end: a line too long to be a command.
+            input.clear();
+            input.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            tooLong(std::string_view(line.data(), kLongLineEcho));
+            continue;
+        }
+        // gcount() counts the line end that getline() took but did not store.
+        const bool ended = !input.eof();
+        execute(std::string(line.data(), ended && length > 0 ? length - 1 : length));
     }
     if (input.bad()) {
         return fail("reading the script failed");
     }
     return true;
+}
+
+bool ScreenScript::tooLong(std::string_view start) {
+    return fail("a script line is longer than " + std::to_string(kMaxLineLength) + " bytes: " + std::string(start) +
+                "...");
 }
 
 bool ScreenScript::runFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace platform::ui {
 
@@ -30,7 +31,8 @@ namespace platform::ui {
 //   dump              writes the visible screen as text
 //   shot FILE.png     writes the screen as a PNG picture
 //   quit              stops
-// and the commands registered with registerCommand(). Blank lines and lines starting with '#' are skipped.
+// and the commands registered with registerCommand(). Blank lines and lines starting with '#' are skipped; a line
+// longer than kMaxLineLength bytes is an error that echoes only its start.
 // After each command the run loop runs until idle. Output goes to the output stream; failures are written as
 // "error: ..." lines to the error stream and counted; they never stop the script. Main thread only.
 class ScreenScript {
@@ -38,6 +40,8 @@ public:
     // A registered command gets the argument (the rest of its line, trimmed) and answers an error message,
     // or nullopt when it succeeded.
     using Command = std::function<std::optional<std::string>(const std::string& argument)>;
+
+    static constexpr std::size_t kMaxLineLength = 64 * 1024;
 
     // Errors go to the output stream too.
     explicit ScreenScript(std::ostream& output) : ScreenScript(output, output) {}
@@ -69,6 +73,10 @@ private:
     bool wait(const std::string& argument);
     bool shot(const std::string& path);
     bool fail(const std::string& message);
+    bool tooLong(std::string_view start);
+
+    // How much of a line that is too long its error echoes.
+    static constexpr std::size_t kLongLineEcho = 60;
 
     std::ostream& m_output;
     std::ostream& m_errors;

@@ -27,13 +27,14 @@ TEST(GlobTest, HostilePatternsStayFast) {
 
 TEST(FaultJsonTest, ReadsWhatItWritesAndDefaultsAbsentMembers) {
     Fault fault{.pathPattern = "/x*", .delaySeconds = 1.5, .status = 503, .truncateBody = true,
-                .malformBody = true, .dropConnection = true};
+                .malformBody = true, .dropConnection = true, .answerPath = "/y"};
     auto read = Fault::fromJson(fault.toJson());
     ASSERT_TRUE(read);
     EXPECT_EQ(read->pathPattern, "/x*");
     EXPECT_DOUBLE_EQ(read->delaySeconds, 1.5);
     EXPECT_EQ(read->status, 503);
     EXPECT_TRUE(read->truncateBody && read->malformBody && read->dropConnection);
+    EXPECT_EQ(read->answerPath, "/y");
 
     auto minimal = Fault::fromJson(nlohmann::json::object());
     ASSERT_TRUE(minimal);

@@ -185,7 +185,7 @@ void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path
     if (!data || !platform::AtomicFile::write(
                       file, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()), kFileMode,
                       error)) {
-        QOV_LOG_ERROR("could not write cache file for to URL: {} error: {} ({})", file.string(), error.message(),
+        QOV_LOG_ERROR("Could not write the cache file {}: {} ({}).", file.string(), error.message(),
                       error.category().name());
     }
 }
@@ -197,7 +197,7 @@ void FileSystemApplicationCache::removeCacheFile(const std::filesystem::path& fi
         if (!error) {
             error = std::make_error_code(std::errc::no_such_file_or_directory);
         }
-        QOV_LOG_WARN("could not remove cache file for to URL: {} error: {} ({})", file.string(), error.message(),
+        QOV_LOG_WARN("Could not remove the cache file {}: {} ({}).", file.string(), error.message(),
                      error.category().name());
     }
 }

@@ -371,6 +371,10 @@ void DS2JSONDatasource::requestForLocationFinished(Request& request) {
         requestLocationDataOnly(textForKey(request.userInfo(), kLocationIdKey));
         return;
     }
+    if (!isForRequestedPlace(request, *location)) {
+        fireNetworkError();
+        return;
+    }
     retrieveMarineDataForLocation(location);
 }
 
@@ -379,6 +383,10 @@ void DS2JSONDatasource::requestForLocationDataOnlyFinished(Request& request) {
     QOV_LOG_VERBOSE("Response from Call: {} is {}", DatasourceURL::redactedForLog(request.url()), response);
     const auto location = QOVModelFactory::sharedInstance()->singleLocationFromJSON(response);
     if (!location) {
+        return;
+    }
+    if (!isForRequestedPlace(request, *location)) {
+        fireNetworkError();
         return;
     }
     // The bare place never replaces cached weather: that record stays as it is, keeps its age (so the next
@@ -523,6 +531,16 @@ bool DS2JSONDatasource::logFailure(const Request& request) const {
     QOV_LOG_ERROR("Error making network request to {}, Error: {}", DatasourceURL::redactedForLog(request.url()),
                   reason);
     return true;
+}
+
+bool DS2JSONDatasource::isForRequestedPlace(const Request& request, const QOVLocation& location) const {
+    const std::string requested = textForKey(request.userInfo(), kLocationIdKey);
+    if (location.identifierAsString() == requested) {
+        return true;
+    }
+    QOV_LOG_ERROR("Refused the answer from {}: it holds the place {}, not the requested {}",
+                  DatasourceURL::redactedForLog(request.url()), location.identifierAsString(), requested);
+    return false;
 }
 
 void DS2JSONDatasource::fireNetworkError() {

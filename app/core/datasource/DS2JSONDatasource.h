@@ -137,6 +137,9 @@ private:
     void genericRequestFailedForReturn(Request& request, const Callback& callback);
     // Logs the failure unless the request was cancelled; answers whether it was a real failure.
     bool logFailure(const Request& request) const;
+    // Whether the answer holds the place the request asked for; an answer for another place is a bad answer
+    // (logged), never stored over that place's record.
+    bool isForRequestedPlace(const Request& request, const QOVLocation& location) const;
     void fireNetworkError();
 
     const std::string m_apiKey;

@@ -17,6 +17,7 @@
 #include "platform/base/ProcessInstance.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/Bundle.h"
+#include "platform/storage/PrivateFolder.h"
 #include "platform/storage/PropertyList.h"
 #include "platform/storage/UserDefaults.h"
 
@@ -633,8 +634,9 @@ bool QOVSettingsService::writeSettingsToStore() {
         QOV_LOG_ERROR("The settings could not be written as a property list");
         return false;
     }
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
+    if (const std::error_code error = platform::PrivateFolder::ensurePath(file.parent_path())) {
+        QOV_LOG_ERROR("The folder of the settings store {} could not be made: {}", file.string(), error.message());
+    }
     if (!platform::AtomicFile::write(file, *text)) {
         QOV_LOG_ERROR("The settings store {} could not be written; the settings in memory stay in force",
                       file.string());

@@ -22,6 +22,10 @@ bool WeatherSummaryJob::hasFreshLocation() const {
     return m_location && !m_location->isStale();
 }
 
+bool WeatherSummaryJob::hasFreshWeather() const {
+    return hasFreshLocation() && m_location->currentConditions() != nullptr;
+}
+
 void WeatherSummaryJob::locationDataChanged(const std::shared_ptr<QOVLocation>& location) {
     if (!location) {
         return;

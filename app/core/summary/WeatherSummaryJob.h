@@ -26,7 +26,11 @@ public:
 
     // The latest answer, fresh or not, or nullptr.
     std::shared_ptr<QOVLocation> location() const { return m_location; }
+    // Whether the latest answer is fresh: the service has answered (or the cache held a recent record).
     bool hasFreshLocation() const;
+    // Whether that fresh answer is weather: a record that carries current conditions (a bare place record, all
+    // a service may send when its weather does not parse, is not).
+    bool hasFreshWeather() const;
 
     void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override;
 

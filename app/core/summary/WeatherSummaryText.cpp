@@ -56,10 +56,14 @@ void appendPlace(std::string& out, const QOVLocation& location) {
     const auto& coordinate = location.coordinate();
     fmt::format_to(std::back_inserter(out), "{} ({})\n", printableText(location.displayName()),
                    printableText(location.identifierAsString()));
-    fmt::format_to(std::back_inserter(out), "{:.2f}°{} {:.2f}°{}, time zone {}, data {:.0f} min old\n",
+    // A record without a creation date has no age to tell.
+    const double age = location.age();
+    const std::string ageText =
+        std::isfinite(age) ? fmt::format("{:.0f} min old", std::max(0.0, age) / 60.0) : "of unknown age";
+    fmt::format_to(std::back_inserter(out), "{:.2f}°{} {:.2f}°{}, time zone {}, data {}\n",
                    std::fabs(coordinate.latitude), coordinate.latitude < 0 ? 'S' : 'N',
                    std::fabs(coordinate.longitude), coordinate.longitude < 0 ? 'W' : 'E',
-                   printableText(location.timeZone().value_or("unknown")), std::max(0.0, location.age()) / 60.0);
+                   printableText(location.timeZone().value_or("unknown")), ageText);
 }
 
 void appendCurrentConditions(std::string& out, const QOVLocation& location) {
@@ -68,10 +72,12 @@ void appendCurrentConditions(std::string& out, const QOVLocation& location) {
         return;
     }
     std::string heading = "Now";
-    if (location.isStale()) {
+    const std::optional<platform::Date> when = now->date() ? now->date() : location.creationDate();
+    if (location.isStale() && !when) {
+        heading = "Then (time unknown)";
+    } else if (location.isStale()) {
         // Old conditions say when they were observed (else when the data was made) and how long ago.
-        const platform::Date observed =
-            now->date().value_or(location.creationDate().value_or(platform::Date{0.0}));
+        const platform::Date observed = *when;
         const auto fields = LocalCalendar::fieldsOf(observed, location.timeZone());
         heading = fmt::format("Then ({} {:02}:{:02} local, {} ago)", localDay(observed, location.timeZone()),
                               fields.hour, fields.minute,

@@ -2,6 +2,10 @@
 
 #include "app/legacymaps/net/CachedAsyncURLRequest.h"
 #include "platform/base/Callback.h"
+#include "platform/base/Log.h"
+#include "platform/gfx/PngCheck.h"
+
+QOV_LOG_LEVEL(3)
 
 namespace qov {
 
@@ -40,6 +44,12 @@ void QOVTileLoader::download() {
 }
 
 void QOVTileLoader::success(const platform::Data& data) {
+    // Bytes that are no tile picture (or declare one larger than a tile) are a bad answer, never kept.
+    if (const auto problem = platform::gfx::PngCheck::problem(data, platform::gfx::PngBounds::tile())) {
+        QOV_LOG_WARN("Refused the tile from {}: {}", m_tile->url(), *problem);
+        failure();
+        return;
+    }
     const auto keepAlive = shared_from_this();
     m_tile->updateImageFromData(data);
     m_request.reset();

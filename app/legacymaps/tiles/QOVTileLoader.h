@@ -20,7 +20,8 @@ public:
     QOVTileLoader& operator=(const QOVTileLoader&) = delete;
 
     const std::shared_ptr<QOVTile>& tile() const { return m_tile; }
-    // Cancels an earlier request, then asks for the tile's URL as raw bytes (cache interval 300 s).
+    // Cancels an earlier request, then asks for the tile's URL as raw bytes (cache interval 300 s); bytes that fail
+    // the PNG check for a tile (platform::gfx::PngCheck) are a failure, never kept.
     void download();
     void cancel();
 

@@ -6,6 +6,7 @@
 #include "platform/base/Log.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/KeyedArchiver.h"
+#include "platform/storage/PrivateFolder.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -36,9 +37,7 @@ std::shared_ptr<QOVMapTileConfig> QOVMapCache::createMapConfigFromDataInCachePat
 }
 
 bool QOVMapCache::createOrReplaceFile(const std::filesystem::path& path, const platform::Archivable& object) const {
-    std::error_code error;
-    std::filesystem::create_directories(m_folder, error);
-    if (error) {
+    if (const std::error_code error = platform::PrivateFolder::ensurePath(m_folder)) {
         QOV_LOG_ERROR("could not create map cache directory: {}", error.message());
         return false;
     }
@@ -47,7 +46,7 @@ bool QOVMapCache::createOrReplaceFile(const std::filesystem::path& path, const p
     if (!bytes || !platform::AtomicFile::writeReplaceable(path, std::string_view(reinterpret_cast<const char*>(
                                                                                       bytes->data()),
                                                                                   bytes->size()))) {
-        QOV_LOG_ERROR("could not write cache file for to URL: {}", path.string());
+        QOV_LOG_ERROR("Could not write the map cache file {}.", path.string());
         return false;
     }
     return true;
@@ -57,7 +56,7 @@ void QOVMapCache::removeCacheFile(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::remove(path, error);
     if (error) {
-        QOV_LOG_ERROR("could not remove cache file for to URL: {} error: {} ({})", path.string(), error.message(),
+        QOV_LOG_ERROR("Could not remove the map cache file {}: {} ({}).", path.string(), error.message(),
                       error.category().name());
     }
 }

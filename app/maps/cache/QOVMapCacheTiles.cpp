@@ -24,8 +24,10 @@ std::shared_ptr<QOVMapTileData> QOVMapCache::readTileFile(const std::filesystem:
         return nullptr;
     }
     auto tile = createMapTileFromDataInCachePath(path);
-    if (!tile || !tile->tileImageData() || !TileImageCheck::isWholePng(*tile->tileImageData())) {
-        QOV_LOG_ERROR("could not unarchive tile from data; file = {}", path.filename().string());
+    const auto problem = !tile || !tile->tileImageData() ? std::optional<std::string>("no tile picture")
+                                                         : TileImageCheck::problem(*tile->tileImageData());
+    if (problem) {
+        QOV_LOG_ERROR("Removed the unusable map tile file {}: {}.", path.filename().string(), *problem);
         removeCacheFile(path);
         return nullptr;
     }

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "platform/base/Value.h"
 
 namespace qov {
 
-// A quick look at stored tile bytes: they begin with the PNG signature and end with the image-end chunk, so a
-// truncated or foreign file is caught without decoding the picture (fetched tiles were decoded once before
-// they were stored).
+// A quick look at stored tile bytes without decoding the picture: the check decoding ran before the tile was
+// stored (platform::gfx::PngCheck with a tile's bounds), so a tile that was stored reads back, and a truncated,
+// foreign or oversized file is caught.
 class TileImageCheck {
 public:
-    static bool isWholePng(const platform::Data& data);
+    // What is wrong with the bytes, or nullopt when they pass.
+    static std::optional<std::string> problem(const platform::Data& data);
 };
 
 }  // namespace qov

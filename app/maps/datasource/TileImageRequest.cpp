@@ -5,7 +5,7 @@ namespace qov {
 void TileImageRequest::main() {
     HttpRequest::main();
     if (!isCancelled() && !error() && responseStatusCode() == 200) {
-        m_picture = platform::gfx::Image::fromPNGData(responseData());
+        m_picture = platform::gfx::Image::fromPNGData(responseData(), platform::gfx::PngBounds::tile());
     }
 }
 

@@ -17,7 +17,8 @@ class TileImageRequest : public platform::net::HttpRequest {
 public:
     using HttpRequest::HttpRequest;
 
-    // The decoded body of a 200 answer; nullptr for any other answer or a body that is not a whole PNG.
+    // The decoded body of a 200 answer; nullptr for any other answer or a body that is not a whole PNG of at most
+    // a tile's size (a bad answer: the tile is not stored).
     const std::shared_ptr<platform::gfx::Image>& picture() const { return m_picture; }
 
 protected:

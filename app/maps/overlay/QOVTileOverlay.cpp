@@ -71,7 +71,8 @@ std::shared_ptr<platform::ui::Image> QOVTileOverlay::tileImageForMapRect(const p
         return nullptr;
     }
     const auto tile = cache->cachedTileForSeries(m_series, mapRect, zoomScale);
-    const auto bitmap = tile && tile->tileImageData() ? platform::gfx::Image::fromPNGData(*tile->tileImageData())
+    const auto bitmap = tile && tile->tileImageData() ? platform::gfx::Image::fromPNGData(
+                                                            *tile->tileImageData(), platform::gfx::PngBounds::tile())
                                                       : nullptr;
     if (!bitmap) {
         return nullptr;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,19 @@ int inkedColumns(const Image& image) {
         }
     }
     return last + 1;
+}
+
+TEST(BitmapContextTest, ANulInsideTheTextCutsNothingOff) {
+    using namespace std::string_literals;
+    const Font font = Font::systemFont(17);
+    const std::string withNul = "Sunny\0 and warm"s;
+    EXPECT_DOUBLE_EQ(font.sizeOfText(withNul).width, font.sizeOfText("Sunny and warm").width);
+    const auto drawn = [&](const std::string& text) {
+        BitmapContext canvas(300, 40);
+        canvas.drawText(text, Rect(0, 0, 300, 40), font, Color::black());
+        return canvas.makeImage();
+    };
+    EXPECT_TRUE(drawn(withNul)->samePixels(*drawn("Sunny and warm")));
 }
 
 TEST(BitmapContextTest, LongTextEndsInAnEllipsisUnlessClipped) {

@@ -1,4 +1,7 @@
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +49,19 @@ TEST(ImageTest, WritesAndReadsFilesAndReportsUnwritablePaths) {
     ASSERT_TRUE(read);
     EXPECT_EQ(read->pixel(4, 4), Color::rgba(1, 0, 0));
     EXPECT_FALSE(redSquare(5)->writePNG((home.path() / "missing" / "square.png").string()));
+}
+
+TEST(ImageTest, APictureNeverWritesThroughALinkPlantedBesideIt) {
+    qovtest::TempHome home;
+    const auto victim = home.path() / "victim";
+    std::ofstream(victim) << "precious";
+    const auto path = home.path() / "x.png";
+    std::filesystem::create_symlink(victim, home.path() / "x.png.tmp");
+    ASSERT_TRUE(redSquare(5)->writePNG(path.string()));
+    std::ifstream read(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "precious");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0600));
+    EXPECT_TRUE(Image::fromPNGFile(path.string()));
 }
 
 TEST(ImageTest, CropAndPixelReadsAreClippedToTheImage) {

@@ -97,7 +97,7 @@ TEST(BinaryPlistCodecTest, NotANumberMalformedTextAndTextsWithNulSurvive) {
         ASSERT_EQ(read.ifArray()->size(), 3u);
         EXPECT_TRUE(std::isnan(*(*read.ifArray())[0].ifDouble()));
         EXPECT_EQ(*(*read.ifArray())[1].ifString(), "a\uFFFD\uFFFD(b");
-        EXPECT_EQ(*(*read.ifArray())[2].ifString(), "before");  // texts end at a NUL, as libplist wrote them
+        EXPECT_EQ(*(*read.ifArray())[2].ifString(), "beforeafter");  // the NUL is left out, nothing cut off
     }
 }
 

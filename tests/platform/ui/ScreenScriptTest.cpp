@@ -119,6 +119,24 @@ TEST_F(ScreenScriptTest, BadCommandsAndHiddenControlsAreReportedAndSkipped) {
     EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
 }
 
+TEST_F(ScreenScriptTest, ALineTooLongIsAnErrorThatEchoesOnlyItsStartAndTheNextLinesStillRun) {
+    const std::size_t limit = ScreenScript::kMaxLineLength;
+    const std::string tooLong = "tap " + std::string(limit, 'x');
+    const std::string atLimit = "tap " + std::string(limit - 4, 'y');
+    const std::string out = run(tooLong + "\n" + atLimit + "\ntap Refresh\n" + tooLong);
+    const std::string echo = "error: a script line is longer than 65536 bytes: tap " + std::string(56, 'x') + "...\n";
+    EXPECT_EQ(out, echo + "error: nothing on screen shows \"" + std::string(limit - 4, 'y') + "\"\n" + echo);
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
+    EXPECT_EQ(script.failures(), 3);
+    EXPECT_FALSE(script.execute(tooLong));
+    EXPECT_EQ(std::exchange(output, {}).str(), echo);
+}
+
+TEST_F(ScreenScriptTest, TheLastLineRunsWithoutALineEndAndANulStaysInsideTheLine) {
+    using namespace std::string_literals;
+    EXPECT_EQ(run("tap Refresh\ntap Re\0fresh"s), "error: nothing on screen shows \"Re\\x00fresh\"\n");
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
+}
 
 // Buttons that write their title (or name) to the screen's journal when tapped.
 class ScreenScriptAimTest : public ScreenScriptTest {

@@ -149,12 +149,11 @@ TEST_F(FileSystemApplicationCacheTest, FailedWritesAndRemovalsOnlyLogTheErrorAnd
     cache->removeLocationHavingId(*identity("NOTCACHED"));
 
     EXPECT_EQ(listener->received.size(), 2u) << "listeners are told all the same";
-    EXPECT_TRUE(log.contains("error: File name too long (system)"));
+    EXPECT_TRUE(log.contains(": File name too long (system)."));
     EXPECT_TRUE(log.contains("could not create location cache directory: File exists"));
-    EXPECT_TRUE(log.contains("could not write cache file for to URL: " + locationFile("USGA0028").string() +
-                             " error: Not a directory (system)"));
-    EXPECT_TRUE(log.contains("could not remove cache file for to URL: " + locationFile("NOTCACHED").string() +
-                             " error: "));
+    EXPECT_TRUE(log.contains("Could not write the cache file " + locationFile("USGA0028").string() +
+                             ": Not a directory (system)."));
+    EXPECT_TRUE(log.contains("Could not remove the cache file " + locationFile("NOTCACHED").string() + ": "));
 }
 
 TEST_F(FileSystemApplicationCacheTest, FilesArePrivateToTheUser) {

@@ -96,6 +96,35 @@ TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerNeverReplacesCachedWeatherO
     }
 }
 
+TEST_F(DS2JSONDatasourceLocationTest, AnAnswerForAnotherPlaceIsRefusedAndNeverWritesThatPlacesRecord) {
+    qovtest::TempHome caches;
+    const auto files = std::make_shared<FileSystemApplicationCache>(client().shared_from_this(), caches.path());
+    client().setCacheProvider([files] { return files; });
+    client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
+    ASSERT_TRUE(waitUntilIdle());
+    const auto victim = files->cachesPathURLWithFileName("USNY0996:1.LocationCache");
+    const auto stored = platform::AtomicFile::read(victim, 1 << 24);
+    ASSERT_TRUE(stored);
+
+    // The aggregate, and the place-only answer after an aggregate that does not parse.
+    for (const qovsim::Fault& injected :
+         {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .answerPath = "/wxdata/mobile/mobagg/USNY0996:1.js"},
+          qovsim::Fault{.pathPattern = "/wxdata/loc/*", .answerPath = "/wxdata/loc/USNY0996:1.js"}}) {
+        SCOPED_TRACE(injected.toJson().dump());
+        sim().faults().clear();
+        addFault(injected);
+        if (injected.pathPattern == "/wxdata/loc/*") {
+            addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
+        }
+        const int errorsBefore = networkErrorCount();
+        client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
+        ASSERT_TRUE(waitUntilIdle());
+        EXPECT_EQ(platform::AtomicFile::read(victim, 1 << 24), stored);
+        EXPECT_FALSE(std::filesystem::exists(files->cachesPathURLWithFileName("USGA0028:1.LocationCache")));
+        EXPECT_EQ(networkErrorCount(), errorsBefore + 1) << "a waiting caller hears of the failure";
+    }
+}
+
 TEST_F(DS2JSONDatasourceLocationTest, MarineStepWithoutAnAnswerKeepsTheCachedMarineForecast) {
     client().requestLocation(QOVLocationIdentity(1, "USNY0996"));
     ASSERT_TRUE(waitUntilIdle());

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/core/cache/MemoryApplicationCache.h"
+#include "app/core/model/QOVCurrentConditions.h"
+#include "app/core/model/QOVLocation.h"
 #include "app/core/summary/WeatherSummaryJob.h"
 #include "tests/app/core/cache/CacheFixture.h"
 
@@ -45,6 +47,24 @@ TEST_F(WeatherSummaryJobTest, StaleCachedAnswerIsKeptAndRefreshedOnce) {
     EXPECT_EQ(datasource->calls.size(), 1u);
     cache->storeLocation(makeLocation("USGA0028"));
     EXPECT_TRUE(job->hasFreshLocation());
+}
+
+TEST_F(WeatherSummaryJobTest, OnlyAFreshRecordWithCurrentConditionsIsFreshWeather) {
+    const auto job = startJob();
+    loop().runUntilIdle();
+    cache->storeLocation(makeLocation("USGA0028"));  // the bare place record
+    EXPECT_TRUE(job->hasFreshLocation());
+    EXPECT_FALSE(job->hasFreshWeather());
+
+    auto stale = makeLocation("USGA0028", 1, 600.0);
+    stale->setCurrentConditions(std::make_shared<qov::QOVCurrentConditions>());
+    cache->storeLocation(stale);
+    EXPECT_FALSE(job->hasFreshWeather());
+
+    auto weather = makeLocation("USGA0028");
+    weather->setCurrentConditions(std::make_shared<qov::QOVCurrentConditions>());
+    cache->storeLocation(weather);
+    EXPECT_TRUE(job->hasFreshWeather());
 }
 
 TEST_F(WeatherSummaryJobTest, JobThatEndsStopsListening) {

@@ -7,8 +7,10 @@
 #include "app/core/model/QOVDailyForecast.h"
 #include "app/core/model/QOVDayPartForecast.h"
 #include "app/core/model/QOVHourlyForecast.h"
+#include "app/core/model/ModelClasses.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/summary/WeatherSummaryText.h"
+#include "platform/storage/KeyedArchiver.h"
 #include "tests/support/ManualClockFixture.h"
 
 namespace {
@@ -88,6 +90,31 @@ TEST_F(WeatherSummaryTextTest, OldConditionsSayWhenTheyWereSeenPastDaysAreLeftOu
     EXPECT_NE(text.find("\nThen (Fri 2027-01-15 02:50 local, 3 h 15 min ago): 0°F, Fog"), std::string::npos) << text;
     EXPECT_EQ(text.find("2027-01-14"), std::string::npos) << "yesterday is left out\n" << text;
     EXPECT_NE(text.find("Sat 2027-01-16"), std::string::npos) << text;
+}
+
+// A record as an archive without its creation date holds it: the key and the place's name, nothing else.
+class UndatedRecord : public platform::Archivable {
+public:
+    std::string className() const override { return "QOVLocation"; }
+    void encodeWithCoder(platform::KeyedArchiver& coder) const override {
+        coder.encodeInteger(1, "type");
+        coder.encodeString("USGA0028", "key");
+        coder.encodeString("Atlanta", "city");
+    }
+};
+
+TEST_F(WeatherSummaryTextTest, ARecordWithoutACreationDateHasNoAgeToTell) {
+    qov::registerModelClasses();
+    const auto data = platform::KeyedArchiver::archivedDataWithRootObject(UndatedRecord());
+    ASSERT_TRUE(data);
+    const auto undated = platform::KeyedUnarchiver::unarchiveObjectOfClass<qov::QOVLocation>(*data);
+    ASSERT_TRUE(undated);
+    ASSERT_FALSE(undated->creationDate());
+    undated->setCurrentConditions(std::make_shared<qov::QOVCurrentConditions>());
+    const std::string text = WeatherSummaryText::summaryOf(*undated);
+    EXPECT_NE(text.find(", data of unknown age\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nThen (time unknown): 0°F"), std::string::npos) << text;
+    EXPECT_EQ(text.find("inf"), std::string::npos) << text;
 }
 
 }  // namespace

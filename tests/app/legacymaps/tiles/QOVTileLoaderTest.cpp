@@ -49,5 +49,20 @@ TEST_F(QOVTileLoaderTest, DeliversTheBytesOrTheFailureAndNothingOnceCancelled) {
     EXPECT_FALSE(cancelled->tile()->isLoaded());
 }
 
+TEST_F(QOVTileLoaderTest, BytesThatAreNoTilePictureAreAFailureAndNeverKept) {
+    for (const qovsim::Fault& hostile : {qovsim::Fault{.pathPattern = "/TileServer/*", .malformBody = true},
+                                         qovsim::Fault{.pathPattern = "/TileServer/*", .truncateBody = true}}) {
+        SCOPED_TRACE(hostile.malformBody ? "malformed" : "truncated");
+        sim().faults().clear();
+        sim().faults().add(hostile);
+        const int failedBefore = m_journal->failed;
+        const auto loader = loaderFor("/TileServer/imgs/radar/u1800000000000/2.png");
+        loader->download();
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return m_journal->failed == failedBefore + 1; }));
+        EXPECT_FALSE(loader->tile()->isLoaded());
+    }
+    EXPECT_EQ(m_journal->loaded, 0);
+}
+
 }  // namespace
 }  // namespace qov

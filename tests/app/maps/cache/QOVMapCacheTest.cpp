@@ -6,6 +6,8 @@
 
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "tests/app/maps/MapsFixture.h"
+#include "tests/platform/base/LogCapture.h"
+#include "tests/support/PngSamples.h"
 #include "tests/support/PumpUntil.h"
 
 namespace qov {
@@ -30,9 +32,9 @@ protected:
     }
     std::filesystem::path folder() const { return home() / "MapCache"; }
     bool hasFile(const std::string& name) const { return std::filesystem::exists(folder() / name); }
-    void writeTileFile(const std::string& name) const {
+    void writeTileFile(const std::string& name, platform::Data bytes = platform::Data{0x89, 'P', 'N', 'G'}) const {
         QOVMapTileData tile;
-        tile.setTileImageData(platform::Data{0x89, 'P', 'N', 'G'});
+        tile.setTileImageData(std::move(bytes));
         ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(tile, folder() / name));
     }
     std::shared_ptr<QOVMapSeries> radar() const { return m_cache->currentTileConfig()->latestSeriesForLayer("radar"); }
@@ -124,6 +126,38 @@ TEST_F(QOVMapCacheTest, AnUndecodableTileFileIsDeletedAndFetchedAgain) {
     ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 2; }));
     EXPECT_TRUE(receiver->tiles[0]->tileImageData() && receiver->tiles[1]->tileImageData());
     EXPECT_EQ(requestCount("/TileServer/imgs/*"), 2U);
+}
+
+TEST_F(QOVMapCacheTest, ATileFileFailingThePictureCheckIsDeletedAndFetchedAgainThenReadsBack) {
+    platform::Data trailing = qovtest::PngSamples::picture(256, 256);
+    trailing.insert(trailing.end(), {'m', 'o', 'r', 'e'});
+    const std::vector<platform::Data> hostile{trailing, qovtest::PngSamples::declaring(40000, 40000)};
+    auto receiver = std::make_shared<Receiver>();
+    for (std::size_t index = 0; index < hostile.size(); ++index) {
+        writeTileFile(radarFile("033" + std::to_string(index)), hostile[index]);
+        m_cache->cachedTileForSeries(radar(), "033" + std::to_string(index), {}, receiver);
+    }
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == hostile.size(); }));
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), hostile.size());
+
+    // The fetched tiles were stored; they pass the same check when read back and are not fetched again.
+    for (std::size_t index = 0; index < hostile.size(); ++index) {
+        m_cache->cachedTileForSeries(radar(), "033" + std::to_string(index), {}, receiver);
+    }
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 2 * hostile.size(); }));
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), hostile.size());
+}
+
+TEST_F(QOVMapCacheTest, AnAnswerThatIsNoTilePictureIsNeverStored) {
+    const qovtest::LogCapture log;
+    addFault(faultOf("/TileServer/imgs/*", 0, true));
+    auto receiver = std::make_shared<Receiver>();
+    m_cache->cachedTileForSeries(radar(), "0323", {}, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1; }));
+    EXPECT_FALSE(receiver->tiles[0]->tileImageData());
+    EXPECT_FALSE(hasFile(radarFile("0323")));
+    EXPECT_TRUE(log.contains("Cannot decode the PNG image data: no PNG signature"));
+    EXPECT_FALSE(log.contains("out of memory"));
 }
 
 TEST_F(QOVMapCacheTest, HostileSeriesNeverBecomeFilesOrRequests) {
