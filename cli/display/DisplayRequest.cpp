@@ -133,6 +133,9 @@ std::optional<DisplayRequest> readDisplayRequestHead(std::string_view head) {
     bool lengthGiven = false;
     for (std::size_t index = 1; index < headLines.size(); ++index) {
         const std::string_view line = headLines[index];
+        if (line.empty()) {
+            break;  // the end of the head
+        }
         const auto colon = line.find(':');
         if (colon == std::string_view::npos || colon == 0) {
             return std::nullopt;

@@ -25,7 +25,7 @@ struct DisplayRequest {
 };
 
 // Reads a request's head: the request line ("METHOD TARGET HTTP/1.x") and the header lines, each ending in CRLF
-// (a bare LF is taken as well), up to but without the empty line. nullopt when it is malformed: a bad request
+// (a bare LF is taken as well), up to the empty line that ends the head, if it is there. nullopt when it is malformed: a bad request
 // line, a header without a colon, a Content-Length that is not a plain decimal number or is given twice, or a
 // Transfer-Encoding (bodies come with their length only).
 std::optional<DisplayRequest> readDisplayRequestHead(std::string_view head);

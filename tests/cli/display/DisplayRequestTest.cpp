@@ -13,8 +13,8 @@ TEST(DisplayRequestTest, ReadsTheHeadOrRefusesIt) {
         std::string host;
         std::size_t length;
     } cases[] = {
-        {"GET /state?after=3&token=ab HTTP/1.1\r\nHost: 127.0.0.1:9\r\n", true, "/state", "127.0.0.1:9", 0},
-        {"POST /type HTTP/1.0\nhost:  localhost:9 \ncontent-length: 12\n", true, "/type", "localhost:9", 12},
+        {"GET /state?after=3&token=ab HTTP/1.1\r\nHost: 127.0.0.1:9\r\n\r\n", true, "/state", "127.0.0.1:9", 0},
+        {"POST /type HTTP/1.0\nhost:  localhost:9 \ncontent-length: 12\n\n", true, "/type", "localhost:9", 12},
         {"GET / HTTP/2\r\n", false, "", "", 0},
         {"GET state HTTP/1.1\r\n", false, "", "", 0},
         {"GET /a b HTTP/1.1\r\n", false, "", "", 0},

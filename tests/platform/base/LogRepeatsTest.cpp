@@ -15,8 +15,8 @@ namespace {
 
 using LogRepeatsTest = qovtest::ManualClockFixture;
 
-void warnAboutTile(int tile) { QOV_LOG_WARN("Cannot decode tile {}", tile); }
-void errorAboutRetries(int tile) { QOV_LOG_ERROR("max retries reached for tile {}", tile); }
+void warnAboutTile(int tile) { QOV_LOG_WARN("Cannot decode tile {}.", tile); }
+void errorAboutRetries(int tile) { QOV_LOG_ERROR("max retries reached for tile {}.", tile); }
 
 // How many of the lines hold the text.
 long holding(const std::vector<std::string>& lines, const std::string& text) {
@@ -37,15 +37,19 @@ TEST_F(LogRepeatsTest, ABurstFromOnePlaceIsWrittenOnceAndCountedWhenItIsOver) {
     warnAboutTile(131);  // after the span: the bursts' counts, then a new burst
     const auto lines = log.lines();
     EXPECT_EQ(lines.size(), 6U);
-    for (const char* text : {"Cannot decode tile 1", "max retries reached for tile 2", "radar loop done",
-                             "Cannot decode tile 130 [129 more like this within 30 s]",
-                             "max retries reached for tile 130 [64 more like this within 30 s]",
-                             "Cannot decode tile 131"}) {
+    for (const char* text : {"Cannot decode tile 1.", "max retries reached for tile 2.", "radar loop done",
+                             "Cannot decode tile 130. [129 more like this within 30 s]",
+                             "max retries reached for tile 130. [64 more like this within 30 s]",
+                             "Cannot decode tile 131."}) {
         EXPECT_EQ(holding(lines, text), 1) << text;
     }
 
-    warnAboutTile(132);  // counted; told when the log is flushed (as at exit)
-    EXPECT_EQ(holding(log.lines(), "Cannot decode tile 132 [1 more like this within 30 s]"), 1);
+    // Reading the lines flushed the log, which told and ended every burst: a new one starts.
+    warnAboutTile(132);
+    warnAboutTile(133);  // counted; told when the log is flushed (as at exit)
+    const auto flushed = log.lines();
+    EXPECT_EQ(holding(flushed, "Cannot decode tile 132."), 1);
+    EXPECT_EQ(holding(flushed, "Cannot decode tile 133. [1 more like this within 30 s]"), 1);
 }
 
 TEST_F(LogRepeatsTest, LinesFarApartAndInformationAreAllWritten) {
