@@ -100,7 +100,8 @@ protected:
                             const std::string& host = {}) {
         auto answer = std::async(std::launch::async, [&] {
             httplib::Client client("127.0.0.1", server->port());
-            client.set_read_timeout(std::chrono::seconds(30));
+            // Generous for a loaded machine, and well short of the 20 s a page's wait for a frame may last.
+            client.set_read_timeout(std::chrono::seconds(10));
             httplib::Headers headers{{"Host", host.empty() ? "127.0.0.1:" + std::to_string(server->port()) : host}};
             return method == "GET" ? client.Get(path, headers) : client.Post(path, headers, body, "text/plain");
         });
