@@ -1,5 +1,6 @@
 #include "sim/Gazetteer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -162,6 +163,20 @@ const Place* Gazetteer::findByKey(std::string_view key, int type) const {
         }
     }
     return nullptr;
+}
+
+const Place* Gazetteer::findByIdentifier(std::string_view identifier) const {
+    const auto colon = identifier.rfind(':');
+    if (colon == std::string_view::npos || colon == 0) {
+        return nullptr;
+    }
+    const std::string_view typeText = identifier.substr(colon + 1);
+    int type = 0;
+    const auto [end, error] = std::from_chars(typeText.data(), typeText.data() + typeText.size(), type);
+    if (error != std::errc() || end != typeText.data() + typeText.size() || type == 0) {
+        return nullptr;
+    }
+    return findByKey(identifier.substr(0, colon), type);
 }
 
 std::vector<const Place*> Gazetteer::search(std::string_view prefix, std::size_t maxResults) const {

@@ -26,6 +26,8 @@ public:
     const std::vector<Place>& places() const { return m_places; }
     // The place with exactly this key and type (type 0: any type).
     const Place* findByKey(std::string_view key, int type = 0) const;
+    // The place an identifier "KEY:TYPE" (TYPE a non-zero number) names; nullptr when none.
+    const Place* findByIdentifier(std::string_view identifier) const;
     // Places whose name, city or postal code starts with the text (letter case ignored), in file order.
     std::vector<const Place*> search(std::string_view prefix, std::size_t maxResults = 10) const;
     // The place nearest to the coordinate by great-circle distance (type 0: any type); nullptr when empty.

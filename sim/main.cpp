@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
 
     if (auto path = line->printPath()) {
         qovsim::SimServer server(options);
+        if (!server.environment().gazetteer().findByIdentifier(line->printIdentifier)) {
+            std::cerr << "qovara-sim: no place " << line->printIdentifier << " (KEY:TYPE, e.g. USGA0028:1)\n";
+            return EXIT_FAILURE;
+        }
         qovsim::SimRequest request;
         request.path = *path;
         request.query.emplace("key", qovsim::ServiceKey::expected());

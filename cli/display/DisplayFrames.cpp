@@ -24,6 +24,7 @@ bool DisplayFrames::capture(const nlohmann::json& device) {
         return false;
     }
     auto frame = std::make_shared<DisplayFrame>();
+    std::function<void()> listener;
     frame->png.assign(png->begin(), png->end());
     m_picture = std::move(picture);
     m_dump = std::move(dump);
@@ -34,8 +35,11 @@ bool DisplayFrames::capture(const nlohmann::json& device) {
         frame->state = nlohmann::json{{"frame", frame->number}, {"dump", m_dump}, {"device", m_device}}.dump(
             -1, ' ', false, nlohmann::json::error_handler_t::replace);
         m_latest = std::move(frame);
+        listener = m_listener;
     }
-    m_changed.notify_all();
+    if (listener) {
+        listener();
+    }
     return true;
 }
 
@@ -44,19 +48,9 @@ std::shared_ptr<const DisplayFrame> DisplayFrames::latest() const {
     return m_latest;
 }
 
-std::shared_ptr<const DisplayFrame> DisplayFrames::newerThan(std::uint64_t after,
-                                                             std::chrono::milliseconds timeout) const {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait_for(lock, timeout, [&] { return m_closed || (m_latest && m_latest->number > after); });
-    return m_latest;
-}
-
-void DisplayFrames::close() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_closed = true;
-    }
-    m_changed.notify_all();
+void DisplayFrames::setListener(std::function<void()> listener) {
+    std::lock_guard lock(m_mutex);
+    m_listener = std::move(listener);
 }
 
 }  // namespace qovcli

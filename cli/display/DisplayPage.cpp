@@ -11,19 +11,24 @@ const std::string& displayPage() {
 <style>
   body { margin: 0; padding: 16px; display: flex; gap: 24px; align-items: flex-start;
          font: 14px system-ui, sans-serif; background: #2b2d31; color: #e8e8e8; }
-  #device { background: #111; border-radius: 36px; padding: 60px 16px; position: relative;
-            box-shadow: 0 4px 24px #0008; transition: transform .3s; }
-  #device.landscape { transform: rotate(-90deg); margin: -60px 60px; }
+  /* The stage takes the room of the phone as it stands, so the page lays itself out around a turned phone. */
+  #stage { position: relative; flex: none; width: 352px; height: 600px; }
+  #stage.landscape { width: 600px; height: 352px; }
+  #device { background: #111; border-radius: 36px; padding: 60px 16px; position: absolute; left: 50%; top: 50%;
+            transform: translate(-50%, -50%); box-shadow: 0 4px 24px #0008; transition: transform .3s; }
+  #stage.landscape #device { transform: translate(-50%, -50%) rotate(-90deg); }
   #screen { position: relative; width: 320px; height: 480px; cursor: pointer; user-select: none; }
+  #screen:focus { outline: none; }
   #screen img { width: 320px; height: 480px; display: block; -webkit-user-drag: none; }
   #away { position: absolute; inset: 0; background: #000c; display: none; align-items: center;
           justify-content: center; text-align: center; color: #ccc; }
   #device.background #away { display: flex; }
-  #controls { display: flex; flex-direction: column; gap: 8px; min-width: 170px; }
+  #controls { display: flex; flex-direction: column; gap: 8px; flex: none; width: 180px; }
   button { font: inherit; padding: 6px 10px; border-radius: 6px; border: 1px solid #555;
            background: #3a3d44; color: inherit; cursor: pointer; }
   button:hover { background: #4a4e57; }
-  #message { color: #f0b070; min-height: 1.2em; }
+  /* Messages take a fixed place: a long one wraps inside it and never moves the page. */
+  #message { color: #f0b070; height: 7.5em; overflow: hidden; overflow-wrap: anywhere; }
   #inspector { flex: 1; min-width: 300px; }
   #dump { background: #1d1f23; padding: 12px; border-radius: 8px; white-space: pre; overflow: auto;
           max-height: 85vh; font: 12px ui-monospace, monospace; margin: 0; }
@@ -31,8 +36,8 @@ const std::string& displayPage() {
 </style>
 </head>
 <body>
-<div id="device"><div id="screen" tabindex="0"><img id="frame" alt="the device's screen" draggable="false">
-  <div id="away">In the background<br>press Home to return</div></div></div>
+<div id="stage"><div id="device"><div id="screen" tabindex="0"><img id="frame" alt="the device's screen"
+  draggable="false"><div id="away">In the background<br>press Home to return</div></div></div></div>
 <div id="controls">
   <h2>Device</h2>
   <button data-button="home">Home</button>
@@ -71,7 +76,7 @@ function showState(state) {
   $("dump").textContent = state.dump;
   const device = state.device;
   $("device").classList.toggle("background", device.background);
-  $("device").classList.toggle("landscape", device.orientation === "landscape");
+  $("stage").classList.toggle("landscape", device.orientation === "landscape");
   $("network").textContent = device.network ? "Network: on" : "Network: off";
   const minutes = Math.round(device.clockAhead / 60);
   $("clock").textContent = minutes > 0 ? "real time + " + Math.floor(minutes / 60) + " h " + (minutes % 60) + " min"
@@ -102,15 +107,17 @@ async function followFrames() {
 
 let pressed = null;
 const screen = $("screen");
+// The point of the screen under the pointer, kept on the screen (a pointer leaving it is at its edge).
 function pointOf(event) {
   const box = screen.getBoundingClientRect();
-  const landscape = $("device").classList.contains("landscape");
+  const landscape = $("stage").classList.contains("landscape");
   const x = event.clientX - box.left, y = event.clientY - box.top;
   // The box is turned a quarter to the left in landscape.
-  return landscape ? { x: box.height - y, y: x } : { x: x, y: y };
+  const point = landscape ? { x: box.height - y, y: x } : { x: x, y: y };
+  return { x: Math.min(Math.max(point.x, 0), 319), y: Math.min(Math.max(point.y, 0), 479) };
 }
-screen.addEventListener("mousedown", (event) => { pressed = pointOf(event); screen.focus(); event.preventDefault(); });
-screen.addEventListener("mouseup", (event) => {
+// A press ends where the button is let go, or where the pointer left the screen.
+function release(event) {
   if (!pressed) return;
   const released = pointOf(event);
   const dx = released.x - pressed.x, dy = released.y - pressed.y;
@@ -120,8 +127,10 @@ screen.addEventListener("mouseup", (event) => {
     send("/drag", { x: pressed.x, y: pressed.y, dx: dx, dy: dy });
   }
   pressed = null;
-});
-screen.addEventListener("mouseleave", () => { pressed = null; });
+}
+screen.addEventListener("mousedown", (event) => { pressed = pointOf(event); screen.focus(); event.preventDefault(); });
+screen.addEventListener("mouseup", release);
+screen.addEventListener("mouseleave", release);
 // The wheel pinches around the pointer (a map zooms); the turns made while a pinch is on its way go as one.
 let wheel = null;
 screen.addEventListener("wheel", (event) => {

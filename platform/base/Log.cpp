@@ -11,6 +11,8 @@
 #include <spdlog/sinks/ringbuffer_sink.h>
 #include <spdlog/sinks/stdout_color_sinks.h>
 
+#include "platform/base/Clock.h"
+#include "platform/base/LogRepeats.h"
 #include "platform/base/PrintableText.h"
 
 namespace platform {
@@ -101,6 +103,7 @@ public:
 
     std::mutex consoleMutex;
     std::shared_ptr<spdlog::sinks::sink> console;
+    LogRepeats repeats;
 
 private:
     void drain() {
@@ -156,13 +159,36 @@ std::vector<std::string> MemoryLogger::lines() const {
     return formatted;
 }
 
-void Log::write(int flag, const char* file, const char* function, int line, std::string message) {
-    auto text = fmt::format("{}:{} {}: {}", baseName(file), line, function, message);
+namespace {
+
+void writeLine(int flag, std::string text) {
     if (flag == kLogFlagError && kErrorsWrittenLater) {
         hub().writeLater(levelForFlag(flag), std::move(text));
     } else {
         hub().writeNow(levelForFlag(flag), text);
     }
+}
+
+void writeAll(std::vector<LogRepeats::Line> lines) {
+    for (auto& line : lines) {
+        writeLine(line.flag, std::move(line.text));
+    }
+}
+
+}  // namespace
+
+void Log::write(int flag, const char* file, const char* function, int line, std::string message) {
+    auto text = fmt::format("{}:{} {}: {}", baseName(file), line, function, message);
+    // Warnings and errors come in bursts (every tile of a broken layer, every retry): each burst is told once.
+    if (flag == kLogFlagWarn || flag == kLogFlagError) {
+        std::vector<LogRepeats::Line> due;
+        const bool admitted = hub().repeats.admit(file, line, flag, text, Clock::shared()->now(), due);
+        writeAll(std::move(due));
+        if (!admitted) {
+            return;
+        }
+    }
+    writeLine(flag, std::move(text));
 }
 
 void Log::addConsoleLogger() {
@@ -198,6 +224,9 @@ void Log::removeMemoryLogger(const std::shared_ptr<MemoryLogger>& logger) {
     }
 }
 
-void Log::flush() { hub().flush(); }
+void Log::flush() {
+    writeAll(hub().repeats.finish());
+    hub().flush();
+}
 
 }  // namespace platform

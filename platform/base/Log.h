@@ -51,6 +51,8 @@ private:
 };
 
 // The process-wide log: no logger is attached until someone adds one (the application adds the console).
+// A burst of warnings or errors from one place in the code is written as its first line and, once the burst is
+// over (or at flush()), one line with the count and the latest of them (LogRepeats, on the process clock).
 class Log {
 public:
     static void write(int flag, const char* file, const char* function, int line, std::string message);
@@ -59,7 +61,8 @@ public:
     static void removeConsoleLogger();
     static void addMemoryLogger(const std::shared_ptr<MemoryLogger>& logger);
     static void removeMemoryLogger(const std::shared_ptr<MemoryLogger>& logger);
-    // Waits until every asynchronous line has reached the attached loggers.
+    // Writes the counts of the bursts under way and waits until every asynchronous line has reached the attached
+    // loggers.
     static void flush();
 };
 

@@ -1,6 +1,7 @@
 #include "platform/ui/TouchPanel.h"
 
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/KeyboardLayout.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/NavigationItem.h"
 #include "platform/ui/PopupRegistry.h"
@@ -17,8 +18,27 @@ namespace platform::ui {
 
 namespace {
 
-// The keyboard's keys are typed with key events rather than touched.
-constexpr const char* kOnKeyboard = "the keyboard is there: type with the keys";
+constexpr const char* kOnKeyboard = "the keyboard is there: nothing under it moves";
+
+// A finger on the keyboard types the key under it, as the keyboard's own keys do.
+std::optional<std::string> tapKeyboard(Point point) {
+    using Kind = KeyboardLayout::KeyKind;
+    const auto keys = KeyboardLayout::keys(Keyboard::frame());
+    const auto* key = KeyboardLayout::keyAt(keys, point);
+    if (!key) {
+        return "no key of the keyboard at that point";
+    }
+    bool typed = false;
+    switch (key->kind) {
+        case Kind::Letter: typed = Keyboard::type(key->letter); break;
+        case Kind::Space: typed = Keyboard::type(" "); break;
+        case Kind::Backspace: typed = Keyboard::pressBackspace(); break;
+        case Kind::Return: typed = Keyboard::pressReturn(); break;
+        case Kind::Shift:
+        case Kind::Numbers: return "the shift and 123 keys do nothing here: type capitals, digits and signs with the keys";
+    }
+    return typed ? std::nullopt : std::optional<std::string>("no field is being edited");
+}
 
 // What a finger at the point (in the view's bounds) touches as text: the part's title on views made of several
 // touchable parts, the placeholder on an empty field, otherwise the view's text.
@@ -89,7 +109,7 @@ std::optional<std::string> TouchPanel::tap(gfx::Point point) {
         return tapPopup(*popup, point);
     }
     if (Keyboard::covers(point)) {
-        return kOnKeyboard;
+        return tapKeyboard(point);
     }
     const Touch touch = touchAt(point);
     if (!touch.view) {

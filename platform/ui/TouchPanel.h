@@ -14,7 +14,8 @@ namespace platform::ui {
 // ignores them), among what VisibleViews finds on screen, so what the user cannot see cannot be touched; it is
 // then delivered as a screen script's tap is (ScriptTargets::tap), with the text the view shows at the point
 // (a segment's or bar button's title, an empty field's placeholder). While an alert or sheet shows, only its
-// buttons take touches; while the keyboard shows, touches on it reach no view under it. Main thread only.
+// buttons take touches; while the keyboard shows, touches on it reach no view under it: a tap there types the key
+// under the finger (KeyboardLayout) as the Keyboard's keys do. Main thread only.
 class TouchPanel {
 public:
     // The front-most view under the point that a finger reaches; nullptr when there is none.

@@ -70,6 +70,10 @@ TEST(GazetteerTest, FindsKnownKeysByKeyAndType) {
     EXPECT_EQ(shipped().findByKey("USGA0028", 4), nullptr);
     EXPECT_EQ(shipped().findByKey("../../etc/passwd"), nullptr);
 
+    EXPECT_EQ(shipped().findByIdentifier("30303:4"), shipped().findByKey("30303", 4));
+    for (const char* unknown : {"USGA0028", "USGA0028:", "USGA0028:0", "USGA0028:1x", ":1", "NOWHERE:1"}) {
+        EXPECT_EQ(shipped().findByIdentifier(unknown), nullptr) << unknown;
+    }
 }
 
 TEST(GazetteerTest, SearchesNameCityAndPostalCodePrefixesIgnoringCase) {

@@ -48,8 +48,12 @@ TEST(SimCommandLineTest, RefusesBadArgumentsWithAnErrorExit) {
         EXPECT_NE(exitCode, 0) << arguments[0];
     }
     int exitCode = -1;
-    EXPECT_FALSE(parse({"--help"}, exitCode));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_FALSE(SimCommandLine::parse({"--help"}, out, err, exitCode));
     EXPECT_EQ(exitCode, 0);
+    EXPECT_NE(out.str().find("'mobagg' matches no path; '*mobagg*' matches every aggregate request"), std::string::npos)
+        << "the help says that fault patterns are globs over the whole path\n" << out.str();
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ void BeachView::updateViewData() {
     when.setTimeZone(m_location ? m_location->timeZone().value_or("UTC") : std::string("UTC"));
     for (std::size_t k = 0; k < m_tides.size(); ++k) {
         const auto& tide = *m_tides[k];
-        QOV_LOG_INFO("tide {}: {}, {}", k, when.stringFromDate(tide.date()), tide.nameInTimeZone(m_location->timeZone()));
+        QOV_LOG_DEBUG("tide {}: {}, {}", k, when.stringFromDate(tide.date()), tide.nameInTimeZone(m_location->timeZone()));
     }
     if (m_tableView) {
         m_tableView->reloadData();

@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/ui/KeyboardLayout.h"
 #include "tests/cli/display/WebDriverBrowser.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
@@ -160,6 +161,60 @@ TEST_F(DisplayBrowserTest, TypingInTheSearchFieldAndClickingAPlaceShowsItsWeathe
     clickOn("London, ENG, United Kingdom", "TableViewCell");
     EXPECT_TRUE(shows("London, United Kingdom", "SearchBar")) << dump;
     EXPECT_TRUE(shows("Updated: [0-9:]+ [AP]M GMT")) << "London's weather\n" << dump;
+}
+
+TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeys) {
+    using platform::ui::KeyboardLayout;
+    clickOn("Atlanta, GA", "SearchBar");
+    const std::regex keyboardFrame("\nKeyboard \\{([0-9.]+), ([0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
+    std::smatch frame;
+    ASSERT_TRUE(eventually([&] { return std::regex_search(dump = browser->text("#dump"), frame, keyboardFrame); }))
+        << dump;
+    const auto keys = KeyboardLayout::keys(platform::gfx::Rect(std::stod(frame[1]), std::stod(frame[2]),
+                                                               std::stod(frame[3]), std::stod(frame[4])));
+    const auto click = [&](KeyboardLayout::KeyKind kind, const std::string& letter = {}) {
+        for (const auto& key : keys) {
+            if (key.kind == kind && key.letter == letter) {
+                ASSERT_TRUE(browser->clickAt("#screen", key.cap.midX(), key.cap.midY())) << browser->lastError();
+                return;
+            }
+        }
+        FAIL() << "no key " << letter;
+    };
+    const auto inspectorLeft = [&] { return browser->script("return $('inspector').getBoundingClientRect().left;"); };
+    const auto before = inspectorLeft();
+    for (const char* letter : {"l", "o", "x"}) {
+        click(KeyboardLayout::KeyKind::Letter, letter);
+    }
+    click(KeyboardLayout::KeyKind::Backspace);
+    EXPECT_TRUE(shows("lo", "SearchBar")) << dump;
+    click(KeyboardLayout::KeyKind::Shift);
+    EXPECT_TRUE(eventually([&] { return browser->text("#message").find("shift") != std::string::npos; }));
+    EXPECT_EQ(inspectorLeft(), before) << "a message leaves the page where it was";
+}
+
+TEST_F(DisplayBrowserTest, TheTurnedPhoneLeavesEveryControlWholeBesideIt) {
+    // What is wrong with the page's layout: a button outside the page, under the phone or cut short.
+    const auto problems = [&] {
+        const auto found = browser->script(R"(
+            const phone = $("device").getBoundingClientRect();
+            const problems = [];
+            if (phone.left < 0 || phone.top < 0) problems.push("the phone leaves the page");
+            for (const button of document.querySelectorAll("#controls button")) {
+              const box = button.getBoundingClientRect();
+              if (box.left < 0 || box.top < 0 || box.right > innerWidth) problems.push(button.textContent + " is outside");
+              if (box.left < phone.right && phone.left < box.right && box.top < phone.bottom && phone.top < box.bottom)
+                problems.push(button.textContent + " is under the phone");
+              if (button.scrollWidth > button.clientWidth) problems.push(button.textContent + " is cut");
+            }
+            return problems.join("; ");)");
+        return found.is_string() ? found.get<std::string>() : "the page did not answer";
+    };
+    const auto landscape = [&] { return browser->script("return $('stage') !== null && $('stage').classList.contains('landscape');"); };
+    EXPECT_TRUE(eventually([&] { return problems().empty(); })) << problems();
+    ASSERT_TRUE(browser->script("document.querySelector('[data-button=rotate]').click(); return true;") == true);
+    ASSERT_TRUE(eventually([&] { return landscape() == true; })) << "the page shows the phone turned";
+    EXPECT_TRUE(eventually([&] { return problems().empty(); })) << problems();
 }
 
 }  // namespace

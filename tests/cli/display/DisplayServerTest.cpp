@@ -1,9 +1,14 @@
 #include "cli/display/DisplayServer.h"
 
 #include <future>
+#include <sstream>
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "platform/base/Callback.h"
 #include "platform/base/RunLoop.h"
@@ -22,6 +27,41 @@ namespace qovcli {
 namespace {
 
 using namespace platform::ui;
+
+// A client's own connection to the display, as raw as a hostile or careless one may be; closed with the object.
+class RawConnection {
+public:
+    explicit RawConnection(int port) : m_socket(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        // A generous deadline for every answer awaited below.
+        const timeval patience{30, 0};
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        m_connected = ::connect(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~RawConnection() { ::close(m_socket); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    bool send(const std::string& bytes) {
+        return m_connected && ::send(m_socket, bytes.data(), bytes.size(), MSG_NOSIGNAL) == ssize_t(bytes.size());
+    }
+    // Everything the server sends until it closes the connection (or the deadline passes).
+    std::string receiveAll() {
+        std::string received;
+        char chunk[4096];
+        for (ssize_t count; (count = ::recv(m_socket, chunk, sizeof chunk, 0)) > 0;) {
+            received.append(chunk, std::size_t(count));
+        }
+        return received;
+    }
+
+private:
+    int m_socket;
+    bool m_connected = false;
+};
 
 // A window with a label "Today", a button "Refresh" that counts its taps and a text field "City", served by the
 // display on a free port. The main loop runs on the display's clock, in real time: requests are served on the
@@ -42,6 +82,13 @@ protected:
         window->makeKeyAndVisible();
         frames->capture(device->state());
     }
+    // The server again, with these limits.
+    void restart(const DisplayLimits& limits) {
+        server.reset();
+        server = DisplayServer::start(0, device, frames, std::cerr, limits);
+    }
+    std::string host() const { return "Host: 127.0.0.1:" + std::to_string(server->port()) + "\r\n"; }
+
     ~DisplayServerTest() override {
         server.reset();
         Application::resetShared();
@@ -53,6 +100,8 @@ protected:
                             const std::string& host = {}) {
         auto answer = std::async(std::launch::async, [&] {
             httplib::Client client("127.0.0.1", server->port());
+            // Generous for a loaded machine, and well short of the 20 s a page's wait for a frame may last.
+            client.set_read_timeout(std::chrono::seconds(10));
             httplib::Headers headers{{"Host", host.empty() ? "127.0.0.1:" + std::to_string(server->port()) : host}};
             return method == "GET" ? client.Get(path, headers) : client.Post(path, headers, body, "text/plain");
         });
@@ -170,6 +219,65 @@ TEST_F(DisplayServerTest, DeviceButtons) {
     EXPECT_TRUE(Device::current().isLandscape());
     EXPECT_EQ(post("/button?name=eject"), 422);
     EXPECT_EQ(device->state()["network"], false);
+}
+
+TEST_F(DisplayServerTest, IdleSlowAndAbandonedClientsDoNotStallAPersonsInput) {
+    DisplayLimits limits;
+    limits.mostConnections = 8;
+    restart(limits);
+    ASSERT_TRUE(server);
+    std::vector<std::unique_ptr<RawConnection>> crowd;
+    for (int each = 0; each < 20; ++each) {  // idle, and slow in sending their heads
+        crowd.push_back(std::make_unique<RawConnection>(server->port()));
+        if (each % 2 == 1) {
+            crowd.back()->send("GET / HTTP/1.1\r\nHo");
+        }
+    }
+    const std::string waitForNextFrame =
+        "GET " + withToken("/state?after=" + std::to_string(frames->latest()->number)) + " HTTP/1.1\r\n" + host() + "\r\n";
+    for (int each = 0; each < 8; ++each) {  // pages that went away while waiting for the next frame
+        RawConnection abandoned(server->port());
+        ASSERT_TRUE(abandoned.send(waitForNextFrame));
+    }
+    EXPECT_EQ(post("/tap?x=250&y=50"), 200);
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(DisplayServerTest, AConnectionThatDoesNotDeliverItsRequestInTimeIsClosed) {
+    DisplayLimits limits;
+    limits.readTime = std::chrono::milliseconds(100);
+    restart(limits);
+    ASSERT_TRUE(server);
+    RawConnection slow(server->port());
+    ASSERT_TRUE(slow.send("GET " + withToken("/") + " HTTP/1.1\r\n"));
+    EXPECT_EQ(slow.receiveAll(), "") << "closed without an answer";
+}
+
+TEST_F(DisplayServerTest, TheTokenIsCheckedBeforeTheBodyIsAwaited) {
+    ASSERT_TRUE(server);
+    RawConnection stranger(server->port());
+    ASSERT_TRUE(stranger.send("POST /type HTTP/1.1\r\n" + host() + "Content-Length: 60000\r\n\r\nL"));
+    EXPECT_EQ(stranger.receiveAll().substr(0, 12), "HTTP/1.1 403");
+    RawConnection tooMuch(server->port());
+    ASSERT_TRUE(tooMuch.send("POST " + withToken("/type") + " HTTP/1.1\r\n" + host() + "Content-Length: 70000\r\n\r\n"));
+    EXPECT_EQ(tooMuch.receiveAll().substr(0, 12), "HTTP/1.1 413");
+}
+
+TEST_F(DisplayServerTest, FrameNumbersOutOfRangeAreRefused) {
+    ASSERT_TRUE(server);
+    for (const char* after : {"-1", "1e300", "18446744073709551616", "1.5", "abc", ""}) {
+        const auto result = request("GET", withToken(std::string("/state?after=") + after));
+        EXPECT_EQ(result ? result->status : -1, 400) << after;
+    }
+    const auto result = request("GET", withToken("/state?after=0"));
+    EXPECT_EQ(result ? result->status : -1, 200);
+}
+
+TEST_F(DisplayServerTest, APortInUseIsNotShared) {
+    ASSERT_TRUE(server);
+    std::ostringstream err;
+    EXPECT_FALSE(DisplayServer::start(server->port(), device, frames, err));
+    EXPECT_NE(err.str().find("the port is in use"), std::string::npos) << err.str();
 }
 
 }  // namespace

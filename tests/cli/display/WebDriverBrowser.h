@@ -29,6 +29,8 @@ public:
     bool clickAt(const std::string& selector, double x, double y);
     // Types the text as key presses into the first element matching the selector (focused first).
     bool typeInto(const std::string& selector, const std::string& text);
+    // Runs the script in the page with the selector as arguments[0]; its result, or null.
+    nlohmann::json script(const std::string& body, const std::string& selector = {});
     // Why the latest command that failed did.
     const std::string& lastError() const { return m_lastError; }
 
@@ -36,8 +38,6 @@ private:
     WebDriverBrowser(pid_t driver, int port) : m_driver(driver), m_port(port) {}
     // A command to the driver: its answer's "value", or nullopt when it failed.
     std::optional<nlohmann::json> command(const std::string& method, const std::string& path, const nlohmann::json& body = {});
-    // Runs the script in the page with the selector as arguments[0]; its result, or null.
-    nlohmann::json script(const std::string& body, const std::string& selector);
     // The driver's reference to the first element matching the selector; "" when there is none.
     std::string element(const std::string& selector);
 

@@ -13,7 +13,11 @@ namespace qovtest {
 // Collects every line logged while it lives, from any thread, for tests that check what was logged.
 class LogCapture {
 public:
-    LogCapture() { platform::Log::addMemoryLogger(m_logger); }
+    // Bursts still under way from earlier are told (and ended) before it starts collecting.
+    LogCapture() {
+        platform::Log::flush();
+        platform::Log::addMemoryLogger(m_logger);
+    }
     ~LogCapture() { platform::Log::removeMemoryLogger(m_logger); }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;

@@ -172,8 +172,9 @@ TEST_F(ScreenRendererTest, TheKeyboardIsDrawnInItsFrameWhileShownAndTakesTheTouc
     EXPECT_TRUE(near(image->pixel(int(gap.x), int(gap.y)), gfx::Color::white(0.82)));
     EXPECT_TRUE(near(image->pixel(int(keyCap.x), int(keyCap.y)), gfx::Color::white()));
     EXPECT_NE(ScreenDump::dumpScreen().find("\nKeyboard {0, 264, 320, 216}\n"), std::string::npos);
-    EXPECT_EQ(TouchPanel::tap(row), "the keyboard is there: type with the keys");
-    EXPECT_EQ(TouchPanel::drag(row, 0, -40), "the keyboard is there: type with the keys");
+    EXPECT_EQ(TouchPanel::tap(row), std::nullopt) << "the finger is on the key w";
+    EXPECT_EQ(screen->field->text(), "w");
+    EXPECT_EQ(TouchPanel::drag(row, 0, -40), "the keyboard is there: nothing under it moves");
     EXPECT_TRUE(screen->journal.empty());
     EXPECT_EQ(Keyboard::returnKeyTitle(), "return");
     screen->field->setReturnKeyType(ReturnKeyType::Done);
