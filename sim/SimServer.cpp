@@ -111,6 +111,9 @@ bool SimServer::start(int port) {
     auto http = std::make_unique<httplib::Server>();
     std::size_t threads = m_threadCount;
     http->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
+    http->set_keep_alive_max_count(kRequestsPerConnection);
+    http->set_keep_alive_timeout(kIdleSeconds);
+    http->set_read_timeout(kReadTimeOutSeconds, 0);
     // Address reuse only: the library's default also shares the port, which would let two services listen on
     // the same chosen port.
     http->set_socket_options([](socket_t socket) {

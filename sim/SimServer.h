@@ -23,12 +23,21 @@ namespace qovsim {
 // The stand-in weather data service and tile server: an HTTP server on the loopback interface that answers
 // from the router, records every request and applies the faults in force. Tests run one in-process per test;
 // the qovara-sim executable runs one until it is signalled.
+//
+// Connections: each is served on one worker thread for its whole life. A kept-alive connection serves up to
+// kRequestsPerConnection requests; one that stays idle between requests for kIdleSeconds, or stalls for
+// kReadTimeOutSeconds in the middle of a request, is closed, so slow or silent clients hold a worker only
+// that long and cannot keep the others waiting.
 class SimServer {
 public:
+    static constexpr std::size_t kRequestsPerConnection = 10000;
+    static constexpr int kIdleSeconds = 2;
+    static constexpr int kReadTimeOutSeconds = 2;
+
     struct Options {
         std::shared_ptr<platform::Clock> clock;         // null: the process clock
         std::filesystem::path dataDirectory;            // empty: Gazetteer::defaultDataDirectory()
-        std::size_t threadCount = 24;                   // requests served at once (delayed ones included)
+        std::size_t threadCount = 48;                   // connections served at once (delayed ones included)
     };
 
     SimServer();

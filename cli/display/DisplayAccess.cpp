@@ -38,7 +38,8 @@ std::string DisplayAccess::address() const {
 }
 
 bool DisplayAccess::admits(const std::string& host, const std::string& token) const {
-    const std::string port = ":" + std::to_string(m_port);
+    std::string port(":");  // appended: GCC 12 warns wrongly of overlapping copies for ":" + a string
+    port += std::to_string(m_port);
     return (host == "127.0.0.1" + port || host == "localhost" + port) && sameSecret(token, m_token);
 }
 

@@ -34,8 +34,12 @@ std::string padded(std::int64_t number, bool zeroFlag, std::size_t width) {
     if (!zeroFlag) {
         return std::string(fill, ' ') + digits;
     }
+    // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a string.
     const bool negative = number < 0;
-    return (negative ? "-" : "") + std::string(fill, '0') + digits.substr(negative ? 1 : 0);
+    std::string text(negative ? "-" : "");
+    text.append(fill, '0');
+    text.append(digits, negative ? 1 : 0);
+    return text;
 }
 
 }  // namespace

@@ -31,11 +31,14 @@ std::string dumpOf(const std::vector<VisibleView>& views) {
         const View& view = *shown.view;
         out += std::string(static_cast<std::size_t>(shown.depth) * 2, ' ');
         out += view.className() + " " + shown.frame.description();
+        // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a string.
         if (const std::string text = view.text(); !text.empty()) {
-            out += " " + quoted(text);
+            out += ' ';
+            out += quoted(text);
         }
         for (const auto& fact : view.dumpState()) {
-            out += " " + fact;
+            out += ' ';
+            out += fact;
         }
         out += "\n";
     }

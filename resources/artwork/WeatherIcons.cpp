@@ -14,11 +14,13 @@ namespace {
 constexpr int kSizes[] = {25, 44, 100, 128, 256};
 
 std::string iconName(int code, int size) {
-    std::string number = std::to_string(code);
-    if (number.size() < 2) {
-        number.insert(0, "0");
-    }
-    return number + "_" + std::to_string(size) + ".png";
+    // Two digits at least; built by appending only (GCC 12 warns wrongly of overlapping copies for an insert).
+    std::string name(code < 10 ? "0" : "");
+    name += std::to_string(code);
+    name += '_';
+    name += std::to_string(size);
+    name += ".png";
+    return name;
 }
 
 std::vector<Piece> icons() {

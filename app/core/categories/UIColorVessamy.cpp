@@ -284,7 +284,10 @@ std::optional<Color> UIColorVessamy::searchForColorByName(std::string_view name)
     if (name.empty() || name.find_first_of(",#") != std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string needle = "," + std::string(name) + "#";
+    // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a string.
+    std::string needle(",");
+    needle += name;
+    needle += '#';
     const std::size_t found = kNamedColors.find(needle);
     if (found == std::string_view::npos) {
         return std::nullopt;

@@ -16,7 +16,10 @@ void registerArchiveClass() {
     std::call_once(once, [] {
         platform::ArchiveRegistry::registerClass(
             "DefaultsArchive", [](const platform::KeyedUnarchiver& coder) -> std::shared_ptr<platform::Object> {
-                return std::make_shared<DefaultsArchive>(coder.decodeValue(DefaultsArchive::kRootKey));
+                // Named first: GCC 12 warns wrongly of an uninitialised value when the decoded value is moved
+                // through make_shared as a temporary.
+                const platform::Value root = coder.decodeValue(DefaultsArchive::kRootKey);
+                return std::make_shared<DefaultsArchive>(root);
             });
     });
 }

@@ -90,7 +90,12 @@ void TDXViewToolCotroller::stormDataReceived(const std::shared_ptr<TropicalStorm
     if (container && !container->dataReceiveError() && container->activeStormData()) {
         for (const auto& storm : *container->activeStormData()) {
             if (storm) {
-                text += (text.empty() ? "" : "\n") + stormLine(*storm);
+                // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a
+                // string.
+                if (!text.empty()) {
+                    text += '\n';
+                }
+                text += stormLine(*storm);
             }
         }
     }

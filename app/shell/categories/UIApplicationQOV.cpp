@@ -18,7 +18,13 @@ std::string UIApplicationQOV::bundleVersion() { return infoText("CFBundleVersion
 std::string UIApplicationQOV::bundleShortVersionString() { return infoText("CFBundleShortVersionString"); }
 
 std::string UIApplicationQOV::applicationVersion() {
-    return "v" + bundleShortVersionString() + " (" + bundleVersion() + ")";
+    // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a string.
+    std::string version("v");
+    version += bundleShortVersionString();
+    version += " (";
+    version += bundleVersion();
+    version += ')';
+    return version;
 }
 
 }  // namespace qov
