@@ -10,20 +10,14 @@ namespace {
 constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 
 double yForLatitude(double latitude) {
-    const double phi = clampLatitude(latitude) * kDegreesToRadians;
-    const double mercator = std::log(std::tan(std::numbers::pi / 4.0 + phi / 2.0));
-    return std::clamp(kMapWorldWidth / 2.0 * (1.0 - mercator / std::numbers::pi), 0.0, kMapWorldWidth);
+    return std::clamp(mercatorY(latitude, kMapWorldWidth), 0.0, kMapWorldWidth);
 }
 
 double latitudeForY(double y) {
-    const double clamped = std::clamp(y, 0.0, kMapWorldWidth);
-    const double mercator = std::numbers::pi * (1.0 - 2.0 * clamped / kMapWorldWidth);
-    return clampLatitude((2.0 * std::atan(std::exp(mercator)) - std::numbers::pi / 2.0) / kDegreesToRadians);
+    return clampLatitude(latitudeForMercatorY(std::clamp(y, 0.0, kMapWorldWidth), kMapWorldWidth));
 }
 
-double xForLongitude(double longitude) {
-    return (wrapLongitude(longitude) + 180.0) / 360.0 * kMapWorldWidth;
-}
+double xForLongitude(double longitude) { return mercatorX(wrapLongitude(longitude), kMapWorldWidth); }
 
 // The northern edge latitude of a band latitudeDelta high whose edges lie equally far from the centre's y on
 // the map. Bisection: the sum of the edges' y falls as the band moves north.
@@ -43,6 +37,20 @@ double northernEdgeAround(double centerLatitude, double latitudeDelta) {
 
 double clampLatitude(double latitude) {
     return std::clamp(latitude, -kMaxLatitude, kMaxLatitude);
+}
+
+double mercatorX(double longitude, double worldSize) { return (longitude + 180.0) / 360.0 * worldSize; }
+
+double mercatorY(double latitude, double worldSize) {
+    const double sine = std::sin(clampLatitude(latitude) * kDegreesToRadians);
+    return (0.5 - std::log((1.0 + sine) / (1.0 - sine)) / (4.0 * std::numbers::pi)) * worldSize;
+}
+
+double longitudeForMercatorX(double x, double worldSize) { return x / worldSize * 360.0 - 180.0; }
+
+double latitudeForMercatorY(double y, double worldSize) {
+    const double mercator = std::numbers::pi * (1.0 - 2.0 * y / worldSize);
+    return (2.0 * std::atan(std::exp(mercator)) - std::numbers::pi / 2.0) / kDegreesToRadians;
 }
 
 double wrapLongitude(double longitude) {

@@ -6,10 +6,20 @@
 namespace platform::map {
 
 // Spherical Mercator between coordinates and map points. Latitudes are clamped to the projection's limits
-// (kMaxLatitude north and south), longitudes wrap around the world. Pure functions, callable from any thread.
+// (kMaxLatitude north and south: the latitude of a square world's edge), longitudes wrap around the world. Pure
+// functions, callable from any thread. The map's own geometry, the map screens' zoom-level category and the
+// older map's tile pixels all project through the four mercator functions below, with this one limit.
 inline constexpr double kMaxLatitude = 85.05112878;
 
 double clampLatitude(double latitude);
+
+// Web Mercator on a square plane worldSize units wide (map points, or the pixels of one tile level): x east from
+// longitude -180, y south from the northern edge. mercatorX neither wraps nor clamps the longitude; mercatorY
+// clamps the latitude to kMaxLatitude (so a pole lies on the plane's edge). The inverses take any x and y.
+double mercatorX(double longitude, double worldSize);
+double mercatorY(double latitude, double worldSize);
+double longitudeForMercatorX(double x, double worldSize);
+double latitudeForMercatorY(double y, double worldSize);
 // A longitude moved into [-180, 180) by whole turns.
 double wrapLongitude(double longitude);
 

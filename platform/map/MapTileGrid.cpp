@@ -17,6 +17,15 @@ double MapTileGrid::tileWidth(int level) {
     return std::ldexp(kMapWorldWidth, -std::clamp(level, 0, kMaxLevel));
 }
 
+std::string MapTileGrid::quadKey(std::uint32_t x, std::uint32_t y, int level) {
+    std::string key;
+    for (int bit = std::min(level, 32) - 1; bit >= 0; --bit) {
+        const std::uint32_t mask = 1U << bit;
+        key.push_back(static_cast<char>('0' + ((x & mask) != 0 ? 1 : 0) + ((y & mask) != 0 ? 2 : 0)));
+    }
+    return key;
+}
+
 std::vector<MapTileGrid::Cell> MapTileGrid::cellsCovering(const MapRect& rect, int level) {
     std::vector<Cell> cells;
     if (rect.isEmpty() || !std::isfinite(rect.minX()) || !std::isfinite(rect.maxX()) || !std::isfinite(rect.minY()) ||

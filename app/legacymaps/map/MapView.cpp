@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "app/core/categories/MKMapViewCorbelt.h"
+#include "app/core/categories/MKMapViewQOV.h"
 #include "app/core/model/QOVLocation.h"
-#include "app/maps/categories/MKMapViewCorbelt.h"
-#include "app/maps/categories/MKMapViewQOV.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Clock.h"
 

@@ -2,11 +2,11 @@
 
 #include <fmt/format.h>
 
+#include "app/core/datasource/TileHostURL.h"
 #include "app/legacymaps/net/AsyncURLRequest.h"
 #include "app/legacymaps/series/QOVTileSeriesParser.h"
 #include "app/legacymaps/series/QOVTileSets.h"
 #include "app/legacymaps/series/TilePathSegment.h"
-#include "app/maps/datasource/TileHostURL.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"

@@ -7,6 +7,7 @@
 
 #include "app/legacymaps/overlay/MapOverlayType.h"
 #include "platform/base/Callback.h"
+#include "platform/map/MapProjection.h"
 
 namespace qov {
 
@@ -75,7 +76,7 @@ void QOVTileLayerView::setCenterPoint(platform::gfx::Point point) {
         return;
     }
     m_centerPoint = platform::gfx::Point{std::clamp(point.x, -kMaxLongitude, kMaxLongitude),
-                                         std::clamp(point.y, -kMaxLatitude, kMaxLatitude)};
+                                         platform::map::clampLatitude(point.y)};
     setCenterPixel(pixelForPoint(m_centerPoint, m_layerZoomLevel, kTileSize));
 }
 

@@ -43,7 +43,6 @@ public:
     static constexpr double kLoopInterval = 0.5;
     static constexpr double kFailedTileBackOff = 60.0;
     static constexpr std::size_t kTileCacheSize = 24;
-    static constexpr double kMaxLatitude = 85.0511322;
     static constexpr double kMaxLongitude = 180.0;
 
     // The tiles in view: columns and rows, both ends included.
@@ -61,7 +60,8 @@ public:
     QOVTileLayerView(const platform::gfx::Rect& frame, std::shared_ptr<QOVTileSeries> tileSeries);
     ~QOVTileLayerView() override;
 
-    // Grid and projection.
+    // Grid and projection: the map's quadkeys (platform::map::MapTileGrid) and its Mercator with its latitude
+    // limit (platform::map::MapProjection) on a world of 2^zoomLevel tiles of tileSize pixels.
     static std::string quadKeyForX(int x, int y, int zoomLevel);
     // Latitude 35 to 60 and longitude -15 to 19 (point: x longitude, y latitude).
     static bool isEuroRad(platform::gfx::Point point);
@@ -78,7 +78,8 @@ public:
 
     // Position and zoom.
     platform::gfx::Point centerPoint() const { return m_centerPoint; }
-    // Longitude (x) and latitude (y), clamped to the Mercator world; not-a-number values are ignored.
+    // Longitude (x) and latitude (y), clamped to the Mercator world (±180, ±platform::map::kMaxLatitude);
+    // not-a-number values are ignored.
     void setCenterPoint(platform::gfx::Point point);
     platform::gfx::Point centerPixel() const { return m_centerPixel; }
     void setCenterPixel(platform::gfx::Point pixel);

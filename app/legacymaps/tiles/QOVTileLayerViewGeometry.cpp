@@ -1,9 +1,11 @@
-// The layer's grid and projection: quad keys, Web Mercator pixels and the tiles in view.
+// The layer's grid and projection: quad keys and Web Mercator pixels (the map's own, platform/map) and the tiles
+// in view.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "app/legacymaps/tiles/QOVTileLayerView.h"
+#include "platform/map/MapProjection.h"
+#include "platform/map/MapTileGrid.h"
 
 namespace qov {
 
@@ -15,13 +17,7 @@ double worldSize(int zoomLevel, int tileSize) { return std::ldexp(1.0, zoomLevel
 }  // namespace
 
 std::string QOVTileLayerView::quadKeyForX(int x, int y, int zoomLevel) {
-    std::string key;
-    for (int level = zoomLevel; level >= 1; --level) {
-        const unsigned mask = 1U << (level - 1);
-        key.push_back(static_cast<char>('0' + ((static_cast<unsigned>(x) & mask) ? 1 : 0) +
-                                        ((static_cast<unsigned>(y) & mask) ? 2 : 0)));
-    }
-    return key;
+    return platform::map::MapTileGrid::quadKey(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), zoomLevel);
 }
 
 bool QOVTileLayerView::isEuroRad(platform::gfx::Point point) {
@@ -30,18 +26,14 @@ bool QOVTileLayerView::isEuroRad(platform::gfx::Point point) {
 
 platform::gfx::Point QOVTileLayerView::pixelForPoint(platform::gfx::Point point, int zoomLevel, int tileSize) {
     const double size = worldSize(zoomLevel, tileSize);
-    const double longitude = std::clamp(point.x, -kMaxLongitude, kMaxLongitude);
-    const double sinLatitude = std::sin(std::clamp(point.y, -kMaxLatitude, kMaxLatitude) * std::numbers::pi / 180.0);
-    const double y = 0.5 - std::log((1.0 + sinLatitude) / (1.0 - sinLatitude)) / (4.0 * std::numbers::pi);
-    return platform::gfx::Point{(longitude + 180.0) / 360.0 * size, y * size};
+    return platform::gfx::Point{platform::map::mercatorX(std::clamp(point.x, -kMaxLongitude, kMaxLongitude), size),
+                                platform::map::mercatorY(point.y, size)};
 }
 
 platform::gfx::Point QOVTileLayerView::pointForPixel(platform::gfx::Point pixel, int zoomLevel, int tileSize) {
     const double size = worldSize(zoomLevel, tileSize);
-    const double x = std::clamp(pixel.x, 0.0, size - 1.0);
-    const double y = std::clamp(pixel.y, 0.0, size - 1.0);
-    const double e = std::exp((0.5 - y / size) * 4.0 * std::numbers::pi);
-    return platform::gfx::Point{x * 360.0 / size - 180.0, std::asin((e - 1.0) / (e + 1.0)) * 180.0 / std::numbers::pi};
+    return platform::gfx::Point{platform::map::longitudeForMercatorX(std::clamp(pixel.x, 0.0, size - 1.0), size),
+                                platform::map::latitudeForMercatorY(std::clamp(pixel.y, 0.0, size - 1.0), size)};
 }
 
 int QOVTileLayerView::zoomLevelForLayer(const QOVLayer* layer, float zoom) {

@@ -1,12 +1,21 @@
 #include "app/maps/animation/QOVAnimationManager.h"
 
+#include "app/core/categories/MKMapViewQOV.h"
 #include "app/maps/cache/QOVMapCache.h"
-#include "app/maps/categories/MKMapViewQOV.h"
 #include "platform/base/Log.h"
 
 QOV_LOG_LEVEL(3)
 
 namespace qov {
+
+namespace {
+
+// A frame's time as the delegate hears it, with the map cache's configuration offset.
+std::string frameTime(const QOVMapSeries& series, const std::optional<std::string>& timeZone) {
+    return series.displayDateWithTimeZone(timeZone, QOVMapCache::sharedInstance()->configurationOffset());
+}
+
+}  // namespace
 
 std::shared_ptr<QOVAnimationManager> QOVAnimationManager::create() {
     return std::shared_ptr<QOVAnimationManager>(new QOVAnimationManager());
@@ -41,7 +50,8 @@ std::vector<std::uint32_t> QOVAnimationManager::loadOrder(std::uint32_t totalFra
 void QOVAnimationManager::setMapLayer(std::shared_ptr<QOVMapLayer> layer) {
     ++m_generation;
     m_mapLayer = std::move(layer);
-    m_seriesList = m_mapLayer ? m_mapLayer->animationSeries() : QOVMapSeries::List{};
+    m_seriesList = m_mapLayer ? m_mapLayer->animationSeries(QOVMapCache::sharedInstance()->currentTileConfig().get())
+                             : QOVMapSeries::List{};
     m_currentFrame = 0;
     m_frameList.assign(m_seriesList.size(), nullptr);
     m_tilesByQuadKey.clear();
@@ -221,7 +231,7 @@ void QOVAnimationManager::frameRendered(std::uint32_t rendered, const QOVAnimati
         }
         if (delegate) {
             delegate->animationOverlayDisplayedFrame(
-                *this, totalFrames() - 1, m_seriesList[std::size_t(m_currentFrame)]->displayDateWithTimeZone(m_timeZone));
+                *this, totalFrames() - 1, frameTime(*m_seriesList[std::size_t(m_currentFrame)], m_timeZone));
         }
     } else if (rendered == kFramesBeforePlaying) {
         const double interval = m_frameList.size() > 10 ? kFastFrameInterval : kFrameInterval;
@@ -257,7 +267,7 @@ void QOVAnimationManager::animate() {
             if (const auto delegate = m_delegate.lock()) {
                 delegate->animationOverlayDisplayedFrame(
                     *this, std::uint32_t(frames - 1 - m_currentFrame),
-                    m_seriesList[std::size_t(m_currentFrame)]->displayDateWithTimeZone(m_timeZone));
+                    frameTime(*m_seriesList[std::size_t(m_currentFrame)], m_timeZone));
             }
             return;
         }

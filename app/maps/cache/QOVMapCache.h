@@ -127,6 +127,7 @@ public:
     // Tiles carrying only their quadkey and map rect.
     static TileList tilesInMapRect(const platform::map::MapRect& mapRect, float zoomScale);
     static std::uint32_t rowsInFrameForMapRect(const platform::map::MapRect& mapRect, float zoomScale);
+    // The grid's quadkey (platform::map::MapTileGrid::quadKey).
     static std::string quadKeyForX(std::uint32_t x, std::uint32_t y, int zoomLevel);
 
     // Files.

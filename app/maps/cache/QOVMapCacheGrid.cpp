@@ -2,6 +2,7 @@
 
 #include "app/maps/cache/QOVMapCache.h"
 #include "platform/base/Log.h"
+#include "platform/map/MapTileGrid.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -11,7 +12,7 @@ namespace {
 
 // The levels of the 2^28-point world: level 20 maps one tile pixel to one map point.
 constexpr int kPointLevel = 20;
-constexpr double kTileSize = 256.0;
+constexpr double kTileSize = platform::map::MapTileGrid::kTilePoints;
 
 bool isUsableScale(float zoomScale) { return std::isfinite(zoomScale) && zoomScale > 0.0F; }
 
@@ -85,19 +86,7 @@ std::uint32_t QOVMapCache::rowsInFrameForMapRect(const platform::map::MapRect& m
 }
 
 std::string QOVMapCache::quadKeyForX(std::uint32_t x, std::uint32_t y, int zoomLevel) {
-    std::string quadKey;
-    for (int bit = std::min(zoomLevel, 32) - 1; bit >= 0; --bit) {
-        const std::uint32_t mask = 1U << bit;
-        char digit = '0';
-        if ((x & mask) != 0) {
-            digit += 1;
-        }
-        if ((y & mask) != 0) {
-            digit += 2;
-        }
-        quadKey.push_back(digit);
-    }
-    return quadKey;
+    return platform::map::MapTileGrid::quadKey(x, y, zoomLevel);
 }
 
 }  // namespace qov

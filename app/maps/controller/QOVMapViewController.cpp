@@ -3,12 +3,12 @@
 #include <fmt/format.h>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "app/core/categories/MKMapViewCorbelt.h"
+#include "app/core/categories/MKMapViewQOV.h"
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/model/RegionalLayer.h"
 #include "app/maps/animation/QOVAnimationRendererImageView.h"
 #include "app/maps/cache/QOVMapCache.h"
-#include "app/maps/categories/MKMapViewCorbelt.h"
-#include "app/maps/categories/MKMapViewQOV.h"
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
 #include "app/shell/services/QOVFormattingService.h"
@@ -210,8 +210,9 @@ void QOVMapViewController::resizeAnimationRenderer(const platform::gfx::Rect& fr
 }
 
 std::string QOVMapViewController::seriesTime() const {
-    return m_mapSeries ? m_mapSeries->displayDateWithTimeZone(m_currentLocation ? m_currentLocation->timeZone()
-                                                                                : std::nullopt)
+    return m_mapSeries ? m_mapSeries->displayDateWithTimeZone(
+                             m_currentLocation ? m_currentLocation->timeZone() : std::nullopt,
+                             QOVMapCache::sharedInstance()->configurationOffset())
                        : std::string();
 }
 

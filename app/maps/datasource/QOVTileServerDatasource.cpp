@@ -4,7 +4,7 @@
 
 #include <fmt/format.h>
 
-#include "app/maps/datasource/TileHostURL.h"
+#include "app/core/datasource/TileHostURL.h"
 #include "app/maps/datasource/TileImageRequest.h"
 #include "app/maps/model/MapSeriesBuilder.h"
 #include "app/maps/model/MapTileNames.h"

@@ -5,7 +5,6 @@
 
 #include "app/core/categories/UIDeviceVessamy.h"
 #include "app/core/model/ArchiveCoding.h"
-#include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/model/QOVMapTileConfig.h"
 
@@ -20,9 +19,8 @@ std::uint32_t decodeUnsigned(const platform::KeyedUnarchiver& coder, std::string
 
 }  // namespace
 
-QOVMapSeries::List QOVMapLayer::animationSeries() const {
+QOVMapSeries::List QOVMapLayer::animationSeries(const QOVMapTileConfig* configuration) const {
     if (m_futureSeriesAnimation) {
-        const auto configuration = QOVMapCache::sharedInstance()->currentTileConfig();
         return configuration ? configuration->futureTileSeriesForLayer(m_layerType, m_includePastSeriesInFuture)
                              : QOVMapSeries::List{};
     }

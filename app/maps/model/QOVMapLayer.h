@@ -7,6 +7,8 @@
 
 namespace qov {
 
+class QOVMapTileConfig;
+
 // One layer of the tile server (radar, clouds, a forecast layer, ...) with its series in the server's order,
 // newest first. Archive keys: "layerType", "maxZoom", "native", "nativeZoom", "availableSeries"; the two
 // animation flags live only in memory.
@@ -31,11 +33,11 @@ public:
     bool includePastSeriesInFuture() const { return m_includePastSeriesInFuture; }
     void setIncludePastSeriesInFuture(bool include) { m_includePastSeriesInFuture = include; }
 
-    // The series of a loop: with futureSeriesAnimation, the forecast frames of this layer's type in the map
-    // cache's current configuration; for a layer whose catalogue row takes every second frame ("radar", see
-    // MapLayerCatalogue) every second series from the newest (at most kRadarFrames,
+    // The series of a loop: with futureSeriesAnimation, the forecast frames of this layer's type in the given
+    // configuration (the map cache's current one; none gives none); for a layer whose catalogue row takes every
+    // second frame ("radar", see MapLayerCatalogue) every second series from the newest (at most kRadarFrames,
     // or kRadarFramesOnOldDevices on a device whose model begins "iPhone2,"); otherwise all but the oldest.
-    QOVMapSeries::List animationSeries() const;
+    QOVMapSeries::List animationSeries(const QOVMapTileConfig* configuration) const;
 
     void encodeWithCoder(platform::KeyedArchiver& coder) const override;
     void decodeWithCoder(const platform::KeyedUnarchiver& coder);

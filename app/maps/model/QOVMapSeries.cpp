@@ -5,17 +5,19 @@
 #include <fmt/format.h>
 
 #include "app/core/model/ArchiveCoding.h"
-#include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/SeriesDateText.h"
 
 namespace qov {
 
 std::string QOVMapSeries::description() const { return fmt::format("layer: {}, series: {}", m_layerName, m_seriesDate); }
 
-std::string QOVMapSeries::displayDate() const { return displayDateWithTimeZone(std::nullopt); }
+std::string QOVMapSeries::displayDate(double configurationOffset) const {
+    return displayDateWithTimeZone(std::nullopt, configurationOffset);
+}
 
-std::string QOVMapSeries::displayDateWithTimeZone(const std::optional<std::string>& timeZoneName) const {
-    const double milliseconds = std::strtod(m_unixDate.c_str(), nullptr) + QOVMapCache::sharedInstance()->configurationOffset();
+std::string QOVMapSeries::displayDateWithTimeZone(const std::optional<std::string>& timeZoneName,
+                                                  double configurationOffset) const {
+    const double milliseconds = std::strtod(m_unixDate.c_str(), nullptr) + configurationOffset;
     return SeriesDateText::mediumDateShortTime(milliseconds / 1000.0, timeZoneName.value_or("EST"));
 }
 

@@ -38,11 +38,12 @@ public:
     // "layer: radar, series: 201101010000"
     std::string description() const;
 
-    // The series time (its unix date plus the map cache's configuration offset, in milliseconds) in the
-    // medium date and short time styles of the user's locale, in the named time zone ("EST" when none is
-    // given or the name is unknown).
-    std::string displayDate() const;
-    std::string displayDateWithTimeZone(const std::optional<std::string>& timeZoneName) const;
+    // The series time (its unix date plus the configuration's offset, both in milliseconds; the map cache's
+    // configurationOffset()) in the medium date and short time styles of the user's locale, in the named time
+    // zone ("EST" when none is given or the name is unknown).
+    std::string displayDate(double configurationOffset) const;
+    std::string displayDateWithTimeZone(const std::optional<std::string>& timeZoneName,
+                                        double configurationOffset) const;
 
     void encodeWithCoder(platform::KeyedArchiver& coder) const override;
     void decodeWithCoder(const platform::KeyedUnarchiver& coder);

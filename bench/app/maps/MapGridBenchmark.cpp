@@ -87,7 +87,7 @@ void BM_FrameSelectionVersusPlainCopy(benchmark::State& state) {
     double plainSeconds = 0;
     for (auto _ : state) {
         auto start = Clock::now();
-        auto loop = radar->animationSeries();
+        auto loop = radar->animationSeries(&configuration);
         auto forecast = configuration.futureTileSeriesForLayer("radar", false);
         benchmark::DoNotOptimize(loop);
         benchmark::DoNotOptimize(forecast);

@@ -7,9 +7,9 @@
 
 #include <httplib.h>
 
+#include "app/core/categories/MKMapViewCorbelt.h"
 #include "app/maps/animation/QOVAnimationManager.h"
 #include "app/maps/animation/QOVAnimationRendererImageView.h"
-#include "app/maps/categories/MKMapViewCorbelt.h"
 #include "bench/app/maps/TileServerWorld.h"
 #include "sim/TileImagery.h"
 
@@ -121,7 +121,7 @@ public:
     // The tile paths of every frame of the loop.
     std::vector<std::string> tilePaths() const {
         std::vector<std::string> paths;
-        for (const auto& frame : layer->animationSeries()) {
+        for (const auto& frame : layer->animationSeries(nullptr)) {
             for (const auto& tile : qov::QOVMapCache::tilesInMapRect(mapView->visibleMapRect(),
                                                                      float(mapView->zoomScale()))) {
                 paths.push_back(m_world.tilePath(tile->quadKey(), frame->seriesDate()));

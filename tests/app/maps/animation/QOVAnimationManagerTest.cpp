@@ -78,7 +78,8 @@ TEST_F(QOVAnimationManagerTest, ALoopLoadsFromTheStandInShowsTheFirstFrameAndPla
     ASSERT_EQ(m_manager->totalFrames(), 12U);
     EXPECT_EQ(m_manager->framesRendered(), 12U);
     EXPECT_EQ(m_renderer->frame(), m_mapView->frame());
-    const std::string firstTime = layer->availableSeries()[0]->displayDateWithTimeZone(std::nullopt);
+    const std::string firstTime =
+        layer->availableSeries()[0]->displayDateWithTimeZone(std::nullopt, m_cache->configurationOffset());
     const std::vector<std::string> opening{"loading", "loaded 1", "shown 11 " + firstTime, "loaded 2", "loaded 3",
                                            "started"};
     ASSERT_GE(m_recorder->events.size(), opening.size());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/MapModelClasses.h"
 #include "platform/storage/LocaleSource.h"
 #include "platform/storage/UserDefaults.h"
@@ -58,23 +57,17 @@ std::vector<std::string> frameDates(int first, int last) {
     return result;
 }
 
-// Loops and display dates read the process's map cache and the device model from the user defaults: both live
-// in a temporary home here.
+// Radar loops read the device model from the user defaults, which live in a temporary home here.
 class QOVMapTileConfigTest : public qovtest::ManualClockFixture {
 protected:
     QOVMapTileConfigTest() {
         registerMapModelClasses();
         platform::UserDefaults::resetStandard(
             std::make_shared<platform::UserDefaults>(m_home.path() / "Library" / "Preferences" / "defaults.plist"));
-        QOVMapCache::setSharedInstance(m_cache);
     }
-    ~QOVMapTileConfigTest() override {
-        QOVMapCache::setSharedInstance(nullptr);
-        platform::UserDefaults::resetStandard(nullptr);
-    }
+    ~QOVMapTileConfigTest() override { platform::UserDefaults::resetStandard(nullptr); }
 
     qovtest::TempHome m_home;
-    std::shared_ptr<QOVMapCache> m_cache = std::make_shared<QOVMapCache>(m_home.path(), nullptr);
 };
 
 TEST_F(QOVMapTileConfigTest, StaleAfterTwentyMinutesInWholeSecondsOrWithoutACreationDate) {
@@ -113,24 +106,23 @@ TEST_F(QOVMapTileConfigTest, ForecastFramesKeepEightBeforeTheLast) {
 
 TEST_F(QOVMapTileConfigTest, LoopsTakeEverySecondRadarSeriesAndAllButTheOldestOfOtherLayers) {
     platform::UserDefaults::standard()->setString("iPhone2,1", "QOVHardwareModel");
-    EXPECT_EQ(layer("radar", 30)->animationSeries().size(), QOVMapLayer::kRadarFramesOnOldDevices);
+    EXPECT_EQ(layer("radar", 30)->animationSeries(nullptr).size(), QOVMapLayer::kRadarFramesOnOldDevices);
     platform::UserDefaults::standard()->setString("iPhone3,1", "QOVHardwareModel");
-    EXPECT_EQ(dates(layer("radar", 30)->animationSeries()),
+    EXPECT_EQ(dates(layer("radar", 30)->animationSeries(nullptr)),
               (std::vector<std::string>{"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20", "22"}));
-    EXPECT_EQ(dates(layer("radar", 1)->animationSeries()), std::vector<std::string>{"0"});
-    EXPECT_TRUE(layer("temp", 1)->animationSeries().empty());
-    EXPECT_EQ(dates(layer("sat", 3)->animationSeries()), (std::vector<std::string>{"0", "1"}));
+    EXPECT_EQ(dates(layer("radar", 1)->animationSeries(nullptr)), std::vector<std::string>{"0"});
+    EXPECT_TRUE(layer("temp", 1)->animationSeries(nullptr).empty());
+    EXPECT_EQ(dates(layer("sat", 3)->animationSeries(nullptr)), (std::vector<std::string>{"0", "1"}));
 }
 
-TEST_F(QOVMapTileConfigTest, ForecastLoopsReadTheMapCachesConfiguration) {
-    auto configuration = std::make_shared<QOVMapTileConfig>();
-    configuration->setMapLayers({{"future_radar_ff", layer("future_radar_ff", 1, 3)}});
-    configuration->setConfigCreatedDate(clock()->now());
-    m_cache->storeConfiguration(configuration);
+TEST_F(QOVMapTileConfigTest, ForecastLoopsReadTheGivenConfiguration) {
+    QOVMapTileConfig configuration;
+    configuration.setMapLayers({{"future_radar_ff", layer("future_radar_ff", 1, 3)}});
 
     auto radar = layer("radar", 4);
     radar->setFutureSeriesAnimation(true);
-    EXPECT_EQ(dates(radar->animationSeries()), frameDates(0, 2));
+    EXPECT_EQ(dates(radar->animationSeries(&configuration)), frameDates(0, 2));
+    EXPECT_TRUE(radar->animationSeries(nullptr).empty());
 }
 
 TEST_F(QOVMapTileConfigTest, ArchivesRoundTripWithFrames) {
@@ -146,8 +138,9 @@ TEST_F(QOVMapTileConfigTest, ArchivesRoundTripWithFrames) {
 TEST_F(QOVMapTileConfigTest, DisplayDatesShowTheSeriesTimeInEasternStandardTime) {
     platform::LocaleSource::setOverride("en_US", {"en"});
     const auto one = series("radar", "201103130706");
-    EXPECT_EQ(one->displayDate(), "Mar 13, 2011, 2:06\u202fAM");
-    EXPECT_EQ(one->displayDateWithTimeZone("UTC"), "Mar 13, 2011, 7:06\u202fAM");
+    EXPECT_EQ(one->displayDate(0.0), "Mar 13, 2011, 2:06\u202fAM");
+    EXPECT_EQ(one->displayDateWithTimeZone("UTC", 0.0), "Mar 13, 2011, 7:06\u202fAM");
+    EXPECT_EQ(one->displayDateWithTimeZone("UTC", 3600000.0), "Mar 13, 2011, 8:06\u202fAM");  // the offset, in ms
     platform::LocaleSource::clearOverride();
 }
 

@@ -17,10 +17,12 @@ public:
     // Levels given to the span and centring operations are clamped to this range.
     static constexpr unsigned kMinZoomLevel = 1;
     static constexpr unsigned kMaxZoomLevel = 17;
-    static constexpr double kMaxLatitude = 85.05112878;
+    // The plane's width: the pixels of the map's Mercator (platform/map/MapProjection) at level 21.
+    static constexpr double kPixelSpaceWidth = 2.0 * kMercatorOffset;
 
+    // The map's Mercator (MapProjection's mercatorX and mercatorY) on the plane, rounded to whole pixels.
     static float longitudeToPixelSpaceX(double longitude);
-    // Latitudes beyond kMaxLatitude north or south count as kMaxLatitude.
+    // Latitudes beyond platform::map::kMaxLatitude north or south count as that limit; not a number as 0.
     static float latitudeToPixelSpaceY(double latitude);
     static double pixelSpaceXToLongitude(float x);
     static double pixelSpaceYToLatitude(float y);

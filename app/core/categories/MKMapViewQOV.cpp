@@ -1,4 +1,4 @@
-#include "app/maps/categories/MKMapViewQOV.h"
+#include "app/core/categories/MKMapViewQOV.h"
 
 #include <cmath>
 

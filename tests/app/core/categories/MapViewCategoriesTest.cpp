@@ -4,8 +4,8 @@
 #include <limits>
 #include <memory>
 
-#include "app/maps/categories/MKMapViewCorbelt.h"
-#include "app/maps/categories/MKMapViewQOV.h"
+#include "app/core/categories/MKMapViewCorbelt.h"
+#include "app/core/categories/MKMapViewQOV.h"
 #include "tests/platform/base/LogCapture.h"
 
 namespace qov {

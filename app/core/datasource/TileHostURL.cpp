@@ -1,4 +1,4 @@
-#include "app/maps/datasource/TileHostURL.h"
+#include "app/core/datasource/TileHostURL.h"
 
 #include "platform/storage/Bundle.h"
 

@@ -1,4 +1,4 @@
-#include "app/maps/categories/MKMapViewCorbelt.h"
+#include "app/core/categories/MKMapViewCorbelt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "platform/base/Log.h"
+#include "platform/map/MapProjection.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -23,22 +24,19 @@ float toFloat(double value) {
 }  // namespace
 
 float MKMapViewCorbelt::longitudeToPixelSpaceX(double longitude) {
-    return toFloat(std::round(kMercatorOffset + kMercatorRadius * longitude * kPi / 180.0));
+    return toFloat(std::round(platform::map::mercatorX(longitude, kPixelSpaceWidth)));
 }
 
 float MKMapViewCorbelt::latitudeToPixelSpaceY(double latitude) {
-    const double clamped = std::isnan(latitude) ? 0.0 : std::clamp(latitude, -kMaxLatitude, kMaxLatitude);
-    const float sine = std::sin(static_cast<float>(clamped * kPi / 180.0));
-    const float q = std::log((1.0f + sine) / (1.0f - sine));
-    return toFloat(std::round(kMercatorOffset - kMercatorRadius * q * 0.5));
+    return toFloat(std::round(platform::map::mercatorY(std::isnan(latitude) ? 0.0 : latitude, kPixelSpaceWidth)));
 }
 
 double MKMapViewCorbelt::pixelSpaceXToLongitude(float x) {
-    return ((std::round(x) - kMercatorOffset) / kMercatorRadius) * 180.0 / kPi;
+    return platform::map::longitudeForMercatorX(std::round(x), kPixelSpaceWidth);
 }
 
 double MKMapViewCorbelt::pixelSpaceYToLatitude(float y) {
-    return (kPi / 2.0 - 2.0 * std::atan(std::exp((std::round(y) - kMercatorOffset) / kMercatorRadius))) * 180.0 / kPi;
+    return platform::map::latitudeForMercatorY(std::round(y), kPixelSpaceWidth);
 }
 
 platform::map::CoordinateSpan MKMapViewCorbelt::coordinateSpanWithMapView(
@@ -53,8 +51,8 @@ platform::map::CoordinateSpan MKMapViewCorbelt::coordinateSpanWithMapView(
     const double width = mapView.bounds().width() * scale;
     const double height = mapView.bounds().height() * scale;
     const double left = centerX - width / 2.0;
-    const double top = std::clamp(centerY - height / 2.0, 0.0, 2.0 * kMercatorOffset);
-    const double bottom = std::clamp(centerY + height / 2.0, 0.0, 2.0 * kMercatorOffset);
+    const double top = std::clamp(centerY - height / 2.0, 0.0, kPixelSpaceWidth);
+    const double bottom = std::clamp(centerY + height / 2.0, 0.0, kPixelSpaceWidth);
     const double longitudeDelta = pixelSpaceXToLongitude(toFloat(left + width)) - pixelSpaceXToLongitude(toFloat(left));
     const double latitudeDelta = -(pixelSpaceYToLatitude(toFloat(bottom)) - pixelSpaceYToLatitude(toFloat(top)));
     return platform::map::clampSpan(platform::map::CoordinateSpan{latitudeDelta, longitudeDelta});
