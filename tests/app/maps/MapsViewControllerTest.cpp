@@ -165,7 +165,7 @@ TEST_F(MapsViewControllerTest, ALayerTheServerLacksLeavesNothingOfThePreviousLay
 TEST_F(MapsViewControllerTest, TheFutureLoopRunsForwardInTime) {
     m_screen->layerSelectedWithName("radar");
     m_screen->mapLayer()->setFutureSeriesAnimation(true);
-    const auto frames = m_screen->mapLayer()->animationSeries();
+    const auto frames = m_screen->mapLayer()->animationSeries(m_cache->currentTileConfig().get());
     ASSERT_GE(frames.size(), 2U);
     // The loop plays from the last frame to the first: each frame is later than the one after it.
     for (std::size_t index = 1; index < frames.size(); ++index) {

@@ -1,7 +1,7 @@
 #include "app/legacymaps/map/MapView.h"
 
+#include "app/core/categories/MKMapViewQOV.h"
 #include "app/core/model/QOVLocation.h"
-#include "app/maps/categories/MKMapViewQOV.h"
 #include "platform/ui/ScriptTargets.h"
 #include "tests/app/legacymaps/LegacyMapsFixture.h"
 
