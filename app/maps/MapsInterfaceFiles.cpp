@@ -2,8 +2,8 @@
 // layout as soon as it appears) and the options screen with its bar.
 #include "app/maps/MapsViewController.h"
 #include "app/maps/options/MapsOptionsViewController.h"
-#include "app/shell/text/LocalizedFormat.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/map/MapView.h"
 #include "platform/ui/InterfaceFile.h"

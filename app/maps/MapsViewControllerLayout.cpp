@@ -4,7 +4,7 @@
 #include "app/maps/MapsViewController.h"
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ViewAnimation.h"

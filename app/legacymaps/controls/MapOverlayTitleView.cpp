@@ -2,7 +2,7 @@
 
 #include "app/legacymaps/controls/LegacyMapColors.h"
 #include "app/legacymaps/overlay/MapOverlayType.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 
 namespace qov {
 

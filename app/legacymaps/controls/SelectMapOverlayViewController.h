@@ -7,7 +7,7 @@
 
 #include "app/legacymaps/controls/MapOverlayOptionView.h"
 #include "app/legacymaps/controls/MapOverlayOptionViewDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 
 namespace qov {
 

@@ -9,7 +9,7 @@
 #include "app/legacymaps/controls/MapControlBarDelegate.h"
 #include "app/legacymaps/map/MapView.h"
 #include "app/legacymaps/tiles/QOVTileLoadedListener.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 
 namespace qov {
 

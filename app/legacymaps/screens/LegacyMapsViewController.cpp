@@ -1,7 +1,7 @@
 #include "app/legacymaps/screens/LegacyMapsViewController.h"
 
 #include "app/legacymaps/controls/SelectMapOverlayViewController.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/map/MapView.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/InterfaceContext.h"

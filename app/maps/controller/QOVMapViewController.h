@@ -14,7 +14,7 @@
 #include "app/maps/cache/MapConfigurationListener.h"
 #include "app/maps/model/QOVMapTileConfig.h"
 #include "app/maps/overlay/QOVTileOverlay.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/map/MapView.h"
 #include "platform/map/MapViewDelegate.h"
 

@@ -5,7 +5,7 @@
 #include "app/core/model/RegionalLayer.h"
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/MapLayerCatalogue.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Image.h"

@@ -8,7 +8,7 @@
 
 #include "app/maps/cache/MapConfigurationListener.h"
 #include "app/maps/options/MapsOptionsViewControllerDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"
 #include "platform/ui/TableViewDelegate.h"

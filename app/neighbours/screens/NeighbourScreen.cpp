@@ -1,6 +1,6 @@
 #include "app/neighbours/screens/NeighbourScreen.h"
 
-#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Label.h"
 

@@ -1,6 +1,6 @@
 #include "app/neighbours/screens/SwaggerViewController.h"
 
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 
 namespace qov {
 

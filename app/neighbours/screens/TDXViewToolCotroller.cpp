@@ -4,8 +4,8 @@
 
 #include "app/core/datasource/QOVDatasouce.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
-#include "app/shell/text/LocalizedFormat.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/ui/InterfaceFile.h"

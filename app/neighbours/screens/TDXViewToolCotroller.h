@@ -6,7 +6,7 @@
 
 #include "app/core/model/TropicalStormCacheContainer.h"
 #include "app/neighbours/screens/TDXViewToolControllerDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Toolbar.h"
 

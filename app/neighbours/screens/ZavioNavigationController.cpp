@@ -1,6 +1,6 @@
 #include "app/neighbours/screens/ZavioNavigationController.h"
 
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 
 namespace qov {
 

@@ -7,7 +7,7 @@
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/Pasteboard.h"

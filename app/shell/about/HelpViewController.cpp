@@ -4,8 +4,8 @@
 
 #include "app/shell/about/HelpWebViewController.h"
 #include "app/shell/root/QOVMasterViewController.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
-#include "app/shell/text/LocalizedFormat.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/NavigationController.h"
 

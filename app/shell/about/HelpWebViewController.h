@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/base/QOVWebViewController.h"
+#include "app/ui/base/QOVWebViewController.h"
 
 namespace qov {
 

@@ -6,7 +6,7 @@
 #include "app/core/model/QOVLocation.h"
 #include "app/shell/conditions/CurrentConditionsCell.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/InterfaceFile.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
-#include "app/shell/base/QOVViewController.h"
 #include "app/shell/conditions/QOVHTableViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/base/Value.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/ScrollView.h"

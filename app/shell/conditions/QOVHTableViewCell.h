@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/shell/base/QOVTableViewCell.h"
+#include "app/ui/base/QOVTableViewCell.h"
 
 namespace qov {
 

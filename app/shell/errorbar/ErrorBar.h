@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVView.h"
 #include "app/shell/errorbar/ErrorBarDelegate.h"
+#include "app/ui/base/QOVView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 

@@ -1,11 +1,11 @@
 #include "app/shell/interface/ShellInterfaceFiles.h"
 
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/locations/LocationInterfaceFiles.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/weather/WeatherInterfaceFiles.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 
 namespace qov {
 

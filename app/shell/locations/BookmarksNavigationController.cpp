@@ -1,7 +1,7 @@
 #include "app/shell/locations/BookmarksNavigationController.h"
 
 #include "app/shell/locations/BookmarksViewController.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/ui/ClassRegistry.h"
 
 namespace qov {

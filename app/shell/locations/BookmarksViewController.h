@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/Value.h"
 #include "platform/ui/BarButtonItem.h"

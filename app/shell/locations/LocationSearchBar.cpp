@@ -9,7 +9,7 @@
 #include "app/shell/locations/LocationDisplayName.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/AlertView.h"

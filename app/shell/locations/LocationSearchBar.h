@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
-#include "app/shell/base/QOVView.h"
 #include "app/shell/locations/LocationSearchBarDelegate.h"
 #include "app/shell/locations/LocationSearchResultsModalViewControllerDelegate.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
+#include "app/ui/base/QOVView.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/Value.h"
 #include "platform/ui/AlertViewDelegate.h"

@@ -2,7 +2,7 @@
 
 #include "app/core/model/QOVLocationIdentity.h"
 #include "app/shell/locations/LocationDisplayName.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/format/TextFormat.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"

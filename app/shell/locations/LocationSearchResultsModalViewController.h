@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/base/QOVViewController.h"
 #include "app/shell/locations/LocationSearchResultsModalViewControllerDelegate.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/base/QOVViewController.h"
 #include "app/shell/locations/LocationSearchResultsViewControllerDelegate.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"
 #include "platform/ui/TableViewDelegate.h"

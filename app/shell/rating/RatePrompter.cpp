@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/core/services/QOVSettingsService.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/ProcessInstance.h"

@@ -4,7 +4,7 @@
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 

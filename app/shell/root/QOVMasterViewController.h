@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/neighbours/QOVAdViewDelegate.h"
 #include "app/shell/errorbar/ErrorBarDelegate.h"
 #include "app/shell/errorbar/ErrorBarHideTimer.h"
 #include "app/shell/locations/LocationSearchBarDelegate.h"
 #include "app/shell/tabbar/SlidingTabBarDelegate.h"
-#include "app/neighbours/QOVAdViewDelegate.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/MailComposeDelegate.h"
 
@@ -51,8 +51,6 @@ public:
     static constexpr const char* kTabBarRevealedNotification = "tabBarRevealedNotification";
     static constexpr const char* kLocationBarHiddenNotification = "locationBarHiddenNotification";
     static constexpr const char* kLocationBarRevealedNotification = "locationBarRevealedNotification";
-    static constexpr const char* kAdViewHiddenNotification = "adViewHiddenNotification";
-    static constexpr const char* kAdViewRevealedNotification = "adViewRevealedNotification";
     static constexpr const char* kErrorBarHiddenNotification = "errorBarHiddenNotification";
     static constexpr const char* kErrorBarRevealedNotification = "errorBarRevealedNotification";
     static constexpr const char* kContentViewFullscreenNotification = "contentViewFullscrenNotification";
@@ -98,7 +96,7 @@ public:
     static bool isViewController(const QOVViewController& screen, const QOVLocation& location);
 
     // Bars. show/hide move a bar only when it is in the other state; the toggles always move it.
-    bool isAdViewHidden() const { return m_adViewHidden; }
+    bool isAdViewHidden() const override { return m_adViewHidden; }
     bool isLocationBarHidden() const { return m_locationBarHidden; }
     bool isErrorBarHidden() const { return m_errorBarHidden; }
     bool isTabBarHidden() const { return m_tabBarHidden; }

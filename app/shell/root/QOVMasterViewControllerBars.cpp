@@ -4,7 +4,7 @@
 
 #include "app/core/services/QOVSettingsService.h"
 #include "app/neighbours/QOVAdView.h"
-#include "app/shell/base/QOVView.h"
+#include "app/ui/base/QOVView.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/ui/ViewAnimation.h"

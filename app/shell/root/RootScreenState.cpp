@@ -6,8 +6,8 @@
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
 #include "app/shell/terms/TermsNavigationController.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Window.h"
 

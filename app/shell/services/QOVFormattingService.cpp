@@ -6,7 +6,7 @@
 
 #include "app/core/categories/NSLocaleQOV.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Clock.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/ProcessInstance.h"

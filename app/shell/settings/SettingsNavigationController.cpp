@@ -2,8 +2,8 @@
 
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/settings/SettingsViewController.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/storage/Bundle.h"
 #include "platform/ui/Image.h"

@@ -6,7 +6,7 @@
 
 #include "app/neighbours/QOVFacebookServiceDelegate.h"
 #include "app/neighbours/QOVTwitterServiceDelegate.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/core/services/QOVMetricsService.h"
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/ViewAnimation.h"

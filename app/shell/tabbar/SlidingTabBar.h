@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/shell/base/QOVView.h"
 #include "app/shell/tabbar/SlidingTabBarDelegate.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/ui/base/QOVView.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/ScrollView.h"

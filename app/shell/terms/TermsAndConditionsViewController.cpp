@@ -9,7 +9,7 @@
 #include "app/shell/terms/QOVDeclinedViewController.h"
 #include "app/shell/terms/TermsItemCell.h"
 #include "app/shell/terms/TermsWebViewController.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/storage/Bundle.h"
 #include "platform/storage/UserDefaults.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/Switch.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewDataSource.h"

@@ -2,8 +2,8 @@
 
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/ui/Image.h"

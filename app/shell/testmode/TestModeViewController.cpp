@@ -1,10 +1,10 @@
 #include "app/shell/testmode/TestModeViewController.h"
 
-#include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/datasource/QOVDatasouce.h"
+#include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/neighbours/QOVAdManager.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ViewAnimation.h"

@@ -2,10 +2,10 @@
 
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/model/QOVLocation.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/services/QOVFormattingService.h"
-#include "app/shell/text/LocalizedFormat.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Exception.h"
 #include "platform/base/NotificationCenter.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/base/QOVSectionHeaderViewDelegate.h"
-#include "app/shell/base/QOVView.h"
 #include "app/shell/weather/BaseWeatherViewProtocol.h"
+#include "app/ui/base/QOVSectionHeaderViewDelegate.h"
+#include "app/ui/base/QOVView.h"
 
 namespace qov {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/base/QOVTableViewCell.h"
+#include "app/ui/base/QOVTableViewCell.h"
 #include "platform/ui/Label.h"
 
 namespace qov {

@@ -2,7 +2,7 @@
 
 #include "app/core/model/QOVDailyForecast.h"
 #include "app/core/model/QOVLocation.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Clock.h"
 #include "platform/format/DateFormatter.h"
 

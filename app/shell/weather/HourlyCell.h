@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/shell/base/QOVTableViewCell.h"
+#include "app/ui/base/QOVTableViewCell.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 

@@ -1,6 +1,6 @@
 #include "app/shell/weather/RowColors.h"
 
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 
 namespace qov {
 

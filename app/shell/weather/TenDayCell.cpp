@@ -5,11 +5,11 @@
 #include "app/core/model/QOVLocation.h"
 #include "app/shell/services/QOVFormattingService.h"
 #include "app/shell/services/QOVIconService.h"
-#include "app/shell/text/LocalizedFormat.h"
-#include "app/shell/theme/QOVThemeService.h"
 #include "app/shell/weather/DayLabels.h"
 #include "app/shell/weather/PanelLayout.h"
 #include "app/shell/weather/RowColors.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/format/TextFormat.h"
 #include "platform/ui/InterfaceFile.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVTableViewCell.h"
+#include "app/ui/base/QOVTableViewCell.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 

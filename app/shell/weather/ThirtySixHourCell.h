@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/shell/base/QOVTableViewCell.h"
+#include "app/ui/base/QOVTableViewCell.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 

@@ -5,10 +5,10 @@
 #include "app/core/model/QOVLocation.h"
 #include "app/core/model/QOVNarrativeForecast.h"
 #include "app/core/services/QOVMetricsService.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
-#include "app/shell/text/LocalizedFormat.h"
 #include "app/shell/weather/PanelLayout.h"
 #include "app/shell/weather/ThirtySixHourCell.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/format/TextFormat.h"
 #include "platform/ui/InterfaceFile.h"
 

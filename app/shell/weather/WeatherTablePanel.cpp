@@ -1,7 +1,7 @@
 #include "app/shell/weather/WeatherTablePanel.h"
 
-#include "app/shell/theme/QOVThemeService.h"
 #include "app/shell/weather/RowColors.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/ui/InterfaceContext.h"
 #include "platform/ui/TableViewCell.h"
 

@@ -9,8 +9,8 @@
 #include "app/neighbours/QOVTwitterService.h"
 #include "app/neighbours/TweetComposer.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/text/LocalizedFormat.h"
 #include "app/shell/weather/BaseWeatherView.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/ClassRegistry.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/neighbours/screens/ComposeTweetViewController.h"
 #include "app/neighbours/screens/InSeasonViewController.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Label.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "tests/app/shell/ShellFixture.h"
 
 namespace qov {

@@ -4,10 +4,10 @@
 
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVTide.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/services/QOVFormattingService.h"
 #include "app/shell/weather/BeachForecastCell.h"
 #include "app/shell/weather/BeachTideCell.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 #include "tests/app/shell/weather/LocationBuilder.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 

@@ -4,9 +4,9 @@
 
 #include "app/core/model/QOVHiRadHourlyForecast.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/weather/HourlyCell.h"
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "tests/app/shell/weather/LocationBuilder.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVView.h"
 #include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/weather/WeatherInterfaceFiles.h"
+#include "app/ui/base/QOVView.h"
 #include "platform/ui/ScreenRenderer.h"
 #include "tests/app/shell/services/FormattingFixture.h"
 #include "tests/app/shell/weather/SampleLocations.h"

@@ -4,8 +4,8 @@
 
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/services/QOVIconService.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 
 namespace qov {

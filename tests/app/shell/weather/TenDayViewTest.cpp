@@ -4,9 +4,9 @@
 
 #include "app/core/model/QOVDailyForecast.h"
 #include "app/core/model/QOVDayPartForecast.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
-#include "app/shell/weather/TenDayCell.h"
 #include "app/shell/services/QOVIconService.h"
+#include "app/shell/weather/TenDayCell.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 #include "tests/app/shell/weather/LocationBuilder.h"
 #include "tests/app/shell/weather/PanelFixture.h"
 

@@ -4,9 +4,9 @@
 
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/neighbours/QOVAdView.h"
-#include "app/shell/base/QOVSectionHeaderView.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/weather/BaseWeatherView.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/PopupRegistry.h"

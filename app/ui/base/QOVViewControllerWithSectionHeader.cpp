@@ -1,7 +1,7 @@
-#include "app/shell/base/QOVViewControllerWithSectionHeader.h"
+#include "app/ui/base/QOVViewControllerWithSectionHeader.h"
 
-#include "app/shell/base/QOVSectionHeaderView.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Exception.h"
 
 namespace qov {

@@ -1,11 +1,10 @@
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 
 #include "app/core/services/QOVMetricsService.h"
-#include "app/shell/base/QOVView.h"
-#include "app/shell/categories/UIDeviceQOV.h"
-#include "app/shell/root/QOVMasterViewController.h"
-#include "app/shell/tabbar/SlidingTabBarItem.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/base/QOVView.h"
+#include "app/ui/categories/UIDeviceQOV.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Exception.h"
 #include "platform/base/NotificationCenter.h"
@@ -140,7 +139,7 @@ void QOVViewController::doneWithBrowser(platform::ui::WebBrowserViewController&)
 }
 
 void QOVViewController::followAdSlot() {
-    const auto master = masterViewController();
+    const auto master = masterViewController<QOVViewController>();
     if (master && master->isAdViewHidden()) {
         adViewDidHide();
     } else {
@@ -148,11 +147,11 @@ void QOVViewController::followAdSlot() {
     }
     const auto self = std::static_pointer_cast<QOVViewController>(shared_from_this());
     auto& center = platform::NotificationCenter::defaultCenter();
-    center.addObserver(this, QOVMasterViewController::kAdViewRevealedNotification,
+    center.addObserver(this, kAdViewRevealedNotification,
                        platform::bindWeak(self, [](QOVViewController& screen, const platform::Notification&) {
                            screen.adViewDidShow();
                        }));
-    center.addObserver(this, QOVMasterViewController::kAdViewHiddenNotification,
+    center.addObserver(this, kAdViewHiddenNotification,
                        platform::bindWeak(self, [](QOVViewController& screen, const platform::Notification&) {
                            screen.adViewDidHide();
                        }));

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVSectionHeaderViewDelegate.h"
+#include "app/ui/base/QOVSectionHeaderViewDelegate.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"

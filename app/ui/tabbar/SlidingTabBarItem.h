@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVView.h"
+#include "app/ui/base/QOVView.h"
 #include "platform/gfx/EdgeInsets.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"

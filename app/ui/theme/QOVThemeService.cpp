@@ -1,4 +1,4 @@
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 
 #include "app/core/model/QOVLocation.h"
 #include "app/core/services/QOVSettingsService.h"

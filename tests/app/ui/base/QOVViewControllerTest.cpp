@@ -1,8 +1,8 @@
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 
 #include <gtest/gtest.h>
 
-#include "app/shell/base/QOVTableViewController.h"
+#include "app/ui/base/QOVTableViewController.h"
 #include "platform/base/Exception.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/PopupRegistry.h"

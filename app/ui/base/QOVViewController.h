@@ -26,6 +26,10 @@ class QOVViewController : public platform::ui::ViewController,
                           public platform::ui::AlertViewDelegate,
                           public platform::ui::WebBrowserDelegate {
 public:
+    // Posted by the root controller when its ad slot is hidden or revealed.
+    static constexpr const char* kAdViewHiddenNotification = "adViewHiddenNotification";
+    static constexpr const char* kAdViewRevealedNotification = "adViewRevealedNotification";
+
     // The interface file "<Class>-iPad" on a pad, else "<Class>-iPhone".
     static std::string nibNameForClass(const std::string& className);
     // A new screen of class T made with the interface file its class name gives (T's constructor takes
@@ -59,6 +63,8 @@ public:
     virtual std::optional<std::string> pageName() const;
     virtual bool requiresFullScreen() const { return false; }
     virtual bool fireBeaconOnAppear() const { return true; }
+    // Whether the screen's ad slot is hidden: the root controller answers for its slot; other screens have none.
+    virtual bool isAdViewHidden() const { return false; }
 
     void viewDidLoad() override;
     // The view's background becomes the theme's background colour.

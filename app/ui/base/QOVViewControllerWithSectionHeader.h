@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/base/QOVViewController.h"
+#include "app/ui/base/QOVViewController.h"
 
 namespace qov {
 

@@ -1,4 +1,4 @@
-#include "app/shell/text/LocalizedFormat.h"
+#include "app/ui/text/LocalizedFormat.h"
 
 #include "platform/storage/Bundle.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 
 #include <gtest/gtest.h>
 

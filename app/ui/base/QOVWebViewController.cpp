@@ -1,4 +1,4 @@
-#include "app/shell/base/QOVWebViewController.h"
+#include "app/ui/base/QOVWebViewController.h"
 
 namespace qov {
 

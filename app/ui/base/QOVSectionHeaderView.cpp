@@ -1,9 +1,9 @@
-#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 
 #include "app/core/services/QOVSettingsService.h"
 #include "app/core/xml/WhitespaceTrim.h"
-#include "app/shell/text/LocalizedFormat.h"
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/InterfaceFile.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/shell/categories/UIDeviceQOV.h"
+#include "app/ui/categories/UIDeviceQOV.h"
 
 #include <sys/random.h>
 

@@ -1,6 +1,6 @@
-#include "app/shell/base/QOVTableViewController.h"
+#include "app/ui/base/QOVTableViewController.h"
 
-#include "app/shell/categories/UIDeviceQOV.h"
+#include "app/ui/categories/UIDeviceQOV.h"
 #include "platform/base/Exception.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 
 namespace qov {
 

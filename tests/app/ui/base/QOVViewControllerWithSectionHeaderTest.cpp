@@ -1,8 +1,8 @@
-#include "app/shell/base/QOVViewControllerWithSectionHeader.h"
+#include "app/ui/base/QOVViewControllerWithSectionHeader.h"
 
 #include <gtest/gtest.h>
 
-#include "app/shell/base/QOVSectionHeaderView.h"
+#include "app/ui/base/QOVSectionHeaderView.h"
 #include "platform/base/Exception.h"
 #include "tests/app/shell/ShellFixture.h"
 

@@ -1,6 +1,6 @@
-#include "app/shell/tabbar/SlidingTabBarItem.h"
+#include "app/ui/tabbar/SlidingTabBarItem.h"
 
-#include "app/shell/theme/QOVThemeService.h"
+#include "app/ui/theme/QOVThemeService.h"
 #include "platform/ui/InterfaceFile.h"
 
 namespace qov {
