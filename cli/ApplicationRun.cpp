@@ -4,15 +4,12 @@
 #include <memory>
 #include <optional>
 
+#include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/QOVLocationIdentity.h"
 #include "app/core/summary/WeatherSummaryJob.h"
-#include "app/maps/MapsScreens.h"
-#include "app/neighbours/screens/NeighbourScreens.h"
-#include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/application/QOVAppDelegate.h"
-#include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/root/RootScreenState.h"
 #include "cli/CurrentLocationForRunner.h"
 #include "cli/RunnerCommands.h"
@@ -36,29 +33,6 @@ namespace {
 
 // How long each stage (the splash, the terms, the weather) may take, in seconds on the main loop's clock.
 constexpr double kStageTimeOut = 30.0;
-
-// The interface files and the tab screens of every library the application is made of, and the script commands
-// "tab NAME", which presses the root screen's tab with that item name or title, "present CLASS", which presents
-// over the root screen a screen made by class name (screens no other screen opens), and "dismiss".
-void registerApplicationResources() {
-    qov::registerShellInterfaceFiles();
-    qov::ApplicationInterfaceFiles::registerAll();
-    qov::registerMapsScreens();
-    qov::registerNeighbourScreens();
-    platform::ui::ScreenScript::registerCommand("tab", [](const std::string& name) -> std::optional<std::string> {
-        if (qov::RootScreenState::showTab(name)) {
-            return std::nullopt;
-        }
-        return "no tab \"" + name + "\" on the root screen";
-    });
-    platform::ui::ScreenScript::registerCommand("present", qov::RootScreenState::presentScreen);
-    platform::ui::ScreenScript::registerCommand("dismiss", [](const std::string&) -> std::optional<std::string> {
-        if (qov::RootScreenState::dismissPresentedScreen()) {
-            return std::nullopt;
-        }
-        return "the root screen presents nothing";
-    });
-}
 
 // Shows the screen: its dump on out and its picture in the file. Answers whether the picture was written.
 bool showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
@@ -107,7 +81,8 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     if (options.gps && !currentLocationForRunner(options.gps, err)) {
         return EXIT_FAILURE;
     }
-    registerApplicationResources();
+    qov::registerApplication();
+    registerRunnerCommands();
     registerLegacyMapCommand(host);
 
     auto& application = platform::ui::Application::shared();

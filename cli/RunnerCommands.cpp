@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/shell/root/RootScreenState.h"
 #include "platform/geo/FixedPositionSource.h"
 #include "platform/net/Reachability.h"
 #include "platform/ui/ScreenScript.h"
@@ -35,11 +36,28 @@ std::optional<std::string> gps(const std::string& argument) {
     return std::nullopt;
 }
 
+std::optional<std::string> tab(const std::string& name) {
+    if (qov::RootScreenState::showTab(name)) {
+        return std::nullopt;
+    }
+    return "no tab \"" + name + "\" on the root screen";
+}
+
+std::optional<std::string> dismiss(const std::string&) {
+    if (qov::RootScreenState::dismissPresentedScreen()) {
+        return std::nullopt;
+    }
+    return "the root screen presents nothing";
+}
+
 }  // namespace
 
 void registerRunnerCommands() {
     platform::ui::ScreenScript::registerCommand("network", network);
     platform::ui::ScreenScript::registerCommand("gps", gps);
+    platform::ui::ScreenScript::registerCommand("tab", tab);
+    platform::ui::ScreenScript::registerCommand("present", qov::RootScreenState::presentScreen);
+    platform::ui::ScreenScript::registerCommand("dismiss", dismiss);
 }
 
 bool runScreenScript(const std::string& source, std::ostream& out, std::ostream& err) {

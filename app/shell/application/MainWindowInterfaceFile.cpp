@@ -7,7 +7,7 @@
 namespace qov {
 
 // "MainWindow": the application delegate and its window.
-void ApplicationInterfaceFiles::registerMainWindow() {
+void registerApplicationInterfaceFiles() {
     platform::ui::InterfaceFile::registerBuilder(QOVAppDelegate::kMainInterfaceFile,
                                                  [](platform::ui::InterfaceContext& file) {
                                                      auto delegate = file.makeTopLevel<QOVAppDelegate>();

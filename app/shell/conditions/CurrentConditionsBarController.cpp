@@ -8,6 +8,7 @@
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 
 namespace qov {
@@ -29,6 +30,7 @@ CurrentConditionsBarController::~CurrentConditionsBarController() { stopObservin
 
 void CurrentConditionsBarController::registerInterfaceFiles() {
     CurrentConditionsCell::registerInterfaceFile();
+    platform::ui::ClassRegistry::registerClass<CurrentConditionsBarController>("CurrentConditionsBarController");
     platform::ui::InterfaceFile::registerBuilder(kInterfaceFile, [](platform::ui::InterfaceContext& file) {
         const Rect bar(0, 0, kPageWidth, CurrentConditionsCell::kHeight);
         auto view = file.makeTopLevel<platform::ui::View>(bar);

@@ -39,7 +39,8 @@ public:
     explicit CurrentConditionsBarController(const std::string& nibName = kInterfaceFile);
     ~CurrentConditionsBarController() override;
 
-    // The bar's interface file and the cell's.
+    // The bar's interface file and the cell's, and the bar by class name ("CurrentConditionsBarController": an
+    // interface file that names the class makes it).
     static void registerInterfaceFiles();
 
     std::optional<std::string> pageName() const override { return std::nullopt; }

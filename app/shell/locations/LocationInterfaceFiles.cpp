@@ -9,6 +9,7 @@
 #include "app/shell/locations/LocationSearchResultsModalViewController.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "platform/base/Callback.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 
@@ -63,6 +64,9 @@ void registerLocationInterfaceFiles() {
     FavoritesViewController::registerInterfaceFile();
     BookmarksViewController::registerInterfaceFile();
     BookmarksNavigationController::registerClass();
+    platform::ui::ClassRegistry::registerClass(LocationSearchResultsModalViewController::kClassName, [] {
+        return QOVViewController::viewControllerFromNib<LocationSearchResultsModalViewController>();
+    });
 }
 
 }  // namespace qov

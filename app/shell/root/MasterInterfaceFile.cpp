@@ -1,4 +1,4 @@
-#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/root/RootInterfaceFiles.h"
 
 #include "app/neighbours/QOVAdView.h"
 #include "app/shell/errorbar/ErrorBar.h"
@@ -22,7 +22,7 @@ constexpr double kErrorBarHeight = ErrorBar::kHeight;
 // "QOVMasterViewController": the ad slot at the top, the location bar container under it, the content view, the
 // tab strip container at the bottom, and the error bar container one bar height above the top of the screen
 // (revealed, it covers the top bar).
-void ApplicationInterfaceFiles::registerRootScreen() {
+void registerRootInterfaceFiles() {
     platform::ui::InterfaceFile::registerBuilder(
         QOVMasterViewController::kInterfaceFile, [](platform::ui::InterfaceContext& file) {
             auto owner = file.ownerAs<QOVMasterViewController>();

@@ -1,10 +1,12 @@
-#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/settings/SettingsInterfaceFiles.h"
 
 #include "app/shell/about/AboutViewController.h"
 #include "app/shell/about/HelpViewController.h"
 #include "app/shell/about/HelpWebViewController.h"
+#include "app/shell/settings/SettingsDetailViewController.h"
 #include "app/shell/settings/SettingsNavigationController.h"
 #include "app/shell/settings/SettingsViewController.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WebView.h"
@@ -140,11 +142,15 @@ void registerAboutScreen() {
 
 }  // namespace
 
-void ApplicationInterfaceFiles::registerSettingsScreens() {
+void registerSettingsInterfaceFiles() {
     registerNavigationScreen();
     registerSettingsTable();
     registerHelpScreens();
     registerAboutScreen();
+    platform::ui::ClassRegistry::registerClass("SettingsNavigationController", [] {
+        return QOVViewController::viewControllerFromNib<SettingsNavigationController>();
+    });
+    platform::ui::ClassRegistry::registerClass<SettingsDetailViewController>("SettingsDetailViewController");
 }
 
 }  // namespace qov

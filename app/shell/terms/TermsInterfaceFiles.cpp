@@ -1,4 +1,4 @@
-#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/terms/TermsInterfaceFiles.h"
 
 #include "app/shell/terms/QOVDeclinedViewController.h"
 #include "app/shell/terms/TermsAndConditionsViewController.h"
@@ -154,9 +154,7 @@ void registerDeclinedScreen() {
 
 }  // namespace
 
-// The terms screens: the navigation screen, the terms, a document row, a service's detail, a document page and the
-// declined screen.
-void ApplicationInterfaceFiles::registerTermsScreens() {
+void registerTermsInterfaceFiles() {
     registerNavigationScreen();
     registerTermsScreen();
     registerTermsItemCell();

@@ -1,7 +1,8 @@
-#include "app/shell/application/ApplicationInterfaceFiles.h"
+#include "app/shell/testmode/TestModeInterfaceFiles.h"
 
 #include "app/shell/testmode/TestConsoleViewController.h"
 #include "app/shell/testmode/TestModeViewController.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 
@@ -86,9 +87,14 @@ void registerConsoleScreen() {
 
 }  // namespace
 
-void ApplicationInterfaceFiles::registerTestModeScreens() {
+void registerTestModeInterfaceFiles() {
     registerTestModeScreen();
     registerConsoleScreen();
+    platform::ui::ClassRegistry::registerClass(
+        "TestModeViewController", [] { return QOVViewController::viewControllerFromNib<TestModeViewController>(); });
+    platform::ui::ClassRegistry::registerClass("TestConsoleViewController", [] {
+        return QOVViewController::viewControllerFromNib<TestConsoleViewController>();
+    });
 }
 
 }  // namespace qov

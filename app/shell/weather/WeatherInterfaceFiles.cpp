@@ -11,6 +11,7 @@
 #include "app/shell/weather/WeatherViewController.h"
 #include "app/shell/weather/ThirtySixHourCell.h"
 #include "app/shell/weather/ThirtySixHourView.h"
+#include "platform/ui/ClassRegistry.h"
 
 namespace qov {
 
@@ -26,6 +27,8 @@ void registerWeatherInterfaceFiles() {
     BeachView::registerInterfaceFile();
     BeachForecastCell::registerInterfaceFile();
     BeachTideCell::registerInterfaceFile();
+    platform::ui::ClassRegistry::registerClass(
+        "WeatherViewController", [] { return QOVViewController::viewControllerFromNib<WeatherViewController>(); });
 }
 
 }  // namespace qov

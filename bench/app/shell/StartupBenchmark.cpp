@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/core/cache/ApplicationCache.h"
+#include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/datasource/DS2JSONDatasource.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
@@ -19,12 +20,8 @@
 #include "app/core/model/QOVModelFactory.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/maps/MapsScreens.h"
-#include "app/neighbours/screens/NeighbourScreens.h"
 #include "app/neighbours/QOVAdManager.h"
-#include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/application/QOVAppDelegate.h"
-#include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/root/RootScreenState.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "platform/base/Clock.h"
@@ -107,10 +104,7 @@ void BM_StartupVersusBareProcessStart(benchmark::State& state) {
     auto client = std::make_shared<qov::DS2JSONDatasource>();
     client->setDataServiceHosts(host, host);
     qov::QOVDatasourceFactory::sharedInstance()->setDatasource(client);
-    qov::registerShellInterfaceFiles();
-    qov::ApplicationInterfaceFiles::registerAll();
-    qov::registerMapsScreens();
-    qov::registerNeighbourScreens();
+    qov::registerApplication();
     prepareWarmHome(home);
 
     double bareSeconds = 0;

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/cache/CacheLocationSource.h"
 #include "app/core/cache/MemoryApplicationCache.h"
 #include "app/core/model/QOVCurrentConditions.h"
-#include "app/maps/MapsScreens.h"
 #include "app/maps/options/MapsOptionsViewController.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
-#include "app/neighbours/screens/NeighbourScreens.h"
-#include "app/shell/application/ApplicationInterfaceFiles.h"
-#include "app/shell/interface/ShellInterfaceFiles.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "platform/base/NotificationCenter.h"
@@ -39,10 +36,7 @@ protected:
         SharedMapCacheFixture::SetUp();
         platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(home() / "defaults.plist"));
         ApplicationCacheFactory::sharedInstance().setCache(std::make_shared<QuietApplicationCache>());
-        registerShellInterfaceFiles();
-        ApplicationInterfaceFiles::registerAll();
-        registerNeighbourScreens();
-        registerMapsScreens();
+        registerApplication();
         m_master->view();
         m_master->loadViewControllerIntoContentView(m_screen);
         m_screen->locationDataChanged(place("US"));

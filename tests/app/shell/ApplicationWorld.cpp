@@ -1,15 +1,13 @@
 #include "tests/app/shell/ApplicationWorld.h"
 
+#include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "app/maps/MapsScreens.h"
-#include "app/neighbours/screens/NeighbourScreens.h"
 #include "app/neighbours/QOVAdManager.h"
-#include "app/shell/application/ApplicationInterfaceFiles.h"
 #include "app/shell/rating/RatePrompter.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "platform/base/Log.h"
@@ -26,9 +24,7 @@ ApplicationWorld::ApplicationWorld()
       m_silentDatasource(std::make_shared<RecordingDatasource>()) {
     qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_silentDatasource);
     resetServices();
-    qov::ApplicationInterfaceFiles::registerAll();
-    qov::registerMapsScreens();
-    qov::registerNeighbourScreens();
+    qov::registerApplication();
 }
 
 ApplicationWorld::~ApplicationWorld() {
