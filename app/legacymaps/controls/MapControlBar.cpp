@@ -5,11 +5,11 @@
 #include "app/legacymaps/controls/SelectMapOverlayViewController.h"
 #include "app/legacymaps/overlay/MapOverlayType.h"
 #include "app/legacymaps/preferences/UserPreferences.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Clock.h"
 #include "platform/base/RunLoop.h"
 #include "platform/format/TextFormat.h"
-#include "platform/storage/Bundle.h"
 #include "platform/ui/ViewAnimation.h"
 #include "platform/ui/Window.h"
 
@@ -30,8 +30,6 @@ constexpr double kPastSliderNarrow = 325.0;
 constexpr double kPastSliderWide = 676.0;
 constexpr double kSliderMaximum = 10.0;
 constexpr double kFadeDuration = 0.5;
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key, key); }
 
 std::shared_ptr<Button> makeButton(const Rect& frame) {
     return std::make_shared<Button>(platform::ui::ButtonType::Custom, frame);

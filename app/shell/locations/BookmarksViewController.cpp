@@ -12,8 +12,8 @@
 #include "app/shell/locations/FavoritesDetailViewController.h"
 #include "app/shell/locations/LocationDisplayName.h"
 #include "app/shell/root/QOVMasterViewController.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
-#include "platform/storage/Bundle.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/NavigationController.h"
 
@@ -22,8 +22,6 @@ namespace qov {
 using namespace platform::ui;
 
 namespace {
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key, key); }
 
 std::shared_ptr<ApplicationCache> applicationCache() { return ApplicationCacheFactory::sharedInstance().cache(); }
 

@@ -7,9 +7,9 @@
 #include "app/core/model/QOVLocationIdentity.h"
 #include "app/shell/locations/LocationAnswers.h"
 #include "app/shell/root/QOVMasterViewController.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
-#include "platform/storage/Bundle.h"
 #include "platform/ui/AlertView.h"
 
 QOV_LOG_LEVEL(15)
@@ -19,8 +19,6 @@ namespace qov {
 using namespace platform::ui;
 
 namespace {
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key, key); }
 
 std::shared_ptr<ApplicationCache> applicationCache() { return ApplicationCacheFactory::sharedInstance().cache(); }
 

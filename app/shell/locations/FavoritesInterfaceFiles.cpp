@@ -6,6 +6,7 @@
 #include "app/shell/locations/FavoritesViewController.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/InterfaceFile.h"
+#include "platform/ui/NavigationBar.h"
 #include "platform/ui/Screen.h"
 
 namespace qov {
@@ -16,7 +17,6 @@ using namespace platform::ui;
 using platform::gfx::Color;
 using platform::gfx::Font;
 
-constexpr double kNavigationBarHeight = 44.0;
 
 std::shared_ptr<Label> makeLabel(InterfaceContext& file, const Rect& frame, const Font& font,
                                  const Color& color = Color::black()) {
@@ -65,7 +65,7 @@ void FavoritesDetailViewController::registerInterfaceFile() {
     InterfaceFile::registerBuilder(nibNameForClass("FavoritesDetailViewController"), [](InterfaceContext& file) {
         const auto frame = Screen::applicationFrame();
         const double width = frame.width() - 40.0;
-        auto view = file.makeTopLevel<View>(Rect(0.0, 0.0, frame.width(), frame.height() - kNavigationBarHeight));
+        auto view = file.makeTopLevel<View>(Rect(0.0, 0.0, frame.width(), frame.height() - platform::ui::NavigationBar::kHeight));
         auto city = makeLabel(file, Rect(20.0, 15.0, width, 30.0), Font::boldSystemFont(20.0), Color::white());
         city->setTextAlignment(platform::gfx::TextAlignment::Center);
         auto pushLabel = makeLabel(file, Rect(20.0, 60.0, 180.0, 27.0), Font::boldSystemFont(17.0), Color::white());
@@ -104,7 +104,7 @@ void BookmarksViewController::registerInterfaceFile() {
     InterfaceFile::registerBuilder(nibNameForClass("BookmarksViewController"), [](InterfaceContext& file) {
         const auto frame = Screen::applicationFrame();
         const double width = frame.width();
-        const double height = frame.height() - kNavigationBarHeight;
+        const double height = frame.height() - platform::ui::NavigationBar::kHeight;
         const double barHeight = SearchBar::kHeight;
         auto view = file.makeTopLevel<View>(Rect(0.0, 0.0, width, height));
         auto searchBar = file.make<SearchBar>(Rect(0.0, 1.0, 257.0, barHeight));
@@ -138,7 +138,7 @@ void BookmarksViewController::registerInterfaceFile() {
 void FavoritesViewController::registerInterfaceFile() {
     InterfaceFile::registerBuilder(nibNameForClass("FavoritesViewController"), [](InterfaceContext& file) {
         const auto frame = Screen::applicationFrame();
-        const Rect area(0.0, 0.0, frame.width(), frame.height() - kNavigationBarHeight);
+        const Rect area(0.0, 0.0, frame.width(), frame.height() - platform::ui::NavigationBar::kHeight);
         auto view = file.makeTopLevel<View>(area);
         auto table = file.make<TableView>(area);
         view->addSubview(table);

@@ -9,9 +9,9 @@
 #include "app/shell/locations/LocationDisplayName.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
-#include "platform/storage/Bundle.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Keyboard.h"
 
@@ -20,10 +20,6 @@ namespace qov {
 using namespace platform::ui;
 
 namespace {
-
-std::string localized(const std::string& key) {
-    return platform::Bundle::main().localizedString(key, key);
-}
 
 std::shared_ptr<ApplicationCache> applicationCache() {
     return ApplicationCacheFactory::sharedInstance().cache();

@@ -8,6 +8,7 @@
 #include "app/shell/settings/SettingsViewController.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
+#include "platform/ui/NavigationBar.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WebView.h"
 
@@ -17,12 +18,11 @@ namespace {
 
 using platform::ui::Rect;
 
-constexpr double kNavigationBarHeight = 44.0;
 
 // The settings tab's area: the screen less the navigation bar.
 Rect pageArea() {
     const auto frame = platform::ui::Screen::applicationFrame();
-    return Rect(0.0, 0.0, frame.width(), frame.height() - kNavigationBarHeight);
+    return Rect(0.0, 0.0, frame.width(), frame.height() - platform::ui::NavigationBar::kHeight);
 }
 
 std::shared_ptr<platform::ui::Label> label(platform::ui::InterfaceContext& file, const Rect& frame, double size) {

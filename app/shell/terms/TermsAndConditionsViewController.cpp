@@ -9,9 +9,9 @@
 #include "app/shell/terms/QOVDeclinedViewController.h"
 #include "app/shell/terms/TermsItemCell.h"
 #include "app/shell/terms/TermsWebViewController.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
-#include "platform/storage/Bundle.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Image.h"
@@ -21,8 +21,6 @@
 namespace qov {
 
 namespace {
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key, key); }
 
 // The button's title for the normal, highlighted, disabled and selected states, centred.
 void setButtonTitle(platform::ui::Button& button, const std::string& title) {

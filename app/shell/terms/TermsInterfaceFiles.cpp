@@ -6,8 +6,9 @@
 #include "app/shell/terms/TermsItemCell.h"
 #include "app/shell/terms/TermsNavigationController.h"
 #include "app/shell/terms/TermsWebViewController.h"
-#include "platform/storage/Bundle.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "platform/ui/InterfaceFile.h"
+#include "platform/ui/NavigationBar.h"
 #include "platform/ui/Screen.h"
 
 namespace qov {
@@ -16,7 +17,6 @@ namespace {
 
 using platform::ui::Rect;
 
-constexpr double kNavigationBarHeight = 44.0;
 
 Rect screenArea() {
     const auto frame = platform::ui::Screen::applicationFrame();
@@ -26,10 +26,8 @@ Rect screenArea() {
 // The area under a navigation bar.
 Rect navigationContentArea() {
     const auto area = screenArea();
-    return Rect(0.0, 0.0, area.width(), area.height() - kNavigationBarHeight);
+    return Rect(0.0, 0.0, area.width(), area.height() - platform::ui::NavigationBar::kHeight);
 }
-
-std::string localized(const std::string& key) { return platform::Bundle::main().localizedString(key, key); }
 
 std::shared_ptr<platform::ui::Label> whiteLabel(platform::ui::InterfaceContext& file, const Rect& frame) {
     auto label = file.make<platform::ui::Label>(frame);
