@@ -9,6 +9,7 @@
 
 #include "app/core/cache/ApplicationCacheConfigurationChangedDelegate.h"
 #include "app/core/cache/ApplicationCacheLocationChangedDelegate.h"
+#include "app/core/cache/CacheLocationSource.h"
 #include "app/core/cache/ListenerList.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/Object.h"
@@ -46,7 +47,8 @@ public:
     // The answer to a point-of-interest question: the list of one type in one map tile.
     using POIListCallback = std::function<void(const std::shared_ptr<QOVPOIList>&)>;
 
-    static constexpr const char* kCurrentLocationUpdatedNotification = "CurrentLocationUpdatedNotification";
+    static constexpr const char* kCurrentLocationUpdatedNotification =
+        CacheLocationSource::kCurrentLocationUpdatedNotification;
     static constexpr const char* kRequestLocationWithZipNotification = "requestLocationWithZipNotification";
     static constexpr const char* kRequestLocationWithCoordinateNotification =
         "requestLocationWithCoordinateNotification";
@@ -110,7 +112,7 @@ public:
     void notifyDelegatesForLocation(const std::shared_ptr<QOVLocation>& location);
     void notifyDelegatesForConfiguration(const std::shared_ptr<QOVMobileAppConfig>& configuration);
 
-    // Observer of "CurrentLocationUpdatedNotification": the object is a dictionary with "oldLocation" and
+    // Observer of kCurrentLocationUpdatedNotification: the object is a dictionary with "oldLocation" and
     // "newLocation"; every current-location listener moves from the old to the new location.
     void currentLocationUpdated(const platform::Notification& notification);
 

@@ -12,6 +12,9 @@ class QOVLocationIdentity;
 // no current location and no favourites.
 class CacheLocationSource {
 public:
+    // Posted by the source when the current location changes (the cache moves its current-location listeners).
+    static constexpr const char* kCurrentLocationUpdatedNotification = "CurrentLocationUpdatedNotification";
+
     virtual ~CacheLocationSource() = default;
 
     // The current location; while there is none, nullptr or an identity of type 0 ("no location").

@@ -60,7 +60,6 @@ public:
     static constexpr const char* kFavoriteLocationsKeyPath = "favoriteLocations";
 
     // Notifications and their keys.
-    static constexpr const char* kCurrentLocationUpdatedNotification = "CurrentLocationUpdatedNotification";
     static constexpr const char* kOldLocationKey = "oldLocation";
     static constexpr const char* kNewLocationKey = "newLocation";
     static constexpr const char* kLocationFavoriteUpdatedNotification = "LocationFavoriteUpdatedNotification";

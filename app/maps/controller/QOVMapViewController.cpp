@@ -11,6 +11,7 @@
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
+#include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/services/QOVFormattingService.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/map/PinAnnotationView.h"
@@ -20,7 +21,6 @@ namespace qov {
 
 namespace {
 
-constexpr const char* kWillResignActiveNotification = "kApplicationWillResignActiveNotification";
 
 bool samePoint(const QOVPointOfInterest& first, const QOVPointOfInterest& second) {
     return first.poiType() == second.poiType() && first.pointId() == second.pointId();
@@ -180,7 +180,7 @@ void QOVMapViewController::startAnimations() {
     // The loading is queued: the overlay goes before any frame shows.
     m_mapView->removeOverlays(m_mapView->overlays());
     platform::NotificationCenter::defaultCenter().addObserver(
-        this, kWillResignActiveNotification,
+        this, QOVAppDelegate::kWillResignActiveNotification,
         [weakSelf = std::weak_ptr(self())](const platform::Notification&) {
             if (const auto screen = weakSelf.lock()) {
                 screen->stopAnimations();
@@ -196,7 +196,7 @@ void QOVMapViewController::stopAnimations() {
     if (isAnimating()) {
         m_animationManager->setAnimating(false);
         // Only the loop's own observer: the screen's other observers stay.
-        platform::NotificationCenter::defaultCenter().removeObserver(this, kWillResignActiveNotification);
+        platform::NotificationCenter::defaultCenter().removeObserver(this, QOVAppDelegate::kWillResignActiveNotification);
         m_mapView->removeOverlays(m_mapView->overlays());
         showOverlay();
     }

@@ -45,7 +45,7 @@ TEST_F(ReachabilityTest, EveryChangeAndOnlyAChangePostsTheNotification) {
 
     ASSERT_EQ(m_posts.size(), 2u);
     EXPECT_EQ(m_reachableWhenPosted, (std::vector<bool>{false, true}));
-    EXPECT_EQ(m_posts[0].name, "NetworkReachabilityChangedNotification");
+    EXPECT_EQ(m_posts[0].name, Reachability::kChangedNotification);
     EXPECT_EQ(m_posts[0].object.object<Reachability>(), Reachability::shared());
     EXPECT_TRUE(m_posts[0].userInfo.empty());
 }

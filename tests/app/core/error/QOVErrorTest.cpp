@@ -42,20 +42,20 @@ TEST_F(QOVErrorTest, ACategoryIsAnnouncedOnceUntilCleared) {
     QOVError::fireErrorWithCategory(1, 1, "error.no.data.returned", m_sender);
     QOVError::fireErrorWithCategory(1, 2, "another", m_sender);
     ASSERT_EQ(m_posts.size(), 1U);
-    EXPECT_EQ(m_posts[0].name, "kQOVErrorNotificationFired");
+    EXPECT_EQ(m_posts[0].name, QOVError::kFiredNotification);
     EXPECT_EQ(m_posts[0].object.object<Sender>(), m_sender);
     EXPECT_EQ(m_posts[0].error->textKey(), "error.no.data.returned");
 
     QOVError::clearErrorWithCategory(1, m_sender);
     QOVError::fireErrorWithCategory(1, 2, "again", m_sender);
     ASSERT_EQ(m_posts.size(), 3U);
-    EXPECT_EQ(m_posts[1].name, "kQOVErrorNotificationCleared");
+    EXPECT_EQ(m_posts[1].name, QOVError::kClearedNotification);
     EXPECT_EQ(m_posts[2].error->textKey(), "again");
 
     // Clearing a category never fired still announces an error holding only the category.
     QOVError::clearErrorWithCategory(5, m_sender);
     ASSERT_EQ(m_posts.size(), 4U);
-    EXPECT_EQ(m_posts[3].name, "kQOVErrorNotificationCleared");
+    EXPECT_EQ(m_posts[3].name, QOVError::kClearedNotification);
     EXPECT_EQ(m_posts[3].error->category(), 5);
     EXPECT_EQ(m_posts[3].error->type(), 0);
     EXPECT_EQ(m_posts[3].error->textKey(), "");

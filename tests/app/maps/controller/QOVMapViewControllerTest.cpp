@@ -5,6 +5,7 @@
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/cache/MemoryApplicationCache.h"
 #include "app/core/model/QOVCurrentConditions.h"
+#include "app/shell/application/QOVAppDelegate.h"
 #include "platform/base/NotificationCenter.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
 
@@ -92,7 +93,7 @@ TEST_F(QOVMapViewControllerTest, PanningRestartsTheLoopAndResigningStopsItLeavin
     m_screen->mapView()->pan(platform::gfx::Point{40, 0});
     EXPECT_TRUE(m_screen->isAnimating());
 
-    platform::NotificationCenter::defaultCenter().postNotification("kApplicationWillResignActiveNotification");
+    platform::NotificationCenter::defaultCenter().postNotification(QOVAppDelegate::kWillResignActiveNotification);
     loop().runUntilIdle();
     EXPECT_FALSE(m_screen->isAnimating());
     EXPECT_NE(m_screen->currentOverlay(), nullptr);
