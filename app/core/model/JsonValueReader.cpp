@@ -1,14 +1,13 @@
 #include "app/core/model/JsonValueReader.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 #include <fmt/format.h>
 
 #include "app/core/model/LocalCalendar.h"
+#include "app/core/model/NumberText.h"
 #include "platform/base/Log.h"
 
 QOV_LOG_LEVEL(15)
@@ -49,14 +48,6 @@ std::int32_t saturatedFromDouble(double value) {
         return kInt32Min;
     }
     return static_cast<std::int32_t>(value);  // truncates toward zero
-}
-
-std::size_t skipWhiteSpace(std::string_view text) {
-    std::size_t index = 0;
-    while (index < text.size() && std::isspace(static_cast<unsigned char>(text[index])) != 0) {
-        ++index;
-    }
-    return index;
 }
 
 // A number value (integer, double or flag), or nullopt for other kinds.
@@ -235,38 +226,6 @@ std::vector<JsonValueReader::Dictionary> JsonValueReader::objectsInListWithKey(s
         ++index;
     }
     return objects;
-}
-
-std::int32_t JsonValueReader::integerFromText(std::string_view text) {
-    std::size_t index = skipWhiteSpace(text);
-    bool negative = false;
-    if (index < text.size() && (text[index] == '+' || text[index] == '-')) {
-        negative = text[index] == '-';
-        ++index;
-    }
-    std::int64_t magnitude = 0;
-    for (; index < text.size() && std::isdigit(static_cast<unsigned char>(text[index])) != 0; ++index) {
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (text[index] - '0'), std::int64_t{kInt32Max} + 1);
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, kInt32Min, kInt32Max));
-}
-
-double JsonValueReader::doubleFromText(std::string_view text) {
-    std::size_t index = skipWhiteSpace(text);
-    if (index < text.size() && text[index] == '+') {
-        ++index;
-        if (index < text.size() && text[index] == '-') {
-            return 0.0;
-        }
-    }
-    double value = 0.0;
-    const char* begin = text.data() + index;
-    const auto result = std::from_chars(begin, text.data() + text.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) {
-        return 0.0;
-    }
-    return value;
 }
 
 }  // namespace qov

@@ -21,7 +21,7 @@ namespace qov {
 //   "false"; a list or object reads as absent (logged);
 // - number readers take numbers, and texts by their leading number (leading white space, optional sign,
 //   digits; no number gives 0); booleans read as 1 or 0; lists and objects read as absent (logged);
-//   integer reads truncate toward zero and saturate at the 32-bit limits;
+//   integer reads truncate toward zero and saturate at the 32-bit limits (texts as NumberText.h reads them);
 // - the flag reader is YES for JSON true, a non-zero number, or a text that lower-cased is "true", "yes" or
 //   "1".
 class JsonValueReader {
@@ -64,10 +64,6 @@ public:
     // The objects of the list under key, in order: empty when absent or not a list (logged); elements that
     // are not objects are skipped (logged).
     static std::vector<Dictionary> objectsInListWithKey(std::string_view key, const Dictionary* dictionary);
-
-    // Conversions of a text, as the number readers apply them.
-    static std::int32_t integerFromText(std::string_view text);
-    static double doubleFromText(std::string_view text);
 };
 
 }  // namespace qov

@@ -8,7 +8,7 @@
 #include <fmt/format.h>
 
 #include "app/core/model/ArchiveCoding.h"
-#include "app/core/model/JsonValueReader.h"
+#include "app/core/model/NumberText.h"
 #include "platform/base/Clock.h"
 
 namespace qov {
@@ -86,7 +86,7 @@ std::int32_t QOVMobileAppConfig::intForAttribute(std::string_view attribute, std
         return 0;
     }
     if (const auto* text = value->ifString()) {
-        return JsonValueReader::integerFromText(*text);
+        return integerFromText(*text);
     }
     if (const auto* integer = value->ifInteger()) {
         return static_cast<std::int32_t>(std::clamp<std::int64_t>(

@@ -1,6 +1,6 @@
 #include "app/shell/upgrade/LegacyArchiveClasses.h"
 
-#include "app/core/model/JsonValueReader.h"
+#include "app/core/model/NumberText.h"
 #include "app/core/model/QOVLocationIdentity.h"
 #include "platform/storage/KeyedArchiver.h"
 
@@ -18,7 +18,7 @@ std::shared_ptr<QOVLocationIdentity> legacyLocationIdentity(const platform::Dict
         return nullptr;
     }
     const auto* typeText = type->second.ifString();
-    const auto typeValue = typeText ? JsonValueReader::integerFromText(*typeText)
+    const auto typeValue = typeText ? integerFromText(*typeText)
                                     : static_cast<std::int32_t>(type->second.integerValue());
     return std::make_shared<QOVLocationIdentity>(typeValue, *keyText);
 }
