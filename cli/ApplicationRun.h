@@ -12,9 +12,9 @@ struct RunnerOptions;
 // loop through the splash, accepts the terms when the terms screen shows (its dump and "terms-screen.png" in the
 // home first, then a tap on its agree button), waits on the root screen for the current location's weather, then
 // writes the screen's dump on out and its picture to a PNG (options.shot, else "root-screen.png" in the home),
-// runs the script and, with options.displayPort, serves the device display until interrupted. With options.gps the place found there is made current before launch.
-// Exit status: 0 when the root screen shows the Weather tab with the current location's fresh weather (and the
-// script had no failures), 1 otherwise. Call it on the main thread, once.
+// runs the script and, with options.displayPort, serves the device display until interrupted. With options.gps the
+// place found there is made current before launch. Exit status: 0 when the root screen shows the Weather tab with the
+// current location's fresh weather (and the script had no failures), 1 otherwise. Call it on the main thread, once.
 int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err);
 
 }  // namespace qovcli

@@ -170,7 +170,8 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
         std::string problem;
         const auto host = serviceHostOf(service, problem);
         if (!host) {
-            return refuse("--service takes an address like http://127.0.0.1:8080, not " + echoed(service) + ": " + problem);
+            return refuse("--service takes an address like http://127.0.0.1:8080, not " + echoed(service) + ": " +
+                          problem);
         }
         options.serviceHost = *host;
     }

@@ -31,9 +31,10 @@ void removeFuzzFolder() {
 }
 
 void readAsDefaults(const platform::Data& data) {
-    for (const char* key : {qov::QOVLocationManager::kFavoriteLocationDataKey,
-                            qov::QOVLocationManager::kHomeLocationDataKey, qov::QOVLocationManager::kPushLocationDataKey,
-                            qov::QOVLocationManager::kPopRankDataKey, qov::QOVLocationManager::kCurrentLocationDataKey}) {
+    for (const char* key :
+         {qov::QOVLocationManager::kFavoriteLocationDataKey, qov::QOVLocationManager::kHomeLocationDataKey,
+          qov::QOVLocationManager::kPushLocationDataKey, qov::QOVLocationManager::kPopRankDataKey,
+          qov::QOVLocationManager::kCurrentLocationDataKey}) {
         fuzzDefaults->setObject(platform::Value(data), key);
     }
     const auto manager = qov::QOVLocationManager::create(

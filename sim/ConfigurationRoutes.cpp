@@ -58,10 +58,12 @@ void addConfigurationRoutes(Router& router) {
         return SimResponse::json(configuration(request.captures.at(0), request.queryValue("locale"), *social)
                                      .dump(-1, ' ', false, Json::error_handler_t::replace));
     });
-    router.get("/admin/configuration", [social](const SimRequest&) { return SimResponse::json(social->toJson().dump()); });
+    router.get("/admin/configuration",
+               [social](const SimRequest&) { return SimResponse::json(social->toJson().dump()); });
     // "?killall=true|false&killcompose=true|false": either may be left out.
     router.add("POST", "/admin/configuration", [social](const SimRequest& request) {
-        for (const auto& [name, flag] : {std::pair{"killall", &social->killAll}, {"killcompose", &social->killCompose}}) {
+        for (const auto& [name, flag] :
+             {std::pair{"killall", &social->killAll}, {"killcompose", &social->killCompose}}) {
             const std::string value = request.queryValue(name);
             if (value == "true" || value == "false") {
                 flag->store(value == "true");

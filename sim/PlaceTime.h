@@ -7,8 +7,8 @@
 
 namespace qovsim {
 
-// Calendar arithmetic in one place's time zone (one thread at a time: it remembers the last offset span). Instants are seconds since 1970 (UTC); a "day number" counts
-// local calendar days since 1970-01-01.
+// Calendar arithmetic in one place's time zone (one thread at a time: it remembers the last offset span). Instants are
+// seconds since 1970 (UTC); a "day number" counts local calendar days since 1970-01-01.
 class PlaceTime {
 public:
     // An unknown zone name falls back to UTC.

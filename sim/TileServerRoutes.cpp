@@ -19,7 +19,8 @@ namespace {
 std::string millisecondsText(double time) { return fmt::format("{}", static_cast<long long>(std::floor(time)) * 1000); }
 
 std::string seriesList(double now) {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tiles localZone=\"EST\" offset=\"0\">\n<seriesinfo>\n";
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tiles localZone=\"EST\" offset=\"0\">\n<seriesinfo>\n";
     for (const TileSchedule::Layer& layer : TileSchedule::layersAt(now)) {
         xml += fmt::format("<{} maxZoom=\"{}\" native=\"{}\" nativeZoom=\"{}\">\n", layer.type, layer.maxZoom,
                            layer.native, layer.nativeZoom);

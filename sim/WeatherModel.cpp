@@ -181,7 +181,8 @@ WeatherSample WeatherModel::sample(double instant) const {
     s.dewPoint = dewPointOf(s.temperature, s.humidity);
 
     double wind = 3.0 + noise("wind", part) * 11.0 + (m_place.coastal ? 4.0 : 0.0) +
-                  (sky.dayIcon == kSkies[kThunderstorms].dayIcon ? 6.0 : 0.0) + (noise("gust", hourCounter) - 0.5) * 4.0;
+                  (sky.dayIcon == kSkies[kThunderstorms].dayIcon ? 6.0 : 0.0) +
+                  (noise("gust", hourCounter) - 0.5) * 4.0;
     s.windSpeed = static_cast<int>(std::lround(std::max(0.0, wind)));
     int direction = static_cast<int>(noise("direction", part) * 36.0) * 10 +
                     static_cast<int>((noise("veer", hourCounter) - 0.5) * 20.0);
@@ -201,7 +202,8 @@ WeatherSample WeatherModel::sample(double instant) const {
     }
 
     if (!s.night && sunTimes.sunset > sunTimes.sunrise) {
-        double fraction = std::sin(std::numbers::pi * (instant - sunTimes.sunrise) / (sunTimes.sunset - sunTimes.sunrise));
+        double fraction =
+            std::sin(std::numbers::pi * (instant - sunTimes.sunrise) / (sunTimes.sunset - sunTimes.sunrise));
         double zenith = std::abs(m_place.latitude - sunTimes.declination);
         double noonIndex = 12.5 * std::pow(std::max(0.0, std::cos(radians(zenith))), 2.5) * sky.sunshine;
         s.uvIndex = static_cast<int>(std::lround(noonIndex * std::pow(std::max(0.0, fraction), 1.5)));

@@ -93,9 +93,9 @@ void MapsViewController::registerInterfaceFiles() {
 
         auto leave = overlayButton(file, "Exit Full Screen", kWidth - kFullscreenButtonWidth - 8,
                                       kFullscreenButtonWidth);
-        leave->addAction(kControlEventTouchUpInside, platform::bindWeak(owner, [](MapsViewController& screen, Control&) {
-                             screen.fullscreenButtonPressed();
-                         }));
+        leave->addAction(
+            kControlEventTouchUpInside,
+            platform::bindWeak(owner, [](MapsViewController& screen, Control&) { screen.fullscreenButtonPressed(); }));
         auto fullscreenPlay = overlayButton(file, "Play", 8, 60);
 
         for (const std::shared_ptr<View>& part : std::vector<std::shared_ptr<View>>{

@@ -279,7 +279,8 @@ void MapsViewController::removeTropicalView(const std::shared_ptr<platform::ui::
     }
 }
 
-void MapsViewController::launchModalViewControllerView(const std::shared_ptr<platform::ui::ViewController>& controller) {
+void MapsViewController::launchModalViewControllerView(
+    const std::shared_ptr<platform::ui::ViewController>& controller) {
     if (!controller) {
         return;
     }

@@ -169,7 +169,8 @@ void MapsViewController::retintButtonItem(std::size_t index) {
     replaceToolBarItem(index, item);
 }
 
-void MapsViewController::replaceToolBarItem(std::size_t index, const std::shared_ptr<platform::ui::BarButtonItem>& item) {
+void MapsViewController::replaceToolBarItem(std::size_t index,
+                                            const std::shared_ptr<platform::ui::BarButtonItem>& item) {
     auto items = m_controlToolBar->items();
     item->setWidth(items[index]->width());
     items[index] = item;

@@ -60,8 +60,8 @@ void breakWideLine(cairo_t* cairo, std::string& line, double maxWidth, std::vect
     };
     while (!line.empty() && widthOf(cairo, line) > maxWidth) {
         std::size_t fits = nextCharacter(0);
-        for (std::size_t next = nextCharacter(fits); next < line.size() && widthOf(cairo, line.substr(0, next)) <= maxWidth;
-             next = nextCharacter(next)) {
+        for (std::size_t next = nextCharacter(fits);
+             next < line.size() && widthOf(cairo, line.substr(0, next)) <= maxWidth; next = nextCharacter(next)) {
             fits = next;
         }
         if (fits >= line.size()) {

@@ -114,8 +114,8 @@ Color Image::pixel(int x, int y) const {
         return Color::clear();
     }
     cairo_surface_flush(m_surface);
-    const unsigned char* row =
-        cairo_image_surface_get_data(m_surface) + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(m_surface);
+    const unsigned char* row = cairo_image_surface_get_data(m_surface) +
+                               static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(m_surface);
     std::uint32_t value = 0;
     std::copy_n(row + static_cast<std::ptrdiff_t>(x) * 4, 4, reinterpret_cast<unsigned char*>(&value));
     const double alpha = static_cast<double>((value >> 24) & 0xFF) / 255.0;

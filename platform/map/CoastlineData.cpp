@@ -40,8 +40,9 @@ public:
         int dimensions = 0;
         int dimension = 0;
         std::size_t actual = 0;
-        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR || nc_inq_varndims(m_id, variable, &dimensions) != NC_NOERR ||
-            dimensions != 1 || nc_inq_vardimid(m_id, variable, &dimension) != NC_NOERR ||
+        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR ||
+            nc_inq_varndims(m_id, variable, &dimensions) != NC_NOERR || dimensions != 1 ||
+            nc_inq_vardimid(m_id, variable, &dimension) != NC_NOERR ||
             nc_inq_dimlen(m_id, dimension, &actual) != NC_NOERR || actual != length) {
             return std::nullopt;
         }

@@ -605,8 +605,12 @@ void MapView::drawOverlays(gfx::BitmapContext& context) const {
                 continue;
             }
             // Each square snapped to whole points, so neighbouring tiles meet without a seam.
-            const auto snapX = [&](double x) { return std::round(bounds().x() + (x - m_visibleMapRect.minX()) * scale); };
-            const auto snapY = [&](double y) { return std::round(bounds().y() + (y - m_visibleMapRect.minY()) * scale); };
+            const auto snapX = [&](double x) {
+                return std::round(bounds().x() + (x - m_visibleMapRect.minX()) * scale);
+            };
+            const auto snapY = [&](double y) {
+                return std::round(bounds().y() + (y - m_visibleMapRect.minY()) * scale);
+            };
             const double left = snapX(cell.placed.minX());
             const double top = snapY(cell.placed.minY());
             const double width = cell.placed.width() * scale;

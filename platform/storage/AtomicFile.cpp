@@ -77,7 +77,8 @@ bool AtomicFile::replace(const std::filesystem::path& file, std::string_view byt
         return false;
     }
     WriteTemporaries::registerInFlight(temporary);
-    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
+    bool written =
+        ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
     error = written ? std::error_code() : lastError();
     if (::close(descriptor) != 0 && written) {
         written = false;

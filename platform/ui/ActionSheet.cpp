@@ -17,7 +17,8 @@ constexpr gfx::Color kPanelColor = gfx::Color::rgba(0.2, 0.2, 0.25, 0.92);
 }  // namespace
 
 ActionSheet::ActionSheet(std::string title, std::weak_ptr<ActionSheetDelegate> delegate,
-                         std::optional<std::string> cancelButtonTitle, std::optional<std::string> destructiveButtonTitle,
+                         std::optional<std::string> cancelButtonTitle,
+                         std::optional<std::string> destructiveButtonTitle,
                          const std::vector<std::string>& otherButtonTitles)
     : m_delegate(std::move(delegate)) {
     setTitle(std::move(title));
@@ -38,11 +39,13 @@ void ActionSheet::showInView(const std::shared_ptr<View>& view) {
 }
 
 double ActionSheet::titleHeight() const {
-    return title().empty() ? 10.0 : kTitleFont.sizeOfText(title(), Screen::bounds().width() - 2.0 * kMargin).height + 20.0;
+    return title().empty() ? 10.0
+                           : kTitleFont.sizeOfText(title(), Screen::bounds().width() - 2.0 * kMargin).height + 20.0;
 }
 
 Rect ActionSheet::buttonFrame(int index) const {
-    return Rect(kMargin, titleHeight() + index * kButtonHeight, Screen::bounds().width() - 2.0 * kMargin, kButtonHeight - 8.0);
+    return Rect(kMargin, titleHeight() + index * kButtonHeight, Screen::bounds().width() - 2.0 * kMargin,
+                kButtonHeight - 8.0);
 }
 
 void ActionSheet::layoutForShow() {

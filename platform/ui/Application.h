@@ -25,7 +25,8 @@ inline constexpr const char* kApplicationDidReceiveMemoryWarningNotification =
 // Posted when the interface turns; the user information holds the old orientation (an integer).
 inline constexpr const char* kApplicationDidChangeStatusBarOrientationNotification =
     "UIApplicationDidChangeStatusBarOrientationNotification";
-inline constexpr const char* kApplicationStatusBarOrientationUserInfoKey = "UIApplicationStatusBarOrientationUserInfoKey";
+inline constexpr const char* kApplicationStatusBarOrientationUserInfoKey =
+    "UIApplicationStatusBarOrientationUserInfoKey";
 
 enum class ApplicationState { Active, Inactive, Background };
 
@@ -38,8 +39,8 @@ public:
     static constexpr double kStatusBarHeight = 20.0;
 
     static Application& shared();
-    // Tests: a fresh application, portrait phone (phone-sized screen), no alerts on screen, no first responder, animations
-    // enabled and forgotten, an empty pasteboard, mail that can be sent.
+    // Tests: a fresh application, portrait phone (phone-sized screen), no alerts on screen, no first responder,
+    // animations enabled and forgotten, an empty pasteboard, mail that can be sent.
     static void resetShared();
 
     const std::shared_ptr<ApplicationDelegate>& delegate() const { return m_delegate; }

@@ -17,8 +17,13 @@ std::string lowered(std::string_view text) {
 }
 
 std::string decodeEntities(std::string_view text) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kEntities{{
-        {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&apos;", "'"}, {"&nbsp;", " "}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kEntities{{{"&amp;", "&"},
+                                                                                             {"&lt;", "<"},
+                                                                                             {"&gt;", ">"},
+                                                                                             {"&quot;", "\""},
+                                                                                             {"&#39;", "'"},
+                                                                                             {"&apos;", "'"},
+                                                                                             {"&nbsp;", " "}}};
     std::string decoded;
     for (std::size_t at = 0; at < text.size();) {
         const auto entity = std::find_if(kEntities.begin(), kEntities.end(),

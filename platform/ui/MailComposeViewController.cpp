@@ -51,11 +51,13 @@ void MailComposeViewController::loadView() {
     auto item = std::make_shared<NavigationItem>(m_subject.empty() ? "New Message" : m_subject);
     auto self = std::static_pointer_cast<MailComposeViewController>(shared_from_this());
     item->setLeftBarButtonItem(std::make_shared<BarButtonItem>(
-        BarButtonSystemItem::Cancel,
-        bindWeak(self, [](MailComposeViewController& composer, BarButtonItem&) { composer.finish(MailComposeResult::Cancelled); })));
+        BarButtonSystemItem::Cancel, bindWeak(self, [](MailComposeViewController& composer, BarButtonItem&) {
+            composer.finish(MailComposeResult::Cancelled);
+        })));
     item->setRightBarButtonItem(std::make_shared<BarButtonItem>(
-        "Send", BarButtonItemStyle::Done,
-        bindWeak(self, [](MailComposeViewController& composer, BarButtonItem&) { composer.finish(MailComposeResult::Sent); })));
+        "Send", BarButtonItemStyle::Done, bindWeak(self, [](MailComposeViewController& composer, BarButtonItem&) {
+            composer.finish(MailComposeResult::Sent);
+        })));
     bar->pushNavigationItem(item);
     view->addSubview(bar);
     double y = NavigationBar::kHeight;

@@ -66,7 +66,8 @@ void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewCo
 }
 
 void NavigationController::pushViewController(const std::shared_ptr<ViewController>& controller, bool animated) {
-    if (!controller || std::find(m_viewControllers.begin(), m_viewControllers.end(), controller) != m_viewControllers.end()) {
+    if (!controller ||
+        std::find(m_viewControllers.begin(), m_viewControllers.end(), controller) != m_viewControllers.end()) {
         return;
     }
     const auto from = topViewController();
@@ -105,7 +106,8 @@ std::vector<std::shared_ptr<ViewController>> NavigationController::popToRootView
 
 const std::shared_ptr<NavigationBar>& NavigationController::navigationBar() {
     if (!m_navigationBar) {
-        m_navigationBar = std::make_shared<NavigationBar>(Rect(0.0, 0.0, Screen::bounds().width(), NavigationBar::kHeight));
+        m_navigationBar =
+            std::make_shared<NavigationBar>(Rect(0.0, 0.0, Screen::bounds().width(), NavigationBar::kHeight));
         m_navigationBar->setAutoresizingMask(kAutoresizingFlexibleWidth);
         m_navigationBar->setBackAction(bindWeak(std::static_pointer_cast<NavigationController>(shared_from_this()),
                                                 [](NavigationController& navigation) {

@@ -54,7 +54,8 @@ std::string PopupView::text() const {
         result += result.empty() ? detail : ": " + detail;
     }
     for (int index = 0; index < numberOfButtons(); ++index) {
-        result += (result.empty() ? "[" : " [") + std::to_string(index) + " " + m_buttonTitles[std::size_t(index)] + "]";
+        result +=
+            (result.empty() ? "[" : " [") + std::to_string(index) + " " + m_buttonTitles[std::size_t(index)] + "]";
     }
     return result;
 }

@@ -97,7 +97,8 @@ bool ScriptTargets::tap(View& touched, const std::string& text, const TapGesture
 
 std::shared_ptr<ScrollView> ScriptTargets::enclosingScrollView(View& view) {
     for (auto each = std::static_pointer_cast<View>(view.shared_from_this()); each; each = each->superview()) {
-        if (auto scrollView = std::dynamic_pointer_cast<ScrollView>(each); scrollView && scrollView->isScrollEnabled()) {
+        if (auto scrollView = std::dynamic_pointer_cast<ScrollView>(each);
+            scrollView && scrollView->isScrollEnabled()) {
             return scrollView;
         }
     }

@@ -15,8 +15,8 @@ std::shared_ptr<SearchDisplayController> SearchDisplayController::create(
     if (controller->m_searchBar) {
         controller->m_searchBar->setDisplayController(controller);
     }
-    controller->m_dimmingView->addGestureRecognizer(std::make_shared<TapGestureRecognizer>(
-        bindWeak(controller, [](SearchDisplayController& search, TapGestureRecognizer&) { search.setActive(false, true); })));
+    controller->m_dimmingView->addGestureRecognizer(std::make_shared<TapGestureRecognizer>(bindWeak(
+        controller, [](SearchDisplayController& search, TapGestureRecognizer&) { search.setActive(false, true); })));
     return controller;
 }
 

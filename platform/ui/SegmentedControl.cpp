@@ -126,8 +126,8 @@ void SegmentedControl::draw(gfx::BitmapContext& context) const {
         const Segment& segment = m_segments[static_cast<std::size_t>(index)];
         if (segment.image) {
             const Size size = segment.image->size();
-            segment.image->drawInRect(
-                context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0, size.width, size.height));
+            segment.image->drawInRect(context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0,
+                                                    size.width, size.height));
         }
         context.drawText(segment.title, frame.insetBy(4.0, 0.0), kSegmentFont,
                          selected ? gfx::Color::white() : gfx::Color::darkGray(), gfx::TextAlignment::Center);

@@ -43,7 +43,8 @@ void Slider::draw(gfx::BitmapContext& context) const {
     const double knob = area.height();
     const double x = area.x() + fraction * std::max(0.0, area.width() - knob);
     context.fillRect(Rect(area.x(), area.midY() - 2.0, area.width(), 4.0), gfx::Color::lightGray());
-    context.fillRect(Rect(area.x(), area.midY() - 2.0, x - area.x() + knob / 2.0, 4.0), gfx::Color::rgba(0.2, 0.45, 0.85));
+    context.fillRect(Rect(area.x(), area.midY() - 2.0, x - area.x() + knob / 2.0, 4.0),
+                     gfx::Color::rgba(0.2, 0.45, 0.85));
     context.fillEllipse(Rect(x, area.y(), knob, knob), gfx::Color::white());
     // Outlined, so the thumb shows on a white cell too.
     context.strokeEllipse(Rect(x + 0.5, area.y() + 0.5, knob - 1.0, knob - 1.0), gfx::Color::white(0.6));

@@ -167,7 +167,8 @@ void TableViewCell::layoutSubviews() {
     } else if (m_accessoryType != TableViewCellAccessoryType::None) {
         accessory = kAccessoryWidth + kMargin;
     }
-    m_contentView->setFrame(Rect(indentation, 0.0, std::max(0.0, area.width() - accessory - indentation), area.height()));
+    m_contentView->setFrame(
+        Rect(indentation, 0.0, std::max(0.0, area.width() - accessory - indentation), area.height()));
     const Rect content = m_contentView->bounds();
     double left = kMargin;
     if (m_imageView->image()) {
@@ -213,16 +214,16 @@ void TableViewCell::draw(gfx::BitmapContext& context) const {
                          kAccessoryWidth, kAccessoryWidth);
     switch (m_accessoryType) {
     case TableViewCellAccessoryType::DisclosureIndicator:
-        context.strokeLine(Point{accessory.midX() - 3.0, accessory.y() + 5.0}, Point{accessory.midX() + 3.0, accessory.midY()},
-                           gfx::Color::gray(), 2.0);
-        context.strokeLine(Point{accessory.midX() + 3.0, accessory.midY()}, Point{accessory.midX() - 3.0, accessory.maxY() - 5.0},
-                           gfx::Color::gray(), 2.0);
+        context.strokeLine(Point{accessory.midX() - 3.0, accessory.y() + 5.0},
+                           Point{accessory.midX() + 3.0, accessory.midY()}, gfx::Color::gray(), 2.0);
+        context.strokeLine(Point{accessory.midX() + 3.0, accessory.midY()},
+                           Point{accessory.midX() - 3.0, accessory.maxY() - 5.0}, gfx::Color::gray(), 2.0);
         break;
     case TableViewCellAccessoryType::Checkmark:
-        context.strokeLine(Point{accessory.x() + 3.0, accessory.midY()}, Point{accessory.midX() - 1.0, accessory.maxY() - 4.0},
-                           kDetailBlue, 2.5);
-        context.strokeLine(Point{accessory.midX() - 1.0, accessory.maxY() - 4.0}, Point{accessory.maxX() - 2.0, accessory.y() + 3.0},
-                           kDetailBlue, 2.5);
+        context.strokeLine(Point{accessory.x() + 3.0, accessory.midY()},
+                           Point{accessory.midX() - 1.0, accessory.maxY() - 4.0}, kDetailBlue, 2.5);
+        context.strokeLine(Point{accessory.midX() - 1.0, accessory.maxY() - 4.0},
+                           Point{accessory.maxX() - 2.0, accessory.y() + 3.0}, kDetailBlue, 2.5);
         break;
     case TableViewCellAccessoryType::DetailDisclosureButton:  // the disclosure button subview draws it
     case TableViewCellAccessoryType::None:

@@ -18,11 +18,15 @@ class View;
 class TableViewDelegate : public ScrollViewDelegate {
 public:
     virtual std::optional<double> tableViewHeightForRow(TableView&, const IndexPath&) { return std::nullopt; }
-    virtual std::optional<double> tableViewHeightForHeaderInSection(TableView&, int /*section*/) { return std::nullopt; }
+    virtual std::optional<double> tableViewHeightForHeaderInSection(TableView&, int /*section*/) {
+        return std::nullopt;
+    }
     virtual std::shared_ptr<View> tableViewViewForHeaderInSection(TableView&, int /*section*/) { return nullptr; }
     virtual void tableViewWillDisplayCell(TableView&, TableViewCell&, const IndexPath&) {}
     // The row to select instead, or nullopt to refuse the selection.
-    virtual std::optional<IndexPath> tableViewWillSelectRow(TableView&, const IndexPath& indexPath) { return indexPath; }
+    virtual std::optional<IndexPath> tableViewWillSelectRow(TableView&, const IndexPath& indexPath) {
+        return indexPath;
+    }
     virtual void tableViewDidSelectRow(TableView&, const IndexPath&) {}
     virtual void tableViewDidDeselectRow(TableView&, const IndexPath&) {}
     virtual void tableViewAccessoryButtonTapped(TableView&, const IndexPath&) {}

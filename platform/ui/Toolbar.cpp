@@ -91,7 +91,8 @@ void Toolbar::layoutSubviews() {
     for (std::size_t index = 0; index < m_items.size(); ++index) {
         if (const auto& view = m_items[index]->customView()) {
             const Rect frame = view->frame();
-            view->setFrame(Rect(frames[index].x(), bounds().midY() - frame.height() / 2.0, frame.width(), frame.height()));
+            view->setFrame(
+                Rect(frames[index].x(), bounds().midY() - frame.height() / 2.0, frame.width(), frame.height()));
         }
     }
 }

@@ -106,7 +106,9 @@ public:
     // Tap recognisers attached to this view.
     void addGestureRecognizer(const std::shared_ptr<TapGestureRecognizer>& recognizer);
     void removeGestureRecognizer(const std::shared_ptr<TapGestureRecognizer>& recognizer);
-    const std::vector<std::shared_ptr<TapGestureRecognizer>>& gestureRecognizers() const { return m_gestureRecognizers; }
+    const std::vector<std::shared_ptr<TapGestureRecognizer>>& gestureRecognizers() const {
+        return m_gestureRecognizers;
+    }
 
     // Headless hooks. text(): what the view shows as text (the screen dump and the runner read it).
     virtual std::string text() const { return {}; }

@@ -41,7 +41,9 @@ void ViewAnimation::animate(double duration, const std::function<void()>& animat
     record("", duration, completion ? std::function<void()>([completion] { completion(true); }) : nullptr);
 }
 
-void ViewAnimation::beginAnimations(std::string name) { state().open.push_back(PendingAnimation{std::move(name), kDefaultDuration, {}}); }
+void ViewAnimation::beginAnimations(std::string name) {
+    state().open.push_back(PendingAnimation{std::move(name), kDefaultDuration, {}});
+}
 
 void ViewAnimation::setAnimationDuration(double duration) {
     if (!state().open.empty()) {

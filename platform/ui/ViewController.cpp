@@ -44,8 +44,9 @@ std::shared_ptr<View> ViewController::view() {
             m_observesMemoryWarnings = true;
             NotificationCenter::defaultCenter().addObserver(
                 &m_memoryWarningObserver, kApplicationDidReceiveMemoryWarningNotification,
-                bindWeak(std::static_pointer_cast<ViewController>(shared_from_this()),
-                         [](ViewController& controller, const Notification&) { controller.didReceiveMemoryWarning(); }));
+                bindWeak(
+                    std::static_pointer_cast<ViewController>(shared_from_this()),
+                    [](ViewController& controller, const Notification&) { controller.didReceiveMemoryWarning(); }));
         }
         viewDidLoad();
     }

@@ -51,11 +51,13 @@ void WebBrowserViewController::loadView() {
     m_webView->setAutoresizingMask(kAutoresizingFlexibleWidth | kAutoresizingFlexibleHeight);
     m_webView->setScalesPageToFit(true);
     view->addSubview(m_webView);
-    m_toolbar = std::make_shared<Toolbar>(Rect(0.0, frame.height() - Toolbar::kHeight, frame.width(), Toolbar::kHeight));
+    m_toolbar =
+        std::make_shared<Toolbar>(Rect(0.0, frame.height() - Toolbar::kHeight, frame.width(), Toolbar::kHeight));
     m_toolbar->setAutoresizingMask(kAutoresizingFlexibleWidth | kAutoresizingFlexibleTopMargin);
     const auto self = std::static_pointer_cast<WebBrowserViewController>(shared_from_this());
     auto doneItem = std::make_shared<BarButtonItem>(
-        BarButtonSystemItem::Done, bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) { browser.done(); }));
+        BarButtonSystemItem::Done,
+        bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) { browser.done(); }));
     m_refreshButton = std::make_shared<BarButtonItem>(
         BarButtonSystemItem::Refresh, bindWeak(self, [](WebBrowserViewController& browser, BarButtonItem&) {
             if (!browser.m_url.empty()) {

@@ -23,7 +23,9 @@ public:
     void setURL(std::string url);
     std::shared_ptr<WebBrowserDelegate> browserDelegate() const { return m_browserDelegate.lock(); }
     void setBrowserDelegate(std::weak_ptr<WebBrowserDelegate> delegate) { m_browserDelegate = std::move(delegate); }
-    void setDoneCallback(std::function<void(WebBrowserViewController&)> callback) { m_doneCallback = std::move(callback); }
+    void setDoneCallback(std::function<void(WebBrowserViewController&)> callback) {
+        m_doneCallback = std::move(callback);
+    }
 
     const std::shared_ptr<WebView>& webView();
     const std::shared_ptr<Toolbar>& toolbar();

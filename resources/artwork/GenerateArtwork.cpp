@@ -1,5 +1,6 @@
 // Draws the bundle's pictures into a folder: qovara-artwork OUTPUT_DIR [STAMP_FILE].
-// Every registered family writes its pieces as PNG files (JPEG for names ending in ".jpg"); the stamp file is touched when all succeeded.
+// Every registered family writes its pieces as PNG files (JPEG for names ending in ".jpg"); the stamp file is touched
+// when all succeeded.
 
 #include <filesystem>
 #include <fstream>

@@ -24,14 +24,32 @@ struct OverlayLook {
 
 const std::vector<OverlayLook>& looks() {
     static const std::vector<OverlayLook> all{
-        {"Radar", {Color::rgba(0.2, 0.8, 0.2), Color::rgba(1.0, 0.9, 0.1), Color::rgba(0.95, 0.2, 0.1)}, "Light", "Heavy"},
+        {"Radar",
+         {Color::rgba(0.2, 0.8, 0.2), Color::rgba(1.0, 0.9, 0.1), Color::rgba(0.95, 0.2, 0.1)},
+         "Light",
+         "Heavy"},
         {"Clouds", {Color::white(0.55), Color::white(0.8), Color::white(1.0)}, "Thin", "Thick"},
         {"RadarClouds", {Color::white(0.8), Color::rgba(0.2, 0.8, 0.2), Color::rgba(0.95, 0.2, 0.1)}, "Cloud", "Storm"},
-        {"Temperature", {Color::rgba(0.3, 0.3, 0.9), Color::rgba(0.3, 0.8, 0.4), Color::rgba(0.95, 0.3, 0.1)}, "Cold", "Hot"},
-        {"Feels Like", {Color::rgba(0.4, 0.2, 0.8), Color::rgba(0.9, 0.9, 0.3), Color::rgba(0.9, 0.2, 0.3)}, "Cold", "Hot"},
-        {"UV Index", {Color::rgba(0.3, 0.7, 0.3), Color::rgba(0.95, 0.75, 0.1), Color::rgba(0.6, 0.2, 0.7)}, "Low", "Extreme"},
-        {"24hr Rain", {Color::rgba(0.7, 0.9, 0.7), Color::rgba(0.2, 0.6, 0.3), Color::rgba(0.1, 0.3, 0.7)}, "0 in", "3+ in"},
-        {"24hr Snow", {Color::rgba(0.85, 0.9, 1.0), Color::rgba(0.5, 0.65, 0.95), Color::rgba(0.5, 0.2, 0.7)}, "0 in", "12+ in"},
+        {"Temperature",
+         {Color::rgba(0.3, 0.3, 0.9), Color::rgba(0.3, 0.8, 0.4), Color::rgba(0.95, 0.3, 0.1)},
+         "Cold",
+         "Hot"},
+        {"Feels Like",
+         {Color::rgba(0.4, 0.2, 0.8), Color::rgba(0.9, 0.9, 0.3), Color::rgba(0.9, 0.2, 0.3)},
+         "Cold",
+         "Hot"},
+        {"UV Index",
+         {Color::rgba(0.3, 0.7, 0.3), Color::rgba(0.95, 0.75, 0.1), Color::rgba(0.6, 0.2, 0.7)},
+         "Low",
+         "Extreme"},
+        {"24hr Rain",
+         {Color::rgba(0.7, 0.9, 0.7), Color::rgba(0.2, 0.6, 0.3), Color::rgba(0.1, 0.3, 0.7)},
+         "0 in",
+         "3+ in"},
+        {"24hr Snow",
+         {Color::rgba(0.85, 0.9, 1.0), Color::rgba(0.5, 0.65, 0.95), Color::rgba(0.5, 0.2, 0.7)},
+         "0 in",
+         "12+ in"},
     };
     return all;
 }
@@ -126,7 +144,8 @@ std::vector<Piece> pieces() {
     for (const OverlayLook& look : looks()) {
         const std::string name = look.name;
         all.push_back({"Map Selection Maps - " + name + ".png", 320, 199, [&look](Painter& p) { preview(p, look); }});
-        all.push_back({"Map Selection Bar Icons - " + name + ".png", 40, 36, [&look](Painter& p) { barIcon(p, look); }});
+        all.push_back(
+            {"Map Selection Bar Icons - " + name + ".png", 40, 36, [&look](Painter& p) { barIcon(p, look); }});
         all.push_back({"Map - " + name + " Legend.png", 216, 39, [&look](Painter& p) { legend(p, look); }});
     }
     return all;

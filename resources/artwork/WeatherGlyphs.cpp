@@ -76,8 +76,8 @@ void drops(Painter& p, const Box& b, int count, const Color& color, double top) 
 void flake(Painter& p, const Box& b, double cx, double cy, double r) {
     for (int arm = 0; arm < 3; ++arm) {
         const double angle = arm * std::numbers::pi / 3.0;
-        p.strokePolyline({b.px(cx - r * std::cos(angle)), b.py(cy - r * std::sin(angle)), b.px(cx + r * std::cos(angle)),
-                          b.py(cy + r * std::sin(angle))},
+        p.strokePolyline({b.px(cx - r * std::cos(angle)), b.py(cy - r * std::sin(angle)),
+                          b.px(cx + r * std::cos(angle)), b.py(cy + r * std::sin(angle))},
                          kSnow, b.len(0.03));
     }
 }
@@ -174,7 +174,8 @@ WeatherGlyph WeatherGlyph::forCode(std::int32_t code) {
         glyph(Sky::Moon, Cover::Large, Fall::Snow),                     // 46 snow showers, night
         glyph(Sky::Moon, Cover::Large, Fall::None, true),               // 47 thunderstorms, night
     };
-    return kGlyphs[static_cast<std::size_t>(qov::WeatherIconKinds::inRange(code) ? code : qov::WeatherIconKinds::kEmpty)];
+    return kGlyphs[static_cast<std::size_t>(qov::WeatherIconKinds::inRange(code) ? code
+                                                                                 : qov::WeatherIconKinds::kEmpty)];
 }
 
 void WeatherGlyph::draw(Painter& p, double x, double y, double size) const {

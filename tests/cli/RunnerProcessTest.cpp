@@ -90,15 +90,17 @@ TEST_F(RunnerProcessTest, TheSummaryReportsTheWeatherThenRunsTheScriptOnAVirtual
 }
 
 TEST_F(RunnerProcessTest, TheWeatherScreenShowsEveryPanelAndColoursItsUpdatedLineByAge) {
-    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
-                                  writeScript("network off\nwait 301\ndump\nwait 3600\ndump\nnetwork on\nwait 60\ndump\n")});
+    const RunnerRun result =
+        run({"--service", simUrl(), "--virtual-clock", "--script",
+             writeScript("network off\nwait 301\ndump\nwait 3600\ndump\nnetwork on\nwait 60\ndump\n")});
     EXPECT_EQ(result.status, 0) << result.err;
     for (const char* panel : {"rightnow", "hourly", "36hour", "10day"}) {
         EXPECT_TRUE(std::filesystem::exists(home() / (std::string("weather-") + panel + ".png"))) << panel;
     }
     // The "Updated" line: white when fetched, orange and red while offline, white once the network is back.
     std::vector<std::string> colours;
-    for (auto at = result.out.find("\"Updated: "); at != std::string::npos; at = result.out.find("\"Updated: ", at + 1)) {
+    for (auto at = result.out.find("\"Updated: "); at != std::string::npos;
+         at = result.out.find("\"Updated: ", at + 1)) {
         const auto colour = result.out.find("color #", at);
         colours.push_back(result.out.substr(colour + 6, 7));
     }

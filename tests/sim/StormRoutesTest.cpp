@@ -48,7 +48,8 @@ TEST_F(StormRoutesTest, TheSwitchSetsHowManyStormsAreActive) {
     EXPECT_EQ(setActive("1"), 200);
     EXPECT_EQ(getJson("/wxdata/currtrop/get.js").size(), 1U);
     EXPECT_EQ(setActive("3"), 400);
-    EXPECT_EQ(nlohmann::json::parse(httplib::Client("127.0.0.1", sim().port()).Get("/admin/storms")->body)["active"], 1);
+    EXPECT_EQ(nlohmann::json::parse(httplib::Client("127.0.0.1", sim().port()).Get("/admin/storms")->body)["active"],
+              1);
 }
 
 }  // namespace

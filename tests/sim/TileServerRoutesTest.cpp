@@ -20,8 +20,9 @@ protected:
     std::shared_ptr<platform::gfx::Image> picture(const std::string& path) {
         auto response = fetch(path);
         EXPECT_TRUE(response && response->status == 200) << path;
-        return response ? platform::gfx::Image::fromPNGData(platform::Data(response->body.begin(), response->body.end()))
-                        : nullptr;
+        return response
+                   ? platform::gfx::Image::fromPNGData(platform::Data(response->body.begin(), response->body.end()))
+                   : nullptr;
     }
     static double distance(const platform::gfx::Color& a, const platform::gfx::Color& b) {
         return std::fabs(a.red * a.alpha - b.red * b.alpha) + std::fabs(a.green * a.alpha - b.green * b.alpha) +

@@ -356,8 +356,10 @@ TEST_F(WeatherAnswersTest, MarineAnswersTidesOfOneStationForCoastalPlaces) {
             if (i > 0) {
                 EXPECT_NE(tides[i]["tType"], tides[i - 1]["tType"]);
                 EXPECT_GT(tides[i]["tTime"].get<long long>(), tides[i - 1]["tTime"].get<long long>());
-                double high = tides[i]["tType"] == "H" ? tides[i]["tHgt"].get<double>() : tides[i - 1]["tHgt"].get<double>();
-                double low = tides[i]["tType"] == "L" ? tides[i]["tHgt"].get<double>() : tides[i - 1]["tHgt"].get<double>();
+                double high =
+                    tides[i]["tType"] == "H" ? tides[i]["tHgt"].get<double>() : tides[i - 1]["tHgt"].get<double>();
+                double low =
+                    tides[i]["tType"] == "L" ? tides[i]["tHgt"].get<double>() : tides[i - 1]["tHgt"].get<double>();
                 EXPECT_GT(high, low + 1.0);
             }
         }

@@ -4,14 +4,18 @@ namespace qov {
 
 using platform::DecimalNumber;
 
-DecimalNumber NSDecimalNumberQOV::decimalNumberWithBool(bool value) { return DecimalNumber::fromInteger(value ? 1 : 0); }
+DecimalNumber NSDecimalNumberQOV::decimalNumberWithBool(bool value) {
+    return DecimalNumber::fromInteger(value ? 1 : 0);
+}
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithChar(signed char value) { return DecimalNumber::fromInteger(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithDouble(double value) { return DecimalNumber::fromDouble(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithFloat(float value) { return DecimalNumber::fromFloat(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithInt(int value) { return DecimalNumber::fromInteger(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithInteger(long value) { return DecimalNumber::fromInteger(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithLong(long value) { return DecimalNumber::fromInteger(value); }
-DecimalNumber NSDecimalNumberQOV::decimalNumberWithLongLong(long long value) { return DecimalNumber::fromInteger(value); }
+DecimalNumber NSDecimalNumberQOV::decimalNumberWithLongLong(long long value) {
+    return DecimalNumber::fromInteger(value);
+}
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithShort(short value) { return DecimalNumber::fromInteger(value); }
 DecimalNumber NSDecimalNumberQOV::decimalNumberWithUnsignedChar(unsigned char value) {
     return DecimalNumber::fromUnsignedInteger(value);

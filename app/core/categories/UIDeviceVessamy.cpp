@@ -185,7 +185,8 @@ std::string UIDeviceVessamy::platformCode(int platformType) {
 }
 
 std::uint64_t UIDeviceVessamy::cpuFrequency() {
-    if (auto kilohertz = leadingNumber<std::uint64_t>(firstLine("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"))) {
+    if (auto kilohertz =
+            leadingNumber<std::uint64_t>(firstLine("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"))) {
         return *kilohertz * 1000;
     }
     if (auto megahertz = labelledNumber<double>("/proc/cpuinfo", "cpu MHz"); megahertz && *megahertz > 0) {

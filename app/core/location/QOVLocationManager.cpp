@@ -82,9 +82,9 @@ void QOVLocationManager::post(const char* name, platform::Value object) {
 std::shared_ptr<QOVLocationIdentity> QOVLocationManager::currentLocation() {
     std::scoped_lock guard(m_lock);
     if (!m_currentLocation) {
-        const auto stored = DefaultsArchive::load(*m_defaults, kCurrentLocationDataKey, [](const platform::Value& value) {
-            return value.object<QOVLocationIdentity>() != nullptr;
-        });
+        const auto stored = DefaultsArchive::load(
+            *m_defaults, kCurrentLocationDataKey,
+            [](const platform::Value& value) { return value.object<QOVLocationIdentity>() != nullptr; });
         m_currentLocation = stored ? stored->object<QOVLocationIdentity>() : noLocation();
     }
     return m_currentLocation;
@@ -506,8 +506,8 @@ void QOVLocationManager::lookUpCoordinate(double latitude, double longitude) {
         post(kUpdateFailedCurrentLocationWithGPSNotification);
         return;
     }
-    cache->getLocationForCoordinates(latitude, longitude,
-                                     platform::bindWeak(shared_from_this(), &QOVLocationManager::coordinateLookupAnswered));
+    cache->getLocationForCoordinates(
+        latitude, longitude, platform::bindWeak(shared_from_this(), &QOVLocationManager::coordinateLookupAnswered));
 }
 
 void QOVLocationManager::coordinateLookupAnswered(const platform::Value& result) {

@@ -34,7 +34,9 @@ public:
     static std::shared_ptr<MapControlBar> create();
     MapControlBar();
 
-    void setControlBarDelegate(std::weak_ptr<MapControlBarDelegate> delegate) { m_controlBarDelegate = std::move(delegate); }
+    void setControlBarDelegate(std::weak_ptr<MapControlBarDelegate> delegate) {
+        m_controlBarDelegate = std::move(delegate);
+    }
     const MapOverlayType::Ptr& currentOverlayType() const { return m_currentOverlayType; }
     // Keeps it, tells the delegate the overlay no longer animates, and updates the controls.
     void setCurrentOverlayType(MapOverlayType::Ptr type);

@@ -16,7 +16,8 @@ MapOverlayTitleView::MapOverlayTitleView(const Rect&) : View(Rect(4, 4, 320, 40)
     m_titleLabel->setTextColor(platform::gfx::Color::white());
     m_titleLabel->setBackgroundColor(platform::gfx::Color::clear());
     m_titleLabel->setTextAlignment(platform::gfx::TextAlignment::Center);
-    m_descriptionButton = std::make_shared<platform::ui::Button>(platform::ui::ButtonType::Custom, Rect(282, 4, 32, 32));
+    m_descriptionButton =
+        std::make_shared<platform::ui::Button>(platform::ui::ButtonType::Custom, Rect(282, 4, 32, 32));
     m_descriptionButton->setUserInteractionEnabled(false);
     addSubview(m_iconView);
     addSubview(m_titleLabel);

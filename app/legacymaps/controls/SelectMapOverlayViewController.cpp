@@ -35,13 +35,15 @@ void SelectMapOverlayViewController::viewDidLoad() {
     QOVViewController::viewDidLoad();
     const DeviceOrientation orientation = currentInterfaceOrientation();
     view()->setBackgroundColor(platform::gfx::Color::white(0.0, 0.5));
-    view()->setFrame(isLandscape(orientation) ? platform::gfx::Rect(0, 0, 1024, 768) : platform::gfx::Rect(0, 0, 768, 1024));
+    view()->setFrame(isLandscape(orientation) ? platform::gfx::Rect(0, 0, 1024, 768)
+                                              : platform::gfx::Rect(0, 0, 768, 1024));
     const auto current = currentOverlay();
     const auto self = std::static_pointer_cast<SelectMapOverlayViewController>(shared_from_this());
     const int count = static_cast<int>(MapOverlayType::numberOfOverlays());
     for (int position = 0; position < count; ++position) {
         const platform::gfx::Rect frame = frameForOverlay(position, orientation);
-        auto option = MapOverlayOptionView::create(position, frame.x(), frame.y(), current && current->number() == position);
+        auto option =
+            MapOverlayOptionView::create(position, frame.x(), frame.y(), current && current->number() == position);
         option->setDelegate(self);
         view()->addSubview(option);
         m_optionViews.push_back(std::move(option));

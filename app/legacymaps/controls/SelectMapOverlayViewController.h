@@ -30,7 +30,8 @@ public:
     bool shouldAutorotateToInterfaceOrientation(platform::ui::DeviceOrientation) const override { return true; }
     void viewDidLoad() override;
     void willRotateToInterfaceOrientation(platform::ui::DeviceOrientation orientation, double duration) override;
-    void willAnimateRotationToInterfaceOrientation(platform::ui::DeviceOrientation orientation, double duration) override;
+    void willAnimateRotationToInterfaceOrientation(platform::ui::DeviceOrientation orientation,
+                                                   double duration) override;
     void rotateToInterfaceOrientation(platform::ui::DeviceOrientation orientation, double duration);
 
     // MapOverlayOptionViewDelegate: passed on to the delegate.

@@ -14,8 +14,9 @@ namespace qov {
 // radar, clouds ("sat"), radar and clouds ("satrad"), temperature, feels-like, UV index, 24-hour rain and
 // 24-hour snow. Beside it stand the "none" entry (no overlay) and the European radar entry ("eurorad").
 // A stored overlay number therefore always names the same overlay, and a number outside the catalogue reads as
-// radar. Radar swaps with the European radar by the rule the maps screen uses too (RegionalLayer). Entries are owned by shared pointers (made by mapOverlayTypeWithNumber) and immutable; the catalogue's
-// live for the process, compare them by identity. Any thread.
+// radar. Radar swaps with the European radar by the rule the maps screen uses too (RegionalLayer). Entries are owned by
+// shared pointers (made by mapOverlayTypeWithNumber) and immutable; the catalogue's live for the process, compare them
+// by identity. Any thread.
 class MapOverlayType : public std::enable_shared_from_this<MapOverlayType> {
 public:
     using Ptr = std::shared_ptr<const MapOverlayType>;

@@ -49,8 +49,8 @@ void LegacyMapsBaseViewController::didReceiveMemoryWarning() {
     }
 }
 
-void LegacyMapsBaseViewController::willAnimateRotationToInterfaceOrientation(platform::ui::DeviceOrientation orientation,
-                                                                           double) {
+void LegacyMapsBaseViewController::willAnimateRotationToInterfaceOrientation(
+    platform::ui::DeviceOrientation orientation, double) {
     if (m_mapControlBar) {
         m_mapControlBar->setOrientation(orientation);
     }

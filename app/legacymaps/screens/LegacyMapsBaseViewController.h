@@ -33,7 +33,8 @@ public:
     void viewDidLoad() override;
     void viewDidUnload() override;
     void didReceiveMemoryWarning() override;
-    void willAnimateRotationToInterfaceOrientation(platform::ui::DeviceOrientation orientation, double duration) override;
+    void willAnimateRotationToInterfaceOrientation(platform::ui::DeviceOrientation orientation,
+                                                   double duration) override;
     void didRotateFromInterfaceOrientation(platform::ui::DeviceOrientation from) override;
 
     // QOVTileLoadedListener: the bar shows the frame's date and time.

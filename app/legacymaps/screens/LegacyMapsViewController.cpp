@@ -13,8 +13,8 @@ namespace qov {
 LegacyMapsViewController::LegacyMapsViewController(std::string nibName)
     : LegacyMapsBaseViewController(std::move(nibName)) {
     setTitle(platform::Bundle::main().localizedString("maps.tabbar.title", "maps.tabbar.title"));
-    setSlidingTabBarItem(SlidingTabBarItem::create("maps", title(), platform::ui::Image::named("tabbar-icon-map.png"), 1,
-                                                   "Map", "MAP"));
+    setSlidingTabBarItem(
+        SlidingTabBarItem::create("maps", title(), platform::ui::Image::named("tabbar-icon-map.png"), 1, "Map", "MAP"));
 }
 
 void LegacyMapsViewController::playButtonPressed(platform::ui::Button& sender) {

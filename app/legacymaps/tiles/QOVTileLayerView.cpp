@@ -101,7 +101,8 @@ void QOVTileLayerView::applyZoom(float zoom, int layerZoom) {
     m_layerZoomLevel = layerZoom;
     const float oldSize = m_viewSize;
     m_viewSize = worldSize(layerZoom);
-    m_centerPixel = platform::gfx::Point{m_centerPixel.x * m_viewSize / oldSize, m_centerPixel.y * m_viewSize / oldSize};
+    m_centerPixel =
+        platform::gfx::Point{m_centerPixel.x * m_viewSize / oldSize, m_centerPixel.y * m_viewSize / oldSize};
     m_drawViewSize = worldSize(zoom);
     clearSubViews();
 }

@@ -103,7 +103,9 @@ public:
     bool isLayerReady() const;
     int getCacheType(int value) const;
 
-    void setTileLoadedListener(std::weak_ptr<QOVTileLoadedListener> listener) { m_tileLoadedListener = std::move(listener); }
+    void setTileLoadedListener(std::weak_ptr<QOVTileLoadedListener> listener) {
+        m_tileLoadedListener = std::move(listener);
+    }
     void setUpdateDelegate(std::weak_ptr<MapViewUpdatedDelegate> delegate) { m_updateDelegate = std::move(delegate); }
     std::shared_ptr<MapViewUpdatedDelegate> updateDelegate() const { return m_updateDelegate.lock(); }
 

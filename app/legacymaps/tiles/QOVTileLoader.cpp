@@ -29,13 +29,14 @@ void QOVTileLoader::download() {
     }
     const auto self = shared_from_this();
     AsyncURLRequestTargets targets;
-    targets.target = platform::bindWeak(self, [](QOVTileLoader& loader, const platform::Value&, const platform::Value& result) {
-        if (const auto* data = result.ifData()) {
-            loader.success(*data);
-        } else {
-            loader.failure();  // no bytes: nothing to show
-        }
-    });
+    targets.target =
+        platform::bindWeak(self, [](QOVTileLoader& loader, const platform::Value&, const platform::Value& result) {
+            if (const auto* data = result.ifData()) {
+                loader.success(*data);
+            } else {
+                loader.failure();  // no bytes: nothing to show
+            }
+        });
     targets.failureTarget = platform::bindWeak(
         self, [](QOVTileLoader& loader, const platform::Value&, const AsyncURLRequestError&) { loader.failure(); });
     m_request = CachedAsyncURLRequest::asyncURLRequest(m_tile->url(), kTileCacheInterval, RequestDataType::RawBytes,

@@ -26,9 +26,9 @@ public:
     static bool isInParentView(const platform::gfx::Rect& parent, const platform::gfx::AffineTransform& transform,
                                const platform::gfx::Rect& tileRect);
     bool isInParentView(const platform::gfx::Rect& parent, const platform::gfx::AffineTransform& transform) const;
-    // Takes its tile's rect mapped through the transform (edges rounded to whole points) as its frame and answers true when that meets the
-    // parent's area and is at most kMaxSide wide and high; otherwise lets its tile go, takes a zero frame and
-    // answers false.
+    // Takes its tile's rect mapped through the transform (edges rounded to whole points) as its frame and answers true
+    // when that meets the parent's area and is at most kMaxSide wide and high; otherwise lets its tile go, takes a zero
+    // frame and answers false.
     bool moveView(const platform::gfx::Rect& parent, const platform::gfx::AffineTransform& transform);
 
     // The tile's picture over the bounds.

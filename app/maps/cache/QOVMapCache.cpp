@@ -52,8 +52,9 @@ QOVMapCache::~QOVMapCache() {
 
 void QOVMapCache::start() {
     m_timer = platform::RunLoop::main().scheduleTimer(
-        kValidationInterval, true,
-        platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, platform::Timer&) { cache.validateTileCache(); }));
+        kValidationInterval, true, platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, platform::Timer&) {
+            cache.validateTileCache();
+        }));
     validateTileCache();
 }
 
@@ -135,8 +136,8 @@ std::optional<std::string> QOVMapCache::configurationLocalZone() const {
 }
 
 void QOVMapCache::requestSeriesList() {
-    m_datasource->requestSeriesListFromServer(
-        platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, const std::shared_ptr<QOVMapTileConfig>& configuration) {
+    m_datasource->requestSeriesListFromServer(platform::bindWeak(
+        shared_from_this(), [](QOVMapCache& cache, const std::shared_ptr<QOVMapTileConfig>& configuration) {
             cache.storeConfiguration(configuration);
         }));
 }
@@ -160,8 +161,9 @@ void QOVMapCache::pruneTileFiles(const QOVMapTileConfig& configuration) {
         // A frame's file lives as long as its run is listed; a series' file as long as the series is.
         const std::string& listedDate = name->masterSeriesDate ? *name->masterSeriesDate : name->seriesDate;
         const auto layer = configuration.tileSeriesForLayer(name->layer);
-        const bool listed = layer && std::any_of(layer->availableSeries().begin(), layer->availableSeries().end(),
-                                                 [&](const auto& series) { return series->seriesDate() == listedDate; });
+        const bool listed =
+            layer && std::any_of(layer->availableSeries().begin(), layer->availableSeries().end(),
+                                 [&](const auto& series) { return series->seriesDate() == listedDate; });
         if (!listed) {
             removeCacheFile(cachesPathURLWithFileName(fileName));
         }

@@ -64,7 +64,8 @@ void QOVMapCache::removeCacheFile(const std::filesystem::path& path) {
 std::vector<std::string> QOVMapCache::pathsForCurrentTileCacheFiles() const {
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator entry(m_folder, error), end; !error && entry != end; entry.increment(error)) {
+    for (std::filesystem::directory_iterator entry(m_folder, error), end; !error && entry != end;
+         entry.increment(error)) {
         std::string name = entry->path().filename().string();
         if (name.ends_with(MapTileFileName::kExtension)) {
             names.push_back(std::move(name));

@@ -59,7 +59,8 @@ QOVMapCache::TileList QOVMapCache::tilesInMapRect(const platform::map::MapRect& 
     }
     const int level = zoomLevelForZoomScale(zoomScale);
     const TileSpan span = spanOf(mapRect, level);
-    if (static_cast<double>(span.columns()) * static_cast<double>(span.rows()) > static_cast<double>(kMostTilesInRect)) {
+    if (static_cast<double>(span.columns()) * static_cast<double>(span.rows()) >
+        static_cast<double>(kMostTilesInRect)) {
         QOV_LOG_ERROR("A map rect of {} at zoom scale {} would need too many tiles", mapRect.description(), zoomScale);
         return tiles;
     }

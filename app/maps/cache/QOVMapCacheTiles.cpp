@@ -38,8 +38,9 @@ void QOVMapCache::fetchTile(const QOVMapSeries& series, const std::string& quadK
                             const platform::map::MapRect& mapRect, const std::shared_ptr<MapTileReceiver>& receiver) {
     m_datasource->requestTileDataForLayer(
         series.layerName(), series.seriesDate(), series.masterSeriesDate(), quadKey, mapRect,
-        platform::bindWeak(shared_from_this(),
-                           [](QOVMapCache& cache, const TileRequestResult& result) { cache.storeTileWithUserInfo(result); }),
+        platform::bindWeak(
+            shared_from_this(),
+            [](QOVMapCache& cache, const TileRequestResult& result) { cache.storeTileWithUserInfo(result); }),
         receiver);
 }
 
@@ -173,19 +174,21 @@ void QOVMapCache::startListeningForTileDataWithDelegate(const std::shared_ptr<Ma
     if (!listener) {
         return;
     }
-    platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
-        const auto alive = weakListener.lock();
-        std::lock_guard lock(cache.m_mutex);
-        cache.m_tileCacheListeners.add(alive);
-    }));
+    platform::dispatchMain(
+        platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
+            const auto alive = weakListener.lock();
+            std::lock_guard lock(cache.m_mutex);
+            cache.m_tileCacheListeners.add(alive);
+        }));
 }
 
 void QOVMapCache::stopListeningForTileDataWithDelegate(const std::shared_ptr<MapTileReceiver>& listener) {
-    platform::dispatchMain(platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
-        const auto alive = weakListener.lock();
-        std::lock_guard lock(cache.m_mutex);
-        cache.m_tileCacheListeners.remove(alive.get());
-    }));
+    platform::dispatchMain(
+        platform::bindWeak(shared_from_this(), [weakListener = std::weak_ptr(listener)](QOVMapCache& cache) {
+            const auto alive = weakListener.lock();
+            std::lock_guard lock(cache.m_mutex);
+            cache.m_tileCacheListeners.remove(alive.get());
+        }));
 }
 
 void QOVMapCache::notifyDelegatesForTileData(const std::shared_ptr<QOVMapTileData>& tile) {

@@ -196,7 +196,8 @@ void QOVMapViewController::stopAnimations() {
     if (isAnimating()) {
         m_animationManager->setAnimating(false);
         // Only the loop's own observer: the screen's other observers stay.
-        platform::NotificationCenter::defaultCenter().removeObserver(this, QOVAppDelegate::kWillResignActiveNotification);
+        platform::NotificationCenter::defaultCenter().removeObserver(this,
+                                                                     QOVAppDelegate::kWillResignActiveNotification);
         m_mapView->removeOverlays(m_mapView->overlays());
         showOverlay();
     }

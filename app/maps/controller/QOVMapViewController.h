@@ -23,8 +23,8 @@ namespace qov {
 // The base screen of a map with weather tiles: the newest series of the chosen layer as a tile overlay over the
 // world, the current location's pin (the map centres on it at zoom level 6), the points of interest of the
 // chosen type around the visible map, and the radar loop through its own animation manager, whose frames an
-// image-view renderer shows above the map. "radar" stands for "eurorad" outside the US and the other way round (RegionalLayer).
-// Panning while the loop plays stops it and starts it again when the pan ends.
+// image-view renderer shows above the map. "radar" stands for "eurorad" outside the US and the other way round
+// (RegionalLayer). Panning while the loop plays stops it and starts it again when the pan ends.
 //
 // Main thread only; owned by std::shared_ptr like every screen. The map cache, the application cache and the
 // animation manager hold it weakly (the manager as its delegate), so answers after it is gone reach no one. The

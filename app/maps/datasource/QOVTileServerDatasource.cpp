@@ -151,7 +151,8 @@ void QOVTileServerDatasource::requestSeriesListFromServer(SeriesListAction actio
     if (m_seriesListRequest) {
         return;
     }
-    m_seriesListRequest = std::make_shared<platform::net::HttpRequest>(m_seriesListBaseUrl + "/TileServer/serieslist.do");
+    m_seriesListRequest =
+        std::make_shared<platform::net::HttpRequest>(m_seriesListBaseUrl + "/TileServer/serieslist.do");
     m_seriesListRequest->setTimeOutSeconds(kTimeOutSeconds);
     auto answered = platform::bindWeak(weak_from_this().lock(), [](QOVTileServerDatasource& self,
                                                                    platform::net::HttpRequest& request) {

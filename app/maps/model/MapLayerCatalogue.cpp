@@ -37,7 +37,8 @@ constexpr std::array kLayers{
 std::span<const MapLayerKind> MapLayerCatalogue::all() { return kLayers; }
 
 const MapLayerKind* MapLayerCatalogue::find(std::string_view type) {
-    const auto found = std::find_if(kLayers.begin(), kLayers.end(), [&](const auto& kind) { return kind.type == type; });
+    const auto found =
+        std::find_if(kLayers.begin(), kLayers.end(), [&](const auto& kind) { return kind.type == type; });
     return found == kLayers.end() ? nullptr : &*found;
 }
 
@@ -48,7 +49,8 @@ std::vector<std::string> MapLayerCatalogue::optionsOrder() {
             offered.push_back(&kind);
         }
     }
-    std::sort(offered.begin(), offered.end(), [](const auto* a, const auto* b) { return a->optionsRow < b->optionsRow; });
+    std::sort(offered.begin(), offered.end(),
+              [](const auto* a, const auto* b) { return a->optionsRow < b->optionsRow; });
     std::vector<std::string> types;
     for (const auto* kind : offered) {
         types.emplace_back(kind->type);

@@ -18,7 +18,8 @@ namespace qov {
 namespace {
 
 std::string lowerCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -52,7 +53,8 @@ void MapSeriesBuilder::buildWithXML(std::string_view data) {
     parser.addXmlHandler(shared_from_this());
     std::optional<XmlError> error;
     if (!parser.parseXmlData(data, {}, &error)) {
-        QOV_LOG_ERROR("The map series list did not parse: {}", error ? error->description : std::string("unknown error"));
+        QOV_LOG_ERROR("The map series list did not parse: {}",
+                      error ? error->description : std::string("unknown error"));
         m_tileConfig = nullptr;
     }
 }

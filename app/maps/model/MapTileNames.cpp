@@ -11,7 +11,8 @@ bool isAsciiAlphanumeric(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' &&
 }  // namespace
 
 bool MapTileNames::isLayerType(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return isAsciiAlphanumeric(c) || c == '_'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return isAsciiAlphanumeric(c) || c == '_'; });
 }
 
 bool MapTileNames::isSeriesDate(std::string_view text) {

@@ -19,7 +19,9 @@ public:
     std::shared_ptr<QOVLocation> currentLocationForTweet() const { return m_location.lock(); }
     void setCurrentLocationForTweet(std::weak_ptr<QOVLocation> location) override { m_location = std::move(location); }
     std::shared_ptr<ComposeTweetDelegate> composeTweetDelegate() const { return m_delegate.lock(); }
-    void setComposeTweetDelegate(std::weak_ptr<ComposeTweetDelegate> delegate) override { m_delegate = std::move(delegate); }
+    void setComposeTweetDelegate(std::weak_ptr<ComposeTweetDelegate> delegate) override {
+        m_delegate = std::move(delegate);
+    }
 
     void viewDidLoad() override;
     void cancelButtonPressed();

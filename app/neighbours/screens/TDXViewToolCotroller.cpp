@@ -54,7 +54,8 @@ void TDXViewToolCotroller::registerInterfaceFile() {
         storms->setFrame(Rect(10, 48, kWidth - 20, storms->sizeThatFits(storms->frame().size).height));
         auto bar = file.make<Toolbar>(Rect(0, kHeight - Toolbar::kHeight, kWidth, Toolbar::kHeight));
         bar->setTintColor(QOVThemeService::navBarColor());
-        for (const auto& part : {std::shared_ptr<View>(title), std::shared_ptr<View>(storms), std::shared_ptr<View>(bar)}) {
+        for (const auto& part :
+             {std::shared_ptr<View>(title), std::shared_ptr<View>(storms), std::shared_ptr<View>(bar)}) {
             view->addSubview(part);
         }
         if (!owner) {

@@ -46,7 +46,8 @@ void AboutViewController::viewDidLoad() {
             m_devTokenBtn->setTitle(localized("Device Token : Copy to clipboard"), platform::ui::kControlStateNormal);
         }
     } else {
-        for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{m_devTokenBtn, m_devTokenField}) {
+        for (const auto& view :
+             std::initializer_list<std::shared_ptr<platform::ui::View>>{m_devTokenBtn, m_devTokenField}) {
             if (view) {
                 view->setHidden(true);
             }
@@ -58,7 +59,8 @@ void AboutViewController::viewDidLoad() {
 
 void AboutViewController::wireActions() {
     const auto self = std::static_pointer_cast<AboutViewController>(shared_from_this());
-    const auto wire = [&self](const std::shared_ptr<platform::ui::Button>& button, void (AboutViewController::*action)()) {
+    const auto wire = [&self](const std::shared_ptr<platform::ui::Button>& button,
+                              void (AboutViewController::*action)()) {
         if (button) {
             button->addAction(platform::ui::kControlEventTouchUpInside,
                               platform::bindWeak(self, [action](AboutViewController& about, platform::ui::Control&) {

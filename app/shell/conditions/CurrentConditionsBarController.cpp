@@ -181,7 +181,8 @@ void CurrentConditionsBarController::scrollViewDidEndDecelerating(platform::ui::
     const auto rows = m_barTable ? m_barTable->tableView()->indexPathsForVisibleRows()
                                  : std::vector<platform::ui::IndexPath>{};
     if (!rows.empty() && static_cast<std::size_t>(rows.front().row) < m_locations.size()) {
-        QOVLocationManager::sharedManager()->setCurrentLocation(m_locations[static_cast<std::size_t>(rows.front().row)]);
+        QOVLocationManager::sharedManager()->setCurrentLocation(
+            m_locations[static_cast<std::size_t>(rows.front().row)]);
     }
 }
 

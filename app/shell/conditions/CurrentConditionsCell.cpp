@@ -27,8 +27,8 @@ void CurrentConditionsCell::registerInterfaceFile() {
                                                       platform::gfx::TextAlignment::Right);
         cell->m_weatherIconImageView = file.make<platform::ui::ImageView>(Rect(280, middle, kIconSize, kIconSize));
         // The bar does nothing with it, so the page does not offer it.
-        cell->m_addToFavoritesButton =
-            file.make<platform::ui::Button>(platform::ui::ButtonType::ContactAdd, Rect(kPageWidth - 34, middle, 25, 25));
+        cell->m_addToFavoritesButton = file.make<platform::ui::Button>(platform::ui::ButtonType::ContactAdd,
+                                                                       Rect(kPageWidth - 34, middle, 25, 25));
         cell->m_addToFavoritesButton->setHidden(true);
         PanelLayout::addAll(*cell->contentView(), {cell->m_locationLabel, cell->m_temperatureLabel,
                                                    cell->m_weatherIconImageView, cell->m_addToFavoritesButton});

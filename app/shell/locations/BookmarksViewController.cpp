@@ -284,7 +284,8 @@ int BookmarksViewController::tableViewNumberOfRowsInSection(TableView& tableView
 std::shared_ptr<TableViewCell> BookmarksViewController::tableViewCellForRow(TableView& tableView,
                                                                            const IndexPath& indexPath) {
     if (isFavoritesTable(tableView)) {
-        auto cell = std::dynamic_pointer_cast<FavoriteLocationView>(tableView.dequeueReusableCell(kFavoritesCellIdentifier));
+        auto cell =
+            std::dynamic_pointer_cast<FavoriteLocationView>(tableView.dequeueReusableCell(kFavoritesCellIdentifier));
         if (!cell) {
             cell = QOVTableViewCell::cellFromTableView<FavoriteLocationView>(tableView);
         }

@@ -104,7 +104,8 @@ public:
     int tableViewNumberOfRowsInSection(platform::ui::TableView& tableView, int section) override;
     std::shared_ptr<platform::ui::TableViewCell> tableViewCellForRow(platform::ui::TableView& tableView,
                                                                      const platform::ui::IndexPath& indexPath) override;
-    std::optional<std::string> tableViewTitleForHeaderInSection(platform::ui::TableView& tableView, int section) override;
+    std::optional<std::string> tableViewTitleForHeaderInSection(platform::ui::TableView& tableView,
+                                                                int section) override;
     void tableViewCommitEditingStyle(platform::ui::TableView& tableView, platform::ui::TableViewCellEditingStyle style,
                                      const platform::ui::IndexPath& indexPath) override;
     bool tableViewCanMoveRow(platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) override;
@@ -116,8 +117,8 @@ public:
     void tableViewDidSelectRow(platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) override;
     void tableViewAccessoryButtonTapped(platform::ui::TableView& tableView,
                                         const platform::ui::IndexPath& indexPath) override;
-    platform::ui::TableViewCellEditingStyle tableViewEditingStyleForRow(platform::ui::TableView& tableView,
-                                                                        const platform::ui::IndexPath& indexPath) override;
+    platform::ui::TableViewCellEditingStyle tableViewEditingStyleForRow(
+        platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) override;
     bool tableViewShouldIndentWhileEditingRow(platform::ui::TableView& tableView,
                                               const platform::ui::IndexPath& indexPath) override;
     // SearchBarDelegate
@@ -132,7 +133,9 @@ private:
 
     std::shared_ptr<BookmarksViewController> self();
     std::shared_ptr<QOVMasterViewController> rootController() const;
-    bool isFavoritesTable(const platform::ui::TableView& tableView) const { return &tableView == m_bookmarksTableView.get(); }
+    bool isFavoritesTable(const platform::ui::TableView& tableView) const {
+        return &tableView == m_bookmarksTableView.get();
+    }
     Locations* listForKey(const std::string& key);
     void setupNavigationItem();
     // Observes the manager, copies its three lists, listens for their places and reloads the table.

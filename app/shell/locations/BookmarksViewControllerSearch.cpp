@@ -53,14 +53,16 @@ void BookmarksViewController::findMeButtonPressed() {
     if (!m_observingGPS) {
         m_observingGPS = true;
         auto& center = platform::NotificationCenter::defaultCenter();
-        center.addObserver(&m_gpsObserver, QOVLocationManager::kUpdateSucceededCurrentLocationWithGPSNotification,
-                           platform::bindWeak(self(), [](BookmarksViewController& screen, const platform::Notification&) {
-                               screen.locationChangedFromGPS();
-                           }));
-        center.addObserver(&m_gpsObserver, QOVLocationManager::kUpdateFailedCurrentLocationWithGPSNotification,
-                           platform::bindWeak(self(), [](BookmarksViewController& screen, const platform::Notification&) {
-                               screen.stopObservingGPS();
-                           }));
+        center.addObserver(
+            &m_gpsObserver, QOVLocationManager::kUpdateSucceededCurrentLocationWithGPSNotification,
+            platform::bindWeak(self(), [](BookmarksViewController& screen, const platform::Notification&) {
+                screen.locationChangedFromGPS();
+            }));
+        center.addObserver(
+            &m_gpsObserver, QOVLocationManager::kUpdateFailedCurrentLocationWithGPSNotification,
+            platform::bindWeak(self(), [](BookmarksViewController& screen, const platform::Notification&) {
+                screen.stopObservingGPS();
+            }));
     }
     QOVLocationManager::sharedManager()->updateCurrentLocationWithGPS();
 }

@@ -42,7 +42,9 @@ public:
     const std::string& cityName() const { return m_cityName; }
     void setCityName(std::string cityName) { m_cityName = std::move(cityName); }
     const std::shared_ptr<QOVLocationIdentity>& locationIdentity() const { return m_locationIdentity; }
-    void setLocationIdentity(std::shared_ptr<QOVLocationIdentity> location) { m_locationIdentity = std::move(location); }
+    void setLocationIdentity(std::shared_ptr<QOVLocationIdentity> location) {
+        m_locationIdentity = std::move(location);
+    }
     const std::shared_ptr<QOVLocationManager>& locManager() const { return m_locManager; }
 
     std::optional<std::string> pageName() const override { return "Favorite Detail"; }

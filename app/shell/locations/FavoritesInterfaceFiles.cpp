@@ -47,15 +47,18 @@ void FavoriteLocationView::registerInterfaceFile() {
         cell->textLabel()->setHidden(true);
         cell->imageView()->setHidden(true);
         cell->m_wxIcon = file.make<ImageView>(Rect(4.0, 2.0, 44.0, 44.0));
-        cell->m_displayName = makeLabel(file, Rect(54.0, 4.0, content - 54.0 - 58.0, 24.0), Font::condensedSystemFont(17.0, true));
+        cell->m_displayName =
+            makeLabel(file, Rect(54.0, 4.0, content - 54.0 - 58.0, 24.0), Font::condensedSystemFont(17.0, true));
         cell->m_displayName->setAutoresizingMask(kAutoresizingFlexibleWidth);
         cell->m_homeIndicator = marker(file, Rect(54.0, 30.0, 14.0, 14.0), "favorites-home.png");
         cell->m_pushIndicator = marker(file, Rect(72.0, 30.0, 14.0, 14.0), "favorites-push.png");
-        cell->m_tempLabel = makeLabel(file, Rect(content - 60.0, 0.0, 52.0, 48.0), Font::condensedSystemFont(20.0, true));
+        cell->m_tempLabel =
+            makeLabel(file, Rect(content - 60.0, 0.0, 52.0, 48.0), Font::condensedSystemFont(20.0, true));
         cell->m_tempLabel->setTextAlignment(platform::gfx::TextAlignment::Right);
         cell->m_tempLabel->setAutoresizingMask(kAutoresizingFlexibleLeftMargin);
-        for (const auto& part : std::initializer_list<std::shared_ptr<View>>{
-                 cell->m_wxIcon, cell->m_displayName, cell->m_homeIndicator, cell->m_pushIndicator, cell->m_tempLabel}) {
+        for (const auto& part :
+             std::initializer_list<std::shared_ptr<View>>{cell->m_wxIcon, cell->m_displayName, cell->m_homeIndicator,
+                                                          cell->m_pushIndicator, cell->m_tempLabel}) {
             cell->contentView()->addSubview(part);
         }
     });
@@ -65,7 +68,8 @@ void FavoritesDetailViewController::registerInterfaceFile() {
     InterfaceFile::registerBuilder(nibNameForClass("FavoritesDetailViewController"), [](InterfaceContext& file) {
         const auto frame = Screen::applicationFrame();
         const double width = frame.width() - 40.0;
-        auto view = file.makeTopLevel<View>(Rect(0.0, 0.0, frame.width(), frame.height() - platform::ui::NavigationBar::kHeight));
+        auto view = file.makeTopLevel<View>(
+            Rect(0.0, 0.0, frame.width(), frame.height() - platform::ui::NavigationBar::kHeight));
         auto city = makeLabel(file, Rect(20.0, 15.0, width, 30.0), Font::boldSystemFont(20.0), Color::white());
         city->setTextAlignment(platform::gfx::TextAlignment::Center);
         auto pushLabel = makeLabel(file, Rect(20.0, 60.0, 180.0, 27.0), Font::boldSystemFont(17.0), Color::white());

@@ -25,9 +25,8 @@ void LocationSearchResultsViewController::registerInterfaceFile() {
         view->addSubview(toolBar);
         if (owner) {
             toolBar->setItems({std::make_shared<BarButtonItem>(
-                BarButtonSystemItem::Done,
-                platform::bindWeak(owner,
-                                   [](LocationSearchResultsViewController& list, BarButtonItem&) { list.dismiss(); }))});
+                BarButtonSystemItem::Done, platform::bindWeak(owner, [](LocationSearchResultsViewController& list,
+                                                                        BarButtonItem&) { list.dismiss(); }))});
             owner->m_resultsTable = table;
             owner->m_toolBar = toolBar;
             owner->setView(view);

@@ -56,7 +56,8 @@ public:
             if (defaults.doubleForKey(RatePrompter::kFirstUseDateKey) == 0) {
                 defaults.setDouble(now, RatePrompter::kFirstUseDateKey);
             }
-            const char* counter = significantEvent ? RatePrompter::kSignificantEventCountKey : RatePrompter::kUseCountKey;
+            const char* counter =
+                significantEvent ? RatePrompter::kSignificantEventCountKey : RatePrompter::kUseCountKey;
             defaults.setInteger(defaults.integerForKey(counter) + 1, counter);
         } else {
             defaults.setString(m_version, RatePrompter::kCurrentVersionKey);

@@ -32,7 +32,8 @@ int QOVIconService::pixelSizeForSizeClass(std::int32_t sizeClass) {
 }
 
 std::string QOVIconService::weatherIconName(std::int32_t code, std::int32_t sizeClass) {
-    return TextFormat::format("%02i_%i.png", {WeatherIconKinds::inRange(code) ? code : kEmptyIcon, pixelSizeForSizeClass(sizeClass)});
+    return TextFormat::format("%02i_%i.png",
+                              {WeatherIconKinds::inRange(code) ? code : kEmptyIcon, pixelSizeForSizeClass(sizeClass)});
 }
 
 std::shared_ptr<platform::ui::Image> QOVIconService::weatherIcon(std::int32_t code, std::int32_t sizeClass) {

@@ -52,7 +52,8 @@ std::shared_ptr<platform::ui::TableViewCell> SettingsDetailViewController::table
     platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default, kCellIdentifier);
+        cell =
+            std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default, kCellIdentifier);
     }
     const auto* rows = rowsOf(indexPath.section);
     const auto row = static_cast<std::size_t>(indexPath.row);

@@ -74,7 +74,8 @@ void registerHelpScreens() {
                                                         platform::ui::TableViewStyle::Plain);
         auto email = button(file, Rect(40.0, area.height() - 54.0, area.width() - 80.0, 40.0), "Email Support");
         // The navigation stack gives the screen less than the page area: the button stays above its bottom.
-        table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth | platform::ui::kAutoresizingFlexibleHeight);
+        table->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth |
+                                   platform::ui::kAutoresizingFlexibleHeight);
         email->setAutoresizingMask(platform::ui::kAutoresizingFlexibleTopMargin);
         view->addSubview(table);
         view->addSubview(email);
@@ -101,7 +102,8 @@ void registerHelpScreens() {
 }
 
 void registerAboutScreen() {
-    platform::ui::InterfaceFile::registerBuilder("AboutViewController-iPhone", [](platform::ui::InterfaceContext& file) {
+    platform::ui::InterfaceFile::registerBuilder("AboutViewController-iPhone", [](platform::ui::InterfaceContext&
+                                                                                      file) {
         const auto area = pageArea();
         const double width = area.width() - 40.0;
         auto view = file.makeTopLevel<platform::ui::View>(area);

@@ -75,8 +75,9 @@ void TestConsoleViewController::viewWillAppear(bool animated) {
     stopRefreshing();
     const auto self = std::static_pointer_cast<TestConsoleViewController>(shared_from_this());
     m_refreshTimer = platform::RunLoop::main().scheduleTimer(
-        kRefreshInterval, true,
-        platform::bindWeak(self, [](TestConsoleViewController& console, platform::Timer&) { console.updateLogData(); }));
+        kRefreshInterval, true, platform::bindWeak(self, [](TestConsoleViewController& console, platform::Timer&) {
+            console.updateLogData();
+        }));
 }
 
 void TestConsoleViewController::viewWillDisappear(bool animated) {

@@ -31,33 +31,35 @@ std::shared_ptr<platform::ui::SegmentedControl> testOrLive(platform::ui::Interfa
 }
 
 void registerTestModeScreen() {
-    platform::ui::InterfaceFile::registerBuilder("TestModeViewController-iPhone", [](platform::ui::InterfaceContext& file) {
-        auto view = file.makeTopLevel<platform::ui::View>(screenArea());
-        auto weatherLabel = whiteLabel(file, 60.0);
-        auto weatherControl = testOrLive(file, 60.0);
-        auto adsLabel = whiteLabel(file, 110.0);
-        auto adsControl = testOrLive(file, 110.0);
-        auto specificLabel = whiteLabel(file, 160.0);
-        auto specificSwitch = file.make<platform::ui::Switch>(Rect(206.0, 160.0, 94.0, 27.0));
-        auto adIdLabel = whiteLabel(file, 210.0);
-        auto adIdField = file.make<platform::ui::TextField>(Rect(20.0, 245.0, 280.0, 31.0));
-        adIdField->setBackgroundColor(platform::gfx::Color::white());
-        for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
-                 weatherLabel, weatherControl, adsLabel, adsControl, specificLabel, specificSwitch, adIdLabel, adIdField}) {
-            view->addSubview(part);
-        }
-        if (auto owner = file.ownerAs<TestModeViewController>()) {
-            owner->m_weatherDataLabel = weatherLabel;
-            owner->m_wxDataControl = weatherControl;
-            owner->m_adsLabel = adsLabel;
-            owner->m_adsControl = adsControl;
-            owner->m_showSpecificAdLabel = specificLabel;
-            owner->m_specificAdsSwitch = specificSwitch;
-            owner->m_adIdLabel = adIdLabel;
-            owner->m_adIdTextField = adIdField;
-            owner->setView(view);
-        }
-    });
+    platform::ui::InterfaceFile::registerBuilder(
+        "TestModeViewController-iPhone", [](platform::ui::InterfaceContext& file) {
+            auto view = file.makeTopLevel<platform::ui::View>(screenArea());
+            auto weatherLabel = whiteLabel(file, 60.0);
+            auto weatherControl = testOrLive(file, 60.0);
+            auto adsLabel = whiteLabel(file, 110.0);
+            auto adsControl = testOrLive(file, 110.0);
+            auto specificLabel = whiteLabel(file, 160.0);
+            auto specificSwitch = file.make<platform::ui::Switch>(Rect(206.0, 160.0, 94.0, 27.0));
+            auto adIdLabel = whiteLabel(file, 210.0);
+            auto adIdField = file.make<platform::ui::TextField>(Rect(20.0, 245.0, 280.0, 31.0));
+            adIdField->setBackgroundColor(platform::gfx::Color::white());
+            for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
+                     weatherLabel, weatherControl, adsLabel, adsControl, specificLabel, specificSwitch, adIdLabel,
+                     adIdField}) {
+                view->addSubview(part);
+            }
+            if (auto owner = file.ownerAs<TestModeViewController>()) {
+                owner->m_weatherDataLabel = weatherLabel;
+                owner->m_wxDataControl = weatherControl;
+                owner->m_adsLabel = adsLabel;
+                owner->m_adsControl = adsControl;
+                owner->m_showSpecificAdLabel = specificLabel;
+                owner->m_specificAdsSwitch = specificSwitch;
+                owner->m_adIdLabel = adIdLabel;
+                owner->m_adIdTextField = adIdField;
+                owner->setView(view);
+            }
+        });
 }
 
 void registerConsoleScreen() {

@@ -62,10 +62,11 @@ void TestModeViewController::viewDidLoad() {
 void TestModeViewController::wireActions() {
     const auto self = std::static_pointer_cast<TestModeViewController>(shared_from_this());
     if (m_wxDataControl) {
-        m_wxDataControl->addAction(platform::ui::kControlEventValueChanged,
-                                   platform::bindWeak(self, [](TestModeViewController& screen, platform::ui::Control& c) {
-                                       screen.wxTestControlUpdated(static_cast<platform::ui::SegmentedControl&>(c));
-                                   }));
+        m_wxDataControl->addAction(
+            platform::ui::kControlEventValueChanged,
+            platform::bindWeak(self, [](TestModeViewController& screen, platform::ui::Control& c) {
+                screen.wxTestControlUpdated(static_cast<platform::ui::SegmentedControl&>(c));
+            }));
     }
     if (m_adsControl) {
         m_adsControl->addAction(platform::ui::kControlEventValueChanged,
@@ -74,10 +75,11 @@ void TestModeViewController::wireActions() {
                                 }));
     }
     if (m_specificAdsSwitch) {
-        m_specificAdsSwitch->addAction(platform::ui::kControlEventValueChanged,
-                                       platform::bindWeak(self, [](TestModeViewController& screen, platform::ui::Control& c) {
-                                           screen.showSpecificAdUpdated(static_cast<platform::ui::Switch&>(c));
-                                       }));
+        m_specificAdsSwitch->addAction(
+            platform::ui::kControlEventValueChanged,
+            platform::bindWeak(self, [](TestModeViewController& screen, platform::ui::Control& c) {
+                screen.showSpecificAdUpdated(static_cast<platform::ui::Switch&>(c));
+            }));
     }
     if (m_adIdTextField) {
         m_adIdTextField->setDelegate(std::static_pointer_cast<platform::ui::TextFieldDelegate>(self));

@@ -25,7 +25,8 @@ void BaseWeatherView::awakeFromNib() {
         m_header->m_titleLabel->setText(headerTitleText());
     }
     platform::NotificationCenter::defaultCenter().addObserver(
-        this, QOVFormattingService::kUomSelectedNotification, [this](const platform::Notification&) { updateViewData(); });
+        this, QOVFormattingService::kUomSelectedNotification,
+        [this](const platform::Notification&) { updateViewData(); });
     setBackgroundColor(QOVThemeService::backgroundColor());
 }
 
@@ -46,9 +47,9 @@ void BaseWeatherView::writeUpdatedSubtitle() {
         return;
     }
     const auto& conditions = m_location ? m_location->currentConditions() : nullptr;
-    const std::string when = conditions
-                                 ? QOVFormattingService::formatTimeIncludingZone(conditions->date(), m_location->timeZone())
-                                 : localized(kUnavailableKey);
+    const std::string when =
+        conditions ? QOVFormattingService::formatTimeIncludingZone(conditions->date(), m_location->timeZone())
+                   : localized(kUnavailableKey);
     m_header->m_subtitleLabel->setText(kUpdatedPrefix + when);
     m_header->m_subtitleLabel->setTextColor(QOVThemeService::dataAgeColorForLocation(m_location));
 }

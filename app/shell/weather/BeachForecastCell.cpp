@@ -28,13 +28,15 @@ std::string zoneName(const std::optional<std::string>& timeZone) { return timeZo
 
 void BeachForecastCell::registerInterfaceFile() {
     platform::ui::InterfaceFile::registerBuilder("BeachForecastCell", [](platform::ui::InterfaceContext& file) {
-        auto cell = file.makeTopLevel<BeachForecastCell>(platform::ui::TableViewCellStyle::Default, "BeachForecastCell");
+        auto cell =
+            file.makeTopLevel<BeachForecastCell>(platform::ui::TableViewCellStyle::Default, "BeachForecastCell");
         cell->setFrame(Rect(0, 0, 320, kBaseHeight));
         cell->m_dateHeader = PanelLayout::value(file, Rect(15, 2, 290, 22), 16.0, true);
         cell->m_seaTempAndState = PanelLayout::value(file, Rect(15, 24, 290, 20), 14.0);
         cell->m_waves = PanelLayout::value(file, Rect(15, 44, 290, 20), 14.0);
         cell->m_windDesc = PanelLayout::value(file, Rect(15, 64, 290, 20), 14.0);
-        PanelLayout::addAll(*cell->contentView(), {cell->m_dateHeader, cell->m_seaTempAndState, cell->m_waves, cell->m_windDesc});
+        PanelLayout::addAll(*cell->contentView(),
+                            {cell->m_dateHeader, cell->m_seaTempAndState, cell->m_waves, cell->m_windDesc});
     });
 }
 

@@ -116,15 +116,17 @@ std::string HourlyView::shareDataForOption(int option) {
     platform::DateFormatter time;
     time.setTimeStyle(platform::DateFormatter::Style::Short);
     time.setTimeZone(zone);
-    std::string text = localized("This message was sent from a friend.\n\nWeather for ") +
-                       (m_location ? m_location->displayName() : std::string()) + "\n\n" +
-                       TextFormat::format("Hourly Forecast: %@\n\n", {day.stringFromDate(platform::Clock::shared()->now())});
+    std::string text =
+        localized("This message was sent from a friend.\n\nWeather for ") +
+        (m_location ? m_location->displayName() : std::string()) + "\n\n" +
+        TextFormat::format("Hourly Forecast: %@\n\n", {day.stringFromDate(platform::Clock::shared()->now())});
     if (m_location && m_location->hourlyForecasts()) {
         for (const auto& forecast : *m_location->hourlyForecasts()) {
-            text += TextFormat::format("%@\n%@ %@ %@\n",
-                                       {time.stringFromDate(forecast->date()), forecast->text(),
-                                        Format::formatTemperature(forecast->temperature()),
-                                        Format::formatWindSpeed(forecast->windSpeed(), forecast->windDirectionDescription())});
+            text += TextFormat::format(
+                "%@\n%@ %@ %@\n",
+                {time.stringFromDate(forecast->date()), forecast->text(),
+                 Format::formatTemperature(forecast->temperature()),
+                 Format::formatWindSpeed(forecast->windSpeed(), forecast->windDirectionDescription())});
             if (forecast->chanceOfPrecipitation() >= 1) {
                 text += TextFormat::format("Precip: %@\n", {Format::formatPercent(forecast->chanceOfPrecipitation())});
             }

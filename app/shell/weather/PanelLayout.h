@@ -19,10 +19,9 @@ public:
     static platform::gfx::Color captionColor() { return platform::gfx::Color::rgba(0.62, 0.66, 0.72); }
 
     // A white label in the condensed face, on a clear background.
-    static std::shared_ptr<platform::ui::Label> value(platform::ui::InterfaceContext& file, const platform::ui::Rect& frame,
-                                                      double size, bool bold = false,
-                                                      platform::gfx::TextAlignment alignment =
-                                                          platform::gfx::TextAlignment::Left);
+    static std::shared_ptr<platform::ui::Label> value(
+        platform::ui::InterfaceContext& file, const platform::ui::Rect& frame, double size, bool bold = false,
+        platform::gfx::TextAlignment alignment = platform::gfx::TextAlignment::Left);
     // A grey caption with fixed text.
     static std::shared_ptr<platform::ui::Label> caption(platform::ui::InterfaceContext& file,
                                                         const platform::ui::Rect& frame, const std::string& text,

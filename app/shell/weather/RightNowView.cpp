@@ -120,9 +120,9 @@ void RightNowView::toggleSwaggerIntegration() {
     if (!m_header) {
         return;
     }
-    const bool enabled = QOVSettingsService::sharedInstance()->swaggerStatus() != QOVSettingsService::kSwaggerStatusAllOff &&
-                         m_location && m_location->countryCode() == "US" &&
-                         lowered(NSLocaleQOV::simpleLocaleIdentifier()) == "en_us";
+    const bool enabled =
+        QOVSettingsService::sharedInstance()->swaggerStatus() != QOVSettingsService::kSwaggerStatusAllOff &&
+        m_location && m_location->countryCode() == "US" && lowered(NSLocaleQOV::simpleLocaleIdentifier()) == "en_us";
     m_header->setTweetEnabled(enabled);
 }
 

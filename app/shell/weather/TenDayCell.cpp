@@ -128,7 +128,8 @@ double TenDayCell::toggleSnowAccumulatorCell(const std::string& head, const QOVD
         label->setLineBreakMode(platform::ui::LineBreakMode::WordWrap);
     }
     const platform::ui::Rect cell = frame();
-    setFrame(Rect(cell.origin, platform::ui::Size{cell.size.width, cell.size.height + (isLong ? kLongLineGrowth : kShortLineHeight)}));
+    setFrame(Rect(cell.origin, platform::ui::Size{cell.size.width,
+                                                  cell.size.height + (isLong ? kLongLineGrowth : kShortLineHeight)}));
     addSubview(label);
     return isLong ? 36.0 : 22.0;
 }

@@ -106,13 +106,14 @@ void TenDayView::tableViewDidSelectRow(platform::ui::TableView&, const platform:
 
 void TenDayView::setDetailMode(bool on) {
     m_displayingHiRad = on;
-    for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{m_tableView, m_columnHeaderView}) {
+    for (const auto& view :
+         std::initializer_list<std::shared_ptr<platform::ui::View>>{m_tableView, m_columnHeaderView}) {
         if (view) {
             view->setHidden(on);
         }
     }
-    for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{m_wxIconView, m_shortDescriptionLabel,
-                                                                                      m_scrollView}) {
+    for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{
+             m_wxIconView, m_shortDescriptionLabel, m_scrollView}) {
         if (view) {
             view->setHidden(!on);
         }

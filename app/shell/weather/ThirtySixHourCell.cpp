@@ -23,19 +23,22 @@ constexpr double kTextSize = 13.0;
 
 void ThirtySixHourCell::registerInterfaceFile() {
     platform::ui::InterfaceFile::registerBuilder("ThirtySixHourCell", [](platform::ui::InterfaceContext& file) {
-        auto cell = file.makeTopLevel<ThirtySixHourCell>(platform::ui::TableViewCellStyle::Default, "ThirtySixHourCell");
+        auto cell =
+            file.makeTopLevel<ThirtySixHourCell>(platform::ui::TableViewCellStyle::Default, "ThirtySixHourCell");
         cell->setFrame(Rect(0, 0, 320, kMinimumHeight));
         cell->m_timeOfDayLabel = PanelLayout::value(file, Rect(8, 4, 300, 20), 16.0, true);
         cell->m_wxIconView = file.make<platform::ui::ImageView>(Rect(8, kTextTop, 44, 44));
         cell->m_descriptionLabel = PanelLayout::value(file, Rect(kTextLeft, kTextTop, kTextWidth, 44), kTextSize);
         cell->m_descriptionLabel->setNumberOfLines(0);
         cell->m_descriptionLabel->setLineBreakMode(platform::ui::LineBreakMode::WordWrap);
-        PanelLayout::addAll(*cell->contentView(), {cell->m_timeOfDayLabel, cell->m_wxIconView, cell->m_descriptionLabel});
+        PanelLayout::addAll(*cell->contentView(),
+                            {cell->m_timeOfDayLabel, cell->m_wxIconView, cell->m_descriptionLabel});
     });
 }
 
 double ThirtySixHourCell::heightForForecast(const QOVNarrativeForecast& forecast) {
-    const double text = platform::gfx::Font::condensedSystemFont(kTextSize).sizeOfText(forecast.text(), kTextWidth).height;
+    const double text =
+        platform::gfx::Font::condensedSystemFont(kTextSize).sizeOfText(forecast.text(), kTextWidth).height;
     return std::max(kMinimumHeight, kTextTop + text + 6.0);
 }
 

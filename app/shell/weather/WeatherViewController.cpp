@@ -40,8 +40,8 @@ bool samePlace(const std::shared_ptr<QOVLocation>& a, const std::shared_ptr<QOVL
 
 WeatherViewController::WeatherViewController(std::string nibName) : QOVViewController(std::move(nibName)) {
     setTitle(localized("weather.tabbar.title"));
-    setSlidingTabBarItem(SlidingTabBarItem::create("weather", title(), platform::ui::Image::named("tabbar-icon-weather.png"),
-                                                   1, "Weather", "WEATHER"));
+    setSlidingTabBarItem(SlidingTabBarItem::create(
+        "weather", title(), platform::ui::Image::named("tabbar-icon-weather.png"), 1, "Weather", "WEATHER"));
 }
 
 WeatherViewController::~WeatherViewController() {

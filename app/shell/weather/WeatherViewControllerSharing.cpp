@@ -54,8 +54,8 @@ void WeatherViewController::displaySharingOptionsWithView(BaseWeatherView& panel
 void WeatherViewController::actionSheetClickedButtonAtIndex(platform::ui::ActionSheet& sheet, int index) {
     const std::string title = sheet.buttonTitleAtIndex(index);
     const auto found = std::find(kSharingButtonTitles.begin(), kSharingButtonTitles.end(), title);
-    launchSharingOptionForIndex(found == kSharingButtonTitles.end() ? -1
-                                                                    : static_cast<int>(found - kSharingButtonTitles.begin()));
+    launchSharingOptionForIndex(
+        found == kSharingButtonTitles.end() ? -1 : static_cast<int>(found - kSharingButtonTitles.begin()));
 }
 
 void WeatherViewController::launchSharingOptionForIndex(int option) {
@@ -90,7 +90,8 @@ void WeatherViewController::shareViaEmail() {
 
 void WeatherViewController::shareViaContactList() {
     if (const auto master = masterViewController()) {
-        if (auto contacts = platform::ui::ClassRegistry::create<platform::ui::ViewController>("ContactsViewController")) {
+        if (auto contacts =
+                platform::ui::ClassRegistry::create<platform::ui::ViewController>("ContactsViewController")) {
             master->presentModalViewController(contacts, true);
         }
     }

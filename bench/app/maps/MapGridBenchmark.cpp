@@ -77,7 +77,8 @@ std::shared_ptr<qov::QOVMapLayer> layerWithSeries(const std::string& type, int s
 // ("ratio": how many plain copies one selection costs).
 void BM_FrameSelectionVersusPlainCopy(benchmark::State& state) {
     // The radar loop asks the user defaults for the device model: read them from an empty temporary file.
-    const auto defaultsFile = std::filesystem::temp_directory_path() / ("qov-bench-defaults-" + std::to_string(::getpid()));
+    const auto defaultsFile =
+        std::filesystem::temp_directory_path() / ("qov-bench-defaults-" + std::to_string(::getpid()));
     platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(defaultsFile));
     const auto radar = layerWithSeries("radar", 24, 0);
     qov::QOVMapTileConfig configuration;

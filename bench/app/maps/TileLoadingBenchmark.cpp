@@ -17,7 +17,8 @@ using World = qovbench::TileServerWorld;
 
 // Level-6 tiles are 2^22 map points wide; this rect covers the 3 x 3 tiles around the south-eastern United States.
 constexpr double kTileWidth = 4194304.0;
-const platform::map::MapRect kFrameRect(15 * kTileWidth + 1, 24 * kTileWidth + 1, 3 * kTileWidth - 2, 3 * kTileWidth - 2);
+const platform::map::MapRect kFrameRect(15 * kTileWidth + 1, 24 * kTileWidth + 1, 3 * kTileWidth - 2,
+                                        3 * kTileWidth - 2);
 constexpr float kZoomScale = 1.0F / 16384.0F;
 
 struct Counter : qov::MapTileReceiver {

@@ -92,7 +92,8 @@ TEST_F(MapsViewControllerTest, BarsFollowTheAdSlotOnlyWhenItsStateChangesAndNeve
     }
     m_screen->fullscreenButtonPressed();
     const Rect fullMap = m_screen->mapView()->frame();
-    platform::NotificationCenter::defaultCenter().postNotification(QOVMasterViewController::kAdViewRevealedNotification);
+    platform::NotificationCenter::defaultCenter().postNotification(
+        QOVMasterViewController::kAdViewRevealedNotification);
     EXPECT_EQ(m_screen->mapView()->frame(), fullMap);
     EXPECT_TRUE(m_screen->isLaidOutForHiddenAd());
 }

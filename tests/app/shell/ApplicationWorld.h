@@ -15,7 +15,8 @@ namespace qovtest {
 
 // A fresh application for each test: the shell fixture's fresh home, settings and application object, and also
 // fresh location manager, ad manager, rating prompter and application cache, a data source that sends nothing
-// (tests that want the network install their own), and every interface file and tab screen registered. launch() starts the application the way the device does; passSplash() lets the splash run.
+// (tests that want the network install their own), and every interface file and tab screen registered. launch() starts
+// the application the way the device does; passSplash() lets the splash run.
 class ApplicationWorld : public ShellFixture {
 protected:
     ApplicationWorld();

@@ -29,7 +29,8 @@ public:
     }
     bool contains(std::string_view text) const {
         const auto all = lines();
-        return std::any_of(all.begin(), all.end(), [&](const std::string& line) { return line.find(text) != line.npos; });
+        return std::any_of(all.begin(), all.end(),
+                           [&](const std::string& line) { return line.find(text) != line.npos; });
     }
 
 private:

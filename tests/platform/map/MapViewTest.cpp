@@ -29,7 +29,8 @@ public:
     std::shared_ptr<OverlayView> viewForOverlay(MapView&, const std::shared_ptr<Overlay>& overlay) override {
         return overlayView ? overlayView : std::make_shared<OverlayView>(overlay);
     }
-    std::shared_ptr<AnnotationView> viewForAnnotation(MapView& map, const std::shared_ptr<Annotation>& annotation) override {
+    std::shared_ptr<AnnotationView> viewForAnnotation(MapView& map,
+                                                      const std::shared_ptr<Annotation>& annotation) override {
         if (std::dynamic_pointer_cast<UserLocation>(annotation)) {
             return nullptr;
         }

@@ -25,10 +25,12 @@ TEST_F(VirtualWaitTest, AnswersArriveBeforeTheClockMovesOn) {
     platform::OperationQueue queue;
     std::vector<std::string> events;
     auto request = std::make_shared<platform::net::HttpRequest>(simUrl("/health"));
-    request->setOnFinished([&](platform::net::HttpRequest&) { events.push_back("answer at " + std::to_string(elapsed())); });
+    request->setOnFinished(
+        [&](platform::net::HttpRequest&) { events.push_back("answer at " + std::to_string(elapsed())); });
     queue.addOperation(request);
     auto& loop = platform::RunLoop::main();
-    loop.scheduleTimer(10.0, false, [&](platform::Timer&) { events.push_back("timer at " + std::to_string(elapsed())); });
+    loop.scheduleTimer(10.0, false,
+                       [&](platform::Timer&) { events.push_back("timer at " + std::to_string(elapsed())); });
 
     loop.runUntil(30.0);
     EXPECT_EQ(events, (std::vector<std::string>{"answer at 0.000000", "timer at 10.000000"}));

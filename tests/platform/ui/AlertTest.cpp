@@ -12,7 +12,9 @@ namespace {
 
 class AlertJournal : public AlertViewDelegate, public ActionSheetDelegate {
 public:
-    void alertViewClickedButtonAtIndex(AlertView& alert, int index) override { note("clicked", index, alert.isVisible()); }
+    void alertViewClickedButtonAtIndex(AlertView& alert, int index) override {
+        note("clicked", index, alert.isVisible());
+    }
     void alertViewWillDismissWithButtonIndex(AlertView& alert, int index) override {
         note("willDismiss", index, alert.isVisible());
     }
@@ -20,7 +22,9 @@ public:
         note("didDismiss", index, alert.isVisible());
     }
     void actionSheetClickedButtonAtIndex(ActionSheet&, int index) override { note("sheetClicked", index, true); }
-    void actionSheetDidDismissWithButtonIndex(ActionSheet&, int index) override { note("sheetDidDismiss", index, false); }
+    void actionSheetDidDismissWithButtonIndex(ActionSheet&, int index) override {
+        note("sheetDidDismiss", index, false);
+    }
 
     void note(const std::string& event, int index, bool visible) {
         journal.push_back(event + " " + std::to_string(index) + (visible ? " shown" : " gone") +
@@ -31,7 +35,8 @@ public:
 
 class MailJournal : public MailComposeDelegate {
 public:
-    void mailComposeDidFinish(MailComposeViewController& composer, MailComposeResult result, const std::string&) override {
+    void mailComposeDidFinish(MailComposeViewController& composer, MailComposeResult result,
+                              const std::string&) override {
         results.push_back(static_cast<int>(result));
         composer.dismissModalViewControllerAnimated(true);
     }

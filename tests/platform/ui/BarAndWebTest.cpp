@@ -65,7 +65,8 @@ TEST_F(BarAndWebTest, NavigationBarBackButtonIsTitledAfterTheItemBelow) {
     bar.setBackAction([&] { ++backs; });
     EXPECT_TRUE(bar.tapText("Back"));
     int saves = 0;
-    detail->setLeftBarButtonItem(std::make_shared<BarButtonItem>(BarButtonSystemItem::Save, [&](BarButtonItem&) { ++saves; }));
+    detail->setLeftBarButtonItem(
+        std::make_shared<BarButtonItem>(BarButtonSystemItem::Save, [&](BarButtonItem&) { ++saves; }));
     EXPECT_EQ(bar.backButtonTitle(), "");
     EXPECT_TRUE(bar.tapText("Save"));
     EXPECT_FALSE(bar.tapBackButton());

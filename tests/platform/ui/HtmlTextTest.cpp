@@ -11,7 +11,8 @@ TEST(HtmlTextTest, TitleAndBodyTextWithoutMarkup) {
         const char* text;
     };
     const Case cases[] = {
-        {"<html><head><title>Help &amp; Tips</title><style>p{}</style></head><body><h1>Tips</h1>\n<p>One&nbsp;&lt;two&gt;"
+        {"<html><head><title>Help &amp; "
+         "Tips</title><style>p{}</style></head><body><h1>Tips</h1>\n<p>One&nbsp;&lt;two&gt;"
          "</p><script>var x = '<p>';</script></body></html>",
          "Help & Tips", "Tips One <two>"},
         {"<p>No title", "", "No title"},

@@ -18,7 +18,9 @@ class LeafViewTest : public UiFixture {};
 
 class ScrollJournal : public ScrollViewDelegate {
 public:
-    void scrollViewDidScroll(ScrollView& view) override { journal.push_back("scroll " + std::to_string(int(view.contentOffset().x))); }
+    void scrollViewDidScroll(ScrollView& view) override {
+        journal.push_back("scroll " + std::to_string(int(view.contentOffset().x)));
+    }
     void scrollViewWillBeginDragging(ScrollView&) override { journal.push_back("drag"); }
     void scrollViewDidEndDragging(ScrollView&, bool) override { journal.push_back("endDrag"); }
     void scrollViewDidEndDecelerating(ScrollView&) override { journal.push_back("endDecelerating"); }

@@ -35,7 +35,8 @@ void SampleScreen::loadView() {
     table = std::make_shared<TableView>(Rect(0, 250, 320, 210));
     table->setDataSource(std::weak_ptr<TableViewDataSource>(self));
     table->setDelegate(std::weak_ptr<TableViewDelegate>(self));
-    for (const auto& view : std::vector<std::shared_ptr<View>>{red, blue, green, label, button, segments, field, table}) {
+    for (const auto& view :
+         std::vector<std::shared_ptr<View>>{red, blue, green, label, button, segments, field, table}) {
         root->addSubview(view);
     }
     setView(root);

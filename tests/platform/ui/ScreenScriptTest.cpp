@@ -78,7 +78,8 @@ TEST_F(ScreenScriptTest, WaitRunsTheLoopOnTheClock) {
     run("wait 0.5\n");
     EXPECT_EQ(fired, 1);
     for (const char* refused : {"soon", "-1", "nan", "inf", "86401", ""}) {
-        EXPECT_EQ(run(std::string("wait ") + refused + "\n"), "error: wait needs a number of seconds from 0 to 86400\n");
+        EXPECT_EQ(run(std::string("wait ") + refused + "\n"),
+                  "error: wait needs a number of seconds from 0 to 86400\n");
     }
     EXPECT_EQ(fired, 1);
 }
@@ -101,10 +102,12 @@ TEST_F(ScreenScriptTest, RunsScriptFiles) {
     EXPECT_TRUE(script.runFile(path));
     EXPECT_EQ(screen->journal, (std::vector<std::string>{"refresh", "segment 1"}));
     EXPECT_FALSE(script.runFile((home.path() / "missing.txt").string()));
-    EXPECT_EQ(std::exchange(output, {}).str(),
-              "error: cannot read the script " + (home.path() / "missing.txt").string() + ": No such file or directory\n");
+    EXPECT_EQ(
+        std::exchange(output, {}).str(),
+        "error: cannot read the script " + (home.path() / "missing.txt").string() + ": No such file or directory\n");
     EXPECT_FALSE(script.runFile(home.path().string()));
-    EXPECT_EQ(std::exchange(output, {}).str(), "error: cannot read the script " + home.path().string() + ": it is a folder\n");
+    EXPECT_EQ(std::exchange(output, {}).str(),
+              "error: cannot read the script " + home.path().string() + ": it is a folder\n");
 }
 
 TEST_F(ScreenScriptTest, BadCommandsAndHiddenControlsAreReportedAndSkipped) {

@@ -14,7 +14,8 @@ public:
     void searchDisplayControllerDidBeginSearch(SearchDisplayController&) override { journal.push_back("didBegin"); }
     void searchDisplayControllerWillEndSearch(SearchDisplayController&) override { journal.push_back("willEnd"); }
     void searchDisplayControllerDidEndSearch(SearchDisplayController&) override { journal.push_back("didEnd"); }
-    bool searchDisplayControllerShouldReloadTableForSearchString(SearchDisplayController&, const std::string& text) override {
+    bool searchDisplayControllerShouldReloadTableForSearchString(SearchDisplayController&,
+                                                                 const std::string& text) override {
         journal.push_back("reload? " + text);
         return text != "Lo";
     }
@@ -67,8 +68,8 @@ TEST_F(SearchDisplayControllerTest, EditingStartsTheSearchAndTypedTextShowsTheRe
     bar->deleteBackward();
     EXPECT_FALSE(shows(search->searchResultsTableView())) << "no text, no results";
     EXPECT_TRUE(shows(search->dimmingView()));
-    EXPECT_EQ(journal->journal, (std::vector<std::string>{"willBegin", "reload? ", "didBegin", "reload? L", "reload? Lo",
-                                                          "reload? L", "reload? "}));
+    EXPECT_EQ(journal->journal, (std::vector<std::string>{"willBegin", "reload? ", "didBegin", "reload? L",
+                                                          "reload? Lo", "reload? L", "reload? "}));
 }
 
 TEST_F(SearchDisplayControllerTest, CancelOrATapOnTheCoverEndsTheSearch) {

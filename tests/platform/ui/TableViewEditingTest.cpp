@@ -30,8 +30,10 @@ public:
         rows.erase(rows.begin() + from.row);
         rows.insert(rows.begin() + to.row, row);
     }
-    void tableViewCommitEditingStyle(TableView& table, TableViewCellEditingStyle style, const IndexPath& path) override {
-        journal.push_back((style == TableViewCellEditingStyle::Delete ? "delete " : "insert ") + rows[std::size_t(path.row)]);
+    void tableViewCommitEditingStyle(TableView& table, TableViewCellEditingStyle style,
+                                     const IndexPath& path) override {
+        journal.push_back((style == TableViewCellEditingStyle::Delete ? "delete " : "insert ") +
+                          rows[std::size_t(path.row)]);
         if (style == TableViewCellEditingStyle::Delete) {
             rows.erase(rows.begin() + path.row);
             table.deleteRows({path});
@@ -42,7 +44,9 @@ public:
     IndexPath tableViewTargetIndexPathForMove(TableView&, const IndexPath&, const IndexPath& proposed) override {
         return IndexPath{proposed.section, std::min(proposed.row, lastDrop)};
     }
-    void tableViewDidSelectRow(TableView&, const IndexPath& path) override { journal.push_back("select " + rows[std::size_t(path.row)]); }
+    void tableViewDidSelectRow(TableView&, const IndexPath& path) override {
+        journal.push_back("select " + rows[std::size_t(path.row)]);
+    }
 
     std::vector<std::string> rows{"0", "1", "2", "3", "4"};
     TableViewCellEditingStyle style = TableViewCellEditingStyle::Delete;

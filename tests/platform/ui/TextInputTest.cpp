@@ -15,7 +15,8 @@ public:
     void textFieldDidBeginEditing(TextField&) override { note("didBegin", true); }
     bool textFieldShouldEndEditing(TextField&) override { return note("shouldEnd", allowEnd); }
     void textFieldDidEndEditing(TextField&) override { note("didEnd", true); }
-    bool textFieldShouldChangeCharacters(TextField&, std::size_t location, std::size_t, const std::string& text) override {
+    bool textFieldShouldChangeCharacters(TextField&, std::size_t location, std::size_t,
+                                         const std::string& text) override {
         return note("change " + std::to_string(location) + " " + text, text != "!");
     }
     bool textFieldShouldClear(TextField&) override { return note("shouldClear", true); }

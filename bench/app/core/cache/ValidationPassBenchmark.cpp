@@ -30,7 +30,8 @@ void BM_ValidationPassVersusPlainReads(benchmark::State& state) {
     std::vector<std::filesystem::path> files;
     for (int index = 0; index < places; ++index) {
         location->setKey("BENCH" + std::to_string(index));
-        const auto file = cache->cachesPathURLWithFileName(qov::FileSystemApplicationCache::fileNameForLocationId(*location));
+        const auto file =
+            cache->cachesPathURLWithFileName(qov::FileSystemApplicationCache::fileNameForLocationId(*location));
         std::filesystem::create_directories(file.parent_path());
         platform::KeyedArchiver::archiveRootObject(*location, file);
         files.push_back(file);

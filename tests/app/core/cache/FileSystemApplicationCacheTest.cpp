@@ -98,8 +98,9 @@ TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedA
         EXPECT_FALSE(fs::exists(locationFile(key))) << key;
     }
     EXPECT_TRUE(listener->received.empty());
-    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestLocation USGA0028:1", "requestLocation GBXX0001:1",
-                                                           "requestLocation USNY0996:1", "requestLocation CAXX0001:1"}));
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestLocation USGA0028:1", "requestLocation GBXX0001:1",
+                                        "requestLocation USNY0996:1", "requestLocation CAXX0001:1"}));
 }
 
 TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder) {
@@ -189,7 +190,8 @@ TEST_F(FileSystemApplicationCacheTest, PassRemovesWhatInterruptedWritesLeftBehin
     writeBytes(folder() / "USGA0028:1.LocationCache.tmp-a1B2c3", "half an archive");
     writeBytes(folder() / "notes.tmp-1", "not ours");
     advance(45.0);
-    EXPECT_EQ(filesUnderHome(), (std::vector<std::string>{"AppCache/USGA0028:1.LocationCache", "AppCache/notes.tmp-1"}));
+    EXPECT_EQ(filesUnderHome(),
+              (std::vector<std::string>{"AppCache/USGA0028:1.LocationCache", "AppCache/notes.tmp-1"}));
 }
 
 TEST_F(FileSystemApplicationCacheTest, DestroyingTheCacheCancelsTheDataSourceRequests) {

@@ -24,7 +24,8 @@ TEST(MKMapViewCorbeltTest, PixelSpaceConversions) {
     EXPECT_EQ(MKMapViewCorbelt::pixelSpaceXToLongitude(268435456.0f), 0.0);
     EXPECT_EQ(MKMapViewCorbelt::longitudeToPixelSpaceX(-180.0), 0.0f);
     EXPECT_EQ(MKMapViewCorbelt::longitudeToPixelSpaceX(1e300), std::numeric_limits<float>::max());
-    EXPECT_NEAR(MKMapViewCorbelt::pixelSpaceXToLongitude(MKMapViewCorbelt::longitudeToPixelSpaceX(-84.388)), -84.388, 1e-5);
+    EXPECT_NEAR(MKMapViewCorbelt::pixelSpaceXToLongitude(MKMapViewCorbelt::longitudeToPixelSpaceX(-84.388)), -84.388,
+                1e-5);
     EXPECT_NEAR(MKMapViewCorbelt::pixelSpaceYToLatitude(MKMapViewCorbelt::latitudeToPixelSpaceY(33.749)), 33.749, 1e-3);
     // The poles are clamped to the projection's edge instead of dividing by zero.
     for (const double latitude : {90.0, 1000.0, -90.0}) {

@@ -82,8 +82,9 @@ TEST_F(DS2JSONDatasourceLocationTest, PlaceOnlyAnswerNeverReplacesCachedWeatherO
     const auto stored = platform::AtomicFile::read(file, 1 << 24);
     ASSERT_TRUE(stored);
 
-    for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true},
-                                          qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = true}}) {
+    for (const qovsim::Fault& injected :
+         {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true},
+          qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = true}}) {
         SCOPED_TRACE(injected.toJson().dump());
         sim().faults().clear();
         sim().clearRequestLog();

@@ -27,11 +27,12 @@ class LocationManagerWorld {
 
 public:
     explicit LocationManagerWorld(std::shared_ptr<qov::ApplicationCache> cache = nullptr) : m_cache(std::move(cache)) {
-        platform::NotificationCenter::defaultCenter().addObserver(this, "", [this](const platform::Notification& posted) {
-            if (isManagerNotification(posted.name)) {
-                notifications.push_back(posted);
-            }
-        });
+        platform::NotificationCenter::defaultCenter().addObserver(this, "",
+                                                                  [this](const platform::Notification& posted) {
+                                                                      if (isManagerNotification(posted.name)) {
+                                                                          notifications.push_back(posted);
+                                                                      }
+                                                                  });
         restart();
     }
     ~LocationManagerWorld() { platform::NotificationCenter::defaultCenter().removeObserver(this); }

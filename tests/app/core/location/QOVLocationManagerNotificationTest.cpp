@@ -96,7 +96,8 @@ TEST_F(LocationManagerNotificationTest, AddingAFavouriteReportsTheChangeAndTheLo
     const auto atlanta = LocationManagerWorld::record("USGA0028", "Atlanta");
     manager().addFavoriteLocation(atlanta);
 
-    EXPECT_EQ(changes, (std::vector<std::pair<Keys, Keys>>{{{}, {"UKXX0085"}}, {{"UKXX0085"}, {"UKXX0085", "USGA0028"}}}));
+    EXPECT_EQ(changes,
+              (std::vector<std::pair<Keys, Keys>>{{{}, {"UKXX0085"}}, {{"UKXX0085"}, {"UKXX0085", "USGA0028"}}}));
     ASSERT_EQ(world.notifications.size(), 2u);
     const auto& added = world.notifications[1];
     EXPECT_EQ(added.name, QOVLocationManager::kLocationFavoriteUpdatedNotification);

@@ -84,8 +84,8 @@ protected:
 
 TEST_F(LocationManagerDamagedDefaultsTest, UnreadableArchivesCountAsMissingAndAreRemoved) {
     const platform::Data truncated = [] {
-        auto data = platform::KeyedArchiver::archivedDataWithRootObject(
-            qov::DefaultsArchive(platform::Value(platform::Array{platform::Value(LocationManagerWorld::identity("A"))})));
+        auto data = platform::KeyedArchiver::archivedDataWithRootObject(qov::DefaultsArchive(
+            platform::Value(platform::Array{platform::Value(LocationManagerWorld::identity("A"))})));
         data->resize(data->size() / 2);
         return *data;
     }();

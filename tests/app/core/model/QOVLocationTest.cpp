@@ -87,7 +87,8 @@ TEST_F(QOVLocationTest, LibplistArchivesReadTheSameAndSummariesHoldIdentityAndAg
     EXPECT_TRUE(summary->hourlyForecasts()->empty());
     EXPECT_EQ(summary->name(), "");
 
-    ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(QOVLocationIdentity(location->type(), location->key()), file));
+    ASSERT_TRUE(
+        platform::KeyedArchiver::archiveRootObject(QOVLocationIdentity(location->type(), location->key()), file));
     EXPECT_EQ(QOVLocation::unarchiveSummaryFromFile(file), nullptr);
 }
 

@@ -67,7 +67,8 @@ TEST_F(QOVMobileAppConfigTest, ArchiveKeepsEveryFieldAndRaisesAShortTimeToLive) 
     const auto restored = qovtest::faithfulRoundTrip(config);
     ASSERT_TRUE(restored);
     EXPECT_EQ(restored->classId(), std::nullopt);
-    EXPECT_EQ(qovtest::archiveKeys(config), qovtest::keys("$class createdDate applicationId localeString configurations ttl"));
+    EXPECT_EQ(qovtest::archiveKeys(config),
+              qovtest::keys("$class createdDate applicationId localeString configurations ttl"));
 
     for (double ttl : {600.0, 0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
         const auto shortLived = qovtest::archiveRoundTrip(QOVMobileAppConfig("app", ttl));

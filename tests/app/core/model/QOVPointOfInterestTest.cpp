@@ -28,8 +28,9 @@ TEST(QOVPointOfInterestTest, IsAnAnnotationTitledWithItsNameAndTemperatureThatOp
 
     EXPECT_EQ(point.locationIdentity()->type(), 9);
     EXPECT_EQ(point.locationIdentity()->key(), "KATL");
-    EXPECT_TRUE(std::regex_match(point.description(), std::regex(R"(\([0-9a-f]+\) id=KATL, dnam=Hartsfield, )"
-                                                                 R"(lat=33\.636700, long=-84\.428101, severe=YES, temp=-7)")))
+    EXPECT_TRUE(
+        std::regex_match(point.description(), std::regex(R"(\([0-9a-f]+\) id=KATL, dnam=Hartsfield, )"
+                                                         R"(lat=33\.636700, long=-84\.428101, severe=YES, temp=-7)")))
         << point.description();
 }
 

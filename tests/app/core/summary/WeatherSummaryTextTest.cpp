@@ -61,7 +61,8 @@ TEST_F(WeatherSummaryTextTest, ShowsTheHeadingConditionsTheComingHoursInLocalTim
 
     clock()->advance(1800.0);  // 03:30 in Atlanta
     const std::string text = WeatherSummaryText::summaryOf(*location);
-    EXPECT_NE(text.find("Then (Fri 2027-01-15 03:00 local, 30 min ago): 58°F, Partly Cloudy"), std::string::npos) << text;
+    EXPECT_NE(text.find("Then (Fri 2027-01-15 03:00 local, 30 min ago): 58°F, Partly Cloudy"), std::string::npos)
+        << text;
     EXPECT_EQ(text.find("02:00"), std::string::npos) << "past hours are left out\n" << text;
     EXPECT_NE(text.find("  03:00    40°F"), std::string::npos) << "the hour under way is shown\n" << text;
     EXPECT_NE(text.find("  14:00    51°F"), std::string::npos) << text;

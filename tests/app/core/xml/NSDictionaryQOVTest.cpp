@@ -28,7 +28,8 @@ TEST(NSDictionaryQOV, SubDictionaryIsTheReceiverOrTheFirstDescendantDepthFirst) 
 }
 
 TEST(NSDictionaryQOV, WrongKindsAreIgnored) {
-    const Dictionary odd{{"name", 5}, {"children", Array{"text", 3, Dictionary{{"name", "x"}}}}, {"attributes", "none"}};
+    const Dictionary odd{
+        {"name", 5}, {"children", Array{"text", 3, Dictionary{{"name", "x"}}}}, {"attributes", "none"}};
     const Dictionary* x = NSDictionaryQOV::subDictionaryWithKey(odd, "x");
     ASSERT_NE(x, nullptr);
     EXPECT_EQ(x->at("name"), platform::Value("x"));

@@ -48,7 +48,8 @@ TEST(XMLParseUtilities, NodesHoldOnlyWhatTheyHaveWithTextTrimmedButCdataKept) {
 }
 
 TEST(XMLParseUtilities, OtherNodeKindsAreConvertedSafely) {
-    const std::string_view document = R"(<?xml version="1.0"?><!DOCTYPE r><r xmlns:m="urn:m" m:a=" v "><!--c--><?pi d?>t</r>)";
+    const std::string_view document =
+        R"(<?xml version="1.0"?><!DOCTYPE r><r xmlns:m="urn:m" m:a=" v "><!--c--><?pi d?>t</r>)";
     const auto texts = PerformXMLXPathQuery(document, "//text()");
     ASSERT_TRUE(texts);
     ASSERT_EQ(texts->size(), 1u);

@@ -23,7 +23,9 @@ using Journal = std::vector<std::string>;
 struct RecordingBarDelegate : MapControlBarDelegate {
     void animateFuture(bool future) override { journal.push_back("future " + std::to_string(future)); }
     void overlayAnimated(bool animated) override { journal.push_back("animated " + std::to_string(animated)); }
-    void overlaySelected(const MapOverlayType::Ptr& type) override { journal.push_back("selected " + type->keySpecifier()); }
+    void overlaySelected(const MapOverlayType::Ptr& type) override {
+        journal.push_back("selected " + type->keySpecifier());
+    }
     void poiChanged() override {}
     Journal take() { return std::exchange(journal, {}); }
     Journal journal;

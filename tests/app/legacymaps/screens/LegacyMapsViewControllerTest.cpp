@@ -20,7 +20,8 @@ protected:
     void SetUp() override {
         LegacyMapsFixture::SetUp();
         platform::ui::Application::resetShared();
-        platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(m_home.path() / "defaults.plist"));
+        platform::UserDefaults::resetStandard(
+            std::make_shared<platform::UserDefaults>(m_home.path() / "defaults.plist"));
         UserPreferences::sharedInstance().loadPreferences();
         QOVTileSeries::setSharedInstance(QOVTileSeries::create(simUrl(), simUrl()));
         platform::ui::Device::current().setUserInterfaceIdiom(platform::ui::UserInterfaceIdiom::Pad);

@@ -57,7 +57,8 @@ TEST(QOVTileLayerViewGridTest, LayerLevelsQuadKeysAndClampedPoints) {
     EXPECT_FALSE(QOVTileLayerView::isEuroRad(Point{20, 50}));
     EXPECT_EQ(QOVTileLayerView::pixelForPoint(Point{0, 89}, 8, 256),
               QOVTileLayerView::pixelForPoint(Point{0, 85.0511322}, 8, 256));
-    const Point back = QOVTileLayerView::pointForPixel(QOVTileLayerView::pixelForPoint(Point{-84.39, 33.75}, 8, 256), 8, 256);
+    const Point back =
+        QOVTileLayerView::pointForPixel(QOVTileLayerView::pixelForPoint(Point{-84.39, 33.75}, 8, 256), 8, 256);
     EXPECT_NEAR(back.x, -84.39, 1e-9);
     EXPECT_NEAR(back.y, 33.75, 1e-9);
 }
@@ -86,7 +87,8 @@ protected:
     }
     std::size_t tilesInRange() const {
         const Range range = m_layer->tileRange();
-        return static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) * (range.lastRow - range.firstRow + 1));
+        return static_cast<std::size_t>((range.lastColumn - range.firstColumn + 1) *
+                                        (range.lastRow - range.firstRow + 1));
     }
     void expectShownTilesLoaded() const {
         for (const auto& view : m_layer->subviews()) {

@@ -50,8 +50,9 @@ TEST(QOVAnimationRendererTest, TilesAreStitchedRowByRowAndCutWhereTheVisibleMapS
         int y;
         Color color;
     };
-    for (const Sample& sample : {Sample{0, 0, red}, Sample{155, 155, red}, Sample{156, 0, green},
-                                 Sample{299, 155, green}, Sample{0, 156, Color::rgba(0, 0, 0, 0)}, Sample{156, 199, blue}}) {
+    for (const Sample& sample :
+         {Sample{0, 0, red}, Sample{155, 155, red}, Sample{156, 0, green}, Sample{299, 155, green},
+          Sample{0, 156, Color::rgba(0, 0, 0, 0)}, Sample{156, 199, blue}}) {
         EXPECT_EQ(image->bitmap()->pixel(sample.x, sample.y), sample.color) << sample.x << "," << sample.y;
     }
 }

@@ -38,7 +38,9 @@ protected:
         ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(tile, folder() / name));
     }
     std::shared_ptr<QOVMapSeries> radar() const { return m_cache->currentTileConfig()->latestSeriesForLayer("radar"); }
-    std::string radarFile(const std::string& quadKey) const { return "radar_" + radar()->seriesDate() + "_" + quadKey + ".TileCache"; }
+    std::string radarFile(const std::string& quadKey) const {
+        return "radar_" + radar()->seriesDate() + "_" + quadKey + ".TileCache";
+    }
 
     std::shared_ptr<QOVMapCache> m_cache;
 };
@@ -177,7 +179,8 @@ TEST_F(QOVMapCacheTest, ATileIsStoredEvenWhenItsReceiverIsGone) {
     const platform::map::MapRect rect(0, 0, 1, 1);
     EXPECT_FALSE(m_cache->hasCachedTileForSeries(radar(), rect, 1.0F, receiver));
     receiver.reset();
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return datasource()->tileRequestsInFlight() == 0 && hasFile(radarFile(std::string(20, '0'))); }));
+    ASSERT_TRUE(qovtest::pumpUntil(
+        [&] { return datasource()->tileRequestsInFlight() == 0 && hasFile(radarFile(std::string(20, '0'))); }));
     EXPECT_TRUE(m_cache->hasCachedTileForSeries(radar(), rect, 1.0F, nullptr));
     EXPECT_EQ(m_cache->alreadyCachedTilesSeries(radar(), rect, 1.0F).size(), 1U);
     EXPECT_TRUE(m_cache->tilesToCacheForSeries(radar(), rect, 1.0F).empty());

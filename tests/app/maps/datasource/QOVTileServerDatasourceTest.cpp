@@ -24,7 +24,8 @@ protected:
     }
     bool waitUntilIdle() {
         return qovtest::pumpUntil([this] {
-            return datasource()->tileRequestsInFlight() == 0 && datasource()->tileOperationQueue().operationCount() == 0 &&
+            return datasource()->tileRequestsInFlight() == 0 &&
+                   datasource()->tileOperationQueue().operationCount() == 0 &&
                    datasource()->operationQueue().operationCount() == 0;
         });
     }
@@ -63,8 +64,8 @@ TEST_F(QOVTileServerDatasourceTest, RequestsForATileInFlightJoinItAndAllReceiveT
 
 TEST_F(QOVTileServerDatasourceTest, FailedAnswersAreRetriedOnceThenDeliveredWithoutData) {
     const std::string pattern = "/TileServer/*/radar/*";
-    for (const qovsim::Fault& failure : {faultOf(pattern, 404), faultOf(pattern, 0, true), faultOf(pattern, 0, false, true),
-                                         faultOf(pattern, 0, false, false, true)}) {
+    for (const qovsim::Fault& failure : {faultOf(pattern, 404), faultOf(pattern, 0, true),
+                                         faultOf(pattern, 0, false, true), faultOf(pattern, 0, false, false, true)}) {
         const std::string name = failure.toJson().dump();
         sim().clearRequestLog();
         m_results->tiles.clear();

@@ -68,8 +68,9 @@ TEST(MapLayerCatalogueTest, RadarSwapsWithItsRegionalLayerAndNothingElseDoes) {
         bool regional;
         std::string_view shown;
     };
-    const Case cases[] = {{"radar", true, "eurorad"}, {"radar", false, "radar"}, {"eurorad", false, "radar"},
-                          {"eurorad", true, "eurorad"}, {"sat", true, "sat"}, {"future_radar_ff", true, "future_radar_ff"}};
+    const Case cases[] = {{"radar", true, "eurorad"},  {"radar", false, "radar"},
+                          {"eurorad", false, "radar"}, {"eurorad", true, "eurorad"},
+                          {"sat", true, "sat"},        {"future_radar_ff", true, "future_radar_ff"}};
     for (const auto& test : cases) {
         EXPECT_EQ(RegionalLayer::forRegion(test.type, test.regional), test.shown) << test.type << " " << test.regional;
     }

@@ -20,7 +20,8 @@ std::shared_ptr<QOVMapSeries> series(const std::string& layer, const std::string
     return result;
 }
 
-std::shared_ptr<QOVMapLayer> layer(const std::string& type, int seriesCount, int framesPerSeries = 0, int pastFrames = 0) {
+std::shared_ptr<QOVMapLayer> layer(const std::string& type, int seriesCount, int framesPerSeries = 0,
+                                   int pastFrames = 0) {
     auto result = std::make_shared<QOVMapLayer>();
     result->setLayerType(type);
     QOVMapSeries::List list;

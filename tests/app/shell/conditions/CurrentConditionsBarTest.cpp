@@ -50,7 +50,8 @@ protected:
         return script.failures() == 0;
     }
     std::shared_ptr<qov::CurrentConditionsCell> page(int row) const {
-        return std::dynamic_pointer_cast<qov::CurrentConditionsCell>(bar->barTable()->tableView()->cellForRow({0, row}));
+        return std::dynamic_pointer_cast<qov::CurrentConditionsCell>(
+            bar->barTable()->tableView()->cellForRow({0, row}));
     }
 
     std::shared_ptr<qov::QOVMasterViewController> m_master;

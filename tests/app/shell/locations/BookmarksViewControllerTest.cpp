@@ -106,7 +106,8 @@ struct MatchCase {
 };
 
 void PrintTo(const MatchCase& matchCase, std::ostream* stream) {
-    *stream << matchCase.favorites.size() << " saved" << (matchCase.expectedAlert.empty() ? "" : ", alert ") << matchCase.expectedAlert;
+    *stream << matchCase.favorites.size() << " saved" << (matchCase.expectedAlert.empty() ? "" : ", alert ")
+            << matchCase.expectedAlert;
 }
 
 class BookmarksMatchTest : public BookmarksTest, public ::testing::WithParamInterface<MatchCase> {};
@@ -129,12 +130,13 @@ std::vector<std::string> withOneMore(std::vector<std::string> keys, const std::s
     return keys;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BookmarksMatchTest,
-    ::testing::Values(MatchCase{{"USGA0028"}, ""}, MatchCase{kNine, ""},
-                      MatchCase{{"UKXX0085"}, "You already have this location in the favorite list."},
-                      MatchCase{withOneMore(kNine, "USTX0327"), "You currently have 10 favorite locations saved. Please "
-                                                          "delete one before adding this location."}));
+INSTANTIATE_TEST_SUITE_P(Cases, BookmarksMatchTest,
+                         ::testing::Values(MatchCase{{"USGA0028"}, ""}, MatchCase{kNine, ""},
+                                           MatchCase{{"UKXX0085"},
+                                                     "You already have this location in the favorite list."},
+                                           MatchCase{withOneMore(kNine, "USTX0327"),
+                                                     "You currently have 10 favorite locations saved. Please "
+                                                     "delete one before adding this location."}));
 
 TEST_F(BookmarksTest, APostalCodeIsAddedBeyondTheLimitAndAnUnknownOneShowsTheErrorBar) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/wxdata/ta/*", .status = 500});

@@ -45,8 +45,8 @@ protected:
     }
     std::string imageName() const { return cell->m_wxIcon->image() ? cell->m_wxIcon->image()->name() : ""; }
 
-    std::shared_ptr<qov::FavoriteLocationView> cell =
-        platform::ui::InterfaceFile::loadFirst<qov::FavoriteLocationView>(qov::FavoriteLocationView::kInterfaceFileName);
+    std::shared_ptr<qov::FavoriteLocationView> cell = platform::ui::InterfaceFile::loadFirst<qov::FavoriteLocationView>(
+        qov::FavoriteLocationView::kInterfaceFileName);
 };
 
 TEST_F(FavoriteLocationViewTest, ShowsTheNicknameOrTheNameTheTemperatureAndTheIconOfWeatherOnly) {
@@ -70,8 +70,9 @@ TEST_F(FavoriteLocationViewTest, ShowsTheNicknameOrTheNameTheTemperatureAndTheIc
     }
     // Anything but weather (its place not cached yet, a match, nothing) leaves the cell as it is.
     auto match = std::make_shared<qov::QOVTypeAheadLocation>();
-    for (const auto& other : {std::make_shared<qov::QOVLocationIdentity>(1, "UKXX0085"),
-                              std::shared_ptr<qov::QOVLocationIdentity>(match), std::shared_ptr<qov::QOVLocationIdentity>()}) {
+    for (const auto& other :
+         {std::make_shared<qov::QOVLocationIdentity>(1, "UKXX0085"), std::shared_ptr<qov::QOVLocationIdentity>(match),
+          std::shared_ptr<qov::QOVLocationIdentity>()}) {
         cell->setDataForLocation(other);
         EXPECT_EQ(cell->m_displayName->text(), "Home Base");
     }

@@ -43,7 +43,9 @@ protected:
     static bool prompting(const RatePrompter& prompter) {
         return prompter.ratingAlert() && prompter.ratingAlert()->isVisible();
     }
-    static std::int64_t storedInteger(const char* key) { return platform::UserDefaults::standard()->integerForKey(key); }
+    static std::int64_t storedInteger(const char* key) {
+        return platform::UserDefaults::standard()->integerForKey(key);
+    }
 };
 
 TEST_F(RatePrompterTest, PromptsOnlyAfterMoreThanFiveUsesAndOneDay) {
@@ -57,8 +59,8 @@ TEST_F(RatePrompterTest, PromptsOnlyAfterMoreThanFiveUsesAndOneDay) {
     advance(1);
     use(*prompter);
     ASSERT_TRUE(prompting(*prompter));
-    EXPECT_EQ(prompter->ratingAlert()->text(),
-              "Rate Qovara: " + prompter->ratingAlert()->message() + " [0 No, Thanks] [1 Rate Qovara] [2 Remind me later]");
+    EXPECT_EQ(prompter->ratingAlert()->text(), "Rate Qovara: " + prompter->ratingAlert()->message() +
+                                                   " [0 No, Thanks] [1 Rate Qovara] [2 Remind me later]");
 }
 
 TEST_F(RatePrompterTest, AnswersDecideTheNextPrompt) {

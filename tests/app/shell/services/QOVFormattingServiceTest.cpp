@@ -129,7 +129,8 @@ TEST_F(FormattingServiceTest, AgeOfATweet) {
         EXPECT_EQ(Service::formatTweetAge(secondsAgo(c.seconds)), c.text) << c.seconds;
     }
     // Beyond four weeks: the date and time in medium styles, device zone (2026-12-16 03:00 in New York).
-    EXPECT_EQ(Service::formatTweetAge(secondsAgo(30 * 86400.0)), "Dec 16, 2026, 3:00:00\u202fAM");  // ICU puts a narrow space before AM
+    EXPECT_EQ(Service::formatTweetAge(secondsAgo(30 * 86400.0)),
+              "Dec 16, 2026, 3:00:00\u202fAM");  // ICU puts a narrow space before AM
 }
 
 }  // namespace

@@ -172,7 +172,8 @@ TEST_F(SettingsScreensTest, HelpTopicsOpenTheirBundledPages) {
     EXPECT_EQ(qov::HelpViewController::getHelpItems(4)->size(), 2U);
     EXPECT_FALSE(qov::HelpViewController::getHelpItems(6));
     help->m_tableView->tapRow({0, 2});
-    const auto page = std::dynamic_pointer_cast<qov::HelpWebViewController>(m_tab->navController()->topViewController());
+    const auto page =
+        std::dynamic_pointer_cast<qov::HelpWebViewController>(m_tab->navController()->topViewController());
     ASSERT_NE(page, nullptr);
     page->view();
     EXPECT_EQ(page->title(), "About Maps");
@@ -197,12 +198,14 @@ TEST_F(SettingsScreensTest, EveryTenthLogoTapTogglesTestMode) {
 
 TEST_F(SettingsScreensTest, AboutCopiesNoMissingTokenAndOpensLegalPagesWithoutBrowserButtons) {
     const auto about = openAbout();
-    EXPECT_EQ(about->m_devTokenBtn->titleForState(platform::ui::kControlStateNormal), "Device Token : Copy to clipboard");
+    EXPECT_EQ(about->m_devTokenBtn->titleForState(platform::ui::kControlStateNormal),
+              "Device Token : Copy to clipboard");
     platform::ui::Pasteboard::general().setString("kept");
     about->onDevToken();
     EXPECT_EQ(platform::ui::Pasteboard::general().string(), "kept");
     about->tapPrivacyStatement();
-    const auto browser = std::dynamic_pointer_cast<platform::ui::WebBrowserViewController>(m_master->modalViewController());
+    const auto browser =
+        std::dynamic_pointer_cast<platform::ui::WebBrowserViewController>(m_master->modalViewController());
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->url(), "http://legal.qovara.net/legal/en/Privacy.html");
     EXPECT_FALSE(browser->safariButton()->isEnabled());

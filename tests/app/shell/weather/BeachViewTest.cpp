@@ -39,8 +39,8 @@ TEST_F(BeachViewTest, TideRowsOfTheLastUpdateOnly) {
     constexpr double kNoonUtc = 1'800'014'400.0;  // 07:00 in New York
     const auto cell = platform::ui::InterfaceFile::loadFirst<BeachForecastCell>("BeachForecastCell");
     const std::optional<std::string> zone("America/New_York");
-    const std::vector<std::shared_ptr<QOVTide>> tides = {tideAt(kNoonUtc, true, 0.4), tideAt(kNoonUtc + 7200, false, 3.5),
-                                                         tideAt(kNoonUtc + 86400, true, 0.2)};
+    const std::vector<std::shared_ptr<QOVTide>> tides = {
+        tideAt(kNoonUtc, true, 0.4), tideAt(kNoonUtc + 7200, false, 3.5), tideAt(kNoonUtc + 86400, true, 0.2)};
     cell->updateUsingForecast(*periodAt(kNoonUtc, "Morning"), tides, zone);
     EXPECT_EQ(cell->cellHeight(), 142.0);
     EXPECT_EQ(cell->m_dateHeader->text(), "Fri, Jan 15 - Morning");

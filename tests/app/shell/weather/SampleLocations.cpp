@@ -18,7 +18,8 @@ std::string answer(const qovsim::SimServer& sim, const std::string& path) {
 
 }  // namespace
 
-std::shared_ptr<qov::QOVLocation> sampleLocation(const std::string& key, const std::shared_ptr<platform::Clock>& clock) {
+std::shared_ptr<qov::QOVLocation> sampleLocation(const std::string& key,
+                                                 const std::shared_ptr<platform::Clock>& clock) {
     qovsim::SimServer::Options options;
     options.clock = clock;
     const qovsim::SimServer sim(options);

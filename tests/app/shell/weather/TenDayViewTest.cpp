@@ -84,7 +84,8 @@ TEST_F(TenDayViewTest, SharedTextTakesTheNightOnlyForTheFirstEveningOrAMissingDa
     };
     const double now = clock()->now().secondsSince1970;  // 17:00 in Tokyo: evening there
     auto tokyo = qovtest::makeLocation("JAXX0085", "Asia/Tokyo");
-    tokyo->setDailyForecasts(QOVLocation::DailyList{day(now, true), day(now + 86400, true), day(now + 2 * 86400, false)});
+    tokyo->setDailyForecasts(
+        QOVLocation::DailyList{day(now, true), day(now + 86400, true), day(now + 2 * 86400, false)});
     const auto panel = makePanel<TenDayView>();
     panel->updateLocation(tokyo);
     const std::string text = panel->shareDataForOption(0);

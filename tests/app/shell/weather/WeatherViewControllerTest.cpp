@@ -112,7 +112,8 @@ TEST_F(WeatherViewControllerTest, TheAdSlotResizesTheScreenOnce) {
 TEST_F(WeatherViewControllerTest, SharingOffersThePanelsOptions) {
     screen->locationDataChanged(sample("USGA0028"));
     screen->views()[0]->header()->shareButtonPressed();
-    const auto sheet = std::dynamic_pointer_cast<platform::ui::ActionSheet>(platform::ui::PopupRegistry::shared().top());
+    const auto sheet =
+        std::dynamic_pointer_cast<platform::ui::ActionSheet>(platform::ui::PopupRegistry::shared().top());
     ASSERT_TRUE(sheet);
     std::vector<std::string> titles;
     for (int i = 0; i < sheet->numberOfButtons(); ++i) {
