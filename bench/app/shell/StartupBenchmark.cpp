@@ -10,8 +10,8 @@
 #include <iterator>
 #include <string>
 
-#include "app/core/cache/ApplicationCache.h"
 #include "app/composition/ApplicationComposition.h"
+#include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/datasource/DS2JSONDatasource.h"
 #include "app/core/datasource/QOVDatasourceFactory.h"
