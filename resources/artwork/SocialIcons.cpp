@@ -31,10 +31,11 @@ void fBadge(Painter& p) {
     p.text("f", 8, 5, 20, 27, 24, true, Color::white());
 }
 
-[[maybe_unused]] const bool registered = registerFamily("social sign-in icons", {
-                                                                                   {"sw_twitterBird.png", 30, 30, bird},
-                                                                                   {"facebook-icon.png", 30, 30, fBadge},
-                                                                               });
+[[maybe_unused]] const bool registered =
+    registerFamily("social sign-in icons", {
+                                               {"sw_twitterBird.png", 30, 30, bird},
+                                               {"facebook-icon.png", 30, 30, fBadge},
+                                           });
 
 }  // namespace
 }  // namespace artwork

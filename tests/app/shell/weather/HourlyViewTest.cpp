@@ -52,14 +52,16 @@ TEST_F(HourlyViewTest, QuarterHourRowsOpenTheirDetailsUntilBack) {
 
 // Every text of a row shows whole (no label's text is wider than the label) and no two parts of the row overlap.
 void expectWholeAndApart(const HourlyCell& cell, const std::string& what) {
-    const std::vector<std::shared_ptr<platform::ui::View>> parts{cell.m_timeLabel, cell.m_wxIconView, cell.m_tempLabel,
-                                                                 cell.m_precipLabel, cell.m_windLabel, cell.m_arrowImage};
+    const std::vector<std::shared_ptr<platform::ui::View>> parts{
+        cell.m_timeLabel, cell.m_wxIconView, cell.m_tempLabel, cell.m_precipLabel, cell.m_windLabel, cell.m_arrowImage};
     for (const auto& label : {cell.m_timeLabel, cell.m_tempLabel, cell.m_precipLabel, cell.m_windLabel}) {
-        EXPECT_LE(label->font().sizeOfText(label->text()).width, label->frame().width()) << what << ": " << label->text();
+        EXPECT_LE(label->font().sizeOfText(label->text()).width, label->frame().width())
+            << what << ": " << label->text();
     }
     for (std::size_t left = 0; left < parts.size(); ++left) {
         for (std::size_t right = left + 1; right < parts.size(); ++right) {
-            EXPECT_FALSE(parts[left]->frame().intersects(parts[right]->frame())) << what << ": parts " << left << ", " << right;
+            EXPECT_FALSE(parts[left]->frame().intersects(parts[right]->frame()))
+                << what << ": parts " << left << ", " << right;
         }
     }
 }
