@@ -41,6 +41,7 @@ TEST(ProcessInstanceTest, ASlotMakesItsInstanceOnceForEveryThreadAndHandsBackThe
     EXPECT_EQ(slot.instance([] { return std::make_shared<Counted>(3); })->value, 2);
     EXPECT_EQ(slot.exchange(nullptr)->value, 2);
     EXPECT_EQ(slot.instance([] { return std::make_shared<Counted>(4); })->value, 4) << "made afresh after a reset";
+    slot.exchange(nullptr);  // this slot lives on the stack: nothing may outlive the test
 }
 
 TEST(ProcessInstanceTest, WhatNeverDestroyedHoldsOutlivesItsScope) {
