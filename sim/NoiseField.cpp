@@ -51,7 +51,8 @@ double valueNoise(double u, double v, int period, std::uint32_t seed) {
     const double fy = smooth(y - row);
     const auto c = static_cast<long long>(column);
     const auto r = static_cast<long long>(row);
-    const double top = lattice(c, r, period, seed) + (lattice(c + 1, r, period, seed) - lattice(c, r, period, seed)) * fx;
+    const double top =
+        lattice(c, r, period, seed) + (lattice(c + 1, r, period, seed) - lattice(c, r, period, seed)) * fx;
     const double bottom =
         lattice(c, r + 1, period, seed) + (lattice(c + 1, r + 1, period, seed) - lattice(c, r + 1, period, seed)) * fx;
     return top + (bottom - top) * fy;

@@ -31,7 +31,9 @@ double distanceKm(double latitude1, double longitude1, double latitude2, double 
     return 2.0 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(a)));
 }
 
-double latitudeOf(double v) { return std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi; }
+double latitudeOf(double v) {
+    return std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
+}
 double longitudeOf(double u) { return u * 360.0 - 180.0; }
 
 double dayOfYear(double time) { return PlaceTime::dayOfYear(static_cast<long long>(std::floor(time / kDay))); }
@@ -62,7 +64,8 @@ SurfaceWeather::SurfaceWeather(const Gazetteer& gazetteer, double time) : m_time
         }
         const WeatherSample sample = WeatherModel(place).sample(time);
         const double climate = climateTemperature(place.latitude, place.longitude, time);
-        m_samples.push_back({place.latitude, place.longitude, sample.temperature - climate, sample.feelsLike - climate});
+        m_samples.push_back(
+            {place.latitude, place.longitude, sample.temperature - climate, sample.feelsLike - climate});
     }
 }
 

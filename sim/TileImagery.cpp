@@ -160,7 +160,9 @@ Rgba gridColour(TileSchedule::Imagery imagery, double value) {
 
 // cairo's pixel format: 32-bit native words, alpha in the top byte, colours premultiplied.
 std::uint32_t premultiplied(const Rgba& colour) {
-    auto byte = [](double value) { return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0)); };
+    auto byte = [](double value) {
+        return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
+    };
     const std::uint32_t alpha = byte(colour.alpha);
     return alpha << 24 | byte(colour.red * colour.alpha) << 16 | byte(colour.green * colour.alpha) << 8 |
            byte(colour.blue * colour.alpha);

@@ -15,7 +15,17 @@ namespace qovsim {
 class TileSchedule {
 public:
     // How a layer's tiles look.
-    enum class Imagery { Radar, EuropeanRadar, Clouds, CloudsAndRadar, Temperature, FeelsLike, Rainfall, Snowfall, UVIndex };
+    enum class Imagery {
+        Radar,
+        EuropeanRadar,
+        Clouds,
+        CloudsAndRadar,
+        Temperature,
+        FeelsLike,
+        Rainfall,
+        Snowfall,
+        UVIndex
+    };
 
     struct Frame {
         std::string date;

@@ -108,12 +108,13 @@ void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
     router.get("/TileServer/imgs/([^/]+)/([^/]+)/([^/]*)\\.png", [drawn, &environment](const SimRequest& request) {
         return tile(*drawn, environment.gazetteer(), request.captures[0], request.captures[1], request.captures[2]);
     });
-    router.get("/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]*)\\.png", [drawn, &environment](const SimRequest& request) {
-        if (!TileSchedule::timeOfRequestDate(request.captures[1])) {
-            return notFound();
-        }
-        return tile(*drawn, environment.gazetteer(), request.captures[0], request.captures[2], request.captures[3]);
-    });
+    router.get(
+        "/TileServer/ff/([^/]+)/([^/]+)/([^/]+)/([^/]*)\\.png", [drawn, &environment](const SimRequest& request) {
+            if (!TileSchedule::timeOfRequestDate(request.captures[1])) {
+                return notFound();
+            }
+            return tile(*drawn, environment.gazetteer(), request.captures[0], request.captures[2], request.captures[3]);
+        });
 }
 
 }  // namespace qovsim

@@ -43,8 +43,8 @@ void toCairoPixels(unsigned char* pixels, std::size_t count) {
         const std::uint32_t alpha = pixel[3];
         std::uint32_t word = 0;
         if (alpha == 255) {
-            word = 0xff000000u | static_cast<std::uint32_t>(pixel[0]) << 16 | static_cast<std::uint32_t>(pixel[1]) << 8 |
-                   pixel[2];
+            word = 0xff000000u | static_cast<std::uint32_t>(pixel[0]) << 16 |
+                   static_cast<std::uint32_t>(pixel[1]) << 8 | pixel[2];
         } else if (alpha != 0) {
             word = alpha << 24 | premultiplied(alpha, pixel[0]) << 16 | premultiplied(alpha, pixel[1]) << 8 |
                    premultiplied(alpha, pixel[2]);

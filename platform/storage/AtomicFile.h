@@ -18,8 +18,9 @@ public:
     // over the file and flushes the folder, so readers see either the old or the new contents, also after a
     // power cut. The temporary has a unique name and is created exclusively (never an existing file or a symbolic
     // link planted there); the rename replaces a symbolic link at the file's name rather than writing through it;
-    // a failed write removes its temporary. Files are private (0600) unless a mode is given. Answers false (and logs) on any failure, with error saying why; the folder must exist. The
-    // first write into a folder in a process removes the temporaries an interrupted write left there.
+    // a failed write removes its temporary. Files are private (0600) unless a mode is given. Answers false (and logs)
+    // on any failure, with error saying why; the folder must exist. The first write into a folder in a process removes
+    // the temporaries an interrupted write left there.
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
                       std::error_code& error);
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);

@@ -298,7 +298,8 @@ bool ScreenScript::pinch(const std::string& argument) {
         return fail("nothing on screen shows " + target->description());
     }
     const Rect bounds = view->bounds();
-    if (!ScriptTargets::pinch(*view, *scale, Point{bounds.x() + bounds.width() / 2, bounds.y() + bounds.height() / 2})) {
+    if (!ScriptTargets::pinch(*view, *scale,
+                              Point{bounds.x() + bounds.width() / 2, bounds.y() + bounds.height() / 2})) {
         return fail("nothing zooms at " + target->description());
     }
     return true;

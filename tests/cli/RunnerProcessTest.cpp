@@ -261,12 +261,13 @@ std::vector<std::size_t> tileLevels(const std::vector<qovsim::SimRequest>& log, 
 TEST_F(RunnerProcessTest, FingersMoveAndZoomTheMapAndItsTilesFollow) {
     const auto shot = [&](const std::string& name) { return (home() / name).string(); };
     // On the temperature layer, which covers every map.
-    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
-                                  writeScript("wait 12\ntap --if-alert OK\ntab Maps\ntap Options\ntap Temperature\ntap Done\n"
-                                              "wait 5\nshot " + shot("before.png") +
-                                              "\ndrag @MapView 150 40\nwait 3\nshot " + shot("panned.png") +
-                                              "\npinch @MapView 2\nwait 3\nshot " + shot("zoomed.png") +
-                                              "\ntap --taps 2 @MapView\nwait 3\ndump\n")});
+    const RunnerRun result =
+        run({"--service", simUrl(), "--virtual-clock", "--script",
+             writeScript("wait 12\ntap --if-alert OK\ntab Maps\ntap Options\ntap Temperature\ntap Done\n"
+                         "wait 5\nshot " +
+                         shot("before.png") + "\ndrag @MapView 150 40\nwait 3\nshot " + shot("panned.png") +
+                         "\npinch @MapView 2\nwait 3\nshot " + shot("zoomed.png") +
+                         "\ntap --taps 2 @MapView\nwait 3\ndump\n")});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err.find("max retries"), std::string::npos) << result.err;
     // Tiles of the first level, of the panned region at that level, then of the two deeper levels.
@@ -314,7 +315,8 @@ TEST_F(RunnerProcessTest, EveryLayerOfTheOptionsDrawsItsTilesInTheUSAndAbroad) {
         std::shared_ptr<platform::gfx::Image> previous;
         for (const char* name : {"1-radar", "2-clouds", "3-radar-clouds", "4-temperature", "5-feels-like",
                                  "6-rainfall", "7-snowfall", "8-uv-index"}) {
-            const auto picture = platform::gfx::Image::fromPNGFile((home() / fmt::format("layer-{}.png", name)).string());
+            const auto picture =
+                platform::gfx::Image::fromPNGFile((home() / fmt::format("layer-{}.png", name)).string());
             ASSERT_NE(picture, nullptr) << name;
             if (previous) {
                 EXPECT_FALSE(picture->samePixels(*previous)) << name;

@@ -115,7 +115,8 @@ MapControlBar::MapControlBar() : View(Rect(platform::gfx::Point{}, kSize)) {
     m_dateFormatter.setDateFormat(localized("map.controlbar.date.format"));
     m_timeFormatter.setDateFormat(localized("map.controlbar.time.format"));
     setTimeZone(std::nullopt);
-    m_currentOverlayType = MapOverlayType::overlayForNumber(UserPreferences::sharedInstance().preferredWeatherOverlay());
+    m_currentOverlayType =
+        MapOverlayType::overlayForNumber(UserPreferences::sharedInstance().preferredWeatherOverlay());
     updateControlBar();
 }
 

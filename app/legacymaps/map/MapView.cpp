@@ -105,8 +105,9 @@ bool MapView::followPinch(double scale, platform::ui::Point around) {
     // The point in the map's own bounds.
     const platform::ui::Rect mine = frameInWindow();
     const platform::ui::Rect its = map->frameInWindow();
-    return map->followPinch(scale, platform::ui::Point{around.x - bounds().x() + mine.x() - its.x() + map->bounds().x(),
-                                                       around.y - bounds().y() + mine.y() - its.y() + map->bounds().y()});
+    return map->followPinch(scale,
+                            platform::ui::Point{around.x - bounds().x() + mine.x() - its.x() + map->bounds().x(),
+                                                around.y - bounds().y() + mine.y() - its.y() + map->bounds().y()});
 }
 
 void MapView::setLocation(std::shared_ptr<QOVLocation> location) {

@@ -49,9 +49,9 @@ QOVAnimationRenderer::TileImages QOVAnimationRenderer::decodeTiles(const FrameDa
     TileImages tiles;
     tiles.reserve(frameData.size());
     for (const auto& tile : frameData) {
-        tiles.push_back(tile.picture ? tile.picture : tile.png ? platform::gfx::Image::fromPNGData(
-                                                                              *tile.png, platform::gfx::PngBounds::tile())
-                                                                        : nullptr);
+        tiles.push_back(tile.picture ? tile.picture
+                        : tile.png   ? platform::gfx::Image::fromPNGData(*tile.png, platform::gfx::PngBounds::tile())
+                                     : nullptr);
     }
     return tiles;
 }
