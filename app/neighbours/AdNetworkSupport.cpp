@@ -1,4 +1,5 @@
 #include "app/neighbours/AdNetworkSupport.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace qov {

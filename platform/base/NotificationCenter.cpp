@@ -1,4 +1,5 @@
 #include "platform/base/NotificationCenter.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace platform {

@@ -1,4 +1,5 @@
 #include "platform/ui/Responder.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace platform::ui {

@@ -1,4 +1,5 @@
 #include "app/legacymaps/net/DataCacheService.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace qov {

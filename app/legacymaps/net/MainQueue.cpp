@@ -1,4 +1,5 @@
 #include "app/legacymaps/net/MainQueue.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace qov {
@@ -9,8 +10,8 @@ platform::OperationQueue& MainQueue::sharedQueue() {
 }
 
 platform::OperationQueue& MainQueue::transferQueue() {
-    static platform::OperationQueue queue(kTransferWidth);
-    return queue;
+    static platform::NeverDestroyed<platform::OperationQueue> queue(kTransferWidth);
+    return *queue;
 }
 
 }  // namespace qov

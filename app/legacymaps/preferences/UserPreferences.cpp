@@ -1,7 +1,8 @@
 #include "app/legacymaps/preferences/UserPreferences.h"
-#include "platform/base/ProcessInstance.h"
 
 #include <cmath>
+
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 

@@ -1,7 +1,8 @@
 #include "app/legacymaps/series/QOVTileSets.h"
-#include "platform/base/ProcessInstance.h"
 
 #include <utility>
+
+#include "platform/base/ProcessInstance.h"
 
 namespace qov {
 

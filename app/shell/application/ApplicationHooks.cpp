@@ -1,4 +1,5 @@
 #include "app/shell/application/ApplicationHooks.h"
+
 #include "platform/base/ProcessInstance.h"
 
 namespace qov {
