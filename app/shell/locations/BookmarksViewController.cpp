@@ -308,7 +308,8 @@ void BookmarksViewController::fillFavoriteCell(FavoriteLocationView& cell,
     cell.setSelectionStyle(TableViewCellSelectionStyle::Gray);
     cell.setAccessoryType(TableViewCellAccessoryType::DetailDisclosureButton);
     cell.setLocId(entry);
-    if (entry && typeid(*entry) != typeid(QOVLocation)) {
+    const QOVLocationIdentity* identity = entry.get();
+    if (identity && typeid(*identity) != typeid(QOVLocation)) {
         // The weather has not arrived yet: a reused cell must not go on showing another favourite.
         const auto manager = QOVLocationManager::sharedManager();
         const auto& nickname = entry->userNickname();

@@ -18,10 +18,14 @@ bool hasText(const std::optional<std::string>& text) { return text && !text->emp
 }  // namespace
 
 void FavoriteLocationView::setDataForLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
-    if (!location || typeid(*location) != typeid(QOVLocation)) {
+    if (!location) {
         return;
     }
-    const auto& place = static_cast<const QOVLocation&>(*location);
+    const QOVLocationIdentity& identity = *location;
+    if (typeid(identity) != typeid(QOVLocation)) {
+        return;
+    }
+    const auto& place = static_cast<const QOVLocation&>(identity);
     const auto manager = QOVLocationManager::sharedManager();
     const auto stored = m_locId ? manager->favoriteForLocation(*m_locId) : nullptr;
     const auto& nickname = stored ? stored->userNickname() : (m_locId ? m_locId->userNickname() : std::nullopt);

@@ -108,7 +108,7 @@ public:
     const std::vector<int>& segmentToViewMap() const { return m_segmentToViewMap; }
     const std::shared_ptr<QOVLocation>& location() const { return m_location; }
     int currentSelection() const { return m_currentSelection; }
-    bool isAdViewHidden() const { return m_adViewHidden; }
+    bool isAdViewHidden() const override { return m_adViewHidden; }
     // The panel in front, or nullptr before the view loads.
     std::shared_ptr<BaseWeatherView> frontView() const;
 
