@@ -54,9 +54,7 @@ void QOVAnimationManager::setMapLayer(std::shared_ptr<QOVMapLayer> layer) {
                              : QOVMapSeries::List{};
     m_currentFrame = 0;
     m_frameList.assign(m_seriesList.size(), nullptr);
-    m_tilesByQuadKey.clear();
-    m_pendingQuadKeys.clear();
-    m_retrievalStack.clear();
+    m_frameLoads.clear();
 }
 
 void QOVAnimationManager::setAnimating(bool animating) {
@@ -114,62 +112,58 @@ void QOVAnimationManager::endRequests() {
 void QOVAnimationManager::startLoadingAnimations() {
     m_tileList = QOVMapCache::tilesInMapRect(m_mapRect, m_zoomScale);
     m_rowsPerFrame = QOVMapCache::rowsInFrameForMapRect(m_mapRect, m_zoomScale);
-    m_retrievalStack = loadOrder(totalFrames());
     // Frames of an earlier loop show another part of the map.
     m_frameList.assign(m_seriesList.size(), nullptr);
     m_currentFrame = 0;
     m_framesRendered = 0;
     m_offsetSet = false;
     m_pauseFrame = false;
-    loadNextFrame();
+    m_frameLoads.clear();
+    for (const std::uint32_t frame : loadOrder(totalFrames())) {
+        FrameLoad& load = m_frameLoads.emplace_back();
+        load.frame = frame;
+        for (const auto& tile : m_tileList) {
+            load.tilesByQuadKey[tile->quadKey()] = QOVAnimationRenderer::FrameTile{};
+            load.pendingQuadKeys.insert(tile->quadKey());
+        }
+    }
+    requestFrames();
+    processCurrentFrame();
 }
 
-void QOVAnimationManager::resetTilesByQuadKey() {
-    m_tilesByQuadKey.clear();
-    m_pendingQuadKeys.clear();
-    for (const auto& tile : m_tileList) {
-        m_tilesByQuadKey[tile->quadKey()] = QOVAnimationRenderer::FrameTile{};
-    }
-}
-
-void QOVAnimationManager::loadNextFrame() {
-    resetTilesByQuadKey();
-    if (m_retrievalStack.empty()) {
-        return;
-    }
-    m_frameNumberCurrentlyLoading = m_retrievalStack.front();
-    m_retrievalStack.erase(m_retrievalStack.begin());
-    const auto& series = m_seriesList[m_frameNumberCurrentlyLoading];
+void QOVAnimationManager::requestFrames() {
+    // The cache reads files and the tile client fetches on their workers, a bounded number at a time; frames are
+    // rendered in load order as they complete. Asking only a few frames ahead bounds the decoded tiles waiting.
     const auto cache = QOVMapCache::sharedInstance();
-    // The files first: one that no longer reads is deleted there and then counts as a tile to fetch.
-    for (const auto& tile : cache->alreadyCachedTilesSeries(series, m_mapRect, m_zoomScale)) {
-        m_tilesByQuadKey[tile->quadKey()] = frameTile(*tile);
-        calculateOffsetUsingMapRect(tile->mapRect());
-    }
-    const auto toFetch = cache->tilesToCacheForSeries(series, m_mapRect, m_zoomScale);
-    for (const auto& tile : toFetch) {
-        m_pendingQuadKeys.insert(tile->quadKey());
-    }
-    if (m_pendingQuadKeys.empty()) {
-        processCurrentFrame();
-    } else {
-        cache->cacheTiles(toFetch, series, shared_from_this());
+    std::size_t ahead = 0;
+    for (FrameLoad& load : m_frameLoads) {
+        if (ahead++ == kFramesAskedAhead) {
+            return;
+        }
+        if (!load.requested) {
+            load.requested = true;
+            cache->cacheTiles(m_tileList, m_seriesList[load.frame], shared_from_this());
+        }
     }
 }
 
 void QOVAnimationManager::mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) {
-    if (!m_animating || !tile || m_frameNumberCurrentlyLoading >= m_seriesList.size()) {
+    if (!m_animating || !tile) {
         return;
     }
-    const auto& series = *m_seriesList[m_frameNumberCurrentlyLoading];
-    if (tile->layerName() != series.layerName() || tile->seriesDate() != series.seriesDate() ||
-        m_pendingQuadKeys.erase(tile->quadKey()) == 0) {
+    for (std::size_t index = 0; index < m_frameLoads.size(); ++index) {
+        FrameLoad& load = m_frameLoads[index];
+        const auto& series = *m_seriesList[load.frame];
+        if (tile->layerName() != series.layerName() || tile->seriesDate() != series.seriesDate() ||
+            load.pendingQuadKeys.erase(tile->quadKey()) == 0) {
+            continue;
+        }
+        load.tilesByQuadKey[tile->quadKey()] = frameTile(*tile);
+        calculateOffsetUsingMapRect(tile->mapRect());
+        if (index == 0 && load.pendingQuadKeys.empty()) {
+            queue([](QOVAnimationManager& manager) { manager.processCurrentFrame(); });
+        }
         return;
-    }
-    m_tilesByQuadKey[tile->quadKey()] = frameTile(*tile);
-    calculateOffsetUsingMapRect(tile->mapRect());
-    if (m_pendingQuadKeys.empty()) {
-        queue([](QOVAnimationManager& manager) { manager.processCurrentFrame(); });
     }
 }
 
@@ -189,10 +183,16 @@ void QOVAnimationManager::calculateOffsetUsingMapRect(const platform::map::MapRe
 }
 
 void QOVAnimationManager::processCurrentFrame() {
+    if (m_frameLoads.empty() || !m_frameLoads.front().pendingQuadKeys.empty()) {
+        return;
+    }
+    const FrameLoad load = std::move(m_frameLoads.front());
+    m_frameLoads.pop_front();
+    requestFrames();
     QOVAnimationRenderer::FrameData frameData;
     for (const auto& tile : m_tileList) {
-        const auto entry = m_tilesByQuadKey.find(tile->quadKey());
-        if (entry == m_tilesByQuadKey.end()) {
+        const auto entry = load.tilesByQuadKey.find(tile->quadKey());
+        if (entry == load.tilesByQuadKey.end()) {
             QOV_LOG_ERROR("ProcessCurrentFrame called but having NIL Data.");
             return;
         }
@@ -202,21 +202,18 @@ void QOVAnimationManager::processCurrentFrame() {
     if (!renderer) {
         return;
     }
-    const std::uint32_t frameNumber = m_frameNumberCurrentlyLoading;
-    auto image =
-        renderer->nativeDataFromFrameData(frameData, m_rowsPerFrame, m_zoomScale, m_offset, frameNumber);
-    m_frameList[frameNumber] = image;
+    auto image = renderer->nativeDataFromFrameData(frameData, m_rowsPerFrame, m_zoomScale, m_offset, load.frame);
+    m_frameList[load.frame] = image;
     const std::uint32_t rendered = ++m_framesRendered;
     queue([rendered, image](QOVAnimationManager& manager) { manager.frameRendered(rendered, image); });
-    resetTilesByQuadKey();
-    if (m_retrievalStack.empty()) {
+    if (m_frameLoads.empty()) {
         queue([](QOVAnimationManager& manager) {
             if (const auto delegate = manager.m_delegate.lock()) {
                 delegate->allFramesLoaded();
             }
         });
-    } else {
-        queue([](QOVAnimationManager& manager) { manager.loadNextFrame(); });
+    } else if (m_frameLoads.front().pendingQuadKeys.empty()) {
+        queue([](QOVAnimationManager& manager) { manager.processCurrentFrame(); });
     }
 }
 

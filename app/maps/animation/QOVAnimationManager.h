@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,26 +20,27 @@
 namespace qov {
 
 // Runs the radar loop of a map: for the layer's animation series it takes the tiles of the map's visible rect
-// from the map cache, loads the frames one at a time (the first and the last, then spread over the middle),
-// has the renderer stitch each into one image, shows the first at once and, from the third on, plays them on a
-// repeating timer from the last series to the first (0.35 s a frame for more than 10 frames, else 0.5 s), holding
-// the first series one extra tick per pass. Frames not rendered yet are skipped.
+// from the map cache, asks for the tiles of several frames at once in load order (the first and the last frame,
+// then spread over the middle; kFramesAskedAhead frames not rendered yet at a time; the cache reads tile files
+// and fetches the rest on worker threads, a bounded number at a time, and decodes them there), has the renderer
+// stitch each frame into one image in that same order as the frames complete, shows the first at once and, from the third on, plays them on a repeating timer from the last
+// series to the first (0.35 s a frame for more than 10 frames, else 0.5 s), holding the first series one extra
+// tick per pass. Frames not rendered yet are skipped.
 //
 // A loop starts with setAnimating(true) and ends with setAnimating(false) (or a new layer): each start or stop
 // begins a new generation, and every queued step of an earlier one does nothing, so frames of an old loop never
-// enter a new one. A start without a layer or without frames is refused (the delegate hears animationStopped).
-// Tiles count toward the frame being loaded only when they belong to its series and their quadkey is still
-// awaited.
+// enter a new one; stopping cancels the tile reads and fetches still under way. A start without a layer or
+// without frames is refused (the delegate hears animationStopped). A tile counts toward the first frame in load
+// order that is not rendered yet, belongs to the tile's series and still awaits its quadkey.
 //
-// Main thread only. Made by create(), always owned by std::shared_ptr (the map controller owns one for its
-// life). The map view, the renderer and the delegate are held weakly; queued steps and the timer hold the
-// manager weakly, so nothing runs on a manager that is gone.
 class QOVAnimationManager : public MapTileReceiver, public std::enable_shared_from_this<QOVAnimationManager> {
 public:
     static constexpr double kFastFrameInterval = 0.35;
     static constexpr double kFrameInterval = 0.5;
     // Frames rendered before the loop starts playing.
     static constexpr std::uint32_t kFramesBeforePlaying = 3;
+    // Frames whose tiles are asked for at once: the one to render next and those after it in load order.
+    static constexpr std::size_t kFramesAskedAhead = 4;
 
     static std::shared_ptr<QOVAnimationManager> create();
     ~QOVAnimationManager() override;
@@ -78,8 +80,9 @@ private:
     // Posts a step of the current generation on the main loop; a later start, stop or layer drops it.
     void queue(std::function<void(QOVAnimationManager&)> step);
     void startLoadingAnimations();
-    void resetTilesByQuadKey();
-    void loadNextFrame();
+    // Asks the map cache for the tiles of the first kFramesAskedAhead frames not rendered yet.
+    void requestFrames();
+    // Renders the first frame in load order when all its tiles are in, and queues the next step.
     void processCurrentFrame();
     // The delegate's news of the rendered count: the first frame is shown, the third starts the timer.
     void frameRendered(std::uint32_t rendered, const QOVAnimationRenderer::FrameImage& image);
@@ -106,10 +109,14 @@ private:
     bool m_pauseFrame = false;
     std::shared_ptr<platform::Timer> m_timer;
     std::vector<std::shared_ptr<QOVMapTileData>> m_tileList;
-    std::vector<std::uint32_t> m_retrievalStack;
-    std::map<std::string, QOVAnimationRenderer::FrameTile> m_tilesByQuadKey;
-    std::set<std::string> m_pendingQuadKeys;  // tiles of the loading frame still awaited
-    std::uint32_t m_frameNumberCurrentlyLoading = 0;
+    // A frame on its way: its tiles by quadkey (empty until they arrive, or for good when they fail).
+    struct FrameLoad {
+        std::uint32_t frame = 0;
+        std::map<std::string, QOVAnimationRenderer::FrameTile> tilesByQuadKey;
+        std::set<std::string> pendingQuadKeys;  // still awaited
+        bool requested = false;
+    };
+    std::deque<FrameLoad> m_frameLoads;  // frames not rendered yet, in load order
     std::uint64_t m_generation = 0;
 };
 

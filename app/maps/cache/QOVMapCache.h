@@ -14,6 +14,7 @@
 #include "app/maps/datasource/QOVTileServerDatasource.h"
 #include "app/maps/model/QOVMapTileConfig.h"
 #include "app/maps/model/QOVMapTileData.h"
+#include "platform/base/OperationQueue.h"
 #include "platform/base/RunLoop.h"
 #include "platform/base/WeakListenerList.h"
 #include "platform/map/MapRect.h"
@@ -85,7 +86,8 @@ public:
     void validateTileCache();
 
     // Tiles. A series names its layer, date and (for a forecast frame) its run's master date.
-    // The tile from its file (delivered with the given map rect) or from the service.
+    // The tile from its file (delivered with the given map rect) or from the service. The file is read and its
+    // picture decoded on a worker thread (TileFileRead); a missing file is fetched at once.
     void cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series, const std::string& quadKey,
                              const platform::map::MapRect& mapRect, const std::shared_ptr<MapTileReceiver>& receiver);
     // The same for the rect's first tile; a tile read from its file keeps its stored map rect.
@@ -108,6 +110,7 @@ public:
     // The action of every tile request: writes a tile that has image data to its file, then hands the tile
     // (with or without data) to the receiver on a later turn.
     void storeTileWithUserInfo(const TileRequestResult& result);
+    // Also ends the receiver's file reads.
     void cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& receiver);
     void cancelAllTileRequests();
     void removeAllTileCaches();
@@ -146,6 +149,10 @@ public:
     std::vector<std::string> pathsForCurrentTileCacheFiles() const;
 
 private:
+    friend class TileFileRead;
+    // Tile files read at once.
+    static constexpr int kFileReadsAtOnce = 4;
+
     void start();
     std::shared_ptr<QOVMapTileConfig> configurationForListening();
     void requestSeriesList();
@@ -163,6 +170,7 @@ private:
     platform::WeakListenerList<MapTileReceiver> m_tileCacheListeners;
     std::shared_ptr<QOVMapTileConfig> m_currentTileConfig;
     std::shared_ptr<platform::Timer> m_timer;
+    std::unique_ptr<platform::OperationQueue> m_fileQueue;  // TileFileReads
 };
 
 }  // namespace qov

@@ -2,6 +2,7 @@
 
 #include "app/maps/cache/MapTileFileName.h"
 #include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/cache/TileFileRead.h"
 #include "app/maps/cache/TileImageCheck.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
@@ -50,12 +51,10 @@ void QOVMapCache::cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& serie
     if (!series) {
         return;
     }
-    if (const auto fileName = fileNameForSeries(*series, quadKey)) {
-        if (auto tile = readTileFile(cachesPathURLWithFileName(*fileName))) {
-            tile->setMapRect(mapRect);
-            deliverLater(receiver, std::move(tile));
-            return;
-        }
+    const auto fileName = fileNameForSeries(*series, quadKey);
+    if (fileName && cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
+        m_fileQueue->addOperation(std::make_shared<TileFileRead>(weak_from_this(), series, quadKey, mapRect, receiver));
+        return;
     }
     fetchTile(*series, quadKey, mapRect, receiver);
 }
@@ -158,10 +157,21 @@ void QOVMapCache::storeTileWithUserInfo(const TileRequestResult& result) {
 }
 
 void QOVMapCache::cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& receiver) {
+    if (receiver) {
+        for (const auto& operation : m_fileQueue->operations()) {
+            const auto read = std::dynamic_pointer_cast<TileFileRead>(operation);
+            if (read && read->isFor(receiver)) {
+                read->cancel();
+            }
+        }
+    }
     m_datasource->cancelAllTileRequestsForDelegate(receiver);
 }
 
-void QOVMapCache::cancelAllTileRequests() { m_datasource->cancelAllTileRequests(); }
+void QOVMapCache::cancelAllTileRequests() {
+    m_fileQueue->cancelAllOperations();
+    m_datasource->cancelAllTileRequests();
+}
 
 void QOVMapCache::removeAllTileCaches() {
     std::lock_guard lock(m_mutex);

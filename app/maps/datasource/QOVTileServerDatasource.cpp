@@ -24,7 +24,7 @@ QOVTileServerDatasource::QOVTileServerDatasource()
     : m_seriesListBaseUrl(tileHostURLForInfoKey(kSeriesListHostInfoKey)),
       m_tileBaseUrl(tileHostURLForInfoKey(kTileHostInfoKey)),
       m_operationQueue(std::make_unique<platform::OperationQueue>()),
-      m_tileOperationQueue(std::make_unique<platform::OperationQueue>()) {}
+      m_tileOperationQueue(std::make_unique<platform::OperationQueue>(kTileTransfersAtOnce)) {}
 
 QOVTileServerDatasource::~QOVTileServerDatasource() {
     m_tileOperationQueue->cancelAllOperations();

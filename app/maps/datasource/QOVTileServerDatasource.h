@@ -35,8 +35,9 @@ struct TileRequestResult {
 // Tiles: a request for a URL already in flight joins it, and every waiter receives the one result. The body is
 // decoded on the transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer
 // other than 200 with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same
-// URL); after that the waiters receive the tile without image data. Cancelling by receiver removes that receiver's
-// waiters; a transfer left without waiters stops, and nothing of it is retried or delivered. Tiles run on
+// URL); after that the waiters receive the tile without image data. At most kTileTransfersAtOnce tiles are fetched
+// at once, in the order they were asked for. Cancelling by receiver removes that receiver's waiters; a transfer left
+// without waiters stops, and nothing of it is retried or delivered. Tiles run on
 // tileOperationQueue(), the series list on operationQueue().
 //
 // Series list: a request while one is in flight joins it. Only a 2xx answer that parses as a series list
@@ -51,6 +52,8 @@ public:
     using SeriesListAction = std::function<void(const std::shared_ptr<QOVMapTileConfig>&)>;
 
     static constexpr double kTimeOutSeconds = 20.0;
+    // Tile transfers under way at once (each keeps its connection open for the next).
+    static constexpr int kTileTransfersAtOnce = 8;
     static constexpr int kMaxRetries = 1;
     static constexpr const char* kSeriesListHostInfoKey = "QOVTileSeriesListHost";
     static constexpr const char* kTileHostInfoKey = "QOVTileImageHost";

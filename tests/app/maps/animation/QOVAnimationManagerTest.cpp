@@ -26,6 +26,26 @@ struct Recorder : QOVAnimationManagerDelegate {
     bool heard(const std::string& event) const { return std::ranges::find(events, event) != events.end(); }
 };
 
+// Keeps every frame it stitches, in the order it stitched them.
+struct KeepingRenderer : QOVAnimationRendererImageView {
+    using QOVAnimationRendererImageView::QOVAnimationRendererImageView;
+    std::vector<std::pair<std::uint32_t, FrameImage>> stitched;
+    FrameImage nativeDataFromFrameData(const FrameData& frameData, std::uint32_t rows, float zoomScale,
+                                       platform::gfx::Point offset, std::uint32_t frameNumber) override {
+        auto image = QOVAnimationRendererImageView::nativeDataFromFrameData(frameData, rows, zoomScale, offset,
+                                                                            frameNumber);
+        stitched.emplace_back(frameNumber, image);
+        return image;
+    }
+    std::vector<std::uint32_t> order() const {
+        std::vector<std::uint32_t> frames;
+        for (const auto& [frame, image] : stitched) {
+            frames.push_back(frame);
+        }
+        return frames;
+    }
+};
+
 class QOVAnimationManagerTest : public qovtest::SharedMapCacheFixture {
 protected:
     void SetUp() override {
@@ -54,8 +74,7 @@ protected:
 
     std::shared_ptr<platform::map::MapView> m_mapView =
         std::make_shared<platform::map::MapView>(platform::gfx::Rect(0, 0, 320, 367));
-    std::shared_ptr<QOVAnimationRendererImageView> m_renderer =
-        std::make_shared<QOVAnimationRendererImageView>(platform::gfx::Rect(0, 0, 10, 10));
+    std::shared_ptr<KeepingRenderer> m_renderer = std::make_shared<KeepingRenderer>(platform::gfx::Rect(0, 0, 10, 10));
     std::shared_ptr<Recorder> m_recorder = std::make_shared<Recorder>();
     std::shared_ptr<QOVAnimationManager> m_manager = QOVAnimationManager::create();
 };
@@ -99,10 +118,13 @@ TEST_F(QOVAnimationManagerTest, StoppingEndsTheQueuedLoadsAndARestartBeginsAgain
     m_manager->setAnimating(true);
     ASSERT_TRUE(qovtest::pumpUntil([this] { return m_recorder->heard("loaded 1"); }, 30.0));
     m_manager->setAnimating(false);
+    EXPECT_EQ(datasource()->tileRequestsInFlight(), 0U);
     const auto rendered = m_manager->framesRendered();
+    const auto tileRequests = requestCount("/TileServer/imgs/*");
     m_recorder->events.clear();
     loop().runFor(2.0);
     EXPECT_EQ(m_manager->framesRendered(), rendered);
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), tileRequests);
     EXPECT_TRUE(m_recorder->events.empty());
     EXPECT_EQ(loop().timerCount(), 1U);  // the map cache's validation timer
 
@@ -117,6 +139,54 @@ TEST_F(QOVAnimationManagerTest, StoppingEndsTheQueuedLoadsAndARestartBeginsAgain
     EXPECT_TRUE(m_recorder->shown.empty());
     advance(0.3);
     EXPECT_EQ(m_recorder->shown, (std::vector<std::uint32_t>{0}));
+}
+
+// All frames' tiles are asked for at once; frames still render in load order when the first frame's tiles come
+// last, and a second loop over the same map, read from the tile files, renders the same frames in the same order.
+TEST_F(QOVAnimationManagerTest, FramesRenderInLoadOrderWhetherFetchedLateOrReadFromFiles) {
+    const auto layer = radar();
+    addFault(qovsim::Fault{.pathPattern = "/TileServer/imgs/radar/" + layer->availableSeries()[0]->seriesDate() + "/*",
+                           .delaySeconds = 0.3});
+    m_manager->setMapLayer(layer);
+    m_manager->setAnimating(true);
+    ASSERT_TRUE(loadAll());
+    const auto order = QOVAnimationManager::loadOrder(12);
+    EXPECT_EQ(m_renderer->order(), order);
+    const auto fetched = m_renderer->stitched;
+    const auto tileRequests = requestCount("/TileServer/imgs/*");
+    EXPECT_EQ(tileRequests, 12 * QOVMapCache::tilesInMapRect(m_manager->mapRect(), m_manager->zoomScale()).size());
+
+    m_manager->setAnimating(false);
+    m_renderer->stitched.clear();
+    m_recorder->events.clear();
+    m_manager->setAnimating(true);
+    ASSERT_TRUE(loadAll());
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), tileRequests);
+    ASSERT_EQ(m_renderer->order(), order);
+    for (std::size_t index = 0; index < order.size(); ++index) {
+        EXPECT_TRUE(m_renderer->stitched[index].second->bitmap()->samePixels(*fetched[index].second->bitmap()))
+            << "frame " << order[index];
+    }
+    const std::string firstShown =
+        layer->availableSeries()[0]->displayDateWithTimeZone(std::nullopt, m_cache->configurationOffset());
+    EXPECT_EQ(std::vector<std::string>(m_recorder->events.begin(), m_recorder->events.begin() + 3),
+              (std::vector<std::string>{"loading", "loaded 1", "shown 11 " + firstShown}));
+}
+
+TEST_F(QOVAnimationManagerTest, StoppingAFileReadLoopEndsItsReads) {
+    m_manager->setMapLayer(radar());
+    m_manager->setAnimating(true);
+    ASSERT_TRUE(loadAll());
+    m_manager->setAnimating(false);
+    m_recorder->events.clear();
+    m_manager->setAnimating(true);
+    ASSERT_TRUE(qovtest::pumpUntil([this] { return m_recorder->heard("loaded 1"); }, 30.0));
+    m_manager->setAnimating(false);
+    const auto stitched = m_renderer->stitched.size();
+    m_recorder->events.clear();
+    loop().runFor(2.0);
+    EXPECT_EQ(m_renderer->stitched.size(), stitched);
+    EXPECT_TRUE(m_recorder->events.empty());
 }
 
 TEST_F(QOVAnimationManagerTest, ALoopWithoutFramesIsRefused) {
