@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include <malloc.h>
+
 #include "cli/ApplicationRun.h"
 #include "cli/RunnerCommands.h"
 #include "cli/RunnerOptions.h"
@@ -15,6 +17,10 @@
 #include "platform/storage/UserDefaults.h"
 
 int main(int argc, char** argv) {
+    // Pictures (decoded tiles, radar frames, screens) are large and short-lived and are made on many threads:
+    // with a fixed threshold each is mapped on its own and returned to the system when freed, instead of the
+    // allocator raising the threshold after the first one and keeping freed pictures in per-thread heaps.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     const auto parsed = qovcli::RunnerOptions::parse(argc, argv, std::cout, std::cerr);
     if (!parsed.options) {
         return parsed.exitStatus;

@@ -1,5 +1,6 @@
 #include "platform/map/BaseMap.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -122,7 +123,8 @@ void drawGraticule(gfx::BitmapContext& context, const ViewTransform& transform, 
 
 }  // namespace
 
-BaseMap::BaseMap(std::string lowResolutionPath, std::string detailedPath) {
+BaseMap::BaseMap(std::string lowResolutionPath, std::string detailedPath, std::size_t cachedPoints)
+    : m_cachedPoints(cachedPoints) {
     m_lowResolution.path = std::move(lowResolutionPath);
     m_detailed.path = std::move(detailedPath);
 }
@@ -132,30 +134,102 @@ BaseMap& BaseMap::shared() {
     return *map;
 }
 
-const CoastlineData* BaseMap::load(Source& source) {
-    std::call_once(source.loaded, [&source] { source.data = CoastlineData::read(source.path); });
-    return source.data ? &*source.data : nullptr;
+BaseMap::Source& BaseMap::sourceFor(double zoomScale) const {
+    return MapTileGrid::levelForZoomScale(zoomScale) >= kDetailedFromLevel ? m_detailed : m_lowResolution;
 }
 
-const CoastlineData* BaseMap::coastlines(double zoomScale) const {
-    return load(MapTileGrid::levelForZoomScale(zoomScale) >= kDetailedFromLevel ? m_detailed : m_lowResolution);
+bool BaseMap::hasCoastlines(double zoomScale) const {
+    Source& source = sourceFor(zoomScale);
+    std::lock_guard lock(source.mutex);
+    if (!source.layoutRead) {
+        source.layout = CoastlineLayout::read(source.path);
+        source.layoutRead = true;
+    }
+    return source.layout.has_value();
+}
+
+std::size_t BaseMap::cachedPoints() const {
+    std::size_t points = 0;
+    for (Source* source : {&m_lowResolution, &m_detailed}) {
+        std::lock_guard lock(source->mutex);
+        points += source->keptPoints;
+    }
+    return points;
+}
+
+std::vector<BaseMap::Bin> BaseMap::binsFor(Source& source, const std::vector<MapRect>& rects) const {
+    std::lock_guard lock(source.mutex);
+    if (!source.layoutRead) {
+        source.layout = CoastlineLayout::read(source.path);
+        source.layoutRead = true;
+    }
+    if (!source.layout) {
+        return {};
+    }
+    std::vector<std::size_t> wanted;
+    for (const MapRect& rect : rects) {
+        for (const std::size_t bin : source.layout->binsIntersecting(rect)) {
+            if (std::find(wanted.begin(), wanted.end(), bin) == wanted.end()) {
+                wanted.push_back(bin);
+            }
+        }
+    }
+    std::vector<Bin> bins;
+    std::vector<std::size_t> missing;
+    for (const std::size_t bin : wanted) {
+        const auto kept = std::find_if(source.kept.begin(), source.kept.end(),
+                                       [bin](const auto& entry) { return entry.first == bin; });
+        if (kept == source.kept.end()) {
+            missing.push_back(bin);
+        } else {
+            bins.push_back(kept->second);
+            source.kept.splice(source.kept.begin(), source.kept, kept);
+        }
+    }
+    if (!missing.empty()) {
+        auto read = CoastlineData::readBins(source.path, missing);
+        if (!read) {
+            return bins;
+        }
+        for (auto& [number, data] : *read) {
+            auto bin = std::make_shared<const CoastlineData>(std::move(data));
+            source.keptPoints += bin->pointCount();
+            source.kept.emplace_front(number, bin);
+            bins.push_back(std::move(bin));
+        }
+    }
+    while (source.keptPoints > m_cachedPoints && !source.kept.empty()) {
+        source.keptPoints -= source.kept.back().second->pointCount();
+        source.kept.pop_back();
+    }
+    return bins;
 }
 
 void BaseMap::draw(gfx::BitmapContext& context, const MapRect& visible, double zoomScale, const gfx::Rect& viewRect,
                    MapType type) const {
     const Palette palette = paletteFor(type);
     context.fillRect(viewRect, palette.sea);
-    const CoastlineData* data = coastlines(zoomScale);
-    if (!data || !(zoomScale > 0.0) || !std::isfinite(zoomScale)) {
+    if (!(zoomScale > 0.0) || !std::isfinite(zoomScale)) {
+        return;
+    }
+    std::vector<std::pair<double, MapRect>> copies;
+    for (const double offset : {-kMapWorldWidth, 0.0, kMapWorldWidth}) {
+        const MapRect copy = visible.offsetBy(-offset, 0.0);
+        if (copy.intersects(kMapRectWorld)) {
+            copies.emplace_back(offset, copy);
+        }
+    }
+    std::vector<MapRect> rects;
+    for (const auto& [offset, copy] : copies) {
+        rects.push_back(copy);
+    }
+    const std::vector<Bin> bins = binsFor(sourceFor(zoomScale), rects);
+    if (bins.empty()) {
         return;
     }
     const gfx::Rect guard = viewRect.insetBy(-8.0, -8.0);
     const gfx::Rect lineGuard = viewRect.insetBy(-kLineGuard, -kLineGuard);
-    for (const double offset : {-kMapWorldWidth, 0.0, kMapWorldWidth}) {
-        const MapRect copy = visible.offsetBy(-offset, 0.0);
-        if (!copy.intersects(kMapRectWorld)) {
-            continue;
-        }
+    for (const auto& [offset, copy] : copies) {
         const ViewTransform transform{visible, zoomScale, viewRect, offset};
         const auto project = [&](const CoastlineData::Shape& shape) {
             std::vector<gfx::Point> points;
@@ -165,28 +239,25 @@ void BaseMap::draw(gfx::BitmapContext& context, const MapRect& visible, double z
             }
             return points;
         };
-        std::vector<std::vector<gfx::Point>> batch;
-        int batchLevel = 0;
-        const auto flush = [&] {
-            context.fillPolygons(batch, palette.levels[static_cast<std::size_t>(batchLevel)]);
-            batch.clear();
-        };
-        for (const auto& area : data->areas()) {
-            if (!area.bounds.intersects(copy)) {
-                continue;
+        // Level by level over every bin, so that lakes cover land and islands cover lakes.
+        for (std::size_t level = 1; level < palette.levels.size(); ++level) {
+            std::vector<std::vector<gfx::Point>> batch;
+            for (const Bin& bin : bins) {
+                for (const auto& area : bin->areas()) {
+                    if (static_cast<std::size_t>(area.level) == level && area.bounds.intersects(copy)) {
+                        batch.push_back(clipToRect(project(area), guard));
+                    }
+                }
             }
-            if (area.level != batchLevel) {
-                flush();
-                batchLevel = area.level;
-            }
-            batch.push_back(clipToRect(project(area), guard));
+            context.fillPolygons(batch, palette.levels[level]);
         }
-        flush();
         if (palette.coast) {
             std::vector<std::vector<gfx::Point>> lines;
-            for (const auto& shore : data->shores()) {
-                if (shore.bounds.intersects(copy)) {
-                    splitOutside(project(shore), lineGuard, lines);
+            for (const Bin& bin : bins) {
+                for (const auto& shore : bin->shores()) {
+                    if (shore.bounds.intersects(copy)) {
+                        splitOutside(project(shore), lineGuard, lines);
+                    }
                 }
             }
             context.strokePolylines(lines, *palette.coast, type == MapType::Hybrid ? 1.0 : 0.6);

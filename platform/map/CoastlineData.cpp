@@ -52,6 +52,18 @@ public:
         }
         return values;
     }
+    // The values [first, first + count) of a one-dimensional variable (read as int), or nullopt.
+    std::optional<std::vector<int>> range(const char* name, std::size_t first, std::size_t count) const {
+        int variable = 0;
+        std::vector<int> values(count);
+        const std::size_t start[1] = {first};
+        const std::size_t length[1] = {count};
+        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR ||
+            (count > 0 && nc_get_vara_int(m_id, variable, start, length, values.data()) != NC_NOERR)) {
+            return std::nullopt;
+        }
+        return values;
+    }
     std::optional<int> scalar(const char* name) const {
         const auto values = ints(name, 1);
         return values ? std::optional<int>(values->front()) : std::nullopt;
@@ -213,14 +225,16 @@ CoastlineData::Shape toShape(int level, const std::vector<BinPoint>& points, dou
     return shape;
 }
 
-}  // namespace
+// The sizes a file declares, checked before anything is allocated for them.
+struct FileCounts {
+    double binDegrees = 0.0;
+    std::size_t columns = 0;
+    std::size_t bins = 0;
+    std::size_t segments = 0;
+    std::size_t points = 0;
+};
 
-std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
-    const NetcdfFile file(path);
-    if (!file.isOpen()) {
-        QOV_LOG_ERROR("Cannot open the coastline file {}", path);
-        return std::nullopt;
-    }
+std::optional<FileCounts> countsOf(const NetcdfFile& file, const std::string& path) {
     const auto binMinutes = file.scalar("Bin_size_in_minutes");
     const auto columns = file.scalar("N_bins_in_360_longitude_range");
     const auto binCount = file.scalar("N_bins_in_file");
@@ -233,35 +247,113 @@ std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
         QOV_LOG_ERROR("The coastline file {} has no usable bin layout", path);
         return std::nullopt;
     }
-    const auto bins = static_cast<std::size_t>(*binCount);
-    const auto segments = static_cast<std::size_t>(*segmentCount);
-    const auto points = static_cast<std::size_t>(*pointCount);
+    return FileCounts{*binMinutes / 60.0, static_cast<std::size_t>(*columns), static_cast<std::size_t>(*binCount),
+                      static_cast<std::size_t>(*segmentCount), static_cast<std::size_t>(*pointCount)};
+}
+
+}  // namespace
+
+CoastlineLayout::CoastlineLayout(double binDegrees, std::size_t columns, std::size_t bins)
+    : m_binDegrees(binDegrees), m_columns(columns), m_bins(bins) {}
+
+std::optional<CoastlineLayout> CoastlineLayout::read(const std::string& path) {
+    const NetcdfFile file(path);
+    if (!file.isOpen()) {
+        QOV_LOG_ERROR("Cannot open the coastline file {}", path);
+        return std::nullopt;
+    }
+    const auto counts = countsOf(file, path);
+    return counts ? std::optional(CoastlineLayout(counts->binDegrees, counts->columns, counts->bins)) : std::nullopt;
+}
+
+double CoastlineLayout::west(std::size_t bin) const {
+    const double west = static_cast<double>(bin % m_columns) * m_binDegrees;
+    return west >= 180.0 ? west - 360.0 : west;
+}
+
+double CoastlineLayout::south(std::size_t bin) const {
+    return 90.0 - static_cast<double>(bin / m_columns + 1) * m_binDegrees;
+}
+
+MapRect CoastlineLayout::bounds(std::size_t bin) const {
+    const MapPoint northWest = mapPointForCoordinate(geo::Coordinate{south(bin) + m_binDegrees, west(bin)});
+    const MapPoint southEast = mapPointForCoordinate(geo::Coordinate{south(bin), west(bin) + m_binDegrees});
+    // The eastern edge of the last column is the world's edge, not its start.
+    const double east = west(bin) + m_binDegrees >= 180.0 ? kMapWorldWidth : southEast.x;
+    return MapRect{northWest.x, northWest.y, std::max(east - northWest.x, 1.0),
+                   std::max(southEast.y - northWest.y, 1.0)};
+}
+
+std::vector<std::size_t> CoastlineLayout::binsIntersecting(const MapRect& rect) const {
+    std::vector<std::size_t> bins;
+    for (std::size_t bin = 0; bin < m_bins; ++bin) {
+        if (bounds(bin).intersects(rect)) {
+            bins.push_back(bin);
+        }
+    }
+    return bins;
+}
+
+std::optional<std::map<std::size_t, CoastlineData>> CoastlineData::readBins(const std::string& path,
+                                                                           const std::vector<std::size_t>& wanted) {
+    const NetcdfFile file(path);
+    if (!file.isOpen()) {
+        QOV_LOG_ERROR("Cannot open the coastline file {}", path);
+        return std::nullopt;
+    }
+    const auto counts = countsOf(file, path);
+    if (!counts) {
+        return std::nullopt;
+    }
+    const CoastlineLayout layout(counts->binDegrees, counts->columns, counts->bins);
+    const std::size_t bins = counts->bins;
+    const std::size_t segments = counts->segments;
+    const std::size_t points = counts->points;
     const auto firstSegment = file.ints("Id_of_first_segment_in_a_bin", bins);
     const auto cornerLevels = file.ints("Embedded_node_levels_in_a_bin", bins);
     const auto segmentsInBin = file.ints("N_segments_in_a_bin", bins);
     const auto segmentInfo = file.ints("Embedded_npts_levels_exit_entry_for_a_segment", segments);
     const auto firstPoint = file.ints("Id_of_first_point_in_a_segment", segments);
-    const auto longitudes = file.ints("Relative_longitude_from_SW_corner_of_bin", points);
-    const auto latitudes = file.ints("Relative_latitude_from_SW_corner_of_bin", points);
-    if (!firstSegment || !cornerLevels || !segmentsInBin || !segmentInfo || !firstPoint || !longitudes || !latitudes) {
+    if (!firstSegment || !cornerLevels || !segmentsInBin || !segmentInfo || !firstPoint) {
         QOV_LOG_ERROR("The coastline file {} lacks a variable or has one of the wrong size", path);
         return std::nullopt;
     }
 
-    CoastlineData data;
-    std::vector<Shape> areas[kMaxLevel + 1];
-    const double size = *binMinutes / 60.0;
-    for (std::size_t bin = 0; bin < bins; ++bin) {
-        const double west = static_cast<double>(bin % static_cast<std::size_t>(*columns)) * size;
-        const double south = 90.0 - static_cast<double>(bin / static_cast<std::size_t>(*columns) + 1) * size;
-        const double wrappedWest = west >= 180.0 ? west - 360.0 : west;
-        std::vector<Segment> shore;
+    std::map<std::size_t, CoastlineData> result;
+    for (const std::size_t bin : wanted) {
+        if (bin >= bins) {
+            continue;
+        }
+        CoastlineData& data = result[bin];
+        const double size = layout.binDegrees();
+        const double west = layout.west(bin);
+        const double south = layout.south(bin);
         const long long begin = (*firstSegment)[bin];
         const long long count = (*segmentsInBin)[bin] & 0xFFFF;
         if (begin < 0 || begin + count > static_cast<long long>(segments)) {
             QOV_LOG_WARN("The coastline file {} has a bin with segments out of range; it is left out", path);
             continue;
         }
+        // The bin's points lie between its segments' first and last point: read only those.
+        long long lowest = static_cast<long long>(points);
+        long long highest = 0;
+        for (long long index = begin; index < begin + count; ++index) {
+            const long long start = (*firstPoint)[static_cast<std::size_t>(index)];
+            const long long length = static_cast<unsigned>((*segmentInfo)[static_cast<std::size_t>(index)]) >> 9;
+            if (start >= 0 && start + length <= static_cast<long long>(points)) {
+                lowest = std::min(lowest, start);
+                highest = std::max(highest, start + length);
+            }
+        }
+        const auto pointsFirst = static_cast<std::size_t>(std::min(lowest, highest));
+        const auto pointsCount = static_cast<std::size_t>(highest) - pointsFirst;
+        const auto longitudes = file.range("Relative_longitude_from_SW_corner_of_bin", pointsFirst, pointsCount);
+        const auto latitudes = file.range("Relative_latitude_from_SW_corner_of_bin", pointsFirst, pointsCount);
+        if (!longitudes || !latitudes) {
+            QOV_LOG_ERROR("The coastline file {} lacks the points of a bin", path);
+            return std::nullopt;
+        }
+        std::vector<Segment> shore;
         for (long long index = begin; index < begin + count; ++index) {
             const auto info = static_cast<unsigned>((*segmentInfo)[static_cast<std::size_t>(index)]);
             const long long start = (*firstPoint)[static_cast<std::size_t>(index)];
@@ -274,12 +366,12 @@ std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
             const int level = static_cast<int>((info >> 6) & 7);
             segment.level = level > kMaxLevel ? 1 : std::max(level, 1);
             for (long long point = start; point < start + length; ++point) {
-                const auto at = static_cast<std::size_t>(point);
+                const auto at = static_cast<std::size_t>(point) - pointsFirst;
                 segment.points.push_back(BinPoint{((*longitudes)[at] & 0xFFFF) / kBinUnits,
                                                   ((*latitudes)[at] & 0xFFFF) / kBinUnits});
             }
             if (segment.points.size() >= 2) {
-                data.m_shores.push_back(toShape(segment.level, segment.points, wrappedWest, south, size));
+                data.m_shores.push_back(toShape(segment.level, segment.points, west, south, size));
                 shore.push_back(std::move(segment));
             }
         }
@@ -295,22 +387,31 @@ std::optional<CoastlineData> CoastlineData::read(const std::string& path) {
                 if (segment.isOpen()) {
                     open.push_back(segment);
                 } else {
-                    areas[level].push_back(toShape(level, segment.points, wrappedWest, south, size));
+                    data.m_areas.push_back(toShape(level, segment.points, west, south, size));
                 }
             }
             if (!open.empty()) {
                 for (const auto& ring : areasOfLevel(std::move(open), level, cornerLevel)) {
-                    areas[level].push_back(toShape(level, ring, wrappedWest, south, size));
+                    data.m_areas.push_back(toShape(level, ring, west, south, size));
                 }
             } else if (cornerLevel[0] >= level) {
-                areas[level].push_back(toShape(level, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, wrappedWest, south, size));
+                data.m_areas.push_back(toShape(level, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, west, south, size));
             }
         }
+        data.m_areas.shrink_to_fit();
+        data.m_shores.shrink_to_fit();
     }
-    for (auto& level : areas) {
-        std::move(level.begin(), level.end(), std::back_inserter(data.m_areas));
+    return result;
+}
+
+std::size_t CoastlineData::pointCount() const {
+    std::size_t count = 0;
+    for (const auto* shapes : {&m_areas, &m_shores}) {
+        for (const Shape& shape : *shapes) {
+            count += shape.points.size();
+        }
     }
-    return data;
+    return count;
 }
 
 }  // namespace platform::map

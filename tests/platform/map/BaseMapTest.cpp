@@ -83,8 +83,35 @@ TEST(BaseMapTest, FilesThatAreNotCoastlinesAreRefused) {
         std::ofstream(truncated, std::ios::binary) << head;
     }
     for (const std::string& path : {junk, truncated, home.path().string()}) {
-        EXPECT_FALSE(CoastlineData::read(path).has_value()) << path;
+        EXPECT_FALSE(CoastlineLayout::read(path).has_value()) << path;
+        EXPECT_FALSE(CoastlineData::readBins(path, {0, 1}).has_value()) << path;
     }
+}
+
+// A close view reads only the bins around it; views all over the world keep no more than the cache holds and
+// still draw land where it is.
+TEST(BaseMapTest, DrawsReadOnlyTheirBinsAndKeepABoundedNumber) {
+    const auto drawAt = [](const BaseMap& map, const geo::Coordinate& centre) {
+        auto view = mapOf({centre, {3.0, 3.0}});
+        gfx::BitmapContext context(320, 367);
+        map.draw(context, view->visibleMapRect(), view->zoomScale(), gfx::Rect{0, 0, 320, 367}, MapType::Standard);
+        return context.makeImage();
+    };
+    const BaseMap roomy(QOV_COASTLINE_FILE, QOV_DETAILED_COASTLINE_FILE);
+    drawAt(roomy, {33.75, -84.39});
+    // The detailed file's shapes hold about a million points.
+    EXPECT_GT(roomy.cachedPoints(), 0U);
+    EXPECT_LT(roomy.cachedPoints(), 50'000U);
+
+    constexpr std::size_t kKept = 20'000;
+    const BaseMap small(QOV_COASTLINE_FILE, QOV_DETAILED_COASTLINE_FILE, kKept);
+    for (double longitude = -150.0; longitude < 180.0; longitude += 60.0) {
+        for (const double latitude : {-35.0, 50.0}) {
+            drawAt(small, {latitude, longitude});
+        }
+    }
+    EXPECT_LE(small.cachedPoints(), kKept);
+    EXPECT_TRUE(looksLikeLand(drawAt(small, {33.75, -84.39})->pixel(160, 183)));
 }
 
 TEST(BaseMapTest, MapTypesLookDifferentAndAMissingFileLeavesSea) {
@@ -97,7 +124,7 @@ TEST(BaseMapTest, MapTypesLookDifferentAndAMissingFileLeavesSea) {
     EXPECT_GT(std::abs(standardLand.red - satelliteLand.red) + std::abs(standardLand.green - satelliteLand.green), 0.5);
 
     const BaseMap missing("/nonexistent/coast.nc", "/nonexistent/detailed.nc");
-    EXPECT_EQ(missing.coastlines(1e-6), nullptr);
+    EXPECT_FALSE(missing.hasCoastlines(1e-6));
     gfx::BitmapContext context(10, 10);
     missing.draw(context, kMapRectWorld, 1e-6, gfx::Rect{0, 0, 10, 10}, MapType::Standard);
     EXPECT_FALSE(looksLikeLand(context.makeImage()->pixel(5, 5)));
