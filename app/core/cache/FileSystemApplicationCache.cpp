@@ -168,6 +168,9 @@ std::shared_ptr<QOVPOIList> FileSystemApplicationCache::createPOIListFromDataInC
 std::shared_ptr<QOVLocation> FileSystemApplicationCache::createLocationSummaryFromDataInCachePath(
     const std::filesystem::path& file) {
     std::scoped_lock guard(lock());
+    if (auto remembered = rememberedLocation(file)) {
+        return remembered;
+    }
     if (!cacheFileExistsForPath(file)) {
         return nullptr;
     }
@@ -177,6 +180,7 @@ std::shared_ptr<QOVLocation> FileSystemApplicationCache::createLocationSummaryFr
 void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path& file,
                                                      const platform::Archivable& object) {
     std::scoped_lock guard(lock());
+    m_lastRead.reset();
     if (const std::error_code error = platform::PrivateFolder::ensure(file.parent_path())) {
         QOV_LOG_ERROR("could not create location cache directory: {}", error.message());
     }
@@ -192,6 +196,7 @@ void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path
 
 void FileSystemApplicationCache::removeCacheFile(const std::filesystem::path& file) {
     std::scoped_lock guard(lock());
+    m_lastRead.reset();
     std::error_code error;
     if (!std::filesystem::remove(file, error)) {
         if (!error) {
@@ -221,7 +226,33 @@ void FileSystemApplicationCache::storeLocation(const std::shared_ptr<QOVLocation
 }
 
 std::shared_ptr<QOVLocation> FileSystemApplicationCache::cachedLocation(const QOVLocationIdentity& identity) {
-    return createLocationFromDataInCachePath(cachesPathURLWithFileName(fileNameForLocationId(identity)));
+    const auto file = cachesPathURLWithFileName(fileNameForLocationId(identity));
+    std::scoped_lock guard(lock());
+    if (auto remembered = rememberedLocation(file)) {
+        return remembered;
+    }
+    std::error_code error;
+    const auto modified = std::filesystem::last_write_time(file, error);
+    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
+    auto location = createLocationFromDataInCachePath(file);
+    if (location && !error) {
+        m_lastRead = LastRead{file, modified, size, std::make_shared<const QOVLocation>(*location)};
+    }
+    return location;
+}
+
+std::shared_ptr<QOVLocation> FileSystemApplicationCache::rememberedLocation(const std::filesystem::path& file) const {
+    std::scoped_lock guard(lock());
+    if (!m_lastRead || m_lastRead->file != file) {
+        return nullptr;
+    }
+    std::error_code error;
+    const auto modified = std::filesystem::last_write_time(file, error);
+    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
+    if (error || m_lastRead->modified != modified || m_lastRead->size != size) {
+        return nullptr;
+    }
+    return std::make_shared<QOVLocation>(*m_lastRead->location);
 }
 
 void FileSystemApplicationCache::removeLocationHavingId(const QOVLocationIdentity& identity) {

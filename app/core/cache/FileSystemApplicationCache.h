@@ -110,6 +110,20 @@ private:
     void validatePointsOfInterest();
     void warnOffline();
 
+    // The location record read last and the state of the file it came from, so that the many readers of one
+    // place at start (screens, summary, location manager, data source) decode its file once. Each reader gets
+    // its own copy of the record (sharing the forecasts, which nobody changes once built); a validation pass takes
+    // its summary from it too. Any write or removal through the cache forgets it; a file changed from outside is
+    // read again.
+    struct LastRead {
+        std::filesystem::path file;
+        std::filesystem::file_time_type modified;
+        std::uintmax_t size = 0;
+        std::shared_ptr<const QOVLocation> location;
+    };
+    std::optional<LastRead> m_lastRead;
+    // A copy of the remembered record when it came from the file as it is now; nullptr otherwise.
+    std::shared_ptr<QOVLocation> rememberedLocation(const std::filesystem::path& file) const;
     std::shared_ptr<platform::Timer> m_cacheValidationTimer;
     std::optional<platform::Date> m_userAlertTimeStamp;
     // A pass found the network unreachable: the next reachability change to reachable runs a pass.

@@ -85,6 +85,32 @@ TEST_F(FileSystemApplicationCacheTest, StoredLocationIsAKeyedArchiveNamedByItsId
     EXPECT_TRUE(cached->isInvalid());
 }
 
+// Readers of one place share one reading of its file, yet each gets a record of its own; what is stored
+// afterwards, or written over the file from outside, is what the next reader gets.
+TEST_F(FileSystemApplicationCacheTest, EachReaderGetsItsOwnRecordOfTheNewestFile) {
+    cache->storeLocation(makeLocation("USGA0028"));
+    const auto first = cache->cachedLocation(*identity("USGA0028"));
+    const auto second = cache->cachedLocation(*identity("USGA0028"));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    first->setUserNickname("Home");
+    EXPECT_FALSE(second->userNickname().has_value());
+    EXPECT_FALSE(cache->cachedLocation(*identity("USGA0028"))->userNickname().has_value());
+
+    auto renamed = makeLocation("USGA0028");
+    renamed->setName("Stored anew");
+    cache->storeLocation(renamed);
+    EXPECT_EQ(cache->cachedLocation(*identity("USGA0028"))->name(), "Stored anew");
+
+    auto outside = makeLocation("USGA0028");
+    outside->setName("Written from outside, a little longer");
+    ASSERT_TRUE(platform::KeyedArchiver::archiveRootObject(*outside, locationFile("USGA0028")));
+    EXPECT_EQ(cache->cachedLocation(*identity("USGA0028"))->name(), "Written from outside, a little longer");
+    fs::remove(locationFile("USGA0028"));
+    EXPECT_EQ(cache->cachedLocation(*identity("USGA0028")), nullptr);
+}
+
 TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedAndRequested) {
     writeBytes(locationFile("USGA0028"), "bplist00 this is not an archive");
     const auto good = platform::KeyedArchiver::archivedDataWithRootObject(*makeLocation("GBXX0001"));
