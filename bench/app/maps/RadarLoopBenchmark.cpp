@@ -219,9 +219,13 @@ void BM_TenFrameLoopVersusConcurrentFetches(benchmark::State& state) {
         benchmark::DoNotOptimize(fetcher.fetch(paths));
         plainSeconds += secondsSince(start);
     }
+    const double iterations = double(state.iterations());
     state.counters["tiles"] = double(paths.size());
     state.counters["ratio"] = loopSeconds / plainSeconds;
     state.counters["cachedRatio"] = cachedSeconds / loopSeconds;
+    state.counters["loopMs"] = 1000.0 * loopSeconds / iterations;
+    state.counters["cachedMs"] = 1000.0 * cachedSeconds / iterations;
+    state.counters["plainMs"] = 1000.0 * plainSeconds / iterations;
 }
 BENCHMARK(BM_TenFrameLoopVersusConcurrentFetches)->Unit(benchmark::kMillisecond);
 
