@@ -43,8 +43,14 @@ public:
         {
             std::lock_guard lock(m_mutex);
             m_jobs.push_back(std::move(job));
+            ++m_atWork;
         }
         m_wake.notify_one();
+    }
+
+    bool hasWork() {
+        std::lock_guard lock(m_mutex);
+        return m_atWork > 0;
     }
 
 private:
@@ -58,13 +64,22 @@ private:
                 m_jobs.pop_front();
             }
             job();
+            job = nullptr;  // what it holds goes before the job counts as done
+            std::lock_guard lock(m_mutex);
+            --m_atWork;
         }
     }
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::function<void()>> m_jobs;
+    std::size_t m_atWork = 0;  // waiting or running
 };
+
+ThreadPool& globalPool() {
+    static ThreadPool& pool = *new ThreadPool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U));
+    return pool;
+}
 
 }  // namespace
 
@@ -391,7 +406,8 @@ bool RunLoop::runUntilOnManualClock(ManualClock& clock, double seconds, const st
         const auto graceEnd = std::chrono::steady_clock::now() +
                               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                   std::chrono::duration<double>(std::max(0.0, outstandingGraceSeconds)));
-        while (OperationQueue::hasOperationsAtWorkInProcess() && std::chrono::steady_clock::now() < graceEnd) {
+        while ((OperationQueue::hasOperationsAtWorkInProcess() || GlobalQueue::hasWorkInProcess()) &&
+               std::chrono::steady_clock::now() < graceEnd) {
             // Short slices: a queue that is torn down drops its work without posting anything.
             waitForPost(std::min(graceEnd, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
             if (const Drained state = drain(); state != Drained::Idle) {
@@ -485,8 +501,9 @@ void GlobalQueue::async(std::function<void()> work) {
     if (!work) {
         return;
     }
-    static ThreadPool& pool = *new ThreadPool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U));
-    pool.async(std::move(work));
+    globalPool().async(std::move(work));
 }
+
+bool GlobalQueue::hasWorkInProcess() { return globalPool().hasWork(); }
 
 }  // namespace platform

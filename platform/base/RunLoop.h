@@ -77,9 +77,9 @@ public:
     // or the seconds pass; answers whether done() held (false when there is no done()). On a system clock the
     // wait is in real time. On a manual clock the seconds are virtual: timers fire in order as the clock moves to
     // them, and before each move the loop waits in real time (at most outstandingGraceSeconds each time) while an
-    // operation queue of this process has work waiting or running on its workers, running what it posts. So work
-    // done on other threads (network transfers) lands at the virtual time it was started, and a long virtual wait
-    // takes little real time.
+    // operation queue of this process or the global queue has work waiting or running on its workers, running
+    // what it posts. So work done on other threads (network transfers, decoding) lands at the virtual time it was
+    // started, and a long virtual wait takes little real time.
     static constexpr double kOutstandingGraceSeconds = 15.0;
     bool runUntil(double seconds, const std::function<bool()>& done = {},
                   double outstandingGraceSeconds = kOutstandingGraceSeconds);
@@ -128,6 +128,9 @@ void dispatchMain(std::function<void()> work);
 class GlobalQueue {
 public:
     static void async(std::function<void()> work);
+    // Any thread. Whether work was handed to the pool and has not returned yet (what it posts to the main loop
+    // before returning is then the loop's own work).
+    static bool hasWorkInProcess();
 };
 
 }  // namespace platform

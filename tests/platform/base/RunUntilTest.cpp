@@ -1,5 +1,9 @@
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +47,27 @@ TEST_F(RunUntilTest, WorkWhoseCompletionWasPostedToAnotherLoopHoldsNoVirtualWait
     const Date start = clock()->now();
     EXPECT_FALSE(loop().runUntil(600.0, {}, 3600.0)) << "a wait for it would outlast the test's time-out";
     EXPECT_EQ(clock()->now().timeIntervalSince(start), 600.0);
+}
+
+TEST_F(RunUntilTest, WorkOnTheGlobalQueueLandsBeforeTheClockMovesOn) {
+    // Decoding an answer on the global queue is how the older map's series list reaches the screen.
+    std::vector<std::string> events;
+    const Date start = clock()->now();
+    const auto at = [&] { return std::to_string(clock()->now().timeIntervalSince(start)); };
+    loop().scheduleTimer(10.0, false, [&](Timer&) { events.push_back("timer at " + at()); });
+    for (int job = 0; job < 3; ++job) {
+        GlobalQueue::async([&, job] {
+            std::vector<int> work(1 << 16, job);
+            const int total = std::accumulate(work.begin(), work.end(), 0);
+            dispatchMain([&, total] { events.push_back("decoded " + std::to_string(total) + " at " + at()); });
+        });
+    }
+
+    EXPECT_FALSE(loop().runUntil(30.0));
+    std::sort(events.begin(), events.begin() + std::min<std::ptrdiff_t>(3, std::ssize(events)));
+    EXPECT_EQ(events, (std::vector<std::string>{"decoded 0 at 0.000000", "decoded 131072 at 0.000000",
+                                                "decoded 65536 at 0.000000", "timer at 10.000000"}));
+    EXPECT_FALSE(GlobalQueue::hasWorkInProcess());
 }
 
 }  // namespace
