@@ -41,12 +41,14 @@ std::shared_ptr<QOVMapCache> QOVMapCache::create(std::filesystem::path cachesDir
 QOVMapCache::QOVMapCache(std::filesystem::path cachesDirectory, std::shared_ptr<QOVTileServerDatasource> datasource)
     : m_folder(std::move(cachesDirectory) / kFolderName),
       m_datasource(datasource ? std::move(datasource) : QOVTileServerDatasource::create()),
-      m_fileQueue(std::make_unique<platform::OperationQueue>(kFileReadsAtOnce)) {
+      m_fileQueue(std::make_unique<platform::OperationQueue>(kFileReadsAtOnce)),
+      m_fileWriteQueue(std::make_unique<platform::OperationQueue>(kFileWritesAtOnce)) {
     registerMapModelClasses();
 }
 
 QOVMapCache::~QOVMapCache() {
     m_fileQueue->cancelAllOperations();
+    m_fileWriteQueue->cancelAllOperations();
     if (m_timer) {
         m_timer->invalidate();
     }

@@ -107,12 +107,14 @@ public:
                                    float zoomScale);
     void cacheTiles(const TileList& tiles, const std::shared_ptr<QOVMapSeries>& series,
                     const std::shared_ptr<MapTileReceiver>& receiver = nullptr);
-    // The action of every tile request: writes a tile that has image data to its file, then hands the tile
-    // (with or without data) to the receiver on a later turn.
+    // The action of every tile request: has a tile with image data written to its file on a worker
+    // (TileFileWrite, kFileWritesAtOnce at a time), then hands the tile (with or without data) to the receiver
+    // on a later turn.
     void storeTileWithUserInfo(const TileRequestResult& result);
     // Also ends the receiver's file reads.
     void cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& receiver);
     void cancelAllTileRequests();
+    // Drops the tile files not yet written, then deletes every tile file.
     void removeAllTileCaches();
 
     // Tile listeners: registration, removal and announcements all take effect on a later main-loop turn.
@@ -150,8 +152,10 @@ public:
 
 private:
     friend class TileFileRead;
-    // Tile files read at once.
+    friend class TileFileWrite;
+    // Tile files read at once, and written at once.
     static constexpr int kFileReadsAtOnce = 4;
+    static constexpr int kFileWritesAtOnce = 2;
 
     void start();
     std::shared_ptr<QOVMapTileConfig> configurationForListening();
@@ -170,7 +174,8 @@ private:
     platform::WeakListenerList<MapTileReceiver> m_tileCacheListeners;
     std::shared_ptr<QOVMapTileConfig> m_currentTileConfig;
     std::shared_ptr<platform::Timer> m_timer;
-    std::unique_ptr<platform::OperationQueue> m_fileQueue;  // TileFileReads
+    std::unique_ptr<platform::OperationQueue> m_fileQueue;       // TileFileReads
+    std::unique_ptr<platform::OperationQueue> m_fileWriteQueue;  // TileFileWrites
 };
 
 }  // namespace qov

@@ -3,6 +3,7 @@
 #include "app/maps/cache/MapTileFileName.h"
 #include "app/maps/cache/QOVMapCache.h"
 #include "app/maps/cache/TileFileRead.h"
+#include "app/maps/cache/TileFileWrite.h"
 #include "app/maps/cache/TileImageCheck.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
@@ -149,8 +150,9 @@ void QOVMapCache::storeTileWithUserInfo(const TileRequestResult& result) {
         // A forecast frame is filed under its run; the tile itself does not name the run.
         const MapTileFileName name{tile.layerName(), tile.seriesDate(), result.masterSeriesDate, tile.quadKey()};
         if (const auto fileName = name.text()) {
-            std::lock_guard lock(m_mutex);
-            createOrReplaceFile(cachesPathURLWithFileName(*fileName), tile);
+            m_fileWriteQueue->addOperation(std::make_shared<TileFileWrite>(
+                weak_from_this(), cachesPathURLWithFileName(*fileName), result.tile, result.receiver));
+            return;
         }
     }
     deliverLater(result.receiver, result.tile);
@@ -174,6 +176,7 @@ void QOVMapCache::cancelAllTileRequests() {
 }
 
 void QOVMapCache::removeAllTileCaches() {
+    m_fileWriteQueue->cancelAllOperations();
     std::lock_guard lock(m_mutex);
     for (const std::string& fileName : pathsForCurrentTileCacheFiles()) {
         removeCacheFile(cachesPathURLWithFileName(fileName));

@@ -119,6 +119,27 @@ TEST_F(QOVMapCacheTest, TilesAreFetchedOnceAndThenServedFromTheirFiles) {
     EXPECT_EQ(requestCount("/TileServer/imgs/*"), 1U);
 }
 
+TEST_F(QOVMapCacheTest, TileFilesNotYetWrittenWhenTheTilesAreClearedStayUnwrittenAndTheTilesStillArrive) {
+    auto receiver = std::make_shared<Receiver>();
+    const std::vector<std::string> quadKeys{"0300", "0301", "0302", "0303", "0310", "0311", "0312", "0313"};
+    for (const auto& quadKey : quadKeys) {
+        auto tile = std::make_shared<QOVMapTileData>();
+        tile->setLayerName("radar");
+        tile->setSeriesDate(radar()->seriesDate());
+        tile->setQuadKey(quadKey);
+        tile->setTileImageData(qovtest::PngSamples::picture(256, 256));
+        m_cache->storeTileWithUserInfo(TileRequestResult{tile, std::nullopt, receiver});
+    }
+    m_cache->removeAllTileCaches();
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == quadKeys.size(); }));
+    for (const auto& quadKey : quadKeys) {
+        EXPECT_FALSE(hasFile(radarFile(quadKey))) << quadKey;
+    }
+    m_cache->storeTileWithUserInfo(TileRequestResult{receiver->tiles.front(), std::nullopt, receiver});
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == quadKeys.size() + 1; }));
+    EXPECT_TRUE(hasFile(radarFile(quadKeys.front()))) << "written before it is handed on";
+}
+
 TEST_F(QOVMapCacheTest, AnUndecodableTileFileIsDeletedAndFetchedAgain) {
     std::ofstream(folder() / radarFile("0321"), std::ios::binary) << "not an archive";
     writeTileFile(radarFile("0322"));  // an archive whose bytes are no whole image
