@@ -23,12 +23,13 @@ std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(
         platform::geo::PositionSource::shared());
     qov::GpsFixJob job(manager, fixed);
     if (!job.start(*gps)) {
-        err << "qovara: the device's position source does not take the coordinate " << place << "\n";
+        // Whole lines at once: the log writes to the same stream from other threads.
+        err << "qovara: the device's position source does not take the coordinate " + place + "\n";
         return nullptr;
     }
     platform::RunLoop::main().runUntil(timeOutSeconds, [&job] { return job.isFinished(); });
     if (!job.succeeded()) {
-        err << "qovara: no place found at " << place << (job.isFinished() ? "" : " in time") << "\n";
+        err << "qovara: no place found at " + place + (job.isFinished() ? "" : " in time") + "\n";
         return nullptr;
     }
     return manager->currentLocation();
