@@ -116,9 +116,11 @@ void Button::draw(gfx::BitmapContext& context) const {
     }
     const std::string title = shownTitle();
     if (!title.empty()) {
+        // The title label is as wide as its text and centred in the button, so the label's own alignment does
+        // not move a title.
         const double alpha = isEnabled() ? 1.0 : 0.5;
         context.drawText(title, area, m_titleLabel->font(), titleColorForState(state()).withAlpha(alpha),
-                         m_titleLabel->textAlignment());
+                         gfx::TextAlignment::Center);
     }
 }
 
