@@ -12,6 +12,7 @@
 #include <unicode/unistr.h>
 
 #include "tests/support/TempHome.h"
+#include "tests/support/TestPaths.h"
 
 namespace qovsim {
 namespace {
@@ -123,7 +124,7 @@ TEST(GazetteerTest, TheEnvironmentOverridesTheDataFolder) {
     EXPECT_EQ(Gazetteer::defaultDataDirectory(), home.path());
     EXPECT_TRUE(Gazetteer::load().places().empty());
     unsetenv("QOV_SIM_DATA_DIR");
-    EXPECT_EQ(Gazetteer::defaultDataDirectory(), std::filesystem::path(QOV_SIM_DATA_DIR));
+    EXPECT_EQ(Gazetteer::defaultDataDirectory(), qovtest::simulatorDataDirectory());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/storage/Bundle.h"
+#include "tests/support/TestPaths.h"
 
 namespace qovtest {
 
@@ -10,7 +11,7 @@ namespace qovtest {
 // object lives, then back at the folder it used before.
 class TestBundle {
 public:
-    explicit TestBundle(std::filesystem::path path = QOV_TEST_BUNDLE_DIR)
+    explicit TestBundle(std::filesystem::path path = buildBundleDirectory())
         : m_previous(platform::Bundle::main().resourcePath()) {
         platform::Bundle::setMainBundlePath(std::move(path));
     }

@@ -17,6 +17,7 @@
 #include "platform/storage/KeyedArchiver.h"
 #include "platform/storage/PropertyList.h"
 #include "tests/support/ManualClockFixture.h"
+#include "tests/support/TestPaths.h"
 
 namespace qovtest {
 
@@ -24,7 +25,7 @@ namespace qovtest {
 inline constexpr double kFixtureTime = 1'800'000'000.0;
 
 inline std::string readModelFixture(const std::string& name) {
-    const std::filesystem::path path = std::filesystem::path(QOV_TEST_FIXTURES_DIR) / "model" / name;
+    const std::filesystem::path path = testFixturesDirectory() / "model" / name;
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file.good()) << "missing fixture " << path;
     std::ostringstream text;

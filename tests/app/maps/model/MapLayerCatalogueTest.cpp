@@ -7,12 +7,13 @@
 
 #include "app/core/model/RegionalLayer.h"
 #include "tests/support/TestBundle.h"
+#include "tests/support/TestPaths.h"
 
 namespace qov {
 namespace {
 
 bool bundleHas(std::string_view picture) {
-    return std::filesystem::is_regular_file(std::filesystem::path(QOV_TEST_BUNDLE_DIR) / picture);
+    return std::filesystem::is_regular_file(qovtest::buildBundleDirectory() / picture);
 }
 
 // Every row is whole: its pictures are in the bundle, an offered layer has a name, a row and an icon, a forecast
