@@ -54,7 +54,7 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
     std::deque<std::shared_ptr<Operation>> waiting;         // not started, in order of adding
     std::vector<std::shared_ptr<Operation>> unfinished;     // completion not yet run, in order of adding
     std::size_t running = 0;
-    std::size_t atWork = 0;  // queued for or running on a worker, completion not yet posted
+    std::size_t atWork = 0;  // queued, running on a worker or handed over, completion not yet posted
     bool shuttingDown = false;
     std::vector<std::thread> workers;
 
@@ -117,13 +117,22 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
                 operation->m_state->executing = false;
             }
         }
+        if (!handedOver) {
+            {
+                std::lock_guard lock(mutex);
+                --atWork;
+            }
+            postCompletion(operation);
+        }
+    }
+
+    // Any thread. A handed-over concurrent operation finished: it is no longer at work.
+    void finishHandedOver(std::shared_ptr<Operation> operation) {
         {
             std::lock_guard lock(mutex);
             --atWork;
         }
-        if (!handedOver) {
-            postCompletion(operation);
-        }
+        postCompletion(std::move(operation));
     }
 
     // Any thread. The operation's completion runs on the main loop unless the queue is gone by then.
@@ -203,7 +212,7 @@ void Operation::finishConcurrent() {
     }
     m_state->executing = false;
     if (queue) {
-        queue->postCompletion(shared_from_this());
+        queue->finishHandedOver(shared_from_this());
     }
 }
 

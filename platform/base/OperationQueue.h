@@ -14,7 +14,8 @@ class RunLoop;
 // A unit of work for an OperationQueue. main() runs on a worker thread; completeOnMainThread() then runs on
 // the main run loop. The operation counts as unfinished until that completion has run, also when cancelled.
 // A concurrent operation's main() only starts its work (on the main loop, say) and returns, so the worker is free
-// for the next operation; it stays executing until it calls finishConcurrent().
+// for the next operation; it stays executing, and at work for hasOperationsAtWorkInProcess(), until it calls
+// finishConcurrent().
 class Operation : public std::enable_shared_from_this<Operation> {
 public:
     explicit Operation(Dictionary userInfo = {});
@@ -73,9 +74,10 @@ public:
     // Any thread.
     void cancelAllOperations();
 
-    // Any thread. Whether any queue of the process has an operation waiting for a worker or running on one,
-    // whose completion is still to be posted to the main loop (the main loop's virtual waits let such work land
-    // before moving the clock; a completion already posted is the loop's own work).
+    // Any thread. Whether any queue of the process has an operation waiting for a worker, running on one or
+    // handed over by a concurrent main(), whose completion is still to be posted to the main loop (the main
+    // loop's virtual waits let such work land before moving the clock; a completion already posted is the
+    // loop's own work).
     static bool hasOperationsAtWorkInProcess();
 
 private:

@@ -10,6 +10,7 @@
 #include "platform/base/ProcessInstance.h"
 #include "platform/net/HttpTransfer.h"
 #include "platform/net/Reachability.h"
+#include "platform/net/TransferLoop.h"
 #include "platform/net/TransferPool.h"
 
 QOV_LOG_LEVEL(15)
@@ -133,10 +134,15 @@ std::string HttpRequest::responseString() const {
 
 void HttpRequest::main() {
     if (isCancelled()) {
+        endTransfer(std::nullopt);  // the completion reports the cancel
         return;
     }
     if (!Reachability::shared()->isReachable()) {
-        m_error = Error(Error::Code::ConnectionFailure, "The network is not reachable");
+        endTransfer(Error(Error::Code::ConnectionFailure, "The network is not reachable"));
+        return;
+    }
+    if (m_runsOnTransferLoop) {
+        TransferLoop::shared().start(std::static_pointer_cast<HttpRequest>(shared_from_this()));
         return;
     }
     auto handles = TransferPool::shared().checkOut();
@@ -149,6 +155,18 @@ void HttpRequest::main() {
         m_error = transfer.run();
     }
     TransferPool::shared().checkIn(*handles);
+}
+
+void HttpRequest::endTransfer(std::optional<Error> error) {
+    m_error = std::move(error);
+    if (m_runsOnTransferLoop) {
+        finishConcurrent();
+    }
+}
+
+void HttpRequest::setActiveMulti(void* multi) {
+    std::lock_guard lock(m_transferMutex);
+    m_activeMulti = multi;
 }
 
 void HttpRequest::completeOnMainThread() {

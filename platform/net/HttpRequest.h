@@ -19,6 +19,10 @@
 namespace platform::net {
 
 // One HTTP request over libcurl, run as an operation on an OperationQueue (never on the main thread).
+// By default the transfer holds the queue's worker until it ends, so the queue's width bounds the transfers in
+// flight. One set to run on the transfer loop is a concurrent operation: its main() hands the transfer to
+// TransferLoop::shared() and frees the worker, so it waits on the network without a thread of its own, and the
+// queue's width bounds only how many are handed over at once, not how many are in flight.
 //
 // Set it up (URL, headers, form fields, time-out, download path, callbacks) before it is queued; then either
 // add it to a queue of your own or call startAsynchronous(). When it ends, exactly one callback runs on the main
@@ -74,6 +78,11 @@ public:
     void setOnFinished(Callback callback) { m_onFinished = std::move(callback); }
     void setOnFailed(Callback callback) { m_onFailed = std::move(callback); }
 
+    // Before the request is queued: whether the transfer runs on the process's transfer loop (false by default).
+    void setRunsOnTransferLoop(bool onLoop) { m_runsOnTransferLoop = onLoop; }
+    bool runsOnTransferLoop() const { return m_runsOnTransferLoop; }
+    bool isConcurrent() const override { return m_runsOnTransferLoop; }
+
     // Adds the request to sharedQueue().
     void startAsynchronous();
     // The process queue for requests that have no queue of their own, 4 wide.
@@ -97,6 +106,12 @@ protected:
 
 private:
     friend class HttpTransfer;
+    friend class TransferLoop;
+
+    // The transfer ended with the error (nullopt: a response came back, or the completion reports a cancel).
+    // On the transfer loop's thread it finishes the concurrent operation.
+    void endTransfer(std::optional<Error> error);
+    void setActiveMulti(void* multi);
 
     const std::string m_url;
     std::vector<std::pair<std::string, std::string>> m_requestHeaders;
@@ -106,6 +121,7 @@ private:
     std::filesystem::path m_downloadDestinationPath;
     Callback m_onFinished;
     Callback m_onFailed;
+    bool m_runsOnTransferLoop = false;
 
     // Written by the transfer on the worker thread, read on the main loop after it.
     int m_responseStatusCode = 0;

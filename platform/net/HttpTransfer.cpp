@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -41,13 +41,7 @@ std::optional<Error> HttpTransfer::run() {
     if (auto failure = configure()) {
         return failure;
     }
-    if (auto failure = transfer()) {
-        return failure;
-    }
-    long status = 0;
-    curl_easy_getinfo(m_handles.easy, CURLINFO_RESPONSE_CODE, &status);
-    m_request.m_responseStatusCode = static_cast<int>(status);
-    return finishDownload();
+    return transfer();
 }
 
 std::optional<Error> HttpTransfer::configure() {
@@ -111,11 +105,7 @@ std::optional<Error> HttpTransfer::transfer() {
     if (curl_multi_add_handle(multi, m_handles.easy) != CURLM_OK) {
         return Error(Error::Code::ConnectionFailure, "The transfer could not start");
     }
-    {
-        std::lock_guard lock(m_request.m_transferMutex);
-        m_request.m_activeMulti = multi;
-    }
-    const std::chrono::duration<double> timeOut(m_request.m_timeOutSeconds);
+    m_request.setActiveMulti(multi);
     std::optional<Error> failure;
     CURLcode result = CURLE_OK;
     for (;;) {
@@ -129,32 +119,50 @@ std::optional<Error> HttpTransfer::transfer() {
             result = completionResult();
             break;
         }
-        if (m_request.isCancelled()) {
-            failure = Error::cancelled();
-            break;
-        }
-        const auto idle = SteadyClock::now() - m_lastActivity;
-        if (idle >= timeOut) {
-            failure = Error::timedOut();
+        if ((failure = interruption())) {
             break;
         }
         // Wakes early for socket activity and for cancel().
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(timeOut - idle).count();
-        curl_multi_poll(multi, nullptr, 0, static_cast<int>(std::clamp<decltype(left)>(left, 1, 1000)), nullptr);
+        curl_multi_poll(multi, nullptr, 0, pollMilliseconds(idleSecondsLeft()), nullptr);
     }
     curl_multi_remove_handle(multi, m_handles.easy);
-    {
-        std::lock_guard lock(m_request.m_transferMutex);
-        m_request.m_activeMulti = nullptr;
-    }
+    m_request.setActiveMulti(nullptr);
     if (failure) {
         return failure;
     }
+    return complete(result);
+}
+
+std::optional<Error> HttpTransfer::interruption() const {
+    if (m_request.isCancelled()) {
+        return Error::cancelled();
+    }
+    if (idleSecondsLeft() <= 0.0) {
+        return Error::timedOut();
+    }
+    return std::nullopt;
+}
+
+double HttpTransfer::idleSecondsLeft() const {
+    return m_request.m_timeOutSeconds - std::chrono::duration<double>(SteadyClock::now() - m_lastActivity).count();
+}
+
+int HttpTransfer::pollMilliseconds(double secondsLeft) {
+    return static_cast<int>(std::clamp(std::ceil(secondsLeft * 1000.0), 1.0, 1000.0));
+}
+
+std::optional<Error> HttpTransfer::complete(CURLcode result) {
     if (m_tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
         m_request.m_responseData = Data();  // frees what arrived
         return Error::responseTooLarge(m_request.m_maxResponseBytes);
     }
-    return errorForResult(result);
+    if (auto failure = errorForResult(result)) {
+        return failure;
+    }
+    long status = 0;
+    curl_easy_getinfo(m_handles.easy, CURLINFO_RESPONSE_CODE, &status);
+    m_request.m_responseStatusCode = static_cast<int>(status);
+    return finishDownload();
 }
 
 CURLcode HttpTransfer::completionResult() const {

@@ -32,7 +32,16 @@ using platform::net::Error;
 using platform::net::HttpRequest;
 using qovtest::pumpUntil;
 
-using HttpRequestTest = qovtest::NetworkFixture;
+// Every case runs twice: the transfer on the queue's worker, and on the transfer loop without one.
+class HttpRequestTest : public qovtest::NetworkFixture, public ::testing::WithParamInterface<bool> {
+protected:
+    HttpRequestTest() { runOnTransferLoop(GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Transfers, HttpRequestTest, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "OnTheLoop" : "OnAWorker"); });
+
+using HttpRequestQueueTest = qovtest::NetworkFixture;
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream stream(path, std::ios::binary);
@@ -59,7 +68,7 @@ std::set<int> clientPortsConnectedTo(int serverPort) {
 
 // ---- Responses
 
-TEST_F(HttpRequestTest, SuccessDeliversStatusHeadersAndBodyOnTheMainThreadLater) {
+TEST_P(HttpRequestTest, SuccessDeliversStatusHeadersAndBodyOnTheMainThreadLater) {
     auto request = makeRequest("/health");
     queue().addOperation(request);
     EXPECT_EQ(outcome().finished, 0);  // never inline
@@ -74,7 +83,7 @@ TEST_F(HttpRequestTest, SuccessDeliversStatusHeadersAndBodyOnTheMainThreadLater)
     EXPECT_FALSE(request->error().has_value());
 }
 
-TEST_F(HttpRequestTest, HttpErrorStatusesFinishWithTheirBodies) {
+TEST_P(HttpRequestTest, HttpErrorStatusesFinishWithTheirBodies) {
     auto missing = makeRequest("/no/such/path");
     sim().faults().add(qovsim::Fault{.pathPattern = "/health", .status = 500});
     auto broken = makeRequest("/health");
@@ -89,7 +98,7 @@ TEST_F(HttpRequestTest, HttpErrorStatusesFinishWithTheirBodies) {
     EXPECT_EQ(broken->responseString(), "ok");
 }
 
-TEST_F(HttpRequestTest, FormFieldsArriveUrlEncoded) {
+TEST_P(HttpRequestTest, FormFieldsArriveUrlEncoded) {
     auto request = makeRequest("/wxdata/tweet_flag/get.js");
     request->addPostValue("tweetid", "12345");
     request->addPostValue("uuid", "a b&c=d/é+%");
@@ -104,7 +113,7 @@ TEST_F(HttpRequestTest, FormFieldsArriveUrlEncoded) {
     EXPECT_EQ(log[0].formValue("uuid"), "a b&c=d/é+%");
 }
 
-TEST_F(HttpRequestTest, HeadersArriveWithTheRequestAndBadOnesAreRefused) {
+TEST_P(HttpRequestTest, HeadersArriveWithTheRequestAndBadOnesAreRefused) {
     auto request = makeRequest("/health");
     request->addRequestHeader("X-Injected", "1\r\nX-Evil: yes");
     request->addRequestHeader("Bad:Name", "1");
@@ -122,7 +131,7 @@ TEST_F(HttpRequestTest, HeadersArriveWithTheRequestAndBadOnesAreRefused) {
 
 // ---- Failures
 
-TEST_F(HttpRequestTest, TimeOutFailsWithATimedOutError) {
+TEST_P(HttpRequestTest, TimeOutFailsWithATimedOutError) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 2.0});
     auto request = makeRequest("/health");
     request->setTimeOutSeconds(0.3);
@@ -136,7 +145,7 @@ TEST_F(HttpRequestTest, TimeOutFailsWithATimedOutError) {
     EXPECT_FALSE(request->error()->isCancelled());
 }
 
-TEST_F(HttpRequestTest, ConnectionFailuresAndNonHttpUrlsFailWithTheirCodes) {
+TEST_P(HttpRequestTest, ConnectionFailuresAndNonHttpUrlsFailWithTheirCodes) {
     qovsim::SimServer closed;
     ASSERT_TRUE(closed.start());
     const std::string refusedUrl = closed.baseUrl() + "/health";
@@ -168,7 +177,7 @@ TEST_F(HttpRequestTest, ConnectionFailuresAndNonHttpUrlsFailWithTheirCodes) {
     }
 }
 
-TEST_F(HttpRequestTest, BodyOverTheLimitFailsOfItsOwnKindAndLeavesTheFileAlone) {
+TEST_P(HttpRequestTest, BodyOverTheLimitFailsOfItsOwnKindAndLeavesTheFileAlone) {
     qovtest::TempHome home;
     std::ofstream(home.path() / "file") << "old";
     for (const auto& [limit, download] : std::vector<std::pair<std::size_t, bool>>{{1, false}, {1, true}, {2, false}}) {
@@ -188,7 +197,7 @@ TEST_F(HttpRequestTest, BodyOverTheLimitFailsOfItsOwnKindAndLeavesTheFileAlone) 
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 1);
 }
 
-TEST_F(HttpRequestTest, EndlessBodyFailsOnceItPassesTheLimit) {
+TEST_P(HttpRequestTest, EndlessBodyFailsOnceItPassesTheLimit) {
     httplib::Server endless;
     endless.Get("/", [](const httplib::Request&, httplib::Response& response) {
         response.set_chunked_content_provider("text/plain", [](std::size_t, httplib::DataSink& sink) {
@@ -210,7 +219,7 @@ TEST_F(HttpRequestTest, EndlessBodyFailsOnceItPassesTheLimit) {
     EXPECT_TRUE(request->responseData().empty());
 }
 
-TEST_F(HttpRequestTest, FailureLogLinesLeaveTheQueryOut) {
+TEST_P(HttpRequestTest, FailureLogLinesLeaveTheQueryOut) {
     const qovtest::LogCapture log;
     sim().faults().add(qovsim::Fault{.pathPattern = "*", .dropConnection = true});
     auto request = makeRequest("/health?key=secret-service-key");
@@ -222,7 +231,7 @@ TEST_F(HttpRequestTest, FailureLogLinesLeaveTheQueryOut) {
 
 // ---- Cancelling
 
-TEST_F(HttpRequestTest, CancelBeforeStartFailsAsCancelledWithoutSending) {
+TEST_P(HttpRequestTest, CancelBeforeStartFailsAsCancelledWithoutSending) {
     auto request = makeRequest("/health");
     request->cancel();
     queue().addOperation(request);
@@ -237,7 +246,7 @@ TEST_F(HttpRequestTest, CancelBeforeStartFailsAsCancelledWithoutSending) {
     EXPECT_TRUE(sim().requestLog().empty());
 }
 
-TEST_F(HttpRequestTest, CancelFromAnotherThreadStopsASlowTransferPromptly) {
+TEST_P(HttpRequestTest, CancelFromAnotherThreadStopsASlowTransferPromptly) {
     sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 3.0});
     auto request = makeRequest("/health");
     queue().addOperation(request);
@@ -257,7 +266,7 @@ TEST_F(HttpRequestTest, CancelFromAnotherThreadStopsASlowTransferPromptly) {
     EXPECT_TRUE(request->error()->isCancelled());
 }
 
-TEST_F(HttpRequestTest, CancelAfterTheTransferButBeforeDeliveryStillReportsCancelled) {
+TEST_P(HttpRequestTest, CancelAfterTheTransferButBeforeDeliveryStillReportsCancelled) {
     auto request = makeRequest("/health");
     queue().addOperation(request);
     // Wait for the transfer without running the main loop, so the delivery is still pending.
@@ -276,7 +285,7 @@ TEST_F(HttpRequestTest, CancelAfterTheTransferButBeforeDeliveryStillReportsCance
 
 // ---- Queues
 
-TEST_F(HttpRequestTest, QueueWidthLimitsTransfersInFlight) {
+TEST_F(HttpRequestQueueTest, QueueWidthLimitsTransfersOnWorkersInFlight) {
     OperationQueue narrow(2);
     sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 0.2});
     std::vector<std::shared_ptr<HttpRequest>> requests;
@@ -296,7 +305,31 @@ TEST_F(HttpRequestTest, QueueWidthLimitsTransfersInFlight) {
     EXPECT_EQ(sim().requestLog().size(), 6u);
 }
 
-TEST_F(HttpRequestTest, SequentialRequestsToOneHostShareAConnection) {
+TEST_F(HttpRequestQueueTest, LoopTransfersAreAllInFlightWhateverTheQueueWidthAndCountAsWork) {
+    constexpr std::size_t kHeld = 40;
+    runOnTransferLoop(true);
+    OperationQueue narrow(1);
+    sim().faults().add(qovsim::Fault{.pathPattern = "/health", .delaySeconds = 60.0});
+    std::vector<std::shared_ptr<HttpRequest>> requests;
+    for (std::size_t i = 0; i < kHeld; ++i) {
+        requests.push_back(makeRequest("/health"));
+        narrow.addOperation(requests.back());
+    }
+    ASSERT_TRUE(pumpUntil([&] { return sim().requestLog().size() == kHeld; }));
+    EXPECT_TRUE(OperationQueue::hasOperationsAtWorkInProcess());  // a virtual wait lets them land first
+    EXPECT_FALSE(outcome().delivered());
+
+    for (const auto& request : requests) {
+        request->cancel();
+    }
+    ASSERT_TRUE(pumpUntil([&] { return narrow.operationCount() == 0; }));
+    EXPECT_EQ(outcome().failed, static_cast<int>(kHeld));
+    EXPECT_EQ(outcome().finished, 0);
+    EXPECT_TRUE(std::ranges::all_of(requests, [](const auto& request) { return request->error()->isCancelled(); }));
+    EXPECT_FALSE(OperationQueue::hasOperationsAtWorkInProcess());
+}
+
+TEST_P(HttpRequestTest, SequentialRequestsToOneHostShareAConnection) {
     auto first = makeRequest("/health");
     queue().addOperation(first);
     ASSERT_TRUE(pumpUntil([&] { return outcome().finished == 1; }));
@@ -312,7 +345,7 @@ TEST_F(HttpRequestTest, SequentialRequestsToOneHostShareAConnection) {
 
 // ---- Downloads
 
-TEST_F(HttpRequestTest, DownloadReplacesTheFileOnlyWithASuccessfulBody) {
+TEST_P(HttpRequestTest, DownloadReplacesTheFileOnlyWithASuccessfulBody) {
     struct Case {
         std::string path;
         bool drop;
@@ -345,7 +378,7 @@ TEST_F(HttpRequestTest, DownloadReplacesTheFileOnlyWithASuccessfulBody) {
     }
 }
 
-TEST_F(HttpRequestTest, DownloadIntoAMissingFolderFailsWithAFileError) {
+TEST_P(HttpRequestTest, DownloadIntoAMissingFolderFailsWithAFileError) {
     qovtest::TempHome home;
     auto request = makeRequest("/health");
     request->setDownloadDestinationPath(home.path() / "missing" / "health.txt");

@@ -15,7 +15,7 @@ namespace qovtest {
 
 // Network tests: the stand-in service on a loopback port, a main loop on the system clock (transfers take real
 // time), a reachable network and a queue of the default width. Requests made by makeRequest() count their
-// deliveries in outcome().
+// deliveries in outcome() and run on the transfer loop once runOnTransferLoop(true) was called.
 class NetworkFixture : public SimFixture {
 protected:
     struct Outcome {
@@ -40,9 +40,11 @@ protected:
     platform::OperationQueue& queue() { return m_queue; }
     const Outcome& outcome() const { return *m_outcome; }
     void resetOutcome() { m_outcome = std::make_shared<Outcome>(); }
+    void runOnTransferLoop(bool onLoop) { m_runsOnTransferLoop = onLoop; }
 
     std::shared_ptr<platform::net::HttpRequest> makeRequestForUrl(std::string url) {
         auto request = std::make_shared<platform::net::HttpRequest>(std::move(url));
+        request->setRunsOnTransferLoop(m_runsOnTransferLoop);
         request->setOnFinished([outcome = m_outcome](platform::net::HttpRequest&) {
             ++outcome->finished;
             outcome->onMainThreadOnly = outcome->onMainThreadOnly && platform::isMainThread();
@@ -61,6 +63,7 @@ protected:
 private:
     platform::OperationQueue m_queue;
     std::shared_ptr<Outcome> m_outcome = std::make_shared<Outcome>();
+    bool m_runsOnTransferLoop = false;
 };
 
 }  // namespace qovtest
