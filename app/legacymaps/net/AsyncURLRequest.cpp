@@ -84,6 +84,7 @@ void AsyncURLRequest::startAttempt() {
         connection->cancel();
     }
     connection->setQueuePriority(queuePriority());
+    connection->setRunsOnTransferLoop(true);
     MainQueue::transferQueue().addOperation(connection);
 }
 

@@ -10,7 +10,7 @@ platform::OperationQueue& MainQueue::sharedQueue() {
 }
 
 platform::OperationQueue& MainQueue::transferQueue() {
-    static platform::NeverDestroyed<platform::OperationQueue> queue(kTransferWidth);
+    static platform::NeverDestroyed<platform::OperationQueue> queue(kWidth);
     return *queue;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "app/legacymaps/net/CachedAsyncURLRequest.h"
@@ -30,6 +32,8 @@ struct Delivery {
 class AsyncURLRequestTest : public qovtest::NetworkFixture {
 protected:
     ~AsyncURLRequestTest() override {
+        qov::MainQueue::sharedQueue().setMaxConcurrentOperationCount(qov::MainQueue::kWidth);
+        qov::MainQueue::transferQueue().setMaxConcurrentOperationCount(qov::MainQueue::kWidth);
         qov::MainQueue::sharedQueue().cancelAllOperations();
         qovtest::pumpUntil([] { return qov::MainQueue::sharedQueue().operationCount() == 0; });
     }
@@ -137,22 +141,68 @@ TEST_F(AsyncURLRequestTest, CancelByUserDataStopsEveryMatchInFlightOnce) {
     EXPECT_EQ(m_delivery->userData, platform::Value("b"));
 }
 
-TEST_F(AsyncURLRequestTest, WaitingTransfersHoldNoWorkerSoTheSeriesListPassesManyTiles) {
-    // Twelve tiles that take a while (more than the queue's width), then the series list: it is not held back.
-    sim().faults().add(qovsim::Fault{.pathPattern = "/TileServer/imgs/*/*/*", .delaySeconds = 2.0});
+// A stand-in that serves more connections at once than the tests below hold open.
+class AsyncURLRequestManyTest : public AsyncURLRequestTest {
+protected:
+    static constexpr int kTiles = 64;
+
+    qovsim::SimServer::Options simOptions() const override {
+        qovsim::SimServer::Options options;
+        options.threadCount = 2 * kTiles;
+        return options;
+    }
+};
+
+TEST_F(AsyncURLRequestManyTest, WaitingTransfersHoldNoThreadSoTheSeriesListPassesManyTiles) {
+    // Many more tiles in flight than any queue has workers, all held by the server: the series list asked for
+    // afterwards still comes back at once.
+    sim().faults().add(qovsim::Fault{.pathPattern = "/TileServer/imgs/*/*/*", .delaySeconds = 60.0});
     std::vector<std::shared_ptr<AsyncURLRequest>> tiles;
-    for (int index = 0; index < 12; ++index) {
+    for (int index = 0; index < kTiles; ++index) {
         tiles.push_back(AsyncURLRequest::asyncURLRequest(simUrl("/TileServer/imgs/radar/202601011200/0.png"),
-                                                         RequestDataType::RawBytes, index, -1, targets()));
+                                                         RequestDataType::RawBytes, index % 4, -1, targets()));
     }
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return sim().requestLog().size() == kTiles; }));
     AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), RequestDataType::XML, "list", -1, targets());
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->results > 0; }));
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
+    EXPECT_EQ(m_delivery->results, 1);
     EXPECT_EQ(m_delivery->userData, platform::Value("list"));
+
+    // Cancelling by user data ends every matching tile in flight; the others go on; nothing is reported.
+    AsyncURLRequest::cancelAsyncURLRequestWithUserData(0);
+    AsyncURLRequest::cancelAsyncURLRequestWithUserData(1);
+    AsyncURLRequest::cancelAsyncURLRequestWithUserData(0);
+    const auto matches = [](const auto& tile) { return tile->userData().integerValue() < 2; };
+    ASSERT_TRUE(qovtest::pumpUntil([&] {
+        return std::ranges::all_of(tiles, [&](const auto& tile) { return !matches(tile) || tile->isFinished(); });
+    }));
     for (const auto& tile : tiles) {
-        tile->cancel();
+        EXPECT_EQ(tile->isCancelled(), matches(tile));
+        EXPECT_EQ(tile->isFinished(), matches(tile));
     }
-    ASSERT_TRUE(qovtest::pumpUntil(
-        [&] { return std::ranges::all_of(tiles, [](const auto& tile) { return tile->isFinished(); }); }));
+    EXPECT_EQ(m_delivery->results + m_delivery->failures, 1);
+}
+
+TEST_F(AsyncURLRequestTest, PriorityOverridesOrderTheStartAndCarryIntoTheTransfers) {
+    // Nothing starts while both queues are closed; then one request at a time is handed over.
+    qov::MainQueue::sharedQueue().setMaxConcurrentOperationCount(0);
+    qov::MainQueue::transferQueue().setMaxConcurrentOperationCount(0);
+    const std::vector<std::pair<std::string, int>> added{{"none", -1}, {"high", 8}, {"low", -4}, {"zero", 0},
+                                                         {"middle", 4}};
+    for (const auto& [name, priority] : added) {
+        AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath + std::string("?name=") + name),
+                                         RequestDataType::XML, name, priority, targets());
+    }
+    qov::MainQueue::sharedQueue().setMaxConcurrentOperationCount(1);
+    ASSERT_TRUE(qovtest::pumpUntil([] { return qov::MainQueue::transferQueue().operationCount() == 5; }));
+
+    std::vector<std::pair<std::string, int>> started;
+    for (const auto& operation : qov::MainQueue::transferQueue().operations()) {
+        const auto& url = std::static_pointer_cast<platform::net::HttpRequest>(operation)->url();
+        started.emplace_back(url.substr(url.find('=') + 1), operation->queuePriority());
+    }
+    EXPECT_EQ(started, (std::vector<std::pair<std::string, int>>{
+                           {"high", 8}, {"middle", 4}, {"none", 0}, {"zero", 0}, {"low", -4}}));
 }
 
 TEST_F(AsyncURLRequestTest, CachedRequestDeliversAHeldResultWithoutTheNetwork) {
