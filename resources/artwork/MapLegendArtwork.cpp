@@ -18,7 +18,7 @@ struct Legend {
     std::string high;
 };
 
-constexpr double kScaleLeft = 110.0;
+constexpr double kScaleLeft = 124.0;
 constexpr double kScaleRight = 312.0;
 
 void paintLegend(Painter& p, const Legend& legend) {
