@@ -85,7 +85,9 @@ MapControlBar::MapControlBar() : View(Rect(platform::gfx::Point{}, kSize)) {
     m_selectOverlayButton->titleLabel()->setFont(Font::boldSystemFont(15));
     m_overlayLegend = std::make_shared<ImageView>(Rect(195, 9, 216, 39));
     m_dateLabel = makeLabel(Rect(421, 13, 79, 29), Color::gray(), TextAlignment::Center, Font::boldSystemFont(20));
-    m_timeLabel = makeLabel(Rect(500, 13, 100, 29), Color::white(), TextAlignment::Left, Font::boldSystemFont(20));
+    // The narrow face: a time such as "11:25 PM" in the wide one does not fit the label.
+    m_timeLabel =
+        makeLabel(Rect(500, 13, 100, 29), Color::white(), TextAlignment::Left, Font::condensedSystemFont(20, true));
     m_playStopButton = makeButton(Rect(603, 9, 72, 37));
     m_playStopButton->setBackgroundImage(Image::named("Maps - Start Button.png"));
     m_playStopButton->setTitle(localized("map.controlbar.play"));

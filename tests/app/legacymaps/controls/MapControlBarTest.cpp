@@ -150,5 +150,16 @@ TEST_F(MapControlBarTest, FrameTimesAreWrittenInTheShownPlacesZoneAsOnTheMapsTab
     EXPECT_EQ(m_bar->timeLabel()->text(), "3:00 AM");
 }
 
+TEST_F(MapControlBarTest, TheWidestDatesAndTimesShowWhole) {
+    // 2026-12-31 17:55 UTC: 12:55 PM on December 31 in the east of the United States.
+    m_bar->setCurrentTimeStamp(platform::Date{1'798'739'700.0});
+    for (const auto& label : {m_bar->timeLabel(), m_bar->dateLabel()}) {
+        SCOPED_TRACE(label->text());
+        EXPECT_LE(label->font().sizeOfText(label->text()).width, label->frame().width());
+    }
+    EXPECT_EQ(m_bar->timeLabel()->text().substr(0, 5), "12:55");
+    EXPECT_EQ(m_bar->dateLabel()->text(), "12/31");
+}
+
 }  // namespace
 }  // namespace qov
