@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>

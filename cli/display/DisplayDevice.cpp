@@ -96,11 +96,11 @@ std::optional<std::string> DisplayDevice::key(const std::string& name) {
     return pressed ? std::nullopt : std::optional<std::string>(kNoField);
 }
 
-nlohmann::json DisplayDevice::state() const {
-    return nlohmann::json{{"background", isInBackground()},
-                          {"network", platform::net::Reachability::shared()->isReachable()},
-                          {"orientation", platform::ui::Device::current().isLandscape() ? "landscape" : "portrait"},
-                          {"clockAhead", m_clock ? m_clock->ahead() : 0.0}};
+DisplayDeviceState DisplayDevice::state() const {
+    return DisplayDeviceState{.background = isInBackground(),
+                              .network = platform::net::Reachability::shared()->isReachable(),
+                              .landscape = platform::ui::Device::current().isLandscape(),
+                              .clockAhead = m_clock ? m_clock->ahead() : 0.0};
 }
 
 }  // namespace qovcli

@@ -4,9 +4,8 @@
 #include <optional>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/display/DisplayClock.h"
+#include "cli/display/DisplayDeviceState.h"
 
 namespace qovcli {
 
@@ -31,9 +30,8 @@ public:
     std::optional<std::string> type(const std::string& text);
     std::optional<std::string> key(const std::string& name);
 
-    // What the page shows beside the screen: {"background": bool, "network": bool, "orientation":
-    // "portrait"|"landscape", "clockAhead": seconds}.
-    nlohmann::json state() const;
+    // What the page shows beside the screen, as it is now.
+    DisplayDeviceState state() const;
 
 private:
     std::optional<std::string> home();

@@ -1,5 +1,7 @@
 #include "cli/display/DisplayFrames.h"
 
+#include <nlohmann/json.hpp>
+
 #include "platform/gfx/Image.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
@@ -11,9 +13,16 @@ namespace {
 // Pixels to a point in the display's pictures, so they stay sharp on high-density monitors.
 constexpr double kPictureScale = 2.0;
 
+nlohmann::json deviceJSON(const DisplayDeviceState& device) {
+    return nlohmann::json{{"background", device.background},
+                          {"network", device.network},
+                          {"orientation", device.landscape ? "landscape" : "portrait"},
+                          {"clockAhead", device.clockAhead}};
+}
+
 }  // namespace
 
-bool DisplayFrames::capture(const nlohmann::json& device) {
+bool DisplayFrames::capture(const DisplayDeviceState& device) {
     auto picture = platform::ui::ScreenRenderer::renderScreen(kPictureScale);
     auto dump = platform::ui::ScreenDump::dumpScreen();
     if (m_picture && m_picture->samePixels(*picture) && dump == m_dump && device == m_device) {
@@ -32,8 +41,9 @@ bool DisplayFrames::capture(const nlohmann::json& device) {
     {
         std::lock_guard lock(m_mutex);
         frame->number = m_latest ? m_latest->number + 1 : 1;
-        frame->state = nlohmann::json{{"frame", frame->number}, {"dump", m_dump}, {"device", m_device}}.dump(
-            -1, ' ', false, nlohmann::json::error_handler_t::replace);
+        frame->state =
+            nlohmann::json{{"frame", frame->number}, {"dump", m_dump}, {"device", deviceJSON(m_device)}}.dump(
+                -1, ' ', false, nlohmann::json::error_handler_t::replace);
         m_latest = std::move(frame);
         listener = m_listener;
     }

@@ -9,6 +9,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include "platform/base/Callback.h"
 #include "platform/base/RunLoop.h"
@@ -188,6 +189,10 @@ TEST_F(DisplayServerTest, AWaitingPageHearsOfTheNextFrame) {
     const auto json = nlohmann::json::parse(state->body);
     EXPECT_EQ(json["frame"], first->number + 1);
     EXPECT_NE(json["dump"].get<std::string>().find("Tomorrow"), std::string::npos) << state->body;
+    const auto& shown = json["device"];
+    EXPECT_TRUE(shown["background"].is_boolean() && shown["network"].is_boolean()) << state->body;
+    EXPECT_TRUE(shown["orientation"] == "portrait" || shown["orientation"] == "landscape") << state->body;
+    EXPECT_EQ(shown["clockAhead"], clock->ahead()) << state->body;
 
     const auto picture = request("GET", withToken("/frame.png"));
     ASSERT_TRUE(picture);
@@ -218,7 +223,7 @@ TEST_F(DisplayServerTest, DeviceButtons) {
     EXPECT_EQ(post("/button?name=rotate"), 200);
     EXPECT_TRUE(Device::current().isLandscape());
     EXPECT_EQ(post("/button?name=eject"), 422);
-    EXPECT_EQ(device->state()["network"], false);
+    EXPECT_FALSE(device->state().network);
 }
 
 TEST_F(DisplayServerTest, IdleSlowAndAbandonedClientsDoNotStallAPersonsInput) {

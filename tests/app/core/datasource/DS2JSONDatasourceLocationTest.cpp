@@ -165,9 +165,7 @@ TEST_F(DS2JSONDatasourceLocationTest, MarineStepWithoutAnAnswerKeepsTheCachedMar
 
 TEST_F(DS2JSONDatasourceLocationTest, ServerFaultsOnTheAggregateReportTheNetworkAndStoreNothing) {
     client().setTimeOutSeconds(0.3);
-    for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "*", .status = 500},
-                                          qovsim::Fault{.pathPattern = "*", .dropConnection = true},
-                                          qovsim::Fault{.pathPattern = "*", .delaySeconds = 3.0}}) {
+    for (const qovsim::Fault& injected : serverFailures()) {
         SCOPED_TRACE(injected.toJson().dump());
         sim().faults().clear();
         addFault(injected);

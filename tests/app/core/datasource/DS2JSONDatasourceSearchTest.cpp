@@ -86,9 +86,7 @@ TEST_F(DS2JSONDatasourceSearchTest, OtherTextsWithoutMatchAnswerOnlyTheEmptyList
 // Postal code, coordinates, storms and news answer nil; type-ahead and tweets answer nothing; points store nothing.
 TEST_F(DS2JSONDatasourceSearchTest, FailuresAnswerNilForPostalCodeCoordinatesStormsAndNewsOnly) {
     client().setTimeOutSeconds(0.3);
-    for (const qovsim::Fault& injected : {qovsim::Fault{.pathPattern = "*", .status = 500},
-                                          qovsim::Fault{.pathPattern = "*", .dropConnection = true},
-                                          qovsim::Fault{.pathPattern = "*", .delaySeconds = 3.0}}) {
+    for (const qovsim::Fault& injected : serverFailures()) {
         SCOPED_TRACE(injected.toJson().dump());
         sim().faults().clear();
         addFault(injected);

@@ -50,6 +50,13 @@ protected:
     static qovsim::Fault fault(std::string pattern, double delaySeconds = 0.0) {
         return qovsim::Fault{.pathPattern = std::move(pattern), .delaySeconds = delaySeconds};
     }
+    // Each way the service fails a request on every path: an error status, a dropped connection, and an answer
+    // three seconds late (past the client's time-out once a test shortens it below that).
+    static std::vector<qovsim::Fault> serverFailures() {
+        return {qovsim::Fault{.pathPattern = "*", .status = 500},
+                qovsim::Fault{.pathPattern = "*", .dropConnection = true},
+                qovsim::Fault{.pathPattern = "*", .delaySeconds = 3.0}};
+    }
     std::string apiKey() const;
 
 private:

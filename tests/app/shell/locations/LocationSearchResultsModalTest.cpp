@@ -7,27 +7,18 @@
 #include <sstream>
 
 #include "app/core/location/QOVLocationManager.h"
-#include "app/core/model/QOVTypeAheadLocation.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/root/RootScreenState.h"
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/ScreenScript.h"
+#include "tests/app/shell/locations/GeorgiaMatch.h"
 #include "tests/app/shell/locations/LocationBarFixture.h"
 
 namespace qovtest {
 namespace {
 
 using qov::LocationSearchResultsModalViewController;
-
-std::shared_ptr<qov::QOVTypeAheadLocation> match(const std::string& key, const std::string& city) {
-    auto location = std::make_shared<qov::QOVTypeAheadLocation>();
-    location->setKey(key);
-    location->setCity(city);
-    location->setState("GA");
-    location->setCountryCode("US");
-    return location;
-}
 
 // Runs script lines; answers the failures written.
 std::string run(const std::string& lines) {
@@ -77,7 +68,8 @@ TEST_F(LocationSearchResultsModalTest, WithoutResultsOneCentredRowCountsThemAndR
 }
 
 TEST_F(LocationSearchResultsModalTest, AChosenResultBecomesCurrentAndIsOfferedAsAFavourite) {
-    list->setSearchResults({match("USGA0028", "Atlanta"), match("USGA0001", "Athens"), match("USGA0002", "Augusta")});
+    list->setSearchResults(
+        {georgiaMatch("USGA0028", "Atlanta"), georgiaMatch("USGA0001", "Athens"), georgiaMatch("USGA0002", "Augusta")});
     ASSERT_EQ(list->m_tableView->numberOfRowsInSection(0), 3);
     EXPECT_EQ(row(1)->textLabel()->text(), "Athens, GA");
     EXPECT_EQ(row(1)->textLabel()->textAlignment(), platform::gfx::TextAlignment::Left);
@@ -102,7 +94,7 @@ TEST_F(LocationSearchResultsModalTest, ARowPastTheResultsReturnsNothing) {
     };
     const auto delegate = std::make_shared<Returned>();
     list->setDelegate(delegate);
-    list->setSearchResults({match("USGA0028", "Atlanta")});
+    list->setSearchResults({georgiaMatch("USGA0028", "Atlanta")});
     list->tableViewDidSelectRow(*list->m_tableView, {0, 0});
     list->tableViewDidSelectRow(*list->m_tableView, {0, 1});
     list->tableViewDidSelectRow(*list->m_tableView, {0, -1});

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/model/QOVTypeAheadLocation.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/app/shell/locations/GeorgiaMatch.h"
 
 namespace qovtest {
 
@@ -34,21 +34,12 @@ struct Choices : qov::LocationSearchResultsViewControllerDelegate {
     int cancels = 0;
 };
 
-std::shared_ptr<qov::QOVTypeAheadLocation> match(const std::string& key, const std::string& city) {
-    auto location = std::make_shared<qov::QOVTypeAheadLocation>();
-    location->setKey(key);
-    location->setCity(city);
-    location->setState("GA");
-    location->setCountryCode("US");
-    return location;
-}
-
 class LocationSearchResultsTest : public ShellFixture {
 protected:
     LocationSearchResultsTest() : list(std::make_shared<CountingResultsList>(
                                       qov::QOVViewController::nibNameForClass("LocationSearchResultsViewController"))) {
         list->view();
-        list->setResults({match("USGA0028", "Atlanta"), match("USGA0001", "Athens")});
+        list->setResults({georgiaMatch("USGA0028", "Atlanta"), georgiaMatch("USGA0001", "Athens")});
         list->resultsTable()->layoutIfNeeded();
     }
     std::shared_ptr<CountingResultsList> list;
@@ -70,7 +61,7 @@ TEST_F(LocationSearchResultsTest, OnlyANewArrayReloadsTheTable) {
     list->setResults(list->results());
     list->resultsTable()->layoutIfNeeded();
     EXPECT_EQ(list->cellRequests, before);
-    list->setResults({match("USGA0028", "Atlanta"), match("USGA0001", "Athens")});
+    list->setResults({georgiaMatch("USGA0028", "Atlanta"), georgiaMatch("USGA0001", "Athens")});
     list->resultsTable()->layoutIfNeeded();
     EXPECT_GT(list->cellRequests, before);
 }
