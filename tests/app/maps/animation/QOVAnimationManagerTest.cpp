@@ -117,6 +117,8 @@ TEST_F(QOVAnimationManagerTest, StoppingEndsTheQueuedLoadsAndARestartBeginsAgain
     m_manager->setMapLayer(radar());
     m_manager->setAnimating(true);
     ASSERT_TRUE(qovtest::pumpUntil([this] { return m_recorder->heard("loaded 1"); }, 30.0));
+    // A request already on its way when the loop stops may still reach the stand-in; none starts after.
+    const auto sentBeforeStop = datasource()->tileRequestsInFlight();
     m_manager->setAnimating(false);
     EXPECT_EQ(datasource()->tileRequestsInFlight(), 0U);
     const auto rendered = m_manager->framesRendered();
@@ -124,7 +126,7 @@ TEST_F(QOVAnimationManagerTest, StoppingEndsTheQueuedLoadsAndARestartBeginsAgain
     m_recorder->events.clear();
     loop().runFor(2.0);
     EXPECT_EQ(m_manager->framesRendered(), rendered);
-    EXPECT_EQ(requestCount("/TileServer/imgs/*"), tileRequests);
+    EXPECT_LE(requestCount("/TileServer/imgs/*"), tileRequests + sentBeforeStop);
     EXPECT_TRUE(m_recorder->events.empty());
     EXPECT_EQ(loop().timerCount(), 1U);  // the map cache's validation timer
 
