@@ -116,10 +116,12 @@ bool SimServer::start(int port) {
     http->set_read_timeout(kReadTimeOutSeconds, 0);
     // Address reuse only: the library's default also shares the port, which would let two services listen on
     // the same chosen port.
-    http->set_socket_options([](socket_t socket) {
+    auto listeningSocket = std::make_shared<socket_t>(-1);
+    http->set_socket_options([listeningSocket](socket_t socket) {
         int yes = 1;
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
         AnswerCoalescer::setUpListeningSocket(socket);
+        *listeningSocket = socket;
     });
     http->set_logger([](const httplib::Request&, const httplib::Response&) { AnswerCoalescer::release(); });
     auto handler = [this](const httplib::Request& request, httplib::Response& response) {
@@ -147,6 +149,11 @@ bool SimServer::start(int port) {
         return false;
     }
     m_port = bound;
+    // The library listens with a queue of five; a map asking for all its tiles at once opens many more
+    // connections together, and a service takes them all without making the extra ones retry.
+    if (::listen(*listeningSocket, SOMAXCONN) != 0) {
+        QOV_LOG_WARN("Cannot widen the listening queue on port {}", m_port);
+    }
     auto listenReturned = std::make_shared<std::atomic<bool>>(false);
     httplib::Server* server = http.get();
     m_listener = std::thread([server, listenReturned] {
