@@ -1,17 +1,15 @@
 // The runner against a hostile service and a careless user: its exit status tells the truth, and its home stays
 // private whatever the umask.
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include "sim/Fault.h"
+#include "tests/cli/RunnerRun.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
 
@@ -19,31 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunnerRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream stream(path);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
+using qovtest::RunnerRun;
 
 class RunnerFaultsTest : public qovtest::SimFixture {
 protected:
-    // Runs "SHELL_PREFIX qovara --home HOME ARGUMENTS" (arguments without single quotes).
     RunnerRun run(const std::vector<std::string>& arguments, const std::string& shellPrefix = "",
                   const fs::path& runHome = {}) {
-        std::string command = shellPrefix + std::string(QOV_RUNNER_PATH) + " --home '" +
-                              (runHome.empty() ? home() : runHome).string() + "'";
-        for (const auto& argument : arguments) {
-            command += " '" + argument + "'";
-        }
-        const auto out = m_temp.path() / "out.txt";
-        const auto err = m_temp.path() / "err.txt";
-        const int status = std::system((command + " </dev/null >" + out.string() + " 2>" + err.string()).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+        return qovtest::runRunner(runHome.empty() ? home() : runHome, m_temp.path(), arguments, shellPrefix);
     }
 
     fs::path home() const { return m_temp.path() / "home"; }

@@ -1,7 +1,6 @@
 // The runner as a user starts it: the built qovara in a temporary home, against the embedded stand-in service or
 // one the test runs on a loopback port.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,39 +9,23 @@
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include "cli/HomeLock.h"
 #include "platform/gfx/Image.h"
 #include "sim/Fault.h"
+#include "tests/cli/RunnerRun.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
 
 namespace {
 
-struct RunnerRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream stream(path);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
+using qovtest::RunnerRun;
+using qovtest::readWholeFile;
 
 class RunnerProcessTest : public qovtest::SimFixture {
 protected:
-    // Arguments without single quotes.
     RunnerRun run(const std::vector<std::string>& arguments) {
-        std::string command = std::string(QOV_RUNNER_PATH) + " --home '" + home().string() + "'";
-        for (const auto& argument : arguments) {
-            command += " '" + argument + "'";
-        }
-        const auto out = m_temp.path() / "out.txt";
-        const auto err = m_temp.path() / "err.txt";
-        const int status = std::system((command + " </dev/null >" + out.string() + " 2>" + err.string()).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+        return qovtest::runRunner(home(), m_temp.path(), arguments);
     }
 
     std::filesystem::path home() const { return m_temp.path() / "home"; }
@@ -358,9 +341,9 @@ TEST_F(RunnerProcessTest, TheOlderTileMapPlaysItsLoopInTheScriptsPictures) {
                                               "\nwait 1\nshot " + frame(2) + "\n")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("MapControlBar {20, 737, 728, 160}"), std::string::npos) << result.out;
-    const std::string first = readFile(frame(1));
+    const std::string first = readWholeFile(frame(1));
     EXPECT_FALSE(first.empty());
-    EXPECT_NE(first, readFile(frame(2)));
+    EXPECT_NE(first, readWholeFile(frame(2)));
 }
 
 // Process instances outlive everything made during the run: a text field left first responder under the older map
