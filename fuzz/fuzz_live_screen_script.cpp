@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -29,11 +30,22 @@ struct LiveApplication {
     std::unique_ptr<qovcli::RunnerService> service;
 };
 
+// The scratch home, removed when the process exits.
+std::string& scratchHome() {
+    static auto* const home = new std::string;
+    return *home;
+}
+
 LiveApplication* start() {
     char folder[] = "/tmp/qovara-fuzz-XXXXXX";
     if (::mkdtemp(folder) == nullptr) {
         std::abort();
     }
+    scratchHome() = folder;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratchHome(), ignored);
+    });
     platform::RunLoop::resetMain(std::make_shared<platform::ManualClock>(platform::SystemClock().now()));
     platform::AppDirectories::shared()->setHome(folder);
     qovcli::RunnerOptions options;
