@@ -6,15 +6,14 @@
 #include "app/maps/options/MapsOptionsViewController.h"
 #include "app/shell/application/ApplicationHooks.h"
 #include "app/shell/services/QOVFormattingService.h"
-#include "platform/ui/ClassRegistry.h"
+#include "app/ui/base/QOVViewController.h"
 
 namespace qov {
 
 void registerMapsScreens() {
     MapsViewController::registerInterfaceFiles();
     MapsOptionsViewController::registerInterfaceFiles();
-    platform::ui::ClassRegistry::registerClass(
-        "MapsViewController", [] { return QOVViewController::viewControllerFromNib<MapsViewController>(); });
+    QOVViewController::registerClassFromNib<MapsViewController>("MapsViewController");
     // Becoming active keeps the tile configuration fresh; points of interest show temperatures in the user's unit.
     ApplicationHooks::setMapConfigurationKeeper(
         [] { QOVMapCache::sharedInstance()->startListeningForMapConfigWithDelegate(nullptr); });

@@ -9,6 +9,7 @@
 #include "app/neighbours/screens/TDXViewToolCotroller.h"
 #include "app/neighbours/screens/VideoViewController.h"
 #include "app/neighbours/screens/ZavioNavigationController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/ClassRegistry.h"
 
 namespace qov {
@@ -17,7 +18,7 @@ namespace {
 // A screen made with viewControllerFromNib: registered by class name, with both idioms' interface files.
 template <typename T>
 void registerFromNib(const char* className) {
-    platform::ui::ClassRegistry::registerClass(className, [] { return QOVViewController::viewControllerFromNib<T>(); });
+    QOVViewController::registerClassFromNib<T>(className);
     for (const char* idiom : {"-iPhone", "-iPad"}) {
         NeighbourScreen::registerTitledInterfaceFile(std::string(className) + idiom);
     }

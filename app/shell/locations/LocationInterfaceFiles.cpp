@@ -8,8 +8,8 @@
 #include "app/shell/locations/LocationSearchBar.h"
 #include "app/shell/locations/LocationSearchResultsModalViewController.h"
 #include "app/shell/locations/LocationSearchResultsViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/base/Callback.h"
-#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 
@@ -64,9 +64,8 @@ void registerLocationInterfaceFiles() {
     FavoritesViewController::registerInterfaceFile();
     BookmarksViewController::registerInterfaceFile();
     BookmarksNavigationController::registerClass();
-    platform::ui::ClassRegistry::registerClass(LocationSearchResultsModalViewController::kClassName, [] {
-        return QOVViewController::viewControllerFromNib<LocationSearchResultsModalViewController>();
-    });
+    QOVViewController::registerClassFromNib<LocationSearchResultsModalViewController>(
+        LocationSearchResultsModalViewController::kClassName);
 }
 
 }  // namespace qov

@@ -6,6 +6,7 @@
 #include "app/shell/settings/SettingsDetailViewController.h"
 #include "app/shell/settings/SettingsNavigationController.h"
 #include "app/shell/settings/SettingsViewController.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/NavigationBar.h"
@@ -149,9 +150,7 @@ void registerSettingsInterfaceFiles() {
     registerSettingsTable();
     registerHelpScreens();
     registerAboutScreen();
-    platform::ui::ClassRegistry::registerClass("SettingsNavigationController", [] {
-        return QOVViewController::viewControllerFromNib<SettingsNavigationController>();
-    });
+    QOVViewController::registerClassFromNib<SettingsNavigationController>("SettingsNavigationController");
     platform::ui::ClassRegistry::registerClass<SettingsDetailViewController>("SettingsDetailViewController");
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/shell/testmode/TestConsoleViewController.h"
 #include "app/shell/testmode/TestModeViewController.h"
-#include "platform/ui/ClassRegistry.h"
+#include "app/ui/base/QOVViewController.h"
 #include "platform/ui/InterfaceFile.h"
 #include "platform/ui/Screen.h"
 
@@ -92,11 +92,8 @@ void registerConsoleScreen() {
 void registerTestModeInterfaceFiles() {
     registerTestModeScreen();
     registerConsoleScreen();
-    platform::ui::ClassRegistry::registerClass(
-        "TestModeViewController", [] { return QOVViewController::viewControllerFromNib<TestModeViewController>(); });
-    platform::ui::ClassRegistry::registerClass("TestConsoleViewController", [] {
-        return QOVViewController::viewControllerFromNib<TestConsoleViewController>();
-    });
+    QOVViewController::registerClassFromNib<TestModeViewController>("TestModeViewController");
+    QOVViewController::registerClassFromNib<TestConsoleViewController>("TestConsoleViewController");
 }
 
 }  // namespace qov

@@ -11,7 +11,7 @@
 #include "app/shell/weather/WeatherViewController.h"
 #include "app/shell/weather/ThirtySixHourCell.h"
 #include "app/shell/weather/ThirtySixHourView.h"
-#include "platform/ui/ClassRegistry.h"
+#include "app/ui/base/QOVViewController.h"
 
 namespace qov {
 
@@ -27,8 +27,7 @@ void registerWeatherInterfaceFiles() {
     BeachView::registerInterfaceFile();
     BeachForecastCell::registerInterfaceFile();
     BeachTideCell::registerInterfaceFile();
-    platform::ui::ClassRegistry::registerClass(
-        "WeatherViewController", [] { return QOVViewController::viewControllerFromNib<WeatherViewController>(); });
+    QOVViewController::registerClassFromNib<WeatherViewController>("WeatherViewController");
 }
 
 }  // namespace qov

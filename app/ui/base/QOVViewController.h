@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/AlertViewDelegate.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ClassRegistry.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/WebBrowserDelegate.h"
 
@@ -37,6 +38,11 @@ public:
     template <typename T>
     static std::shared_ptr<T> viewControllerFromNib() {
         return std::make_shared<T>(nibNameForClass(platform::Object::unqualifiedTypeName(typeid(T).name())));
+    }
+    // Lets the class registry make className as viewControllerFromNib<T>() does.
+    template <typename T>
+    static void registerClassFromNib(const std::string& className) {
+        platform::ui::ClassRegistry::registerClass(className, [] { return viewControllerFromNib<T>(); });
     }
 
     // Without an interface file the view is a plain one.
