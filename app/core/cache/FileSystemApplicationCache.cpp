@@ -168,7 +168,7 @@ std::shared_ptr<QOVPOIList> FileSystemApplicationCache::createPOIListFromDataInC
 std::shared_ptr<QOVLocation> FileSystemApplicationCache::createLocationSummaryFromDataInCachePath(
     const std::filesystem::path& file) {
     std::scoped_lock guard(lock());
-    if (auto remembered = rememberedLocation(file)) {
+    if (auto remembered = rememberedLocation(file, stampOf(file))) {
         return remembered;
     }
     if (!cacheFileExistsForPath(file)) {
@@ -228,31 +228,34 @@ void FileSystemApplicationCache::storeLocation(const std::shared_ptr<QOVLocation
 std::shared_ptr<QOVLocation> FileSystemApplicationCache::cachedLocation(const QOVLocationIdentity& identity) {
     const auto file = cachesPathURLWithFileName(fileNameForLocationId(identity));
     std::scoped_lock guard(lock());
-    if (auto remembered = rememberedLocation(file)) {
+    const auto stamp = stampOf(file);
+    if (auto remembered = rememberedLocation(file, stamp)) {
         return remembered;
     }
-    std::error_code error;
-    const auto modified = std::filesystem::last_write_time(file, error);
-    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
     auto location = createLocationFromDataInCachePath(file);
-    if (location && !error) {
-        m_lastRead = LastRead{file, modified, size, std::make_shared<const QOVLocation>(*location)};
+    if (location && stamp) {
+        m_lastRead = LastRead{file, *stamp, std::make_shared<const QOVLocation>(*location)};
     }
     return location;
 }
 
-std::shared_ptr<QOVLocation> FileSystemApplicationCache::rememberedLocation(const std::filesystem::path& file) const {
-    std::scoped_lock guard(lock());
-    if (!m_lastRead || m_lastRead->file != file) {
-        return nullptr;
-    }
-    std::error_code error;
-    const auto modified = std::filesystem::last_write_time(file, error);
-    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
-    if (error || m_lastRead->modified != modified || m_lastRead->size != size) {
+std::shared_ptr<QOVLocation> FileSystemApplicationCache::rememberedLocation(
+    const std::filesystem::path& file, const std::optional<FileStamp>& stamp) const {
+    if (!stamp || !m_lastRead || m_lastRead->file != file || m_lastRead->stamp != *stamp) {
         return nullptr;
     }
     return std::make_shared<QOVLocation>(*m_lastRead->location);
+}
+
+std::optional<FileSystemApplicationCache::FileStamp> FileSystemApplicationCache::stampOf(
+    const std::filesystem::path& file) {
+    std::error_code error;
+    const auto modified = std::filesystem::last_write_time(file, error);
+    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return FileStamp{modified, size};
 }
 
 void FileSystemApplicationCache::removeLocationHavingId(const QOVLocationIdentity& identity) {

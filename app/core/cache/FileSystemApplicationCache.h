@@ -115,15 +115,23 @@ private:
     // its own copy of the record (sharing the forecasts, which nobody changes once built); a validation pass takes
     // its summary from it too. Any write or removal through the cache forgets it; a file changed from outside is
     // read again.
-    struct LastRead {
-        std::filesystem::path file;
+    struct FileStamp {
         std::filesystem::file_time_type modified;
         std::uintmax_t size = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    struct LastRead {
+        std::filesystem::path file;
+        FileStamp stamp;
         std::shared_ptr<const QOVLocation> location;
     };
     std::optional<LastRead> m_lastRead;
-    // A copy of the remembered record when it came from the file as it is now; nullptr otherwise.
-    std::shared_ptr<QOVLocation> rememberedLocation(const std::filesystem::path& file) const;
+    // The file's modification time and size; nothing when it cannot be read.
+    static std::optional<FileStamp> stampOf(const std::filesystem::path& file);
+    // With the lock held: a copy of the remembered record when it came from the file as the stamp gives it now;
+    // nullptr otherwise.
+    std::shared_ptr<QOVLocation> rememberedLocation(const std::filesystem::path& file,
+                                                    const std::optional<FileStamp>& stamp) const;
     std::shared_ptr<platform::Timer> m_cacheValidationTimer;
     std::optional<platform::Date> m_userAlertTimeStamp;
     // A pass found the network unreachable: the next reachability change to reachable runs a pass.
