@@ -23,9 +23,9 @@ namespace qov {
 // from the map cache, asks for the tiles of several frames at once in load order (the first and the last frame,
 // then spread over the middle; kFramesAskedAhead frames not rendered yet at a time; the cache reads tile files
 // and fetches the rest on worker threads, a bounded number at a time, and decodes them there), has the renderer
-// stitch each frame into one image in that same order as the frames complete, shows the first at once and, from the third on, plays them on a repeating timer from the last
-// series to the first (0.35 s a frame for more than 10 frames, else 0.5 s), holding the first series one extra
-// tick per pass. Frames not rendered yet are skipped.
+// stitch each frame into one image in that same order as the frames complete, shows the first at once and, from
+// the third on, plays them on a repeating timer from the last series to the first (0.35 s a frame for more than
+// 10 frames, else 0.5 s), holding the first series one extra tick per pass. Frames not rendered yet are skipped.
 //
 // A loop starts with setAnimating(true) and ends with setAnimating(false) (or a new layer): each start or stop
 // begins a new generation, and every queued step of an earlier one does nothing, so frames of an old loop never
@@ -33,6 +33,9 @@ namespace qov {
 // without frames is refused (the delegate hears animationStopped). A tile counts toward the first frame in load
 // order that is not rendered yet, belongs to the tile's series and still awaits its quadkey.
 //
+// Main thread only: the cache's workers hand their tiles back on the main loop. Made by create(), always owned by
+// std::shared_ptr (the map controller owns one for its life). The map view, the renderer and the delegate are
+// held weakly; queued steps and the timer hold the manager weakly, so nothing runs on a manager that is gone.
 class QOVAnimationManager : public MapTileReceiver, public std::enable_shared_from_this<QOVAnimationManager> {
 public:
     static constexpr double kFastFrameInterval = 0.35;

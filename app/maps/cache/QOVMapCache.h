@@ -141,6 +141,8 @@ public:
     // The path of a file in the folder; the empty name gives the folder.
     std::filesystem::path cachesPathURLWithFileName(const std::string& fileName) const;
     static bool cacheFileExistsForPath(const std::filesystem::path& path);
+    // The file a series' tile is kept in when it is there; nullopt otherwise.
+    std::optional<std::filesystem::path> existingTileFile(const QOVMapSeries& series, const std::string& quadKey) const;
     // The tile or configuration a file holds; nullptr when it cannot be read or holds something else.
     static std::shared_ptr<QOVMapTileData> createMapTileFromDataInCachePath(const std::filesystem::path& path);
     static std::shared_ptr<QOVMapTileConfig> createMapConfigFromDataInCachePath(const std::filesystem::path& path);

@@ -25,6 +25,19 @@ bool QOVMapCache::cacheFileExistsForPath(const std::filesystem::path& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+std::optional<std::filesystem::path> QOVMapCache::existingTileFile(const QOVMapSeries& series,
+                                                                   const std::string& quadKey) const {
+    const auto fileName = fileNameForSeries(series, quadKey);
+    if (!fileName) {
+        return std::nullopt;
+    }
+    auto file = cachesPathURLWithFileName(*fileName);
+    if (!cacheFileExistsForPath(file)) {
+        return std::nullopt;
+    }
+    return file;
+}
+
 std::shared_ptr<QOVMapTileData> QOVMapCache::createMapTileFromDataInCachePath(const std::filesystem::path& path) {
     return std::dynamic_pointer_cast<QOVMapTileData>(platform::KeyedUnarchiver::unarchiveObjectWithFile(path));
 }

@@ -52,9 +52,9 @@ void QOVMapCache::cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& serie
     if (!series) {
         return;
     }
-    const auto fileName = fileNameForSeries(*series, quadKey);
-    if (fileName && cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
-        m_fileQueue->addOperation(std::make_shared<TileFileRead>(weak_from_this(), series, quadKey, mapRect, receiver));
+    if (auto file = existingTileFile(*series, quadKey)) {
+        m_fileQueue->addOperation(
+            std::make_shared<TileFileRead>(weak_from_this(), series, quadKey, std::move(*file), mapRect, receiver));
         return;
     }
     fetchTile(*series, quadKey, mapRect, receiver);
@@ -82,8 +82,7 @@ bool QOVMapCache::hasCachedTileForSeries(const std::shared_ptr<QOVMapSeries>& se
     if (!series || tiles.empty()) {
         return false;
     }
-    const auto fileName = fileNameForSeries(*series, tiles.front()->quadKey());
-    if (fileName && cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
+    if (existingTileFile(*series, tiles.front()->quadKey())) {
         return true;
     }
     cachedTileForSeries(series, tiles.front()->quadKey(), tiles.front()->mapRect(), receiver);
@@ -124,8 +123,7 @@ QOVMapCache::TileList QOVMapCache::tilesToCacheForSeries(const std::shared_ptr<Q
     }
     std::lock_guard lock(m_mutex);
     for (auto& gridTile : tilesInMapRect(mapRect, zoomScale)) {
-        const auto fileName = fileNameForSeries(*series, gridTile->quadKey());
-        if (!fileName || !cacheFileExistsForPath(cachesPathURLWithFileName(*fileName))) {
+        if (!existingTileFile(*series, gridTile->quadKey())) {
             missing.push_back(std::move(gridTile));
         }
     }

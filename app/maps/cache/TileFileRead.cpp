@@ -6,11 +6,12 @@
 namespace qov {
 
 TileFileRead::TileFileRead(std::weak_ptr<QOVMapCache> cache, std::shared_ptr<QOVMapSeries> series,
-                           std::string quadKey, platform::map::MapRect mapRect,
+                           std::string quadKey, std::filesystem::path file, platform::map::MapRect mapRect,
                            std::weak_ptr<MapTileReceiver> receiver)
     : m_cache(std::move(cache)),
       m_series(std::move(series)),
       m_quadKey(std::move(quadKey)),
+      m_file(std::move(file)),
       m_mapRect(mapRect),
       m_receiver(std::move(receiver)) {}
 
@@ -19,10 +20,10 @@ void TileFileRead::main() {
     if (!cache || isCancelled()) {
         return;
     }
-    const auto fileName = QOVMapCache::fileNameForSeries(*m_series, m_quadKey);
-    auto tile = fileName ? cache->readTileFile(cache->cachesPathURLWithFileName(*fileName)) : nullptr;
+    auto tile = cache->readTileFile(m_file);
     if (tile && !isCancelled()) {
-        tile->setDecodedImage(platform::gfx::Image::fromPNGData(*tile->tileImageData()));
+        tile->setDecodedImage(
+            platform::gfx::Image::fromPNGData(*tile->tileImageData(), platform::gfx::PngBounds::tile()));
         tile->setMapRect(m_mapRect);
     }
     m_tile = std::move(tile);

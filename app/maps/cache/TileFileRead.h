@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,7 @@ class QOVMapCache;
 class TileFileRead : public platform::Operation {
 public:
     TileFileRead(std::weak_ptr<QOVMapCache> cache, std::shared_ptr<QOVMapSeries> series, std::string quadKey,
-                 platform::map::MapRect mapRect, std::weak_ptr<MapTileReceiver> receiver);
+                 std::filesystem::path file, platform::map::MapRect mapRect, std::weak_ptr<MapTileReceiver> receiver);
 
     // Any thread: whether this read is for the receiver.
     bool isFor(const std::shared_ptr<MapTileReceiver>& receiver) const { return m_receiver.lock() == receiver; }
@@ -35,6 +36,7 @@ private:
     const std::weak_ptr<QOVMapCache> m_cache;
     const std::shared_ptr<QOVMapSeries> m_series;
     const std::string m_quadKey;
+    const std::filesystem::path m_file;
     const platform::map::MapRect m_mapRect;
     const std::weak_ptr<MapTileReceiver> m_receiver;
     std::shared_ptr<QOVMapTileData> m_tile;  // written on the worker, read in the completion after it
