@@ -224,9 +224,11 @@ void BitmapContext::drawText(const std::string& text, const Rect& rect, const Fo
     cairo_clip(m_cairo);
     FontFace::select(m_cairo, font);
     setColor(m_cairo, color);
+    std::string scratch;
     for (const std::string& line : lines) {
+        const char* shown = cairoText(line, scratch);
         cairo_text_extents_t extents;
-        cairo_text_extents(m_cairo, cairoText(line).c_str(), &extents);
+        cairo_text_extents(m_cairo, shown, &extents);
         double x = rect.x();
         if (alignment == TextAlignment::Center) {
             x = rect.midX() - extents.x_advance / 2.0;
@@ -234,7 +236,7 @@ void BitmapContext::drawText(const std::string& text, const Rect& rect, const Fo
             x = rect.maxX() - extents.x_advance;
         }
         cairo_move_to(m_cairo, x, y + ascent);
-        cairo_show_text(m_cairo, cairoText(line).c_str());
+        cairo_show_text(m_cairo, shown);
         y += lineHeight;
     }
     cairo_restore(m_cairo);

@@ -33,7 +33,8 @@ void selectFont(cairo_t* cairo, const Font& font) { FontFace::select(cairo, font
 
 double widthOf(cairo_t* cairo, const std::string& text) {
     cairo_text_extents_t extents;
-    cairo_text_extents(cairo, cairoText(text).c_str(), &extents);
+    std::string scratch;
+    cairo_text_extents(cairo, cairoText(text, scratch), &extents);
     return extents.x_advance;
 }
 

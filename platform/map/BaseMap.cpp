@@ -141,11 +141,15 @@ BaseMap::Source& BaseMap::sourceFor(double zoomScale) const {
 bool BaseMap::hasCoastlines(double zoomScale) const {
     Source& source = sourceFor(zoomScale);
     std::lock_guard lock(source.mutex);
-    if (!source.layoutRead) {
-        source.layout = CoastlineLayout::read(source.path);
-        source.layoutRead = true;
+    return source.layoutLocked() != nullptr;
+}
+
+const CoastlineLayout* BaseMap::Source::layoutLocked() {
+    if (!layoutRead) {
+        layout = CoastlineLayout::read(path);
+        layoutRead = true;
     }
-    return source.layout.has_value();
+    return layout ? &*layout : nullptr;
 }
 
 std::size_t BaseMap::cachedPoints() const {
@@ -159,16 +163,13 @@ std::size_t BaseMap::cachedPoints() const {
 
 std::vector<BaseMap::Bin> BaseMap::binsFor(Source& source, const std::vector<MapRect>& rects) const {
     std::lock_guard lock(source.mutex);
-    if (!source.layoutRead) {
-        source.layout = CoastlineLayout::read(source.path);
-        source.layoutRead = true;
-    }
-    if (!source.layout) {
+    const CoastlineLayout* layout = source.layoutLocked();
+    if (!layout) {
         return {};
     }
     std::vector<std::size_t> wanted;
     for (const MapRect& rect : rects) {
-        for (const std::size_t bin : source.layout->binsIntersecting(rect)) {
+        for (const std::size_t bin : layout->binsIntersecting(rect)) {
             if (std::find(wanted.begin(), wanted.end(), bin) == wanted.end()) {
                 wanted.push_back(bin);
             }

@@ -52,6 +52,8 @@ private:
         std::optional<CoastlineLayout> layout;
         std::list<std::pair<std::size_t, Bin>> kept;  // most recently drawn first
         std::size_t keptPoints = 0;
+        // The file's layout, read on first use; nullptr when the file cannot be read. The mutex is held.
+        const CoastlineLayout* layoutLocked();
     };
     Source& sourceFor(double zoomScale) const;
     // The bins of the file that meet any of the rects, read when not kept; empty when the file cannot be read.
