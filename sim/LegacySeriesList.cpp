@@ -13,8 +13,7 @@ namespace {
 std::string milliseconds(double time) { return fmt::format("{}", static_cast<long long>(std::floor(time)) * 1000); }
 
 void appendLayer(std::string& xml, const TileSchedule::Layer& layer, int count) {
-    const std::string& type = layer.type;
-    xml += fmt::format("<{} maxZoom=\"{}\" native=\"{}\" nativeZoom=\"{}\">\n", type, layer.maxZoom, layer.native,
+    xml += fmt::format("<{} maxZoom=\"{}\" native=\"{}\" nativeZoom=\"{}\">\n", layer.type, layer.maxZoom, layer.native,
                        layer.nativeZoom);
     int listed = 0;
     for (const TileSchedule::Series& series : layer.series) {
@@ -29,7 +28,7 @@ void appendLayer(std::string& xml, const TileSchedule::Layer& layer, int count) 
         }
         xml += "</series>\n";
     }
-    xml += fmt::format("</{}>\n", type);
+    xml += fmt::format("</{}>\n", layer.type);
 }
 
 }  // namespace

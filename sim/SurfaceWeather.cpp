@@ -6,6 +6,7 @@
 
 #include "sim/NoiseField.h"
 #include "sim/PlaceTime.h"
+#include "sim/TileAddress.h"
 #include "sim/WeatherModel.h"
 
 namespace qovsim {
@@ -30,11 +31,6 @@ double distanceKm(double latitude1, double longitude1, double latitude2, double 
                          std::sin(dLongitude / 2);
     return 2.0 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(a)));
 }
-
-double latitudeOf(double v) {
-    return std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
-}
-double longitudeOf(double u) { return u * 360.0 - 180.0; }
 
 double dayOfYear(double time) { return PlaceTime::dayOfYear(static_cast<long long>(std::floor(time / kDay))); }
 
@@ -114,7 +110,7 @@ double SurfaceWeather::liquidFallen(double u, double v) const {
 }
 
 double SurfaceWeather::snowShare(double u, double v) const {
-    const double celsius = (temperature(latitudeOf(v), longitudeOf(u)) - 32.0) * 5.0 / 9.0;
+    const double celsius = (temperature(TileAddress::latitudeOf(v), TileAddress::longitudeOf(u)) - 32.0) * 5.0 / 9.0;
     return std::clamp((1.5 - celsius) / 3.0, 0.0, 1.0);
 }
 
@@ -129,9 +125,9 @@ double SurfaceWeather::snowfall(double u, double v) const {
 }
 
 double SurfaceWeather::uvIndex(double u, double v) const {
-    const double latitude = radians(latitudeOf(v));
+    const double latitude = radians(TileAddress::latitudeOf(v));
     const double declination = radians(-23.44 * std::cos(2.0 * std::numbers::pi * (dayOfYear(m_time) + 10.0) / 365.0));
-    const double hourAngle = radians((sunHours(m_time, longitudeOf(u)) - 12.0) * 15.0);
+    const double hourAngle = radians((sunHours(m_time, TileAddress::longitudeOf(u)) - 12.0) * 15.0);
     const double height = std::sin(latitude) * std::sin(declination) +
                           std::cos(latitude) * std::cos(declination) * std::cos(hourAngle);
     if (height <= 0.0) {

@@ -1,6 +1,15 @@
 #include "sim/TileAddress.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace qovsim {
+
+double TileAddress::longitudeOf(double u) { return u * 360.0 - 180.0; }
+
+double TileAddress::latitudeOf(double v) {
+    return std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
+}
 
 std::optional<TileAddress> TileAddress::fromQuadKey(std::string_view quadKey) {
     if (quadKey.size() > static_cast<std::size_t>(kDeepestLevel)) {

@@ -16,6 +16,11 @@ struct TileAddress {
     // The tile a quadkey names: up to 23 digits 0-3, most significant level first (none: the level-0 tile of
     // the whole world); nullopt otherwise.
     static std::optional<TileAddress> fromQuadKey(std::string_view quadKey);
+
+    // The degrees of a point of the Mercator world given as fractions of its width (u, from the western edge) and
+    // of its height (v, from the northern edge).
+    static double longitudeOf(double u);
+    static double latitudeOf(double v);
 };
 
 }  // namespace qovsim

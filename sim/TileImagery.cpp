@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <numbers>
 #include <vector>
 
 #include <cairo.h>
@@ -59,8 +58,8 @@ Rgba over(const Rgba& top, const Rgba& bottom) {
 
 // Where the European radar network sees: the continent from Iberia and Iceland's south to the Urals' west.
 bool inEuropeanCoverage(double u, double v) {
-    const double longitude = u * 360.0 - 180.0;
-    const double latitude = std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
+    const double longitude = TileAddress::longitudeOf(u);
+    const double latitude = TileAddress::latitudeOf(v);
     return latitude >= 35.0 && latitude <= 71.5 && longitude >= -25.0 && longitude <= 40.0;
 }
 
@@ -137,8 +136,8 @@ bool drawnFromGrid(TileSchedule::Imagery imagery) {
 }
 
 double gridValue(TileSchedule::Imagery imagery, const SurfaceWeather& weather, double u, double v) {
-    const double latitude = std::atan(std::sinh(std::numbers::pi * (1.0 - 2.0 * v))) * 180.0 / std::numbers::pi;
-    const double longitude = u * 360.0 - 180.0;
+    const double latitude = TileAddress::latitudeOf(v);
+    const double longitude = TileAddress::longitudeOf(u);
     switch (imagery) {
         case TileSchedule::Imagery::Temperature: return weather.temperature(latitude, longitude);
         case TileSchedule::Imagery::FeelsLike: return weather.feelsLike(latitude, longitude);
