@@ -12,13 +12,13 @@
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/RootScreenState.h"
 #include "cli/CurrentLocationForRunner.h"
-#include "cli/RunnerCommands.h"
-#include "cli/display/DisplayRun.h"
-#include "cli/RunnerOptions.h"
 #include "cli/FreshWeather.h"
 #include "cli/LegacyMapCommand.h"
+#include "cli/RunnerCommands.h"
+#include "cli/RunnerOptions.h"
 #include "cli/TileServerConnection.h"
 #include "cli/WeatherPanelPictures.h"
+#include "cli/display/DisplayRun.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/Bundle.h"
@@ -53,9 +53,8 @@ bool acceptTerms(const std::string& picture, std::ostream& out, std::ostream& er
     out << "Tapping \"" << agree << "\"\n";
     platform::ui::ScreenScript tap(out, err);
     tap.execute("tap " + agree);
-    return tap.failures() == 0 && platform::RunLoop::main().runUntil(kStageTimeOut, [] {
-        return qov::RootScreenState::isRootScreenShown();
-    });
+    return tap.failures() == 0 &&
+           platform::RunLoop::main().runUntil(kStageTimeOut, [] { return qov::RootScreenState::isRootScreenShown(); });
 }
 
 // Waits on the root screen for fresh weather of the current location (stale weather from the cache is asked for
@@ -93,8 +92,7 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     auto& loop = platform::RunLoop::main();
     loop.runUntil(kStageTimeOut, [] { return !qov::RootScreenState::isSplashShown(); });
     const auto home = platform::AppDirectories::shared()->home();
-    if (qov::RootScreenState::isTermsScreenShown() &&
-        !acceptTerms((home / "terms-screen.png").string(), out, err)) {
+    if (qov::RootScreenState::isTermsScreenShown() && !acceptTerms((home / "terms-screen.png").string(), out, err)) {
         err << "qovara: the terms screen did not give way to the root screen\n";
     }
 

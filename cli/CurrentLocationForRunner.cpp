@@ -11,16 +11,16 @@
 
 namespace qovcli {
 
-std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(
-    const std::optional<platform::geo::Coordinate>& gps, std::ostream& err, double timeOutSeconds) {
+std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(const std::optional<platform::geo::Coordinate>& gps,
+                                                                   std::ostream& err, double timeOutSeconds) {
     const auto manager = qov::QOVLocationManager::sharedManager();
     qov::DefaultLocation::installIfNoneIsCurrent(*manager);
     if (!gps) {
         return manager->currentLocation();
     }
     const std::string place = fmt::format("{},{}", gps->latitude, gps->longitude);
-    const auto fixed = std::dynamic_pointer_cast<platform::geo::FixedPositionSource>(
-        platform::geo::PositionSource::shared());
+    const auto fixed =
+        std::dynamic_pointer_cast<platform::geo::FixedPositionSource>(platform::geo::PositionSource::shared());
     qov::GpsFixJob job(manager, fixed);
     if (!job.start(*gps)) {
         // Whole lines at once: the log writes to the same stream from other threads.

@@ -19,7 +19,7 @@ namespace qovcli {
 // Call it after the data-service client and the application cache are aimed at the service, on the main thread
 // (it runs the main loop while the lookup is under way, at most timeOutSeconds on the loop's clock). Answers
 // nullptr, after a message on err, when the lookup fails: the runner then has nothing true to report.
-std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(
-    const std::optional<platform::geo::Coordinate>& gps, std::ostream& err, double timeOutSeconds = 30.0);
+std::shared_ptr<qov::QOVLocationIdentity> currentLocationForRunner(const std::optional<platform::geo::Coordinate>& gps,
+                                                                   std::ostream& err, double timeOutSeconds = 30.0);
 
 }  // namespace qovcli

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <memory>
 
-#include <CLI/CLI.hpp>
 #include <curl/curl.h>
+#include <CLI/CLI.hpp>
 
 #include "app/core/location/GpsFixJob.h"
 #include "platform/base/PrintableText.h"
@@ -70,8 +70,7 @@ std::optional<std::string> serviceHostOf(const std::string& url, std::string& pr
     return *host + ":" + std::to_string(number);
 }
 
-ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std::ostream& out,
-                                           std::ostream& err) {
+ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App runner{"Qovara device runner"};
     std::string home;
     std::string service;
@@ -85,20 +84,21 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
                                             "Address of a running stand-in service, http://HOST[:PORT] "
                                             "(default: start one inside)");
     auto* gpsOption = runner.add_option("--gps", gps, "Place the device at LAT,LON before the weather is fetched");
-    auto* scriptOption = runner.add_option("--script", script,
-                                           "Screen commands to run afterwards, from FILE or - for standard input");
+    auto* scriptOption =
+        runner.add_option("--script", script, "Screen commands to run afterwards, from FILE or - for standard input");
     auto* clockOption = runner.add_flag("--virtual-clock", virtualClock,
                                         "Run on a virtual clock: `wait` takes no real time; network answers "
                                         "still arrive");
-    auto* shotOption = runner.add_option("--shot", shot,
-                                         "Picture of the root screen (default: root-screen.png in the home)");
+    auto* shotOption =
+        runner.add_option("--shot", shot, "Picture of the root screen (default: root-screen.png in the home)");
     std::string display;
-    auto* displayOption = runner.add_option("--display", display,
-                                            "Serve the running application to a web browser on 127.0.0.1 "
-                                            "(on PORT, else any free port) until interrupted")
+    auto* displayOption = runner
+                              .add_option("--display", display,
+                                          "Serve the running application to a web browser on 127.0.0.1 "
+                                          "(on PORT, else any free port) until interrupted")
                               ->expected(0, 1);
-    auto* summaryOption = runner.add_flag("--summary", summary,
-                                          "Print a text summary of the weather instead of running the application");
+    auto* summaryOption =
+        runner.add_flag("--summary", summary, "Print a text summary of the weather instead of running the application");
     runner.footer(
         "Script commands (one per line, # starts a comment):\n"
         "  tap [--taps N] [--touches N] TARGET   tap what TARGET names (--taps 2: a double tap; --touches 2: two "
@@ -127,9 +127,11 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
     } catch (const CLI::ParseError& error) {
         return refuse(error.what());
     }
-    const std::pair<const CLI::Option*, const std::string*> valued[] = {
-        {homeOption, &home}, {serviceOption, &service}, {gpsOption, &gps}, {scriptOption, &script},
-        {shotOption, &shot}};
+    const std::pair<const CLI::Option*, const std::string*> valued[] = {{homeOption, &home},
+                                                                        {serviceOption, &service},
+                                                                        {gpsOption, &gps},
+                                                                        {scriptOption, &script},
+                                                                        {shotOption, &shot}};
     // CLI11 refuses a valued option given twice itself; a flag it would count.
     for (const auto& [option, value] : valued) {
         if (option->count() == 1 && value->empty()) {
@@ -153,8 +155,8 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
     if (displayOption->count() > 0) {
         int port = 0;
         const auto [end, error] = std::from_chars(display.data(), display.data() + display.size(), port);
-        if (!display.empty() && (error != std::errc() || end != display.data() + display.size() || port < 1 ||
-                                 port > 65535)) {
+        if (!display.empty() &&
+            (error != std::errc() || end != display.data() + display.size() || port < 1 || port > 65535)) {
             return refuse("--display takes a port from 1 to 65535, not " + echoed(display));
         }
         options.displayPort = port;

@@ -13,15 +13,15 @@ struct ParsedRunnerOptions;
 
 // The runner's command line, checked before anything runs.
 struct RunnerOptions {
-    std::filesystem::path home;              // empty: the default home
-    std::string serviceHost;                 // "HOST[:PORT]" of a running service; empty: start one inside
+    std::filesystem::path home;  // empty: the default home
+    std::string serviceHost;     // "HOST[:PORT]" of a running service; empty: start one inside
     std::optional<platform::geo::Coordinate> gps;
-    std::string gpsText;                     // as given, for messages
-    std::optional<std::string> script;       // a file, or "-" for standard input
-    bool virtualClock = false;               // `wait` (and the runner's own waits) on a manual clock
-    std::string shot;                        // the root screen's picture; empty: root-screen.png in the home
-    bool summary = false;                    // the weather summary instead of the application
-    std::optional<int> displayPort;          // serve the device display on this port (0: any free one)
+    std::string gpsText;                // as given, for messages
+    std::optional<std::string> script;  // a file, or "-" for standard input
+    bool virtualClock = false;          // `wait` (and the runner's own waits) on a manual clock
+    std::string shot;                   // the root screen's picture; empty: root-screen.png in the home
+    bool summary = false;               // the weather summary instead of the application
+    std::optional<int> displayPort;     // serve the device display on this port (0: any free one)
 
     // Either the options, or the status to exit with at once: 0 after --help (written to out), 2 after a
     // message on err for an unknown, repeated or empty option, a positional argument, a --service that is not

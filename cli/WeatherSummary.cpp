@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "cli/CurrentLocationForRunner.h"
-#include "cli/FreshWeather.h"
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/summary/WeatherSummaryJob.h"
 #include "app/core/summary/WeatherSummaryText.h"
+#include "cli/CurrentLocationForRunner.h"
+#include "cli/FreshWeather.h"
 #include "platform/base/PrintableText.h"
 
 namespace qovcli {
@@ -20,8 +20,8 @@ constexpr double kTimeOutSeconds = 30.0;
 
 }  // namespace
 
-int runWeatherSummary(const std::string& host, const std::optional<platform::geo::Coordinate>& gps,
-                      std::ostream& out, std::ostream& err) {
+int runWeatherSummary(const std::string& host, const std::optional<platform::geo::Coordinate>& gps, std::ostream& out,
+                      std::ostream& err) {
     aimDataServiceAt(host);
     const auto cache = qov::ApplicationCacheFactory::sharedInstance().cache();
 

@@ -14,7 +14,7 @@ namespace qovcli {
 // readable summary of the weather that arrives. It runs the main loop until the weather is fresh, a request
 // failure is announced or 30 s pass on the loop's clock.
 // Exit status: 0 fresh weather; 1 no fresh weather in time (any cached weather is still written) or no place at gps.
-int runWeatherSummary(const std::string& host, const std::optional<platform::geo::Coordinate>& gps,
-                      std::ostream& out, std::ostream& err);
+int runWeatherSummary(const std::string& host, const std::optional<platform::geo::Coordinate>& gps, std::ostream& out,
+                      std::ostream& err);
 
 }  // namespace qovcli

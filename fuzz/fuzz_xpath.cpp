@@ -13,7 +13,7 @@
 namespace {
 
 constexpr std::array<std::string_view, 8> kQueries = {
-    "//*", "/", "//text()", "//@*", "//item/title", "//namespace::*", "//comment() | //processing-instruction()",
+    "//*",        "/", "//text()", "//@*", "//item/title", "//namespace::*", "//comment() | //processing-instruction()",
     "count(//*)",
 };
 constexpr std::size_t kMaxExpressionLength = 64;

@@ -28,20 +28,18 @@ void setTcpOption(socket_t socket, int option, int value) {
 
 }  // namespace
 
-void AnswerCoalescer::setUpListeningSocket(socket_t socket) {
-    setTcpOption(socket, TCP_NODELAY, 1);
-}
+void AnswerCoalescer::setUpListeningSocket(socket_t socket) { setTcpOption(socket, TCP_NODELAY, 1); }
 
 void AnswerCoalescer::hold(const httplib::Request& request) {
     ServedConnection& connection = t_connection;
-    bool known = connection.localPort == request.local_port && connection.remotePort == request.remote_port &&
-                 connection.remoteAddress == request.remote_addr &&
-                 ConnectionDropper::connects(connection.socket, request.local_port, request.remote_addr,
-                                             request.remote_port);
+    bool known =
+        connection.localPort == request.local_port && connection.remotePort == request.remote_port &&
+        connection.remoteAddress == request.remote_addr &&
+        ConnectionDropper::connects(connection.socket, request.local_port, request.remote_addr, request.remote_port);
     if (!known) {
-        connection = ServedConnection{ConnectionDropper::find(request.local_port, request.remote_addr,
-                                                              request.remote_port),
-                                      request.local_port, request.remote_addr, request.remote_port};
+        connection =
+            ServedConnection{ConnectionDropper::find(request.local_port, request.remote_addr, request.remote_port),
+                             request.local_port, request.remote_addr, request.remote_port};
     }
     if (connection.socket >= 0) {
         setTcpOption(connection.socket, TCP_CORK, 1);

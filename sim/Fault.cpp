@@ -32,9 +32,7 @@ bool globMatches(std::string_view pattern, std::string_view text) {
     return p == pattern.size();
 }
 
-bool Fault::matches(std::string_view path) const {
-    return globMatches(pathPattern, path);
-}
+bool Fault::matches(std::string_view path) const { return globMatches(pathPattern, path); }
 
 std::optional<Fault> Fault::fromJson(const nlohmann::json& json) {
     if (!json.is_object()) {

@@ -75,9 +75,7 @@ std::optional<Place> placeFromFields(const std::vector<std::string>& f) {
     return place;
 }
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
@@ -91,9 +89,7 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-double radians(double degrees) {
-    return degrees * std::numbers::pi / 180.0;
-}
+double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 // Central angle between two coordinates (haversine); enough to order distances.
 double angularDistance(double lat1, double lon1, double lat2, double lon2) {

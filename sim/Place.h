@@ -6,9 +6,9 @@ namespace qovsim {
 
 // One place of the stand-in service's gazetteer, with the fields the location answers carry.
 struct Place {
-    std::string key;          // "USGA0028" for a city, "30303" for a US postal code
-    int type = 0;             // 1: city key, 4: US postal code
-    std::string name;         // display name, e.g. "Atlanta, GA"
+    std::string key;   // "USGA0028" for a city, "30303" for a US postal code
+    int type = 0;      // 1: city key, 4: US postal code
+    std::string name;  // display name, e.g. "Atlanta, GA"
     std::string city;
     std::string state;
     std::string postalCode;
@@ -19,9 +19,9 @@ struct Place {
     std::string region9;      // region code of the nine-region scheme (US only)
     double latitude = 0.0;
     double longitude = 0.0;
-    double elevation = 0.0;   // metres
-    std::string timeZone;     // IANA name
-    bool coastal = false;     // coastal places have marine forecasts and tides
+    double elevation = 0.0;  // metres
+    std::string timeZone;    // IANA name
+    bool coastal = false;    // coastal places have marine forecasts and tides
 
     // "KEY:TYPE", the identifier under which the service files a place.
     std::string identifier() const { return key + ":" + std::to_string(type); }

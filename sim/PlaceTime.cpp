@@ -58,9 +58,7 @@ double PlaceTime::instantAt(long long dayNumber, double hours) const {
     return local - offsetSeconds(guess);
 }
 
-double PlaceTime::localHours(double instant) const {
-    return (instant - localMidnight(instant)) / 3600.0;
-}
+double PlaceTime::localHours(double instant) const { return (instant - localMidnight(instant)) / 3600.0; }
 
 PlaceTime::CivilDate PlaceTime::civilDate(long long dayNumber) {
     // Days to civil date (H. Hinnant's algorithm).

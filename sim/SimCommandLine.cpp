@@ -64,7 +64,7 @@ std::optional<std::string> SimCommandLine::printPath() const {
 }
 
 std::optional<SimCommandLine> SimCommandLine::parse(const std::vector<std::string>& arguments, std::ostream& out,
-                                                     std::ostream& err, int& exitCode) {
+                                                    std::ostream& err, int& exitCode) {
     SimCommandLine line;
     std::vector<std::string> delays;
     std::vector<std::string> statuses;
@@ -74,9 +74,10 @@ std::optional<SimCommandLine> SimCommandLine::parse(const std::vector<std::strin
     std::vector<std::string> print;
 
     CLI::App app{"Qovara stand-in weather service"};
-    app.footer("A fault's PATTERN is a glob over the whole path without its query: '*' matches any run of characters\n"
-               "('/' included), '?' any one. 'mobagg' matches no path; '*mobagg*' matches every aggregate request.\n"
-               "Quote patterns so the shell leaves them alone.");
+    app.footer(
+        "A fault's PATTERN is a glob over the whole path without its query: '*' matches any run of characters\n"
+        "('/' included), '?' any one. 'mobagg' matches no path; '*mobagg*' matches every aggregate request.\n"
+        "Quote patterns so the shell leaves them alone.");
     app.add_option("--port", line.port, "Port to listen on (0: any free port)")->check(CLI::Range(0, 65535));
     app.add_option("--data-dir", line.dataDirectory, "Folder holding the gazetteer");
     app.add_option("--fault-delay", delays, "PATTERN=SECONDS: answer paths matching the glob late");
@@ -84,7 +85,8 @@ std::optional<SimCommandLine> SimCommandLine::parse(const std::vector<std::strin
     app.add_option("--fault-truncate", truncated, "PATTERN: send half of the body of paths matching the glob");
     app.add_option("--fault-malform", malformed, "PATTERN: send a body no reader accepts for paths matching the glob");
     app.add_option("--fault-drop", dropped, "PATTERN: close the connection of paths matching the glob unanswered");
-    app.add_option("--print", print, "KIND KEY:TYPE (KIND mobagg, loc or marine): print one answer and exit, 1 when the service has none")
+    app.add_option("--print", print,
+                   "KIND KEY:TYPE (KIND mobagg, loc or marine): print one answer and exit, 1 when the service has none")
         ->expected(2)
         ->allow_extra_args(false);
 

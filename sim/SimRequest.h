@@ -12,9 +12,9 @@ struct SimRequest {
     using Parameters = std::multimap<std::string, std::string, std::less<>>;
 
     std::string method = "GET";
-    std::string path;   // decoded, without the query
-    Parameters query;   // decoded query parameters
-    Parameters form;    // decoded fields of an application/x-www-form-urlencoded body
+    std::string path;    // decoded, without the query
+    Parameters query;    // decoded query parameters
+    Parameters form;     // decoded fields of an application/x-www-form-urlencoded body
     Parameters headers;  // request headers, names in lower case
     std::string body;
     std::vector<std::string> captures;  // the route pattern's groups, filled by the router

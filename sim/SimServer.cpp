@@ -67,9 +67,7 @@ SimRequest toSimRequest(const httplib::Request& request) {
     return sim;
 }
 
-bool isAdminPath(const std::string& path) {
-    return path.starts_with("/admin/");
-}
+bool isAdminPath(const std::string& path) { return path.starts_with("/admin/"); }
 
 }  // namespace
 
@@ -91,13 +89,9 @@ SimServer::SimServer(Options options)
     addTileServerRoutes(m_router, m_environment);
 }
 
-SimServer::~SimServer() {
-    stop();
-}
+SimServer::~SimServer() { stop(); }
 
-std::string SimServer::baseUrl() const {
-    return "http://" + std::string(kLoopback) + ":" + std::to_string(m_port);
-}
+std::string SimServer::baseUrl() const { return "http://" + std::string(kLoopback) + ":" + std::to_string(m_port); }
 
 bool SimServer::start(int port) {
     if (m_http) {

@@ -35,9 +35,9 @@ public:
     static constexpr int kReadTimeOutSeconds = 2;
 
     struct Options {
-        std::shared_ptr<platform::Clock> clock;         // null: the process clock
-        std::filesystem::path dataDirectory;            // empty: Gazetteer::defaultDataDirectory()
-        std::size_t threadCount = 48;                   // connections served at once (delayed ones included)
+        std::shared_ptr<platform::Clock> clock;  // null: the process clock
+        std::filesystem::path dataDirectory;     // empty: Gazetteer::defaultDataDirectory()
+        std::size_t threadCount = 48;            // connections served at once (delayed ones included)
     };
 
     SimServer();

@@ -11,15 +11,9 @@ namespace {
 constexpr double kJulianUnixEpoch = 2440587.5;
 constexpr double kJulian2000 = 2451545.0;
 
-double sinDegrees(double degrees) {
-    return std::sin(degrees * std::numbers::pi / 180.0);
-}
-double cosDegrees(double degrees) {
-    return std::cos(degrees * std::numbers::pi / 180.0);
-}
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
+double sinDegrees(double degrees) { return std::sin(degrees * std::numbers::pi / 180.0); }
+double cosDegrees(double degrees) { return std::cos(degrees * std::numbers::pi / 180.0); }
+double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
 }  // namespace
 
@@ -33,8 +27,8 @@ SunTimes SunTimes::forDay(long long dayNumber, double latitude, double longitude
     double transit = kJulian2000 + meanNoon + 0.0053 * sinDegrees(anomaly) - 0.0069 * sinDegrees(2 * eclipticLongitude);
     double sinDeclination = sinDegrees(eclipticLongitude) * sinDegrees(23.4397);
     double declination = degrees(std::asin(sinDeclination));
-    double cosHourAngle = (sinDegrees(-0.833) - sinDegrees(latitude) * sinDeclination) /
-                          (cosDegrees(latitude) * cosDegrees(declination));
+    double cosHourAngle =
+        (sinDegrees(-0.833) - sinDegrees(latitude) * sinDeclination) / (cosDegrees(latitude) * cosDegrees(declination));
     double hourAngle = degrees(std::acos(std::clamp(cosHourAngle, -1.0, 1.0)));
 
     auto toInstant = [](double julian) { return (julian - kJulianUnixEpoch) * 86400.0; };

@@ -128,8 +128,8 @@ double SurfaceWeather::uvIndex(double u, double v) const {
     const double latitude = radians(TileAddress::latitudeOf(v));
     const double declination = radians(-23.44 * std::cos(2.0 * std::numbers::pi * (dayOfYear(m_time) + 10.0) / 365.0));
     const double hourAngle = radians((sunHours(m_time, TileAddress::longitudeOf(u)) - 12.0) * 15.0);
-    const double height = std::sin(latitude) * std::sin(declination) +
-                          std::cos(latitude) * std::cos(declination) * std::cos(hourAngle);
+    const double height =
+        std::sin(latitude) * std::sin(declination) + std::cos(latitude) * std::cos(declination) * std::cos(hourAngle);
     if (height <= 0.0) {
         return 0.0;
     }

@@ -17,8 +17,8 @@ struct LayerPlan {
     int native;
     int nativeZoom;
     int seriesCount;
-    double step;     // seconds between series
-    double latency;  // how long a series takes to appear after its time
+    double step;       // seconds between series
+    double latency;    // how long a series takes to appear after its time
     int frameCount;    // forecast frames of each run; 0 for observed layers
     double frameStep;  // seconds between the frames of a run
 };

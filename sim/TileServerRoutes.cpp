@@ -51,8 +51,8 @@ public:
     static constexpr std::size_t kCapacity = 256;
 
     std::string png(TileSchedule::Imagery imagery, const TileAddress& address, double time, const Gazetteer& places) {
-        const std::string key = fmt::format("{}/{}/{}/{}/{}", static_cast<int>(imagery), address.level, address.x,
-                                            address.y, time);
+        const std::string key =
+            fmt::format("{}/{}/{}/{}/{}", static_cast<int>(imagery), address.level, address.x, address.y, time);
         {
             std::lock_guard lock(m_mutex);
             if (const auto found = m_tiles.find(key); found != m_tiles.end()) {
@@ -96,8 +96,8 @@ void addTileServerRoutes(Router& router, const SimEnvironment& environment) {
         // The older tile map asks for a number of series and reads the older form of the list.
         if (request.query.contains("count")) {
             const std::string count = request.queryValue("count");
-            const bool usable = !count.empty() && count.size() <= 4 &&
-                                count.find_first_not_of("0123456789") == std::string::npos;
+            const bool usable =
+                !count.empty() && count.size() <= 4 && count.find_first_not_of("0123456789") == std::string::npos;
             const int series = usable ? std::stoi(count) : -1;
             return SimResponse{200, "text/xml", legacySeriesList(now, series)};
         }

@@ -18,9 +18,7 @@ WeatherAnswers::WeatherAnswers(const Place& place, const Gazetteer& gazetteer, p
       m_model(place),
       m_today(m_model.time().dayNumber(m_now)) {}
 
-bool WeatherAnswers::isEvening() const {
-    return m_model.time().localHours(m_now) >= 14.0;
-}
+bool WeatherAnswers::isEvening() const { return m_model.time().localHours(m_now) >= 14.0; }
 
 std::string WeatherAnswers::observationStation() const {
     if (m_place.countryCode != "US") {

@@ -16,17 +16,11 @@ constexpr double kHiRadStep = 900.0;
 constexpr int kNarratives = 10;
 constexpr int kDays = 10;
 
-long long epoch(double instant) {
-    return std::llround(instant);
-}
+long long epoch(double instant) { return std::llround(instant); }
 
-int rounded(double value) {
-    return static_cast<int>(std::lround(value));
-}
+int rounded(double value) { return static_cast<int>(std::lround(value)); }
 
-std::string windText(int speed, int direction) {
-    return speed == 0 ? "CALM" : WeatherModel::compassPoint(direction);
-}
+std::string windText(int speed, int direction) { return speed == 0 ? "CALM" : WeatherModel::compassPoint(direction); }
 
 // "Winds SW at 10 to 15 mph."
 std::string windPhrase(int speed, int direction) {
@@ -131,8 +125,8 @@ std::string WeatherAnswers::dayPartPhrase(const DayPartWeather& part) const {
     std::string phrase = std::string(part.text()) + ". " + (part.night ? "Low " : "High ") +
                          std::to_string(part.temperature) + "F. " + windPhrase(part.windSpeed, part.windDirection);
     if (part.sky->isWet() && part.chanceOfPrecipitation >= 30) {
-        std::string what = std::string(part.sky->precipitationType) == "precip" ? "precipitation"
-                                                                               : part.sky->precipitationType;
+        std::string what =
+            std::string(part.sky->precipitationType) == "precip" ? "precipitation" : part.sky->precipitationType;
         phrase += " Chance of " + what + " " + std::to_string(part.chanceOfPrecipitation) + "%.";
     }
     return phrase;

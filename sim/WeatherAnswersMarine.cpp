@@ -22,8 +22,8 @@ struct MarinePeriod {
 
 // The periods are named like the tides that fall in them (morning 07-13, afternoon 13-19, evening 19-01,
 // night 01-07), so each period lists its own tides.
-constexpr std::array<MarinePeriod, 4> kPeriods{{{"Morning", 7.0}, {"Afternoon", 13.0}, {"Evening", 19.0},
-                                               {"Night", 25.0}}};
+constexpr std::array<MarinePeriod, 4> kPeriods{
+    {{"Morning", 7.0}, {"Afternoon", 13.0}, {"Evening", 19.0}, {"Night", 25.0}}};
 
 const char* seaState(int windSpeed) {
     if (windSpeed < 5) {
@@ -38,9 +38,7 @@ const char* seaState(int windSpeed) {
     return windSpeed < 23 ? "Moderate" : "Rough";
 }
 
-double hundredths(double value) {
-    return std::round(value * 100.0) / 100.0;
-}
+double hundredths(double value) { return std::round(value * 100.0) / 100.0; }
 
 }  // namespace
 
@@ -90,7 +88,7 @@ WeatherAnswers::Json WeatherAnswers::tides() const {
     double to = m_model.time().instantAt(m_today + kTideDays, 0.0);
     // High waters at phase + k * period, low waters half a period later; spring and neap tides every ~14.8 days.
     long long first = static_cast<long long>(std::floor((from - phase) / kTidePeriod));
-    for (long long k = first; ; ++k) {
+    for (long long k = first;; ++k) {
         double high = phase + static_cast<double>(k) * kTidePeriod;
         if (high >= to) {
             break;

@@ -13,8 +13,20 @@ namespace {
 constexpr double kHour = 3600.0;
 constexpr double kFeetPerMetre = 3.28084;
 
-enum SkyKind { kSunny, kMostlySunny, kPartlyCloudy, kMostlyCloudy, kCloudy, kShowers, kRain, kThunderstorms,
-               kSnowShowers, kSnow, kRainAndSnow, kFog };
+enum SkyKind {
+    kSunny,
+    kMostlySunny,
+    kPartlyCloudy,
+    kMostlyCloudy,
+    kCloudy,
+    kShowers,
+    kRain,
+    kThunderstorms,
+    kSnowShowers,
+    kSnow,
+    kRainAndSnow,
+    kFog
+};
 
 constexpr std::array<SkyCondition, 12> kSkies{{
     {32, 31, "Sunny", "Clear", "Sunny", "", 0, 10, 1.0},
@@ -31,14 +43,10 @@ constexpr std::array<SkyCondition, 12> kSkies{{
     {20, 20, "Fog", "Fog", "Fog", "", 10, 1, 0.4},
 }};
 
-double radians(double degrees) {
-    return degrees * std::numbers::pi / 180.0;
-}
+double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 // Cosine of the hour of the day against the warmest hour (15:00): 1 at 15:00, -1 at 03:00.
-double diurnal(double localHours) {
-    return std::cos(2.0 * std::numbers::pi * (localHours - 15.0) / 24.0);
-}
+double diurnal(double localHours) { return std::cos(2.0 * std::numbers::pi * (localHours - 15.0) / 24.0); }
 
 double heatIndex(double t, double rh) {
     return -42.379 + 2.04901523 * t + 10.14333127 * rh - 0.22475541 * t * rh - 0.00683783 * t * t -
@@ -127,7 +135,7 @@ const SkyCondition& WeatherModel::skyOfPart(long long part) const {
         return *known->second;
     }
     double u = noise("sky", part);
-    SkyKind kind = u < 0.30 ? kSunny
+    SkyKind kind = u < 0.30   ? kSunny
                    : u < 0.48 ? kMostlySunny
                    : u < 0.63 ? kPartlyCloudy
                    : u < 0.73 ? kMostlyCloudy
@@ -156,9 +164,7 @@ double WeatherModel::pressureOfPart(long long part) const {
     return 29.75 + noise("pressure", part) * 0.55 - (skyOfPart(part).isWet() ? 0.25 : 0.0);
 }
 
-SunTimes WeatherModel::sun(long long day) const {
-    return SunTimes::forDay(day, m_place.latitude, m_place.longitude);
-}
+SunTimes WeatherModel::sun(long long day) const { return SunTimes::forDay(day, m_place.latitude, m_place.longitude); }
 
 WeatherSample WeatherModel::sample(double instant) const {
     long long day = m_time.dayNumber(instant);
@@ -175,7 +181,10 @@ WeatherSample WeatherModel::sample(double instant) const {
     s.night = instant < sunTimes.sunrise || instant >= sunTimes.sunset;
     s.temperature = temperatureAt(instant);
 
-    double humidity = (m_place.coastal ? 72.0 : 58.0) + (sky.isWet() ? 18.0 : sky.sunshine < 0.6 ? 8.0 : 0.0) -
+    double humidity = (m_place.coastal ? 72.0 : 58.0) +
+                      (sky.isWet()          ? 18.0
+                       : sky.sunshine < 0.6 ? 8.0
+                                            : 0.0) -
                       15.0 * diurnal(hours) + (noise("humidity", part) - 0.5) * 16.0;
     s.humidity = static_cast<int>(std::lround(std::clamp(humidity, 12.0, 100.0)));
     s.dewPoint = dewPointOf(s.temperature, s.humidity);

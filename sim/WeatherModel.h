@@ -37,7 +37,7 @@ struct WeatherSample {
     double pressure = 0.0;     // inches of mercury
     int pressureTendency = 0;  // 0 steady, 1 rising, 2 falling
     int uvIndex = 0;
-    int visibility = 0;        // miles
+    int visibility = 0;  // miles
     int chanceOfPrecipitation = 0;
     double precipitationRate = 0.0;  // inches per hour
     double snowRate = 0.0;           // inches per hour

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "sim/WeatherAnswers.h"
 #include "sim/ServiceKey.h"
+#include "sim/WeatherAnswers.h"
 
 namespace qovsim {
 

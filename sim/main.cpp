@@ -5,14 +5,14 @@
 
 #include <pthread.h>
 
+#include "sim/ServiceKey.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimServer.h"
-#include "sim/ServiceKey.h"
 
 int main(int argc, char** argv) {
     int exitCode = 0;
-    auto line = qovsim::SimCommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                                              exitCode);
+    auto line =
+        qovsim::SimCommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, exitCode);
     if (!line) {
         return exitCode;
     }

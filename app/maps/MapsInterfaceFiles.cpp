@@ -69,9 +69,8 @@ void MapsViewController::registerInterfaceFiles() {
         auto bar = file.make<Toolbar>(layout.toolBar);
         bar->setAutoresizingMask(kAutoresizingFlexibleTopMargin | kAutoresizingFlexibleWidth);
         auto play = std::make_shared<BarButtonItem>(
-            BarButtonSystemItem::Play, platform::bindWeak(owner, [](MapsViewController& screen, BarButtonItem&) {
-                screen.playButtonPressed();
-            }));
+            BarButtonSystemItem::Play,
+            platform::bindWeak(owner, [](MapsViewController& screen, BarButtonItem&) { screen.playButtonPressed(); }));
         play->setStyle(BarButtonItemStyle::Bordered);
         play->setWidth(52);
         bar->setItems({toolItem(owner, "Options", 64, &MapsViewController::optionsButtonPressed), play,
@@ -91,15 +90,15 @@ void MapsViewController::registerInterfaceFiles() {
         loading->addSubview(spinner);
         loading->addSubview(progress);
 
-        auto leave = overlayButton(file, "Exit Full Screen", kWidth - kFullscreenButtonWidth - 8,
-                                      kFullscreenButtonWidth);
+        auto leave =
+            overlayButton(file, "Exit Full Screen", kWidth - kFullscreenButtonWidth - 8, kFullscreenButtonWidth);
         leave->addAction(
             kControlEventTouchUpInside,
             platform::bindWeak(owner, [](MapsViewController& screen, Control&) { screen.fullscreenButtonPressed(); }));
         auto fullscreenPlay = overlayButton(file, "Play", 8, 60);
 
-        for (const std::shared_ptr<View>& part : std::vector<std::shared_ptr<View>>{
-                 map, legend, time, bar, loopLoading, loading, leave, fullscreenPlay}) {
+        for (const std::shared_ptr<View>& part :
+             std::vector<std::shared_ptr<View>>{map, legend, time, bar, loopLoading, loading, leave, fullscreenPlay}) {
             view->addSubview(part);
         }
         owner->setMapView(map);

@@ -25,8 +25,8 @@ void trackAction(const std::string& action) { QOVMetricsService::sharedInstance(
 
 MapsViewController::MapsViewController(std::string nibName) : QOVMapViewController(std::move(nibName)) {
     setTitle(localized("maps.tabbar.title"));
-    setSlidingTabBarItem(SlidingTabBarItem::create("maps", title(), platform::ui::Image::named("tabbar-icon-map.png"),
-                                                   1, "Map", "MAP"));
+    setSlidingTabBarItem(
+        SlidingTabBarItem::create("maps", title(), platform::ui::Image::named("tabbar-icon-map.png"), 1, "Map", "MAP"));
 }
 
 MapsViewController::~MapsViewController() = default;

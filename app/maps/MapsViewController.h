@@ -7,8 +7,8 @@
 
 #include "app/maps/controller/QOVMapViewController.h"
 #include "app/maps/options/MapsOptionsViewControllerDelegate.h"
-#include "app/neighbours/screens/TDXViewToolCotroller.h"
 #include "app/neighbours/screens/TDXViewToolControllerDelegate.h"
+#include "app/neighbours/screens/TDXViewToolCotroller.h"
 #include "platform/ui/ActionSheetDelegate.h"
 #include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Button.h"

@@ -199,8 +199,8 @@ void MapsViewController::displayLoadingView(bool show) {
     if (show && m_progressView) {
         m_progressView->setProgress(0.0);
     }
-    for (const auto& part : {std::shared_ptr<platform::ui::View>(m_loadingView),
-                             std::shared_ptr<platform::ui::View>(m_progressView)}) {
+    for (const auto& part :
+         {std::shared_ptr<platform::ui::View>(m_loadingView), std::shared_ptr<platform::ui::View>(m_progressView)}) {
         const auto parent = part ? part->superview() : nullptr;
         if (!parent) {
             continue;

@@ -26,26 +26,18 @@ void QOVAdManager::resetSharedManager() { sharedManagerSlot().exchange(nullptr);
 
 QOVAdManager::QOVAdManager(std::shared_ptr<platform::UserDefaults> defaults) : m_defaults(std::move(defaults)) {}
 
-bool QOVAdManager::isInTestMode() const {
-    return m_defaults->boolForKey(kTestModeKey);
-}
+bool QOVAdManager::isInTestMode() const { return m_defaults->boolForKey(kTestModeKey); }
 
 void QOVAdManager::setInTestMode(bool inTestMode) {
     m_defaults->setBool(inTestMode, kTestModeKey);
     dropConfiguration();
 }
 
-bool QOVAdManager::isUsingTestAdId() const {
-    return m_defaults->boolForKey(kUsingTestAdIdKey);
-}
+bool QOVAdManager::isUsingTestAdId() const { return m_defaults->boolForKey(kUsingTestAdIdKey); }
 
-void QOVAdManager::setUsingTestAdId(bool usingTestAdId) {
-    m_defaults->setBool(usingTestAdId, kUsingTestAdIdKey);
-}
+void QOVAdManager::setUsingTestAdId(bool usingTestAdId) { m_defaults->setBool(usingTestAdId, kUsingTestAdIdKey); }
 
-std::string QOVAdManager::testAdIdentifier() const {
-    return m_defaults->stringForKey(kTestAdIdentifierKey);
-}
+std::string QOVAdManager::testAdIdentifier() const { return m_defaults->stringForKey(kTestAdIdentifierKey); }
 
 void QOVAdManager::setTestAdIdentifier(const std::string& identifier) {
     if (m_defaults->objectForKey(kTestAdIdentifierKey) != platform::Value(identifier)) {

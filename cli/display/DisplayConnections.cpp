@@ -25,7 +25,8 @@ constexpr auto kLongestDrain = std::chrono::seconds(1);
 }  // namespace
 
 // The outcomes of input run on the main thread, for the serving thread, which the mailbox wakes (an eventfd
-// that also carries the waker's calls and stop()). Thread-safe; outlives the connections when the main thread answers late.
+// that also carries the waker's calls and stop()). Thread-safe; outlives the connections when the main thread answers
+// late.
 class DisplayConnections::Mailbox {
 public:
     Mailbox() : m_bell(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
@@ -70,7 +71,10 @@ private:
 
 DisplayConnections::DisplayConnections(int listener, DisplayRoutes routes, std::weak_ptr<DisplayDevice> device,
                                        const DisplayLimits& limits)
-    : m_listener(listener), m_routes(std::move(routes)), m_device(std::move(device)), m_limits(limits),
+    : m_listener(listener),
+      m_routes(std::move(routes)),
+      m_device(std::move(device)),
+      m_limits(limits),
       m_mailbox(std::make_shared<Mailbox>()) {}
 
 DisplayConnections::~DisplayConnections() {
@@ -137,9 +141,8 @@ void DisplayConnections::accept() {
         }
         if (m_connections.size() >= m_limits.mostConnections) {
             // The oldest connection still to deliver its request makes room; requests being served are kept.
-            const auto oldest = std::find_if(m_connections.begin(), m_connections.end(), [](const auto& each) {
-                return each.second.stage == Stage::Reading;
-            });
+            const auto oldest = std::find_if(m_connections.begin(), m_connections.end(),
+                                             [](const auto& each) { return each.second.stage == Stage::Reading; });
             if (oldest == m_connections.end()) {
                 ::close(socket);
                 continue;
@@ -181,11 +184,11 @@ void DisplayConnections::serve(std::uint64_t id, Connection& connection) {
     } else {
         connection.stage = Stage::WaitingForInput;
         connection.deadline = Clock::now() + m_limits.longestInputWait;
-        platform::dispatchMain([mailbox = m_mailbox, device = m_device, id,
-                                input = std::move(std::get<DisplayRoutes::Input>(*step))] {
-            const auto alive = device.lock();
-            mailbox->deliver(id, alive ? input(*alive) : std::optional<std::string>("the display has stopped"));
-        });
+        platform::dispatchMain(
+            [mailbox = m_mailbox, device = m_device, id, input = std::move(std::get<DisplayRoutes::Input>(*step))] {
+                const auto alive = device.lock();
+                mailbox->deliver(id, alive ? input(*alive) : std::optional<std::string>("the display has stopped"));
+            });
     }
 }
 

@@ -14,9 +14,9 @@ namespace qovcli {
 // data: any thread.
 struct DisplayRequest {
     std::string method;
-    std::string path;                              // the target before any '?'
+    std::string path;                               // the target before any '?'
     std::map<std::string, std::string> parameters;  // the query, percent-decoded; the first of repeated names
-    std::string host;                              // the Host header
+    std::string host;                               // the Host header
     std::size_t contentLength = 0;
     std::string body;
 
@@ -25,9 +25,9 @@ struct DisplayRequest {
 };
 
 // Reads a request's head: the request line ("METHOD TARGET HTTP/1.x") and the header lines, each ending in CRLF
-// (a bare LF is taken as well), up to the empty line that ends the head, if it is there. nullopt when it is malformed: a bad request
-// line, a header without a colon, a Content-Length that is not a plain decimal number or is given twice, or a
-// Transfer-Encoding (bodies come with their length only).
+// (a bare LF is taken as well), up to the empty line that ends the head, if it is there. nullopt when it is malformed:
+// a bad request line, a header without a colon, a Content-Length that is not a plain decimal number or is given twice,
+// or a Transfer-Encoding (bodies come with their length only).
 std::optional<DisplayRequest> readDisplayRequestHead(std::string_view head);
 
 // A whole number written in plain decimal digits (no sign, no spaces) that fits in 64 bits; nullopt otherwise.

@@ -85,7 +85,8 @@ DisplayRoutes::Step input(const DisplayRequest& request) {
         return DisplayRoutes::Input([text = request.body](DisplayDevice& device) { return device.type(text); });
     }
     if (request.path == "/key") {
-        return DisplayRoutes::Input([name = request.parameter("name")](DisplayDevice& device) { return device.key(name); });
+        return DisplayRoutes::Input(
+            [name = request.parameter("name")](DisplayDevice& device) { return device.key(name); });
     }
     if (request.path == "/button") {
         return DisplayRoutes::Input(
@@ -135,7 +136,7 @@ DisplayRoutes::Step DisplayRoutes::route(const DisplayRequest& request) const {
         }
         if (request.path == "/state") {
             const auto after = request.parameters.count("after") ? plainCount(request.parameter("after"))
-                                                                  : std::optional<std::uint64_t>(0);
+                                                                 : std::optional<std::uint64_t>(0);
             if (!after) {
                 return malformed();
             }

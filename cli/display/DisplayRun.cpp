@@ -28,7 +28,8 @@ bool serveDisplay(int port, std::ostream& out, std::ostream& err) {
         return false;
     }
     out << "Device display: open " << server->access().address() << "\n"
-        << "(Ctrl-C stops the runner)\n" << std::flush;
+        << "(Ctrl-C stops the runner)\n"
+        << std::flush;
 
     interrupted.store(false);
     std::signal(SIGINT, noteInterrupt);

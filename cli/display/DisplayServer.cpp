@@ -30,8 +30,7 @@ std::pair<int, int> listenOnLoopback(int port, std::string& problem) {
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     socklen_t length = sizeof address;
     if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(socket, kBacklog) != 0 ||
-        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::listen(socket, kBacklog) != 0 || ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         problem = errno == EADDRINUSE ? "the port is in use (choose another, or leave it out for a free one)"
                                       : std::strerror(errno);
         ::close(socket);
@@ -57,9 +56,11 @@ std::unique_ptr<DisplayServer> DisplayServer::start(int port, std::shared_ptr<Di
 
 DisplayServer::DisplayServer(int listener, int port, std::shared_ptr<DisplayDevice> device,
                              std::shared_ptr<DisplayFrames> frames, DisplayLimits limits)
-    : m_port(port), m_access(std::make_shared<DisplayAccess>(port)), m_frames(std::move(frames)),
-      m_connections(std::make_unique<DisplayConnections>(listener, DisplayRoutes(m_access, m_frames),
-                                                         std::move(device), limits)) {
+    : m_port(port),
+      m_access(std::make_shared<DisplayAccess>(port)),
+      m_frames(std::move(frames)),
+      m_connections(std::make_unique<DisplayConnections>(listener, DisplayRoutes(m_access, m_frames), std::move(device),
+                                                         limits)) {
     m_frames->setListener(m_connections->waker());
     m_thread = std::thread([connections = m_connections.get()] { connections->run(); });
 }

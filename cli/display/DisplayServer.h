@@ -32,8 +32,8 @@ public:
     const DisplayAccess& access() const { return *m_access; }
 
 private:
-    DisplayServer(int listener, int port, std::shared_ptr<DisplayDevice> device,
-                  std::shared_ptr<DisplayFrames> frames, DisplayLimits limits);
+    DisplayServer(int listener, int port, std::shared_ptr<DisplayDevice> device, std::shared_ptr<DisplayFrames> frames,
+                  DisplayLimits limits);
 
     int m_port;
     std::shared_ptr<const DisplayAccess> m_access;

@@ -19,9 +19,7 @@ std::shared_ptr<Clock> Clock::shared() {
     return sharedClock().instance([]() -> std::shared_ptr<Clock> { return std::make_shared<SystemClock>(); });
 }
 
-void Clock::setShared(std::shared_ptr<Clock> clock) {
-    sharedClock().exchange(std::move(clock));
-}
+void Clock::setShared(std::shared_ptr<Clock> clock) { sharedClock().exchange(std::move(clock)); }
 
 Date SystemClock::now() const {
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();

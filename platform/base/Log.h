@@ -69,16 +69,16 @@ public:
 }  // namespace platform
 
 // Declares the level mask of the source file it appears in (at namespace scope, once per .cpp).
-#define QOV_LOG_LEVEL(mask)                                  \
-    namespace {                                              \
+#define QOV_LOG_LEVEL(mask)                                          \
+    namespace {                                                      \
     [[maybe_unused]] ::platform::FileLogLevel qovFileLogLevel{mask}; \
     }
 
-#define QOV_LOG(flag, ...)                                                                                 \
-    do {                                                                                                   \
-        if (qovFileLogLevel.allows(flag)) {                                                                \
-            ::platform::Log::write((flag), __FILE__, __func__, __LINE__, ::fmt::format(__VA_ARGS__));       \
-        }                                                                                                  \
+#define QOV_LOG(flag, ...)                                                                            \
+    do {                                                                                              \
+        if (qovFileLogLevel.allows(flag)) {                                                           \
+            ::platform::Log::write((flag), __FILE__, __func__, __LINE__, ::fmt::format(__VA_ARGS__)); \
+        }                                                                                             \
     } while (false)
 
 #define QOV_LOG_FATAL(...) QOV_LOG(::platform::kLogFlagFatal, __VA_ARGS__)

@@ -42,8 +42,8 @@ struct Operation::State {
     std::mutex mutex;  // guards the four below
     bool added = false;
     std::weak_ptr<OperationQueue::Impl> queue;
-    bool mainReturned = false;      // a concurrent operation's main() has returned
-    bool finishRequested = false;   // it called finishConcurrent()
+    bool mainReturned = false;     // a concurrent operation's main() has returned
+    bool finishRequested = false;  // it called finishConcurrent()
 };
 
 // Shared with the worker threads and the posted completions, so either may outlive the queue object.
@@ -51,8 +51,8 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
     mutable std::mutex mutex;
     std::condition_variable wake;
     int width = kDefaultWidth;
-    std::deque<std::shared_ptr<Operation>> waiting;         // not started, in order of adding
-    std::vector<std::shared_ptr<Operation>> unfinished;     // completion not yet run, in order of adding
+    std::deque<std::shared_ptr<Operation>> waiting;      // not started, in order of adding
+    std::vector<std::shared_ptr<Operation>> unfinished;  // completion not yet run, in order of adding
     std::size_t running = 0;
     std::size_t atWork = 0;  // queued, running on a worker or handed over, completion not yet posted
     bool shuttingDown = false;

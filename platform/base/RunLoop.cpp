@@ -86,7 +86,10 @@ ThreadPool& globalPool() {
 // ---- Timer
 
 Timer::Timer(double interval, bool repeats, Date fireDate, Callback callback, std::uint64_t sequence)
-    : m_interval(interval), m_repeats(repeats), m_callback(std::move(callback)), m_fireDate(fireDate),
+    : m_interval(interval),
+      m_repeats(repeats),
+      m_callback(std::move(callback)),
+      m_fireDate(fireDate),
       m_sequence(sequence) {}
 
 void Timer::invalidate() {

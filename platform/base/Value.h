@@ -32,8 +32,8 @@ public:
     Value(std::nullptr_t) {}
     Value(bool value) : m_storage(value) {}
     template <typename T>
-        requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
-    Value(T value) : m_storage(static_cast<std::int64_t>(value)) {}
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>) Value(T value)
+        : m_storage(static_cast<std::int64_t>(value)) {}
     Value(double value) : m_storage(value) {}
     Value(std::string value) : m_storage(std::move(value)) {}
     Value(std::string_view value) : m_storage(std::string(value)) {}
@@ -43,8 +43,7 @@ public:
     Value(Array value) : m_storage(std::move(value)) {}
     Value(Dictionary value) : m_storage(std::move(value)) {}
     template <typename T>
-        requires std::is_base_of_v<Object, T>
-    Value(std::shared_ptr<T> object) {
+    requires std::is_base_of_v<Object, T> Value(std::shared_ptr<T> object) {
         if (object) {
             m_storage = ObjectPtr(std::move(object));
         }

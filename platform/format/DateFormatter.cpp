@@ -17,14 +17,10 @@ namespace {
 
 icu::DateFormat::EStyle icuStyle(DateFormatter::Style style) {
     switch (style) {
-        case DateFormatter::Style::Short:
-            return icu::DateFormat::kShort;
-        case DateFormatter::Style::Medium:
-            return icu::DateFormat::kMedium;
-        case DateFormatter::Style::Long:
-            return icu::DateFormat::kLong;
-        case DateFormatter::Style::None:
-            break;
+        case DateFormatter::Style::Short: return icu::DateFormat::kShort;
+        case DateFormatter::Style::Medium: return icu::DateFormat::kMedium;
+        case DateFormatter::Style::Long: return icu::DateFormat::kLong;
+        case DateFormatter::Style::None: break;
     }
     return icu::DateFormat::kNone;
 }

@@ -30,8 +30,7 @@ public:
 
     // A fix at the coordinate, timestamped now, handed to the delegate on the next turn if the source is still
     // active then. Answers the fix, or nullptr when it was dropped (location services off or access denied).
-    std::shared_ptr<PositionFix> pushFix(Coordinate coordinate,
-                                         double horizontalAccuracy = kDefaultHorizontalAccuracy);
+    std::shared_ptr<PositionFix> pushFix(Coordinate coordinate, double horizontalAccuracy = kDefaultHorizontalAccuracy);
     // Hands the error to the delegate on the next turn if the source is still active then.
     void pushError(PositionError error);
 

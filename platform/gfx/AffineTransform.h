@@ -21,9 +21,12 @@ struct AffineTransform {
 
     // This transform followed by next.
     constexpr AffineTransform then(const AffineTransform& next) const {
-        return {a * next.a + b * next.c,         a * next.b + b * next.d,
-                c * next.a + d * next.c,         c * next.b + d * next.d,
-                tx * next.a + ty * next.c + next.tx, tx * next.b + ty * next.d + next.ty};
+        return {a * next.a + b * next.c,
+                a * next.b + b * next.d,
+                c * next.a + d * next.c,
+                c * next.b + d * next.d,
+                tx * next.a + ty * next.c + next.tx,
+                tx * next.b + ty * next.d + next.ty};
     }
     constexpr AffineTransform thenTranslate(double dx, double dy) const { return then(translation(dx, dy)); }
     constexpr AffineTransform thenScale(double sx, double sy) const { return then(scaling(sx, sy)); }

@@ -54,9 +54,10 @@ std::string truncated(std::string line, const Font& font, double width) {
 }  // namespace
 
 BitmapContext::BitmapContext(int width, int height)
-    : m_width(std::max(width, 1)), m_height(std::max(height, 1)),
-      m_surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height)), m_cairo(cairo_create(m_surface)) {
-}
+    : m_width(std::max(width, 1)),
+      m_height(std::max(height, 1)),
+      m_surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height)),
+      m_cairo(cairo_create(m_surface)) {}
 
 BitmapContext::~BitmapContext() {
     cairo_destroy(m_cairo);
@@ -206,10 +207,10 @@ void BitmapContext::drawText(const std::string& text, const Rect& rect, const Fo
     const int fitting = std::max(1, static_cast<int>(std::floor(rect.height() / lineHeight + 0.01)));
     const int limit = maxLines > 0 ? std::min(maxLines, fitting) : fitting;
     // One line is never wrapped: it runs on until it is truncated or clipped.
-    std::vector<std::string> lines = limit == 1 ? std::vector<std::string>{text.substr(0, text.find('\n'))}
-                                                : font.wrap(text, rect.width());
-    const bool cut = lines.size() > static_cast<std::size_t>(limit) ||
-                     (limit == 1 && text.find('\n') != std::string::npos);
+    std::vector<std::string> lines =
+        limit == 1 ? std::vector<std::string>{text.substr(0, text.find('\n'))} : font.wrap(text, rect.width());
+    const bool cut =
+        lines.size() > static_cast<std::size_t>(limit) || (limit == 1 && text.find('\n') != std::string::npos);
     if (cut) {
         lines.resize(static_cast<std::size_t>(limit));
     }

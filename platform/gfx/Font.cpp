@@ -76,8 +76,10 @@ void breakWideLine(cairo_t* cairo, std::string& line, double maxWidth, std::vect
 }  // namespace
 
 Font::Font(std::string name, double pointSize)
-    : m_name(std::move(name)), m_pointSize(pointSize > 0.0 ? pointSize : 17.0),
-      m_bold(m_name.find("Bold") != std::string::npos), m_condensed(m_name.find("Condensed") != std::string::npos) {}
+    : m_name(std::move(name)),
+      m_pointSize(pointSize > 0.0 ? pointSize : 17.0),
+      m_bold(m_name.find("Bold") != std::string::npos),
+      m_condensed(m_name.find("Condensed") != std::string::npos) {}
 
 Font Font::systemFont(double pointSize) { return Font("System", pointSize); }
 

@@ -33,9 +33,7 @@ Image::Image(cairo_surface_t* surface) : m_surface(surface) {}
 
 Image::~Image() { cairo_surface_destroy(m_surface); }
 
-std::shared_ptr<Image> Image::adopt(cairo_surface_t* surface) {
-    return std::shared_ptr<Image>(new Image(surface));
-}
+std::shared_ptr<Image> Image::adopt(cairo_surface_t* surface) { return std::shared_ptr<Image>(new Image(surface)); }
 
 std::shared_ptr<Image> Image::fromPNGFile(const std::string& path, PngBounds bounds) {
     // A PNG over the bounds is larger than this many bytes only when it holds huge chunks besides its pixels.
@@ -48,9 +46,7 @@ std::shared_ptr<Image> Image::fromPNGFile(const std::string& path, PngBounds bou
     return decoded(Data(bytes->begin(), bytes->end()), bounds, path);
 }
 
-std::shared_ptr<Image> Image::fromPNGData(const Data& data, PngBounds bounds) {
-    return decoded(data, bounds, "data");
-}
+std::shared_ptr<Image> Image::fromPNGData(const Data& data, PngBounds bounds) { return decoded(data, bounds, "data"); }
 
 int Image::width() const { return cairo_image_surface_get_width(m_surface); }
 
@@ -86,8 +82,8 @@ bool Image::writePNG(const std::string& path) const {
         return false;
     }
     // A picture is made again when lost: it need not wait for the disk.
-    return AtomicFile::writeReplaceable(
-        path, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
+    return AtomicFile::writeReplaceable(path,
+                                        std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
 }
 
 std::shared_ptr<Image> Image::cropped(const Rect& rect) const {

@@ -56,7 +56,7 @@ void toCairoPixels(unsigned char* pixels, std::size_t count) {
 // libspng reports a chunk over its limits as memory running out; the log says what it is.
 std::string reasonOf(int status) {
     return status == SPNG_EMEM || status == SPNG_ECHUNK_LIMITS ? "a chunk over the decoder's limits"
-                                                                : spng_strerror(status);
+                                                               : spng_strerror(status);
 }
 
 }  // namespace

@@ -17,9 +17,7 @@ void AnnotationView::setImage(std::shared_ptr<gfx::Image> image) {
     }
 }
 
-std::string AnnotationView::text() const {
-    return m_annotation ? m_annotation->title() : std::string{};
-}
+std::string AnnotationView::text() const { return m_annotation ? m_annotation->title() : std::string{}; }
 
 void AnnotationView::draw(gfx::BitmapContext& context) const {
     if (m_image) {

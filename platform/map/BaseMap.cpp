@@ -33,8 +33,7 @@ Palette paletteFor(MapType type) {
                            {deepSea, terrain, lakeWater, terrain, lakeWater},
                            gfx::Color::rgba(1.0, 0.93, 0.55, 0.9),
                            gfx::Color::white(1.0, 0.35)};
-        case MapType::Standard:
-            break;
+        case MapType::Standard: break;
     }
     return Palette{standardSea,
                    {standardSea, standardLand, standardSea, standardLand, standardSea},

@@ -22,8 +22,8 @@ namespace platform::map {
 // system's packages (nothing is fetched), in the colours of the map type. Two files: a low resolution one for
 // wide views and a detailed one from tile level kDetailedFromLevel on. A draw reads only the bins of the file
 // that its rect meets and keeps the bins it read, the most recently drawn first, up to a number of points per
-// file (kCachedPoints unless given; a draw that needs more keeps them until it ends). When a file cannot be read (logged) the map shows sea
-// only at its zooms. Drawing is thread-safe: one lock per file guards its bins.
+// file (kCachedPoints unless given; a draw that needs more keeps them until it ends). When a file cannot be read
+// (logged) the map shows sea only at its zooms. Drawing is thread-safe: one lock per file guards its bins.
 class BaseMap {
 public:
     static constexpr int kDetailedFromLevel = 6;

@@ -241,8 +241,8 @@ std::optional<FileCounts> countsOf(const NetcdfFile& file, const std::string& pa
     const auto segmentCount = file.scalar("N_segments_in_file");
     const auto pointCount = file.scalar("N_points_in_file");
     if (!binMinutes || !columns || !binCount || !segmentCount || !pointCount || *binMinutes <= 0 || *columns <= 0 ||
-        *binCount <= 0 || *binCount % *columns != 0 || *segmentCount < 0 || *pointCount < 0 ||
-        *binCount > kMaxCount || *segmentCount > kMaxCount || *pointCount > kMaxCount ||
+        *binCount <= 0 || *binCount % *columns != 0 || *segmentCount < 0 || *pointCount < 0 || *binCount > kMaxCount ||
+        *segmentCount > kMaxCount || *pointCount > kMaxCount ||
         static_cast<long long>(*binMinutes) * *columns != 360 * 60) {
         QOV_LOG_ERROR("The coastline file {} has no usable bin layout", path);
         return std::nullopt;
@@ -295,7 +295,7 @@ std::vector<std::size_t> CoastlineLayout::binsIntersecting(const MapRect& rect) 
 }
 
 std::optional<std::map<std::size_t, CoastlineData>> CoastlineData::readBins(const std::string& path,
-                                                                           const std::vector<std::size_t>& wanted) {
+                                                                            const std::vector<std::size_t>& wanted) {
     const NetcdfFile file(path);
     if (!file.isOpen()) {
         QOV_LOG_ERROR("Cannot open the coastline file {}", path);
@@ -367,8 +367,8 @@ std::optional<std::map<std::size_t, CoastlineData>> CoastlineData::readBins(cons
             segment.level = level > kMaxLevel ? 1 : std::max(level, 1);
             for (long long point = start; point < start + length; ++point) {
                 const auto at = static_cast<std::size_t>(point) - pointsFirst;
-                segment.points.push_back(BinPoint{((*longitudes)[at] & 0xFFFF) / kBinUnits,
-                                                  ((*latitudes)[at] & 0xFFFF) / kBinUnits});
+                segment.points.push_back(
+                    BinPoint{((*longitudes)[at] & 0xFFFF) / kBinUnits, ((*latitudes)[at] & 0xFFFF) / kBinUnits});
             }
             if (segment.points.size() >= 2) {
                 data.m_shores.push_back(toShape(segment.level, segment.points, west, south, size));

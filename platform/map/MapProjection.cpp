@@ -9,9 +9,7 @@ namespace {
 
 constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 
-double yForLatitude(double latitude) {
-    return std::clamp(mercatorY(latitude, kMapWorldWidth), 0.0, kMapWorldWidth);
-}
+double yForLatitude(double latitude) { return std::clamp(mercatorY(latitude, kMapWorldWidth), 0.0, kMapWorldWidth); }
 
 double latitudeForY(double y) {
     return clampLatitude(latitudeForMercatorY(std::clamp(y, 0.0, kMapWorldWidth), kMapWorldWidth));
@@ -35,9 +33,7 @@ double northernEdgeAround(double centerLatitude, double latitudeDelta) {
 
 }  // namespace
 
-double clampLatitude(double latitude) {
-    return std::clamp(latitude, -kMaxLatitude, kMaxLatitude);
-}
+double clampLatitude(double latitude) { return std::clamp(latitude, -kMaxLatitude, kMaxLatitude); }
 
 double mercatorX(double longitude, double worldSize) { return (longitude + 180.0) / 360.0 * worldSize; }
 

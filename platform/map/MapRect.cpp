@@ -42,8 +42,7 @@ bool MapRect::intersectsWrapped(const MapRect& other) const {
 }
 
 bool MapRect::containsWrapped(MapPoint point) const {
-    return contains(point) || remainder().contains(point) ||
-           contains(MapPoint{point.x + kMapWorldWidth, point.y});
+    return contains(point) || remainder().contains(point) || contains(MapPoint{point.x + kMapWorldWidth, point.y});
 }
 
 std::string MapRect::description() const {

@@ -13,9 +13,7 @@ int MapTileGrid::levelForZoomScale(double zoomScale) {
     return static_cast<int>(std::clamp(level, 0.0, static_cast<double>(kMaxLevel)));
 }
 
-double MapTileGrid::tileWidth(int level) {
-    return std::ldexp(kMapWorldWidth, -std::clamp(level, 0, kMaxLevel));
-}
+double MapTileGrid::tileWidth(int level) { return std::ldexp(kMapWorldWidth, -std::clamp(level, 0, kMaxLevel)); }
 
 std::string MapTileGrid::quadKey(std::uint32_t x, std::uint32_t y, int level) {
     std::string key;
@@ -44,10 +42,10 @@ std::vector<MapTileGrid::Cell> MapTileGrid::cellsCovering(const MapRect& rect, i
     const auto firstColumn = static_cast<long long>(std::floor(left / width));
     const auto lastColumn =
         std::min(static_cast<long long>(std::ceil(std::min(left + rect.width(), 2.0 * kMapWorldWidth) / width)),
-                 firstColumn + tilesAcross) - 1;
+                 firstColumn + tilesAcross) -
+        1;
     const auto firstRow = static_cast<long long>(std::floor(std::max(rect.minY(), 0.0) / width));
-    const auto lastRow =
-        static_cast<long long>(std::ceil(std::min(rect.maxY(), kMapWorldWidth) / width)) - 1;
+    const auto lastRow = static_cast<long long>(std::ceil(std::min(rect.maxY(), kMapWorldWidth) / width)) - 1;
     if (lastRow < firstRow || lastColumn < firstColumn ||
         (lastRow - firstRow + 1) * (lastColumn - firstColumn + 1) > kMaxCells) {
         return cells;

@@ -31,12 +31,9 @@ bool isFiniteRect(const MapRect& rect) {
 
 const char* mapTypeName(MapType type) {
     switch (type) {
-        case MapType::Satellite:
-            return "satellite";
-        case MapType::Hybrid:
-            return "hybrid";
-        case MapType::Standard:
-            break;
+        case MapType::Satellite: return "satellite";
+        case MapType::Hybrid: return "hybrid";
+        case MapType::Standard: break;
     }
     return "standard";
 }
@@ -48,13 +45,9 @@ std::string typeName(const T& object) {
 
 }  // namespace
 
-MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) {
-    setNeedsLayout();
-}
+MapView::MapView() : m_requestedMapRect(kMapRectWorld), m_visibleMapRect(kMapRectWorld) { setNeedsLayout(); }
 
-MapView::MapView(const ui::Rect& frame) : MapView() {
-    setFrame(frame);
-}
+MapView::MapView(const ui::Rect& frame) : MapView() { setFrame(frame); }
 
 MapView::~MapView() {
     for (auto& [overlay, view] : m_overlayViews) {
@@ -75,9 +68,7 @@ void MapView::setCenterCoordinate(const geo::Coordinate& center, bool animated) 
                          animated);
 }
 
-void MapView::setVisibleMapRect(const MapRect& rect, bool animated) {
-    changeVisibleMapRect(rect, animated);
-}
+void MapView::setVisibleMapRect(const MapRect& rect, bool animated) { changeVisibleMapRect(rect, animated); }
 
 CoordinateRegion MapView::regionThatFits(const CoordinateRegion& region) const {
     return regionForMapRect(fitted(mapRectForRegion(region)));
@@ -257,9 +248,7 @@ std::vector<std::shared_ptr<Annotation>> MapView::annotations() const {
     return all;
 }
 
-void MapView::addAnnotation(const std::shared_ptr<Annotation>& annotation) {
-    addAnnotations({annotation});
-}
+void MapView::addAnnotation(const std::shared_ptr<Annotation>& annotation) { addAnnotations({annotation}); }
 
 void MapView::addAnnotations(const std::vector<std::shared_ptr<Annotation>>& annotations) {
     for (const auto& annotation : annotations) {
@@ -271,9 +260,7 @@ void MapView::addAnnotations(const std::vector<std::shared_ptr<Annotation>>& ann
     updateAnnotationViews();
 }
 
-void MapView::removeAnnotation(const std::shared_ptr<Annotation>& annotation) {
-    removeAnnotations({annotation});
-}
+void MapView::removeAnnotation(const std::shared_ptr<Annotation>& annotation) { removeAnnotations({annotation}); }
 
 void MapView::removeAnnotations(const std::vector<std::shared_ptr<Annotation>>& annotations) {
     for (const auto& annotation : annotations) {
@@ -436,9 +423,7 @@ void MapView::updateCallout() {
 
 // Overlays
 
-void MapView::addOverlay(const std::shared_ptr<Overlay>& overlay) {
-    insertOverlay(overlay, m_overlays.size());
-}
+void MapView::addOverlay(const std::shared_ptr<Overlay>& overlay) { insertOverlay(overlay, m_overlays.size()); }
 
 void MapView::insertOverlay(const std::shared_ptr<Overlay>& overlay, std::size_t index) {
     if (!overlay || std::find(m_overlays.begin(), m_overlays.end(), overlay) != m_overlays.end()) {
@@ -450,9 +435,7 @@ void MapView::insertOverlay(const std::shared_ptr<Overlay>& overlay, std::size_t
     displayOverlaysSoon();
 }
 
-void MapView::removeOverlay(const std::shared_ptr<Overlay>& overlay) {
-    removeOverlays({overlay});
-}
+void MapView::removeOverlay(const std::shared_ptr<Overlay>& overlay) { removeOverlays({overlay}); }
 
 void MapView::removeOverlays(const std::vector<std::shared_ptr<Overlay>>& overlays) {
     for (const auto& overlay : overlays) {
@@ -522,9 +505,7 @@ ui::Point MapView::convertCoordinate(const geo::Coordinate& coordinate) const {
     return pointForMapPoint(mapPointForCoordinate(coordinate));
 }
 
-geo::Coordinate MapView::convertPoint(ui::Point point) const {
-    return coordinateForMapPoint(mapPointForPoint(point));
-}
+geo::Coordinate MapView::convertPoint(ui::Point point) const { return coordinateForMapPoint(mapPointForPoint(point)); }
 
 ui::Rect MapView::convertRegion(const CoordinateRegion& region) const {
     const MapRect rect = mapRectForRegion(region);
@@ -543,9 +524,9 @@ CoordinateRegion MapView::convertRect(const ui::Rect& rect) const {
 
 std::string MapView::text() const {
     const CoordinateRegion shown = region();
-    std::string out = fmt::format("region {:.4f}, {:.4f} span {:.4f} x {:.4f}; {}", shown.center.latitude,
-                                  shown.center.longitude, shown.span.latitudeDelta, shown.span.longitudeDelta,
-                                  mapTypeName(m_mapType));
+    std::string out =
+        fmt::format("region {:.4f}, {:.4f} span {:.4f} x {:.4f}; {}", shown.center.latitude, shown.center.longitude,
+                    shown.span.latitudeDelta, shown.span.longitudeDelta, mapTypeName(m_mapType));
     if (!m_overlays.empty()) {
         out += "; overlays:";
         for (const auto& overlay : m_overlays) {

@@ -13,9 +13,7 @@ void OverlayView::setAlpha(double alpha) {
     }
 }
 
-bool OverlayView::canDrawMapRect(const MapRect&, double) const {
-    return true;
-}
+bool OverlayView::canDrawMapRect(const MapRect&, double) const { return true; }
 
 void OverlayView::drawMapRect(const MapRect&, double, gfx::BitmapContext&) const {}
 
@@ -26,13 +24,9 @@ void OverlayView::setNeedsDisplayInMapRect(const MapRect& mapRect) {
     }
 }
 
-void OverlayView::setNeedsDisplayInMapRect(const MapRect& mapRect, double) {
-    setNeedsDisplayInMapRect(mapRect);
-}
+void OverlayView::setNeedsDisplayInMapRect(const MapRect& mapRect, double) { setNeedsDisplayInMapRect(mapRect); }
 
-void OverlayView::setNeedsDisplay() {
-    setNeedsDisplayInMapRect(kMapRectWorld);
-}
+void OverlayView::setNeedsDisplay() { setNeedsDisplayInMapRect(kMapRectWorld); }
 
 gfx::Point OverlayView::pointForMapPoint(MapPoint point, const MapRect& mapRect, double zoomScale) {
     return gfx::Point{(point.x - mapRect.minX()) * zoomScale, (point.y - mapRect.minY()) * zoomScale};

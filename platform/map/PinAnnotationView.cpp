@@ -11,12 +11,9 @@ constexpr double kHeadDiameter = 12.0;
 
 gfx::Color headColor(PinColor color) {
     switch (color) {
-        case PinColor::Green:
-            return gfx::Color::rgba(0.15, 0.7, 0.2);
-        case PinColor::Purple:
-            return gfx::Color::rgba(0.55, 0.25, 0.75);
-        case PinColor::Red:
-            break;
+        case PinColor::Green: return gfx::Color::rgba(0.15, 0.7, 0.2);
+        case PinColor::Purple: return gfx::Color::rgba(0.55, 0.25, 0.75);
+        case PinColor::Red: break;
     }
     return gfx::Color::rgba(0.85, 0.1, 0.1);
 }

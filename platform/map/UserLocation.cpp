@@ -12,8 +12,6 @@ std::optional<geo::Coordinate> UserLocation::location() const {
     return fix->coordinate();
 }
 
-geo::Coordinate UserLocation::coordinate() const {
-    return location().value_or(geo::Coordinate{});
-}
+geo::Coordinate UserLocation::coordinate() const { return location().value_or(geo::Coordinate{}); }
 
 }  // namespace platform::map

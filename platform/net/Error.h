@@ -14,8 +14,8 @@ public:
         ConnectionFailure = 1,  // refused, unreachable host or network, DNS failure, broken transfer
         TimedOut = 2,
         Cancelled = 3,
-        InvalidRequest = 4,  // a URL or option the transfer could not use
-        FileError = 5,       // the download file could not be written
+        InvalidRequest = 4,    // a URL or option the transfer could not use
+        FileError = 5,         // the download file could not be written
         ResponseTooLarge = 6,  // the body would exceed the request's limit (HttpRequest::setMaxResponseBytes)
     };
 

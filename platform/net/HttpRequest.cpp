@@ -25,9 +25,7 @@ std::string loggableUrl(const std::string& url) {
     return query == std::string::npos ? url : url.substr(0, query) + "?...";
 }
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isValidUtf8(const Data& bytes) {
     std::size_t index = 0;
@@ -107,9 +105,7 @@ void HttpRequest::setTimeOutSeconds(double seconds) {
     m_timeOutSeconds = seconds;
 }
 
-void HttpRequest::startAsynchronous() {
-    sharedQueue().addOperation(shared_from_this());
-}
+void HttpRequest::startAsynchronous() { sharedQueue().addOperation(shared_from_this()); }
 
 OperationQueue& HttpRequest::sharedQueue() {
     static NeverDestroyed<OperationQueue> queue(4);

@@ -58,9 +58,9 @@ std::optional<Error> HttpTransfer::configure() {
     ok = ok && curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &HttpTransfer::onProgress) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this) == CURLE_OK;
     // Refuses an announced length at once; bodies of unknown length are counted in onBody.
-    ok = ok && curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE,
-                                static_cast<curl_off_t>(std::min<std::size_t>(m_request.m_maxResponseBytes,
-                                                                              INT64_MAX))) == CURLE_OK;
+    ok = ok && curl_easy_setopt(
+                   easy, CURLOPT_MAXFILESIZE_LARGE,
+                   static_cast<curl_off_t>(std::min<std::size_t>(m_request.m_maxResponseBytes, INT64_MAX))) == CURLE_OK;
     for (const auto& [name, value] : m_request.m_requestHeaders) {
         curl_slist* extended = curl_slist_append(m_headerList, (name + ": " + value).c_str());
         ok = ok && extended != nullptr;
@@ -178,22 +178,17 @@ CURLcode HttpTransfer::completionResult() const {
 std::optional<Error> HttpTransfer::errorForResult(CURLcode result) const {
     const std::string description = m_errorBuffer[0] != '\0' ? m_errorBuffer : curl_easy_strerror(result);
     switch (result) {
-        case CURLE_OK:
-            return std::nullopt;
-        case CURLE_ABORTED_BY_CALLBACK:
-            return Error::cancelled();
-        case CURLE_OPERATION_TIMEDOUT:
-            return Error::timedOut();
+        case CURLE_OK: return std::nullopt;
+        case CURLE_ABORTED_BY_CALLBACK: return Error::cancelled();
+        case CURLE_OPERATION_TIMEDOUT: return Error::timedOut();
         case CURLE_URL_MALFORMAT:
-        case CURLE_UNSUPPORTED_PROTOCOL:
-            return Error(Error::Code::InvalidRequest, description);
+        case CURLE_UNSUPPORTED_PROTOCOL: return Error(Error::Code::InvalidRequest, description);
         case CURLE_WRITE_ERROR:
             if (m_fileFailed) {
                 return Error(Error::Code::FileError, "Could not write " + m_temporaryPath.string());
             }
             return Error(Error::Code::ConnectionFailure, description);
-        default:
-            return Error(Error::Code::ConnectionFailure, description);
+        default: return Error(Error::Code::ConnectionFailure, description);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "platform/net/Reachability.h"
 
-#include "platform/base/NotificationCenter.h"
 #include "platform/base/Log.h"
+#include "platform/base/NotificationCenter.h"
 
 QOV_LOG_LEVEL(15)
 

@@ -54,7 +54,7 @@ private:
 
     CURLM* const m_multi;
     std::mutex m_mutex;
-    std::vector<std::shared_ptr<HttpRequest>> m_started;  // guarded by m_mutex, not yet on the loop
+    std::vector<std::shared_ptr<HttpRequest>> m_started;            // guarded by m_mutex, not yet on the loop
     std::unordered_map<CURL*, std::unique_ptr<Running>> m_running;  // the loop's thread only
 };
 

@@ -2,9 +2,7 @@
 
 namespace platform::net {
 
-TransferPool::TransferPool() {
-    curl_global_init(CURL_GLOBAL_DEFAULT);
-}
+TransferPool::TransferPool() { curl_global_init(CURL_GLOBAL_DEFAULT); }
 
 TransferPool& TransferPool::shared() {
     // Never destroyed: operations still running during static destruction may check handles in.

@@ -113,9 +113,8 @@ SecretStatus SecretStore::remove(std::string_view service, std::optional<std::st
     if (const auto status = load(path, items); status != SecretStatus::Success) {
         return status;
     }
-    const auto removed = std::erase_if(items, [&](const Item& item) {
-        return item.service == service && (!account || item.account == *account);
-    });
+    const auto removed = std::erase_if(
+        items, [&](const Item& item) { return item.service == service && (!account || item.account == *account); });
     if (removed == 0) {
         return SecretStatus::ItemNotFound;
     }

@@ -1,8 +1,8 @@
 #include <map>
 #include <mutex>
 
-#include "platform/storage/KeyedArchiver.h"
 #include "platform/base/ProcessInstance.h"
+#include "platform/storage/KeyedArchiver.h"
 
 namespace platform {
 

@@ -55,8 +55,7 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes
     return write(file, bytes, mode, error);
 }
 
-bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
-                       std::error_code& error) {
+bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode, std::error_code& error) {
     return replace(file, bytes, mode, true, error);
 }
 
@@ -136,8 +135,7 @@ void AtomicFile::moveAside(const std::filesystem::path& file, std::string_view w
     }
     std::filesystem::rename(file, aside, error);
     if (error) {
-        QOV_LOG_ERROR("cannot move the unreadable {} {} ({}) aside: {}", what, file.string(), problem,
-                      error.message());
+        QOV_LOG_ERROR("cannot move the unreadable {} {} ({}) aside: {}", what, file.string(), problem, error.message());
     } else {
         QOV_LOG_ERROR("moved the unreadable {} {} ({}) to {}", what, file.string(), problem, aside.string());
     }

@@ -21,8 +21,7 @@ public:
     // a failed write removes its temporary. Files are private (0600) unless a mode is given. Answers false (and logs)
     // on any failure, with error saying why; the folder must exist. The first write into a folder in a process removes
     // the temporaries an interrupted write left there.
-    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode,
-                      std::error_code& error);
+    static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode, std::error_code& error);
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);
     // As write(), but nothing is flushed to disk: readers still see the old or the new contents, yet a power cut may
     // leave the file empty or missing. For caches whose files are checked when read and fetched again when bad.

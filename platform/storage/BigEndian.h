@@ -12,8 +12,7 @@ namespace platform {
 inline std::uint64_t readBigEndian(std::string_view bytes, std::size_t at, std::size_t width) {
     const char* source = bytes.data() + at;
     switch (width) {
-        case 1:
-            return static_cast<std::uint8_t>(*source);
+        case 1: return static_cast<std::uint8_t>(*source);
         case 2: {
             std::uint16_t value;
             std::memcpy(&value, source, 2);

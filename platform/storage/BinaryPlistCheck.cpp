@@ -12,7 +12,6 @@ namespace {
 constexpr std::size_t kHeaderSize = 8;
 constexpr std::size_t kTrailerSize = 32;
 
-
 // Offsets and references take 1 to 8 bytes; writers pick the smallest that fits (3 bytes past 64 KiB).
 bool isValidWidth(std::uint64_t width) { return width >= 1 && width <= 8; }
 
@@ -86,12 +85,12 @@ std::optional<Object> readObject(const Layout& layout, std::size_t offset) {
         case 0x8:  // uid
             payload = std::uint64_t{nibble} + 1;
             break;
-        case 0x4:  // data
-        case 0x5:  // ASCII string
-        case 0x6:  // UTF-16 string
-        case 0xA:  // array
-        case 0xB:  // ordered set
-        case 0xC:  // set
+        case 0x4:    // data
+        case 0x5:    // ASCII string
+        case 0x6:    // UTF-16 string
+        case 0xA:    // array
+        case 0xB:    // ordered set
+        case 0xC:    // set
         case 0xD: {  // dictionary
             const auto count = readCount(layout, cursor, nibble);
             if (!count) {
@@ -112,8 +111,7 @@ std::optional<Object> readObject(const Layout& layout, std::size_t offset) {
             payload = *count * unit;
             break;
         }
-        default:
-            return std::nullopt;
+        default: return std::nullopt;
     }
     if (payload > layout.offsetTable - cursor) {
         return std::nullopt;

@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::size_t kTrailerSize = 32;
 
-
 }  // namespace
 
 std::optional<BinaryPlistReader> BinaryPlistReader::open(std::string_view bytes, std::string& problem) {
@@ -50,26 +49,16 @@ BinaryPlistReader::Object BinaryPlistReader::object(Ref ref) const {
     object.payload = offset + 1;
     const std::uint8_t kind = marker >> 4;
     switch (kind) {
-        case 0x0:
-            object.kind = object.nibble == 0x8 || object.nibble == 0x9 ? Kind::Bool : Kind::Other;
-            return object;
-        case 0x1:
-            object.kind = Kind::Integer;
-            return object;
-        case 0x2:
-            object.kind = Kind::Real;
-            return object;
-        case 0x3:
-            object.kind = Kind::Date;
-            return object;
+        case 0x0: object.kind = object.nibble == 0x8 || object.nibble == 0x9 ? Kind::Bool : Kind::Other; return object;
+        case 0x1: object.kind = Kind::Integer; return object;
+        case 0x2: object.kind = Kind::Real; return object;
+        case 0x3: object.kind = Kind::Date; return object;
         case 0x4:
         case 0x5:
         case 0x6:
         case 0xA:
-        case 0xD:
-            break;
-        default:
-            return object;
+        case 0xD: break;
+        default: return object;
     }
     object.count = object.nibble;
     if (object.nibble == 0x0F) {
@@ -137,10 +126,8 @@ std::string BinaryPlistReader::stringValue(const Object& object) const {
 Value BinaryPlistReader::toValue(Ref ref, const DictionaryReader& readDictionary) const {
     const Object read = object(ref);
     switch (read.kind) {
-        case Kind::Bool:
-            return Value(boolValue(read));
-        case Kind::Integer:
-            return Value(integerValue(read));
+        case Kind::Bool: return Value(boolValue(read));
+        case Kind::Integer: return Value(integerValue(read));
         case Kind::Real: {
             const auto real = realValue(read);
             return real ? Value(*real) : Value();
@@ -153,8 +140,7 @@ Value BinaryPlistReader::toValue(Ref ref, const DictionaryReader& readDictionary
             const std::string_view bytes = dataValue(read);
             return Value(Data(bytes.begin(), bytes.end()));
         }
-        case Kind::String:
-            return Value(stringValue(read));
+        case Kind::String: return Value(stringValue(read));
         case Kind::Array: {
             Array array;
             array.reserve(static_cast<std::size_t>(read.count));
@@ -185,8 +171,7 @@ Value BinaryPlistReader::toValue(Ref ref, const DictionaryReader& readDictionary
             }
             return Value(std::move(dictionary));
         }
-        case Kind::Other:
-            break;
+        case Kind::Other: break;
     }
     return Value();
 }

@@ -28,10 +28,10 @@ public:
 
     struct Object {
         Kind kind = Kind::Other;
-        std::uint8_t nibble = 0;   // the marker's low nibble
-        std::size_t payload = 0;   // offset of what follows the marker and count
-        std::uint64_t count = 0;   // bytes, UTF-16 units, elements or entries
-        bool utf16 = false;        // a string of UTF-16 units
+        std::uint8_t nibble = 0;  // the marker's low nibble
+        std::size_t payload = 0;  // offset of what follows the marker and count
+        std::uint64_t count = 0;  // bytes, UTF-16 units, elements or entries
+        bool utf16 = false;       // a string of UTF-16 units
     };
 
     // The reader, or nullopt with the reason in problem.

@@ -227,18 +227,13 @@ BinaryPlistWriter::Ref BinaryPlistWriter::addDictionary(const std::vector<std::p
 }
 
 std::optional<BinaryPlistWriter::Ref> BinaryPlistWriter::addValue(const Value& value, int depth,
-                                                                   const ValueHooks& hooks) {
+                                                                  const ValueHooks& hooks) {
     switch (value.kind()) {
-        case Value::Kind::Null:
-            return std::nullopt;
-        case Value::Kind::Bool:
-            return addBool(*value.ifBool());
-        case Value::Kind::Integer:
-            return addInteger(*value.ifInteger());
-        case Value::Kind::Double:
-            return addReal(*value.ifDouble());
-        case Value::Kind::String:
-            return addString(*value.ifString());
+        case Value::Kind::Null: return std::nullopt;
+        case Value::Kind::Bool: return addBool(*value.ifBool());
+        case Value::Kind::Integer: return addInteger(*value.ifInteger());
+        case Value::Kind::Double: return addReal(*value.ifDouble());
+        case Value::Kind::String: return addString(*value.ifString());
         case Value::Kind::Data: {
             const Data& data = *value.ifData();
             return addData(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
@@ -251,11 +246,9 @@ std::optional<BinaryPlistWriter::Ref> BinaryPlistWriter::addValue(const Value& v
             }
             return addDate(*seconds);
         }
-        case Value::Kind::Object:
-            return hooks.object ? hooks.object(*value.ifObject(), depth) : std::nullopt;
+        case Value::Kind::Object: return hooks.object ? hooks.object(*value.ifObject(), depth) : std::nullopt;
         case Value::Kind::Array:
-        case Value::Kind::Dictionary:
-            break;
+        case Value::Kind::Dictionary: break;
     }
     if (hooks.admits && !hooks.admits(depth)) {
         return std::nullopt;

@@ -70,7 +70,7 @@ private:
     Ref addContainer(Container container);
 
     std::string m_scratch;
-    std::string m_scalars;                // encodings of the scalar objects, in the order added
+    std::string m_scalars;                 // encodings of the scalar objects, in the order added
     std::vector<std::uint64_t> m_offsets;  // by reference; containers' are known when finished
     std::vector<Container> m_containers;
     // Open addressing over the scalars written so far (a power of two of slots, at most half in use), so that a

@@ -44,7 +44,7 @@ public:
 
 private:
     void setPath(std::filesystem::path path);
-    const Dictionary& info() const;  // with m_mutex held
+    const Dictionary& info() const;                                     // with m_mutex held
     const StringsTable::Entries& table(const std::string& name) const;  // with m_mutex held
 
     mutable std::mutex m_mutex;

@@ -132,9 +132,7 @@ void KeyedArchiver::encodeInteger(std::int64_t value, std::string_view key) {
     m_impl->put(key, m_impl->writer().addInteger(value));
 }
 
-void KeyedArchiver::encodeBool(bool value, std::string_view key) {
-    m_impl->put(key, m_impl->writer().addBool(value));
-}
+void KeyedArchiver::encodeBool(bool value, std::string_view key) { m_impl->put(key, m_impl->writer().addBool(value)); }
 
 void KeyedArchiver::encodeDouble(double value, std::string_view key) {
     m_impl->put(key, m_impl->writer().addReal(value));
@@ -154,8 +152,8 @@ void KeyedArchiver::encodeData(const Data& value, std::string_view key) {
 
 void KeyedArchiver::encodeObject(const std::shared_ptr<const Archivable>& object, std::string_view key) {
     m_impl->writer();
-    m_impl->put(key, object ? KeyedArchiverAccess::encodeObject(*object, m_impl->depth + 1, m_impl->archive)
-                            : std::nullopt);
+    m_impl->put(key,
+                object ? KeyedArchiverAccess::encodeObject(*object, m_impl->depth + 1, m_impl->archive) : std::nullopt);
 }
 
 void KeyedArchiver::encodeValue(const Value& value, std::string_view key) {

@@ -94,10 +94,9 @@ public:
     // The root object read by factory instead of its registered class, or nullptr when the root is not of class
     // className. Nested objects are read only when factory asks for them, so a reader of a few keys pays only for
     // those (and for the structural check of the whole archive).
-    static std::shared_ptr<Object> unarchiveObjectWithFile(const std::filesystem::path& file,
-                                                           std::string_view className,
-                                                           const std::function<std::shared_ptr<Object>(
-                                                               const KeyedUnarchiver&)>& factory);
+    static std::shared_ptr<Object> unarchiveObjectWithFile(
+        const std::filesystem::path& file, std::string_view className,
+        const std::function<std::shared_ptr<Object>(const KeyedUnarchiver&)>& factory);
     template <typename T>
     static std::shared_ptr<T> unarchiveObjectOfClass(const Data& data) {
         return std::dynamic_pointer_cast<T>(unarchiveObjectWithData(data));

@@ -135,9 +135,9 @@ public:
             const BinaryPlistReader::Object dictionary = reader.object(dictionaryRef);
             for (std::uint64_t index = dictionary.count; index-- > 0;) {  // "$class" is written last
                 const BinaryPlistReader::Object key = reader.object(reader.key(dictionary, index));
-                const bool isClassKey = key.kind == BinaryPlistReader::Kind::String &&
-                                        (key.utf16 ? reader.stringValue(key) == kClassKey
-                                                   : reader.asciiView(key) == kClassKey);
+                const bool isClassKey =
+                    key.kind == BinaryPlistReader::Kind::String &&
+                    (key.utf16 ? reader.stringValue(key) == kClassKey : reader.asciiView(key) == kClassKey);
                 if (isClassKey) {
                     return Value(decodeObject(reader, dictionary));
                 }

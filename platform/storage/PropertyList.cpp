@@ -203,24 +203,19 @@ Value PropertyList::toValue(void* opaque, const DictionaryReader& readDictionary
             std::free(iterator);
             return Value(std::move(dictionary));
         }
-        default:
-            return Value();
+        default: return Value();
     }
 }
 
 PlistNode PropertyList::fromValue(const Value& value) {
     switch (value.kind()) {
-        case Value::Kind::Bool:
-            return PlistNode(plist_new_bool(*value.ifBool() ? 1 : 0));
+        case Value::Kind::Bool: return PlistNode(plist_new_bool(*value.ifBool() ? 1 : 0));
         case Value::Kind::Integer:
             // Binary and XML property lists keep the two's-complement bits: negative numbers survive.
             return PlistNode(plist_new_uint(static_cast<std::uint64_t>(*value.ifInteger())));
-        case Value::Kind::Double:
-            return PlistNode(plist_new_real(*value.ifDouble()));
-        case Value::Kind::String:
-            return PlistNode(plist_new_string(value.ifString()->c_str()));
-        case Value::Kind::Date:
-            return fromDate(*value.ifDate());
+        case Value::Kind::Double: return PlistNode(plist_new_real(*value.ifDouble()));
+        case Value::Kind::String: return PlistNode(plist_new_string(value.ifString()->c_str()));
+        case Value::Kind::Date: return fromDate(*value.ifDate());
         case Value::Kind::Data: {
             const Data& data = *value.ifData();
             return PlistNode(plist_new_data(reinterpret_cast<const char*>(data.data()), data.size()));
@@ -244,8 +239,7 @@ PlistNode PropertyList::fromValue(const Value& value) {
             return dictionary;
         }
         case Value::Kind::Null:
-        case Value::Kind::Object:
-            break;
+        case Value::Kind::Object: break;
     }
     return nullptr;
 }
@@ -318,8 +312,8 @@ std::optional<Date> PropertyList::dateFromPlistSeconds(double seconds) {
         return std::nullopt;
     }
     const double whole = std::trunc(seconds);
-    return dateOf(DateParts{static_cast<std::int32_t>(whole),
-                            static_cast<std::int32_t>(std::fabs(seconds - whole) * 1e6)});
+    return dateOf(
+        DateParts{static_cast<std::int32_t>(whole), static_cast<std::int32_t>(std::fabs(seconds - whole) * 1e6)});
 }
 
 }  // namespace platform

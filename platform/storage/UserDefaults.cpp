@@ -68,8 +68,7 @@ Value storable(const Value& value, int depth) {
                 }
                 return Value(std::move(result));
             }
-        default:
-            return value;
+        default: return value;
     }
 }
 

@@ -7,8 +7,9 @@ namespace platform::ui {
 namespace {
 
 constexpr std::array<const char*, 21> kSystemTitles = {
-    "Done", "Cancel", "Edit", "Save", "Add", "", "", "Compose", "Reply", "Action", "Organize",
-    "Bookmarks", "Search", "Refresh", "Stop", "Camera", "Trash", "Play", "Pause", "Rewind", "Fast Forward",
+    "Done",    "Cancel", "Edit",   "Save",     "Add",       "",       "",
+    "Compose", "Reply",  "Action", "Organize", "Bookmarks", "Search", "Refresh",
+    "Stop",    "Camera", "Trash",  "Play",     "Pause",     "Rewind", "Fast Forward",
 };
 
 }  // namespace
@@ -21,7 +22,8 @@ BarButtonItem::BarButtonItem(std::shared_ptr<Image> image, BarButtonItemStyle st
 
 BarButtonItem::BarButtonItem(BarButtonSystemItem systemItem, Action action)
     : m_style(systemItem == BarButtonSystemItem::Done ? BarButtonItemStyle::Done : BarButtonItemStyle::Bordered),
-      m_systemItem(systemItem), m_action(std::move(action)) {}
+      m_systemItem(systemItem),
+      m_action(std::move(action)) {}
 
 BarButtonItem::BarButtonItem(std::shared_ptr<View> customView) : m_customView(std::move(customView)) {}
 

@@ -13,9 +13,7 @@ constexpr double kPadding = 10.0;
 
 }  // namespace
 
-gfx::Color BarDrawing::barColor(const gfx::Color& tint, bool black) {
-    return black ? gfx::Color::white(0.1) : tint;
-}
+gfx::Color BarDrawing::barColor(const gfx::Color& tint, bool black) { return black ? gfx::Color::white(0.1) : tint; }
 
 double BarDrawing::itemWidth(const BarButtonItem& item) {
     if (item.width() > 0.0) {
@@ -33,13 +31,13 @@ void BarDrawing::drawItem(gfx::BitmapContext& context, const BarButtonItem& item
     }
     if (item.style() != BarButtonItemStyle::Plain) {
         context.fillRect(frame, item.style() == BarButtonItemStyle::Done ? gfx::Color::rgba(0.2, 0.4, 0.8)
-                                                                          : gfx::Color::white(1.0, 0.2));
+                                                                         : gfx::Color::white(1.0, 0.2));
         context.strokeRect(frame, gfx::Color::white(0.0, 0.4));
     }
     if (item.image()) {
         const Size size = item.image()->size();
-        item.image()->drawInRect(context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0,
-                                               size.width, size.height));
+        item.image()->drawInRect(
+            context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0, size.width, size.height));
     }
     context.drawText(item.title(), frame, kItemFont, gfx::Color::white(1.0, item.isEnabled() ? 1.0 : 0.5),
                      gfx::TextAlignment::Center);

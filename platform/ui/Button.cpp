@@ -10,15 +10,11 @@ constexpr gfx::Color kRoundedRectTitleColor = gfx::Color::rgba(0.2, 0.3, 0.5);
 
 const char* glyphFor(ButtonType type) {
     switch (type) {
-    case ButtonType::DetailDisclosure:
-        return ">";
-    case ButtonType::InfoLight:
-    case ButtonType::InfoDark:
-        return "i";
-    case ButtonType::ContactAdd:
-        return "+";
-    default:
-        return "";
+        case ButtonType::DetailDisclosure: return ">";
+        case ButtonType::InfoLight:
+        case ButtonType::InfoDark: return "i";
+        case ButtonType::ContactAdd: return "+";
+        default: return "";
     }
 }
 
@@ -106,8 +102,8 @@ void Button::draw(gfx::BitmapContext& context) const {
     }
     if (auto image = currentImage()) {
         const Size size = image->size();
-        image->drawInRect(context, Rect(area.midX() - size.width / 2.0, area.midY() - size.height / 2.0, size.width,
-                                        size.height));
+        image->drawInRect(
+            context, Rect(area.midX() - size.width / 2.0, area.midY() - size.height / 2.0, size.width, size.height));
     }
     const std::string glyph = glyphFor(m_type);
     if (!glyph.empty()) {

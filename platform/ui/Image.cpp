@@ -41,8 +41,7 @@ std::vector<Slice> slices(int cap, int length, double targetStart, double target
     }
     const double end = length - cap - 1;
     const double middle = std::max(0.0, targetLength - cap - end);
-    return {Slice{0.0, double(cap), targetStart, double(cap)},
-            Slice{double(cap), 1.0, targetStart + cap, middle},
+    return {Slice{0.0, double(cap), targetStart, double(cap)}, Slice{double(cap), 1.0, targetStart + cap, middle},
             Slice{double(cap + 1), end, targetStart + cap + middle, end}};
 }
 
@@ -54,8 +53,8 @@ Image::Image(std::shared_ptr<gfx::Image> bitmap, std::string name, double scale)
 std::shared_ptr<Image> Image::named(const std::string& name) {
     const bool hasType = std::filesystem::path(name).extension() == ".png";
     const std::filesystem::path path = name.empty() ? std::filesystem::path()
-                                       : hasType   ? Bundle::main().pathForResource(name, "")
-                                                   : Bundle::main().pathForResource(name, "png");
+                                       : hasType    ? Bundle::main().pathForResource(name, "")
+                                                    : Bundle::main().pathForResource(name, "png");
     if (path.empty()) {
         QOV_LOG_ERROR("No image named \"{}\"", name);
         return nullptr;
@@ -101,8 +100,7 @@ void Image::drawInRect(gfx::BitmapContext& context, const Rect& rect, double alp
         for (const Slice& row : slices(m_topCapHeight, pixelHeight(), rect.y(), rect.height())) {
             auto part = m_bitmap->cropped(Rect(column.source, row.source, column.sourceLength, row.sourceLength));
             if (part) {
-                context.drawImage(*part, Rect(column.target, row.target, column.targetLength, row.targetLength),
-                                  alpha);
+                context.drawImage(*part, Rect(column.target, row.target, column.targetLength, row.targetLength), alpha);
             }
         }
     }

@@ -43,7 +43,7 @@ bool InterfaceFile::exists(const std::string& name) {
 }
 
 std::optional<std::vector<std::shared_ptr<Responder>>> InterfaceFile::load(const std::string& name,
-                                                                          std::shared_ptr<Responder> owner) {
+                                                                           std::shared_ptr<Responder> owner) {
     Builder builder;
     {
         Builders& shared = builders();

@@ -25,7 +25,7 @@ public:
     // in the order made (outlets are all connected by then). Answers the top-level objects, or nullopt
     // (logged with the name) when no file has that name.
     static std::optional<std::vector<std::shared_ptr<Responder>>> load(const std::string& name,
-                                                                      std::shared_ptr<Responder> owner = nullptr);
+                                                                       std::shared_ptr<Responder> owner = nullptr);
     // The first top-level object of the file as T, or nullptr (logged) when the file is unknown, empty or
     // its first object is of another class.
     template <typename T>

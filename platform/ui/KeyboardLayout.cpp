@@ -10,7 +10,7 @@ constexpr int kRows = 4;
 constexpr int kKeysInWidestRow = 10;
 constexpr double kKeyHeight = 40.0;
 constexpr double kGapInPitches = 0.18;
-constexpr double kSideKeyPitches = 1.3;    // shift and backspace
+constexpr double kSideKeyPitches = 1.3;     // shift and backspace
 constexpr double kBottomSidePitches = 2.5;  // "123" and return
 constexpr std::string_view kLetterRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
 // Each letter row is centred: the second row is indented half a key, the third a key and a half.

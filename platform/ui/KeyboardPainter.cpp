@@ -37,18 +37,16 @@ void drawLabeledKey(gfx::BitmapContext& context, const Rect& cap, const gfx::Col
 void drawShift(gfx::BitmapContext& context, const Rect& cap) {
     drawKey(context, cap, kFunctionKey);
     const double x = cap.midX(), y = cap.midY();
-    context.fillPolygons({{{x, y - 10}, {x + 9, y}, {x + 4, y}, {x + 4, y + 8}, {x - 4, y + 8}, {x - 4, y},
-                           {x - 9, y}}},
-                         kInk);
+    context.fillPolygons(
+        {{{x, y - 10}, {x + 9, y}, {x + 4, y}, {x + 4, y + 8}, {x - 4, y + 8}, {x - 4, y}, {x - 9, y}}}, kInk);
 }
 
 // A tag pointing left with a cross in it.
 void drawBackspace(gfx::BitmapContext& context, const Rect& cap) {
     drawKey(context, cap, kFunctionKey);
     const double x = cap.midX(), y = cap.midY();
-    context.strokePolylines({{{x - 12, y}, {x - 5, y - 8}, {x + 11, y - 8}, {x + 11, y + 8}, {x - 5, y + 8},
-                              {x - 12, y}}},
-                            kInk, 1.5);
+    context.strokePolylines(
+        {{{x - 12, y}, {x - 5, y - 8}, {x + 11, y - 8}, {x + 11, y + 8}, {x - 5, y + 8}, {x - 12, y}}}, kInk, 1.5);
     context.strokeLine({x - 1, y - 4}, {x + 7, y + 4}, kInk, 1.5);
     context.strokeLine({x + 7, y - 4}, {x - 1, y + 4}, kInk, 1.5);
 }

@@ -61,8 +61,8 @@ void MailComposeViewController::loadView() {
     bar->pushNavigationItem(item);
     view->addSubview(bar);
     double y = NavigationBar::kHeight;
-    for (const auto& [caption, value] : {std::pair<std::string, std::string>{"To:", joined(m_toRecipients)},
-                                         {"Subject:", m_subject}}) {
+    for (const auto& [caption, value] :
+         {std::pair<std::string, std::string>{"To:", joined(m_toRecipients)}, {"Subject:", m_subject}}) {
         auto label = std::make_shared<Label>(Rect(8.0, y, frame.width() - 16.0, 30.0));
         label->setText(caption + " " + value);
         label->setFont(gfx::Font::systemFont(15.0));

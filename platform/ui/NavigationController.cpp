@@ -109,10 +109,9 @@ const std::shared_ptr<NavigationBar>& NavigationController::navigationBar() {
         m_navigationBar =
             std::make_shared<NavigationBar>(Rect(0.0, 0.0, Screen::bounds().width(), NavigationBar::kHeight));
         m_navigationBar->setAutoresizingMask(kAutoresizingFlexibleWidth);
-        m_navigationBar->setBackAction(bindWeak(std::static_pointer_cast<NavigationController>(shared_from_this()),
-                                                [](NavigationController& navigation) {
-                                                    navigation.popViewControllerAnimated(true);
-                                                }));
+        m_navigationBar->setBackAction(
+            bindWeak(std::static_pointer_cast<NavigationController>(shared_from_this()),
+                     [](NavigationController& navigation) { navigation.popViewControllerAnimated(true); }));
         updateBar();
     }
     return m_navigationBar;

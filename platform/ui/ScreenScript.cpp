@@ -30,8 +30,8 @@ namespace {
 
 constexpr double kLongestWaitSeconds = 86400.0;
 
-const std::set<std::string, std::less<>> kBuiltInCommands{"tap",  "scroll", "drag", "pinch", "type", "key",
-                                                          "select", "alert", "wait", "dump", "shot", "quit"};
+const std::set<std::string, std::less<>> kBuiltInCommands{"tap",    "scroll", "drag", "pinch", "type", "key",
+                                                          "select", "alert",  "wait", "dump",  "shot", "quit"};
 
 std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() {
     static NeverDestroyed<std::map<std::string, ScreenScript::Command, std::less<>>> commands;

@@ -22,8 +22,10 @@ std::shared_ptr<SearchDisplayController> SearchDisplayController::create(
 
 SearchDisplayController::SearchDisplayController(std::shared_ptr<SearchBar> searchBar,
                                                  const std::shared_ptr<ViewController>& contents)
-    : m_searchBar(std::move(searchBar)), m_contentsController(contents),
-      m_resultsTable(std::make_shared<TableView>()), m_dimmingView(std::make_shared<View>()) {
+    : m_searchBar(std::move(searchBar)),
+      m_contentsController(contents),
+      m_resultsTable(std::make_shared<TableView>()),
+      m_dimmingView(std::make_shared<View>()) {
     m_dimmingView->setBackgroundColor(gfx::Color::white(0.0, 0.6));
 }
 

@@ -32,8 +32,9 @@ void Switch::draw(gfx::BitmapContext& context) const {
     const Rect knob(m_on ? area.maxX() - area.height() : area.x(), area.y(), area.height(), area.height());
     context.fillRect(knob, gfx::Color::white());
     context.strokeRect(knob, gfx::Color::gray());
-    context.drawText(text(), m_on ? Rect(0, 0, area.width() - area.height(), area.height())
-                                  : Rect(area.height(), 0, area.width() - area.height(), area.height()),
+    context.drawText(text(),
+                     m_on ? Rect(0, 0, area.width() - area.height(), area.height())
+                          : Rect(area.height(), 0, area.width() - area.height(), area.height()),
                      gfx::Font::boldSystemFont(14.0), m_on ? gfx::Color::white() : gfx::Color::darkGray(),
                      gfx::TextAlignment::Center);
 }

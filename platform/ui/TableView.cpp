@@ -62,8 +62,8 @@ void TableView::configureEditing(TableViewCell& cell, const IndexPath& indexPath
     if (m_editing && dataSource && dataSource->tableViewCanEditRow(*this, indexPath)) {
         auto delegate = m_delegate.lock();
         state.editing = true;
-        state.style = delegate ? delegate->tableViewEditingStyleForRow(*this, indexPath)
-                               : TableViewCellEditingStyle::Delete;
+        state.style =
+            delegate ? delegate->tableViewEditingStyleForRow(*this, indexPath) : TableViewCellEditingStyle::Delete;
         state.indents = !delegate || delegate->tableViewShouldIndentWhileEditingRow(*this, indexPath);
         state.movable = dataSource->tableViewCanMoveRow(*this, indexPath);
     }
@@ -366,22 +366,16 @@ void TableView::scrollToRow(const IndexPath& indexPath, TableViewScrollPosition 
     const Rect viewport = bounds();
     double y = viewport.y();
     switch (position) {
-    case TableViewScrollPosition::Top:
-        y = row.y();
-        break;
-    case TableViewScrollPosition::Middle:
-        y = row.midY() - viewport.height() / 2.0;
-        break;
-    case TableViewScrollPosition::Bottom:
-        y = row.maxY() - viewport.height();
-        break;
-    case TableViewScrollPosition::None:
-        if (row.y() < viewport.y()) {
-            y = row.y();
-        } else if (row.maxY() > viewport.maxY()) {
-            y = row.maxY() - viewport.height();
-        }
-        break;
+        case TableViewScrollPosition::Top: y = row.y(); break;
+        case TableViewScrollPosition::Middle: y = row.midY() - viewport.height() / 2.0; break;
+        case TableViewScrollPosition::Bottom: y = row.maxY() - viewport.height(); break;
+        case TableViewScrollPosition::None:
+            if (row.y() < viewport.y()) {
+                y = row.y();
+            } else if (row.maxY() > viewport.maxY()) {
+                y = row.maxY() - viewport.height();
+            }
+            break;
     }
     y = std::clamp(y, -contentInset().top, maximumContentOffset().y);
     setContentOffset(Point{viewport.x(), y}, animated);
@@ -412,8 +406,7 @@ void TableView::tapRow(const IndexPath& indexPath) {
 
 void TableView::tapAccessoryButton(const IndexPath& indexPath) {
     auto cell = cellForRow(indexPath);
-    if (!cell || cell->accessoryView() ||
-        cell->accessoryType() != TableViewCellAccessoryType::DetailDisclosureButton) {
+    if (!cell || cell->accessoryView() || cell->accessoryType() != TableViewCellAccessoryType::DetailDisclosureButton) {
         return;
     }
     if (auto delegate = m_delegate.lock()) {

@@ -20,9 +20,13 @@ constexpr double kConfirmationHeight = 30.0;
 }  // namespace
 
 TableViewCell::TableViewCell(TableViewCellStyle style, std::string reuseIdentifier)
-    : View(Rect(0.0, 0.0, 320.0, 44.0)), m_style(style), m_reuseIdentifier(std::move(reuseIdentifier)),
-      m_contentView(std::make_shared<View>(Rect(0.0, 0.0, 320.0, 44.0))), m_textLabel(std::make_shared<Label>()),
-      m_imageView(std::make_shared<ImageView>()), m_editControl(std::make_shared<TableViewCellEditControl>()),
+    : View(Rect(0.0, 0.0, 320.0, 44.0)),
+      m_style(style),
+      m_reuseIdentifier(std::move(reuseIdentifier)),
+      m_contentView(std::make_shared<View>(Rect(0.0, 0.0, 320.0, 44.0))),
+      m_textLabel(std::make_shared<Label>()),
+      m_imageView(std::make_shared<ImageView>()),
+      m_editControl(std::make_shared<TableViewCellEditControl>()),
       m_reorderControl(std::make_shared<TableViewCellReorderControl>()),
       m_disclosureButton(std::make_shared<TableViewCellDisclosureButton>()),
       m_deleteConfirmation(std::make_shared<Button>(ButtonType::Custom)) {
@@ -91,10 +95,9 @@ void TableViewCell::setShowsDeleteConfirmation(bool shows) {
     shows = shows && m_editingState.editing && m_editingState.style == TableViewCellEditingStyle::Delete;
     if (shows && !m_showsDeleteConfirmation) {
         m_deleteConfirmation->removeActions();
-        m_deleteConfirmation->addAction(
-            kControlEventTouchUpInside,
-            bindWeak(std::static_pointer_cast<TableViewCell>(shared_from_this()),
-                     [](TableViewCell& cell, Control&) { cell.confirmDeletion(); }));
+        m_deleteConfirmation->addAction(kControlEventTouchUpInside,
+                                        bindWeak(std::static_pointer_cast<TableViewCell>(shared_from_this()),
+                                                 [](TableViewCell& cell, Control&) { cell.confirmDeletion(); }));
     }
     m_showsDeleteConfirmation = shows;
     setNeedsLayout();
@@ -162,8 +165,8 @@ void TableViewCell::layoutSubviews() {
     } else if (m_accessoryView) {
         const Rect frame = m_accessoryView->frame();
         accessory = frame.width() + kMargin;
-        m_accessoryView->setFrame(Rect(area.width() - accessory, area.midY() - frame.height() / 2.0, frame.width(),
-                                       frame.height()));
+        m_accessoryView->setFrame(
+            Rect(area.width() - accessory, area.midY() - frame.height() / 2.0, frame.width(), frame.height()));
     } else if (m_accessoryType != TableViewCellAccessoryType::None) {
         accessory = kAccessoryWidth + kMargin;
     }
@@ -180,54 +183,51 @@ void TableViewCell::layoutSubviews() {
     }
     const double width = std::max(0.0, content.width() - left - kMargin);
     switch (m_style) {
-    case TableViewCellStyle::Default:
-        m_textLabel->setFrame(Rect(left, 0.0, width, content.height()));
-        break;
-    case TableViewCellStyle::Subtitle: {
-        const double line = content.height() / 2.0;
-        m_textLabel->setFrame(Rect(left, 2.0, width, line - 2.0));
-        m_detailTextLabel->setFrame(Rect(left, line, width, line - 4.0));
-        break;
-    }
-    case TableViewCellStyle::Value1:
-        m_textLabel->setFrame(Rect(left, 0.0, width / 2.0, content.height()));
-        m_detailTextLabel->setFrame(Rect(left + width / 2.0, 0.0, width / 2.0, content.height()));
-        break;
-    case TableViewCellStyle::Value2:
-        m_detailTextLabel->setFrame(Rect(left + width / 3.0, 0.0, width * 2.0 / 3.0, content.height()));
-        m_textLabel->setFrame(Rect(left, 0.0, width / 3.0 - 4.0, content.height()));
-        break;
+        case TableViewCellStyle::Default: m_textLabel->setFrame(Rect(left, 0.0, width, content.height())); break;
+        case TableViewCellStyle::Subtitle: {
+            const double line = content.height() / 2.0;
+            m_textLabel->setFrame(Rect(left, 2.0, width, line - 2.0));
+            m_detailTextLabel->setFrame(Rect(left, line, width, line - 4.0));
+            break;
+        }
+        case TableViewCellStyle::Value1:
+            m_textLabel->setFrame(Rect(left, 0.0, width / 2.0, content.height()));
+            m_detailTextLabel->setFrame(Rect(left + width / 2.0, 0.0, width / 2.0, content.height()));
+            break;
+        case TableViewCellStyle::Value2:
+            m_detailTextLabel->setFrame(Rect(left + width / 3.0, 0.0, width * 2.0 / 3.0, content.height()));
+            m_textLabel->setFrame(Rect(left, 0.0, width / 3.0 - 4.0, content.height()));
+            break;
     }
 }
 
 void TableViewCell::draw(gfx::BitmapContext& context) const {
     const Rect area = bounds();
     if (m_selected && m_selectionStyle != TableViewCellSelectionStyle::None) {
-        context.fillRect(area, m_selectionStyle == TableViewCellSelectionStyle::Blue ? kSelectedBlue
-                                                                                      : gfx::Color::lightGray());
+        context.fillRect(
+            area, m_selectionStyle == TableViewCellSelectionStyle::Blue ? kSelectedBlue : gfx::Color::lightGray());
     }
     context.strokeLine(Point{0.0, area.maxY() - 0.5}, Point{area.width(), area.maxY() - 0.5}, m_separatorColor);
     if (m_accessoryView || m_editingState.editing) {
         return;
     }
-    const Rect accessory(area.width() - kAccessoryWidth - kMargin, area.midY() - kAccessoryWidth / 2.0,
-                         kAccessoryWidth, kAccessoryWidth);
+    const Rect accessory(area.width() - kAccessoryWidth - kMargin, area.midY() - kAccessoryWidth / 2.0, kAccessoryWidth,
+                         kAccessoryWidth);
     switch (m_accessoryType) {
-    case TableViewCellAccessoryType::DisclosureIndicator:
-        context.strokeLine(Point{accessory.midX() - 3.0, accessory.y() + 5.0},
-                           Point{accessory.midX() + 3.0, accessory.midY()}, gfx::Color::gray(), 2.0);
-        context.strokeLine(Point{accessory.midX() + 3.0, accessory.midY()},
-                           Point{accessory.midX() - 3.0, accessory.maxY() - 5.0}, gfx::Color::gray(), 2.0);
-        break;
-    case TableViewCellAccessoryType::Checkmark:
-        context.strokeLine(Point{accessory.x() + 3.0, accessory.midY()},
-                           Point{accessory.midX() - 1.0, accessory.maxY() - 4.0}, kDetailBlue, 2.5);
-        context.strokeLine(Point{accessory.midX() - 1.0, accessory.maxY() - 4.0},
-                           Point{accessory.maxX() - 2.0, accessory.y() + 3.0}, kDetailBlue, 2.5);
-        break;
-    case TableViewCellAccessoryType::DetailDisclosureButton:  // the disclosure button subview draws it
-    case TableViewCellAccessoryType::None:
-        break;
+        case TableViewCellAccessoryType::DisclosureIndicator:
+            context.strokeLine(Point{accessory.midX() - 3.0, accessory.y() + 5.0},
+                               Point{accessory.midX() + 3.0, accessory.midY()}, gfx::Color::gray(), 2.0);
+            context.strokeLine(Point{accessory.midX() + 3.0, accessory.midY()},
+                               Point{accessory.midX() - 3.0, accessory.maxY() - 5.0}, gfx::Color::gray(), 2.0);
+            break;
+        case TableViewCellAccessoryType::Checkmark:
+            context.strokeLine(Point{accessory.x() + 3.0, accessory.midY()},
+                               Point{accessory.midX() - 1.0, accessory.maxY() - 4.0}, kDetailBlue, 2.5);
+            context.strokeLine(Point{accessory.midX() - 1.0, accessory.maxY() - 4.0},
+                               Point{accessory.maxX() - 2.0, accessory.y() + 3.0}, kDetailBlue, 2.5);
+            break;
+        case TableViewCellAccessoryType::DetailDisclosureButton:  // the disclosure button subview draws it
+        case TableViewCellAccessoryType::None: break;
     }
 }
 

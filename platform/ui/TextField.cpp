@@ -16,14 +16,10 @@ bool TextField::isClearButtonShown() const {
         return false;
     }
     switch (m_clearButtonMode) {
-    case TextFieldViewMode::Always:
-        return true;
-    case TextFieldViewMode::WhileEditing:
-        return m_editing;
-    case TextFieldViewMode::UnlessEditing:
-        return !m_editing;
-    case TextFieldViewMode::Never:
-        break;
+        case TextFieldViewMode::Always: return true;
+        case TextFieldViewMode::WhileEditing: return m_editing;
+        case TextFieldViewMode::UnlessEditing: return !m_editing;
+        case TextFieldViewMode::Never: break;
     }
     return false;
 }

@@ -73,8 +73,8 @@ std::string Toolbar::text() const {
 }
 
 bool Toolbar::offersTap(const std::string& text) const {
-    return !text.empty() && std::any_of(m_items.begin(), m_items.end(),
-                                        [&text](const auto& item) { return item->title() == text; });
+    return !text.empty() &&
+           std::any_of(m_items.begin(), m_items.end(), [&text](const auto& item) { return item->title() == text; });
 }
 
 bool Toolbar::tapText(const std::string& text) {

@@ -35,7 +35,8 @@ std::optional<std::string> tapKeyboard(Point point) {
         case Kind::Backspace: typed = Keyboard::pressBackspace(); break;
         case Kind::Return: typed = Keyboard::pressReturn(); break;
         case Kind::Shift:
-        case Kind::Numbers: return "the shift and 123 keys do nothing here: type capitals, digits and signs with the keys";
+        case Kind::Numbers:
+            return "the shift and 123 keys do nothing here: type capitals, digits and signs with the keys";
     }
     return typed ? std::nullopt : std::optional<std::string>("no field is being edited");
 }

@@ -123,9 +123,7 @@ void View::insertSubview(const std::shared_ptr<View>& view, std::size_t index) {
     keep->didMoveToSuperview();
 }
 
-void View::detach(const std::shared_ptr<View>& view) {
-    std::erase(m_subviews, view);
-}
+void View::detach(const std::shared_ptr<View>& view) { std::erase(m_subviews, view); }
 
 void View::removeFromSuperview() {
     View* parent = m_superview;
@@ -257,9 +255,7 @@ std::vector<std::string> View::dumpState() const {
     return {};
 }
 
-bool View::tapText(const std::string& text) {
-    return !text.empty() && this->text() == text && fireTapRecognizers();
-}
+bool View::tapText(const std::string& text) { return !text.empty() && this->text() == text && fireTapRecognizers(); }
 
 bool View::respondsToTaps() const {
     return std::any_of(m_gestureRecognizers.begin(), m_gestureRecognizers.end(),

@@ -21,8 +21,8 @@ struct Placement {
 
     // This placement after the inner one (inner maps into this one's coordinates).
     Placement after(const Placement& inner) const {
-        return {a * inner.a + c * inner.b,  b * inner.a + d * inner.b,  a * inner.c + c * inner.d,
-                b * inner.c + d * inner.d,  a * inner.tx + c * inner.ty + tx, b * inner.tx + d * inner.ty + ty};
+        return {a * inner.a + c * inner.b, b * inner.a + d * inner.b,        a * inner.c + c * inner.d,
+                b * inner.c + d * inner.d, a * inner.tx + c * inner.ty + tx, b * inner.tx + d * inner.ty + ty};
     }
 
     Rect boundingBox(const Rect& rect) const {
@@ -54,7 +54,11 @@ Placement localPlacement(const View& view) {
     const double sine = snappedTrig(std::sin(view.rotation()));
     const double originX = -bounds.x() - bounds.width() / 2.0;
     const double originY = -bounds.y() - bounds.height() / 2.0;
-    return {cosine, sine, -sine, cosine, cosine * originX - sine * originY + view.center().x,
+    return {cosine,
+            sine,
+            -sine,
+            cosine,
+            cosine * originX - sine * originY + view.center().x,
             sine * originX + cosine * originY + view.center().y};
 }
 

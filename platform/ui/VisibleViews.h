@@ -10,9 +10,9 @@ namespace platform::ui {
 // One view as the user sees it on screen.
 struct VisibleView {
     std::shared_ptr<View> view;
-    Rect frame;           // on screen; the bounding box of the view when it (or an ancestor) is rotated
-    Rect visible;         // the part of frame inside the screen and every clipping ancestor
-    int depth = 0;        // 0 for the window's layers and the alerts
+    Rect frame;             // on screen; the bounding box of the view when it (or an ancestor) is rotated
+    Rect visible;           // the part of frame inside the screen and every clipping ancestor
+    int depth = 0;          // 0 for the window's layers and the alerts
     bool touchable = true;  // neither the view nor an ancestor ignores touches
     bool covered = false;   // an opaque view drawn later (not one of its own subviews) hides all of it
 };

@@ -26,14 +26,14 @@ void searchBackground(Painter& p) {
     p.fillVerticalGradient(0, 0, p.width(), p.height(), Color::rgba(0.72, 0.74, 0.77), Color::rgba(0.5, 0.52, 0.56));
 }
 
-[[maybe_unused]] const bool registered =
-    registerFamily("favourites", {
-                                     {"favorites-home.png", 14, 14, homeMarker},
-                                     {"favorites-push.png", 14, 14, pushMarker},
-                                     {"find-me-background-grey.png", 320, 44, searchBackground},
-                                     {"44_512.png", 512, 512,
-                                      [](Painter& p) { WeatherGlyph::forCode(kEmptyIconCode).draw(p, 0, 0, 512); }},
-                                 });
+[[maybe_unused]] const bool registered = registerFamily(
+    "favourites",
+    {
+        {"favorites-home.png", 14, 14, homeMarker},
+        {"favorites-push.png", 14, 14, pushMarker},
+        {"find-me-background-grey.png", 320, 44, searchBackground},
+        {"44_512.png", 512, 512, [](Painter& p) { WeatherGlyph::forCode(kEmptyIconCode).draw(p, 0, 0, 512); }},
+    });
 
 }  // namespace
 }  // namespace artwork

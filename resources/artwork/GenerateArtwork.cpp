@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
             piece.paint(painter);
             const auto path = output / piece.fileName;
             const auto image = context.makeImage();
-            const bool saved = path.extension() == ".jpg" ? artwork::writeJpeg(*image, path.string())
-                                                          : image->writePNG(path.string());
+            const bool saved =
+                path.extension() == ".jpg" ? artwork::writeJpeg(*image, path.string()) : image->writePNG(path.string());
             if (!saved) {
                 std::cerr << "cannot write " << piece.fileName << " (" << family.name << ")\n";
                 return 1;

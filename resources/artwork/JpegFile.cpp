@@ -2,8 +2,8 @@
 
 #include <cairo.h>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include <jpeglib.h>

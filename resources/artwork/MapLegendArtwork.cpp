@@ -55,8 +55,8 @@ const Color kBlue = Color::rgba(0.15, 0.3, 0.9);
 std::vector<Piece> legends() {
     return {
         piece("Map Legend - Radar US.png", {"Radar", {kLightGreen, kGreen, kYellow, kOrange, kRed}, "Light", "Heavy"}),
-        piece("Map Legend - Clouds.png", {"Clouds", {Color::white(0.35), Color::white(0.7), Color::white()}, "Thin",
-                                          "Thick"}),
+        piece("Map Legend - Clouds.png",
+              {"Clouds", {Color::white(0.35), Color::white(0.7), Color::white()}, "Thin", "Thick"}),
         piece("Map Legend - Temperature.png",
               {"Temperature", {kPurple, kBlue, kGreen, kYellow, kOrange, kRed}, "-20°", "110°"}),
         piece("Map Legend - Feels Like.png",

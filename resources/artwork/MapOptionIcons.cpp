@@ -99,13 +99,13 @@ void lakes(Painter& p) {
 
 Piece icon(const char* file, void (*paint)(Painter&)) { return {file, 30, 30, paint}; }
 
-[[maybe_unused]] const bool registered = registerFamily(
-    "map option icons", {icon("radar.png", radarBlob), icon("clouds.png", clouds),
-                         icon("clouds_radar.png", cloudsAndRadar), icon("temp.png", temperature),
-                         icon("feels.png", feelsLike), icon("rainfall.png", rainfall), icon("snowfall.png", snowfall),
-                         icon("uv.png", ultraviolet), icon("none.png", none), icon("cities.png", cities),
-                         icon("schools.png", schools), icon("airports.png", airports), icon("parks.png", parks),
-                         icon("golf.png", golf), icon("lakes.png", lakes)});
+[[maybe_unused]] const bool registered =
+    registerFamily("map option icons",
+                   {icon("radar.png", radarBlob), icon("clouds.png", clouds), icon("clouds_radar.png", cloudsAndRadar),
+                    icon("temp.png", temperature), icon("feels.png", feelsLike), icon("rainfall.png", rainfall),
+                    icon("snowfall.png", snowfall), icon("uv.png", ultraviolet), icon("none.png", none),
+                    icon("cities.png", cities), icon("schools.png", schools), icon("airports.png", airports),
+                    icon("parks.png", parks), icon("golf.png", golf), icon("lakes.png", lakes)});
 
 }  // namespace
 }  // namespace artwork

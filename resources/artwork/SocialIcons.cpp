@@ -21,8 +21,8 @@ void bird(Painter& p) {
     cairo_fill(cairo);
     p.fillCircle(21.5, 10, 4.5, blue);
     p.fillPolygon({25, 8.5, 29.5, 9.5, 25.5, 11.5}, Color::rgba(0.98, 0.75, 0.2));  // the beak
-    p.fillPolygon({3, 12, 11, 16, 5, 21}, blue);                                      // the tail
-    p.fillPolygon({9, 14, 17, 11, 19, 18, 12, 21}, Color::rgba(0.55, 0.82, 1.0));      // the wing
+    p.fillPolygon({3, 12, 11, 16, 5, 21}, blue);                                    // the tail
+    p.fillPolygon({9, 14, 17, 11, 19, 18, 12, 21}, Color::rgba(0.55, 0.82, 1.0));   // the wing
     p.fillCircle(22.8, 9, 1.1, Color::white());
 }
 

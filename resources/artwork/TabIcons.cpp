@@ -125,20 +125,20 @@ void console(Painter& p) {
     p.strokePolyline({13, 20, 20, 20}, green, 1.8);
 }
 
-[[maybe_unused]] const bool registered = registerFamily(
-    "tab icons", {
-                     {"tabbar-icon-weather.png", 30, 30, weather},
-                     {"tabbar-icon-map.png", 30, 30, map},
-                     {"tabbar-icon-imagery.png", 30, 30, imagery},
-                     {"tabbar-icon-severe.png", 30, 30, severe},
-                     {"tabbar-icon-video.png", 30, 30, video},
-                     {"tabbar-icon-swagger.png", 30, 30, social},
-                     {"tabbar-icon-zavio.png", 30, 30, photos},
-                     {"tabbar-icon-inseason.png", 30, 30, inSeason},
-                     {"tabbar-icon-settings.png", 30, 30, settings},
-                     {"tabbar-icon-debug-settings.png", 30, 30, debugSettings},
-                     {"tabbar-icon-console.png", 30, 30, console},
-                 });
+[[maybe_unused]] const bool registered =
+    registerFamily("tab icons", {
+                                    {"tabbar-icon-weather.png", 30, 30, weather},
+                                    {"tabbar-icon-map.png", 30, 30, map},
+                                    {"tabbar-icon-imagery.png", 30, 30, imagery},
+                                    {"tabbar-icon-severe.png", 30, 30, severe},
+                                    {"tabbar-icon-video.png", 30, 30, video},
+                                    {"tabbar-icon-swagger.png", 30, 30, social},
+                                    {"tabbar-icon-zavio.png", 30, 30, photos},
+                                    {"tabbar-icon-inseason.png", 30, 30, inSeason},
+                                    {"tabbar-icon-settings.png", 30, 30, settings},
+                                    {"tabbar-icon-debug-settings.png", 30, 30, debugSettings},
+                                    {"tabbar-icon-console.png", 30, 30, console},
+                                });
 
 }  // namespace
 }  // namespace artwork

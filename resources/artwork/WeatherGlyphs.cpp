@@ -106,9 +106,9 @@ void windStreaks(Painter& p, const Box& b) {
     for (int streak = 0; streak < 3; ++streak) {
         const double y = 0.58 + streak * 0.12;
         const double end = 0.7 + (streak % 2) * 0.12;
-        p.strokePolyline({b.px(0.1), b.py(y), b.px(end - 0.1), b.py(y), b.px(end), b.py(y - 0.06), b.px(end - 0.06),
-                          b.py(y - 0.11)},
-                         kWind, b.len(0.045));
+        p.strokePolyline(
+            {b.px(0.1), b.py(y), b.px(end - 0.1), b.py(y), b.px(end), b.py(y - 0.06), b.px(end - 0.06), b.py(y - 0.11)},
+            kWind, b.len(0.045));
     }
 }
 
@@ -125,54 +125,54 @@ WeatherGlyph WeatherGlyph::forCode(std::int32_t code) {
         return WeatherGlyph{sky, cover, fall, withBolt, withFog, withWind, false};
     };
     static const std::array<WeatherGlyph, qov::WeatherIconKinds::kCount> kGlyphs = {
-        glyph(Sky::None, Cover::Dark, Fall::None, true, false, true),   // 0 tornado
-        glyph(Sky::None, Cover::Dark, Fall::Rain, true),                // 1 tropical storm
-        glyph(Sky::None, Cover::Dark, Fall::HeavyRain, false, false, true),  // 2 hurricane
-        glyph(Sky::None, Cover::Dark, Fall::Rain, true),                // 3 severe thunderstorms
-        glyph(Sky::None, Cover::Dark, Fall::None, true),                // 4 thunderstorms
-        glyph(Sky::None, Cover::Large, Fall::Mix),                      // 5 rain and snow
-        glyph(Sky::None, Cover::Large, Fall::Mix),                      // 6 rain and sleet
-        glyph(Sky::None, Cover::Large, Fall::Mix),                      // 7 wintry mix
-        glyph(Sky::None, Cover::Large, Fall::Ice),                      // 8 freezing drizzle
-        glyph(Sky::None, Cover::Large, Fall::Rain),                     // 9 drizzle
-        glyph(Sky::None, Cover::Large, Fall::Ice),                      // 10 freezing rain
-        glyph(Sky::None, Cover::Large, Fall::Rain),                     // 11 showers
-        glyph(Sky::None, Cover::Large, Fall::HeavyRain),                // 12 rain
-        glyph(Sky::None, Cover::Large, Fall::Snow),                     // 13 flurries
-        glyph(Sky::None, Cover::Large, Fall::Snow),                     // 14 snow showers
-        glyph(Sky::None, Cover::Large, Fall::Snow, false, false, true),  // 15 blowing snow
-        glyph(Sky::None, Cover::Large, Fall::Snow),                     // 16 snow
-        glyph(Sky::None, Cover::Large, Fall::Ice),                      // 17 hail
-        glyph(Sky::None, Cover::Large, Fall::Mix),                      // 18 sleet
-        glyph(Sky::None, Cover::None, Fall::None, false, true),         // 19 dust
-        glyph(Sky::None, Cover::None, Fall::None, false, true),         // 20 fog
-        glyph(Sky::Sun, Cover::None, Fall::None, false, true),          // 21 haze
-        glyph(Sky::None, Cover::None, Fall::None, false, true),         // 22 smoke
-        glyph(Sky::None, Cover::None, Fall::None, false, false, true),  // 23 blustery
-        glyph(Sky::None, Cover::Small, Fall::None, false, false, true),  // 24 windy
-        glyph(Sky::None, Cover::None, Fall::Snow),                      // 25 cold
-        glyph(Sky::None, Cover::Large),                                 // 26 cloudy
-        glyph(Sky::Moon, Cover::Large),                                 // 27 mostly cloudy night
-        glyph(Sky::Sun, Cover::Large),                                  // 28 mostly cloudy day
-        glyph(Sky::Moon, Cover::Small),                                 // 29 partly cloudy night
-        glyph(Sky::Sun, Cover::Small),                                  // 30 partly cloudy day
-        glyph(Sky::Moon, Cover::None),                                  // 31 clear night
-        glyph(Sky::Sun, Cover::None),                                   // 32 sunny
-        glyph(Sky::Moon, Cover::None),                                  // 33 fair night
-        glyph(Sky::Sun, Cover::None),                                   // 34 fair day
-        glyph(Sky::None, Cover::Large, Fall::Ice),                      // 35 rain and hail
-        glyph(Sky::HotSun, Cover::None),                                // 36 hot
-        glyph(Sky::Sun, Cover::Large, Fall::None, true),                // 37 isolated thunderstorms
-        glyph(Sky::Sun, Cover::Large, Fall::Rain, true),                // 38 scattered thunderstorms
-        glyph(Sky::Sun, Cover::Large, Fall::Rain),                      // 39 scattered showers
-        glyph(Sky::None, Cover::Dark, Fall::HeavyRain),                 // 40 heavy rain
-        glyph(Sky::Sun, Cover::Large, Fall::Snow),                      // 41 scattered snow showers
-        glyph(Sky::None, Cover::Dark, Fall::Snow),                      // 42 heavy snow
-        glyph(Sky::None, Cover::Dark, Fall::Snow, false, false, true),  // 43 blizzard
+        glyph(Sky::None, Cover::Dark, Fall::None, true, false, true),                 // 0 tornado
+        glyph(Sky::None, Cover::Dark, Fall::Rain, true),                              // 1 tropical storm
+        glyph(Sky::None, Cover::Dark, Fall::HeavyRain, false, false, true),           // 2 hurricane
+        glyph(Sky::None, Cover::Dark, Fall::Rain, true),                              // 3 severe thunderstorms
+        glyph(Sky::None, Cover::Dark, Fall::None, true),                              // 4 thunderstorms
+        glyph(Sky::None, Cover::Large, Fall::Mix),                                    // 5 rain and snow
+        glyph(Sky::None, Cover::Large, Fall::Mix),                                    // 6 rain and sleet
+        glyph(Sky::None, Cover::Large, Fall::Mix),                                    // 7 wintry mix
+        glyph(Sky::None, Cover::Large, Fall::Ice),                                    // 8 freezing drizzle
+        glyph(Sky::None, Cover::Large, Fall::Rain),                                   // 9 drizzle
+        glyph(Sky::None, Cover::Large, Fall::Ice),                                    // 10 freezing rain
+        glyph(Sky::None, Cover::Large, Fall::Rain),                                   // 11 showers
+        glyph(Sky::None, Cover::Large, Fall::HeavyRain),                              // 12 rain
+        glyph(Sky::None, Cover::Large, Fall::Snow),                                   // 13 flurries
+        glyph(Sky::None, Cover::Large, Fall::Snow),                                   // 14 snow showers
+        glyph(Sky::None, Cover::Large, Fall::Snow, false, false, true),               // 15 blowing snow
+        glyph(Sky::None, Cover::Large, Fall::Snow),                                   // 16 snow
+        glyph(Sky::None, Cover::Large, Fall::Ice),                                    // 17 hail
+        glyph(Sky::None, Cover::Large, Fall::Mix),                                    // 18 sleet
+        glyph(Sky::None, Cover::None, Fall::None, false, true),                       // 19 dust
+        glyph(Sky::None, Cover::None, Fall::None, false, true),                       // 20 fog
+        glyph(Sky::Sun, Cover::None, Fall::None, false, true),                        // 21 haze
+        glyph(Sky::None, Cover::None, Fall::None, false, true),                       // 22 smoke
+        glyph(Sky::None, Cover::None, Fall::None, false, false, true),                // 23 blustery
+        glyph(Sky::None, Cover::Small, Fall::None, false, false, true),               // 24 windy
+        glyph(Sky::None, Cover::None, Fall::Snow),                                    // 25 cold
+        glyph(Sky::None, Cover::Large),                                               // 26 cloudy
+        glyph(Sky::Moon, Cover::Large),                                               // 27 mostly cloudy night
+        glyph(Sky::Sun, Cover::Large),                                                // 28 mostly cloudy day
+        glyph(Sky::Moon, Cover::Small),                                               // 29 partly cloudy night
+        glyph(Sky::Sun, Cover::Small),                                                // 30 partly cloudy day
+        glyph(Sky::Moon, Cover::None),                                                // 31 clear night
+        glyph(Sky::Sun, Cover::None),                                                 // 32 sunny
+        glyph(Sky::Moon, Cover::None),                                                // 33 fair night
+        glyph(Sky::Sun, Cover::None),                                                 // 34 fair day
+        glyph(Sky::None, Cover::Large, Fall::Ice),                                    // 35 rain and hail
+        glyph(Sky::HotSun, Cover::None),                                              // 36 hot
+        glyph(Sky::Sun, Cover::Large, Fall::None, true),                              // 37 isolated thunderstorms
+        glyph(Sky::Sun, Cover::Large, Fall::Rain, true),                              // 38 scattered thunderstorms
+        glyph(Sky::Sun, Cover::Large, Fall::Rain),                                    // 39 scattered showers
+        glyph(Sky::None, Cover::Dark, Fall::HeavyRain),                               // 40 heavy rain
+        glyph(Sky::Sun, Cover::Large, Fall::Snow),                                    // 41 scattered snow showers
+        glyph(Sky::None, Cover::Dark, Fall::Snow),                                    // 42 heavy snow
+        glyph(Sky::None, Cover::Dark, Fall::Snow, false, false, true),                // 43 blizzard
         WeatherGlyph{Sky::None, Cover::None, Fall::None, false, false, false, true},  // 44 not available
-        glyph(Sky::Moon, Cover::Large, Fall::Rain),                     // 45 scattered showers, night
-        glyph(Sky::Moon, Cover::Large, Fall::Snow),                     // 46 snow showers, night
-        glyph(Sky::Moon, Cover::Large, Fall::None, true),               // 47 thunderstorms, night
+        glyph(Sky::Moon, Cover::Large, Fall::Rain),                                   // 45 scattered showers, night
+        glyph(Sky::Moon, Cover::Large, Fall::Snow),                                   // 46 snow showers, night
+        glyph(Sky::Moon, Cover::Large, Fall::None, true),                             // 47 thunderstorms, night
     };
     return kGlyphs[static_cast<std::size_t>(qov::WeatherIconKinds::inRange(code) ? code
                                                                                  : qov::WeatherIconKinds::kEmpty)];
@@ -202,31 +202,19 @@ void WeatherGlyph::draw(Painter& p, double x, double y, double size) const {
                 moon(p, b, 0.32, lowered ? 0.24 : 0.32, 0.18, false);
             }
             break;
-        case Sky::None:
-            break;
+        case Sky::None: break;
     }
     const double cloudTop = lowered ? 0.14 : 0.22;
     switch (cover) {
-        case Cover::Small:
-            p.fillCloud(b.px(0.34), b.py(cloudTop + 0.14), b.len(0.58), b.len(0.38), kCloud);
-            break;
-        case Cover::Large:
-            p.fillCloud(b.px(0.1), b.py(cloudTop), b.len(0.82), b.len(0.5), kCloud);
-            break;
-        case Cover::Dark:
-            p.fillCloud(b.px(0.1), b.py(cloudTop), b.len(0.82), b.len(0.5), kDarkCloud);
-            break;
-        case Cover::None:
-            break;
+        case Cover::Small: p.fillCloud(b.px(0.34), b.py(cloudTop + 0.14), b.len(0.58), b.len(0.38), kCloud); break;
+        case Cover::Large: p.fillCloud(b.px(0.1), b.py(cloudTop), b.len(0.82), b.len(0.5), kCloud); break;
+        case Cover::Dark: p.fillCloud(b.px(0.1), b.py(cloudTop), b.len(0.82), b.len(0.5), kDarkCloud); break;
+        case Cover::None: break;
     }
     const double fallTop = cover == Cover::None ? 0.3 : 0.7;
     switch (fall) {
-        case Fall::Rain:
-            drops(p, b, 3, kRain, fallTop);
-            break;
-        case Fall::HeavyRain:
-            drops(p, b, 5, kRain, fallTop);
-            break;
+        case Fall::Rain: drops(p, b, 3, kRain, fallTop); break;
+        case Fall::HeavyRain: drops(p, b, 5, kRain, fallTop); break;
         case Fall::Snow:
             if (cover == Cover::None) {
                 flake(p, b, 0.5, 0.5, 0.3);
@@ -238,11 +226,8 @@ void WeatherGlyph::draw(Painter& p, double x, double y, double size) const {
             drops(p, b, 2, kRain, fallTop);
             flake(p, b, 0.5, fallTop + 0.1, 0.055);
             break;
-        case Fall::Ice:
-            drops(p, b, 3, kIce, fallTop);
-            break;
-        case Fall::None:
-            break;
+        case Fall::Ice: drops(p, b, 3, kIce, fallTop); break;
+        case Fall::None: break;
     }
     if (bolt) {
         drawBolt(p, b);

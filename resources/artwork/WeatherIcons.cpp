@@ -27,9 +27,8 @@ std::vector<Piece> icons() {
     std::vector<Piece> pieces;
     for (int code = 0; code < qov::WeatherIconKinds::kCount; ++code) {
         for (const int size : kSizes) {
-            pieces.push_back({iconName(code, size), size, size, [code, size](Painter& p) {
-                                  WeatherGlyph::forCode(code).draw(p, 0, 0, size);
-                              }});
+            pieces.push_back({iconName(code, size), size, size,
+                              [code, size](Painter& p) { WeatherGlyph::forCode(code).draw(p, 0, 0, size); }});
         }
     }
     pieces.push_back({"row-arrow.png", 10, 14, [](Painter& p) {

@@ -55,8 +55,7 @@ TEST_F(RunnerFaultsTest, AHomeThatCannotBeMadeSaysWhy) {
     const fs::path impossible = temp() / "file" / "home";
     const RunnerRun result = run({"--service", simUrl()}, "", impossible);
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("cannot create the home " + impossible.string() + ": Not a directory"),
-              std::string::npos)
+    EXPECT_NE(result.err.find("cannot create the home " + impossible.string() + ": Not a directory"), std::string::npos)
         << result.err;
 }
 

@@ -19,8 +19,8 @@
 
 namespace {
 
-using qovtest::RunnerRun;
 using qovtest::readWholeFile;
+using qovtest::RunnerRun;
 
 class RunnerProcessTest : public qovtest::SimFixture {
 protected:
@@ -64,7 +64,7 @@ TEST_F(RunnerProcessTest, TheApplicationPassesTheTermsOnceAndShowsTheWeatherTab)
 TEST_F(RunnerProcessTest, TheSummaryReportsTheWeatherThenRunsTheScriptOnAVirtualClock) {
     // Ten virtual minutes take no real time: the test's time-out would stop a real wait.
     const RunnerRun result = run({"--service", simUrl(), "--summary", "--virtual-clock", "--script",
-                            writeScript("wait 600\nnetwork off\nnetwork on\ngps 48.857 2.352\nfly away\n")});
+                                  writeScript("wait 600\nnetwork off\nnetwork on\ngps 48.857 2.352\nfly away\n")});
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_NE(result.out.find("Atlanta, GA (USGA0028:1)"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Now: "), std::string::npos) << result.out;
@@ -93,7 +93,7 @@ TEST_F(RunnerProcessTest, TheWeatherScreenShowsEveryPanelAndColoursItsUpdatedLin
 TEST_F(RunnerProcessTest, APlaceChosenFromTheLocationBarStaysCurrentAcrossARestart) {
     const RunnerRun search = run({"--service", simUrl(), "--virtual-clock", "--script",
                                   writeScript("wait 11\ntap OK\n"  // the first run's push alert tutorial
-                                             "tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
+                                              "tap @SearchBar\ntype Lond\nwait 2\ntap \"London, ENG, United Kingdom\"\n"
                                               "tap Yes\nwait 3\ndump\n")});
     EXPECT_EQ(search.status, 0) << search.err;
     const std::string londonBar = "LocationSearchBar {0, 20, 320, 44} \"London, United Kingdom\"";
@@ -137,8 +137,8 @@ TEST_F(RunnerProcessTest, TenTapsOnTheAboutLogoTurnOnTestModeWhoseConsoleShowsTh
     for (int tap = 0; tap < 10; ++tap) {
         script += "tap Qovara\n";
     }
-    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",
-                                  writeScript(script + "tab console\nwait 3\ndump\n")});
+    const RunnerRun result = run(
+        {"--service", simUrl(), "--virtual-clock", "--script", writeScript(script + "tab console\nwait 3\ndump\n")});
     EXPECT_EQ(result.status, 0) << result.err;
     // The console's table lists the in-memory log, such as the page views of the tabs just shown.
     const auto console = result.out.rfind("TableView {");
@@ -210,9 +210,8 @@ TEST_F(RunnerProcessTest, TheMapsTabPlaysTheRadarLoopEvenWithFailingTilesAndShow
         EXPECT_FALSE(shots[index]->samePixels(*shots[index - 1])) << "radar-" << index << " moved on";
     }
     const auto& log = sim().requestLog();
-    EXPECT_TRUE(std::ranges::any_of(log, [](const auto& request) {
-        return qovsim::globMatches("/TileServer/imgs/radar/*/*1.png", request.path);
-    }));
+    EXPECT_TRUE(std::ranges::any_of(
+        log, [](const auto& request) { return qovsim::globMatches("/TileServer/imgs/radar/*/*1.png", request.path); }));
 }
 
 // Pixels of the map area that a weather layer colours (green to red: the base map's beige land, blue water and
@@ -291,13 +290,13 @@ TEST_F(RunnerProcessTest, EveryLayerOfTheOptionsDrawsItsTilesInTheUSAndAbroad) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err.find("max retries"), std::string::npos) << result.err;
         const auto log = sim().requestLog();
-        for (const char* layer : {abroad ? "eurorad" : "radar", "sat", "satrad", "temp", "feelslike", "rain", "snow",
-                                  "uv"}) {
+        for (const char* layer :
+             {abroad ? "eurorad" : "radar", "sat", "satrad", "temp", "feelslike", "rain", "snow", "uv"}) {
             EXPECT_FALSE(tileLevels(log, layer).empty()) << layer << (abroad ? " in London" : " in Atlanta");
         }
         std::shared_ptr<platform::gfx::Image> previous;
-        for (const char* name : {"1-radar", "2-clouds", "3-radar-clouds", "4-temperature", "5-feels-like",
-                                 "6-rainfall", "7-snowfall", "8-uv-index"}) {
+        for (const char* name : {"1-radar", "2-clouds", "3-radar-clouds", "4-temperature", "5-feels-like", "6-rainfall",
+                                 "7-snowfall", "8-uv-index"}) {
             const auto picture =
                 platform::gfx::Image::fromPNGFile((home() / fmt::format("layer-{}.png", name)).string());
             ASSERT_NE(picture, nullptr) << name;

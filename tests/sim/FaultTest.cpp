@@ -26,8 +26,13 @@ TEST(GlobTest, HostilePatternsStayFast) {
 }
 
 TEST(FaultJsonTest, ReadsWhatItWritesAndDefaultsAbsentMembers) {
-    Fault fault{.pathPattern = "/x*", .delaySeconds = 1.5, .status = 503, .truncateBody = true,
-                .malformBody = true, .dropConnection = true, .answerPath = "/y"};
+    Fault fault{.pathPattern = "/x*",
+                .delaySeconds = 1.5,
+                .status = 503,
+                .truncateBody = true,
+                .malformBody = true,
+                .dropConnection = true,
+                .answerPath = "/y"};
     auto read = Fault::fromJson(fault.toJson());
     ASSERT_TRUE(read);
     EXPECT_EQ(read->pathPattern, "/x*");
@@ -42,9 +47,9 @@ TEST(FaultJsonTest, ReadsWhatItWritesAndDefaultsAbsentMembers) {
 }
 
 TEST(FaultJsonTest, RefusesWrongKindsAndOutOfRangeValues) {
-    for (const char* text : {R"([])", R"("x")", R"({"pathPattern": 3})", R"({"delaySeconds": "1"})",
-                             R"({"delaySeconds": -0.5})", R"({"status": 99})", R"({"status": 600})",
-                             R"({"status": 500.5})", R"({"dropConnection": null})"}) {
+    for (const char* text :
+         {R"([])", R"("x")", R"({"pathPattern": 3})", R"({"delaySeconds": "1"})", R"({"delaySeconds": -0.5})",
+          R"({"status": 99})", R"({"status": 600})", R"({"status": 500.5})", R"({"dropConnection": null})"}) {
         EXPECT_FALSE(Fault::fromJson(nlohmann::json::parse(text))) << text;
     }
 }

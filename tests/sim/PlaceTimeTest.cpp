@@ -10,7 +10,7 @@ namespace qovsim {
 namespace {
 
 constexpr double kSummerNoonUtc = 1782043200.0;  // 2026-06-21 12:00 UTC
-constexpr long long kMidsummerDay = 20625;        // 2026-06-21
+constexpr long long kMidsummerDay = 20625;       // 2026-06-21
 
 TEST(PlaceTimeTest, OffsetsFollowDaylightSavingAndHalfHourZones) {
     PlaceTime newYork("America/New_York");
@@ -38,7 +38,7 @@ TEST(PlaceTimeTest, CivilCalendar) {
     EXPECT_EQ(date.month, 6);
     EXPECT_EQ(date.day, 21);
     EXPECT_EQ(PlaceTime::dayOfYear(11016), 60);  // 2000-02-29
-    EXPECT_EQ(PlaceTime::dayOfYear(11017), 61);                                      // 2000-03-01, leap year
+    EXPECT_EQ(PlaceTime::dayOfYear(11017), 61);  // 2000-03-01, leap year
     EXPECT_STREQ(PlaceTime::weekdayName(kMidsummerDay), "Sunday");
     EXPECT_STREQ(PlaceTime::weekdayName(-1), "Wednesday");
 }

@@ -16,9 +16,8 @@ SimRequest request(std::string method, std::string path) {
 
 TEST(RouterTest, DispatchesByMethodAndWholePathWithCaptures) {
     Router router;
-    router.get(R"(/wxdata/loc/([^/]+):(\d+)\.js)", [](const SimRequest& r) {
-        return SimResponse::text(r.captures.at(0) + "|" + r.captures.at(1));
-    });
+    router.get(R"(/wxdata/loc/([^/]+):(\d+)\.js)",
+               [](const SimRequest& r) { return SimResponse::text(r.captures.at(0) + "|" + r.captures.at(1)); });
     router.add("POST", "/form", [](const SimRequest&) { return SimResponse::text("posted", 201); });
 
     EXPECT_EQ(router.dispatch(request("GET", "/wxdata/loc/USGA0028:1.js")).body, "USGA0028|1");

@@ -39,10 +39,14 @@ TEST(SimCommandLineTest, PrintNamesTheServicePath) {
 }
 
 TEST(SimCommandLineTest, RefusesBadArgumentsWithAnErrorExit) {
-    for (std::vector<std::string> arguments :
-         {std::vector<std::string>{"--port", "70000"}, {"--port", "x"}, {"--fault-status", "/a=abc"},
-          {"--fault-status", "/a"}, {"--fault-delay", "/a=-1"}, {"--print", "weather", "USGA0028:1"},
-          {"--print", "mobagg"}, {"--unknown"}}) {
+    for (std::vector<std::string> arguments : {std::vector<std::string>{"--port", "70000"},
+                                               {"--port", "x"},
+                                               {"--fault-status", "/a=abc"},
+                                               {"--fault-status", "/a"},
+                                               {"--fault-delay", "/a=-1"},
+                                               {"--print", "weather", "USGA0028:1"},
+                                               {"--print", "mobagg"},
+                                               {"--unknown"}}) {
         int exitCode = 0;
         EXPECT_FALSE(parse(arguments, exitCode)) << arguments[0];
         EXPECT_NE(exitCode, 0) << arguments[0];
@@ -53,7 +57,8 @@ TEST(SimCommandLineTest, RefusesBadArgumentsWithAnErrorExit) {
     EXPECT_FALSE(SimCommandLine::parse({"--help"}, out, err, exitCode));
     EXPECT_EQ(exitCode, 0);
     EXPECT_NE(out.str().find("'mobagg' matches no path; '*mobagg*' matches every aggregate request"), std::string::npos)
-        << "the help says that fault patterns are globs over the whole path\n" << out.str();
+        << "the help says that fault patterns are globs over the whole path\n"
+        << out.str();
 }
 
 }  // namespace

@@ -95,7 +95,9 @@ TEST_F(SimServerTest, AdminPathsSetFaultsAndReadTheLogWithoutBeingLoggedOrFaulte
     auto c = client();
     ASSERT_EQ(c.Post("/admin/faults", R"([{"pathPattern": "/health", "status": 500},
                                           {"pathPattern": "/x*", "dropConnection": true}])",
-                     "application/json")->status, 200);
+                     "application/json")
+                  ->status,
+              200);
     ASSERT_EQ(sim().faults().faults().size(), 2u);
     EXPECT_EQ(c.Get("/health")->status, 500);
 

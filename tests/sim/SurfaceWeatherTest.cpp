@@ -10,7 +10,7 @@
 namespace qovsim {
 namespace {
 
-constexpr double kJanuaryMorning = 1'800'000'000.0;  // 2027-01-15 08:00 UTC
+constexpr double kJanuaryMorning = 1'800'000'000.0;   // 2027-01-15 08:00 UTC
 constexpr double kJulyNoonInTheUS = 1'815'584'400.0;  // 2027-07-14 17:00 UTC
 
 // The Mercator world position of a coordinate.

@@ -38,43 +38,55 @@ void expectMembers(const json& object, const std::map<std::string, Kind>& member
 }
 
 const std::map<std::string, Kind> kLocationMembers{
-    {"type", Integer}, {"key", Text},     {"obsID", Text},       {"parentLoc", Text}, {"forecastID", Text},
-    {"name", Text},    {"city", Text},    {"state", Text},       {"zip", Text},       {"country", Text},
-    {"countryCode", Text}, {"dma", Text}, {"rgn4", Text},        {"rgn9", Text},      {"lat", Number},
-    {"lng", Number},   {"elv", Number},   {"tz", Number},        {"zoneInfo", Text},  {"isMarineSurf", Text}};
+    {"type", Integer},     {"key", Text},   {"obsID", Text}, {"parentLoc", Text}, {"forecastID", Text},
+    {"name", Text},        {"city", Text},  {"state", Text}, {"zip", Text},       {"country", Text},
+    {"countryCode", Text}, {"dma", Text},   {"rgn4", Text},  {"rgn9", Text},      {"lat", Number},
+    {"lng", Number},       {"elv", Number}, {"tz", Number},  {"zoneInfo", Text},  {"isMarineSurf", Text}};
 const std::map<std::string, Kind> kObservationMembers{
-    {"date", Integer}, {"obsName", Text}, {"key", Text},       {"wxIcon", Integer}, {"text", Text},
-    {"temp", Integer}, {"feelsLike", Integer}, {"pressure", Number}, {"pressureDescription", Text},
-    {"wSpeed", Integer}, {"wDir", Integer}, {"wDirText", Text}, {"wGust", Integer}, {"visibility", Integer},
-    {"humid", Integer}, {"dewPoint", Integer}, {"tend", Integer}, {"uv", Integer}, {"uvText", Text}};
+    {"date", Integer},      {"obsName", Text},       {"key", Text},
+    {"wxIcon", Integer},    {"text", Text},          {"temp", Integer},
+    {"feelsLike", Integer}, {"pressure", Number},    {"pressureDescription", Text},
+    {"wSpeed", Integer},    {"wDir", Integer},       {"wDirText", Text},
+    {"wGust", Integer},     {"visibility", Integer}, {"humid", Integer},
+    {"dewPoint", Integer},  {"tend", Integer},       {"uv", Integer},
+    {"uvText", Text}};
 const std::map<std::string, Kind> kHourlyMembers{
-    {"dateTime", Integer}, {"key", Text}, {"icon", Integer}, {"wDesc", Text}, {"temp", Integer},
-    {"feelsLike", Integer}, {"dew", Integer}, {"humid", Integer}, {"pop", Integer}, {"uv", Integer},
-    {"wSpeed", Integer}, {"wDir", Integer}, {"wDirText", Text}};
+    {"dateTime", Integer},  {"key", Text},     {"icon", Integer},  {"wDesc", Text},  {"temp", Integer},
+    {"feelsLike", Integer}, {"dew", Integer},  {"humid", Integer}, {"pop", Integer}, {"uv", Integer},
+    {"wSpeed", Integer},    {"wDir", Integer}, {"wDirText", Text}};
 const std::map<std::string, Kind> kHiRadMembers{
-    {"validDate", Integer}, {"key", Text}, {"icon", Integer}, {"text", Text}, {"temp", Integer},
-    {"feelsLike", Integer}, {"dew", Integer}, {"severity", Integer}, {"visibility", Integer}, {"humid", Integer},
-    {"pop", Integer}, {"precipRate", Number}, {"snowRate", Number}, {"uv", Integer}, {"uvText", Text},
-    {"wSpeed", Integer}, {"wDir", Integer}, {"wDirText", Text}};
+    {"validDate", Integer}, {"key", Text},          {"icon", Integer},     {"text", Text},          {"temp", Integer},
+    {"feelsLike", Integer}, {"dew", Integer},       {"severity", Integer}, {"visibility", Integer}, {"humid", Integer},
+    {"pop", Integer},       {"precipRate", Number}, {"snowRate", Number},  {"uv", Integer},         {"uvText", Text},
+    {"wSpeed", Integer},    {"wDir", Integer},      {"wDirText", Text}};
 const std::map<std::string, Kind> kNarrativeMembers{{"key", Text},    {"validDate", Integer}, {"dayPart", Text},
                                                     {"phrase", Text}, {"icon", Integer},      {"uv", Integer}};
 const std::map<std::string, Kind> kDailyMembers{
     {"validDate", Integer}, {"key", Text}, {"maxTemp", Integer}, {"minTemp", Integer}, {"precip_type", Text}};
-const std::map<std::string, Kind> kDayPartMembers{
-    {"icon", Integer}, {"phrase", Text}, {"bluntPhrase", Text}, {"humid", Integer}, {"pop", Integer},
-    {"uv", Integer}, {"wSpeed", Integer}, {"wDir", Integer}, {"wDirText", Text}, {"weatherCode", Text},
-    {"precip_type", Text}, {"snwAccumPhrase", Text}, {"snwAccumPhraseTerse", Text}, {"extQual", Text}};
-const std::map<std::string, Kind> kAlertMembers{
-    {"areaId", Text}, {"areaName", Text}, {"issueOffice", Text}, {"endTime", Integer}, {"etn", Text},
-    {"phenomenaCode", Text}, {"severity", Integer}, {"significance", Text}, {"headline", Text},
-    {"description", Text}, {"textId", Integer}, {"text", Text}};
+const std::map<std::string, Kind> kDayPartMembers{{"icon", Integer},
+                                                  {"phrase", Text},
+                                                  {"bluntPhrase", Text},
+                                                  {"humid", Integer},
+                                                  {"pop", Integer},
+                                                  {"uv", Integer},
+                                                  {"wSpeed", Integer},
+                                                  {"wDir", Integer},
+                                                  {"wDirText", Text},
+                                                  {"weatherCode", Text},
+                                                  {"precip_type", Text},
+                                                  {"snwAccumPhrase", Text},
+                                                  {"snwAccumPhraseTerse", Text},
+                                                  {"extQual", Text}};
+const std::map<std::string, Kind> kAlertMembers{{"areaId", Text},      {"areaName", Text},     {"issueOffice", Text},
+                                                {"endTime", Integer},  {"etn", Text},          {"phenomenaCode", Text},
+                                                {"severity", Integer}, {"significance", Text}, {"headline", Text},
+                                                {"description", Text}, {"textId", Integer},    {"text", Text}};
 const std::map<std::string, Kind> kPollenMembers{
     {"value", Integer}, {"description", Text}, {"indexType", Text}, {"dateTime", Integer}};
-const std::map<std::string, Kind> kMarineMembers{
-    {"validDate", Integer}, {"dName", Text}, {"sTemp", Integer}, {"sState", Text}, {"sDesc", Text},
-    {"wnd", Text}, {"wSpeed", Integer}, {"wDir", Integer}};
-const std::map<std::string, Kind> kTideMembers{{"key", Text}, {"tTime", Integer}, {"tType", Text},
-                                               {"tHgt", Number}};
+const std::map<std::string, Kind> kMarineMembers{{"validDate", Integer}, {"dName", Text},  {"sTemp", Integer},
+                                                 {"sState", Text},       {"sDesc", Text},  {"wnd", Text},
+                                                 {"wSpeed", Integer},    {"wDir", Integer}};
+const std::map<std::string, Kind> kTideMembers{{"key", Text}, {"tTime", Integer}, {"tType", Text}, {"tHgt", Number}};
 
 class WeatherAnswersTest : public ::testing::Test {
 protected:
@@ -310,8 +322,8 @@ TEST_F(WeatherAnswersTest, LocationRecordsCarryPlaceAndZone) {
 }
 
 TEST_F(WeatherAnswersTest, UnknownIdentifiersAnswerTheServiceErrorRecord) {
-    for (const std::string identifier : {"XXXX0000:1", "USGA0028:4", "30303:1", "USGA0028:x", "USGA0028:",
-                                          ":1", "USGA0028:1:1", "%00:1"}) {
+    for (const std::string identifier :
+         {"XXXX0000:1", "USGA0028:4", "30303:1", "USGA0028:x", "USGA0028:", ":1", "USGA0028:1:1", "%00:1"}) {
         for (const std::string command : {"/wxdata/mobile/mobagg/", "/wxdata/loc/", "/wxdata/marine/"}) {
             json error = get(command + identifier + ".js");
             SCOPED_TRACE(command + identifier);

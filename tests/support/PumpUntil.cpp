@@ -9,8 +9,8 @@ namespace qovtest {
 
 bool pumpUntil(const std::function<bool()>& condition, double timeoutSeconds) {
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                             std::chrono::duration<double>(timeoutSeconds));
+    const auto deadline =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(timeoutSeconds));
     platform::RunLoop& loop = platform::RunLoop::main();
     while (!condition()) {
         if (Clock::now() >= deadline) {

@@ -32,9 +32,7 @@ ApplicationCache::ApplicationCache(const std::shared_ptr<QOVDatasouce>& datasour
         [this](const platform::Notification& notification) { currentLocationUpdated(notification); });
 }
 
-ApplicationCache::~ApplicationCache() {
-    platform::NotificationCenter::defaultCenter().removeObserver(this);
-}
+ApplicationCache::~ApplicationCache() { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
 std::shared_ptr<QOVDatasouce> ApplicationCache::datasource() const {
     std::scoped_lock guard(m_lock);
@@ -64,8 +62,7 @@ std::shared_ptr<QOVLocationIdentity> ApplicationCache::currentLocation() const {
 // --- Registry building blocks ---
 
 template <typename Listener>
-void ApplicationCache::startListeningForObjectId(const std::string& objectId,
-                                                 const std::shared_ptr<Listener>& listener,
+void ApplicationCache::startListeningForObjectId(const std::string& objectId, const std::shared_ptr<Listener>& listener,
                                                  ListenerMapping<Listener>& mapping,
                                                  std::function<void()> whenEntered) {
     if (objectId.empty() || !listener) {
@@ -168,8 +165,7 @@ void ApplicationCache::startListeningForLocations(const platform::Array& locatio
     }
 }
 
-void ApplicationCache::stopListeningForLocations(const platform::Array& locations,
-                                                 const LocationListener* listener) {
+void ApplicationCache::stopListeningForLocations(const platform::Array& locations, const LocationListener* listener) {
     for (const auto& element : locations) {
         if (const auto identity = identityIn(element)) {
             stopListeningForLocationId(identity, listener);
@@ -177,8 +173,7 @@ void ApplicationCache::stopListeningForLocations(const platform::Array& location
     }
 }
 
-void ApplicationCache::startListeningForCurrentLocationWithDelegate(
-    const std::shared_ptr<LocationListener>& listener) {
+void ApplicationCache::startListeningForCurrentLocationWithDelegate(const std::shared_ptr<LocationListener>& listener) {
     if (!listener) {
         return;
     }
@@ -317,9 +312,7 @@ void ApplicationCache::getTypeAheadWithSearchString(const std::string& searchStr
     }
 }
 
-bool ApplicationCache::functionIsEnabledForKey(const std::string&, const std::string&) const {
-    return true;
-}
+bool ApplicationCache::functionIsEnabledForKey(const std::string&, const std::string&) const { return true; }
 
 // --- Storage, implemented by the subclasses ---
 
@@ -327,21 +320,15 @@ void ApplicationCache::raiseAbstract(const char* selector) const {
     platform::Exception::raiseAbstractClass(className(), selector);
 }
 
-void ApplicationCache::storeLocation(const std::shared_ptr<QOVLocation>&) {
-    raiseAbstract("storeLocation:");
-}
+void ApplicationCache::storeLocation(const std::shared_ptr<QOVLocation>&) { raiseAbstract("storeLocation:"); }
 
 std::shared_ptr<QOVLocation> ApplicationCache::cachedLocation(const QOVLocationIdentity&) {
     raiseAbstract("cachedLocation:");
 }
 
-void ApplicationCache::removeLocationHavingId(const QOVLocationIdentity&) {
-    raiseAbstract("removeLocationHavingId:");
-}
+void ApplicationCache::removeLocationHavingId(const QOVLocationIdentity&) { raiseAbstract("removeLocationHavingId:"); }
 
-void ApplicationCache::removeAllLocations() {
-    raiseAbstract("removeAllLocations");
-}
+void ApplicationCache::removeAllLocations() { raiseAbstract("removeAllLocations"); }
 
 void ApplicationCache::forceUpdateForLocationIdentity(const QOVLocationIdentity&) {
     raiseAbstract("forceUpdateForLocationIdentity:");
@@ -359,9 +346,7 @@ void ApplicationCache::removeConfigurationHavingId(const std::string&) {
     raiseAbstract("removeConfigurationHavingId:");
 }
 
-void ApplicationCache::removeAllConfigurations() {
-    raiseAbstract("removeAllConfigurations");
-}
+void ApplicationCache::removeAllConfigurations() { raiseAbstract("removeAllConfigurations"); }
 
 void ApplicationCache::storePOIList(const std::vector<std::shared_ptr<QOVPointOfInterest>>&,
                                     const platform::Dictionary&) {

@@ -52,8 +52,7 @@ public:
     static constexpr const char* kRequestLocationWithZipNotification = "requestLocationWithZipNotification";
     static constexpr const char* kRequestLocationWithCoordinateNotification =
         "requestLocationWithCoordinateNotification";
-    static constexpr const char* kRequestLocationWithTypeAheadNotification =
-        "requestLocationWithTypeAheadNotification";
+    static constexpr const char* kRequestLocationWithTypeAheadNotification = "requestLocationWithTypeAheadNotification";
 
     // The data source is held weakly (it belongs to QOVDatasourceFactory).
     explicit ApplicationCache(const std::shared_ptr<QOVDatasouce>& datasource);

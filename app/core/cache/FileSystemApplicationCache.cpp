@@ -66,10 +66,9 @@ FileSystemApplicationCache::FileSystemApplicationCache(const std::shared_ptr<QOV
     auto& center = platform::NotificationCenter::defaultCenter();
     center.addObserver(this, platform::ui::kApplicationDidBecomeActiveNotification,
                        [this](const platform::Notification&) { validateCacheContents(); });
-    center.addObserver(this, platform::net::Reachability::kChangedNotification,
-                       [this](const platform::Notification& notification) {
-                           reachabilityChangedNotification(notification);
-                       });
+    center.addObserver(
+        this, platform::net::Reachability::kChangedNotification,
+        [this](const platform::Notification& notification) { reachabilityChangedNotification(notification); });
 }
 
 FileSystemApplicationCache::~FileSystemApplicationCache() {
@@ -186,9 +185,9 @@ void FileSystemApplicationCache::createOrReplaceFile(const std::filesystem::path
     }
     const auto data = platform::KeyedArchiver::archivedDataWithRootObject(object);
     std::error_code error = std::make_error_code(std::errc::invalid_argument);
-    if (!data || !platform::AtomicFile::write(
-                      file, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()), kFileMode,
-                      error)) {
+    if (!data ||
+        !platform::AtomicFile::write(file, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()),
+                                     kFileMode, error)) {
         QOV_LOG_ERROR("Could not write the cache file {}: {} ({}).", file.string(), error.message(),
                       error.category().name());
     }
@@ -450,9 +449,8 @@ void FileSystemApplicationCache::warnOffline() {
         }
     }
     m_userAlertTimeStamp = now;
-    QOVError::fireErrorWithCategory(0, 1,
-                                    platform::Bundle::main().localizedString("error.network.connectionfailed", ""),
-                                    weak_from_this().lock());
+    QOVError::fireErrorWithCategory(
+        0, 1, platform::Bundle::main().localizedString("error.network.connectionfailed", ""), weak_from_this().lock());
 }
 
 bool FileSystemApplicationCache::networkIsReachable() {

@@ -48,8 +48,7 @@ public:
     static constexpr const char* kPOITypeKey = "kPOITypeKey";
 
     // cachesDirectory: the folder that holds "AppCache" (created on the first write).
-    FileSystemApplicationCache(const std::shared_ptr<QOVDatasouce>& datasource,
-                               std::filesystem::path cachesDirectory);
+    FileSystemApplicationCache(const std::shared_ptr<QOVDatasouce>& datasource, std::filesystem::path cachesDirectory);
     ~FileSystemApplicationCache() override;
 
     void storeLocation(const std::shared_ptr<QOVLocation>& location) override;

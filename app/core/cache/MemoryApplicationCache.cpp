@@ -64,8 +64,7 @@ void MemoryApplicationCache::storeConfiguration(const std::shared_ptr<QOVMobileA
     notifyDelegatesForConfiguration(configuration);
 }
 
-std::shared_ptr<QOVMobileAppConfig> MemoryApplicationCache::cachedConfigurationForId(
-    const std::string& applicationId) {
+std::shared_ptr<QOVMobileAppConfig> MemoryApplicationCache::cachedConfigurationForId(const std::string& applicationId) {
     std::scoped_lock guard(lock());
     const auto found = m_configurationCache.find(applicationId);
     return found != m_configurationCache.end() ? found->second : nullptr;

@@ -67,8 +67,8 @@ void MKMapViewCorbelt::setCenterCoordinate(platform::map::MapView& mapView,
 }
 
 unsigned MKMapViewCorbelt::currentZoomLevel(const platform::map::MapView& mapView) {
-    const double pixelsPerPoint = mapView.region().span.longitudeDelta * kMercatorRadius * kPi /
-                              (180.0 * mapView.bounds().width());
+    const double pixelsPerPoint =
+        mapView.region().span.longitudeDelta * kMercatorRadius * kPi / (180.0 * mapView.bounds().width());
     const double level = 21.0 - std::round(std::log2(pixelsPerPoint));
     if (std::isnan(level)) {
         return 0;

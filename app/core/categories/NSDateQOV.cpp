@@ -21,8 +21,8 @@ int NSDateQOV::currentHourForTimeZoneOffset(double offsetHours) {
     const double offsetSeconds = std::isfinite(offsetHours) ? std::trunc(offsetHours * kSecondsPerHour) : 0.0;
     const double now = platform::Clock::shared()->now().secondsSince1970;
     // fmod is exact, so even absurd offsets land within the day.
-    double secondOfDay = std::fmod(std::fmod(now, kSecondsPerDay) + std::fmod(offsetSeconds, kSecondsPerDay),
-                                   kSecondsPerDay);
+    double secondOfDay =
+        std::fmod(std::fmod(now, kSecondsPerDay) + std::fmod(offsetSeconds, kSecondsPerDay), kSecondsPerDay);
     if (secondOfDay < 0) {
         secondOfDay += kSecondsPerDay;
     }

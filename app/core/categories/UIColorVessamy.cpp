@@ -95,7 +95,7 @@ std::optional<std::uint32_t> leadingHex(std::string_view text) {
             break;
         }
         value = std::min<std::uint64_t>(value * 16 + static_cast<std::uint64_t>(digit),
-                                         std::numeric_limits<std::uint32_t>::max());
+                                        std::numeric_limits<std::uint32_t>::max());
     }
     return static_cast<std::uint32_t>(value);
 }
@@ -158,8 +158,7 @@ Color UIColorVessamy::colorByLuminanceMapping(const Color& color) {
     return Color::white(0.2126 * color.red + 0.7152 * color.green + 0.0722 * color.blue, color.alpha);
 }
 
-Color UIColorVessamy::colorByMultiplyingByRed(const Color& color, double red, double green, double blue,
-                                              double alpha) {
+Color UIColorVessamy::colorByMultiplyingByRed(const Color& color, double red, double green, double blue, double alpha) {
     return combined(color, red, green, blue, alpha, [](double a, double b) { return clamped(a * b); });
 }
 
@@ -167,13 +166,11 @@ Color UIColorVessamy::colorByAddingRed(const Color& color, double red, double gr
     return combined(color, red, green, blue, alpha, [](double a, double b) { return clamped(a + b); });
 }
 
-Color UIColorVessamy::colorByLighteningToRed(const Color& color, double red, double green, double blue,
-                                             double alpha) {
+Color UIColorVessamy::colorByLighteningToRed(const Color& color, double red, double green, double blue, double alpha) {
     return combined(color, red, green, blue, alpha, [](double a, double b) { return std::max(a, b); });
 }
 
-Color UIColorVessamy::colorByDarkeningToRed(const Color& color, double red, double green, double blue,
-                                            double alpha) {
+Color UIColorVessamy::colorByDarkeningToRed(const Color& color, double red, double green, double blue, double alpha) {
     return combined(color, red, green, blue, alpha, [](double a, double b) { return std::min(a, b); });
 }
 

@@ -158,8 +158,8 @@ int UIDeviceVessamy::platformType() { return platformType(platform(), platform::
 
 int UIDeviceVessamy::platformType(std::string_view hardwareModel, double screenWidth) {
     for (const auto& rule : kModelRules) {
-        const bool matches = rule.match == ModelRule::Match::Equals ? hardwareModel == rule.text
-                                                                    : hardwareModel.starts_with(rule.text);
+        const bool matches =
+            rule.match == ModelRule::Match::Equals ? hardwareModel == rule.text : hardwareModel.starts_with(rule.text);
         if (matches) {
             return rule.type;
         }
@@ -240,8 +240,7 @@ std::optional<std::string> UIDeviceVessamy::macaddress(const std::string& interf
     }
     const std::unique_ptr<ifaddrs, void (*)(ifaddrs*)> release(interfaces, freeifaddrs);
     for (const ifaddrs* entry = interfaces; entry != nullptr; entry = entry->ifa_next) {
-        if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_PACKET ||
-            interfaceName != entry->ifa_name) {
+        if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_PACKET || interfaceName != entry->ifa_name) {
             continue;
         }
         const auto* link = reinterpret_cast<const sockaddr_ll*>(entry->ifa_addr);

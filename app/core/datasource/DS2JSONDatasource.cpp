@@ -11,8 +11,8 @@
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/model/QOVLocationIdentity.h"
-#include "app/core/model/QOVModelFactory.h"
 #include "app/core/model/QOVMobileAppConfig.h"
+#include "app/core/model/QOVModelFactory.h"
 #include "app/core/model/QOVPointOfInterest.h"
 #include "app/core/model/QOVTweet.h"
 #include "app/core/model/QOVTypeAheadLocation.h"
@@ -126,13 +126,11 @@ void DS2JSONDatasource::setTestMode(bool testMode) {
     qovFileLogLevel.setMask(testMode ? 31 : 3);
 }
 
-std::string DS2JSONDatasource::hostUrl() const {
-    return "http://" + dataServiceHost();
-}
+std::string DS2JSONDatasource::hostUrl() const { return "http://" + dataServiceHost(); }
 
 std::string DS2JSONDatasource::constructDS2URLWithCommand(std::string_view command) const {
-    std::string url = hostUrl() + std::string(command) + "?locale=" +
-                      DatasourceURL::encodeComponent(NSLocaleQOV::simpleLocaleIdentifier()) +
+    std::string url = hostUrl() + std::string(command) +
+                      "?locale=" + DatasourceURL::encodeComponent(NSLocaleQOV::simpleLocaleIdentifier()) +
                       "&key=" + DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("DS2 URL is: {}", DatasourceURL::redactedForLog(url));
     return url;
@@ -140,20 +138,19 @@ std::string DS2JSONDatasource::constructDS2URLWithCommand(std::string_view comma
 
 // --- Requests ---
 
-void DS2JSONDatasource::enqueue(std::string url, platform::Dictionary userInfo, Handler onFinished,
-                                Handler onFailed) {
+void DS2JSONDatasource::enqueue(std::string url, platform::Dictionary userInfo, Handler onFinished, Handler onFailed) {
     auto request = std::make_shared<Request>(std::move(url), std::move(userInfo));
     request->setTimeOutSeconds(timeOutSeconds());
     const auto self = shared_from_this();
-    request->setOnFinished(platform::bindWeak(self, [onFinished, onFailed](DS2JSONDatasource& client,
-                                                                          Request& finished) {
-        const int status = finished.responseStatusCode();
-        if (status >= 200 && status < 300) {
-            onFinished(client, finished);
-        } else {
-            onFailed(client, finished);
-        }
-    }));
+    request->setOnFinished(
+        platform::bindWeak(self, [onFinished, onFailed](DS2JSONDatasource& client, Request& finished) {
+            const int status = finished.responseStatusCode();
+            if (status >= 200 && status < 300) {
+                onFinished(client, finished);
+            } else {
+                onFailed(client, finished);
+            }
+        }));
     request->setOnFailed(platform::bindWeak(self, std::move(onFailed)));
     queue().addOperation(std::move(request));
 }
@@ -163,8 +160,8 @@ void DS2JSONDatasource::requestLocation(const QOVLocationIdentity& identity) {
         return;
     }
     const std::string identifier = identity.identifierAsString();
-    enqueue(constructDS2URLWithCommand("/wxdata/mobile/mobagg/" +
-                                       DatasourceURL::encodeLocationIdentifier(identifier) + ".js"),
+    enqueue(constructDS2URLWithCommand("/wxdata/mobile/mobagg/" + DatasourceURL::encodeLocationIdentifier(identifier) +
+                                       ".js"),
             {{kLocationIdKey, identifier}}, &DS2JSONDatasource::requestForLocationFinished,
             &DS2JSONDatasource::locationUpdateRequestFailed);
 }
@@ -181,21 +178,18 @@ void DS2JSONDatasource::retrieveMarineDataForLocation(const std::shared_ptr<QOVL
         return;
     }
     const std::string identifier = location->identifierAsString();
-    enqueue(constructDS2URLWithCommand("/wxdata/marine/" + DatasourceURL::encodeLocationIdentifier(identifier) +
-                                       ".js"),
+    enqueue(constructDS2URLWithCommand("/wxdata/marine/" + DatasourceURL::encodeLocationIdentifier(identifier) + ".js"),
             {{kLocationKey, platform::Value(location)}}, &DS2JSONDatasource::requestForMarineDataFinished,
             &DS2JSONDatasource::marineDataFailed);
 }
 
-void DS2JSONDatasource::requestConfigurationForApplicationId(const std::string& applicationId,
-                                                             double timeToLive) {
-    platform::Dictionary userInfo{{kConfigurationApplicationIdKey, applicationId},
-                                  {kApplicationIdKey, applicationId}};
+void DS2JSONDatasource::requestConfigurationForApplicationId(const std::string& applicationId, double timeToLive) {
+    platform::Dictionary userInfo{{kConfigurationApplicationIdKey, applicationId}, {kApplicationIdKey, applicationId}};
     if (timeToLive > 0.0 && timeToLive <= std::numeric_limits<double>::max()) {
         userInfo[kTimeToLiveKey] = timeToLive;
     }
-    enqueue(constructDS2URLWithCommand("/wxdata/mobile/configuration/" +
-                                       DatasourceURL::encodeComponent(applicationId) + ".js"),
+    enqueue(constructDS2URLWithCommand("/wxdata/mobile/configuration/" + DatasourceURL::encodeComponent(applicationId) +
+                                       ".js"),
             std::move(userInfo), &DS2JSONDatasource::requestForConfigurationFinished,
             &DS2JSONDatasource::genericRequestFailed);
 }
@@ -204,31 +198,34 @@ void DS2JSONDatasource::requestLocationForZip(const std::string& zip, Callback c
     std::string url = hostUrl() + "/wxdata/loc/" + DatasourceURL::encodeComponent(zip) +
                       ":4.js?key=" + DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("url being requested (zip/location search): {}", DatasourceURL::redactedForLog(url));
-    enqueue(std::move(url),
-            {{kTargetKey, true},
-             {kSelectorKey, "requestLocationForZip"},
-             {kZipSearchCodeKey, zip},
-             {kAlternateSearchKey, alternateSearch}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.requestForLocationByZipFinished(request, callback);
-            },
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.genericRequestFailedForReturn(request, callback);
-            });
+    enqueue(
+        std::move(url),
+        {{kTargetKey, true},
+         {kSelectorKey, "requestLocationForZip"},
+         {kZipSearchCodeKey, zip},
+         {kAlternateSearchKey, alternateSearch}},
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.requestForLocationByZipFinished(request, callback);
+        },
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.genericRequestFailedForReturn(request, callback);
+        });
 }
 
 void DS2JSONDatasource::requestLocationForCoordinates(const LocationCoordinate& coordinate, Callback callback) {
-    std::string url = hostUrl() + fmt::format("/wxdata/loc/get.js?lat={:f}&lng={:f}&key=", coordinate.latitude,
-                                              coordinate.longitude) +
-                      DatasourceURL::encodeComponent(m_apiKey);
+    std::string url =
+        hostUrl() +
+        fmt::format("/wxdata/loc/get.js?lat={:f}&lng={:f}&key=", coordinate.latitude, coordinate.longitude) +
+        DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("url being requested (coordinate search): {}", DatasourceURL::redactedForLog(url));
-    enqueue(std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestLocationForCoordinates"}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.requestForLocationByCoordinateFinished(request, callback);
-            },
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.genericRequestFailedForReturn(request, callback);
-            });
+    enqueue(
+        std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestLocationForCoordinates"}},
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.requestForLocationByCoordinateFinished(request, callback);
+        },
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.genericRequestFailedForReturn(request, callback);
+        });
 }
 
 void DS2JSONDatasource::requestTypeAheadWithSearchString(const std::string& searchString, unsigned numberOfResults,
@@ -243,14 +240,15 @@ void DS2JSONDatasource::requestTypeAheadWithSearchString(const std::string& sear
                       ".js?max=" + std::to_string(numberOfResults) +
                       "&locType=4,1&key=" + DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("url being requested (type-ahead): {}", DatasourceURL::redactedForLog(url));
-    enqueue(std::move(url),
-            {{kTypeAheadSearchStringKey, searchString},
-             {kTargetKey, true},
-             {kSelectorKey, "requestTypeAheadWithSearchString"}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.requestForTypeAheadFinished(request, callback);
-            },
-            &DS2JSONDatasource::genericRequestFailed);
+    enqueue(
+        std::move(url),
+        {{kTypeAheadSearchStringKey, searchString},
+         {kTargetKey, true},
+         {kSelectorKey, "requestTypeAheadWithSearchString"}},
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.requestForTypeAheadFinished(request, callback);
+        },
+        &DS2JSONDatasource::genericRequestFailed);
 }
 
 void DS2JSONDatasource::requestPointsOfInterestForType(std::int32_t type, const std::string& quadKey,
@@ -267,14 +265,15 @@ void DS2JSONDatasource::requestPointsOfInterestForType(std::int32_t type, const 
 }
 
 void DS2JSONDatasource::currentTropicalStormDataWithCallbackObject(Callback callback) {
-    enqueue(hostUrl() + "/wxdata/currtrop/get.js?key=" + DatasourceURL::encodeComponent(m_apiKey),
-            {{kTargetKey, true}, {kSelectorKey, "currentTropicalStormDataWithCallbackObject"}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.currentTropicalStormDataFinished(request, callback);
-            },
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.genericRequestFailedForReturn(request, callback);
-            });
+    enqueue(
+        hostUrl() + "/wxdata/currtrop/get.js?key=" + DatasourceURL::encodeComponent(m_apiKey),
+        {{kTargetKey, true}, {kSelectorKey, "currentTropicalStormDataWithCallbackObject"}},
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.currentTropicalStormDataFinished(request, callback);
+        },
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.genericRequestFailedForReturn(request, callback);
+        });
 }
 
 void DS2JSONDatasource::requestTweetsByDMA(const std::string& dma, Callback callback,
@@ -292,30 +291,30 @@ void DS2JSONDatasource::requestTweetsByLocation(const QOVLocationIdentity& ident
 void DS2JSONDatasource::requestTweetListUsingIdentifier(const std::string& encodedIdentifier, Callback callback,
                                                         const std::string& command,
                                                         const std::optional<std::string>& startingTweetId) {
-    std::string url = hostUrl() + "/wxdata/" + command + "/" + encodedIdentifier +
-                      ".js?numTweets=" + std::to_string(kTweetListSize);
+    std::string url =
+        hostUrl() + "/wxdata/" + command + "/" + encodedIdentifier + ".js?numTweets=" + std::to_string(kTweetListSize);
     if (startingTweetId) {
         url += "&tweetId=" + DatasourceURL::encodeComponent(*startingTweetId);
     }
     url += "&key=" + DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("url being requested (tweets list): {}", DatasourceURL::redactedForLog(url));
-    enqueue(std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestTweetListUsingIdentifier"}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.requestForTweetListFinished(request, callback);
-            },
-            &DS2JSONDatasource::genericRequestFailed);
+    enqueue(
+        std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestTweetListUsingIdentifier"}},
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.requestForTweetListFinished(request, callback);
+        },
+        &DS2JSONDatasource::genericRequestFailed);
 }
 
 void DS2JSONDatasource::requestRSSNewsFeedWithCallbackObject(Callback callback) {
     std::string url = hostUrl() + "/wxdata/articles/get.xml?key=" + DatasourceURL::encodeComponent(m_apiKey);
     QOV_LOG_DEBUG("url being requested (rss feed): {}", DatasourceURL::redactedForLog(url));
-    enqueue(std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestRSSNewsFeedWithCallbackObject"}},
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.newsFeedRequestFinished(request, callback);
-            },
-            [callback](DS2JSONDatasource& client, Request& request) {
-                client.genericRequestFailedForReturn(request, callback);
-            });
+    enqueue(
+        std::move(url), {{kTargetKey, true}, {kSelectorKey, "requestRSSNewsFeedWithCallbackObject"}},
+        [callback](DS2JSONDatasource& client, Request& request) { client.newsFeedRequestFinished(request, callback); },
+        [callback](DS2JSONDatasource& client, Request& request) {
+            client.genericRequestFailedForReturn(request, callback);
+        });
 }
 
 void DS2JSONDatasource::flagTweet(const std::string& tweetId) {
@@ -437,8 +436,7 @@ void DS2JSONDatasource::requestForConfigurationFinished(Request& request) {
     const std::string response = request.responseString();
     QOV_LOG_DEBUG("configuration received from ds2: appId:{} url:{} response:{}", applicationId,
                   DatasourceURL::redactedForLog(request.url()), response);
-    auto configuration =
-        QOVModelFactory::sharedInstance()->configurationUsingJSON(response, applicationId, timeToLive);
+    auto configuration = QOVModelFactory::sharedInstance()->configurationUsingJSON(response, applicationId, timeToLive);
     if (!configuration) {
         return;
     }
@@ -565,9 +563,7 @@ void DS2JSONDatasource::marineDataFailed(Request& request) {
     }
 }
 
-void DS2JSONDatasource::genericRequestFailed(Request& request) {
-    logFailure(request);
-}
+void DS2JSONDatasource::genericRequestFailed(Request& request) { logFailure(request); }
 
 void DS2JSONDatasource::genericRequestFailedForReturn(Request& request, const Callback& callback) {
     logFailure(request);

@@ -112,8 +112,7 @@ private:
     double timeOutSeconds() const;
     void enqueue(std::string url, platform::Dictionary userInfo, Handler onFinished, Handler onFailed);
     void requestTweetListUsingIdentifier(const std::string& encodedIdentifier, Callback callback,
-                                         const std::string& command,
-                                         const std::optional<std::string>& startingTweetId);
+                                         const std::string& command, const std::optional<std::string>& startingTweetId);
     void retrieveMarineDataForLocation(const std::shared_ptr<QOVLocation>& location);
     void storeLocation(const std::shared_ptr<QOVLocation>& location);
     void storeWithCachedMarineForecast(const std::shared_ptr<QOVLocation>& location);

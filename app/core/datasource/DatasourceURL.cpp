@@ -28,13 +28,9 @@ std::string encode(std::string_view value, bool keepColon) {
 
 }  // namespace
 
-std::string DatasourceURL::encodeComponent(std::string_view value) {
-    return encode(value, false);
-}
+std::string DatasourceURL::encodeComponent(std::string_view value) { return encode(value, false); }
 
-std::string DatasourceURL::encodeLocationIdentifier(std::string_view identifier) {
-    return encode(identifier, true);
-}
+std::string DatasourceURL::encodeLocationIdentifier(std::string_view identifier) { return encode(identifier, true); }
 
 std::string DatasourceURL::redactedForLog(std::string_view url) {
     const std::size_t queryStart = url.find('?');

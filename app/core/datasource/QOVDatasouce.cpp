@@ -21,21 +21,15 @@ bool holdsKey(const platform::Operation& operation, std::string_view key) {
 
 QOVDatasouce::QOVDatasouce() : m_queue(platform::OperationQueue::kDefaultMaxConcurrentOperationCount) {}
 
-QOVDatasouce::~QOVDatasouce() {
-    m_queue.cancelAllOperations();
-}
+QOVDatasouce::~QOVDatasouce() { m_queue.cancelAllOperations(); }
 
 void QOVDatasouce::raiseAbstract(const char* selector) const {
     platform::Exception::raiseAbstractClass(className(), selector);
 }
 
-void QOVDatasouce::requestLocation(const QOVLocationIdentity&) {
-    raiseAbstract("requestLocation:");
-}
+void QOVDatasouce::requestLocation(const QOVLocationIdentity&) { raiseAbstract("requestLocation:"); }
 
-void QOVDatasouce::requestLocationDataOnly(const std::string&) {
-    raiseAbstract("requestLocationDataOnly:");
-}
+void QOVDatasouce::requestLocationDataOnly(const std::string&) { raiseAbstract("requestLocationDataOnly:"); }
 
 void QOVDatasouce::requestConfigurationForApplicationId(const std::string&, double) {
     raiseAbstract("requestConfigurationForApplicationId:timeToLive:");
@@ -65,8 +59,7 @@ void QOVDatasouce::requestTweetsByDMA(const std::string&, Callback, const std::o
     raiseAbstract("requestTweetsByDMA:callbackObject:callbackSelector:startingTweetID:");
 }
 
-void QOVDatasouce::requestTweetsByLocation(const QOVLocationIdentity&, Callback,
-                                           const std::optional<std::string>&) {
+void QOVDatasouce::requestTweetsByLocation(const QOVLocationIdentity&, Callback, const std::optional<std::string>&) {
     raiseAbstract("requestTweetsByLocation:callbackObject:callbackSelector:startingTweetID:");
 }
 
@@ -74,9 +67,7 @@ void QOVDatasouce::requestRSSNewsFeedWithCallbackObject(Callback) {
     raiseAbstract("requestRSSNewsFeedWithCallbackObject:callbackSelector:");
 }
 
-void QOVDatasouce::flagTweet(const std::string&) {
-    raiseAbstract("flagTweet:");
-}
+void QOVDatasouce::flagTweet(const std::string&) { raiseAbstract("flagTweet:"); }
 
 bool QOVDatasouce::okToRequestIdentifier(std::string_view identifier, std::string_view key) const {
     for (const auto& operation : m_queue.operations()) {
@@ -115,20 +106,14 @@ void QOVDatasouce::cancelRequestForLocation(const QOVLocationIdentity& identity)
     cancelRequestForKey(kLocationIdKey, identity.identifierAsString());
 }
 
-void QOVDatasouce::cancelRequestsForAllLocations() {
-    cancelRequestsContainingKey(kLocationIdKey);
-}
+void QOVDatasouce::cancelRequestsForAllLocations() { cancelRequestsContainingKey(kLocationIdKey); }
 
 void QOVDatasouce::cancelRequestForConfiguration(std::string_view applicationId) {
     cancelRequestForKey(kApplicationIdKey, applicationId);
 }
 
-void QOVDatasouce::cancelRequestsForAllConfigurations() {
-    cancelRequestsContainingKey(kApplicationIdKey);
-}
+void QOVDatasouce::cancelRequestsForAllConfigurations() { cancelRequestsContainingKey(kApplicationIdKey); }
 
-void QOVDatasouce::cancelAllRequests() {
-    m_queue.cancelAllOperations();
-}
+void QOVDatasouce::cancelAllRequests() { m_queue.cancelAllOperations(); }
 
 }  // namespace qov

@@ -31,9 +31,7 @@ void discard(platform::UserDefaults& defaults, std::string_view key, std::string
 
 }  // namespace
 
-void DefaultsArchive::encodeWithCoder(platform::KeyedArchiver& coder) const {
-    coder.encodeValue(m_root, kRootKey);
-}
+void DefaultsArchive::encodeWithCoder(platform::KeyedArchiver& coder) const { coder.encodeValue(m_root, kRootKey); }
 
 bool DefaultsArchive::store(platform::UserDefaults& defaults, std::string_view key, const platform::Value& value) {
     auto data = platform::KeyedArchiver::archivedDataWithRootObject(DefaultsArchive(value));

@@ -41,9 +41,7 @@ GpsFixJob::GpsFixJob(std::shared_ptr<QOVLocationManager> manager,
                      std::shared_ptr<platform::geo::FixedPositionSource> positionSource)
     : m_manager(std::move(manager)), m_positionSource(std::move(positionSource)) {}
 
-GpsFixJob::~GpsFixJob() {
-    platform::NotificationCenter::defaultCenter().removeObserver(this);
-}
+GpsFixJob::~GpsFixJob() { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
 bool GpsFixJob::start(platform::geo::Coordinate coordinate) {
     if (!m_manager || !m_positionSource || !m_positionSource->setCoordinate(coordinate)) {

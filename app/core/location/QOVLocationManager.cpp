@@ -26,9 +26,7 @@ platform::ProcessSlot<QOVLocationManager>& sharedSlot() {
     return slot;
 }
 
-std::shared_ptr<QOVLocationIdentity> noLocation() {
-    return std::make_shared<QOVLocationIdentity>();
-}
+std::shared_ptr<QOVLocationIdentity> noLocation() { return std::make_shared<QOVLocationIdentity>(); }
 
 std::string describe(const std::shared_ptr<QOVLocationIdentity>& location) {
     return location ? location->description() : "(null)";
@@ -45,9 +43,7 @@ std::shared_ptr<QOVLocationManager> QOVLocationManager::sharedManager() {
     });
 }
 
-void QOVLocationManager::resetSharedManager() {
-    sharedSlot().exchange(nullptr);
-}
+void QOVLocationManager::resetSharedManager() { sharedSlot().exchange(nullptr); }
 
 std::shared_ptr<QOVLocationManager> QOVLocationManager::create(
     std::shared_ptr<platform::UserDefaults> defaults, std::shared_ptr<platform::geo::PositionSource> positionSource,
@@ -119,9 +115,7 @@ bool QOVLocationManager::hasValidCurrentLocation() {
 
 // --- Favourites ---
 
-LocationList::Entries QOVLocationManager::favoriteLocations() {
-    return entriesOf(m_favoriteLocations);
-}
+LocationList::Entries QOVLocationManager::favoriteLocations() { return entriesOf(m_favoriteLocations); }
 
 void QOVLocationManager::notifyFavoritesChanged(platform::Array oldFavorites) {
     platform::Array newFavorites;
@@ -133,8 +127,7 @@ void QOVLocationManager::notifyFavoritesChanged(platform::Array oldFavorites) {
                              platform::Value(std::move(newFavorites)));
 }
 
-void QOVLocationManager::postFavoriteUpdated(const std::shared_ptr<QOVLocationIdentity>& location,
-                                             const char* status) {
+void QOVLocationManager::postFavoriteUpdated(const std::shared_ptr<QOVLocationIdentity>& location, const char* status) {
     platform::NotificationCenter::defaultCenter().postNotification(
         kLocationFavoriteUpdatedNotification, platform::Value(shared_from_this()),
         {{kFavoriteNotificationLocationIdKey, platform::Value(location)},
@@ -248,9 +241,7 @@ void QOVLocationManager::archiveFavorites() {
     m_defaults->synchronize();
 }
 
-void QOVLocationManager::loadFavoritesFromArchive() {
-    load(m_favoriteLocations);
-}
+void QOVLocationManager::loadFavoritesFromArchive() { load(m_favoriteLocations); }
 
 // --- Home and push slots ---
 
@@ -297,8 +288,7 @@ void QOVLocationManager::addSlotLocation(LocationList& list, const std::shared_p
     archive(list);
 }
 
-void QOVLocationManager::removeSlotLocation(LocationList& list,
-                                            const std::shared_ptr<QOVLocationIdentity>& location) {
+void QOVLocationManager::removeSlotLocation(LocationList& list, const std::shared_ptr<QOVLocationIdentity>& location) {
     std::scoped_lock guard(m_lock);
     if (location) {
         list.removeLocation(*location);
@@ -306,17 +296,13 @@ void QOVLocationManager::removeSlotLocation(LocationList& list,
     archive(list);
 }
 
-std::shared_ptr<QOVLocationIdentity> QOVLocationManager::homeLocation() {
-    return slotLocation(m_homeLocations);
-}
+std::shared_ptr<QOVLocationIdentity> QOVLocationManager::homeLocation() { return slotLocation(m_homeLocations); }
 
 void QOVLocationManager::setHomeLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     setSlotLocation(m_homeLocations, location);
 }
 
-LocationList::Entries QOVLocationManager::homeLocations() {
-    return entriesOf(m_homeLocations);
-}
+LocationList::Entries QOVLocationManager::homeLocations() { return entriesOf(m_homeLocations); }
 
 void QOVLocationManager::addHomeLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     addSlotLocation(m_homeLocations, location);
@@ -332,8 +318,7 @@ void QOVLocationManager::removeAllHomeLocations() {
     archiveHomeLocations();
 }
 
-std::shared_ptr<QOVLocationIdentity> QOVLocationManager::homeLocationForLocation(
-    const QOVLocationIdentity& location) {
+std::shared_ptr<QOVLocationIdentity> QOVLocationManager::homeLocationForLocation(const QOVLocationIdentity& location) {
     return locationIn(m_homeLocations, location);
 }
 
@@ -341,25 +326,17 @@ bool QOVLocationManager::homeLocationsContainsLocation(const QOVLocationIdentity
     return homeLocationForLocation(location) != nullptr;
 }
 
-void QOVLocationManager::archiveHomeLocations() {
-    archive(m_homeLocations);
-}
+void QOVLocationManager::archiveHomeLocations() { archive(m_homeLocations); }
 
-void QOVLocationManager::loadHomeLocationsFromArchive() {
-    load(m_homeLocations);
-}
+void QOVLocationManager::loadHomeLocationsFromArchive() { load(m_homeLocations); }
 
-std::shared_ptr<QOVLocationIdentity> QOVLocationManager::pushLocation() {
-    return slotLocation(m_pushLocations);
-}
+std::shared_ptr<QOVLocationIdentity> QOVLocationManager::pushLocation() { return slotLocation(m_pushLocations); }
 
 void QOVLocationManager::setPushLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     setSlotLocation(m_pushLocations, location);
 }
 
-LocationList::Entries QOVLocationManager::pushLocations() {
-    return entriesOf(m_pushLocations);
-}
+LocationList::Entries QOVLocationManager::pushLocations() { return entriesOf(m_pushLocations); }
 
 void QOVLocationManager::addPushLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     addSlotLocation(m_pushLocations, location);
@@ -375,8 +352,7 @@ void QOVLocationManager::removeAllPushLocations() {
     archivePushLocations();
 }
 
-std::shared_ptr<QOVLocationIdentity> QOVLocationManager::pushLocationForLocation(
-    const QOVLocationIdentity& location) {
+std::shared_ptr<QOVLocationIdentity> QOVLocationManager::pushLocationForLocation(const QOVLocationIdentity& location) {
     return locationIn(m_pushLocations, location);
 }
 
@@ -384,13 +360,9 @@ bool QOVLocationManager::pushLocationsContainsLocation(const QOVLocationIdentity
     return pushLocationForLocation(location) != nullptr;
 }
 
-void QOVLocationManager::archivePushLocations() {
-    archive(m_pushLocations);
-}
+void QOVLocationManager::archivePushLocations() { archive(m_pushLocations); }
 
-void QOVLocationManager::loadPushLocationsFromArchive() {
-    load(m_pushLocations);
-}
+void QOVLocationManager::loadPushLocationsFromArchive() { load(m_pushLocations); }
 
 // --- Pop rank ---
 
@@ -416,9 +388,8 @@ void QOVLocationManager::archivePopRankData() {
 void QOVLocationManager::loadPopRanksFromArchive() {
     std::scoped_lock guard(m_lock);
     m_popRank.clear();
-    const auto stored = DefaultsArchive::load(*m_defaults, kPopRankDataKey, [](const platform::Value& value) {
-        return value.ifDictionary() != nullptr;
-    });
+    const auto stored = DefaultsArchive::load(
+        *m_defaults, kPopRankDataKey, [](const platform::Value& value) { return value.ifDictionary() != nullptr; });
     if (!stored) {
         return;
     }
@@ -442,9 +413,7 @@ void QOVLocationManager::setupLocationSupport() {
     }
 }
 
-void QOVLocationManager::tearDownLocationSupport() {
-    m_positionSource->stopMonitoringSignificantLocationChanges();
-}
+void QOVLocationManager::tearDownLocationSupport() { m_positionSource->stopMonitoringSignificantLocationChanges(); }
 
 void QOVLocationManager::updateCurrentLocationWithGPS() {
     post(kUpdateStartCurrentLocationWithGPSNotification);

@@ -186,7 +186,6 @@ public:
     void setUsingGPS(bool usingGPS);
 
 private:
-
     // The favourites' entries, when they changed, for the change notice.
     void notifyFavoritesChanged(platform::Array oldFavorites);
     void postFavoriteUpdated(const std::shared_ptr<QOVLocationIdentity>& location, const char* status);

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/storage/KeyedArchiver.h"
 #include "platform/base/Date.h"
+#include "platform/storage/KeyedArchiver.h"
 
 namespace qov {
 

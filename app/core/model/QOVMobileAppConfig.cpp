@@ -89,8 +89,8 @@ std::int32_t QOVMobileAppConfig::intForAttribute(std::string_view attribute, std
         return integerFromText(*text);
     }
     if (const auto* integer = value->ifInteger()) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-            *integer, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(*integer, std::numeric_limits<std::int32_t>::min(),
+                                                                  std::numeric_limits<std::int32_t>::max()));
     }
     if (const auto* number = value->ifDouble()) {
         return saturatedInt32(*number);

@@ -85,8 +85,7 @@ public:
     std::shared_ptr<QOVTweet> tweetFromJSONDictionary(const Dictionary& dictionary) const;
     // A configurable tab from "title", "targetURLFormat" and "baseIconURLString" (QOVModelFactoryApplicationTab.cpp);
     // the icon is not filled.
-    std::shared_ptr<QOVConfigurableApplicationTab> applicationTabFromJSONDictionary(
-        const Dictionary& dictionary) const;
+    std::shared_ptr<QOVConfigurableApplicationTab> applicationTabFromJSONDictionary(const Dictionary& dictionary) const;
 
 private:
     void fireNoDataError() const;

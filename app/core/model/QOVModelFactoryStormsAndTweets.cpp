@@ -22,7 +22,7 @@ using Tweets = std::vector<std::shared_ptr<QOVTweet>>;
 // Builds one object from each object of a list root, in order; nullopt when the root is not a list.
 template <typename T, typename Build>
 std::optional<std::vector<std::shared_ptr<T>>> buildFromListRoot(std::string_view json, std::string_view kind,
-                                                                  Build build) {
+                                                                 Build build) {
     const auto root = JsonDocumentParser::parse(json);
     simdjson::dom::array list;
     if (!root || root->get_array().get(list) != simdjson::SUCCESS) {

@@ -51,9 +51,8 @@ void QOVAppStatusService::startService() {
     QOV_LOG_DEBUG("app status service: started");
     auto timer = platform::RunLoop::main().scheduleTimer(
         kStatusCheckInterval, true,
-        platform::bindWeak(shared_from_this(), [](QOVAppStatusService& service, platform::Timer&) {
-            service.performStatusChecks();
-        }));
+        platform::bindWeak(shared_from_this(),
+                           [](QOVAppStatusService& service, platform::Timer&) { service.performStatusChecks(); }));
     std::shared_ptr<platform::Timer> previous;
     {
         const std::lock_guard lock(m_mutex);
@@ -118,8 +117,7 @@ void QOVAppStatusService::swaggerStatusCheckCompleted(platform::net::HttpRequest
 
 void QOVAppStatusService::swaggerStatusCheckFailed(platform::net::HttpRequest& request) {
     // The status stays as it is: a status server that cannot be reached says nothing about the feature.
-    QOV_LOG_ERROR("error: could not get swagger status from server; response status={}",
-                  request.responseStatusCode());
+    QOV_LOG_ERROR("error: could not get swagger status from server; response status={}", request.responseStatusCode());
 }
 
 }  // namespace qov

@@ -18,9 +18,7 @@ platform::ProcessSlot<QOVMetricsService>& sharedInstanceSlot() {
     return slot;
 }
 
-const char* kindName(MetricsHit::Kind kind) {
-    return kind == MetricsHit::Kind::PageView ? "page view" : "tracking";
-}
+const char* kindName(MetricsHit::Kind kind) { return kind == MetricsHit::Kind::PageView ? "page view" : "tracking"; }
 
 }  // namespace
 
@@ -29,9 +27,7 @@ std::shared_ptr<QOVMetricsService> QOVMetricsService::sharedInstance() {
         [] { return std::make_shared<QOVMetricsService>(*platform::UserDefaults::standard()); });
 }
 
-void QOVMetricsService::resetSharedInstance() {
-    sharedInstanceSlot().exchange(nullptr);
-}
+void QOVMetricsService::resetSharedInstance() { sharedInstanceSlot().exchange(nullptr); }
 
 QOVMetricsService::QOVMetricsService(platform::UserDefaults& defaults)
     : m_guid(ApplicationGuid::guidFromDefaults(defaults)) {}
@@ -42,25 +38,23 @@ void QOVMetricsService::applicationLaunch(int kind) {
     }
     MetricsHit hit;
     switch (kind) {
-    case kLaunchFirstRun:
-        hit.events = "event1";
-        break;
-    case kLaunchUpgrade:
-        hit.events = "event4";
-        hit.variables["eVar2"] = "upgrade";
-        break;
-    case kLaunchPushAlert:
-        hit.events = "event2";
-        hit.variables["eVar3"] = "Push Alert";
-        break;
-    case kLaunchFromBackground:
-        hit.events = "event2";
-        hit.variables["eVar3"] = "From background";
-        break;
-    default:
-        hit.events = "event2";
-        hit.variables["eVar3"] = "App Icon";
-        break;
+        case kLaunchFirstRun: hit.events = "event1"; break;
+        case kLaunchUpgrade:
+            hit.events = "event4";
+            hit.variables["eVar2"] = "upgrade";
+            break;
+        case kLaunchPushAlert:
+            hit.events = "event2";
+            hit.variables["eVar3"] = "Push Alert";
+            break;
+        case kLaunchFromBackground:
+            hit.events = "event2";
+            hit.variables["eVar3"] = "From background";
+            break;
+        default:
+            hit.events = "event2";
+            hit.variables["eVar3"] = "App Icon";
+            break;
     }
     send(std::move(hit));
 }

@@ -34,9 +34,7 @@ std::shared_ptr<QOVPushRegister> QOVPushRegister::pushRegister() {
     });
 }
 
-void QOVPushRegister::resetPushRegister() {
-    sharedSlot().exchange(nullptr);
-}
+void QOVPushRegister::resetPushRegister() { sharedSlot().exchange(nullptr); }
 
 QOVPushRegister::QOVPushRegister(std::string serviceHost, SettingsProvider settings)
     : m_serviceHost(std::move(serviceHost)), m_settings(std::move(settings)) {}

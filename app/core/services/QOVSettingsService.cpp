@@ -147,9 +147,7 @@ std::shared_ptr<const ClassValues> classValues() {
     return state.values;
 }
 
-bool isNumber(const platform::Value& value) {
-    return value.ifBool() || value.ifInteger() || value.ifDouble();
-}
+bool isNumber(const platform::Value& value) { return value.ifBool() || value.ifInteger() || value.ifDouble(); }
 
 // Whether a stored value already holds the new one: numbers (and booleans) by value, others exactly.
 bool sameValue(const platform::Value& stored, const platform::Value& value) {
@@ -302,8 +300,7 @@ unsigned QOVSettingsService::storedUnsigned(std::string_view key, unsigned fallb
     return static_cast<unsigned>(number);
 }
 
-bool QOVSettingsService::store(std::string_view key, const std::string& property, platform::Value value,
-                               bool always) {
+bool QOVSettingsService::store(std::string_view key, const std::string& property, platform::Value value, bool always) {
     platform::Value old;
     {
         const std::lock_guard lock(m_mutex);
@@ -351,9 +348,7 @@ void QOVSettingsService::setApnDeviceToken(const std::optional<platform::Data>& 
 }
 
 bool QOVSettingsService::gpsDotEnabled() const { return storedBool(kGpsDotEnabledKey, false); }
-void QOVSettingsService::setGpsDotEnabled(bool enabled) {
-    store(kGpsDotEnabledKey, "gpsDotEnabled", enabled, true);
-}
+void QOVSettingsService::setGpsDotEnabled(bool enabled) { store(kGpsDotEnabledKey, "gpsDotEnabled", enabled, true); }
 
 unsigned QOVSettingsService::userMapViewType() const { return storedUnsigned(kUserMapViewTypeKey, 0); }
 void QOVSettingsService::setUserMapViewType(unsigned type) {
@@ -383,9 +378,7 @@ void QOVSettingsService::setGlobeCloudsDisabled(bool disabled) {
 }
 
 bool QOVSettingsService::globeIsHidden() const { return storedBool(kGlobeIsHiddenKey, true); }
-void QOVSettingsService::setGlobeIsHidden(bool hidden) {
-    store(kGlobeIsHiddenKey, "globeIsHidden", hidden, true);
-}
+void QOVSettingsService::setGlobeIsHidden(bool hidden) { store(kGlobeIsHiddenKey, "globeIsHidden", hidden, true); }
 
 std::int64_t QOVSettingsService::eventsUntilPrompt() const { return storedThreshold(kEventsUntilPromptKey, -1); }
 void QOVSettingsService::setEventsUntilPrompt(std::int64_t events) {
@@ -393,14 +386,10 @@ void QOVSettingsService::setEventsUntilPrompt(std::int64_t events) {
 }
 
 std::int64_t QOVSettingsService::usesUntilPrompt() const { return storedThreshold(kUsesUntilPromptKey, 5); }
-void QOVSettingsService::setUsesUntilPrompt(std::int64_t uses) {
-    store(kUsesUntilPromptKey, "usesUntilPrompt", uses);
-}
+void QOVSettingsService::setUsesUntilPrompt(std::int64_t uses) { store(kUsesUntilPromptKey, "usesUntilPrompt", uses); }
 
 std::int64_t QOVSettingsService::daysUntilPrompt() const { return storedThreshold(kDaysUntilPromptKey, 1); }
-void QOVSettingsService::setDaysUntilPrompt(std::int64_t days) {
-    store(kDaysUntilPromptKey, "daysUntilPrompt", days);
-}
+void QOVSettingsService::setDaysUntilPrompt(std::int64_t days) { store(kDaysUntilPromptKey, "daysUntilPrompt", days); }
 
 std::string QOVSettingsService::userMessage() const {
     std::optional<std::string> message = storedString(kUserMessageKey);
@@ -417,9 +406,7 @@ void QOVSettingsService::setRatePrompterEnabled(bool enabled) {
     setSettingsKey(kRatePrompterEnabledKey, "ratePrompterEnabled", enabled);
 }
 
-bool QOVSettingsService::isTombstoneAdRefreshActive() const {
-    return storedBool(kTombstoneAdRefreshActiveKey, false);
-}
+bool QOVSettingsService::isTombstoneAdRefreshActive() const { return storedBool(kTombstoneAdRefreshActiveKey, false); }
 void QOVSettingsService::setTombstoneAdRefreshActive(bool active) {
     setSettingsKey(kTombstoneAdRefreshActiveKey, "tombstoneAdRefreshActive", active);
 }
@@ -430,16 +417,12 @@ void QOVSettingsService::setInseasonIcon(const std::string& icon) { store(kInsea
 std::optional<std::string> QOVSettingsService::inseasonURL() const { return storedString(kInseasonURLKey); }
 void QOVSettingsService::setInseasonURL(const std::string& url) { store(kInseasonURLKey, "inseasonURL", url); }
 
-std::optional<std::string> QOVSettingsService::latestIosVersion() const {
-    return storedString(kLatestIosVersionKey);
-}
+std::optional<std::string> QOVSettingsService::latestIosVersion() const { return storedString(kLatestIosVersionKey); }
 void QOVSettingsService::setLatestIosVersion(const std::string& version) {
     store(kLatestIosVersionKey, "latestIosVersion", version);
 }
 
-std::optional<std::string> QOVSettingsService::latestAppVersion() const {
-    return storedString(kLatestAppVersionKey);
-}
+std::optional<std::string> QOVSettingsService::latestAppVersion() const { return storedString(kLatestAppVersionKey); }
 void QOVSettingsService::setLatestAppVersion(const std::string& version) {
     store(kLatestAppVersionKey, "latestAppVersion", version);
 }
@@ -460,7 +443,7 @@ void QOVSettingsService::setSwaggerStatus(unsigned status) {
     platform::Dictionary userInfo;
     userInfo.emplace(kSwaggerNotificationUpdatedStatusKey, status);
     platform::NotificationCenter::defaultCenter().postNotification(kSwaggerStatusUpdatedNotification,
-                                                                  weak_from_this().lock(), std::move(userInfo));
+                                                                   weak_from_this().lock(), std::move(userInfo));
 }
 
 unsigned QOVSettingsService::unitOfMeasureSelection() const { return storedUnsigned(kUOMSelectionKey, 2); }
@@ -475,9 +458,7 @@ void QOVSettingsService::setActiveStormsEnabled(bool enabled) {
     setSettingsKey(kActiveStormsEnabledKey, "activeStormsEnabled", enabled);
 }
 
-bool QOVSettingsService::isTropidexEnabled() const {
-    return isPremiumApp() || storedBool(kTropidexEnabledKey, true);
-}
+bool QOVSettingsService::isTropidexEnabled() const { return isPremiumApp() || storedBool(kTropidexEnabledKey, true); }
 void QOVSettingsService::setTropidexEnabled(bool enabled) {
     setSettingsKey(kTropidexEnabledKey, "tropidexEnabled", enabled);
 }
@@ -537,8 +518,7 @@ void QOVSettingsService::startListeningForAppConfigurationUpdates() {
     if (!cache) {
         return;
     }
-    cache->startListeningForConfiguration(kCommonConfigurationId, kCommonConfigurationTimeToLive,
-                                          shared_from_this());
+    cache->startListeningForConfiguration(kCommonConfigurationId, kCommonConfigurationTimeToLive, shared_from_this());
     const std::string appId = appConfigKey();
     if (appId.empty()) {
         QOV_LOG_WARN("The bundle names no application configuration (QOVAppConfigKey); only \"{}\" is followed",

@@ -220,7 +220,6 @@ public:
                        const std::shared_ptr<ApplicationCache>& cache);
 
 private:
-
     platform::Value storedValue(std::string_view key) const;
     bool storedBool(std::string_view key, bool fallback) const;
     std::optional<std::string> storedString(std::string_view key) const;

@@ -10,17 +10,11 @@ WeatherSummaryJob::WeatherSummaryJob(std::shared_ptr<ApplicationCache> cache,
                                      std::shared_ptr<QOVLocationIdentity> identity)
     : m_cache(std::move(cache)), m_identity(std::move(identity)) {}
 
-WeatherSummaryJob::~WeatherSummaryJob() {
-    m_cache->stopListeningForDelegate(this);
-}
+WeatherSummaryJob::~WeatherSummaryJob() { m_cache->stopListeningForDelegate(this); }
 
-void WeatherSummaryJob::start() {
-    m_cache->startListeningForLocationId(m_identity, shared_from_this());
-}
+void WeatherSummaryJob::start() { m_cache->startListeningForLocationId(m_identity, shared_from_this()); }
 
-bool WeatherSummaryJob::hasFreshLocation() const {
-    return m_location && !m_location->isStale();
-}
+bool WeatherSummaryJob::hasFreshLocation() const { return m_location && !m_location->isStale(); }
 
 bool WeatherSummaryJob::hasFreshWeather() const {
     return hasFreshLocation() && m_location->currentConditions() != nullptr;

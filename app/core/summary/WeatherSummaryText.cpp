@@ -28,8 +28,7 @@ std::string localDay(platform::Date date, const std::optional<std::string>& time
                                           std::chrono::month{static_cast<unsigned>(fields.month)},
                                           std::chrono::day{static_cast<unsigned>(fields.day)}};
     const std::chrono::weekday weekday{std::chrono::sys_days{day}};
-    return fmt::format("{} {:04}-{:02}-{:02}", kWeekdays[weekday.c_encoding()], fields.year, fields.month,
-                       fields.day);
+    return fmt::format("{} {:04}-{:02}-{:02}", kWeekdays[weekday.c_encoding()], fields.year, fields.month, fields.day);
 }
 
 using platform::printableText;
@@ -61,9 +60,9 @@ void appendPlace(std::string& out, const QOVLocation& location) {
     const std::string ageText =
         std::isfinite(age) ? fmt::format("{:.0f} min old", std::max(0.0, age) / 60.0) : "of unknown age";
     fmt::format_to(std::back_inserter(out), "{:.2f}°{} {:.2f}°{}, time zone {}, data {}\n",
-                   std::fabs(coordinate.latitude), coordinate.latitude < 0 ? 'S' : 'N',
-                   std::fabs(coordinate.longitude), coordinate.longitude < 0 ? 'W' : 'E',
-                   printableText(location.timeZone().value_or("unknown")), ageText);
+                   std::fabs(coordinate.latitude), coordinate.latitude < 0 ? 'S' : 'N', std::fabs(coordinate.longitude),
+                   coordinate.longitude < 0 ? 'W' : 'E', printableText(location.timeZone().value_or("unknown")),
+                   ageText);
 }
 
 void appendCurrentConditions(std::string& out, const QOVLocation& location) {
@@ -79,13 +78,12 @@ void appendCurrentConditions(std::string& out, const QOVLocation& location) {
         // Old conditions say when they were observed (else when the data was made) and how long ago.
         const platform::Date observed = *when;
         const auto fields = LocalCalendar::fieldsOf(observed, location.timeZone());
-        heading = fmt::format("Then ({} {:02}:{:02} local, {} ago)", localDay(observed, location.timeZone()),
-                              fields.hour, fields.minute,
-                              durationText(platform::Clock::shared()->now().timeIntervalSince(observed)));
+        heading =
+            fmt::format("Then ({} {:02}:{:02} local, {} ago)", localDay(observed, location.timeZone()), fields.hour,
+                        fields.minute, durationText(platform::Clock::shared()->now().timeIntervalSince(observed)));
     }
-    fmt::format_to(std::back_inserter(out),
-                   "\n{}: {}°F, {}; feels like {}°F; wind {} {} mph; humidity {}%; UV {} {}\n", heading,
-                   now->temperature(), printableText(now->text()), now->feelsLike(),
+    fmt::format_to(std::back_inserter(out), "\n{}: {}°F, {}; feels like {}°F; wind {} {} mph; humidity {}%; UV {} {}\n",
+                   heading, now->temperature(), printableText(now->text()), now->feelsLike(),
                    printableText(now->windDirectionDescription()), now->windSpeed(), now->humidity(), now->uvIndex(),
                    printableText(now->uvText()));
 }

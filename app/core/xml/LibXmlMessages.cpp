@@ -4,8 +4,8 @@
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
-#include <cstdarg>
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <mutex>
 #include <string>

@@ -32,8 +32,7 @@ const platform::Dictionary* NSDictionaryQOV::subDictionaryWithKey(const platform
     return nullptr;
 }
 
-std::optional<std::string> NSDictionaryQOV::attributeWithKey(const platform::Dictionary& node,
-                                                             std::string_view name) {
+std::optional<std::string> NSDictionaryQOV::attributeWithKey(const platform::Dictionary& node, std::string_view name) {
     const platform::Value* attributes = platform::valueForKey(node, "attributes");
     if (attributes == nullptr || attributes->ifArray() == nullptr) {
         return std::nullopt;

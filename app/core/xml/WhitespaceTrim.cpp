@@ -11,9 +11,7 @@ constexpr std::array<std::string_view, 19> kWideSpaces = {
     "\u2007", "\u2008", "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000",
 };
 
-bool isAsciiSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // The length of the white-space character at the start (front) or end (back) of text, or 0.
 std::size_t spaceLength(std::string_view text, bool atFront) {
@@ -23,9 +21,7 @@ std::size_t spaceLength(std::string_view text, bool atFront) {
     if (isAsciiSpace(atFront ? text.front() : text.back())) {
         return 1;
     }
-    auto matches = [&](std::string_view space) {
-        return atFront ? text.starts_with(space) : text.ends_with(space);
-    };
+    auto matches = [&](std::string_view space) { return atFront ? text.starts_with(space) : text.ends_with(space); };
     for (const auto space : kWideSpaces) {
         if (matches(space)) {
             return space.size();

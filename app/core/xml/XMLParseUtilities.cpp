@@ -33,8 +33,7 @@ void fail(std::optional<XmlError>* error, int code, std::string_view message) {
 
 // Only these node kinds carry text of their own in a node's content field.
 bool carriesText(xmlElementType type) {
-    return type == XML_TEXT_NODE || type == XML_CDATA_SECTION_NODE || type == XML_COMMENT_NODE ||
-           type == XML_PI_NODE;
+    return type == XML_TEXT_NODE || type == XML_CDATA_SECTION_NODE || type == XML_COMMENT_NODE || type == XML_PI_NODE;
 }
 
 // Children are read below these kinds only: never into entity references or declarations, so an entity's
@@ -171,8 +170,7 @@ std::optional<std::vector<Dictionary>> PerformXMLXPathQuery(std::string_view dat
     return nodes;
 }
 
-std::optional<std::vector<Dictionary>> PerformXMLAllNodesQuery(std::string_view data,
-                                                               std::optional<XmlError>* error) {
+std::optional<std::vector<Dictionary>> PerformXMLAllNodesQuery(std::string_view data, std::optional<XmlError>* error) {
     return PerformXMLXPathQuery(data, "//*", error);
 }
 

@@ -170,8 +170,7 @@ void XmlParser::resetForParse(std::string_view requireTag) {
     m_bIsFirstTag = true;
 }
 
-bool XmlParser::parseXmlData(std::string_view data, std::string_view requireTag,
-                             std::optional<XmlError>* parseError) {
+bool XmlParser::parseXmlData(std::string_view data, std::string_view requireTag, std::optional<XmlError>* parseError) {
     resetForParse(requireTag);
     LibXmlMessages::routeToLog();
 

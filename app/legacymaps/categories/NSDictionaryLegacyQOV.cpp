@@ -27,8 +27,7 @@ void registerArchiveClass() {
     static std::once_flag once;
     std::call_once(once, [] {
         platform::ArchiveRegistry::registerClass(
-            "LegacyDictionaryArchive",
-            [](const platform::KeyedUnarchiver& coder) -> std::shared_ptr<platform::Object> {
+            "LegacyDictionaryArchive", [](const platform::KeyedUnarchiver& coder) -> std::shared_ptr<platform::Object> {
                 const platform::Value value = coder.decodeValue(kDataKey);
                 const auto* dictionary = value.ifDictionary();
                 return dictionary ? std::make_shared<LegacyDictionaryArchive>(*dictionary) : nullptr;

@@ -107,11 +107,10 @@ MapControlBar::MapControlBar() : View(Rect(platform::gfx::Point{}, kSize)) {
     m_futureLabel = makeLabel(Rect(406, 79, 236, 21), Color::white(), TextAlignment::Left, Font::systemFont(17));
     m_futureLabel->setAlpha(0.0);
     m_futureSlider = makeSlider(Rect(369, 118, 325, 23));
-    for (const std::shared_ptr<View>& view :
-         std::initializer_list<std::shared_ptr<View>>{m_background, m_selectOverlayButton, m_overlayLegend, m_dateLabel,
-                                                      m_timeLabel, m_playStopButton, m_pointsOfInterestButton,
-                                                      m_pastButton, m_pastLabel, m_pastSlider, m_futureButton,
-                                                      m_futureLabel, m_futureSlider}) {
+    for (const std::shared_ptr<View>& view : std::initializer_list<std::shared_ptr<View>>{
+             m_background, m_selectOverlayButton, m_overlayLegend, m_dateLabel, m_timeLabel, m_playStopButton,
+             m_pointsOfInterestButton, m_pastButton, m_pastLabel, m_pastSlider, m_futureButton, m_futureLabel,
+             m_futureSlider}) {
         addSubview(view);
     }
     m_dateFormatter.setDateFormat(localized("map.controlbar.date.format"));
@@ -125,10 +124,9 @@ MapControlBar::MapControlBar() : View(Rect(platform::gfx::Point{}, kSize)) {
 void MapControlBar::wireActions() {
     const auto self = std::static_pointer_cast<MapControlBar>(shared_from_this());
     const auto on = [&](const std::shared_ptr<Button>& button, void (MapControlBar::*action)()) {
-        button->addAction(platform::ui::kControlEventTouchUpInside,
-                          platform::bindWeak(self, [action](MapControlBar& bar, platform::ui::Control&) {
-                              (bar.*action)();
-                          }));
+        button->addAction(
+            platform::ui::kControlEventTouchUpInside,
+            platform::bindWeak(self, [action](MapControlBar& bar, platform::ui::Control&) { (bar.*action)(); }));
     };
     on(m_selectOverlayButton, &MapControlBar::userPressedSelectOverlay);
     on(m_playStopButton, &MapControlBar::userPressedPlayStop);

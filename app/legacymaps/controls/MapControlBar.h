@@ -23,9 +23,7 @@ class SelectMapOverlayViewController;
 //
 // Main thread only. Make it with create() (its controls reach it weakly). The delegate is held weakly; the bar
 // owns the open chooser, whose view it lays over the window until a choice is made.
-class MapControlBar : public platform::ui::View,
-                      public MapOverlayOptionViewDelegate,
-                      public MapViewUpdatedDelegate {
+class MapControlBar : public platform::ui::View, public MapOverlayOptionViewDelegate, public MapViewUpdatedDelegate {
 public:
     static constexpr platform::gfx::Size kSize{728.0, 60.0};
     static constexpr double kPlayingGrowth = 100.0;

@@ -55,7 +55,7 @@ void SelectMapOverlayViewController::willRotateToInterfaceOrientation(DeviceOrie
 }
 
 void SelectMapOverlayViewController::willAnimateRotationToInterfaceOrientation(DeviceOrientation orientation,
-                                                                             double duration) {
+                                                                               double duration) {
     rotateToInterfaceOrientation(orientation, duration);
 }
 

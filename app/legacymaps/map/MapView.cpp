@@ -173,8 +173,8 @@ void MapView::regionChangeDidFinish() {
         const auto centre = map->centerCoordinate();
         m_overlayLayer->setHidden(false);
         m_overlayLayer->setZoomLevel(MKMapViewQOV::actualZoomLevel(*map));
-        m_overlayLayer->setCenterPoint(platform::gfx::Point{static_cast<float>(centre.longitude),
-                                                            static_cast<float>(centre.latitude)});
+        m_overlayLayer->setCenterPoint(
+            platform::gfx::Point{static_cast<float>(centre.longitude), static_cast<float>(centre.latitude)});
         m_overlayLayer->regionChanged();
     }
     stopRegionTimer();

@@ -22,8 +22,9 @@ namespace qov {
 // Threads: a concurrent operation. The queue's worker only hands the attempts to the main loop and is free again;
 // the request stays in the queue's operations (and can be found by its user data) until it finishes or is
 // cancelled, while its transfers run on the platform's transfer loop without a thread of their own (see
-// MainQueue). Attempts, deliveries and callbacks run on the main loop. cancel() works from any thread and stops the attempt's transfer; a cancelled
-// request reports nothing. A priority override other than -1 becomes the operation's queue priority.
+// MainQueue). Attempts, deliveries and callbacks run on the main loop. cancel() works from any thread and stops the
+// attempt's transfer; a cancelled request reports nothing. A priority override other than -1 becomes the operation's
+// queue priority.
 class AsyncURLRequest : public platform::Operation, public AsyncURLRequestConnectionDelegate {
 public:
     static constexpr std::size_t kAttempts = 3;

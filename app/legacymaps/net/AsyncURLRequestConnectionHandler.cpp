@@ -27,31 +27,29 @@ AsyncURLRequestConnectionHandler::AsyncURLRequestConnectionHandler(
 void AsyncURLRequestConnectionHandler::attach(platform::net::HttpRequest& connection) {
     const auto self = shared_from_this();
     connection.setOnFinished(platform::bindWeak(self, &AsyncURLRequestConnectionHandler::connectionFinished));
-    connection.setOnFailed(platform::bindWeak(self, [](AsyncURLRequestConnectionHandler& handler,
-                                                       platform::net::HttpRequest& failed) {
-        const auto& error = failed.error();
-        handler.connectionFailed(AsyncURLRequestError{
-            std::string(platform::net::Error::kDomain),
-            error ? static_cast<std::int64_t>(error->code()) : 0,
-            error ? error->description() : std::string("The request failed")});
-    }));
+    connection.setOnFailed(
+        platform::bindWeak(self, [](AsyncURLRequestConnectionHandler& handler, platform::net::HttpRequest& failed) {
+            const auto& error = failed.error();
+            handler.connectionFailed(AsyncURLRequestError{
+                std::string(platform::net::Error::kDomain), error ? static_cast<std::int64_t>(error->code()) : 0,
+                error ? error->description() : std::string("The request failed")});
+        }));
 }
 
 platform::Value AsyncURLRequestConnectionHandler::decode(const platform::Data& body, RequestDataType dataType) {
     const std::string_view text(reinterpret_cast<const char*>(body.data()), body.size());
     switch (dataType) {
-    case RequestDataType::RawBytes:
-        return body;
-    case RequestDataType::JSON:
-        if (const auto root = JsonDocumentParser::parse(text)) {
-            return JsonPlatformValue::fromElement(*root).value_or(platform::Value());
-        }
-        return {};
-    case RequestDataType::XML:
-        if (const auto nodes = PerformXMLAllNodesQuery(text); nodes && !nodes->empty()) {
-            return nodes->front();
-        }
-        return {};
+        case RequestDataType::RawBytes: return body;
+        case RequestDataType::JSON:
+            if (const auto root = JsonDocumentParser::parse(text)) {
+                return JsonPlatformValue::fromElement(*root).value_or(platform::Value());
+            }
+            return {};
+        case RequestDataType::XML:
+            if (const auto nodes = PerformXMLAllNodesQuery(text); nodes && !nodes->empty()) {
+                return nodes->front();
+            }
+            return {};
     }
     return {};
 }
@@ -67,15 +65,15 @@ void AsyncURLRequestConnectionHandler::connectionFinished(platform::net::HttpReq
         sendResult(connection.responseData());
         return;
     }
-    platform::GlobalQueue::async([weakSelf = weak_from_this(), body = connection.responseData(),
-                                  dataType = m_requestDataType] {
-        platform::Value result = decode(body, dataType);
-        platform::dispatchMain([weakSelf, result = std::move(result)] {
-            if (const auto self = weakSelf.lock()) {
-                self->sendResult(result);
-            }
+    platform::GlobalQueue::async(
+        [weakSelf = weak_from_this(), body = connection.responseData(), dataType = m_requestDataType] {
+            platform::Value result = decode(body, dataType);
+            platform::dispatchMain([weakSelf, result = std::move(result)] {
+                if (const auto self = weakSelf.lock()) {
+                    self->sendResult(result);
+                }
+            });
         });
-    });
 }
 
 void AsyncURLRequestConnectionHandler::connectionFailed(const AsyncURLRequestError& error) {

@@ -44,13 +44,12 @@ void CachedAsyncURLRequest::sendResult() {
         const auto self = std::static_pointer_cast<CachedAsyncURLRequest>(shared_from_this());
         auto request = AsyncURLRequest::asyncURLRequest(
             m_url, m_requestDataType, m_userData, m_priorityOverride,
-            AsyncURLRequestTargets{
-                [self](const platform::Value& userData, const platform::Value& result) {
-                    self->success(userData, result);
-                },
-                [self](const platform::Value& userData, const AsyncURLRequestError& error) {
-                    self->failure(userData, error);
-                }});
+            AsyncURLRequestTargets{[self](const platform::Value& userData, const platform::Value& result) {
+                                       self->success(userData, result);
+                                   },
+                                   [self](const platform::Value& userData, const AsyncURLRequestError& error) {
+                                       self->failure(userData, error);
+                                   }});
         {
             std::lock_guard lock(m_requestMutex);
             m_request = request;

@@ -56,8 +56,7 @@ MapOverlayType::Ptr MapOverlayType::mapOverlayTypeWithNumber(int number, std::st
                                                              std::string legendName, bool futureProvided,
                                                              bool animates) {
     return std::make_shared<const MapOverlayType>(number, std::move(keySpecifier), std::move(imageName),
-                                                  std::move(iconName), std::move(legendName), futureProvided,
-                                                  animates);
+                                                  std::move(iconName), std::move(legendName), futureProvided, animates);
 }
 
 MapOverlayType::Ptr MapOverlayType::overlayForNumber(long long number) {

@@ -47,15 +47,14 @@ void buildMapScreen(platform::ui::InterfaceContext& file) {
 void registerLegacyMapInterfaceFiles() {
     platform::ui::InterfaceFile::registerBuilder("LegacyMapsViewController-iPad", buildMapScreen);
     platform::ui::InterfaceFile::registerBuilder("LegacyMapsViewController-iPhone", buildMapScreen);
-    platform::ui::InterfaceFile::registerBuilder(SelectMapOverlayViewController::kNibName,
-                                                 [](platform::ui::InterfaceContext& file) {
-                                                     const auto owner = file.ownerAs<SelectMapOverlayViewController>();
-                                                     const auto view = file.makeTopLevel<platform::ui::View>(
-                                                         platform::ui::Screen::bounds());
-                                                     if (owner) {
-                                                         owner->setView(view);
-                                                     }
-                                                 });
+    platform::ui::InterfaceFile::registerBuilder(
+        SelectMapOverlayViewController::kNibName, [](platform::ui::InterfaceContext& file) {
+            const auto owner = file.ownerAs<SelectMapOverlayViewController>();
+            const auto view = file.makeTopLevel<platform::ui::View>(platform::ui::Screen::bounds());
+            if (owner) {
+                owner->setView(view);
+            }
+        });
 }
 
 }  // namespace qov

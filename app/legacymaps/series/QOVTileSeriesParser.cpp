@@ -61,10 +61,10 @@ std::shared_ptr<QOVSeries> seriesFrom(const platform::Dictionary& node) {
         if (QOVTileSeriesParser::stringFromDictionary(*frame, "isPast") == "true") {
             continue;
         }
-        series->addFutureSeries(std::make_shared<QOVSeries>(
-            QOVTileSeriesParser::stringFromDictionary(*frame, "date"),
-            QOVTileSeriesParser::stringFromDictionary(*frame, "unixDate"),
-            QOVTileSeriesParser::intFromDictionary(*frame, "offset")));
+        series->addFutureSeries(
+            std::make_shared<QOVSeries>(QOVTileSeriesParser::stringFromDictionary(*frame, "date"),
+                                        QOVTileSeriesParser::stringFromDictionary(*frame, "unixDate"),
+                                        QOVTileSeriesParser::intFromDictionary(*frame, "offset")));
     }
     return series;
 }

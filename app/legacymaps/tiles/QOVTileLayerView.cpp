@@ -75,8 +75,8 @@ void QOVTileLayerView::setCenterPoint(platform::gfx::Point point) {
     if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
         return;
     }
-    m_centerPoint = platform::gfx::Point{std::clamp(point.x, -kMaxLongitude, kMaxLongitude),
-                                         platform::map::clampLatitude(point.y)};
+    m_centerPoint =
+        platform::gfx::Point{std::clamp(point.x, -kMaxLongitude, kMaxLongitude), platform::map::clampLatitude(point.y)};
     setCenterPixel(pixelForPoint(m_centerPoint, m_layerZoomLevel, kTileSize));
 }
 

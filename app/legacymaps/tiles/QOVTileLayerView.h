@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/legacymaps/overlay/MapOverlayType.h"
 #include "app/legacymaps/cache/LRUCachedDictionary.h"
 #include "app/legacymaps/map/MapViewUpdatedDelegate.h"
+#include "app/legacymaps/overlay/MapOverlayType.h"
 #include "app/legacymaps/series/QOVTileSeries.h"
 #include "app/legacymaps/tiles/QOVTileLoadedListener.h"
 #include "app/legacymaps/tiles/QOVTileLoader.h"
@@ -35,9 +35,7 @@ class QOVLocation;
 // Grid rules: rows outside the world are skipped; columns wrap (a column past the antimeridian keeps its place
 // and takes the address of the column it repeats); a range never holds more columns than the world. A tile that
 // failed is asked for again only 60 s after its failure.
-class QOVTileLayerView : public platform::ui::View,
-                         public QOVTileSeriesListener,
-                         public QOVTileLoaderProtocol {
+class QOVTileLayerView : public platform::ui::View, public QOVTileSeriesListener, public QOVTileLoaderProtocol {
 public:
     static constexpr int kTileSize = 256;
     static constexpr double kLoopInterval = 0.5;
@@ -54,9 +52,8 @@ public:
         friend bool operator==(const TileRange&, const TileRange&) = default;
     };
 
-    static std::shared_ptr<QOVTileLayerView> create(const platform::gfx::Rect& frame,
-                                                    std::shared_ptr<QOVTileSeries> tileSeries =
-                                                        QOVTileSeries::sharedInstance());
+    static std::shared_ptr<QOVTileLayerView> create(
+        const platform::gfx::Rect& frame, std::shared_ptr<QOVTileSeries> tileSeries = QOVTileSeries::sharedInstance());
     QOVTileLayerView(const platform::gfx::Rect& frame, std::shared_ptr<QOVTileSeries> tileSeries);
     ~QOVTileLayerView() override;
 

@@ -52,8 +52,8 @@ QOVTileLayerView::TileRange QOVTileLayerView::tileRangeFor(const platform::gfx::
         return range;
     }
     range.firstColumn = static_cast<int>(std::clamp(std::floor(pixels.x() / kTileSize), -tiles, 2.0 * tiles));
-    range.lastColumn = static_cast<int>(
-        std::clamp(std::floor(pixels.maxX() / kTileSize), -tiles, range.firstColumn + tiles - 1.0));
+    range.lastColumn =
+        static_cast<int>(std::clamp(std::floor(pixels.maxX() / kTileSize), -tiles, range.firstColumn + tiles - 1.0));
     range.firstRow = static_cast<int>(std::max(std::floor(pixels.y() / kTileSize), 0.0));
     range.lastRow = static_cast<int>(std::min(std::floor(pixels.maxY() / kTileSize), tiles - 1.0));
     return range;

@@ -99,8 +99,7 @@ void QOVTileLayerView::queueForDownload(const std::shared_ptr<QOVTile>& tile) {
     if (inFlight || tile->isLoaded() || !mayRequest(tile->url())) {
         return;
     }
-    auto loader = std::make_shared<QOVTileLoader>(
-        tile, std::static_pointer_cast<QOVTileLayerView>(shared_from_this()));
+    auto loader = std::make_shared<QOVTileLoader>(tile, std::static_pointer_cast<QOVTileLayerView>(shared_from_this()));
     m_loadingTiles.push_back(loader);
     loader->download();
 }
@@ -111,8 +110,8 @@ void QOVTileLayerView::requestRedraw() {
         return;
     }
     m_redrawPending = true;
-    platform::RunLoop::main().post(platform::bindWeak(
-        std::static_pointer_cast<QOVTileLayerView>(shared_from_this()), [](QOVTileLayerView& view) {
+    platform::RunLoop::main().post(
+        platform::bindWeak(std::static_pointer_cast<QOVTileLayerView>(shared_from_this()), [](QOVTileLayerView& view) {
             view.m_redrawPending = false;
             view.drawTiles();
         }));

@@ -39,9 +39,9 @@ void QOVTileLoader::download() {
         });
     targets.failureTarget = platform::bindWeak(
         self, [](QOVTileLoader& loader, const platform::Value&, const AsyncURLRequestError&) { loader.failure(); });
-    m_request = CachedAsyncURLRequest::asyncURLRequest(m_tile->url(), kTileCacheInterval, RequestDataType::RawBytes,
-                                                       platform::Value(m_tile->url()), kNoPriorityOverride,
-                                                       std::move(targets));
+    m_request =
+        CachedAsyncURLRequest::asyncURLRequest(m_tile->url(), kTileCacheInterval, RequestDataType::RawBytes,
+                                               platform::Value(m_tile->url()), kNoPriorityOverride, std::move(targets));
 }
 
 void QOVTileLoader::success(const platform::Data& data) {

@@ -51,7 +51,7 @@ void QOVAnimationManager::setMapLayer(std::shared_ptr<QOVMapLayer> layer) {
     ++m_generation;
     m_mapLayer = std::move(layer);
     m_seriesList = m_mapLayer ? m_mapLayer->animationSeries(QOVMapCache::sharedInstance()->currentTileConfig().get())
-                             : QOVMapSeries::List{};
+                              : QOVMapSeries::List{};
     m_currentFrame = 0;
     m_frameList.assign(m_seriesList.size(), nullptr);
     m_frameLoads.clear();
@@ -227,13 +227,13 @@ void QOVAnimationManager::frameRendered(std::uint32_t rendered, const QOVAnimati
             renderer->displayNativeFrame(image);
         }
         if (delegate) {
-            delegate->animationOverlayDisplayedFrame(
-                *this, totalFrames() - 1, frameTime(*m_seriesList[std::size_t(m_currentFrame)], m_timeZone));
+            delegate->animationOverlayDisplayedFrame(*this, totalFrames() - 1,
+                                                     frameTime(*m_seriesList[std::size_t(m_currentFrame)], m_timeZone));
         }
     } else if (rendered == kFramesBeforePlaying) {
         const double interval = m_frameList.size() > 10 ? kFastFrameInterval : kFrameInterval;
-        m_timer = platform::RunLoop::main().scheduleTimer(
-            interval, true, [weakSelf = weak_from_this()](platform::Timer&) {
+        m_timer =
+            platform::RunLoop::main().scheduleTimer(interval, true, [weakSelf = weak_from_this()](platform::Timer&) {
                 if (const auto self = weakSelf.lock()) {
                     self->animate();
                 }

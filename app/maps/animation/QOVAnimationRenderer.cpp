@@ -75,9 +75,9 @@ QOVAnimationRenderer::FrameImage QOVAnimationRenderer::stitchTiles(const TileIma
                 context.copyImage(*tile, platform::gfx::Point{origin.x + double(column * kTilePixels),
                                                               origin.y + double(row * kTilePixels)});
             } else if (tile) {
-                context.drawImage(*tile, platform::gfx::Rect(origin.x + double(column * kTilePixels),
-                                                             origin.y + double(row * kTilePixels), kTilePixels,
-                                                             kTilePixels));
+                context.drawImage(*tile,
+                                  platform::gfx::Rect(origin.x + double(column * kTilePixels),
+                                                      origin.y + double(row * kTilePixels), kTilePixels, kTilePixels));
             }
         }
     }

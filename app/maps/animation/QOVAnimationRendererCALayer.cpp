@@ -8,9 +8,11 @@ void QOVAnimationRendererCALayer::displayNativeFrame(const FrameImage& frame) {
     setNeedsDisplay();
 }
 
-QOVAnimationRenderer::FrameImage QOVAnimationRendererCALayer::nativeDataFromFrameData(
-    const FrameData& frameData, std::uint32_t rowsPerFrame, float zoomScale, platform::gfx::Point offset,
-    std::uint32_t) {
+QOVAnimationRenderer::FrameImage QOVAnimationRendererCALayer::nativeDataFromFrameData(const FrameData& frameData,
+                                                                                      std::uint32_t rowsPerFrame,
+                                                                                      float zoomScale,
+                                                                                      platform::gfx::Point offset,
+                                                                                      std::uint32_t) {
     return imageFromFrameData(frameData, rowsPerFrame, zoomScale, offset);
 }
 

@@ -22,9 +22,11 @@ void QOVAnimationRendererImageView::displayNativeFrame(const FrameImage& frame) 
     m_imageView->setImage(frame);
 }
 
-QOVAnimationRenderer::FrameImage QOVAnimationRendererImageView::nativeDataFromFrameData(
-    const FrameData& frameData, std::uint32_t rowsPerFrame, float zoomScale, platform::gfx::Point offset,
-    std::uint32_t) {
+QOVAnimationRenderer::FrameImage QOVAnimationRendererImageView::nativeDataFromFrameData(const FrameData& frameData,
+                                                                                        std::uint32_t rowsPerFrame,
+                                                                                        float zoomScale,
+                                                                                        platform::gfx::Point offset,
+                                                                                        std::uint32_t) {
     return imageFromFrameData(frameData, rowsPerFrame, zoomScale, offset);
 }
 

@@ -56,9 +56,8 @@ bool QOVMapCache::createOrReplaceFile(const std::filesystem::path& path, const p
     }
     // Cache files are checked when read and fetched again when bad: they need not wait for the disk.
     const auto bytes = platform::KeyedArchiver::archivedDataWithRootObject(object);
-    if (!bytes || !platform::AtomicFile::writeReplaceable(path, std::string_view(reinterpret_cast<const char*>(
-                                                                                      bytes->data()),
-                                                                                  bytes->size()))) {
+    if (!bytes || !platform::AtomicFile::writeReplaceable(
+                      path, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()))) {
         QOV_LOG_ERROR("Could not write the map cache file {}.", path.string());
         return false;
     }

@@ -5,8 +5,8 @@
 
 namespace qov {
 
-TileFileRead::TileFileRead(std::weak_ptr<QOVMapCache> cache, std::shared_ptr<QOVMapSeries> series,
-                           std::string quadKey, std::filesystem::path file, platform::map::MapRect mapRect,
+TileFileRead::TileFileRead(std::weak_ptr<QOVMapCache> cache, std::shared_ptr<QOVMapSeries> series, std::string quadKey,
+                           std::filesystem::path file, platform::map::MapRect mapRect,
                            std::weak_ptr<MapTileReceiver> receiver)
     : m_cache(std::move(cache)),
       m_series(std::move(series)),

@@ -21,7 +21,6 @@ namespace qov {
 
 namespace {
 
-
 bool samePoint(const QOVPointOfInterest& first, const QOVPointOfInterest& second) {
     return first.poiType() == second.poiType() && first.pointId() == second.pointId();
 }
@@ -100,10 +99,10 @@ void QOVMapViewController::locationDataChanged(const std::shared_ptr<QOVLocation
     }
     // A place without current conditions has no temperature to show.
     const auto& conditions = location->currentConditions();
-    addAnnotationAtCoordinate(coordinate, conditions ? fmt::format("{} ({})", location->displayName(),
-                                                                   QOVFormattingService::formatTemperature(
-                                                                       conditions->temperature()))
-                                                     : location->displayName());
+    addAnnotationAtCoordinate(
+        coordinate, conditions ? fmt::format("{} ({})", location->displayName(),
+                                             QOVFormattingService::formatTemperature(conditions->temperature()))
+                               : location->displayName());
     updateMapLayerWithName(m_mapLayer ? m_mapLayer->layerType() : std::string(MapLayerCatalogue::kDefaultLayer));
     m_animationManager->setTimeZone(location->timeZone());
 }
@@ -211,10 +210,10 @@ void QOVMapViewController::resizeAnimationRenderer(const platform::gfx::Rect& fr
 }
 
 std::string QOVMapViewController::seriesTime() const {
-    return m_mapSeries ? m_mapSeries->displayDateWithTimeZone(
-                             m_currentLocation ? m_currentLocation->timeZone() : std::nullopt,
-                             QOVMapCache::sharedInstance()->configurationOffset())
-                       : std::string();
+    return m_mapSeries
+               ? m_mapSeries->displayDateWithTimeZone(m_currentLocation ? m_currentLocation->timeZone() : std::nullopt,
+                                                      QOVMapCache::sharedInstance()->configurationOffset())
+               : std::string();
 }
 
 void QOVMapViewController::requestPOIsForType(std::int32_t type) {

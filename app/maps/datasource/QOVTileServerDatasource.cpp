@@ -90,11 +90,11 @@ void QOVTileServerDatasource::requestTileDataForLayer(const std::string& layer, 
 void QOVTileServerDatasource::startAttempt(const std::string& url, TileTransfer& transfer) {
     auto request = std::make_shared<TileImageRequest>(url);
     request->setTimeOutSeconds(kTimeOutSeconds);
-    auto answered = platform::bindWeak(weak_from_this().lock(), [url](QOVTileServerDatasource& self,
-                                                                      platform::net::HttpRequest& request) {
-        // Tile transfers are all TileImageRequests (startAttempt makes them).
-        self.tileAnswered(url, static_cast<TileImageRequest&>(request));
-    });
+    auto answered = platform::bindWeak(weak_from_this().lock(),
+                                       [url](QOVTileServerDatasource& self, platform::net::HttpRequest& request) {
+                                           // Tile transfers are all TileImageRequests (startAttempt makes them).
+                                           self.tileAnswered(url, static_cast<TileImageRequest&>(request));
+                                       });
     request->setOnFinished(answered);
     request->setOnFailed(answered);
     transfer.request = request;
@@ -154,10 +154,9 @@ void QOVTileServerDatasource::requestSeriesListFromServer(SeriesListAction actio
     m_seriesListRequest =
         std::make_shared<platform::net::HttpRequest>(m_seriesListBaseUrl + "/TileServer/serieslist.do");
     m_seriesListRequest->setTimeOutSeconds(kTimeOutSeconds);
-    auto answered = platform::bindWeak(weak_from_this().lock(), [](QOVTileServerDatasource& self,
-                                                                   platform::net::HttpRequest& request) {
-        self.seriesListAnswered(request);
-    });
+    auto answered = platform::bindWeak(
+        weak_from_this().lock(),
+        [](QOVTileServerDatasource& self, platform::net::HttpRequest& request) { self.seriesListAnswered(request); });
     m_seriesListRequest->setOnFinished(answered);
     m_seriesListRequest->setOnFailed(answered);
     m_operationQueue->addOperation(m_seriesListRequest);

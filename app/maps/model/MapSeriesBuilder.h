@@ -48,7 +48,7 @@ private:
     void startFrame(const XmlAttributes& attributes);
 
     std::shared_ptr<QOVMapTileConfig> m_tileConfig;
-    std::shared_ptr<QOVMapLayer> m_mapLayer;   // the open layer
+    std::shared_ptr<QOVMapLayer> m_mapLayer;    // the open layer
     std::shared_ptr<QOVMapSeries> m_mapSeries;  // the open series
     std::shared_ptr<QOVMapSeries> m_ffSeries;   // the open forecast frame
     QOVMapSeries::List m_seriesList;

@@ -9,7 +9,9 @@
 
 namespace qov {
 
-std::string QOVMapSeries::description() const { return fmt::format("layer: {}, series: {}", m_layerName, m_seriesDate); }
+std::string QOVMapSeries::description() const {
+    return fmt::format("layer: {}, series: {}", m_layerName, m_seriesDate);
+}
 
 std::string QOVMapSeries::displayDate(double configurationOffset) const {
     return displayDateWithTimeZone(std::nullopt, configurationOffset);

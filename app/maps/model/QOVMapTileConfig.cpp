@@ -41,7 +41,7 @@ std::shared_ptr<QOVMapLayer> QOVMapTileConfig::tileSeriesForLayer(const std::str
 }
 
 QOVMapSeries::List QOVMapTileConfig::futureTileSeriesForLayer(const std::string& layerType,
-                                                             bool includePastSeries) const {
+                                                              bool includePastSeries) const {
     const std::string base = layerType == "sat" ? "clouds" : layerType;
     auto layer = tileSeriesForLayer("future_" + base + "_ff");
     if (!layer) {

@@ -34,10 +34,10 @@ MapsOptionsViewController::MapsOptionsViewController(std::string nibName) : QOVV
 MapsOptionsViewController::~MapsOptionsViewController() = default;
 
 const std::vector<MapsOptionsViewController::PointOfInterestRow>& MapsOptionsViewController::pointOfInterestRows() {
-    static const std::vector<PointOfInterestRow> rows{
-        {0, "None", "none.png"},      {1, "Cities", "cities.png"}, {17, "Schools", "schools.png"},
-        {9, "Airports", "airports.png"}, {19, "Parks", "parks.png"}, {5, "Golf Courses", "golf.png"},
-        {21, "Lakes", "lakes.png"}};
+    static const std::vector<PointOfInterestRow> rows{{0, "None", "none.png"},        {1, "Cities", "cities.png"},
+                                                      {17, "Schools", "schools.png"}, {9, "Airports", "airports.png"},
+                                                      {19, "Parks", "parks.png"},     {5, "Golf Courses", "golf.png"},
+                                                      {21, "Lakes", "lakes.png"}};
     return rows;
 }
 
@@ -73,17 +73,12 @@ std::size_t MapsOptionsViewController::layerRowCount() const {
 
 int MapsOptionsViewController::tableViewNumberOfRowsInSection(platform::ui::TableView&, int section) {
     switch (section) {
-        case 0:
-            return int(layerRowCount());
-        case 1:
-            return int(pointOfInterestRows().size());
-        case 2:
-            return int(kMapTypeNames.size());
+        case 0: return int(layerRowCount());
+        case 1: return int(pointOfInterestRows().size());
+        case 2: return int(kMapTypeNames.size());
         case 3:
-        case 4:
-            return 1;
-        default:
-            return 0;
+        case 4: return 1;
+        default: return 0;
     }
 }
 
@@ -97,26 +92,16 @@ std::shared_ptr<platform::ui::TableViewCell> MapsOptionsViewController::tableVie
     platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Subtitle,
-                                                             kCellIdentifier);
+        cell =
+            std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Subtitle, kCellIdentifier);
     }
     clearCell(*cell);
     switch (indexPath.section) {
-        case 0:
-            buildMapLayerCell(*cell, indexPath.row);
-            break;
-        case 1:
-            buildPOICell(*cell, indexPath.row);
-            break;
-        case 2:
-            buildMapTypeCell(*cell, indexPath.row);
-            break;
-        case 3:
-            buildMapTransparencyCell(*cell);
-            break;
-        default:
-            buildGPSPositionSwitchCell(*cell);
-            break;
+        case 0: buildMapLayerCell(*cell, indexPath.row); break;
+        case 1: buildPOICell(*cell, indexPath.row); break;
+        case 2: buildMapTypeCell(*cell, indexPath.row); break;
+        case 3: buildMapTransparencyCell(*cell); break;
+        default: buildGPSPositionSwitchCell(*cell); break;
     }
     return cell;
 }

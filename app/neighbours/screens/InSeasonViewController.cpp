@@ -21,8 +21,7 @@ std::shared_ptr<InSeasonViewController> InSeasonViewController::initWithStandard
     return std::make_shared<InSeasonViewController>(kNibName);
 }
 
-InSeasonViewController::InSeasonViewController(std::string nibName)
-    : NeighbourScreen(std::move(nibName), "In Season") {
+InSeasonViewController::InSeasonViewController(std::string nibName) : NeighbourScreen(std::move(nibName), "In Season") {
     setTabItem("inseason", "In Season", tabIcon(), "InSeason", "INSEASON");
     setUSOnly(true);
 }

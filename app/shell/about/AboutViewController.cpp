@@ -35,11 +35,11 @@ AboutViewController::AboutViewController(const std::string& nibName) : QOVViewCo
 void AboutViewController::viewDidLoad() {
     setTitle("About");
     updateInformationLabels();
-    const auto format = localized(QOVSettingsService::isPremiumApp() ? "kestro.version.format"
-                                                                     : "standard.version.format");
+    const auto format =
+        localized(QOVSettingsService::isPremiumApp() ? "kestro.version.format" : "standard.version.format");
     if (m_applicationVersion) {
-        m_applicationVersion->setText(formatWithObject(
-            formatWithObject(format, infoText("CFBundleShortVersionString")), infoText("CFBundleVersion")));
+        m_applicationVersion->setText(formatWithObject(formatWithObject(format, infoText("CFBundleShortVersionString")),
+                                                       infoText("CFBundleVersion")));
     }
     if (QOVSettingsService::sharedInstance()->arePushAlertsEnabled()) {
         if (m_devTokenBtn) {

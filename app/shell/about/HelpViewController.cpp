@@ -98,10 +98,9 @@ void HelpViewController::viewDidLoad() {
         m_tableView->reloadData();
     }
     if (m_emailButton) {
-        m_emailButton->addAction(platform::ui::kControlEventTouchUpInside,
-                                 platform::bindWeak(self, [](HelpViewController& help, platform::ui::Control&) {
-                                     help.sendHelpEmail();
-                                 }));
+        m_emailButton->addAction(
+            platform::ui::kControlEventTouchUpInside,
+            platform::bindWeak(self, [](HelpViewController& help, platform::ui::Control&) { help.sendHelpEmail(); }));
     }
 }
 
@@ -132,8 +131,8 @@ std::shared_ptr<platform::ui::TableViewCell> HelpViewController::tableViewCellFo
     platform::ui::TableView& tableView, const platform::ui::IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default,
-                                                             kCellIdentifier);
+        cell =
+            std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default, kCellIdentifier);
     }
     cell->setAccessoryType(platform::ui::TableViewCellAccessoryType::DisclosureIndicator);
     const auto row = static_cast<std::size_t>(indexPath.row);

@@ -31,8 +31,8 @@ std::pair<std::string, std::string> schemeAndHost(const std::string& url) {
     }
     const auto hostStart = colon + 3;
     const auto hostEnd = url.find_first_of(":/?#", hostStart);
-    return {scheme, lowercased(url.substr(hostStart, hostEnd == std::string::npos ? std::string::npos
-                                                                                    : hostEnd - hostStart))};
+    return {scheme,
+            lowercased(url.substr(hostStart, hostEnd == std::string::npos ? std::string::npos : hostEnd - hostStart))};
 }
 
 }  // namespace
@@ -43,23 +43,21 @@ OpenedURLRouter::Destination OpenedURLRouter::destinationOf(const std::string& u
         return Destination::Facebook;
     }
     return host == lowercased(QOVTwitterService::authorizationCallbackHost()) ? Destination::Twitter
-                                                                               : Destination::Ignored;
+                                                                              : Destination::Ignored;
 }
 
 void OpenedURLRouter::route(const std::string& url) {
     switch (destinationOf(url)) {
-    case Destination::Twitter:
-        QOVTwitterService::sharedInstance()->appDidReceiveAuthorizationRequestCallback(url);
-        break;
-    case Destination::Ignored:
-        QOV_LOG_INFO("Ignoring an opened URL of an unknown host");
-        break;
-    case Destination::Facebook: {
-        const auto facebook = QOVFacebookService::sharedInstance();
-        facebook->setUserReturnedFromAuthentication(true);
-        facebook->facebook().handleOpenURL(url);
-        break;
-    }
+        case Destination::Twitter:
+            QOVTwitterService::sharedInstance()->appDidReceiveAuthorizationRequestCallback(url);
+            break;
+        case Destination::Ignored: QOV_LOG_INFO("Ignoring an opened URL of an unknown host"); break;
+        case Destination::Facebook: {
+            const auto facebook = QOVFacebookService::sharedInstance();
+            facebook->setUserReturnedFromAuthentication(true);
+            facebook->facebook().handleOpenURL(url);
+            break;
+        }
     }
 }
 

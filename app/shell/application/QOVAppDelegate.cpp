@@ -18,10 +18,10 @@
 #include "app/shell/application/OpenedURLRouter.h"
 #include "app/shell/application/WeeklyVersionCheck.h"
 #include "app/shell/rating/RatePrompter.h"
-#include "app/shell/upgrade/LegacyDataUpgrade.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/splash/SplashScreenViewController.h"
 #include "app/shell/terms/TermsNavigationController.h"
+#include "app/shell/upgrade/LegacyDataUpgrade.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
@@ -55,9 +55,8 @@ void startAudienceMeasurement() {
         QOV_LOG_DEBUG("No audience measurement account in the information list");
         return;
     }
-    platform::GlobalQueue::async([clientId = *clientId, secret = *secret] {
-        CSAudienceMeter::census().notifyStart(clientId, secret);
-    });
+    platform::GlobalQueue::async(
+        [clientId = *clientId, secret = *secret] { CSAudienceMeter::census().notifyStart(clientId, secret); });
 }
 
 int launchKind(const std::optional<std::string>& lastVersion, bool upgraded) {
@@ -175,8 +174,7 @@ bool QOVAppDelegate::handleOpenURL(platform::ui::Application&, const std::string
     return true;
 }
 
-void QOVAppDelegate::didRegisterForRemoteNotifications(platform::ui::Application&,
-                                                       const platform::Data& deviceToken) {
+void QOVAppDelegate::didRegisterForRemoteNotifications(platform::ui::Application&, const platform::Data& deviceToken) {
     QOVPushRegister::pushRegister()->registerDevice(deviceToken, QOVLocationManager::sharedManager()->pushLocation());
 }
 

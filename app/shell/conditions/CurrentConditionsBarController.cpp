@@ -68,9 +68,9 @@ void CurrentConditionsBarController::viewDidLoad() {
     m_observedManager = manager;
     manager->keyValueObservers().addObserver(
         this, QOVLocationManager::kFavoriteLocationsKeyPath,
-        platform::bindWeak(self, [](CurrentConditionsBarController& bar, const std::string&,
-                                    const platform::Value& oldValue,
-                                    const platform::Value&) { bar.favoriteLocationsChanged(oldValue); }));
+        platform::bindWeak(self,
+                           [](CurrentConditionsBarController& bar, const std::string&, const platform::Value& oldValue,
+                              const platform::Value&) { bar.favoriteLocationsChanged(oldValue); }));
     populateConditionBars();
 }
 
@@ -150,10 +150,9 @@ std::shared_ptr<platform::ui::TableViewCell> CurrentConditionsBarController::tab
         cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::None);
         const auto self = std::static_pointer_cast<CurrentConditionsBarController>(shared_from_this());
         for (const auto& [taps, touches] : {std::pair{2, 1}, std::pair{1, 2}}) {
-            auto recognizer = std::make_shared<platform::ui::TapGestureRecognizer>(platform::bindWeak(
-                self, [](CurrentConditionsBarController& bar, platform::ui::TapGestureRecognizer& tap) {
-                    bar.handleTapGesture(tap);
-                }));
+            auto recognizer = std::make_shared<platform::ui::TapGestureRecognizer>(
+                platform::bindWeak(self, [](CurrentConditionsBarController& bar,
+                                            platform::ui::TapGestureRecognizer& tap) { bar.handleTapGesture(tap); }));
             recognizer->setNumberOfTapsRequired(taps);
             recognizer->setNumberOfTouchesRequired(touches);
             cell->addGestureRecognizer(recognizer);
@@ -178,8 +177,8 @@ void CurrentConditionsBarController::handleTapGesture(platform::ui::TapGestureRe
 }
 
 void CurrentConditionsBarController::scrollViewDidEndDecelerating(platform::ui::ScrollView&) {
-    const auto rows = m_barTable ? m_barTable->tableView()->indexPathsForVisibleRows()
-                                 : std::vector<platform::ui::IndexPath>{};
+    const auto rows =
+        m_barTable ? m_barTable->tableView()->indexPathsForVisibleRows() : std::vector<platform::ui::IndexPath>{};
     if (!rows.empty() && static_cast<std::size_t>(rows.front().row) < m_locations.size()) {
         QOVLocationManager::sharedManager()->setCurrentLocation(
             m_locations[static_cast<std::size_t>(rows.front().row)]);

@@ -23,8 +23,8 @@ void CurrentConditionsCell::registerInterfaceFile() {
         auto cell = file.makeTopLevel<CurrentConditionsCell>(FromInterfaceFile{}, kInterfaceFile);
         const double middle = (kHeight - kIconSize) / 2.0;
         cell->m_locationLabel = PanelLayout::value(file, Rect(10, 0, 200, kHeight), 16.0, true);
-        cell->m_temperatureLabel = PanelLayout::value(file, Rect(212, 0, 60, kHeight), 18.0, true,
-                                                      platform::gfx::TextAlignment::Right);
+        cell->m_temperatureLabel =
+            PanelLayout::value(file, Rect(212, 0, 60, kHeight), 18.0, true, platform::gfx::TextAlignment::Right);
         cell->m_weatherIconImageView = file.make<platform::ui::ImageView>(Rect(280, middle, kIconSize, kIconSize));
         // The bar does nothing with it, so the page does not offer it.
         cell->m_addToFavoritesButton = file.make<platform::ui::Button>(platform::ui::ButtonType::ContactAdd,

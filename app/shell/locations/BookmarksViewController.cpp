@@ -77,10 +77,9 @@ void BookmarksViewController::viewDidLoad() {
     }
     if (m_findMeButton) {
         m_findMeButton->setHidden(false);
-        m_findMeButton->addAction(kControlEventTouchUpInside,
-                                  platform::bindWeak(me, [](BookmarksViewController& screen, Control&) {
-                                      screen.findMeButtonPressed();
-                                  }));
+        m_findMeButton->addAction(
+            kControlEventTouchUpInside,
+            platform::bindWeak(me, [](BookmarksViewController& screen, Control&) { screen.findMeButtonPressed(); }));
     }
     if (m_bookmarksTableView) {
         m_bookmarksTableView->setDataSource(std::static_pointer_cast<TableViewDataSource>(me));
@@ -282,7 +281,7 @@ int BookmarksViewController::tableViewNumberOfRowsInSection(TableView& tableView
 }
 
 std::shared_ptr<TableViewCell> BookmarksViewController::tableViewCellForRow(TableView& tableView,
-                                                                           const IndexPath& indexPath) {
+                                                                            const IndexPath& indexPath) {
     if (isFavoritesTable(tableView)) {
         auto cell =
             std::dynamic_pointer_cast<FavoriteLocationView>(tableView.dequeueReusableCell(kFavoritesCellIdentifier));
@@ -399,9 +398,8 @@ void BookmarksViewController::tableViewMoveRow(TableView& tableView, const Index
     }
     const auto entry = m_favoriteLocations[source];
     m_favoriteLocations.erase(m_favoriteLocations.begin() + from.row);
-    m_favoriteLocations.insert(m_favoriteLocations.begin() + static_cast<std::ptrdiff_t>(
-                                                                std::min(target, m_favoriteLocations.size())),
-                               entry);
+    m_favoriteLocations.insert(
+        m_favoriteLocations.begin() + static_cast<std::ptrdiff_t>(std::min(target, m_favoriteLocations.size())), entry);
     if (target < m_favoriteLocations.size()) {
         QOVLocationManager::sharedManager()->moveFavoriteFromIndex(source, target);
     }

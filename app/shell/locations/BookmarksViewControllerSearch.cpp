@@ -85,11 +85,11 @@ void BookmarksViewController::locationChangedFromGPS() {
 void BookmarksViewController::searchBarTextDidChange(SearchBar&, const std::string& text) {
     const std::uint64_t request = ++m_typeAheadRequest;
     if (const auto cache = applicationCache()) {
-        cache->getTypeAheadWithSearchString(text, kMaximumTypeAheadResults,
-                                            platform::bindWeak(self(), [request](BookmarksViewController& screen,
-                                                                                 const platform::Value& answer) {
-                                                screen.typeAheadAnswered(request, answer);
-                                            }));
+        cache->getTypeAheadWithSearchString(
+            text, kMaximumTypeAheadResults,
+            platform::bindWeak(self(), [request](BookmarksViewController& screen, const platform::Value& answer) {
+                screen.typeAheadAnswered(request, answer);
+            }));
     }
 }
 
@@ -111,9 +111,8 @@ void BookmarksViewController::searchBarSearchButtonClicked(SearchBar& searchBar)
         return;
     }
     if (const auto cache = applicationCache()) {
-        cache->getLocationForZip(searchBar.text(),
-                                 platform::bindWeak(self(), [](BookmarksViewController& screen,
-                                                               const platform::Value& answer) {
+        cache->getLocationForZip(searchBar.text(), platform::bindWeak(self(), [](BookmarksViewController& screen,
+                                                                                 const platform::Value& answer) {
                                      screen.zipSearchDidUpdateWithLocation(answer.object<QOVLocationIdentity>());
                                  }));
     }

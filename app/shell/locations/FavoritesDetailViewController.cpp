@@ -97,7 +97,7 @@ void FavoritesDetailViewController::toggleFieldsToHidePush() {
         m_pushSwitch->setHidden(true);
     }
     for (const auto& view : std::initializer_list<std::shared_ptr<View>>{m_homeLabel, m_homeSwitch, m_nickNameLabel,
-                                                                          m_nickNameText, m_setButton}) {
+                                                                         m_nickNameText, m_setButton}) {
         if (view) {
             toggleField(*view, kHiddenPushRowShift);
         }

@@ -17,7 +17,6 @@ using namespace platform::ui;
 using platform::gfx::Color;
 using platform::gfx::Font;
 
-
 std::shared_ptr<Label> makeLabel(InterfaceContext& file, const Rect& frame, const Font& font,
                                  const Color& color = Color::black()) {
     auto label = file.make<Label>(frame);
@@ -87,7 +86,7 @@ void FavoritesDetailViewController::registerInterfaceFile() {
         auto set = file.make<Button>(ButtonType::RoundedRect, Rect(230.0, 176.0, 70.0, 31.0));
         set->setTitle("Set");
         for (const auto& part : std::initializer_list<std::shared_ptr<View>>{city, pushLabel, pushSwitch, homeLabel,
-                                                                              homeSwitch, nickLabel, field, set}) {
+                                                                             homeSwitch, nickLabel, field, set}) {
             view->addSubview(part);
         }
         if (auto owner = file.ownerAs<FavoritesDetailViewController>()) {

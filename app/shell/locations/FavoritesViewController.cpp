@@ -22,7 +22,7 @@ int FavoritesViewController::tableViewNumberOfRowsInSection(TableView&, int) {
 }
 
 std::shared_ptr<TableViewCell> FavoritesViewController::tableViewCellForRow(TableView& tableView,
-                                                                           const IndexPath& indexPath) {
+                                                                            const IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
         cell = std::make_shared<TableViewCell>(TableViewCellStyle::Subtitle, kCellIdentifier);

@@ -22,8 +22,7 @@ using namespace platform::ui;
 constexpr double kButtonWidth = 56.0;
 
 std::shared_ptr<Button> commandButton(InterfaceContext& file, const std::shared_ptr<LocationSearchBar>& bar,
-                                      const std::string& title, double x,
-                                      void (LocationSearchBar::*action)()) {
+                                      const std::string& title, double x, void (LocationSearchBar::*action)()) {
     auto button = file.make<Button>(ButtonType::Custom, Rect(x, 0.0, kButtonWidth, SearchBar::kHeight));
     button->setTitle(title);
     button->setTitleColor(platform::gfx::Color::white());

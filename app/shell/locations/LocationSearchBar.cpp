@@ -21,9 +21,7 @@ using namespace platform::ui;
 
 namespace {
 
-std::shared_ptr<ApplicationCache> applicationCache() {
-    return ApplicationCacheFactory::sharedInstance().cache();
-}
+std::shared_ptr<ApplicationCache> applicationCache() { return ApplicationCacheFactory::sharedInstance().cache(); }
 
 }  // namespace
 
@@ -64,9 +62,7 @@ void LocationSearchBar::setMasterViewController(const std::shared_ptr<QOVMasterV
     m_searchResultsController->setMasterViewController(master);
 }
 
-std::string LocationSearchBar::text() const {
-    return m_locSearchBar ? m_locSearchBar->text() : std::string();
-}
+std::string LocationSearchBar::text() const { return m_locSearchBar ? m_locSearchBar->text() : std::string(); }
 
 void LocationSearchBar::setText(const std::string& text) {
     m_allowTypeAhead = false;
@@ -76,9 +72,7 @@ void LocationSearchBar::setText(const std::string& text) {
     m_allowTypeAhead = true;
 }
 
-void LocationSearchBar::clear() {
-    setText({});
-}
+void LocationSearchBar::clear() { setText({}); }
 
 void LocationSearchBar::keyboardDidShow(const platform::Notification& notification) {
     m_keyboardHeight = Keyboard::endFrame(notification).height();
@@ -147,12 +141,12 @@ void LocationSearchBar::searchBarSearchButtonClicked(SearchBar& searchBar) {
         return;
     }
     if (const auto cache = applicationCache()) {
-        cache->getLocationForZip(searchBar.text(),
-                                 platform::bindWeak(std::static_pointer_cast<LocationSearchBar>(shared_from_this()),
-                                                    [](LocationSearchBar& bar, const platform::Value& answer) {
-                                                        bar.zipSearchDidUpdateWithLocation(
-                                                            answer.object<QOVLocationIdentity>());
-                                                    }));
+        cache->getLocationForZip(
+            searchBar.text(),
+            platform::bindWeak(std::static_pointer_cast<LocationSearchBar>(shared_from_this()),
+                               [](LocationSearchBar& bar, const platform::Value& answer) {
+                                   bar.zipSearchDidUpdateWithLocation(answer.object<QOVLocationIdentity>());
+                               }));
     }
 }
 
@@ -252,10 +246,10 @@ void LocationSearchBar::promptUserToSaveLocation(const std::shared_ptr<QOVLocati
         return;
     }
     m_promptedLocation = location;
-    auto alert = std::make_shared<AlertView>(
-        locationDisplayName(*location), localized("Add this location to favorites?"),
-        std::dynamic_pointer_cast<AlertViewDelegate>(shared_from_this()), std::nullopt,
-        std::vector<std::string>{localized("Yes"), localized("No")});
+    auto alert =
+        std::make_shared<AlertView>(locationDisplayName(*location), localized("Add this location to favorites?"),
+                                    std::dynamic_pointer_cast<AlertViewDelegate>(shared_from_this()), std::nullopt,
+                                    std::vector<std::string>{localized("Yes"), localized("No")});
     alert->setTag(kSaveFavoriteAlertTag);
     alert->show();
 }

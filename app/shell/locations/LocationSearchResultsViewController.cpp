@@ -79,7 +79,7 @@ int LocationSearchResultsViewController::tableViewNumberOfRowsInSection(TableVie
 }
 
 std::shared_ptr<TableViewCell> LocationSearchResultsViewController::tableViewCellForRow(TableView& tableView,
-                                                                                       const IndexPath& indexPath) {
+                                                                                        const IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
         cell = std::make_shared<TableViewCell>(TableViewCellStyle::Subtitle, kCellIdentifier);

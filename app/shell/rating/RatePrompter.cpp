@@ -95,8 +95,11 @@ class CountOperation : public platform::Operation {
 public:
     CountOperation(UsageRecord record, bool significantEvent, bool canPrompt, Thresholds thresholds,
                    std::weak_ptr<RatePrompter> prompter)
-        : m_record(std::move(record)), m_significantEvent(significantEvent), m_canPrompt(canPrompt),
-          m_thresholds(std::move(thresholds)), m_prompter(std::move(prompter)) {}
+        : m_record(std::move(record)),
+          m_significantEvent(significantEvent),
+          m_canPrompt(canPrompt),
+          m_thresholds(std::move(thresholds)),
+          m_prompter(std::move(prompter)) {}
 
 protected:
     void main() override {
@@ -140,7 +143,9 @@ std::string infoText(std::string_view key) {
 
 RatePrompter::RatePrompter(std::shared_ptr<platform::UserDefaults> defaults, std::shared_ptr<platform::Clock> clock,
                            std::string bundleVersion, std::string displayName)
-    : m_defaults(std::move(defaults)), m_clock(std::move(clock)), m_bundleVersion(std::move(bundleVersion)),
+    : m_defaults(std::move(defaults)),
+      m_clock(std::move(clock)),
+      m_bundleVersion(std::move(bundleVersion)),
       m_displayName(std::move(displayName)) {}
 
 RatePrompter::~RatePrompter() { platform::NotificationCenter::defaultCenter().removeObserver(this); }
@@ -156,9 +161,7 @@ std::shared_ptr<RatePrompter> RatePrompter::sharedInstance() {
     });
 }
 
-void RatePrompter::resetSharedInstance() {
-    instance().exchange(nullptr);
-}
+void RatePrompter::resetSharedInstance() { instance().exchange(nullptr); }
 
 void RatePrompter::appLaunched(bool canPrompt) { sharedInstance()->incrementAndRate(canPrompt); }
 void RatePrompter::appEnteredForeground(bool canPrompt) { sharedInstance()->incrementAndRate(canPrompt); }
@@ -178,9 +181,9 @@ void RatePrompter::enqueue(bool significantEvent, bool canPrompt) {
 
 void RatePrompter::showRatingAlert(const std::string& message) {
     const auto title = replacingOccurrences("Rate %@", "%@", m_displayName);
-    m_ratingAlert = std::make_shared<platform::ui::AlertView>(
-        title, replacingOccurrences(message, "%@", m_displayName), weak_from_this(), "No, Thanks",
-        std::vector<std::string>{title, "Remind me later"});
+    m_ratingAlert = std::make_shared<platform::ui::AlertView>(title, replacingOccurrences(message, "%@", m_displayName),
+                                                              weak_from_this(), "No, Thanks",
+                                                              std::vector<std::string>{title, "Remind me later"});
     m_ratingAlert->show();
 }
 
@@ -192,26 +195,23 @@ void RatePrompter::hideRatingAlert() {
 
 void RatePrompter::alertViewClickedButtonAtIndex(platform::ui::AlertView&, int index) {
     switch (index) {
-    case kNoThanksButton:
-        m_defaults->setBool(true, kDeclinedToRateKey);
-        m_defaults->synchronize();
-        break;
-    case kRateButton:
-        rateApp();
-        break;
-    case kRemindLaterButton:
-        m_defaults->setDouble(m_clock->now().secondsSince1970, kReminderRequestDateKey);
-        m_defaults->synchronize();
-        break;
-    default:
-        break;
+        case kNoThanksButton:
+            m_defaults->setBool(true, kDeclinedToRateKey);
+            m_defaults->synchronize();
+            break;
+        case kRateButton: rateApp(); break;
+        case kRemindLaterButton:
+            m_defaults->setDouble(m_clock->now().secondsSince1970, kReminderRequestDateKey);
+            m_defaults->synchronize();
+            break;
+        default: break;
     }
 }
 
 std::string RatePrompter::reviewURL() {
     return replacingOccurrences(std::string("itms-apps://") + kStoreHost +
-                          "/WebObjects/MZStore.woa/wa/viewContentsUserReviews?type=Purple+Software&id=APP_ID",
-                      "APP_ID", std::to_string(kAppStoreIdentifier));
+                                    "/WebObjects/MZStore.woa/wa/viewContentsUserReviews?type=Purple+Software&id=APP_ID",
+                                "APP_ID", std::to_string(kAppStoreIdentifier));
 }
 
 void RatePrompter::rateApp() {

@@ -32,20 +32,20 @@ void registerRootInterfaceFiles() {
             // Bars moved out of the screen are out of sight.
             view->setClipsToBounds(true);
             const double contentTop = kAdHeight + kLocationBarHeight;
-            auto content = file.make<platform::ui::View>(platform::ui::Rect(
-                0.0, contentTop, width, frame.height() - contentTop - kTabStripHeight));
+            auto content = file.make<platform::ui::View>(
+                platform::ui::Rect(0.0, contentTop, width, frame.height() - contentTop - kTabStripHeight));
             auto strip = file.make<platform::ui::View>(
                 platform::ui::Rect(0.0, frame.height() - kTabStripHeight, width, kTabStripHeight));
-            auto locationBar = file.make<platform::ui::View>(platform::ui::Rect(0.0, kAdHeight, width,
-                                                                                kLocationBarHeight));
+            auto locationBar =
+                file.make<platform::ui::View>(platform::ui::Rect(0.0, kAdHeight, width, kLocationBarHeight));
             locationBar->setBackgroundColor(QOVThemeService::navBarColor());
             auto ad = file.make<QOVAdView>(platform::ui::Rect(0.0, 0.0, width, kAdHeight));
-            auto errorBar = file.make<platform::ui::View>(platform::ui::Rect(0.0, -kErrorBarHeight, width,
-                                                                             kErrorBarHeight));
+            auto errorBar =
+                file.make<platform::ui::View>(platform::ui::Rect(0.0, -kErrorBarHeight, width, kErrorBarHeight));
             // The content view lies in front of the location bar container: hiding the location bar lets the
             // content grow over the container, which stays where it is.
-            for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
-                     locationBar, content, strip, ad, errorBar}) {
+            for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{locationBar, content,
+                                                                                               strip, ad, errorBar}) {
                 view->addSubview(part);
             }
             if (owner) {

@@ -57,9 +57,8 @@ void QOVMasterViewController::viewDidLoad() {
         std::static_pointer_cast<ApplicationCacheLocationChangedDelegate>(self()));
     platform::NotificationCenter::defaultCenter().addObserver(
         this, QOVSettingsService::kSwaggerStatusUpdatedNotification,
-        platform::bindWeak(self(), [](QOVMasterViewController& master, const platform::Notification&) {
-            master.rebuildTabBar();
-        }));
+        platform::bindWeak(
+            self(), [](QOVMasterViewController& master, const platform::Notification&) { master.rebuildTabBar(); }));
 }
 
 void QOVMasterViewController::viewDidUnload() {
@@ -282,8 +281,7 @@ void QOVMasterViewController::displayViewControllerByName(const std::string& ite
     }
 }
 
-bool QOVMasterViewController::isViewController(const QOVViewController& screen,
-                                                               const QOVLocation& location) {
+bool QOVMasterViewController::isViewController(const QOVViewController& screen, const QOVLocation& location) {
     return location.countryCode() == "US" || !screen.isUSOnly();
 }
 
@@ -299,8 +297,7 @@ void QOVMasterViewController::locationDataChanged(const std::shared_ptr<QOVLocat
     }
     // A rebuild that dropped the shown screen has put the first tab in its place already.
     bool forcedOut = shownBefore && m_viewController != shownBefore;
-    if (m_viewController && !isViewController(*m_viewController, *location) &&
-        !m_viewControllers.empty()) {
+    if (m_viewController && !isViewController(*m_viewController, *location) && !m_viewControllers.empty()) {
         loadViewControllerIntoContentView(m_viewControllers.front());
         if (const auto item = itemOf(*m_viewControllers.front()); item && m_tabbar) {
             m_tabbar->setHighlightedItem(item);

@@ -154,9 +154,9 @@ void QOVMasterViewController::toggleErrorBar(bool animated) {
     const double height = m_errorBarView->frame().height();
     double d = height;
     if (m_errorBarHidden) {
-        m_errorBarHideTimer.barRevealed(
-            m_errorBarLife,
-            platform::bindWeak(self(), [](QOVMasterViewController& master) { master.hideErrorBar(true); }));
+        m_errorBarHideTimer.barRevealed(m_errorBarLife, platform::bindWeak(self(), [](QOVMasterViewController& master) {
+                                            master.hideErrorBar(true);
+                                        }));
     } else {
         d = -height;
         QOV_LOG_DEBUG("frame: {}", m_errorBarView->frame().description());

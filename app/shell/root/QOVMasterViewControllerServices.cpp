@@ -33,7 +33,7 @@ void QOVMasterViewController::adViewDidLoadAd(QOVAdView&) { showAdView(true); }
 bool QOVMasterViewController::adViewActionWillStart(QOVAdView&, bool) { return true; }
 
 void QOVMasterViewController::createEmailWithMessage(const std::string& message, const std::string& subject,
-                                          const std::vector<std::string>& recipients, bool isHTML) {
+                                                     const std::vector<std::string>& recipients, bool isHTML) {
     if (!platform::ui::MailComposeViewController::canSendMail()) {
         displayErrorMessage("This device cannot send email.");
         return;
@@ -55,8 +55,8 @@ void QOVMasterViewController::mailComposeDidFinish(platform::ui::MailComposeView
 }
 
 void QOVMasterViewController::displayFavorites() {
-    if (auto favorites = platform::ui::ClassRegistry::create<platform::ui::ViewController>(
-            "BookmarksNavigationController")) {
+    if (auto favorites =
+            platform::ui::ClassRegistry::create<platform::ui::ViewController>("BookmarksNavigationController")) {
         presentModalViewController(favorites, true);
     }
 }

@@ -165,9 +165,7 @@ std::string QOVFormattingService::formatWindSpeedForPad(std::int32_t mph, const 
     return TextFormat::format("%@ @ %i %@", {direction, state.imperial ? mph : kilometres(mph), state.speed});
 }
 
-std::string QOVFormattingService::formatPercent(std::int32_t percent) {
-    return TextFormat::format("%i%%", {percent});
-}
+std::string QOVFormattingService::formatPercent(std::int32_t percent) { return TextFormat::format("%i%%", {percent}); }
 
 std::string QOVFormattingService::formatTime(const std::optional<platform::Date>& date) {
     return fixedFormatter(formatters().time, "format.time", "").stringFromDate(date);
@@ -200,8 +198,7 @@ std::string QOVFormattingService::formatTimeIncludingZone(const std::optional<pl
     return formatInZone(formatters().timeWithZoneInZone, "format.time.withzone", date, zone);
 }
 
-std::string QOVFormattingService::formatAlertDate(const std::optional<platform::Date>& date,
-                                                  const TimeZoneName& zone) {
+std::string QOVFormattingService::formatAlertDate(const std::optional<platform::Date>& date, const TimeZoneName& zone) {
     return formatInZone(formatters().alertDate, "format.alert.date", date, zone);
 }
 
@@ -232,8 +229,8 @@ std::string QOVFormattingService::formatTweetAge(const std::optional<platform::D
         const char* format;
     };
     static constexpr Step kSteps[] = {
-        {60, 1, "%i second%@ ago"},         {3600, 60, "%i minute%@ ago"},     {86400, 3600, "%i hour%@ ago"},
-        {604800, 86400, "%i day%@ ago"},    {2419200, 604800, "%i week%@ ago"},
+        {60, 1, "%i second%@ ago"},      {3600, 60, "%i minute%@ ago"},      {86400, 3600, "%i hour%@ ago"},
+        {604800, 86400, "%i day%@ ago"}, {2419200, 604800, "%i week%@ ago"},
     };
     const double age = secondsFromNow(date);
     for (const Step& step : kSteps) {

@@ -42,8 +42,7 @@ public:
     static std::string formatTimeIncludingZone(const std::optional<platform::Date>& date);
     // In the given zone.
     static std::string formatTime(const std::optional<platform::Date>& date, const TimeZoneName& zone);
-    static std::string formatTimeStampForLocalTime(const std::optional<platform::Date>& date,
-                                                   const TimeZoneName& zone);
+    static std::string formatTimeStampForLocalTime(const std::optional<platform::Date>& date, const TimeZoneName& zone);
     static std::string formatTimeIncludingZone(const std::optional<platform::Date>& date, const TimeZoneName& zone);
     static std::string formatAlertDate(const std::optional<platform::Date>& date, const TimeZoneName& zone);
 

@@ -18,16 +18,11 @@ std::shared_ptr<QOVIconService> QOVIconService::sharedInstance() {
 
 int QOVIconService::pixelSizeForSizeClass(std::int32_t sizeClass) {
     switch (sizeClass) {
-        case 1:
-            return 44;
-        case 2:
-            return 100;
-        case 3:
-            return 128;
-        case 4:
-            return 256;
-        default:
-            return 25;
+        case 1: return 44;
+        case 2: return 100;
+        case 3: return 128;
+        case 4: return 256;
+        default: return 25;
     }
 }
 

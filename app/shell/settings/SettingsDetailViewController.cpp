@@ -29,12 +29,9 @@ void SettingsDetailViewController::viewDidLoad() {
 
 const std::vector<std::string>* SettingsDetailViewController::rowsOf(int section) const {
     switch (section) {
-    case kTemperatureSection:
-        return &m_temperatureUOM;
-    case kStartPageSection:
-        return &m_startPageList;
-    default:
-        return nullptr;
+        case kTemperatureSection: return &m_temperatureUOM;
+        case kStartPageSection: return &m_startPageList;
+        default: return nullptr;
     }
 }
 

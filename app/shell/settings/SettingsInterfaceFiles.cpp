@@ -19,7 +19,6 @@ namespace {
 
 using platform::ui::Rect;
 
-
 // The settings tab's area: the screen less the navigation bar.
 Rect pageArea() {
     const auto frame = platform::ui::Screen::applicationFrame();
@@ -86,61 +85,60 @@ void registerHelpScreens() {
             owner->setView(view);
         }
     });
-    platform::ui::InterfaceFile::registerBuilder(HelpWebViewController::kInterfaceFile,
-                                                 [](platform::ui::InterfaceContext& file) {
-                                                     const auto area = pageArea();
-                                                     auto view = file.makeTopLevel<platform::ui::View>(area);
-                                                     auto page = file.make<platform::ui::WebView>(area);
-                                                     page->setAutoresizingMask(
-                                                         platform::ui::kAutoresizingFlexibleWidth |
-                                                         platform::ui::kAutoresizingFlexibleHeight);
-                                                     view->addSubview(page);
-                                                     if (auto owner = file.ownerAs<HelpWebViewController>()) {
-                                                         owner->m_webView = page;
-                                                         owner->setView(view);
-                                                     }
-                                                 });
+    platform::ui::InterfaceFile::registerBuilder(
+        HelpWebViewController::kInterfaceFile, [](platform::ui::InterfaceContext& file) {
+            const auto area = pageArea();
+            auto view = file.makeTopLevel<platform::ui::View>(area);
+            auto page = file.make<platform::ui::WebView>(area);
+            page->setAutoresizingMask(platform::ui::kAutoresizingFlexibleWidth |
+                                      platform::ui::kAutoresizingFlexibleHeight);
+            view->addSubview(page);
+            if (auto owner = file.ownerAs<HelpWebViewController>()) {
+                owner->m_webView = page;
+                owner->setView(view);
+            }
+        });
 }
 
 void registerAboutScreen() {
-    platform::ui::InterfaceFile::registerBuilder("AboutViewController-iPhone", [](platform::ui::InterfaceContext&
-                                                                                      file) {
-        const auto area = pageArea();
-        const double width = area.width() - 40.0;
-        auto view = file.makeTopLevel<platform::ui::View>(area);
-        auto logo = button(file, Rect(20.0, 15.0, width, 50.0), "Qovara");
-        auto version = label(file, Rect(20.0, 70.0, width, 24.0), 15.0);
-        auto tokenButton = button(file, Rect(20.0, 100.0, width, 36.0), "");
-        auto tokenField = file.make<platform::ui::TextView>(Rect(20.0, 140.0, width, 40.0));
-        tokenField->setEditable(false);
-        auto build = label(file, Rect(20.0, 185.0, width, 20.0), 13.0);
-        auto config = label(file, Rect(20.0, 205.0, width, 20.0), 13.0);
-        auto richMedia = label(file, Rect(20.0, 225.0, width, 20.0), 13.0);
-        // One button a row: side by side their titles do not fit. The last ends above the 367 points the
-        // settings tab shows under its navigation bar.
-        auto terms = button(file, Rect(20.0, 250.0, width, 34.0), "Terms of Service");
-        auto privacy = button(file, Rect(20.0, 290.0, width, 34.0), "Privacy Statement");
-        auto sponsor = button(file, Rect(20.0, 330.0, width, 34.0), "Daduvov");
-        for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
-                 logo, version, tokenButton, tokenField, build, config, richMedia, terms, privacy, sponsor}) {
-            view->addSubview(part);
-        }
-        auto owner = file.ownerAs<AboutViewController>();
-        if (!owner) {
-            return;
-        }
-        owner->m_logoButton = logo;
-        owner->m_applicationVersion = version;
-        owner->m_devTokenBtn = tokenButton;
-        owner->m_devTokenField = tokenField;
-        owner->m_buildType = build;
-        owner->m_configType = config;
-        owner->m_richMediaType = richMedia;
-        owner->m_daduvovPeach = sponsor;
-        owner->m_termsButton = terms;
-        owner->m_privacyButton = privacy;
-        owner->setView(view);
-    });
+    platform::ui::InterfaceFile::registerBuilder(
+        "AboutViewController-iPhone", [](platform::ui::InterfaceContext& file) {
+            const auto area = pageArea();
+            const double width = area.width() - 40.0;
+            auto view = file.makeTopLevel<platform::ui::View>(area);
+            auto logo = button(file, Rect(20.0, 15.0, width, 50.0), "Qovara");
+            auto version = label(file, Rect(20.0, 70.0, width, 24.0), 15.0);
+            auto tokenButton = button(file, Rect(20.0, 100.0, width, 36.0), "");
+            auto tokenField = file.make<platform::ui::TextView>(Rect(20.0, 140.0, width, 40.0));
+            tokenField->setEditable(false);
+            auto build = label(file, Rect(20.0, 185.0, width, 20.0), 13.0);
+            auto config = label(file, Rect(20.0, 205.0, width, 20.0), 13.0);
+            auto richMedia = label(file, Rect(20.0, 225.0, width, 20.0), 13.0);
+            // One button a row: side by side their titles do not fit. The last ends above the 367 points the
+            // settings tab shows under its navigation bar.
+            auto terms = button(file, Rect(20.0, 250.0, width, 34.0), "Terms of Service");
+            auto privacy = button(file, Rect(20.0, 290.0, width, 34.0), "Privacy Statement");
+            auto sponsor = button(file, Rect(20.0, 330.0, width, 34.0), "Daduvov");
+            for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{
+                     logo, version, tokenButton, tokenField, build, config, richMedia, terms, privacy, sponsor}) {
+                view->addSubview(part);
+            }
+            auto owner = file.ownerAs<AboutViewController>();
+            if (!owner) {
+                return;
+            }
+            owner->m_logoButton = logo;
+            owner->m_applicationVersion = version;
+            owner->m_devTokenBtn = tokenButton;
+            owner->m_devTokenField = tokenField;
+            owner->m_buildType = build;
+            owner->m_configType = config;
+            owner->m_richMediaType = richMedia;
+            owner->m_daduvovPeach = sponsor;
+            owner->m_termsButton = terms;
+            owner->m_privacyButton = privacy;
+            owner->setView(view);
+        });
 }
 
 }  // namespace

@@ -11,12 +11,10 @@
 
 namespace qov {
 
-SettingsNavigationController::SettingsNavigationController(const std::string& nibName)
-    : QOVViewController(nibName) {
+SettingsNavigationController::SettingsNavigationController(const std::string& nibName) : QOVViewController(nibName) {
     setTitle(platform::Bundle::main().localizedString("settings.tabbar.title", "settings.tabbar.title"));
-    setSlidingTabBarItem(SlidingTabBarItem::create("settings", title(),
-                                                   platform::ui::Image::named("tabbar-icon-settings.png"), 1,
-                                                   "Settings", "SETTINGS"));
+    setSlidingTabBarItem(SlidingTabBarItem::create(
+        "settings", title(), platform::ui::Image::named("tabbar-icon-settings.png"), 1, "Settings", "SETTINGS"));
 }
 
 void SettingsNavigationController::fitToContentView() {

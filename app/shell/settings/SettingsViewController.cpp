@@ -110,16 +110,11 @@ void SettingsViewController::twitterLoginCancelled() { reloadSocialRows(); }
 
 int SettingsViewController::tableViewNumberOfRowsInSection(platform::ui::TableView&, int section) {
     switch (section) {
-    case kInformationSection:
-        return static_cast<int>(kInformationRows.size());
-    case kLegalSection:
-        return static_cast<int>(kLegalRows.size());
-    case kMeasurementSection:
-        return 1;
-    case kSocialSection:
-        return 2;
-    default:
-        return 0;
+        case kInformationSection: return static_cast<int>(kInformationRows.size());
+        case kLegalSection: return static_cast<int>(kLegalRows.size());
+        case kMeasurementSection: return 1;
+        case kSocialSection: return 2;
+        default: return 0;
     }
 }
 
@@ -144,8 +139,8 @@ std::shared_ptr<platform::ui::TableViewCell> SettingsViewController::tableViewCe
     platform::ui::TableView& tableView, const IndexPath& indexPath) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default,
-                                                             kCellIdentifier);
+        cell =
+            std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default, kCellIdentifier);
     }
     cell->setAccessoryView(nullptr);
     cell->setAccessoryType(platform::ui::TableViewCellAccessoryType::None);
@@ -155,53 +150,53 @@ std::shared_ptr<platform::ui::TableViewCell> SettingsViewController::tableViewCe
     cell->textLabel()->setFont(platform::gfx::Font::condensedSystemFont(kRowFontSize, true));
     const auto row = static_cast<std::size_t>(indexPath.row);
     switch (indexPath.section) {
-    case kInformationSection:
-    case kLegalSection: {
-        const bool information = indexPath.section == kInformationSection;
-        const std::size_t rows = information ? kInformationRows.size() : kLegalRows.size();
-        cell->textLabel()->setText(row < rows ? localized(information ? kInformationRows[row] : kLegalRows[row])
-                                              : std::string());
-        cell->setAccessoryType(platform::ui::TableViewCellAccessoryType::DisclosureIndicator);
-        break;
-    }
-    case kMeasurementSection:
-        cell->textLabel()->setText(localized("Measurement"));
-        cell->setAccessoryView(makeUnitControl());
-        cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::None);
-        break;
-    default: {
-        const bool twitter = indexPath.row == 0;
-        const bool authorized = twitter ? QOVTwitterService::sharedInstance()->isAuthorized()
-                                        : QOVFacebookService::sharedInstance()->isAuthorized();
-        cell->textLabel()->setText(localized(twitter ? twitterRowText(authorized) : facebookRowText(authorized)));
-        cell->imageView()->setImage(platform::ui::Image::named(twitter ? "sw_twitterBird.png" : "facebook-icon.png"));
-        cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::None);
-        (twitter ? m_twitterCell : m_facebookCell) = cell;
-        break;
-    }
+        case kInformationSection:
+        case kLegalSection: {
+            const bool information = indexPath.section == kInformationSection;
+            const std::size_t rows = information ? kInformationRows.size() : kLegalRows.size();
+            cell->textLabel()->setText(row < rows ? localized(information ? kInformationRows[row] : kLegalRows[row])
+                                                  : std::string());
+            cell->setAccessoryType(platform::ui::TableViewCellAccessoryType::DisclosureIndicator);
+            break;
+        }
+        case kMeasurementSection:
+            cell->textLabel()->setText(localized("Measurement"));
+            cell->setAccessoryView(makeUnitControl());
+            cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::None);
+            break;
+        default: {
+            const bool twitter = indexPath.row == 0;
+            const bool authorized = twitter ? QOVTwitterService::sharedInstance()->isAuthorized()
+                                            : QOVFacebookService::sharedInstance()->isAuthorized();
+            cell->textLabel()->setText(localized(twitter ? twitterRowText(authorized) : facebookRowText(authorized)));
+            cell->imageView()->setImage(
+                platform::ui::Image::named(twitter ? "sw_twitterBird.png" : "facebook-icon.png"));
+            cell->setSelectionStyle(platform::ui::TableViewCellSelectionStyle::None);
+            (twitter ? m_twitterCell : m_facebookCell) = cell;
+            break;
+        }
     }
     return cell;
 }
 
 void SettingsViewController::tableViewDidSelectRow(platform::ui::TableView& tableView, const IndexPath& indexPath) {
     switch (indexPath.section) {
-    case kInformationSection:
-        showInformationScreen(indexPath.row);
-        tableView.deselectRow(indexPath, true);
-        break;
-    case kLegalSection:
-        showLegalPage(indexPath.row);
-        tableView.deselectRow(indexPath, true);
-        break;
-    case kSocialSection:
-        if (indexPath.row == 0) {
-            toggleTwitter();
-        } else {
-            toggleFacebook();
-        }
-        break;
-    default:
-        break;
+        case kInformationSection:
+            showInformationScreen(indexPath.row);
+            tableView.deselectRow(indexPath, true);
+            break;
+        case kLegalSection:
+            showLegalPage(indexPath.row);
+            tableView.deselectRow(indexPath, true);
+            break;
+        case kSocialSection:
+            if (indexPath.row == 0) {
+                toggleTwitter();
+            } else {
+                toggleFacebook();
+            }
+            break;
+        default: break;
     }
 }
 
@@ -235,9 +230,8 @@ void SettingsViewController::showLegalPage(int row) {
 void SettingsViewController::toggleTwitter() {
     const auto twitter = QOVTwitterService::sharedInstance();
     const auto cell = m_twitterCell.lock();
-    twitter->setTwitterServiceDelegate(
-        std::static_pointer_cast<QOVTwitterServiceDelegate>(
-            std::static_pointer_cast<SettingsViewController>(shared_from_this())));
+    twitter->setTwitterServiceDelegate(std::static_pointer_cast<QOVTwitterServiceDelegate>(
+        std::static_pointer_cast<SettingsViewController>(shared_from_this())));
     if (!twitter->isAuthorized()) {
         if (cell) {
             cell->textLabel()->setText(twitterRowText(true));

@@ -81,11 +81,9 @@ void TermsAndConditionsViewController::viewDidLoad() {
     if (m_acceptButton) {
         setButtonBackground(*m_acceptButton, "tdx-button.png");
         setButtonTitle(*m_acceptButton, localized("terms.button.accept"));
-        m_acceptButton->addAction(
-            platform::ui::kControlEventTouchUpInside,
-            platform::bindWeak(self, [](TermsAndConditionsViewController& terms, platform::ui::Control&) {
-                terms.agreeButtonPressed();
-            }));
+        m_acceptButton->addAction(platform::ui::kControlEventTouchUpInside,
+                                  platform::bindWeak(self, [](TermsAndConditionsViewController& terms,
+                                                              platform::ui::Control&) { terms.agreeButtonPressed(); }));
     }
 
     const auto language = documentLanguage(NSLocaleQOV::simpleLocaleIdentifier());
@@ -174,18 +172,18 @@ void TermsAndConditionsViewController::tableViewDidSelectRow(platform::ui::Table
     }
     auto page = std::make_shared<TermsWebViewController>(TermsWebViewController::kInterfaceFile);
     switch (indexPath.row) {
-    case 1:
-        page->setPageURL(m_termsURL);
-        page->setTitle(localized("terms.termsofuse.title"));
-        break;
-    case 2:
-        page->setPageURL(m_privacyURL);
-        page->setTitle(localized("terms.privacy.title"));
-        break;
-    default:
-        page->setPageURL(m_eulaURL);
-        page->setTitle(localized("terms.eula.title"));
-        break;
+        case 1:
+            page->setPageURL(m_termsURL);
+            page->setTitle(localized("terms.termsofuse.title"));
+            break;
+        case 2:
+            page->setPageURL(m_privacyURL);
+            page->setTitle(localized("terms.privacy.title"));
+            break;
+        default:
+            page->setPageURL(m_eulaURL);
+            page->setTitle(localized("terms.eula.title"));
+            break;
     }
     if (const auto navigation = navigationController()) {
         navigation->pushViewController(page, true);

@@ -18,12 +18,11 @@ void TermsDetailViewController::viewDidLoad() {
     const auto self = std::static_pointer_cast<TermsDetailViewController>(shared_from_this());
     platform::NotificationCenter::defaultCenter().addObserver(
         this, kLocationServiceChangedNotification,
-        platform::bindWeak(self, [](TermsDetailViewController& detail, const platform::Notification&) {
-            detail.updateData();
-        }));
+        platform::bindWeak(
+            self, [](TermsDetailViewController& detail, const platform::Notification&) { detail.updateData(); }));
     const bool location = m_controllerType == kLocationService;
-    m_serviceDescription = platform::Bundle::main().localizedString(
-        location ? "Location Service Debrief" : "Diagnostic Debrief");
+    m_serviceDescription =
+        platform::Bundle::main().localizedString(location ? "Location Service Debrief" : "Diagnostic Debrief");
     setTitle(location ? "Location Services" : "Diagnostic Information");
     if (m_serviceText) {
         m_serviceText->setText(m_serviceDescription);
@@ -69,8 +68,8 @@ std::shared_ptr<platform::ui::TableViewCell> TermsDetailViewController::tableVie
     platform::ui::TableView& tableView, const platform::ui::IndexPath&) {
     auto cell = tableView.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default,
-                                                             kCellIdentifier);
+        cell =
+            std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default, kCellIdentifier);
     }
     cell->textLabel()->setText(title());
     cell->textLabel()->setTextAlignment(platform::gfx::TextAlignment::Left);

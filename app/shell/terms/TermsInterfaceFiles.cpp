@@ -17,7 +17,6 @@ namespace {
 
 using platform::ui::Rect;
 
-
 Rect screenArea() {
     const auto frame = platform::ui::Screen::applicationFrame();
     return Rect(0.0, 0.0, frame.width(), frame.height());
@@ -52,10 +51,10 @@ void registerTermsScreen() {
             const double buttonWidth = (area.width() - 60.0) / 2.0;
             auto decline = file.make<platform::ui::Button>(platform::ui::ButtonType::Custom,
                                                            Rect(20.0, buttonY, buttonWidth, 44.0));
-            auto accept = file.make<platform::ui::Button>(
-                platform::ui::ButtonType::Custom, Rect(40.0 + buttonWidth, buttonY, buttonWidth, 44.0));
-            for (const auto& part : std::initializer_list<std::shared_ptr<platform::ui::View>>{notice, table, decline,
-                                                                                               accept}) {
+            auto accept = file.make<platform::ui::Button>(platform::ui::ButtonType::Custom,
+                                                          Rect(40.0 + buttonWidth, buttonY, buttonWidth, 44.0));
+            for (const auto& part :
+                 std::initializer_list<std::shared_ptr<platform::ui::View>>{notice, table, decline, accept}) {
                 view->addSubview(part);
             }
             if (owner) {

@@ -2,8 +2,7 @@
 
 namespace qov {
 
-TermsItemCell::TermsItemCell()
-    : QOVTableViewCell(platform::ui::TableViewCellStyle::Default, "TermsItemCell") {}
+TermsItemCell::TermsItemCell() : QOVTableViewCell(platform::ui::TableViewCellStyle::Default, "TermsItemCell") {}
 
 std::string TermsItemCell::text() const { return m_titleText ? m_titleText->text() : QOVTableViewCell::text(); }
 

@@ -15,21 +15,25 @@ void TermsNavigationController::viewDidLoad() {
 
 void TermsNavigationController::viewWillAppear(bool animated) {
     QOVViewController::viewWillAppear(animated);
-    if (m_navController) m_navController->viewWillAppear(animated);
+    if (m_navController)
+        m_navController->viewWillAppear(animated);
 }
 
 void TermsNavigationController::viewDidAppear(bool animated) {
     QOVViewController::viewDidAppear(animated);
-    if (m_navController) m_navController->viewDidAppear(animated);
+    if (m_navController)
+        m_navController->viewDidAppear(animated);
 }
 
 void TermsNavigationController::viewWillDisappear(bool animated) {
-    if (m_navController) m_navController->viewWillDisappear(animated);
+    if (m_navController)
+        m_navController->viewWillDisappear(animated);
     QOVViewController::viewWillDisappear(animated);
 }
 
 void TermsNavigationController::viewDidDisappear(bool animated) {
-    if (m_navController) m_navController->viewDidDisappear(animated);
+    if (m_navController)
+        m_navController->viewDidDisappear(animated);
     QOVViewController::viewDidDisappear(animated);
 }
 

@@ -7,8 +7,7 @@ void TermsWebViewController::viewDidLoad() {
     QOVWebViewController::viewDidLoad();
 }
 
-bool TermsWebViewController::shouldAutorotateToInterfaceOrientation(
-    platform::ui::DeviceOrientation orientation) const {
+bool TermsWebViewController::shouldAutorotateToInterfaceOrientation(platform::ui::DeviceOrientation orientation) const {
     return orientation == platform::ui::DeviceOrientation::Portrait;
 }
 

@@ -28,11 +28,11 @@ double textHeight(const std::string& line) {
 std::shared_ptr<platform::ui::TableViewCell> makeConsoleCell() {
     auto cell = std::make_shared<platform::ui::TableViewCell>(platform::ui::TableViewCellStyle::Default,
                                                               TestConsoleViewController::kCellIdentifier);
-    auto background = std::make_shared<platform::ui::View>(
-        platform::ui::Rect(0.0, 0.0, TestConsoleViewController::kTextWidth, 0.0));
+    auto background =
+        std::make_shared<platform::ui::View>(platform::ui::Rect(0.0, 0.0, TestConsoleViewController::kTextWidth, 0.0));
     background->setTag(TestConsoleViewController::kBackgroundTag);
-    auto text = std::make_shared<platform::ui::Label>(
-        platform::ui::Rect(0.0, 0.0, TestConsoleViewController::kTextWidth, 0.0));
+    auto text =
+        std::make_shared<platform::ui::Label>(platform::ui::Rect(0.0, 0.0, TestConsoleViewController::kTextWidth, 0.0));
     text->setTag(TestConsoleViewController::kTextTag);
     text->setNumberOfLines(0);
     text->setBackgroundColor(platform::gfx::Color::clear());
@@ -46,9 +46,8 @@ std::shared_ptr<platform::ui::TableViewCell> makeConsoleCell() {
 
 TestConsoleViewController::TestConsoleViewController(const std::string& nibName) : QOVViewController(nibName) {
     setTitle(localized("testconsole.tabbar.title"));
-    setSlidingTabBarItem(SlidingTabBarItem::create("console", title(),
-                                                   platform::ui::Image::named("tabbar-icon-console.png"), 1,
-                                                   "TestConsole", "TESTCONSOLE"));
+    setSlidingTabBarItem(SlidingTabBarItem::create(
+        "console", title(), platform::ui::Image::named("tabbar-icon-console.png"), 1, "TestConsole", "TESTCONSOLE"));
 }
 
 TestConsoleViewController::~TestConsoleViewController() { stopRefreshing(); }

@@ -18,8 +18,8 @@ std::shared_ptr<QOVLocationIdentity> legacyLocationIdentity(const platform::Dict
         return nullptr;
     }
     const auto* typeText = type->second.ifString();
-    const auto typeValue = typeText ? integerFromText(*typeText)
-                                    : static_cast<std::int32_t>(type->second.integerValue());
+    const auto typeValue =
+        typeText ? integerFromText(*typeText) : static_cast<std::int32_t>(type->second.integerValue());
     return std::make_shared<QOVLocationIdentity>(typeValue, *keyText);
 }
 

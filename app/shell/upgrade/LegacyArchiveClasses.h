@@ -50,7 +50,8 @@ class LocationMgr : public platform::Object {
 public:
     LocationMgr(std::vector<std::shared_ptr<Location>> locations, std::shared_ptr<Location> homeLocation,
                 std::shared_ptr<Location> pushLocation)
-        : m_aryLocations(std::move(locations)), m_homeLocation(std::move(homeLocation)),
+        : m_aryLocations(std::move(locations)),
+          m_homeLocation(std::move(homeLocation)),
           m_pushLocation(std::move(pushLocation)) {}
     std::string className() const override { return "LocationMgr"; }
 

@@ -19,8 +19,8 @@ namespace qov {
 class LegacyDataUpgrade {
 public:
     struct Bundle {
-        std::string identifier;    // "CFBundleIdentifier": a pad build's holds "iPad"
-        std::string version;       // "CFBundleShortVersionString"
+        std::string identifier;  // "CFBundleIdentifier": a pad build's holds "iPad"
+        std::string version;     // "CFBundleShortVersionString"
     };
 
     static constexpr const char* kAppSettingsArchive = "qovAppSettings.karch";

@@ -43,7 +43,8 @@ void BeachView::clearData() {
 
 void BeachView::updateViewData() {
     const auto beach = m_location ? m_location->beachAndBoatForecast() : nullptr;
-    m_tides = beach ? beach->tideArray().value_or(QOVBeachAndBoatForecast::TideList{}) : QOVBeachAndBoatForecast::TideList{};
+    m_tides =
+        beach ? beach->tideArray().value_or(QOVBeachAndBoatForecast::TideList{}) : QOVBeachAndBoatForecast::TideList{};
     m_marineForecast = beach ? beach->marineForecastArray().value_or(QOVBeachAndBoatForecast::MarineForecastList{})
                              : QOVBeachAndBoatForecast::MarineForecastList{};
     platform::DateFormatter when;
@@ -51,7 +52,8 @@ void BeachView::updateViewData() {
     when.setTimeZone(m_location ? m_location->timeZone().value_or("UTC") : std::string("UTC"));
     for (std::size_t k = 0; k < m_tides.size(); ++k) {
         const auto& tide = *m_tides[k];
-        QOV_LOG_DEBUG("tide {}: {}, {}", k, when.stringFromDate(tide.date()), tide.nameInTimeZone(m_location->timeZone()));
+        QOV_LOG_DEBUG("tide {}: {}, {}", k, when.stringFromDate(tide.date()),
+                      tide.nameInTimeZone(m_location->timeZone()));
     }
     if (m_tableView) {
         m_tableView->reloadData();
@@ -72,7 +74,8 @@ std::shared_ptr<platform::ui::TableViewCell> BeachView::tableViewCellForRow(plat
     return cell;
 }
 
-std::optional<double> BeachView::tableViewHeightForRow(platform::ui::TableView&, const platform::ui::IndexPath& indexPath) {
+std::optional<double> BeachView::tableViewHeightForRow(platform::ui::TableView&,
+                                                       const platform::ui::IndexPath& indexPath) {
     const auto& period = m_marineForecast.at(static_cast<std::size_t>(indexPath.row));
     return period ? BeachForecastCell::heightFor(*period, m_tides, m_location->timeZone()) : 100.0;
 }

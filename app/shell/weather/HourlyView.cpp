@@ -89,11 +89,9 @@ std::shared_ptr<platform::ui::TableViewCell> HourlyView::tableViewCellForRow(pla
     if (!cell || !item) {
         return cell;
     }
-    const std::string format =
-        localized(m_displayingHiRadData ? "format.time.hour.minute" : "format.time.hour.only");
+    const std::string format = localized(m_displayingHiRadData ? "format.time.hour.minute" : "format.time.hour.only");
     cell->setData(*item, m_location ? m_location->timeZone() : std::nullopt, format, indexPath.row);
-    cell->m_arrowImage->setHidden(m_displayingHiRadData ||
-                                  !std::dynamic_pointer_cast<QOVHiRadHourlyForecast>(item));
+    cell->m_arrowImage->setHidden(m_displayingHiRadData || !std::dynamic_pointer_cast<QOVHiRadHourlyForecast>(item));
     return cell;
 }
 

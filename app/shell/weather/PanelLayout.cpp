@@ -21,9 +21,8 @@ std::shared_ptr<platform::ui::Label> PanelLayout::caption(platform::ui::Interfac
     return label;
 }
 
-std::shared_ptr<platform::ui::Label> PanelLayout::detail(platform::ui::InterfaceContext& file,
-                                                         platform::ui::View& grid, int column, int row,
-                                                         const std::string& caption) {
+std::shared_ptr<platform::ui::Label> PanelLayout::detail(platform::ui::InterfaceContext& file, platform::ui::View& grid,
+                                                         int column, int row, const std::string& caption) {
     constexpr double kColumnWidth = 146.0;
     const double x = column == 0 ? 12.0 : 166.0;
     const double y = row * kDetailRowHeight;

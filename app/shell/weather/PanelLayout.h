@@ -23,11 +23,9 @@ public:
         platform::ui::InterfaceContext& file, const platform::ui::Rect& frame, double size, bool bold = false,
         platform::gfx::TextAlignment alignment = platform::gfx::TextAlignment::Left);
     // A grey caption with fixed text.
-    static std::shared_ptr<platform::ui::Label> caption(platform::ui::InterfaceContext& file,
-                                                        const platform::ui::Rect& frame, const std::string& text,
-                                                        double size = 12.0,
-                                                        platform::gfx::TextAlignment alignment =
-                                                            platform::gfx::TextAlignment::Left);
+    static std::shared_ptr<platform::ui::Label> caption(
+        platform::ui::InterfaceContext& file, const platform::ui::Rect& frame, const std::string& text,
+        double size = 12.0, platform::gfx::TextAlignment alignment = platform::gfx::TextAlignment::Left);
     // A grid of captioned values, two columns of rows kDetailRowHeight high (the right-now panel's details and
     // the 10-day panel's day details): adds the caption and its value to the grid and answers the value label.
     static constexpr double kDetailRowHeight = 31.0;

@@ -56,7 +56,7 @@ void RightNowView::awakeFromNib() {
 }
 
 std::vector<std::shared_ptr<platform::ui::Label>> RightNowView::valueLabels() const {
-    return {m_temperatureLabel, m_feelsLikeLabel, m_windLabel,     m_humidityLabel, m_uvIndexLabel,
+    return {m_temperatureLabel, m_feelsLikeLabel,  m_windLabel,    m_humidityLabel, m_uvIndexLabel,
             m_dewPointLabel,    m_visibilityLabel, m_sunriseLabel, m_sunsetLabel};
 }
 
@@ -151,8 +151,9 @@ std::string RightNowView::shareDataForOption(int option) {
         const std::string wind =
             conditions ? Format::formatWindSpeed(conditions->windSpeed(), conditions->windDirectionDescription()) : na;
         text = "This message was sent from a friend.\n\nNow for " + (m_location ? m_location->displayName() : na) +
-               "\n\n" + TextFormat::format("Temp: %@\nFeels like: %@\n%@\nHumidity: %@\nWind: %@\n",
-                                              {temperature, feelsLike, sky, humidity, wind}) +
+               "\n\n" +
+               TextFormat::format("Temp: %@\nFeels like: %@\n%@\nHumidity: %@\nWind: %@\n",
+                                  {temperature, feelsLike, sky, humidity, wind}) +
                sharingClosingLine();
     } else {
         QOV_LOG_INFO("ShareDataFor Invalid option ({})", option);

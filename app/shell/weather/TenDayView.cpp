@@ -170,11 +170,10 @@ std::string TenDayView::shareDataForOption(int option) {
         // The evening turns only the first day into its night; a day without a day part always uses its night.
         const bool nightOnly = !day->dayForecast() || (first && m_location->isEvening());
         const auto& precipitationPart = nightOnly ? day->nightForecast() : day->dayForecast();
-        text += platform::TextFormat::format("%@\n%@ %@ / %@\n",
-                                             {weekday.stringFromDate(day->date()),
-                                              day->dayForecast() ? day->dayForecast()->text() : std::string(),
-                                              Format::formatTemperature(day->highTemperature()),
-                                              Format::formatTemperature(day->lowTemperature())});
+        text += platform::TextFormat::format(
+            "%@\n%@ %@ / %@\n",
+            {weekday.stringFromDate(day->date()), day->dayForecast() ? day->dayForecast()->text() : std::string(),
+             Format::formatTemperature(day->highTemperature()), Format::formatTemperature(day->lowTemperature())});
         if (precipitationPart && precipitationPart->chanceOfPrecipitation() >= 1) {
             text += platform::TextFormat::format("Precip: %@\n",
                                                  {Format::formatPercent(precipitationPart->chanceOfPrecipitation())});

@@ -8,9 +8,9 @@
 #include "app/shell/weather/RightNowView.h"
 #include "app/shell/weather/TenDayCell.h"
 #include "app/shell/weather/TenDayView.h"
-#include "app/shell/weather/WeatherViewController.h"
 #include "app/shell/weather/ThirtySixHourCell.h"
 #include "app/shell/weather/ThirtySixHourView.h"
+#include "app/shell/weather/WeatherViewController.h"
 #include "app/ui/base/QOVViewController.h"
 
 namespace qov {

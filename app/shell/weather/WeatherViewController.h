@@ -45,7 +45,7 @@ public:
     static constexpr const char* kEmailSubject = "Weather Conditions from Qovara";
     static constexpr const char* kTwitterFailedMessage = "Twitter sign-in failed. Please try again later.";
     static constexpr std::array<const char*, 4> kSharingButtonTitles = {"Email to a Friend", "View Contact List",
-                                                                         "Post to Facebook", "Post a Tweet"};
+                                                                        "Post to Facebook", "Post a Tweet"};
     static constexpr std::array<const char*, 5> kPanelClassNames = {"RightNowView", "HourlyView", "ThirtySixHourView",
                                                                     "TenDayView", "BeachView"};
 

@@ -63,20 +63,11 @@ void WeatherViewController::launchSharingOptionForIndex(int option) {
         return;  // nothing to share without a place
     }
     switch (option) {
-        case 0:
-            shareViaEmail();
-            break;
-        case 1:
-            shareViaContactList();
-            break;
-        case 2:
-            shareViaFacebook();
-            break;
-        case 3:
-            shareViaTwitter();
-            break;
-        default:
-            break;
+        case 0: shareViaEmail(); break;
+        case 1: shareViaContactList(); break;
+        case 2: shareViaFacebook(); break;
+        case 3: shareViaTwitter(); break;
+        default: break;
     }
 }
 

@@ -104,8 +104,7 @@ public:
 
     // Opens the in-app browser on the URL, presented over the root controller (over this screen when it
     // has none); the delegate (this screen when none is given) hears when the user is done.
-    void createWebViewWithURL(const std::string& url,
-                              std::weak_ptr<platform::ui::WebBrowserDelegate> delegate = {});
+    void createWebViewWithURL(const std::string& url, std::weak_ptr<platform::ui::WebBrowserDelegate> delegate = {});
     // The browser's "Done": the root controller (or this screen) dismisses it.
     void doneWithBrowser(platform::ui::WebBrowserViewController& browser) override;
 

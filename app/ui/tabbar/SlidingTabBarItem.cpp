@@ -30,10 +30,10 @@ void SlidingTabBarItem::registerInterfaceFile() {
 }
 
 std::shared_ptr<SlidingTabBarItem> SlidingTabBarItem::create(const std::string& name, const std::string& title,
-                                                              std::shared_ptr<Image> image, int tag,
-                                                              const std::string& contentType,
-                                                              const std::string& level1Beacon,
-                                                              const std::string& level2Beacon) {
+                                                             std::shared_ptr<Image> image, int tag,
+                                                             const std::string& contentType,
+                                                             const std::string& level1Beacon,
+                                                             const std::string& level2Beacon) {
     auto item = viewFromNIB<SlidingTabBarItem>();
     if (!item) {
         return nullptr;

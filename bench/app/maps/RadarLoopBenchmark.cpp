@@ -86,8 +86,8 @@ struct CountingRenderer : qov::QOVAnimationRendererImageView {
     std::size_t frameBytes = 0;
     FrameImage nativeDataFromFrameData(const FrameData& frameData, std::uint32_t rows, float zoomScale,
                                        platform::gfx::Point offset, std::uint32_t frameNumber) override {
-        auto image = QOVAnimationRendererImageView::nativeDataFromFrameData(frameData, rows, zoomScale, offset,
-                                                                            frameNumber);
+        auto image =
+            QOVAnimationRendererImageView::nativeDataFromFrameData(frameData, rows, zoomScale, offset, frameNumber);
         frameBytes += std::size_t(image->pixelWidth()) * std::size_t(image->pixelHeight()) * 4;
         return image;
     }
@@ -124,8 +124,8 @@ public:
     std::vector<std::string> tilePaths() const {
         std::vector<std::string> paths;
         for (const auto& frame : layer->animationSeries(nullptr)) {
-            for (const auto& tile : qov::QOVMapCache::tilesInMapRect(mapView->visibleMapRect(),
-                                                                     float(mapView->zoomScale()))) {
+            for (const auto& tile :
+                 qov::QOVMapCache::tilesInMapRect(mapView->visibleMapRect(), float(mapView->zoomScale()))) {
                 paths.push_back(m_world.tilePath(tile->quadKey(), frame->seriesDate()));
             }
         }

@@ -50,8 +50,13 @@ void BM_WarmStartProcessVersusBareProcess(benchmark::State& state) {
     // The configurations the settings ask for come from the stand-in service; the weather from the cache.
     qovsim::SimServer service;
     service.start();
-    const std::vector<std::string> warmStart{"--home", home.string(), "--service", service.baseUrl(),
-                                             "--virtual-clock", "--shot", (home / "shot.png").string()};
+    const std::vector<std::string> warmStart{"--home",
+                                             home.string(),
+                                             "--service",
+                                             service.baseUrl(),
+                                             "--virtual-clock",
+                                             "--shot",
+                                             (home / "shot.png").string()};
     // The first run accepts the terms and caches the weather.
     if (!runRunner(warmStart)) {
         state.SkipWithError("the runner did not reach the root screen with weather");

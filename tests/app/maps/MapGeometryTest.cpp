@@ -54,8 +54,8 @@ TEST(MapGeometryTest, ThePixelMathAndTheLatitudeLimitAgree) {
         double latitude;
         double longitude;
     };
-    const Case cases[] = {{0.0, 0.0},   {33.749, -84.388}, {-33.87, 151.21},  {64.1, -21.9},
-                          {84.9, 179.9}, {kMaxLatitude, 0.0}, {89.0, -179.9}, {-1000.0, 10.0}};
+    const Case cases[] = {{0.0, 0.0},    {33.749, -84.388},   {-33.87, 151.21}, {64.1, -21.9},
+                          {84.9, 179.9}, {kMaxLatitude, 0.0}, {89.0, -179.9},   {-1000.0, 10.0}};
     constexpr double kFloatPixels = 64.0;
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.latitude << "," << test.longitude);

@@ -128,12 +128,11 @@ TEST_F(MapsViewControllerTest, ThePlayButtonAndTheLegendFollowTheLayer) {
         bool playable;
         const char* legend;
     };
-    const std::vector<Case> cases{{"satrad", true, "Map Legend - Radar US.png"},
-                                  {"temp", false, "Map Legend - Temperature.png"},
-                                  {"sat", true, "Map Legend - Clouds.png"},
-                                  {"uv", false, "Map Legend - UV Index.png"},
-                                  {"lightning", false, "Map Legend - UV Index.png"},  // no legend: it stays
-                                  {"radar", true, "Map Legend - Radar US.png"}};
+    const std::vector<Case> cases{
+        {"satrad", true, "Map Legend - Radar US.png"},     {"temp", false, "Map Legend - Temperature.png"},
+        {"sat", true, "Map Legend - Clouds.png"},          {"uv", false, "Map Legend - UV Index.png"},
+        {"lightning", false, "Map Legend - UV Index.png"},  // no legend: it stays
+        {"radar", true, "Map Legend - Radar US.png"}};
     for (const auto& [type, playable, legend] : cases) {
         auto layer = std::make_shared<QOVMapLayer>();
         layer->setLayerType(type);

@@ -22,8 +22,8 @@ class ShellFixture : public ManualClockFixture {
 protected:
     ShellFixture() : m_previousDirectories(platform::AppDirectories::shared()) {
         platform::AppDirectories::setShared(std::make_shared<platform::AppDirectories>(m_home.path()));
-        platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(
-            m_home.path() / "Library" / "Preferences" / "defaults.plist"));
+        platform::UserDefaults::resetStandard(
+            std::make_shared<platform::UserDefaults>(m_home.path() / "Library" / "Preferences" / "defaults.plist"));
         qov::QOVSettingsService::resetSharedInstance();
         qov::QOVMetricsService::resetSharedInstance();
         platform::ui::Application::resetShared();

@@ -1,8 +1,8 @@
 // The device display in a real browser: the built runner serves the application, headless Chromium opens the
 // printed address and a person's clicks and keys arrive as taps and typing.
 #include <chrono>
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <optional>
 #include <regex>
 #include <string>
@@ -124,8 +124,9 @@ protected:
         if (std::smatch alert; std::regex_search(dump, alert, alertFrame)) {
             ASSERT_TRUE(browser->clickAt("#screen", std::stod(alert[1]) + std::stod(alert[3]) / 2.0,
                                          std::stod(alert[2]) + std::stod(alert[4]) - 36.0));
-            ASSERT_TRUE(eventually([&] { return (dump = browser->text("#dump")).find("AlertView") == std::string::npos; }))
-                << dump;
+            ASSERT_TRUE(eventually([&] {
+                return (dump = browser->text("#dump")).find("AlertView") == std::string::npos;
+            })) << dump;
         }
     }
     // Waits until the page's dump shows a view with the text (of that class when one is given).
@@ -151,7 +152,8 @@ TEST_F(DisplayBrowserTest, ClicksOnThePageTapTheApplication) {
     EXPECT_EQ(dump.find(mapsTitle), dump.rfind(mapsTitle)) << "only the tab's title says Maps";
     clickOn(kMapsTab);
     EXPECT_TRUE(eventually([&] { return (dump = browser->text("#dump")).find("MapView {") != std::string::npos; }))
-        << "the Maps tab's screen shows\n" << dump;
+        << "the Maps tab's screen shows\n"
+        << dump;
 }
 
 TEST_F(DisplayBrowserTest, TypingInTheSearchFieldAndClickingAPlaceShowsItsWeather) {
@@ -170,8 +172,8 @@ TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeys) {
     std::smatch frame;
     ASSERT_TRUE(eventually([&] { return std::regex_search(dump = browser->text("#dump"), frame, keyboardFrame); }))
         << dump;
-    const auto keys = KeyboardLayout::keys(platform::gfx::Rect(std::stod(frame[1]), std::stod(frame[2]),
-                                                               std::stod(frame[3]), std::stod(frame[4])));
+    const auto keys = KeyboardLayout::keys(
+        platform::gfx::Rect(std::stod(frame[1]), std::stod(frame[2]), std::stod(frame[3]), std::stod(frame[4])));
     const auto click = [&](KeyboardLayout::KeyKind kind, const std::string& letter = {}) {
         for (const auto& key : keys) {
             if (key.kind == kind && key.letter == letter) {
@@ -210,7 +212,9 @@ TEST_F(DisplayBrowserTest, TheTurnedPhoneLeavesEveryControlWholeBesideIt) {
             return problems.join("; ");)");
         return found.is_string() ? found.get<std::string>() : "the page did not answer";
     };
-    const auto landscape = [&] { return browser->script("return $('stage') !== null && $('stage').classList.contains('landscape');"); };
+    const auto landscape = [&] {
+        return browser->script("return $('stage') !== null && $('stage').classList.contains('landscape');");
+    };
     EXPECT_TRUE(eventually([&] { return problems().empty(); })) << problems();
     ASSERT_TRUE(browser->script("document.querySelector('[data-button=rotate]').click(); return true;") == true);
     ASSERT_TRUE(eventually([&] { return landscape() == true; })) << "the page shows the phone turned";

@@ -137,10 +137,8 @@ TEST_F(DisplayServerTest, RefusesRequestsWithoutTheTokenOrForAnotherHost) {
         std::string host;
         int status;
     } cases[] = {
-        {withToken("/"), "localhost:" + port, 200},
-        {"/frame.png", "", 403},
-        {"/?token=" + std::string(32, '0'), "", 403},
-        {withToken("/"), "attacker.example:" + port, 403},
+        {withToken("/"), "localhost:" + port, 200},   {"/frame.png", "", 403},
+        {"/?token=" + std::string(32, '0'), "", 403}, {withToken("/"), "attacker.example:" + port, 403},
         {withToken("/"), "127.0.0.1", 403},
     };
     for (const auto& each : cases) {
@@ -238,8 +236,9 @@ TEST_F(DisplayServerTest, IdleSlowAndAbandonedClientsDoNotStallAPersonsInput) {
             crowd.back()->send("GET / HTTP/1.1\r\nHo");
         }
     }
-    const std::string waitForNextFrame =
-        "GET " + withToken("/state?after=" + std::to_string(frames->latest()->number)) + " HTTP/1.1\r\n" + host() + "\r\n";
+    const std::string waitForNextFrame = "GET " +
+                                         withToken("/state?after=" + std::to_string(frames->latest()->number)) +
+                                         " HTTP/1.1\r\n" + host() + "\r\n";
     for (int each = 0; each < 8; ++each) {  // pages that went away while waiting for the next frame
         RawConnection abandoned(server->port());
         ASSERT_TRUE(abandoned.send(waitForNextFrame));
@@ -264,7 +263,8 @@ TEST_F(DisplayServerTest, TheTokenIsCheckedBeforeTheBodyIsAwaited) {
     ASSERT_TRUE(stranger.send("POST /type HTTP/1.1\r\n" + host() + "Content-Length: 60000\r\n\r\nL"));
     EXPECT_EQ(stranger.receiveAll().substr(0, 12), "HTTP/1.1 403");
     RawConnection tooMuch(server->port());
-    ASSERT_TRUE(tooMuch.send("POST " + withToken("/type") + " HTTP/1.1\r\n" + host() + "Content-Length: 70000\r\n\r\n"));
+    ASSERT_TRUE(
+        tooMuch.send("POST " + withToken("/type") + " HTTP/1.1\r\n" + host() + "Content-Length: 70000\r\n\r\n"));
     EXPECT_EQ(tooMuch.receiveAll().substr(0, 12), "HTTP/1.1 413");
 }
 

@@ -42,9 +42,7 @@ std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* bo
 
 }  // namespace
 
-bool WebDriverBrowser::isInstalled() {
-    return std::filesystem::exists(kBrowser) && std::filesystem::exists(kDriver);
-}
+bool WebDriverBrowser::isInstalled() { return std::filesystem::exists(kBrowser) && std::filesystem::exists(kDriver); }
 
 std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) {
     if (!isInstalled()) {
@@ -145,15 +143,16 @@ nlohmann::json WebDriverBrowser::script(const std::string& body, const std::stri
 }
 
 std::string WebDriverBrowser::text(const std::string& selector) {
-    const auto text = script("const found = document.querySelector(arguments[0]); return found && found.textContent;",
-                             selector);
+    const auto text =
+        script("const found = document.querySelector(arguments[0]); return found && found.textContent;", selector);
     return text.is_string() ? text.get<std::string>() : "";
 }
 
 bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) {
-    const auto box = script("const box = document.querySelector(arguments[0]).getBoundingClientRect();"
-                            "return [box.left, box.top];",
-                            selector);
+    const auto box = script(
+        "const box = document.querySelector(arguments[0]).getBoundingClientRect();"
+        "return [box.left, box.top];",
+        selector);
     if (!box.is_array() || box.size() != 2) {
         return false;
     }
@@ -171,8 +170,8 @@ bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) 
 }
 
 std::string WebDriverBrowser::element(const std::string& selector) {
-    const auto found = command("POST", "/session/" + m_session + "/element",
-                               {{"using", "css selector"}, {"value", selector}});
+    const auto found =
+        command("POST", "/session/" + m_session + "/element", {{"using", "css selector"}, {"value", selector}});
     // The driver names an element under this fixed key.
     constexpr const char* kElementKey = "element-6066-11e4-a52e-4f735466cecf";
     if (!found || !found->is_object() || !found->contains(kElementKey)) {

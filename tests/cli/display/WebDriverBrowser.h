@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include <nlohmann/json.hpp>
 #include <sys/types.h>
+#include <nlohmann/json.hpp>
 
 namespace qovtest {
 
@@ -37,7 +37,8 @@ public:
 private:
     WebDriverBrowser(pid_t driver, int port) : m_driver(driver), m_port(port) {}
     // A command to the driver: its answer's "value", or nullopt when it failed.
-    std::optional<nlohmann::json> command(const std::string& method, const std::string& path, const nlohmann::json& body = {});
+    std::optional<nlohmann::json> command(const std::string& method, const std::string& path,
+                                          const nlohmann::json& body = {});
     // The driver's reference to the first element matching the selector; "" when there is none.
     std::string element(const std::string& selector);
 

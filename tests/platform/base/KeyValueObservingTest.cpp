@@ -59,9 +59,8 @@ TEST_F(KeyValueObservingTest, ObserversAreRemovedByIdentityAndKeyPath) {
 }
 
 TEST_F(KeyValueObservingTest, ObserverRemovedDuringAReportIsNotCalled) {
-    m_observers.addObserver(&m_first, "a", [&](const std::string&, const Value&, const Value&) {
-        m_observers.removeObserver(&m_second);
-    });
+    m_observers.addObserver(
+        &m_first, "a", [&](const std::string&, const Value&, const Value&) { m_observers.removeObserver(&m_second); });
     m_observers.addObserver(&m_second, "a", recorder("second"));
     m_observers.notifyChange("a", 1, 2);
     EXPECT_TRUE(m_changes.empty());

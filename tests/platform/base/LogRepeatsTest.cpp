@@ -20,7 +20,8 @@ void errorAboutRetries(int tile) { QOV_LOG_ERROR("max retries reached for tile {
 
 // How many of the lines hold the text.
 long holding(const std::vector<std::string>& lines, const std::string& text) {
-    return std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(text) != line.npos; });
+    return std::count_if(lines.begin(), lines.end(),
+                         [&](const std::string& line) { return line.find(text) != line.npos; });
 }
 
 TEST_F(LogRepeatsTest, ABurstFromOnePlaceIsWrittenOnceAndCountedWhenItIsOver) {
@@ -37,10 +38,10 @@ TEST_F(LogRepeatsTest, ABurstFromOnePlaceIsWrittenOnceAndCountedWhenItIsOver) {
     warnAboutTile(131);  // after the span: the bursts' counts, then a new burst
     const auto lines = log.lines();
     EXPECT_EQ(lines.size(), 6U);
-    for (const char* text : {"Cannot decode tile 1.", "max retries reached for tile 2.", "radar loop done",
-                             "Cannot decode tile 130. [129 more like this within 30 s]",
-                             "max retries reached for tile 130. [64 more like this within 30 s]",
-                             "Cannot decode tile 131."}) {
+    for (const char* text :
+         {"Cannot decode tile 1.", "max retries reached for tile 2.", "radar loop done",
+          "Cannot decode tile 130. [129 more like this within 30 s]",
+          "max retries reached for tile 130. [64 more like this within 30 s]", "Cannot decode tile 131."}) {
         EXPECT_EQ(holding(lines, text), 1) << text;
     }
 

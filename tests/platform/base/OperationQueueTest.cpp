@@ -188,11 +188,14 @@ public:
 
 TEST_F(OperationQueueTest, AConcurrentOperationHoldsNoWorkerAndFinishesOnce) {
     OperationQueue queue(1);
-    const auto waiting = std::make_shared<ConcurrentOperation>(TestOperation::Body{}, [this] {
-        if (++m_concurrentCompletions == 2) {
-            loop().stop();
-        }
-    }, Dictionary{});
+    const auto waiting = std::make_shared<ConcurrentOperation>(
+        TestOperation::Body{},
+        [this] {
+            if (++m_concurrentCompletions == 2) {
+                loop().stop();
+            }
+        },
+        Dictionary{});
     // Finished from inside its own main(), before the worker is done with it.
     const auto quick = std::make_shared<ConcurrentOperation>(
         [](TestOperation& self) { static_cast<ConcurrentOperation&>(self).finishConcurrent(); },

@@ -15,8 +15,12 @@ TEST(PrintableTextTest, ControlCharactersAndBrokenUtf8BecomeVisibleEscapes) {
         {"a\nb\tc\rd", "a\\nb\\tc\\rd"},
         {"\x1b[2J\x07", "\\x1B[2J\\x07"},
         {std::string("nul\0end", 7), "nul\\x00end"},
-        {"\xc2\x9b" "31m", "\\u009B31m"},
-        {"\x9b" "31m", "\\x9B31m"},
+        {"\xc2\x9b"
+         "31m",
+         "\\u009B31m"},
+        {"\x9b"
+         "31m",
+         "\\x9B31m"},
         {"\xe2\x82", "\\xE2\\x82"},
         {"\xc0\xaf", "\\xC0\\xAF"},
     };

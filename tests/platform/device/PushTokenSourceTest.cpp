@@ -31,9 +31,8 @@ protected:
                          listener.tokens.push_back(token);
                          listener.tokenOnMainThread = listener.tokenOnMainThread && isMainThread();
                      }),
-            bindWeak(m_listener, [](Listener& listener, const std::string& error) {
-                listener.errors.push_back(error);
-            }));
+            bindWeak(m_listener,
+                     [](Listener& listener, const std::string& error) { listener.errors.push_back(error); }));
     }
 
     static PushTokenSource& source() { return PushTokenSource::shared(); }
@@ -78,7 +77,7 @@ TEST_F(PushTokenSourceTest, AFailureReachesTheFailureCallbackAndATokenReplacesIt
     EXPECT_EQ(source().deviceToken(), std::nullopt);
 
     source().deliverDeviceToken(kToken);
-    source().deliverDeviceToken(kOtherToken);  // the token changed: both arrive, in order
+    source().deliverDeviceToken(kOtherToken);           // the token changed: both arrive, in order
     EXPECT_FALSE(source().deliverDeviceToken(Data{}));  // an empty token is refused
     loop().runUntilIdle();
     EXPECT_EQ(m_listener->tokens, (std::vector<Data>{kToken, kOtherToken}));

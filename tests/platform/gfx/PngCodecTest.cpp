@@ -83,8 +83,9 @@ TEST(PngCodecTest, AHostileHeaderIsLoggedAsAnUndecodablePictureNotAsMemoryRunnin
     const qovtest::LogCapture log;
     EXPECT_EQ(Image::fromPNGData(PngSamples::declaring(60000, 60000)), nullptr);
     EXPECT_EQ(Image::fromPNGData(Data(4096, 0xab), PngBounds::tile()), nullptr);
-    EXPECT_TRUE(log.contains("Cannot decode the PNG image data: the picture is 60000 x 60000 pixels, more than "
-                             "2048 x 2048"));
+    EXPECT_TRUE(
+        log.contains("Cannot decode the PNG image data: the picture is 60000 x 60000 pixels, more than "
+                     "2048 x 2048"));
     EXPECT_TRUE(log.contains("Cannot decode the PNG image data: no PNG signature"));
     EXPECT_FALSE(log.contains("memory"));
     // The header is right but the pixels are not: the library's own checks refuse it.
@@ -102,8 +103,8 @@ TEST(PngCodecTest, EveryColourTypeDecodesToPremultipliedPixels) {
     };
     const std::vector<Case> cases{
         {"grey", encodedAs(2, 1, SPNG_COLOR_TYPE_GRAYSCALE, 8, {0, 255}), Color::rgba(0, 0, 0), Color::rgba(1, 1, 1)},
-        {"grey and alpha", encodedAs(2, 1, SPNG_COLOR_TYPE_GRAYSCALE_ALPHA, 8, {255, 255, 0, 0}),
-         Color::rgba(1, 1, 1), Color::clear()},
+        {"grey and alpha", encodedAs(2, 1, SPNG_COLOR_TYPE_GRAYSCALE_ALPHA, 8, {255, 255, 0, 0}), Color::rgba(1, 1, 1),
+         Color::clear()},
         {"palette with transparency",
          encodedAs(2, 1, SPNG_COLOR_TYPE_INDEXED, 8, {0, 1}, {{255, 0, 0, 0}, {0, 0, 255, 0}}, {0, 255}),
          Color::clear(), Color::rgba(0, 0, 1)},

@@ -33,9 +33,7 @@ gfx::Color colorAt(MapView& map, const gfx::Image& image, const geo::Coordinate&
     return image.pixel(static_cast<int>(point.x), static_cast<int>(point.y));
 }
 
-bool looksLikeLand(const gfx::Color& color) {
-    return color.red > 0.85 && color.blue < 0.9;
-}
+bool looksLikeLand(const gfx::Color& color) { return color.red > 0.85 && color.blue < 0.9; }
 
 TEST(BaseMapTest, LandAndSeaLieWhereTheCoastlinesSay) {
     struct Case {

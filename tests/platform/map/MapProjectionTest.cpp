@@ -16,15 +16,11 @@ TEST(MapProjectionTest, CoordinatesMapToTheWorldAndClampAtItsEdges) {
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
-        {{0.0, 0.0}, {W / 2, W / 2}},
-        {{0.0, -180.0}, {0.0, W / 2}},
-        {{0.0, 180.0}, {0.0, W / 2}},       // the same meridian as -180
-        {{0.0, 90.0}, {W * 0.75, W / 2}},
-        {{0.0, 270.0}, {W / 4, W / 2}},     // wraps to -90
-        {{kMaxLatitude, 0.0}, {W / 2, 0.0}},
-        {{90.0, 0.0}, {W / 2, 0.0}},        // clamped to the northern edge
-        {{-90.0, 0.0}, {W / 2, W}},
-        {{nan, 10.0}, {W / 2, W / 2}},
+        {{0.0, 0.0}, {W / 2, W / 2}},        {{0.0, -180.0}, {0.0, W / 2}},
+        {{0.0, 180.0}, {0.0, W / 2}},                                         // the same meridian as -180
+        {{0.0, 90.0}, {W * 0.75, W / 2}},    {{0.0, 270.0}, {W / 4, W / 2}},  // wraps to -90
+        {{kMaxLatitude, 0.0}, {W / 2, 0.0}}, {{90.0, 0.0}, {W / 2, 0.0}},     // clamped to the northern edge
+        {{-90.0, 0.0}, {W / 2, W}},          {{nan, 10.0}, {W / 2, W / 2}},
     };
     for (const Case& c : cases) {
         const MapPoint point = mapPointForCoordinate(c.coordinate);
@@ -34,8 +30,8 @@ TEST(MapProjectionTest, CoordinatesMapToTheWorldAndClampAtItsEdges) {
 }
 
 TEST(MapProjectionTest, PointsMapBackToCoordinates) {
-    for (const Coordinate coordinate : {Coordinate{33.749, -84.388}, Coordinate{-33.87, 151.21},
-                                        Coordinate{64.1, -21.9}, Coordinate{-84.9, 179.9}}) {
+    for (const Coordinate coordinate :
+         {Coordinate{33.749, -84.388}, Coordinate{-33.87, 151.21}, Coordinate{64.1, -21.9}, Coordinate{-84.9, 179.9}}) {
         const Coordinate back = coordinateForMapPoint(mapPointForCoordinate(coordinate));
         EXPECT_NEAR(back.latitude, coordinate.latitude, 1e-9);
         EXPECT_NEAR(back.longitude, coordinate.longitude, 1e-9);
@@ -50,7 +46,7 @@ TEST(MapProjectionTest, RegionsRoundTripThroughMapRects) {
     const CoordinateRegion regions[] = {
         {{33.7, -84.4}, {10.0, 12.0}},
         {{60.0, 10.0}, {20.0, 40.0}},
-        {{-40.0, 175.0}, {5.0, 30.0}},   // crosses the antimeridian
+        {{-40.0, 175.0}, {5.0, 30.0}},  // crosses the antimeridian
         {{0.0, 0.0}, {0.001, 0.001}},
     };
     for (const CoordinateRegion& region : regions) {

@@ -81,12 +81,12 @@ TEST_F(MapViewTest, TheVisibleRectFitsTheBoundsAndGivesTheZoomScale) {
         MapRect shown;
     };
     const Case cases[] = {
-        {{1000, 2000, 320, 480}, {1000, 2000, 320, 480}},          // already in proportion
-        {{1000, 2000, 640, 480}, {1000, 1760, 640, 960}},          // grown in height around the centre
-        {{1000, 2000, 10, 10}, {925, 1885, 160, 240}},             // at most two points per map point
-        {{-100, 0, 320, 480}, {W - 100, 0, 320, 480}},             // west of the world wraps east
-        {{0, W - 100, 320, 480}, {0, W - 480, 320, 480}},          // kept inside the world north to south
-        {{0, 0, 4 * W, 4 * W}, {W * 2 / 3, 0, W * 2 / 3, W}},      // at most the world
+        {{1000, 2000, 320, 480}, {1000, 2000, 320, 480}},      // already in proportion
+        {{1000, 2000, 640, 480}, {1000, 1760, 640, 960}},      // grown in height around the centre
+        {{1000, 2000, 10, 10}, {925, 1885, 160, 240}},         // at most two points per map point
+        {{-100, 0, 320, 480}, {W - 100, 0, 320, 480}},         // west of the world wraps east
+        {{0, W - 100, 320, 480}, {0, W - 480, 320, 480}},      // kept inside the world north to south
+        {{0, 0, 4 * W, 4 * W}, {W * 2 / 3, 0, W * 2 / 3, W}},  // at most the world
     };
     for (const Case& c : cases) {
         m_map->setVisibleMapRect(c.asked, false);
@@ -162,8 +162,8 @@ TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
     }
     EXPECT_EQ(view->scales.front(), scale);
     const MapRect& visible = m_map->visibleMapRect();
-    EXPECT_TRUE(covered.contains(MapRect{view->drawableFromX, visible.minY(), visible.maxX() - view->drawableFromX,
-                                         visible.height()}));
+    EXPECT_TRUE(covered.contains(
+        MapRect{view->drawableFromX, visible.minY(), visible.maxX() - view->drawableFromX, visible.height()}));
 
     view->setNeedsDisplayInMapRect(MapRect{0, 0, 10, 10}, scale);
     EXPECT_EQ(m_map->pendingRedraws(), (std::vector<MapRect>{{0, 0, 10, 10}}));

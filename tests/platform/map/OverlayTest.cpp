@@ -8,8 +8,8 @@
 #include "platform/base/RunLoop.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapView.h"
-#include "platform/ui/Window.h"
 #include "platform/ui/ScreenRenderer.h"
+#include "platform/ui/Window.h"
 
 namespace platform::map {
 namespace {

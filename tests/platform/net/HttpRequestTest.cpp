@@ -1,13 +1,13 @@
 #include "platform/net/HttpRequest.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <set>
 #include <memory>
+#include <set>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -295,8 +295,8 @@ TEST_F(HttpRequestQueueTest, QueueWidthLimitsTransfersOnWorkersInFlight) {
     }
     std::size_t mostInFlight = 0;
     ASSERT_TRUE(pumpUntil([&] {
-        const auto inFlight = std::count_if(requests.begin(), requests.end(),
-                                            [](const auto& request) { return request->isExecuting(); });
+        const auto inFlight =
+            std::count_if(requests.begin(), requests.end(), [](const auto& request) { return request->isExecuting(); });
         mostInFlight = std::max(mostInFlight, static_cast<std::size_t>(inFlight));
         return outcome().finished + outcome().failed == 6;
     }));

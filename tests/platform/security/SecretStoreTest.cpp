@@ -162,7 +162,7 @@ TEST_F(SecretStoreTest, ACorruptFileIsMovedAsideAndTheStoreStartsEmpty) {
     const std::vector<std::string> corruptFiles{
         "garbage, not a property list",
         "",
-        binaryPlist(Dictionary{{"service", Data{1}}}),  // not a list
+        binaryPlist(Dictionary{{"service", Data{1}}}),                                          // not a list
         binaryPlist(Array{Dictionary{{"service", bytes("mail")}, {"account", bytes("ann")}}}),  // no value
         binaryPlist(Array{Dictionary{{"service", "mail"}, {"account", bytes("ann")}, {"value", Data{1}}}}),
         binaryPlist(Array{Value(1)}),

@@ -65,8 +65,10 @@ Value sampleOfEveryKind() {
 Value largeSample() {
     Array rows;
     for (int index = 0; index < 3000; ++index) {
-        rows.emplace_back(Dictionary{{"index", index}, {"name", "row " + std::to_string(index)},
-                                     {"value", index * 0.25}, {"padding", std::string(20, 'x')}});
+        rows.emplace_back(Dictionary{{"index", index},
+                                     {"name", "row " + std::to_string(index)},
+                                     {"value", index * 0.25},
+                                     {"padding", std::string(20, 'x')}});
     }
     return Dictionary{{"rows", rows}};
 }
@@ -90,8 +92,8 @@ TEST(BinaryPlistCodecTest, RepeatedScalarsAreWrittenOnce) {
 }
 
 TEST(BinaryPlistCodecTest, NotANumberMalformedTextAndTextsWithNulSurvive) {
-    const Value value(Array{std::numeric_limits<double>::quiet_NaN(), std::string("a\xFF\xC3(b"),
-                            std::string("before\0after", 12)});
+    const Value value(
+        Array{std::numeric_limits<double>::quiet_NaN(), std::string("a\xFF\xC3(b"), std::string("before\0after", 12)});
     const std::string ours = ourBytes(value);
     for (const Value& read : {readByLibplist(ours), readByUs(ours)}) {
         ASSERT_EQ(read.ifArray()->size(), 3u);

@@ -154,9 +154,9 @@ protected:
 };
 
 TEST_F(KeyedArchiverTest, ScalarKindsAndExtremeDoublesRoundTripExactly) {
-    for (const std::int64_t number : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{255}, std::int64_t{-40000},
-                                      std::numeric_limits<std::int64_t>::min(),
-                                      std::numeric_limits<std::int64_t>::max()}) {
+    for (const std::int64_t number :
+         {std::int64_t{0}, std::int64_t{-1}, std::int64_t{255}, std::int64_t{-40000},
+          std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
         ArchivedRecord record;
         record.number = number;
         record.flag = true;
@@ -377,20 +377,24 @@ TEST_F(KeyedArchiverTest, RandomAndMutatedBytesNeverCrash) {
 
 TEST_F(KeyedArchiverTest, HostileStructuresAreRefused) {
     // Nesting far deeper than any archive.
-    EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(chainOfArrays(5'000, [](std::uint64_t index) {
-                  return index + 1 < 5'000 ? std::vector<std::uint64_t>{index + 1} : std::vector<std::uint64_t>{};
-              })),
+    EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(chainOfArrays(
+                  5'000,
+                  [](std::uint64_t index) {
+                      return index + 1 < 5'000 ? std::vector<std::uint64_t>{index + 1} : std::vector<std::uint64_t>{};
+                  })),
               nullptr);
     // An array that contains itself.
     EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(
                   chainOfArrays(1, [](std::uint64_t) { return std::vector<std::uint64_t>{0}; })),
               nullptr);
     // Forty levels each referring twice to the next: a small file that would expand to 2^40 nodes.
-    EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(chainOfArrays(40, [](std::uint64_t index) {
-                  return index + 1 < 40 ? std::vector<std::uint64_t>{index + 1, index + 1}
-                                        : std::vector<std::uint64_t>{};
-              })),
-              nullptr);
+    EXPECT_EQ(
+        KeyedUnarchiver::unarchiveObjectWithData(chainOfArrays(
+            40,
+            [](std::uint64_t index) {
+                return index + 1 < 40 ? std::vector<std::uint64_t>{index + 1, index + 1} : std::vector<std::uint64_t>{};
+            })),
+        nullptr);
     // A reference past the last object.
     EXPECT_EQ(KeyedUnarchiver::unarchiveObjectWithData(
                   chainOfArrays(1, [](std::uint64_t) { return std::vector<std::uint64_t>{7}; })),

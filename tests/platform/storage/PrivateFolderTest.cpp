@@ -64,8 +64,8 @@ TEST(PrivateFolderTest, AnExistingHomeIsNarrowedWithoutFollowingLinks) {
 TEST(PrivateFolderTest, AHomeThatIsNotAFolderOrNotOursIsRefused) {
     qovtest::TempHome temp;
     std::ofstream(temp.path() / "file") << "x";
-    EXPECT_EQ(PrivateFolder::narrowHome(temp.path() / "file"), "the home " + (temp.path() / "file").string() +
-                                                                   " is not a folder");
+    EXPECT_EQ(PrivateFolder::narrowHome(temp.path() / "file"),
+              "the home " + (temp.path() / "file").string() + " is not a folder");
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only the superuser can give a folder to another user";
     }

@@ -61,9 +61,8 @@ TEST(PropertyListTest, OrdinaryDocumentsStillParse) {
     const PlistNode root = PropertyList::parseXml(text, problem);
     ASSERT_NE(root, nullptr) << problem;
     const Value value = PropertyList::toValue(root.get());
-    EXPECT_EQ(value, Value(Dictionary{{"text", "a <b> <array> \"quoted"},
-                                      {"list", Array{-3, 2.5, true}},
-                                      {"empty", Dictionary{}}}));
+    EXPECT_EQ(value, Value(Dictionary{
+                         {"text", "a <b> <array> \"quoted"}, {"list", Array{-3, 2.5, true}}, {"empty", Dictionary{}}}));
 }
 
 TEST(PropertyListTest, BinaryListsPastSixtyFourKilobytesReadBack) {

@@ -237,8 +237,7 @@ TEST_F(UserDefaultsTest, StandardLivesInThePreferencesFolderUnderTheBundleIdenti
     const auto previous = AppDirectories::shared();
     AppDirectories::setShared(std::make_shared<AppDirectories>(m_home.path()));
     UserDefaults::resetStandard(nullptr);
-    EXPECT_EQ(UserDefaults::standard()->file(),
-              m_home.path() / "Library" / "Preferences" / "com.qovara.Qovara.plist");
+    EXPECT_EQ(UserDefaults::standard()->file(), m_home.path() / "Library" / "Preferences" / "com.qovara.Qovara.plist");
 
     const auto bundleFolder = m_home.path() / "Other.app";
     std::filesystem::create_directories(bundleFolder);

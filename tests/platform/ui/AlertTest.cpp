@@ -60,8 +60,8 @@ TEST_F(AlertTest, AlertButtonsPutCancelFirstThenTheOthersInOrder) {
 
 TEST_F(AlertTest, ClickTellsTheDelegateClickedThenWillThenDidDismiss) {
     auto delegate = std::make_shared<AlertJournal>();
-    auto alert = std::make_shared<AlertView>("Notice", "Failed", delegate, std::string("OK"),
-                                             std::vector<std::string>{"Retry"});
+    auto alert =
+        std::make_shared<AlertView>("Notice", "Failed", delegate, std::string("OK"), std::vector<std::string>{"Retry"});
     alert->show();
     alert->show();
     EXPECT_EQ(PopupRegistry::shared().visible().size(), 1u);
@@ -70,8 +70,8 @@ TEST_F(AlertTest, ClickTellsTheDelegateClickedThenWillThenDidDismiss) {
     alert->clickButtonAtIndex(5);
     EXPECT_TRUE(delegate->journal.empty());
     alert->clickButtonAtIndex(1);
-    EXPECT_EQ(delegate->journal, (std::vector<std::string>{"clicked 1 shown listed", "willDismiss 1 shown listed",
-                                                           "didDismiss 1 gone"}));
+    EXPECT_EQ(delegate->journal,
+              (std::vector<std::string>{"clicked 1 shown listed", "willDismiss 1 shown listed", "didDismiss 1 gone"}));
     EXPECT_FALSE(alert->isVisible());
     alert->clickButtonAtIndex(0);
     EXPECT_EQ(delegate->journal.size(), 3u);

@@ -66,23 +66,13 @@ TEST_F(ApplicationTest, LifeCycleUrlsAndPushRegistrationReachTheDelegateAndPostT
     application.receiveMemoryWarning();
     application.terminate();
     center.removeObserver(this);
-    EXPECT_EQ(journal, (std::vector<std::string>{"launch 1",
-                                                 kApplicationDidFinishLaunchingNotification,
-                                                 "active",
-                                                 kApplicationDidBecomeActiveNotification,
-                                                 "resign",
-                                                 kApplicationWillResignActiveNotification,
-                                                 "background",
-                                                 kApplicationDidEnterBackgroundNotification,
-                                                 "foreground",
-                                                 kApplicationWillEnterForegroundNotification,
-                                                 "open qov://swagger-access?token=1",
-                                                 "token 3",
-                                                 "token failed no network",
-                                                 "memory",
-                                                 kApplicationDidReceiveMemoryWarningNotification,
-                                                 "terminate",
-                                                 kApplicationWillTerminateNotification}));
+    EXPECT_EQ(journal, (std::vector<std::string>{
+                           "launch 1", kApplicationDidFinishLaunchingNotification, "active",
+                           kApplicationDidBecomeActiveNotification, "resign", kApplicationWillResignActiveNotification,
+                           "background", kApplicationDidEnterBackgroundNotification, "foreground",
+                           kApplicationWillEnterForegroundNotification, "open qov://swagger-access?token=1", "token 3",
+                           "token failed no network", "memory", kApplicationDidReceiveMemoryWarningNotification,
+                           "terminate", kApplicationWillTerminateNotification}));
 }
 
 TEST_F(ApplicationTest, OpenURLIsRecordedAndHandedToTheHandler) {

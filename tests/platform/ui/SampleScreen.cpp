@@ -25,10 +25,11 @@ void SampleScreen::loadView() {
     segments = std::make_shared<SegmentedControl>(std::vector<std::string>{"Now", "Hourly", "Daily"});
     segments->setFrame(Rect(10, 150, 300, 30));
     segments->setSelectedSegmentIndex(0);
-    segments->addAction(kControlEventValueChanged, bindWeak(self, [](SampleScreen& screen, Control& control) {
-        screen.journal.push_back("segment " +
-                                 std::to_string(static_cast<SegmentedControl&>(control).selectedSegmentIndex()));
-    }));
+    segments->addAction(
+        kControlEventValueChanged, bindWeak(self, [](SampleScreen& screen, Control& control) {
+            screen.journal.push_back("segment " +
+                                     std::to_string(static_cast<SegmentedControl&>(control).selectedSegmentIndex()));
+        }));
     field = std::make_shared<TextField>(Rect(10, 200, 300, 31));
     field->setPlaceholder("City");
     field->setBorderStyle(TextBorderStyle::RoundedRect);

@@ -44,13 +44,13 @@ TEST_F(ScreenRendererTest, ScreenPngShowsBackgroundsAlphaTextAndStatusBar) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width(), 320);
     EXPECT_EQ(image->height(), 480);
-    EXPECT_TRUE(near(image->pixel(5, 5), gfx::Color::black()));              // status bar
+    EXPECT_TRUE(near(image->pixel(5, 5), gfx::Color::black()));               // status bar
     EXPECT_TRUE(near(image->pixel(50, 70), gfx::Color::rgba(1, 0, 0)));       // red square under it
     EXPECT_TRUE(near(image->pixel(250, 70), gfx::Color::rgba(0.5, 0.5, 1)));  // blue at half alpha on white
     EXPECT_TRUE(near(image->pixel(150, 70), gfx::Color::white()));            // the green square is hidden
     EXPECT_GT(darkPixels(*image, Rect(10, 130, 100, 30)), 20);                // "Today"
     EXPECT_EQ(darkPixels(*image, Rect(120, 130, 90, 30)), 0);
-    EXPECT_GT(darkPixels(*image, Rect(0, 270, 320, 44)), 20);                 // "Row 0"
+    EXPECT_GT(darkPixels(*image, Rect(0, 270, 320, 44)), 20);  // "Row 0"
     EXPECT_FALSE(ScreenRenderer::writeScreen((home.path() / "no" / "such.png").string()));
     const auto label = ScreenRenderer::renderView(*screen->label);  // a single view at its own size
     EXPECT_EQ(label->width(), 200);
@@ -93,8 +93,8 @@ TEST_F(ScreenRendererTest, ALayerDrawsItsContentsOverTheBackgroundInsideItsRound
 }
 
 TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {
-    auto alert = std::make_shared<AlertView>("Notice", "No network", std::weak_ptr<AlertViewDelegate>(),
-                                             std::string("OK"));
+    auto alert =
+        std::make_shared<AlertView>("Notice", "No network", std::weak_ptr<AlertViewDelegate>(), std::string("OK"));
     alert->show();
     const auto image = ScreenRenderer::renderScreen();
     EXPECT_TRUE(near(image->pixel(50, 70), gfx::Color::rgba(0.6, 0, 0)));

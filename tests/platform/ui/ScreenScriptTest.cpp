@@ -1,6 +1,6 @@
 #include <filesystem>
-#include <numbers>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ TEST_F(ScreenScriptTest, TapsControlsRowsAndSegmentsAndTypesIntoTheTappedField) 
 
 TEST_F(ScreenScriptTest, AlertCommandsClickByIndexAndAlertsTakeEveryTap) {
     auto choices = std::make_shared<AlertChoices>();
-    auto alert = std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"),
-                                             std::vector<std::string>{"Retry"});
+    auto alert =
+        std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"), std::vector<std::string>{"Retry"});
     alert->show();
     EXPECT_EQ(run("tap Refresh\nselect 1\nalert 1\n"),
               "error: the alert in front has no button \"Refresh\"\nerror: an alert is in front\n");
@@ -58,8 +58,8 @@ TEST_F(ScreenScriptTest, TapIfAlertClicksOnlyAnAlertThatShows) {
     EXPECT_EQ(run("tap --if-alert OK\ntap --if-alert Refresh\n"), "");
     EXPECT_TRUE(screen->journal.empty());
     auto choices = std::make_shared<AlertChoices>();
-    auto alert = std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"),
-                                             std::vector<std::string>{"Retry"});
+    auto alert =
+        std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"), std::vector<std::string>{"Retry"});
     alert->show();
     EXPECT_EQ(run("tap --if-alert Refresh\ntap --if-alert Retry\n"),
               "error: the alert in front has no button \"Refresh\"\n");

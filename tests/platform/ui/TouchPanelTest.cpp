@@ -23,8 +23,8 @@ TEST_F(TouchPanelTest, ATapLandsOnWhatIsDrawnAtThePoint) {
         {{260, 145}, std::nullopt, {"refresh"}},
         {{150, 185}, std::nullopt, {"segment 1"}},
         {{60, 290}, std::nullopt, {"row 0"}},
-        {{150, 70}, "nothing there responds to taps", {}},     // the hidden green square: the white root view
-        {{50, 135}, "nothing there responds to taps", {}},     // the label
+        {{150, 70}, "nothing there responds to taps", {}},  // the hidden green square: the white root view
+        {{50, 135}, "nothing there responds to taps", {}},  // the label
         {{-5, 135}, "nothing on screen at that point", {}},
     };
     for (const auto& each : cases) {
@@ -38,8 +38,8 @@ TEST_F(TouchPanelTest, ATapLandsOnWhatIsDrawnAtThePoint) {
 
 TEST_F(TouchPanelTest, AnAlertTakesEveryTapOnItsButtonsOnly) {
     auto choices = std::make_shared<AlertChoices>();
-    auto alert = std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"),
-                                             std::vector<std::string>{"Retry"});
+    auto alert =
+        std::make_shared<AlertView>("Notice", "Failed", choices, std::string("OK"), std::vector<std::string>{"Retry"});
     alert->show();
     EXPECT_EQ(TouchPanel::tap(Point{260, 145}), "an alert is in front: tap one of its buttons");
     const Rect frame = alert->frame();

@@ -67,11 +67,10 @@ TEST_F(ViewControllerTest, TurningTheInterfaceTellsTheScreensThatAcceptTheOrient
     window->makeKeyAndVisible();
     root->presentModalViewController(make("B"), false);
     std::vector<Value> oldOrientations;
-    NotificationCenter::defaultCenter().addObserver(this, kApplicationDidChangeStatusBarOrientationNotification,
-                                                    [&](const Notification& note) {
-                                                        oldOrientations.push_back(note.userInfo.at(
-                                                            kApplicationStatusBarOrientationUserInfoKey));
-                                                    });
+    NotificationCenter::defaultCenter().addObserver(
+        this, kApplicationDidChangeStatusBarOrientationNotification, [&](const Notification& note) {
+            oldOrientations.push_back(note.userInfo.at(kApplicationStatusBarOrientationUserInfoKey));
+        });
     take();
     EXPECT_TRUE(window->turnToInterfaceOrientation(DeviceOrientation::LandscapeLeft, 0.3));
     EXPECT_EQ(take(), (Journal{"A willRotate 3", "A willAnimate 3=3", "A didRotate from 1", "B willRotate 3",

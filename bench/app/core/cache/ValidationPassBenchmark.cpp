@@ -25,8 +25,8 @@ void BM_ValidationPassVersusPlainReads(benchmark::State& state) {
     const auto caches = std::filesystem::temp_directory_path() / "qov-bench-validation";
     std::filesystem::remove_all(caches);
     const auto cache = std::make_shared<qov::FileSystemApplicationCache>(nullptr, caches);
-    const auto location = qov::QOVModelFactory::sharedInstance()->modelUsingJSON(
-        qovbench::largeAggregateAnswer(30 * 1024));
+    const auto location =
+        qov::QOVModelFactory::sharedInstance()->modelUsingJSON(qovbench::largeAggregateAnswer(30 * 1024));
     std::vector<std::filesystem::path> files;
     for (int index = 0; index < places; ++index) {
         location->setKey("BENCH" + std::to_string(index));

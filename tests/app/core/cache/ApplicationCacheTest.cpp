@@ -212,9 +212,9 @@ TEST_F(ApplicationCacheTest, SearchesPostTheirNotificationBeforeRequesting) {
     EXPECT_EQ(order, (std::vector<std::string>{"requestLocationWithZipNotification after 0",
                                                "requestLocationWithCoordinateNotification after 1",
                                                "requestLocationWithTypeAheadNotification after 2"}));
-    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestLocationForZip 30301",
-                                                           "requestLocationForCoordinates",
-                                                           "requestTypeAhead Atl 10"}));
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestLocationForZip 30301", "requestLocationForCoordinates",
+                                        "requestTypeAhead Atl 10"}));
 }
 
 // The exception's name and reason are the platform's (tested there).

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/core/model/QOVLocation.h"
 #include "app/core/error/QOVError.h"
+#include "app/core/model/QOVLocation.h"
 #include "platform/net/Reachability.h"
 #include "tests/app/core/cache/FakeLocationSource.h"
 #include "tests/app/core/cache/RecordingDatasource.h"

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <plist/plist.h>
 #include "app/core/cache/FileSystemApplicationCache.h"
 #include "app/core/error/QOVError.h"
 #include "app/core/model/QOVMobileAppConfig.h"
-#include <plist/plist.h>
 
 #include "platform/base/NotificationCenter.h"
 #include "platform/net/Reachability.h"
@@ -116,7 +116,7 @@ TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedA
     const auto good = platform::KeyedArchiver::archivedDataWithRootObject(*makeLocation("GBXX0001"));
     ASSERT_TRUE(good);
     writeBytes(locationFile("GBXX0001"), std::string(good->begin(), good->begin() + good->size() / 2));
-    platform::KeyedArchiver::archiveRootObject(*identity("USNY0996"), locationFile("USNY0996"));  // another class
+    platform::KeyedArchiver::archiveRootObject(*identity("USNY0996"), locationFile("USNY0996"));      // another class
     platform::KeyedArchiver::archiveRootObject(*makeLocation("GBXX0002"), locationFile("CAXX0001"));  // another place
 
     for (const char* key : {"USGA0028", "GBXX0001", "USNY0996", "CAXX0001"}) {
@@ -130,9 +130,10 @@ TEST_F(FileSystemApplicationCacheTest, UnreadableFileCountsAsNotCachedIsDeletedA
 }
 
 TEST_F(FileSystemApplicationCacheTest, HostileKeysNeverNameAFileOutsideTheFolder) {
-    const std::vector<std::string> keys{"../../escape", "a/b",   "..",     ".hidden", "back\\slash", "100%",
-                                        "a%2Fb",        "line\nbreak", "esc\x1b[2J\x7f", std::string("nul\0byte", 8),
-                                        "/abs"};
+    const std::vector<std::string> keys{
+        "../../escape", "a/b",   "..",          ".hidden",        "back\\slash",
+        "100%",         "a%2Fb", "line\nbreak", "esc\x1b[2J\x7f", std::string("nul\0byte", 8),
+        "/abs"};
     for (const auto& key : keys) {
         cache->storeLocation(makeLocation(key));
     }
@@ -238,8 +239,8 @@ TEST_F(FileSystemApplicationCacheTest, RemovingCancelsRequestsAndRemovingAllLoca
     cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("app", 900.0));
     cache->removeLocationHavingId(*identity("USNY0996"));
     cache->removeLocationHavingId(*identity("XXXX0000"));
-    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"cancelRequestForLocation USNY0996:1",
-                                                           "cancelRequestForLocation XXXX0000:1"}));
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"cancelRequestForLocation USNY0996:1", "cancelRequestForLocation XXXX0000:1"}));
     cache->removeAllLocations();
     EXPECT_EQ(filesUnderHome(), std::vector<std::string>{"AppCache/app.AppConfig"});
 
@@ -359,6 +360,5 @@ TEST_F(FileSystemApplicationCacheTest, NetworkComingBackRunsAPassAtOnce) {
     advance(35.0);
     EXPECT_EQ(warnings.size(), 2u);
 }
-
 
 }  // namespace

@@ -24,8 +24,7 @@ TEST_F(MemoryApplicationCacheTest, PassEvery45SecondsDropsInvalidAndRefreshesSta
     advance(44.0);
     EXPECT_TRUE(datasource->calls.empty());
     advance(1.0);
-    EXPECT_EQ(datasource->calls,
-              (std::vector<std::string>{"requestLocation INVALID:1", "requestLocation STALE:1"}));
+    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestLocation INVALID:1", "requestLocation STALE:1"}));
     EXPECT_EQ(cache->cachedLocation(*identity("INVALID")), nullptr);
     EXPECT_NE(cache->cachedLocation(*identity("STALE")), nullptr);
     EXPECT_NE(cache->cachedLocation(*identity("FRESH")), nullptr);
@@ -69,8 +68,8 @@ TEST_F(MemoryApplicationCacheTest, RemovalCancelsPendingRequests) {
 
     cache->removeAllLocations();
     EXPECT_EQ(cache->cachedLocation(*identity("GBXX0001")), nullptr);
-    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"cancelRequestForLocation USGA0028:1",
-                                                           "cancelRequestsForAllLocations"}));
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"cancelRequestForLocation USGA0028:1", "cancelRequestsForAllLocations"}));
 }
 
 TEST_F(MemoryApplicationCacheTest, DestroyedCacheStopsItsTimer) {

@@ -14,9 +14,7 @@ namespace {
 using platform::geo::Coordinate;
 using platform::map::MapView;
 
-std::shared_ptr<MapView> mapView() {
-    return std::make_shared<MapView>(platform::ui::Rect{0, 0, 320, 367});
-}
+std::shared_ptr<MapView> mapView() { return std::make_shared<MapView>(platform::ui::Rect{0, 0, 320, 367}); }
 
 TEST(MKMapViewCorbeltTest, PixelSpaceConversions) {
     EXPECT_EQ(MKMapViewCorbelt::longitudeToPixelSpaceX(0.0), 268435456.0f);

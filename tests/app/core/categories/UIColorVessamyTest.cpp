@@ -73,9 +73,9 @@ TEST(UIColorVessamyText, StringFormRoundTrips) {
 }
 
 TEST(UIColorVessamyText, OtherFormsReadAsNothing) {
-    for (const char* text : {"{0.1, 0.2, 0.3}", "{0.1}", "{1,2,3,4,5}", "{}", "{0.1, 0.2} ", "{0.1, 0.2}x",
-                             "0.1, 0.2", "{0.1, 0.2", "{a, b}", "{0.1,, 0.2, 0.3}", "{nan, 1}", "{inf, 1, 1, 1}",
-                             "{1e400, 1}", "{0.1, 0.2}}", ""}) {
+    for (const char* text :
+         {"{0.1, 0.2, 0.3}", "{0.1}", "{1,2,3,4,5}", "{}", "{0.1, 0.2} ", "{0.1, 0.2}x", "0.1, 0.2", "{0.1, 0.2",
+          "{a, b}", "{0.1,, 0.2, 0.3}", "{nan, 1}", "{inf, 1, 1, 1}", "{1e400, 1}", "{0.1, 0.2}}", ""}) {
         EXPECT_FALSE(Colors::colorWithString(text)) << text;
     }
 }

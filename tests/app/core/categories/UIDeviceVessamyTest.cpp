@@ -17,10 +17,10 @@ using Device = UIDeviceVessamy;
 
 TEST(UIDeviceVessamyPlatformType, ModelsMapToTheirCodesAndSimulatorsByScreenWidth) {
     const std::tuple<const char*, double, int> cases[] = {
-        {"iPhone3,1", 320, Device::kiPhone4},      {"iPhone1,3", 320, Device::kUnknowniPhone},
-        {"iPhone4,1", 320, Device::kiPhone5},      {"iPod5,1", 320, Device::kUnknowniPod},
-        {"iPad2,2", 768, Device::kUnknowniPad},    {"iFPGA", 320, Device::kiFPGA},
-        {"", 320, Device::kUnknownDevice},         {"i386", 767.5, Device::kSimulatoriPhone},
+        {"iPhone3,1", 320, Device::kiPhone4},   {"iPhone1,3", 320, Device::kUnknowniPhone},
+        {"iPhone4,1", 320, Device::kiPhone5},   {"iPod5,1", 320, Device::kUnknowniPod},
+        {"iPad2,2", 768, Device::kUnknowniPad}, {"iFPGA", 320, Device::kiFPGA},
+        {"", 320, Device::kUnknownDevice},      {"i386", 767.5, Device::kSimulatoriPhone},
         {"i686", 768, Device::kSimulatoriPad}};
     for (const auto& [model, width, type] : cases) {
         EXPECT_EQ(Device::platformType(model, width), type) << model << " " << width;

@@ -50,8 +50,8 @@ TEST_F(DS2JSONDatasourceContentTest, PointsOfInterestAreStoredWithTheCallersUser
 }
 
 TEST_F(DS2JSONDatasourceContentTest, EmptyOrBrokenPointListsStoreNothing) {
-    client().requestPointsOfInterestForType(2, "0320", {});   // a kind without points
-    client().requestPointsOfInterestForType(9, "0349", {});   // no such tile
+    client().requestPointsOfInterestForType(2, "0320", {});  // a kind without points
+    client().requestPointsOfInterestForType(9, "0349", {});  // no such tile
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(requests().size(), 2u);
     EXPECT_TRUE(cache().poiLists.empty());

@@ -109,12 +109,12 @@ TEST_F(DS2JSONDatasourceQueueTest, ConfigurationRequestsAreFoundByTheirApplicati
 
 TEST_F(DS2JSONDatasourceQueueTest, CancelledSearchesAnswerNilOnlyWhereTheirFailureDoes) {
     addFault(fault("*", 0.5));
-    client().requestLocationForZip("30303", callback(), false);                        // answers nil
-    client().currentTropicalStormDataWithCallbackObject(callback());                   // answers nil
-    client().requestRSSNewsFeedWithCallbackObject(callback());                         // answers nil
-    client().requestLocationForCoordinates({33.749, -84.388}, callback());             // answers nil
-    client().requestTypeAheadWithSearchString("Atlanta", 10, callback());              // no answer
-    client().requestTweetsByDMA("524", callback(), std::nullopt);                      // no answer
+    client().requestLocationForZip("30303", callback(), false);             // answers nil
+    client().currentTropicalStormDataWithCallbackObject(callback());        // answers nil
+    client().requestRSSNewsFeedWithCallbackObject(callback());              // answers nil
+    client().requestLocationForCoordinates({33.749, -84.388}, callback());  // answers nil
+    client().requestTypeAheadWithSearchString("Atlanta", 10, callback());   // no answer
+    client().requestTweetsByDMA("524", callback(), std::nullopt);           // no answer
     client().cancelRequestsContainingKey(QOVDatasouce::kTargetKey);
     ASSERT_TRUE(waitUntilIdle());
 

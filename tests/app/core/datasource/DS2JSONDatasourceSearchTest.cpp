@@ -34,7 +34,7 @@ TEST_F(DS2JSONDatasourceSearchTest, ShortTypeAheadTextAnswersNilAtOnceAndSendsNo
     EXPECT_TRUE(answers()[0].isNull());
     client().requestTypeAheadWithSearchString("Zü", 10, callback());  // two characters, three bytes
     client().requestTypeAheadWithSearchString("", 10, callback());
-    client().requestTypeAheadWithSearchString("ab", 10, nullptr);   // no callback: nothing to call
+    client().requestTypeAheadWithSearchString("ab", 10, nullptr);  // no callback: nothing to call
     EXPECT_EQ(answers().size(), 3u);
     EXPECT_EQ(client().queue().operationCount(), 0u);
     ASSERT_TRUE(waitUntilIdle());

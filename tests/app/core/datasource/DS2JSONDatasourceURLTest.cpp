@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/core/model/QOVLocationIdentity.h"
-#include "tests/platform/base/LogCapture.h"
 #include "platform/storage/LocaleSource.h"
 #include "tests/app/core/datasource/DatasourceFixture.h"
+#include "tests/platform/base/LogCapture.h"
 
 // URL building: host, command, locale, key, encoding of every inserted value, test-mode host, logging.
 namespace qov {

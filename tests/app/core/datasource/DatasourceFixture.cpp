@@ -64,9 +64,8 @@ void DatasourceFixture::SetUp() {
 }
 
 qov::QOVDatasouce::Callback DatasourceFixture::callback() {
-    return platform::bindWeak(m_receiver, [](Receiver& receiver, const platform::Value& answer) {
-        receiver.answers.push_back(answer);
-    });
+    return platform::bindWeak(
+        m_receiver, [](Receiver& receiver, const platform::Value& answer) { receiver.answers.push_back(answer); });
 }
 
 bool DatasourceFixture::waitUntilIdle() {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/model/QOVLocationIdentity.h"
-#include <gtest/gtest.h>
 
 #include "platform/base/NotificationCenter.h"
 #include "platform/geo/ScriptedPositionSource.h"

@@ -139,9 +139,9 @@ TEST_F(LocationManagerNotificationTest, RemovingAFavouriteReportsItOnlyWhenOneWa
     manager().removeFavoriteLocation(atlanta);
     EXPECT_EQ(changes, (std::vector<std::pair<Keys, Keys>>{{{"USGA0028", "UKXX0085"}, {"UKXX0085"}}}));
     ASSERT_EQ(world.notifications.size(), 1u);
-    EXPECT_EQ(platform::valueForKey(world.notifications[0].userInfo, "FavoriteNotificationLocationStatusKey")
-                  ->stringValue(),
-              "FavoriteNotificationLocationRemoved");
+    EXPECT_EQ(
+        platform::valueForKey(world.notifications[0].userInfo, "FavoriteNotificationLocationStatusKey")->stringValue(),
+        "FavoriteNotificationLocationRemoved");
     EXPECT_EQ(platform::valueForKey(world.notifications[0].userInfo, "FavoriteNotificationLocationIdKey")
                   ->object<QOVLocationIdentity>(),
               atlanta);

@@ -124,11 +124,11 @@ TEST_F(LocationManagerDamagedDefaultsTest, ArchivesOfTheWrongKindCountAsMissing)
 }
 
 TEST_F(LocationManagerDamagedDefaultsTest, StrayElementsAreSkippedAndTheRestKept) {
-    storeAndRestart(platform::Value(*platform::KeyedArchiver::archivedDataWithRootObject(qov::DefaultsArchive(
-                        platform::Value(platform::Array{platform::Value("stray"),
-                                                        platform::Value(LocationManagerWorld::identity("USGA0028")),
-                                                        platform::Value(7)})))),
-                    QOVLocationManager::kFavoriteLocationDataKey);
+    storeAndRestart(
+        platform::Value(*platform::KeyedArchiver::archivedDataWithRootObject(qov::DefaultsArchive(platform::Value(
+            platform::Array{platform::Value("stray"), platform::Value(LocationManagerWorld::identity("USGA0028")),
+                            platform::Value(7)})))),
+        QOVLocationManager::kFavoriteLocationDataKey);
     storeAndRestart(platform::Value(*platform::KeyedArchiver::archivedDataWithRootObject(qov::DefaultsArchive(
                         platform::Value(platform::Dictionary{{"USGA0028:1", 4}, {"UKXX0085:1", "many"}})))),
                     QOVLocationManager::kPopRankDataKey);

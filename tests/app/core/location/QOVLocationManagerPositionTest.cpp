@@ -225,8 +225,8 @@ TEST(GpsFixJobTest, OnlyTwoNumbersOnTheEarthMakeACoordinate) {
     ASSERT_TRUE(atlanta.has_value());
     EXPECT_DOUBLE_EQ(atlanta->latitude, 33.749);
     EXPECT_DOUBLE_EQ(atlanta->longitude, -84.388);
-    for (const char* text : {"", "33.7", "33.7,", ",1", "a,b", "1,2,3", "91,0", "0,181", "nan,0", "0,inf", " 1,2",
-                             "1 ,2", "1e999,0"}) {
+    for (const char* text :
+         {"", "33.7", "33.7,", ",1", "a,b", "1,2,3", "91,0", "0,181", "nan,0", "0,inf", " 1,2", "1 ,2", "1e999,0"}) {
         EXPECT_EQ(qov::GpsFixJob::parseCoordinate(text), std::nullopt) << text;
     }
 }

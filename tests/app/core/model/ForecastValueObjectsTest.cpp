@@ -44,8 +44,8 @@ TEST_F(ForecastValueObjectsTest, MissingArchiveKeysReadAsZeroOrAbsent) {
         return std::shared_ptr<platform::Object>(hour);
     });
     const platform::Dictionary root{{"$class", "EmptyHourProbe"}, {"hourlyTemp", 7}};
-    const auto hour = platform::KeyedUnarchiver::unarchiveObjectOfClass<QOVHiRadHourlyForecast>(
-        qovtest::binaryArchiveOf(root));
+    const auto hour =
+        platform::KeyedUnarchiver::unarchiveObjectOfClass<QOVHiRadHourlyForecast>(qovtest::binaryArchiveOf(root));
     ASSERT_TRUE(hour);
     EXPECT_EQ(hour->temperature(), 7);
     EXPECT_EQ(hour->severity(), 0);

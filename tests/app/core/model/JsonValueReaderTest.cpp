@@ -53,10 +53,18 @@ TEST_F(JsonValueReaderTest, TextReaderTakesNumbersAndFlagsAsText) {
 TEST_F(JsonValueReaderTest, IntegersTruncateAndSaturate) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"71.6", 71},           {"-71.6", -71},          {R"("270")", 270}, {R"(" -12abc")", -12},
-        {R"("abc")", 0},        {"1e30", kMax},          {"-1e30", kMin},   {R"("99999999999")", kMax},
-        {R"("-99999999999")", kMin}, {"true", 1},        {"18446744073709551615", kMax}, {"[3]", 0}};
+    const std::pair<const char*, std::int32_t> cases[] = {{"71.6", 71},
+                                                          {"-71.6", -71},
+                                                          {R"("270")", 270},
+                                                          {R"(" -12abc")", -12},
+                                                          {R"("abc")", 0},
+                                                          {"1e30", kMax},
+                                                          {"-1e30", kMin},
+                                                          {R"("99999999999")", kMax},
+                                                          {R"("-99999999999")", kMin},
+                                                          {"true", 1},
+                                                          {"18446744073709551615", kMax},
+                                                          {"[3]", 0}};
     for (const auto& [json, value] : cases) {
         EXPECT_EQ(Reader::integerWithKey("v", parse(std::string(R"({"v":)") + json + "}")), value) << json;
     }
@@ -64,9 +72,8 @@ TEST_F(JsonValueReaderTest, IntegersTruncateAndSaturate) {
 
 TEST_F(JsonValueReaderTest, DoublesFromTextAndNumbers) {
     const std::pair<const char*, double> cases[] = {
-        {R"("33.75")", 33.75}, {R"(" +1.5e2 ft")", 150.0}, {R"("-0.25")", -0.25}, {R"("inf")", 0.0},
-        {R"("nan")", 0.0},     {R"("x1")", 0.0},           {"-84.388", -84.388},  {R"("+-3")", 0.0},
-        {R"({"x":1})", 0.0}};
+        {R"("33.75")", 33.75}, {R"(" +1.5e2 ft")", 150.0}, {R"("-0.25")", -0.25}, {R"("inf")", 0.0},  {R"("nan")", 0.0},
+        {R"("x1")", 0.0},      {"-84.388", -84.388},       {R"("+-3")", 0.0},     {R"({"x":1})", 0.0}};
     for (const auto& [json, value] : cases) {
         EXPECT_EQ(Reader::doubleWithKey("v", parse(std::string(R"({"v":)") + json + "}")), value) << json;
     }

@@ -15,12 +15,21 @@ class QOVMobileAppConfigTest : public qovtest::ManualClockTest {
 protected:
     static QOVMobileAppConfig configuration() {
         QOVMobileAppConfig config("qovara-iphone", 1800.0);
-        config.addConfiguration(
-            platform::Dictionary{{"on", "On"},     {"enabled", "ENABLED"}, {"one", "1"},      {"numberOne", 1},
-                                 {"off", "off"},   {"zero", "0"},          {"numberZero", 0}, {"answer", "42"},
-                                 {"list", platform::Array{1, 2}},          {"ratio", 71.6},   {"flag", true},
-                                 {"unflag", false}, {"huge", 1e12},        {"hugeInteger", std::int64_t{1} << 40}},
-            "diag");
+        config.addConfiguration(platform::Dictionary{{"on", "On"},
+                                                     {"enabled", "ENABLED"},
+                                                     {"one", "1"},
+                                                     {"numberOne", 1},
+                                                     {"off", "off"},
+                                                     {"zero", "0"},
+                                                     {"numberZero", 0},
+                                                     {"answer", "42"},
+                                                     {"list", platform::Array{1, 2}},
+                                                     {"ratio", 71.6},
+                                                     {"flag", true},
+                                                     {"unflag", false},
+                                                     {"huge", 1e12},
+                                                     {"hugeInteger", std::int64_t{1} << 40}},
+                                "diag");
         return config;
     }
 };
@@ -30,11 +39,20 @@ TEST_F(QOVMobileAppConfigTest, AttributesReadAsFlagsNumbersAndTexts) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     // {attribute, flag, integer, text}
     const std::tuple<const char*, bool, int, std::optional<std::string>> cases[] = {
-        {"on", true, 0, "On"},           {"enabled", true, 0, "ENABLED"},   {"one", true, 1, "1"},
-        {"numberOne", true, 1, "1"},     {"off", false, 0, "off"},          {"zero", false, 0, "0"},
-        {"numberZero", false, 0, "0"},   {"answer", false, 42, "42"},       {"ratio", true, 71, "71.6"},
-        {"flag", true, 1, "true"},       {"unflag", false, 0, "false"},     {"list", false, 0, std::nullopt},
-        {"huge", true, kMax, "1000000000000"},   {"hugeInteger", true, kMax, "1099511627776"},
+        {"on", true, 0, "On"},
+        {"enabled", true, 0, "ENABLED"},
+        {"one", true, 1, "1"},
+        {"numberOne", true, 1, "1"},
+        {"off", false, 0, "off"},
+        {"zero", false, 0, "0"},
+        {"numberZero", false, 0, "0"},
+        {"answer", false, 42, "42"},
+        {"ratio", true, 71, "71.6"},
+        {"flag", true, 1, "true"},
+        {"unflag", false, 0, "false"},
+        {"list", false, 0, std::nullopt},
+        {"huge", true, kMax, "1000000000000"},
+        {"hugeInteger", true, kMax, "1099511627776"},
         {"missing", false, 0, std::nullopt}};
     for (const auto& [attribute, flag, integer, text] : cases) {
         SCOPED_TRACE(attribute);

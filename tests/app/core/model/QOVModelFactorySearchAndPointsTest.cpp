@@ -59,7 +59,7 @@ TEST_F(QOVModelFactorySearchAndPointsTest, PointsComeOnlyFromObjectsAndOnlyFalse
     // Numbers where texts are expected read through their text.
     EXPECT_EQ(points[1]->latitude(), 33.9526F);
     EXPECT_EQ(points[1]->temperature(), 39);
-    EXPECT_TRUE(points[1]->hasSevereAlert());  // absent
+    EXPECT_TRUE(points[1]->hasSevereAlert());   // absent
     EXPECT_TRUE(points[2]->hasSevereAlert());   // "False"
     EXPECT_FALSE(points[3]->hasSevereAlert());  // JSON false reads as the text "false"
 }

@@ -87,7 +87,7 @@ TEST_F(QOVModelFactoryStormsAndTweetsTest, AnEmptyListFiresNothingAndAnythingBut
     EXPECT_TRUE(fired.empty());
 
     for (const std::string& json : {readModelFixture("tweets-object.json"), std::string("nonsense"), std::string(),
-                                   std::string("null"), std::string("\"tweets\""), std::string("[{]")}) {
+                                    std::string("null"), std::string("\"tweets\""), std::string("[{]")}) {
         forgetErrors();
         EXPECT_FALSE(factory().tweetsUsingJSON(json)) << json;
         expectNoDataFired(json);

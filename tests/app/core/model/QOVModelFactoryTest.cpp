@@ -14,8 +14,8 @@
 #include "app/core/model/QOVPollenInformation.h"
 #include "app/core/model/QOVSevereWeather.h"
 #include "app/core/model/QOVSunriseSunset.h"
-#include "tests/platform/base/LogCapture.h"
 #include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/platform/base/LogCapture.h"
 
 namespace qov {
 namespace {
@@ -117,8 +117,8 @@ TEST_F(QOVModelFactoryTest, FullUnitedStatesRecord) {
 
 // The standard observation is used only without a high-resolution one.
 TEST_F(QOVModelFactoryTest, ObservationSources) {
-    for (const auto& [fixture, station] : {std::pair{"aggregate_non_us.json", "Heathrow"},
-                                           {"aggregate_both_observations.json", "Atlanta Hartsfield"}}) {
+    for (const auto& [fixture, station] :
+         {std::pair{"aggregate_non_us.json", "Heathrow"}, {"aggregate_both_observations.json", "Atlanta Hartsfield"}}) {
         const auto location = aggregate(readModelFixture(fixture));
         ASSERT_TRUE(location && location->currentConditions()) << fixture;
         EXPECT_EQ(location->currentConditions()->obsName(), station);

@@ -53,8 +53,8 @@ TEST_F(QOVPOIListTest, ArchiveKeepsPointsExactlyAndSkipsMissingOnes) {
 }
 
 TEST_F(QOVPOIListTest, HandWrittenArchivesWithoutDatesOrWithWildNumbersStayUsable) {
-    const platform::Dictionary hostilePoint{{"$class", "QOVPointOfInterest"}, {"latitude", 1e300},
-                                            {"longitude", "north"}, {"temp", std::int64_t{1} << 40}};
+    const platform::Dictionary hostilePoint{
+        {"$class", "QOVPointOfInterest"}, {"latitude", 1e300}, {"longitude", "north"}, {"temp", std::int64_t{1} << 40}};
     const platform::Dictionary root{{"$class", "QOVPOIList"},
                                     {"quadKey", "0"},
                                     {"type", -3},

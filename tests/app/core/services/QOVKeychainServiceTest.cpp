@@ -15,8 +15,8 @@ namespace {
 class KeychainServiceTest : public ::testing::Test {
 protected:
     qovtest::TempHome home;
-    std::shared_ptr<platform::security::SecretStore> store = std::make_shared<platform::security::SecretStore>(
-        std::make_shared<platform::AppDirectories>(home.path()));
+    std::shared_ptr<platform::security::SecretStore> store =
+        std::make_shared<platform::security::SecretStore>(std::make_shared<platform::AppDirectories>(home.path()));
     QOVKeychainService keychain{store};
 };
 

@@ -114,9 +114,8 @@ TEST_F(SettingsServiceTest, TheUserMessageIgnoresEmptyTextAndFallsBackToTheDefau
 TEST_F(SettingsServiceTest, TheDeviceTokenIsStoredOnlyWhenItChanges) {
     const auto settings = makeService();
     int changes = 0;
-    settings->keyValueObservers().addObserver(this, "apnDeviceToken",
-                                              [&](const std::string&, const platform::Value&,
-                                                  const platform::Value&) { ++changes; });
+    settings->keyValueObservers().addObserver(
+        this, "apnDeviceToken", [&](const std::string&, const platform::Value&, const platform::Value&) { ++changes; });
     const platform::Data token{0x01, 0xab, 0xff};
     settings->setApnDeviceToken(token);
     settings->setApnDeviceToken(token);
@@ -240,8 +239,8 @@ TEST_F(SettingsServiceTest, TheSharedInstanceIsOneServiceOverTheHomesCachesThatS
 
 TEST(SettingsVersionTest, VersionStringsBecomeTheirStatedNumbersAndCompareComponentByComponent) {
     const std::pair<std::optional<std::string>, std::uint64_t> numbers[] = {
-        {"4.2.1", 421u}, {"10.0.1", 1001u}, {"5", 50u}, {std::nullopt, 0u}, {"-4.2", 0u},
-        {"99999999999999999999999", 9223372036854775807u}};
+        {"4.2.1", 421u},    {"10.0.1", 1001u}, {"5", 50u},
+        {std::nullopt, 0u}, {"-4.2", 0u},      {"99999999999999999999999", 9223372036854775807u}};
     for (const auto& [text, number] : numbers) {
         EXPECT_EQ(QOVSettingsService::versionStringAsNumber(text), number) << text.value_or("none");
     }

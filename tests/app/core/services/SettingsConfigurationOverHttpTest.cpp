@@ -49,8 +49,8 @@ TEST_F(SettingsConfigurationOverHttpTest, BothServedConfigurationsReachTheSettin
     const auto settings = makeService(cache);
     const std::string bundleVersion =
         platform::Bundle::main().objectForInfoDictionaryKey("CFBundleShortVersionString").stringValue();
-    ASSERT_TRUE(qovtest::pumpUntil(
-        [&] { return settings->latestAppVersion().has_value() && !statusNotifications.empty(); }));
+    ASSERT_TRUE(
+        qovtest::pumpUntil([&] { return settings->latestAppVersion().has_value() && !statusNotifications.empty(); }));
 
     EXPECT_EQ(configurationRequests(), 2u);
     EXPECT_EQ(settings->swaggerStatus(), QOVSettingsService::kSwaggerStatusOn);

@@ -21,8 +21,8 @@ class SettingsFixture : public ManualClockFixture {
 protected:
     SettingsFixture() : m_previousDirectories(platform::AppDirectories::shared()) {
         platform::AppDirectories::setShared(std::make_shared<platform::AppDirectories>(m_home.path()));
-        platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(
-            m_home.path() / "Library" / "Preferences" / "defaults.plist"));
+        platform::UserDefaults::resetStandard(
+            std::make_shared<platform::UserDefaults>(m_home.path() / "Library" / "Preferences" / "defaults.plist"));
         qov::QOVSettingsService::resetSharedInstance();
         platform::NotificationCenter::defaultCenter().addObserver(
             this, qov::QOVSettingsService::kSwaggerStatusUpdatedNotification,
@@ -40,9 +40,7 @@ protected:
         return qov::QOVSettingsService::create(cachesDirectory(), cache);
     }
     static std::filesystem::path cachesDirectory() { return platform::AppDirectories::shared()->cachesDirectory(); }
-    static std::filesystem::path storeFile() {
-        return cachesDirectory() / qov::QOVSettingsService::storeFileName();
-    }
+    static std::filesystem::path storeFile() { return cachesDirectory() / qov::QOVSettingsService::storeFileName(); }
     const std::filesystem::path& home() const { return m_home.path(); }
 
     std::vector<platform::Notification> statusNotifications;

@@ -26,7 +26,7 @@ class SettingsRemoteConfigurationTest : public qovtest::SettingsFixture {
 protected:
     static std::shared_ptr<QOVMobileAppConfig> fixture(const std::string& name, const std::string& applicationId) {
         auto config = QOVModelFactory::sharedInstance()->configurationUsingJSON(qovtest::readModelFixture(name),
-                                                                               applicationId, 1800.0);
+                                                                                applicationId, 1800.0);
         EXPECT_TRUE(config) << name;
         return config;
     }
@@ -108,10 +108,10 @@ TEST_F(SettingsRemoteConfigurationTest, OtherConfigurationsChangeNothing) {
 TEST_F(SettingsRemoteConfigurationTest, WrongKindsInTheConfigurationReadAsAbsent) {
     auto config = std::make_shared<QOVMobileAppConfig>("qovara-iphone", 1800.0);
     config->addConfiguration(platform::Array{platform::Value("5.0")}, "latest");
-    config->addConfiguration(platform::Dictionary{{"userMessage", platform::Array{}},
-                                                  {"daysUntilPrompt", platform::Dictionary{}},
-                                                  {"usesUntilPrompt", "-2"}},
-                             "diag");
+    config->addConfiguration(
+        platform::Dictionary{
+            {"userMessage", platform::Array{}}, {"daysUntilPrompt", platform::Dictionary{}}, {"usesUntilPrompt", "-2"}},
+        "diag");
     settings->configurationChanged(config);
     EXPECT_FALSE(settings->latestAppVersion());
     EXPECT_EQ(settings->userMessage(), QOVSettingsService::kDefaultUserMessage);
@@ -129,8 +129,8 @@ protected:
 TEST_F(SettingsCacheListeningTest, BothConfigurationsAreRequestedWithTheirTimesToLive) {
     const auto settings = makeService(cache);
     loop().runUntilIdle();
-    EXPECT_EQ(datasource->calls, (std::vector<std::string>{"requestConfiguration common 900",
-                                                           "requestConfiguration qovara-iphone 1800"}));
+    EXPECT_EQ(datasource->calls,
+              (std::vector<std::string>{"requestConfiguration common 900", "requestConfiguration qovara-iphone 1800"}));
 
     cache->storeConfiguration(common(true, false));
     loop().runUntilIdle();

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/core/model/ModelClasses.h"
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/model/QOVDailyForecast.h"
 #include "app/core/model/QOVDayPartForecast.h"
 #include "app/core/model/QOVHourlyForecast.h"
-#include "app/core/model/ModelClasses.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/core/summary/WeatherSummaryText.h"
 #include "platform/storage/KeyedArchiver.h"

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "app/core/xml/XMLParseUtilities.h"
-#include "app/core/xml/XmlTagHandler.h"
 #include "app/core/xml/XmlParser.h"
+#include "app/core/xml/XmlTagHandler.h"
 #include "tests/support/TempHome.h"
 
 namespace qov {

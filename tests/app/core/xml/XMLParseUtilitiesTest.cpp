@@ -33,11 +33,13 @@ TEST(XMLParseUtilities, NodesHoldOnlyWhatTheyHaveWithTextTrimmedButCdataKept) {
     const Dictionary x{{"name", "x"}, {"value", "1"}};
     const Dictionary y{{"name", "y"}, {"value", "2"}};
     const std::tuple<const char*, const char*, Array> cases[] = {
-        {"<r><empty/><blank b=''/></r>", "//empty | //blank",
+        {"<r><empty/><blank b=''/></r>",
+         "//empty | //blank",
          {Dictionary{{"name", "empty"}},
           Dictionary{{"name", "blank"}, {"attributes", Array{Dictionary{{"name", "b"}, {"value", ""}}}}}}},
         {"<r><c><![CDATA[  a <b> \n]]></c></r>", "//c", {Dictionary{{"name", "c"}, {"value", "  a <b> \n"}}}},
-        {"<r>\n  <x>1</x>\n  <y> 2 </y> tail </r>", "/r",
+        {"<r>\n  <x>1</x>\n  <y> 2 </y> tail </r>",
+         "/r",
          {Dictionary{{"name", "r"}, {"value", "tail"}, {"children", Array{x, y}}}}},
     };
     for (const auto& [document, query, expected] : cases) {
@@ -72,9 +74,8 @@ TEST(XMLParseUtilities, OtherNodeKindsAreConvertedSafely) {
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->at("attributes"), platform::Value(Array{Dictionary{{"name", "a"}, {"value", "v"}}}));
     EXPECT_EQ(root->at("value"), platform::Value("t"));
-    EXPECT_EQ(root->at("children"),
-              platform::Value(Array{Dictionary{{"name", "comment"}, {"value", "c"}},
-                                    Dictionary{{"name", "pi"}, {"value", "d"}}}));
+    EXPECT_EQ(root->at("children"), platform::Value(Array{Dictionary{{"name", "comment"}, {"value", "c"}},
+                                                          Dictionary{{"name", "pi"}, {"value", "d"}}}));
 }
 
 TEST(XMLParseUtilities, RecoverModeReadsBrokenDocuments) {
@@ -85,8 +86,8 @@ TEST(XMLParseUtilities, RecoverModeReadsBrokenDocuments) {
 }
 
 TEST(XMLParseUtilities, DataWithoutElementsAnswersNoNodesAndEmptyDataNothing) {
-    for (const std::string_view data : {std::string_view("garbage"), std::string_view("<"),
-                                        std::string_view("\xff\xfe\x00", 3)}) {
+    for (const std::string_view data :
+         {std::string_view("garbage"), std::string_view("<"), std::string_view("\xff\xfe\x00", 3)}) {
         const auto nodes = PerformXMLAllNodesQuery(data);
         ASSERT_TRUE(nodes) << data;
         EXPECT_TRUE(nodes->empty()) << data;

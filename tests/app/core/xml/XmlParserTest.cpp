@@ -65,7 +65,7 @@ TEST(XmlParserRouting, RequiredRootIsSwallowedAndUnclaimedElementsAreSkippedWhol
     };
     const Case cases[] = {
         {"<root><a>1</a></root>", "root", {"a"}, {"<a", ">a"}},
-        {"<root><a>1</a></root>", "", {"root"}, {}},  // an unclaimed root skips the whole document
+        {"<root><a>1</a></root>", "", {"root"}, {}},     // an unclaimed root skips the whole document
         {"<other><a/></other>", "root", {"other"}, {}},  // a different first tag is read normally, without error
         {"<r><s><a>in</a>text</s><a>out</a></r>", "r", {"s", "a"}, {"<a", ">a"}},
         // A nested element of the skipped name does not end the skip.

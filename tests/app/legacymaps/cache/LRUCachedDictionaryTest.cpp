@@ -53,20 +53,19 @@ TEST_P(LRUCachedDictionaryTest, EvictsLeastRecentlyReadAndExpires) {
     EXPECT_EQ(present, scenario.present);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scenarios, LRUCachedDictionaryTest,
-    ::testing::Values(
-        Scenario{"ReadKeepsAnEntry", 2, "+A +B ?A +C", "AC", 2},
-        Scenario{"ReadKeepsAnEntryAcrossClockTime", 2, "+A t1 +B t1 ?A t1 +C", "AC", 2},
-        Scenario{"NoCapacityNeverEvicts", 0, "+A +B +C +D +E", "ABCDE", 5},
-        Scenario{"ZeroIntervalNeverStale", 0, "+A/0 t100000", "A", 1},
-        Scenario{"StaleAtItsInterval", 0, "+A/10 +B t10", "B", 2},
-        Scenario{"FreshJustBeforeItsInterval", 0, "+A/10 t9.5", "A", 1},
-        Scenario{"StaleReadRemovesTheEntry", 0, "+A/10 +B t10 ?A", "B", 1},
-        Scenario{"StaleEntriesGoBeforeFreshOnes", 2, "+A/5 +B t5 +C", "BC", 2},
-        Scenario{"RestoringCountsAsRecent", 2, "+A +B +A +C", "AC", 2},
-        Scenario{"OverflowByManyEvictsTheOldest", 3, "+A +B +C +D +E ?C", "CDE", 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Scenarios, LRUCachedDictionaryTest,
+                         ::testing::Values(Scenario{"ReadKeepsAnEntry", 2, "+A +B ?A +C", "AC", 2},
+                                           Scenario{"ReadKeepsAnEntryAcrossClockTime", 2, "+A t1 +B t1 ?A t1 +C", "AC",
+                                                    2},
+                                           Scenario{"NoCapacityNeverEvicts", 0, "+A +B +C +D +E", "ABCDE", 5},
+                                           Scenario{"ZeroIntervalNeverStale", 0, "+A/0 t100000", "A", 1},
+                                           Scenario{"StaleAtItsInterval", 0, "+A/10 +B t10", "B", 2},
+                                           Scenario{"FreshJustBeforeItsInterval", 0, "+A/10 t9.5", "A", 1},
+                                           Scenario{"StaleReadRemovesTheEntry", 0, "+A/10 +B t10 ?A", "B", 1},
+                                           Scenario{"StaleEntriesGoBeforeFreshOnes", 2, "+A/5 +B t5 +C", "BC", 2},
+                                           Scenario{"RestoringCountsAsRecent", 2, "+A +B +A +C", "AC", 2},
+                                           Scenario{"OverflowByManyEvictsTheOldest", 3, "+A +B +C +D +E ?C", "CDE", 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using LRUCachedDictionaryDefaults = qovtest::ManualClockFixture;
 

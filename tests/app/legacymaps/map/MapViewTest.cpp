@@ -56,8 +56,8 @@ TEST_F(MapViewTest, TheLayerFollowsTheMapOnceItHasKeptStillForMoreThanThreeTenth
     EXPECT_NEAR(layer->centerPoint().x, -74.0, 1e-4);
 
     QOVLocation onTheEdge;
-    onTheEdge.setCoordinate(LocationCoordinate{m_map->region().center.latitude + m_map->region().span.latitudeDelta,
-                                               -74.0});
+    onTheEdge.setCoordinate(
+        LocationCoordinate{m_map->region().center.latitude + m_map->region().span.latitudeDelta, -74.0});
     EXPECT_TRUE(m_view->isLocationVisible(onTheEdge));
 }
 

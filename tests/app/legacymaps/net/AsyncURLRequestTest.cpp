@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
-#include <string>
 
 #include "app/legacymaps/net/CachedAsyncURLRequest.h"
 #include "app/legacymaps/net/MainQueue.h"
@@ -89,17 +89,32 @@ const std::string kRequestDomain(AsyncURLRequestError::kDomain);
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, AsyncURLRequestFaultTest,
-    ::testing::Values(
-        FaultCase{"NotFound", {.status = 404}, RequestDataType::XML, 3, kRequestDomain, 404},
-        FaultCase{"ServerError", {.status = 503}, RequestDataType::RawBytes, 3, kRequestDomain, 503},
-        FaultCase{"TimeOut", {.delaySeconds = 2.0}, RequestDataType::XML, 3, kNetworkDomain,
-                  static_cast<std::int64_t>(platform::net::Error::Code::TimedOut)},
-        FaultCase{"Dropped", {.dropConnection = true}, RequestDataType::XML, 3, kNetworkDomain,
-                  static_cast<std::int64_t>(platform::net::Error::Code::ConnectionFailure)},
-        FaultCase{"UndecodableXmlIsNotRetried", {.malformBody = true}, RequestDataType::XML, 1, kRequestDomain,
-                  AsyncURLRequestError::kUndecodableBody},
-        FaultCase{"UndecodableJsonIsNotRetried", {}, RequestDataType::JSON, 1, kRequestDomain,
-                  AsyncURLRequestError::kUndecodableBody}),
+    ::testing::Values(FaultCase{"NotFound", {.status = 404}, RequestDataType::XML, 3, kRequestDomain, 404},
+                      FaultCase{"ServerError", {.status = 503}, RequestDataType::RawBytes, 3, kRequestDomain, 503},
+                      FaultCase{"TimeOut",
+                                {.delaySeconds = 2.0},
+                                RequestDataType::XML,
+                                3,
+                                kNetworkDomain,
+                                static_cast<std::int64_t>(platform::net::Error::Code::TimedOut)},
+                      FaultCase{"Dropped",
+                                {.dropConnection = true},
+                                RequestDataType::XML,
+                                3,
+                                kNetworkDomain,
+                                static_cast<std::int64_t>(platform::net::Error::Code::ConnectionFailure)},
+                      FaultCase{"UndecodableXmlIsNotRetried",
+                                {.malformBody = true},
+                                RequestDataType::XML,
+                                1,
+                                kRequestDomain,
+                                AsyncURLRequestError::kUndecodableBody},
+                      FaultCase{"UndecodableJsonIsNotRetried",
+                                {},
+                                RequestDataType::JSON,
+                                1,
+                                kRequestDomain,
+                                AsyncURLRequestError::kUndecodableBody}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AsyncURLRequestTest, DecodesXmlToTheRootNodeAndRawBytesExactly) {
@@ -191,11 +206,11 @@ TEST_F(AsyncURLRequestTest, PriorityOverridesOrderTheStartAndCarryIntoTheTransfe
     // Nothing starts while both queues are closed; then one request at a time is handed over.
     qov::MainQueue::sharedQueue().setMaxConcurrentOperationCount(0);
     qov::MainQueue::transferQueue().setMaxConcurrentOperationCount(0);
-    const std::vector<std::pair<std::string, int>> added{{"none", -1}, {"high", 8}, {"low", -4}, {"zero", 0},
-                                                         {"middle", 4}};
+    const std::vector<std::pair<std::string, int>> added{
+        {"none", -1}, {"high", 8}, {"low", -4}, {"zero", 0}, {"middle", 4}};
     for (const auto& [name, priority] : added) {
-        AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath + std::string("?name=") + name),
-                                         RequestDataType::XML, name, priority, targets());
+        AsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath + std::string("?name=") + name), RequestDataType::XML,
+                                         name, priority, targets());
     }
     qov::MainQueue::sharedQueue().setMaxConcurrentOperationCount(1);
     ASSERT_TRUE(qovtest::pumpUntil([] { return qov::MainQueue::transferQueue().operationCount() == 5; }));
@@ -224,8 +239,8 @@ TEST_F(AsyncURLRequestTest, CancellingACachedRequestStopsTheTransferItStarted) {
     sim().faults().add(qovsim::Fault{.delaySeconds = 2.0});
     const auto cached = qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0,
                                                                     RequestDataType::RawBytes, "tile", -1, targets());
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return qov::MainQueue::sharedQueue().operationCount() == 1 &&
-                                                cached->isFinished(); }));
+    ASSERT_TRUE(qovtest::pumpUntil(
+        [&] { return qov::MainQueue::sharedQueue().operationCount() == 1 && cached->isFinished(); }));
     cached->cancel();
     ASSERT_TRUE(qovtest::pumpUntil([] { return qov::MainQueue::sharedQueue().operationCount() == 0; }, 1.0));
     EXPECT_FALSE(m_delivery->done());
@@ -233,8 +248,8 @@ TEST_F(AsyncURLRequestTest, CancellingACachedRequestStopsTheTransferItStarted) {
 
 TEST_F(AsyncURLRequestTest, CachedRequestWithoutAResultFetchesAndPassesFailuresOn) {
     sim().faults().add(qovsim::Fault{.status = 500});
-    qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0, RequestDataType::RawBytes, "tile",
-                                                -1, targets());
+    qov::CachedAsyncURLRequest::asyncURLRequest(simUrl(kSeriesListPath), 300.0, RequestDataType::RawBytes, "tile", -1,
+                                                targets());
     ASSERT_TRUE(qovtest::pumpUntil([&] { return m_delivery->done(); }));
     EXPECT_EQ(m_delivery->failures, 1);
     EXPECT_EQ(m_delivery->userData, platform::Value("tile"));

@@ -32,8 +32,8 @@ struct KeepingRenderer : QOVAnimationRendererImageView {
     std::vector<std::pair<std::uint32_t, FrameImage>> stitched;
     FrameImage nativeDataFromFrameData(const FrameData& frameData, std::uint32_t rows, float zoomScale,
                                        platform::gfx::Point offset, std::uint32_t frameNumber) override {
-        auto image = QOVAnimationRendererImageView::nativeDataFromFrameData(frameData, rows, zoomScale, offset,
-                                                                            frameNumber);
+        auto image =
+            QOVAnimationRendererImageView::nativeDataFromFrameData(frameData, rows, zoomScale, offset, frameNumber);
         stitched.emplace_back(frameNumber, image);
         return image;
     }
@@ -99,8 +99,8 @@ TEST_F(QOVAnimationManagerTest, ALoopLoadsFromTheStandInShowsTheFirstFrameAndPla
     EXPECT_EQ(m_renderer->frame(), m_mapView->frame());
     const std::string firstTime =
         layer->availableSeries()[0]->displayDateWithTimeZone(std::nullopt, m_cache->configurationOffset());
-    const std::vector<std::string> opening{"loading", "loaded 1", "shown 11 " + firstTime, "loaded 2", "loaded 3",
-                                           "started"};
+    const std::vector<std::string> opening{"loading",  "loaded 1", "shown 11 " + firstTime,
+                                           "loaded 2", "loaded 3", "started"};
     ASSERT_GE(m_recorder->events.size(), opening.size());
     EXPECT_EQ(std::vector<std::string>(m_recorder->events.begin(), m_recorder->events.begin() + 6), opening);
     EXPECT_FALSE(m_renderer->isHidden());

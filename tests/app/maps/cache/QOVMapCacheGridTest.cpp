@@ -29,8 +29,8 @@ TEST(QOVMapCacheGridTest, QuadKeysAndZoomLevels) {
                             Key{(1U << 23) - 1, 0, 23, "11111111111111111111111"}}) {
         EXPECT_EQ(QOVMapCache::quadKeyForX(test.x, test.y, test.level), test.quadKey) << test.x << "," << test.y;
     }
-    const std::vector<std::pair<float, int>> levels{{1.0F / 512.0F, 11}, {1.0F, 20},    {2.0F, 21},
-                                                    {0.7F, 19},          {1e-12F, 0},   {1e30F, 23}};
+    const std::vector<std::pair<float, int>> levels{{1.0F / 512.0F, 11}, {1.0F, 20},  {2.0F, 21},
+                                                    {0.7F, 19},          {1e-12F, 0}, {1e30F, 23}};
     for (const auto& [scale, level] : levels) {
         EXPECT_EQ(QOVMapCache::zoomLevelForZoomScale(scale), level) << scale;
     }

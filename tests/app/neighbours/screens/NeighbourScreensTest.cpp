@@ -24,8 +24,8 @@ protected:
 // class name, has its tab's icon and shows its title.
 TEST_F(NeighbourScreensTest, TabScreensAreMadeByClassNameWithAnIconAndShowTheirTitle) {
     const std::pair<const char*, const char*> screens[] = {
-        {"ImageryViewController", "Imagery"}, {"SevereViewController", "Severe"},
-        {"VideoViewController", "Video"},     {"SwaggerViewController", "Social"},
+        {"ImageryViewController", "Imagery"},    {"SevereViewController", "Severe"},
+        {"VideoViewController", "Video"},        {"SwaggerViewController", "Social"},
         {"ZavioNavigationController", "Photos"}, {"InSeasonViewController", "In Season"}};
     for (const auto& [className, title] : screens) {
         SCOPED_TRACE(className);

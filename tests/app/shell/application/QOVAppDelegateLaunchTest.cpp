@@ -68,13 +68,12 @@ TEST_P(LaunchKindTest, RecordsTheLaunchAndUpgradesOrInstallsTheDefaultLocation) 
     EXPECT_TRUE(delegate->window()->isKeyWindow());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Versions, LaunchKindTest,
-    ::testing::Values(VersionCase{"FirstRun", std::nullopt, false, 1, false},
-                      VersionCase{"Upgrade", std::string("0.0.9"), false, 4, true},
-                      VersionCase{"OldReleaseData", std::nullopt, true, 1, true},
-                      VersionCase{"Ordinary", std::string("="), false, 2, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Versions, LaunchKindTest,
+                         ::testing::Values(VersionCase{"FirstRun", std::nullopt, false, 1, false},
+                                           VersionCase{"Upgrade", std::string("0.0.9"), false, 4, true},
+                                           VersionCase{"OldReleaseData", std::nullopt, true, 1, true},
+                                           VersionCase{"Ordinary", std::string("="), false, 2, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QOVAppDelegateLaunchTest, UpgradeKeepsAValidCurrentLocationAndItsFavourites) {
     const auto manager = qov::QOVLocationManager::sharedManager();

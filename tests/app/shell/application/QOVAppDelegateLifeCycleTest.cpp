@@ -93,12 +93,9 @@ TEST_F(QOVAppDelegateLifeCycleTest, VersionComparisonIsPartByPart) {
 TEST_F(QOVAppDelegateLifeCycleTest, OpenedURLsGoBySchemeAndHost) {
     using Destination = qov::OpenedURLRouter::Destination;
     const std::pair<const char*, Destination> cases[] = {
-        {"qov://swagger-access?oauth_token=abc", Destination::Twitter},
-        {"QOV://Swagger-Access/", Destination::Twitter},
-        {"qov://elsewhere/swagger-access", Destination::Ignored},
-        {"qov:swagger-access", Destination::Ignored},
-        {"fb123456://authorize#access_token=x", Destination::Facebook},
-        {"not a url", Destination::Facebook},
+        {"qov://swagger-access?oauth_token=abc", Destination::Twitter}, {"QOV://Swagger-Access/", Destination::Twitter},
+        {"qov://elsewhere/swagger-access", Destination::Ignored},       {"qov:swagger-access", Destination::Ignored},
+        {"fb123456://authorize#access_token=x", Destination::Facebook}, {"not a url", Destination::Facebook},
     };
     for (const auto& [url, destination] : cases) {
         EXPECT_EQ(qov::OpenedURLRouter::destinationOf(url), destination) << url;

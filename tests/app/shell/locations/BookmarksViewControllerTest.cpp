@@ -27,9 +27,9 @@ namespace qovtest {
 
 namespace {
 
+using platform::ui::IndexPath;
 using qov::QOVLocationIdentity;
 using qov::QOVLocationManager;
-using platform::ui::IndexPath;
 
 std::shared_ptr<QOVLocationManager> manager() { return QOVLocationManager::sharedManager(); }
 
@@ -195,8 +195,9 @@ TEST_F(BookmarksTest, AScriptEditsTheFavourites) {
     open({"USGA0028", "UKXX0085", "30303", "USNY0996"});
     std::ostringstream output;
     platform::ui::ScreenScript script(output);
-    std::istringstream lines("tap Edit\ndrag @TableViewCellReorderControl #1 0 200\n"  // Atlanta to the end
-                             "tap @TableViewCellEditControl #2\ntap Delete\ntap Done\n");
+    std::istringstream lines(
+        "tap Edit\ndrag @TableViewCellReorderControl #1 0 200\n"  // Atlanta to the end
+        "tap @TableViewCellEditControl #2\ntap Delete\ntap Done\n");
     script.run(lines);
     EXPECT_EQ(script.failures(), 0) << output.str();
     EXPECT_EQ(favoriteKeys(), (std::vector<std::string>{"UKXX0085", "USNY0996", "USGA0028"}));

@@ -38,9 +38,7 @@ bool LocationBarFixture::waitUntilIdle() {
     return pumpUntil([this] { return m_client->queue().operationCount() == 0; });
 }
 
-void LocationBarFixture::type(const std::string& characters) {
-    bar->m_locSearchBar->typeText(characters);
-}
+void LocationBarFixture::type(const std::string& characters) { bar->m_locSearchBar->typeText(characters); }
 
 std::shared_ptr<platform::ui::AlertView> LocationBarFixture::frontAlert() {
     return std::dynamic_pointer_cast<platform::ui::AlertView>(platform::ui::PopupRegistry::shared().top());

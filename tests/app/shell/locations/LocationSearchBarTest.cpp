@@ -5,8 +5,8 @@
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/model/QOVLocation.h"
 #include "app/shell/errorbar/ErrorBar.h"
-#include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/locations/LocationDisplayName.h"
+#include "app/shell/root/QOVMasterViewController.h"
 #include "platform/ui/AlertView.h"
 #include "sim/Fault.h"
 #include "tests/app/shell/locations/LocationBarFixture.h"
@@ -142,8 +142,7 @@ void PrintTo(const FavoriteCase& favoriteCase, std::ostream* stream) {
     *stream << favoriteCase.favorites << (favoriteCase.alreadyFavorite ? " already saved" : " saved");
 }
 
-class LocationSearchBarFavoritesTest : public LocationBarFixture,
-                                       public ::testing::WithParamInterface<FavoriteCase> {};
+class LocationSearchBarFavoritesTest : public LocationBarFixture, public ::testing::WithParamInterface<FavoriteCase> {};
 
 TEST_P(LocationSearchBarFavoritesTest, ChoosingAPlaceOffersToSaveItWithinTheLimit) {
     const auto& param = GetParam();

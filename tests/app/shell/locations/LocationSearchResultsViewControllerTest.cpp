@@ -9,8 +9,8 @@ namespace qovtest {
 
 namespace {
 
-using qov::LocationSearchResultsViewController;
 using platform::ui::IndexPath;
+using qov::LocationSearchResultsViewController;
 
 // Counts the cells the table asks for, so a reload shows.
 class CountingResultsList : public LocationSearchResultsViewController {
@@ -36,8 +36,9 @@ struct Choices : qov::LocationSearchResultsViewControllerDelegate {
 
 class LocationSearchResultsTest : public ShellFixture {
 protected:
-    LocationSearchResultsTest() : list(std::make_shared<CountingResultsList>(
-                                      qov::QOVViewController::nibNameForClass("LocationSearchResultsViewController"))) {
+    LocationSearchResultsTest()
+        : list(std::make_shared<CountingResultsList>(
+              qov::QOVViewController::nibNameForClass("LocationSearchResultsViewController"))) {
         list->view();
         list->setResults({georgiaMatch("USGA0028", "Atlanta"), georgiaMatch("USGA0001", "Athens")});
         list->resultsTable()->layoutIfNeeded();

@@ -22,16 +22,15 @@ protected:
     void SetUp() override {
         master = launchToRootScreen();
         ASSERT_NE(master, nullptr);
-        for (const char* name : {QOVMasterViewController::kTabBarHiddenNotification,
-                                 QOVMasterViewController::kTabBarRevealedNotification,
-                                 QOVMasterViewController::kLocationBarHiddenNotification,
-                                 QOVMasterViewController::kLocationBarRevealedNotification,
-                                 QOVMasterViewController::kAdViewHiddenNotification,
-                                 QOVMasterViewController::kAdViewRevealedNotification,
-                                 QOVMasterViewController::kErrorBarHiddenNotification,
-                                 QOVMasterViewController::kErrorBarRevealedNotification,
-                                 QOVMasterViewController::kContentViewFullscreenNotification,
-                                 QOVMasterViewController::kContentViewReturnedNotification}) {
+        for (const char* name :
+             {QOVMasterViewController::kTabBarHiddenNotification, QOVMasterViewController::kTabBarRevealedNotification,
+              QOVMasterViewController::kLocationBarHiddenNotification,
+              QOVMasterViewController::kLocationBarRevealedNotification,
+              QOVMasterViewController::kAdViewHiddenNotification, QOVMasterViewController::kAdViewRevealedNotification,
+              QOVMasterViewController::kErrorBarHiddenNotification,
+              QOVMasterViewController::kErrorBarRevealedNotification,
+              QOVMasterViewController::kContentViewFullscreenNotification,
+              QOVMasterViewController::kContentViewReturnedNotification}) {
             platform::NotificationCenter::defaultCenter().addObserver(
                 this, name, [this](const platform::Notification& note) { posted.push_back(note.name); });
         }
@@ -60,22 +59,38 @@ struct Movement {
 
 TEST_F(RootBarsTest, EachMovementShiftsTheContentAndPostsItsNotification) {
     const Movement movements[] = {
-        {"hide tab bar", [](auto& m) { m.hideTabBar(true); }, QOVMasterViewController::kTabBarHiddenNotification,
+        {"hide tab bar",
+         [](auto& m) { m.hideTabBar(true); },
+         QOVMasterViewController::kTabBarHiddenNotification,
          {0, 44, 320, 416}},
-        {"show tab bar", [](auto& m) { m.showTabBar(false); }, QOVMasterViewController::kTabBarRevealedNotification,
+        {"show tab bar",
+         [](auto& m) { m.showTabBar(false); },
+         QOVMasterViewController::kTabBarRevealedNotification,
          {0, 44, 320, 367}},
-        {"hide location bar", [](auto& m) { m.hideLocationBar(true); },
-         QOVMasterViewController::kLocationBarHiddenNotification, {0, 0, 320, 411}},
-        {"show location bar", [](auto& m) { m.showLocationBar(true); },
-         QOVMasterViewController::kLocationBarRevealedNotification, {0, 44, 320, 367}},
-        {"show ad", [](auto& m) { m.showAdView(true); }, QOVMasterViewController::kAdViewRevealedNotification,
+        {"hide location bar",
+         [](auto& m) { m.hideLocationBar(true); },
+         QOVMasterViewController::kLocationBarHiddenNotification,
+         {0, 0, 320, 411}},
+        {"show location bar",
+         [](auto& m) { m.showLocationBar(true); },
+         QOVMasterViewController::kLocationBarRevealedNotification,
+         {0, 44, 320, 367}},
+        {"show ad",
+         [](auto& m) { m.showAdView(true); },
+         QOVMasterViewController::kAdViewRevealedNotification,
          {0, 94, 320, 317}},
-        {"hide ad", [](auto& m) { m.hideAdView(true); }, QOVMasterViewController::kAdViewHiddenNotification,
+        {"hide ad",
+         [](auto& m) { m.hideAdView(true); },
+         QOVMasterViewController::kAdViewHiddenNotification,
          {0, 44, 320, 367}},
-        {"full screen", [](auto& m) { m.toggleFullScreenContent(true); },
-         QOVMasterViewController::kContentViewFullscreenNotification, {0, 0, 320, 460}},
-        {"back from full screen", [](auto& m) { m.toggleFullScreenContent(true); },
-         QOVMasterViewController::kContentViewReturnedNotification, {0, 44, 320, 367}},
+        {"full screen",
+         [](auto& m) { m.toggleFullScreenContent(true); },
+         QOVMasterViewController::kContentViewFullscreenNotification,
+         {0, 0, 320, 460}},
+        {"back from full screen",
+         [](auto& m) { m.toggleFullScreenContent(true); },
+         QOVMasterViewController::kContentViewReturnedNotification,
+         {0, 44, 320, 367}},
     };
     for (const auto& movement : movements) {
         posted.clear();
@@ -113,9 +128,8 @@ TEST_F(RootBarsTest, ErrorsOfEachCategoryBecomeNoticesThatClearTheirOwnCategory)
     std::vector<std::int32_t> cleared;
     platform::NotificationCenter::defaultCenter().addObserver(
         &cleared, qov::QOVError::kClearedNotification, [&cleared](const platform::Notification& note) {
-            cleared.push_back(platform::valueForKey(note.userInfo, qov::QOVError::kErrorKey)
-                                  ->object<qov::QOVError>()
-                                  ->category());
+            cleared.push_back(
+                platform::valueForKey(note.userInfo, qov::QOVError::kErrorKey)->object<qov::QOVError>()->category());
         });
     qov::QOVError::fireErrorWithCategory(0, 1, "error.network.connectionfailed", nullptr);
     qov::QOVError::fireErrorWithCategory(1, 1, "error.no.data.returned", nullptr);

@@ -41,8 +41,8 @@ protected:
 };
 
 const std::vector<std::string> kWorldTabs{"weather", "maps", "video", "settings"};
-const std::vector<std::string> kUSTabs{"weather", "maps", "imagery", "severe", "video", "social", "zavio",
-                                       "inseason", "settings"};
+const std::vector<std::string> kUSTabs{"weather", "maps",  "imagery",  "severe",  "video",
+                                       "social",  "zavio", "inseason", "settings"};
 
 TEST_F(RootTabListTest, TheListFollowsTheSettingsAndTestMode) {
     using Conditions = qov::TabScreenList::Conditions;

@@ -103,9 +103,9 @@ TEST_F(FormattingServiceTest, AgeOfData) {
         const char* key;
     };
     const Case cases[] = {
-        {0, "data.age.new"},           {29.9, "data.age.new"},        {30, "data.age.30.seconds"},
-        {59.9, "data.age.30.seconds"}, {60, "data.age.1.minute"},     {299, "data.age.4.minute"},
-        {300, "data.age.5.minute"},    {2700, "data.age.45.minute"},  {4 * 3600, "data.age.hour"},
+        {0, "data.age.new"},           {29.9, "data.age.new"},       {30, "data.age.30.seconds"},
+        {59.9, "data.age.30.seconds"}, {60, "data.age.1.minute"},    {299, "data.age.4.minute"},
+        {300, "data.age.5.minute"},    {2700, "data.age.45.minute"}, {4 * 3600, "data.age.hour"},
         {-130, "data.age.2.minute"},  // a date ahead of the clock counts by its distance
     };
     for (const Case& c : cases) {
@@ -121,8 +121,12 @@ TEST_F(FormattingServiceTest, AgeOfATweet) {
         const char* text;
     };
     const Case cases[] = {
-        {0.5, "0 second ago"},  {1.5, "1 second ago"},      {60, "60 seconds ago"},
-        {61, "1 minute ago"},   {2 * 3600 + 59 * 60, "2 hours ago"}, {86400 * 3, "3 days ago"},
+        {0.5, "0 second ago"},
+        {1.5, "1 second ago"},
+        {60, "60 seconds ago"},
+        {61, "1 minute ago"},
+        {2 * 3600 + 59 * 60, "2 hours ago"},
+        {86400 * 3, "3 days ago"},
         {604800 * 2, "2 weeks ago"},
     };
     for (const Case& c : cases) {

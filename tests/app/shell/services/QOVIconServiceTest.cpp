@@ -17,7 +17,7 @@ TEST(IconServiceTest, IconNamesBySizeClass) {
     };
     const Case cases[] = {
         {5, 1, "05_44.png"},  {32, 2, "32_100.png"}, {0, 3, "00_128.png"}, {47, 4, "47_256.png"},
-        {12, 0, "12_25.png"}, {12, 9, "12_25.png"},  {48, 1, "44_44.png"},  {-1, 2, "44_100.png"},
+        {12, 0, "12_25.png"}, {12, 9, "12_25.png"},  {48, 1, "44_44.png"}, {-1, 2, "44_100.png"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(QOVIconService::weatherIconName(c.code, c.sizeClass), c.name);

@@ -50,11 +50,9 @@ TEST_F(SlidingTabBarTest, ElevenItemsScrollAndTheArrowsFollowTheContent) {
     EXPECT_TRUE(items[0]->isBadgeHidden());
 
     const std::pair<double, std::array<bool, 4>> cases[] = {
-        {0.0, {false, false, true, true}},
-        {200.0, {true, true, true, true}},
+        {0.0, {false, false, true, true}},   {200.0, {true, true, true, true}},
         {400.0, {true, true, true, true}},  // past a strip's width, content still lies to the right
-        {538.0, {true, true, false, false}},
-        {0.0, {false, false, true, true}},
+        {538.0, {true, true, false, false}}, {0.0, {false, false, true, true}},
     };
     for (const auto& [offset, shown] : cases) {
         m_bar->m_scrollView->drag(platform::ui::Point{offset, 0.0});

@@ -5,17 +5,17 @@
 
 #include "app/core/location/QOVLocationManager.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "platform/base/NotificationCenter.h"
-#include "platform/ui/Switch.h"
-#include "platform/ui/TableViewCell.h"
 #include "app/shell/root/RootScreenState.h"
 #include "app/shell/terms/QOVDeclinedViewController.h"
-#include "app/shell/terms/TermsDetailViewController.h"
 #include "app/shell/terms/TermsAndConditionsViewController.h"
+#include "app/shell/terms/TermsDetailViewController.h"
 #include "app/shell/terms/TermsNavigationController.h"
 #include "app/shell/terms/TermsWebViewController.h"
+#include "platform/base/NotificationCenter.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/PopupRegistry.h"
+#include "platform/ui/Switch.h"
+#include "platform/ui/TableViewCell.h"
 #include "platform/ui/Window.h"
 #include "tests/app/shell/ApplicationWorld.h"
 
@@ -91,8 +91,8 @@ TEST_F(TermsGateTest, DecliningShowsTheDeclinedScreenWhichLeadsBackToTheSameTerm
 }
 
 TEST_F(TermsGateTest, DocumentsComeInTheLocalesLanguageWhenTranslated) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"it_IT", "en"}, {"pt_BR", "pt"}, {"fr_FR", "fr"}, {"zh_CN", "zh"}, {"en_US", "en"}, {"", "en"}};
+    const std::pair<const char*, const char*> cases[] = {{"it_IT", "en"}, {"pt_BR", "pt"}, {"fr_FR", "fr"},
+                                                         {"zh_CN", "zh"}, {"en_US", "en"}, {"", "en"}};
     for (const auto& [locale, language] : cases) {
         EXPECT_EQ(qov::TermsAndConditionsViewController::documentLanguage(locale), language) << locale;
     }

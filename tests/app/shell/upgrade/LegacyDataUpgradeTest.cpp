@@ -13,9 +13,9 @@
 
 namespace {
 
-using qov::LegacyDataUpgrade;
 using platform::Dictionary;
 using platform::Value;
+using qov::LegacyDataUpgrade;
 
 // Writes an older release's archive: an object of any class name with the given values.
 class ArchivedRecord : public platform::Archivable {

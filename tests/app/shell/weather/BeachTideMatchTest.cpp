@@ -16,9 +16,9 @@ constexpr double kHour = 3600.0;
 TEST(BeachTideMatchTest, TidesOfThePeriodsNameAndDayInTheLocationsZone) {
     // Los Angeles is UTC-8: noon UTC is 04:00 there ("Night"), 20:00 UTC is 12:00 ("Morning").
     const std::vector<std::shared_ptr<QOVTide>> tides = {
-        tideAt(kNoonUtc, true, 1.2),              // Jan 15 04:00 Night
-        tideAt(kNoonUtc + 8 * kHour, false, 5.1),  // Jan 15 12:00 Morning
-        tideAt(kNoonUtc + 6 * kHour, true, 0.4),   // Jan 15 10:00 Morning
+        tideAt(kNoonUtc, true, 1.2),                // Jan 15 04:00 Night
+        tideAt(kNoonUtc + 8 * kHour, false, 5.1),   // Jan 15 12:00 Morning
+        tideAt(kNoonUtc + 6 * kHour, true, 0.4),    // Jan 15 10:00 Morning
         tideAt(kNoonUtc + 32 * kHour, false, 4.9),  // Jan 16 12:00 Morning, another day
     };
     const auto morning = periodAt(kNoonUtc + 4 * kHour, "Morning");

@@ -60,9 +60,9 @@ TEST_F(BeachViewTest, TideRowsOfTheLastUpdateOnly) {
 TEST_F(BeachViewTest, WithoutALocationTheDayFollowsTheDeviceAndTideTimesAreAtZeroOffset) {
     constexpr double kNoonUtc = 1'800'014'400.0;  // 07:00 on the device (New York)
     const auto cell = platform::ui::InterfaceFile::loadFirst<BeachForecastCell>("BeachForecastCell");
-    cell->updateUsingForecast(*periodAt(kNoonUtc, "Morning"),
-                              {tideAt(kNoonUtc, true, 0.4), tideAt(kNoonUtc + 7200, false, 3.5),
-                               tideAt(kNoonUtc + 43200, true, 0.2)});
+    cell->updateUsingForecast(
+        *periodAt(kNoonUtc, "Morning"),
+        {tideAt(kNoonUtc, true, 0.4), tideAt(kNoonUtc + 7200, false, 3.5), tideAt(kNoonUtc + 43200, true, 0.2)});
     EXPECT_EQ(cell->m_dateHeader->text(), "Fri, Jan 15 - Morning");
     EXPECT_EQ(cell->cellHeight(), 142.0);
     std::vector<std::string> times;

@@ -57,9 +57,9 @@ TEST(HourlyRowsTest, TheTopOfTheHourIsTheLocationsInAHalfHourZone) {
     const double tenInKolkata = kTenLocal - 5.5 * kHour;
     const auto location = locationWith("Asia/Kolkata", tenInKolkata, {0, 1, 2, 3, 4}, 6);
     const HourlyRows rows = HourlyRows::build(*location, true);
-    EXPECT_EQ(datesOf(rows.rows()), (std::vector<double>{tenInKolkata, tenInKolkata + kHour,
-                                                         tenInKolkata + 2 * kHour, tenInKolkata + 3 * kHour,
-                                                         tenInKolkata + 4 * kHour, tenInKolkata + 5 * kHour}));
+    EXPECT_EQ(datesOf(rows.rows()),
+              (std::vector<double>{tenInKolkata, tenInKolkata + kHour, tenInKolkata + 2 * kHour,
+                                   tenInKolkata + 3 * kHour, tenInKolkata + 4 * kHour, tenInKolkata + 5 * kHour}));
     EXPECT_EQ(rows.groupFor(*rows.rows()[1]).size(), 1u);
 }
 

@@ -102,8 +102,8 @@ TEST_F(TenDayViewTest, SnowLinesSetTheRowHeightAndGoWithReuse) {
         std::size_t day;
         double height;
     };
-    const Case cases[] = {{0, 0, 46}, {10, 0, 59}, {60, 0, 82}, {0, 10, 59}, {0, 60, 82},
-                          {10, 10, 93}, {60, 10, 116}, {10, 60, 139}};
+    const Case cases[] = {{0, 0, 46},  {10, 0, 59},  {60, 0, 82},   {0, 10, 59},
+                          {0, 60, 82}, {10, 10, 93}, {60, 10, 116}, {10, 60, 139}};
     const auto partWith = [](std::size_t length) {
         auto part = std::make_shared<QOVDayPartForecast>();
         part->setSnowAccumulationPhrase(std::string(length, 'x'));
@@ -123,7 +123,7 @@ TEST_F(TenDayViewTest, SnowLinesSetTheRowHeightAndGoWithReuse) {
     const auto line = cell->viewWithTag(TenDayCell::kSnowLineTag);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->frame(), platform::ui::Rect(10, 46, 300, 44));  // one two-line label at y 46
-    cell->setData(QOVDailyForecast(), 4, *location);  // reused for a day without snow
+    cell->setData(QOVDailyForecast(), 4, *location);                // reused for a day without snow
     EXPECT_FALSE(cell->viewWithTag(TenDayCell::kSnowLineTag));
     EXPECT_EQ(cell->m_precipLabel->text(), "");  // no day part: no precipitation, the empty icon
     EXPECT_EQ(cell->m_wxIconView->image(), QOVIconService::emptyWeatherIconForSize(1));

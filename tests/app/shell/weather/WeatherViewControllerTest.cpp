@@ -47,8 +47,8 @@ TEST_F(WeatherViewControllerTest, SegmentsOfferThePanelsALocationHasDataFor) {
         std::vector<int> map;
     };
     const Case cases[] = {
-        {atlanta, {0, 1, 2, 3}},      {noNarrative, {0, 1, 3}}, {miami, {0, 1, 2, 3, 4}},
-        {miamiWithoutTides, {0, 1, 2, 3}}, {nullptr, {}},
+        {atlanta, {0, 1, 2, 3}}, {noNarrative, {0, 1, 3}}, {miami, {0, 1, 2, 3, 4}}, {miamiWithoutTides, {0, 1, 2, 3}},
+        {nullptr, {}},
     };
     for (const Case& c : cases) {
         screen->locationDataChanged(c.location);
