@@ -27,8 +27,8 @@ std::shared_ptr<QOVTwitterService> QOVTwitterService::sharedInstance() {
 void QOVTwitterService::resetSharedInstance() { sharedSlot().exchange(nullptr); }
 
 const std::string& QOVTwitterService::authorizationCallbackHost() {
-    static const std::string host = "swagger-access";
-    return host;
+    static platform::NeverDestroyed<const std::string> host("swagger-access");
+    return *host;
 }
 
 QOVTwitterService::QOVTwitterService(std::shared_ptr<platform::UserDefaults> defaults)

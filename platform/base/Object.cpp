@@ -9,22 +9,24 @@
 #include <typeinfo>
 #include <unordered_map>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace platform {
 
 std::string Object::className() const {
     // Demangling costs about a microsecond and archives ask once per object: names are kept per type.
-    static std::mutex mutex;
-    static std::unordered_map<std::type_index, std::string> known;
+    static NeverDestroyed<std::mutex> mutex;
+    static NeverDestroyed<std::unordered_map<std::type_index, std::string>> known;
     const std::type_index type(typeid(*this));
     {
-        const std::lock_guard lock(mutex);
-        if (const auto found = known.find(type); found != known.end()) {
+        const std::lock_guard lock(*mutex);
+        if (const auto found = known->find(type); found != known->end()) {
             return found->second;
         }
     }
     std::string name = unqualifiedTypeName(typeid(*this).name());
-    const std::lock_guard lock(mutex);
-    known.emplace(type, name);
+    const std::lock_guard lock(*mutex);
+    known->emplace(type, name);
     return name;
 }
 

@@ -77,8 +77,8 @@ private:
 };
 
 ThreadPool& globalPool() {
-    static ThreadPool& pool = *new ThreadPool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U));
-    return pool;
+    static NeverDestroyed<ThreadPool> pool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U));
+    return *pool;
 }
 
 }  // namespace

@@ -6,18 +6,20 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace platform {
 
 namespace {
 
 std::mutex& overrideMutex() {
-    static std::mutex mutex;
-    return mutex;
+    static NeverDestroyed<std::mutex> mutex;
+    return *mutex;
 }
 
 std::optional<std::string>& overrideName() {
-    static std::optional<std::string> name;
-    return name;
+    static NeverDestroyed<std::optional<std::string>> name;
+    return *name;
 }
 
 std::string systemZoneName() {
@@ -41,8 +43,8 @@ std::string DeviceTimeZone::name() {
             return *overrideName();
         }
     }
-    static const std::string system = systemZoneName();
-    return system;
+    static NeverDestroyed<const std::string> system(systemZoneName());
+    return *system;
 }
 
 void DeviceTimeZone::setOverride(std::string name) {

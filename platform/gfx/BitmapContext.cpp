@@ -37,7 +37,7 @@ void addEllipse(cairo_t* cairo, const Rect& rect) {
 
 // The line shortened (by whole UTF-8 characters) until it fits the width with an ellipsis after it.
 std::string truncated(std::string line, const Font& font, double width) {
-    static const std::string kEllipsis = "\u2026";
+    constexpr const char* kEllipsis = "\u2026";
     while (!line.empty() && font.sizeOfText(line + kEllipsis).width > width) {
         std::size_t start = line.size() - 1;  // where the last character begins
         while (start > 0 && (static_cast<unsigned char>(line[start]) & 0xC0) == 0x80) {

@@ -2,6 +2,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -9,7 +10,8 @@ namespace platform::net {
 
 const std::shared_ptr<Reachability>& Reachability::shared() {
     // Never destroyed: requests still running during static destruction may ask it.
-    static const auto* const instance = new std::shared_ptr<Reachability>(new Reachability());
+    static NeverDestroyed<const std::shared_ptr<Reachability>> instance(
+        std::shared_ptr<Reachability>(new Reachability()));
     return *instance;
 }
 

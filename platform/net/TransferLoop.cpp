@@ -28,7 +28,7 @@ CURLM* makeMultiHandle() {
 
 TransferLoop& TransferLoop::shared() {
     // Never destroyed: its thread runs until the process ends.
-    static TransferLoop* const loop = new TransferLoop();
+    static NeverDestroyed<TransferLoop> loop;
     return *loop;
 }
 

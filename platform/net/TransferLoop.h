@@ -8,6 +8,7 @@
 
 #include <curl/curl.h>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/net/Error.h"
 
 namespace platform::net {
@@ -36,6 +37,7 @@ public:
 
 private:
     struct Running;
+    friend class platform::NeverDestroyed<TransferLoop>;
 
     TransferLoop();
     ~TransferLoop();

@@ -6,7 +6,7 @@ TransferPool::TransferPool() { curl_global_init(CURL_GLOBAL_DEFAULT); }
 
 TransferPool& TransferPool::shared() {
     // Never destroyed: operations still running during static destruction may check handles in.
-    static TransferPool* const pool = new TransferPool();
+    static NeverDestroyed<TransferPool> pool;
     return *pool;
 }
 

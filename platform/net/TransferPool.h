@@ -6,6 +6,8 @@
 
 #include <curl/curl.h>
 
+#include "platform/base/ProcessInstance.h"
+
 namespace platform::net {
 
 // Idle curl handles kept between transfers so that connections are reused. A transfer checks out one multi
@@ -29,6 +31,7 @@ public:
     void checkIn(Handles handles);
 
 private:
+    friend class platform::NeverDestroyed<TransferPool>;
     TransferPool();
 
     std::mutex m_mutex;

@@ -26,8 +26,8 @@ constexpr const char* kValueKey = "value";
 
 // One lock for every store of the process: stores of the same home share the file.
 std::mutex& fileMutex() {
-    static std::mutex mutex;
-    return mutex;
+    static NeverDestroyed<std::mutex> mutex;
+    return *mutex;
 }
 
 Data bytesOf(std::string_view text) { return Data(text.begin(), text.end()); }

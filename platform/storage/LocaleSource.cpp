@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/UserDefaults.h"
 
 namespace platform {
@@ -19,12 +20,20 @@ struct Override {
     std::vector<std::string> preferredLanguages;
 };
 
-std::mutex overrideMutex;
-std::optional<Override> currentOverride;
+struct OverrideState {
+    std::mutex mutex;
+    std::optional<Override> current;
+};
+
+OverrideState& overrideState() {
+    static NeverDestroyed<OverrideState> state;
+    return *state;
+}
 
 std::optional<Override> activeOverride() {
-    const std::lock_guard lock(overrideMutex);
-    return currentOverride;
+    OverrideState& state = overrideState();
+    const std::lock_guard lock(state.mutex);
+    return state.current;
 }
 
 bool isLetters(std::string_view text, std::size_t least, std::size_t most, bool digitsToo) {
@@ -108,13 +117,15 @@ std::vector<std::string> LocaleSource::preferredLanguages() {
 }
 
 void LocaleSource::setOverride(std::string localeIdentifier, std::vector<std::string> preferredLanguages) {
-    const std::lock_guard lock(overrideMutex);
-    currentOverride = Override{std::move(localeIdentifier), std::move(preferredLanguages)};
+    OverrideState& state = overrideState();
+    const std::lock_guard lock(state.mutex);
+    state.current = Override{std::move(localeIdentifier), std::move(preferredLanguages)};
 }
 
 void LocaleSource::clearOverride() {
-    const std::lock_guard lock(overrideMutex);
-    currentOverride.reset();
+    OverrideState& state = overrideState();
+    const std::lock_guard lock(state.mutex);
+    state.current.reset();
 }
 
 }  // namespace platform

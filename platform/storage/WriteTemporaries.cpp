@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -26,7 +27,7 @@ struct Registry {
 // Never destroyed: files are still written while other statics (the shared defaults of a singleton) are
 // destroyed at exit, after this registry would have gone.
 Registry& registry() {
-    static Registry* const instance = new Registry;
+    static NeverDestroyed<Registry> instance;
     return *instance;
 }
 

@@ -9,6 +9,7 @@
 #include <unicode/unistr.h>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -32,11 +33,11 @@ std::unique_ptr<icu::TimeZone> createKnownTimeZone(std::string_view name) {
 // most kMaxNotedNames names are remembered (names come from archives too); later ones are not logged.
 void noteUtcFallback(const std::optional<std::string>& name) {
     constexpr std::size_t kMaxNotedNames = 64;
-    static std::mutex mutex;
-    static std::set<std::string> noted;
+    static platform::NeverDestroyed<std::mutex> mutex;
+    static platform::NeverDestroyed<std::set<std::string>> noted;
     const std::string shown = name.value_or("(none)");
-    std::lock_guard lock(mutex);
-    if (noted.size() < kMaxNotedNames && noted.insert(shown).second) {
+    std::lock_guard lock(*mutex);
+    if (noted->size() < kMaxNotedNames && noted->insert(shown).second) {
         QOV_LOG_WARN("Time zone [{}] is unknown; calendar fields are taken in UTC", shown);
     }
 }

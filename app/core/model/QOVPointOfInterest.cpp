@@ -24,8 +24,8 @@ float decodeFloat(const platform::KeyedUnarchiver& coder, std::string_view key) 
 }
 
 std::mutex& writerMutex() {
-    static std::mutex mutex;
-    return mutex;
+    static platform::NeverDestroyed<std::mutex> mutex;
+    return *mutex;
 }
 
 QOVPointOfInterest::TemperatureWriter& temperatureWriter() {

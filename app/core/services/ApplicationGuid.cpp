@@ -5,6 +5,7 @@
 #include <uuid/uuid.h>
 
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/UserDefaults.h"
 
 QOV_LOG_LEVEL(15)
@@ -25,8 +26,8 @@ std::string newUuidText() {
 
 std::string ApplicationGuid::guidFromDefaults(platform::UserDefaults& defaults) {
     // Two first callers at once must not make two identifiers.
-    static std::mutex creationMutex;
-    const std::lock_guard lock(creationMutex);
+    static platform::NeverDestroyed<std::mutex> creationMutex;
+    const std::lock_guard lock(*creationMutex);
     std::string guid = defaults.stringForKey(kDefaultsKey);
     if (guid.empty()) {
         guid = newUuidText();

@@ -202,8 +202,8 @@ std::shared_ptr<QOVSettingsService> QOVSettingsService::sharedInstance() {
         return instance;
     }
     // Creation has a lock of its own: making the service reads the class values, which take the state's lock.
-    static std::mutex creationMutex;
-    const std::lock_guard creation(creationMutex);
+    static platform::NeverDestroyed<std::mutex> creationMutex;
+    const std::lock_guard creation(*creationMutex);
     if (auto instance = existing()) {
         return instance;
     }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/core/model/RegionalLayer.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/Bundle.h"
 
 namespace qov {
@@ -35,8 +36,8 @@ struct Catalogue {
 };
 
 const Catalogue& catalogue() {
-    static const Catalogue instance;
-    return instance;
+    static platform::NeverDestroyed<const Catalogue> instance;
+    return *instance;
 }
 
 }  // namespace

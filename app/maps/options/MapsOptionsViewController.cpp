@@ -7,6 +7,7 @@
 #include "app/maps/model/MapLayerCatalogue.h"
 #include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Slider.h"
@@ -34,11 +35,15 @@ MapsOptionsViewController::MapsOptionsViewController(std::string nibName) : QOVV
 MapsOptionsViewController::~MapsOptionsViewController() = default;
 
 const std::vector<MapsOptionsViewController::PointOfInterestRow>& MapsOptionsViewController::pointOfInterestRows() {
-    static const std::vector<PointOfInterestRow> rows{{0, "None", "none.png"},        {1, "Cities", "cities.png"},
-                                                      {17, "Schools", "schools.png"}, {9, "Airports", "airports.png"},
-                                                      {19, "Parks", "parks.png"},     {5, "Golf Courses", "golf.png"},
-                                                      {21, "Lakes", "lakes.png"}};
-    return rows;
+    static platform::NeverDestroyed<const std::vector<PointOfInterestRow>> rows(
+        std::vector<PointOfInterestRow>{{0, "None", "none.png"},
+                                        {1, "Cities", "cities.png"},
+                                        {17, "Schools", "schools.png"},
+                                        {9, "Airports", "airports.png"},
+                                        {19, "Parks", "parks.png"},
+                                        {5, "Golf Courses", "golf.png"},
+                                        {21, "Lakes", "lakes.png"}});
+    return *rows;
 }
 
 void MapsOptionsViewController::viewDidLoad() {

@@ -6,6 +6,7 @@
 #include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 
@@ -17,8 +18,8 @@ constexpr double kRowPadding = 5.0;
 constexpr double kLongestText = 9999.0;
 
 const platform::gfx::Font& consoleFont() {
-    static const platform::gfx::Font font("Helvetica", 12.0);
-    return font;
+    static platform::NeverDestroyed<const platform::gfx::Font> font("Helvetica", 12.0);
+    return *font;
 }
 
 double textHeight(const std::string& line) {

@@ -4,6 +4,7 @@
 
 #include "app/core/model/QOVHiRadHourlyForecast.h"
 #include "app/core/model/QOVHourlyForecast.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/format/DateFormatter.h"
 
 namespace qov {
@@ -48,9 +49,9 @@ HourlyRows HourlyRows::build(const QOVLocation& location, bool useHighResolution
 }
 
 const HourlyRows::Forecasts& HourlyRows::groupFor(const QOVHourlyForecast& row) const {
-    static const Forecasts none;
+    static platform::NeverDestroyed<const Forecasts> none;
     const auto found = m_groups.find(&row);
-    return found != m_groups.end() ? found->second : none;
+    return found != m_groups.end() ? found->second : *none;
 }
 
 }  // namespace qov

@@ -12,6 +12,7 @@
 #include "app/ui/base/QOVSectionHeaderView.h"
 #include "app/ui/text/LocalizedFormat.h"
 #include "app/ui/theme/QOVThemeService.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/format/DateFormatter.h"
 #include "platform/format/TextFormat.h"
 
@@ -43,8 +44,8 @@ std::string TenDayView::headerTitleKey() const {
 }
 
 const std::vector<std::shared_ptr<QOVDailyForecast>>& TenDayView::days() const {
-    static const QOVLocation::DailyList none;
-    return m_location && m_location->dailyForecasts() ? *m_location->dailyForecasts() : none;
+    static platform::NeverDestroyed<const QOVLocation::DailyList> none;
+    return m_location && m_location->dailyForecasts() ? *m_location->dailyForecasts() : *none;
 }
 
 void TenDayView::updateLocation(const std::shared_ptr<QOVLocation>& location) {

@@ -9,6 +9,7 @@
 #include "app/shell/weather/ThirtySixHourCell.h"
 #include "app/ui/base/QOVSectionHeaderView.h"
 #include "app/ui/text/LocalizedFormat.h"
+#include "platform/base/ProcessInstance.h"
 #include "platform/format/TextFormat.h"
 #include "platform/ui/InterfaceFile.h"
 
@@ -19,8 +20,8 @@ using platform::ui::Rect;
 namespace {
 
 const QOVLocation::NarrativeList& narrativesOf(const std::shared_ptr<QOVLocation>& location) {
-    static const QOVLocation::NarrativeList none;
-    return location && location->narrativeForecasts() ? *location->narrativeForecasts() : none;
+    static platform::NeverDestroyed<const QOVLocation::NarrativeList> none;
+    return location && location->narrativeForecasts() ? *location->narrativeForecasts() : *none;
 }
 
 }  // namespace
