@@ -4,12 +4,12 @@
 #include <cmath>
 #include <ctime>
 #include <map>
-#include <numbers>
 #include <optional>
 
 #include <fmt/format.h>
 
 #include "sim/ServiceKey.h"
+#include "sim/TileAddress.h"
 #include "sim/WeatherAnswers.h"
 
 namespace qovsim {
@@ -17,8 +17,6 @@ namespace qovsim {
 namespace {
 
 using Json = WeatherAnswers::Json;
-
-constexpr std::size_t kDeepestLevel = 23;
 
 struct TileBounds {
     double north;
@@ -31,28 +29,17 @@ struct TileBounds {
     }
 };
 
-// Latitude of a vertical position in [0, 1] of the Mercator world (0 the top).
-double latitudeAt(double y) {
-    return 90.0 - 360.0 * std::atan(std::exp(-(0.5 - y) * 2.0 * std::numbers::pi)) / std::numbers::pi;
-}
-
+// The bounds of the tile a quadkey names. Points are asked for tile by tile below the whole world: the level-0
+// tile (the empty key), which would list every place, is refused like a key that names no tile.
 std::optional<TileBounds> boundsOf(const std::string& quadKey) {
-    if (quadKey.empty() || quadKey.size() > kDeepestLevel) {
+    const auto tile = TileAddress::fromQuadKey(quadKey);
+    if (!tile || tile->level == 0) {
         return std::nullopt;
     }
-    long long tileX = 0;
-    long long tileY = 0;
-    for (char digit : quadKey) {
-        if (digit < '0' || digit > '3') {
-            return std::nullopt;
-        }
-        tileX = tileX * 2 + ((digit - '0') & 1);
-        tileY = tileY * 2 + (((digit - '0') & 2) != 0 ? 1 : 0);
-    }
-    const double tiles = std::ldexp(1.0, static_cast<int>(quadKey.size()));
-    return TileBounds{
-        latitudeAt(static_cast<double>(tileY) / tiles), latitudeAt(static_cast<double>(tileY + 1) / tiles),
-        static_cast<double>(tileX) / tiles * 360.0 - 180.0, static_cast<double>(tileX + 1) / tiles * 360.0 - 180.0};
+    const double tiles = std::ldexp(1.0, tile->level);
+    const auto fraction = [tiles](long long index) { return static_cast<double>(index) / tiles; };
+    return TileBounds{TileAddress::latitudeOf(fraction(tile->y)), TileAddress::latitudeOf(fraction(tile->y + 1)),
+                      TileAddress::longitudeOf(fraction(tile->x)), TileAddress::longitudeOf(fraction(tile->x + 1))};
 }
 
 const char* kindName(int type) {
