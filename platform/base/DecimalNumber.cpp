@@ -2,7 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+
+#include "platform/base/NumberText.h"
 
 namespace platform {
 
@@ -31,6 +32,6 @@ DecimalNumber DecimalNumber::fromDouble(double value) { return DecimalNumber(sho
 
 DecimalNumber DecimalNumber::fromFloat(float value) { return DecimalNumber(shortestText(value)); }
 
-double DecimalNumber::doubleValue() const { return isNaN() ? std::nan("") : std::strtod(m_text.c_str(), nullptr); }
+double DecimalNumber::doubleValue() const { return isNaN() ? std::nan("") : doubleFromText(m_text); }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #include "platform/format/TextFormat.h"
 
 #include <cctype>
-#include <charconv>
+
+#include "platform/base/NumberText.h"
 
 namespace platform {
 
@@ -11,16 +12,7 @@ std::int64_t FormatArgument::asInteger() const {
     if (m_isNumber) {
         return m_number;
     }
-    std::int64_t value = 0;
-    std::string_view text = m_text;
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
-        text.remove_prefix(1);
-    }
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return longFromText(m_text);
 }
 
 namespace {

@@ -7,8 +7,8 @@
 #include <fmt/format.h>
 
 #include "app/core/model/LocalCalendar.h"
-#include "app/core/model/NumberText.h"
 #include "platform/base/Log.h"
+#include "platform/base/NumberText.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -106,7 +106,7 @@ std::int32_t JsonValueReader::integerWithKey(std::string_view key, const Diction
             return static_cast<std::int32_t>(std::clamp<std::int64_t>(number, kInt32Min, kInt32Max));
         }
         case element_type::UINT64: return kInt32Max;  // only numbers beyond the signed 64-bit range land here
-        case element_type::STRING: return integerFromText(value->get_string().value_unsafe());
+        case element_type::STRING: return platform::integerFromText(value->get_string().value_unsafe());
         case element_type::ARRAY:
         case element_type::OBJECT: logWrongKind(key, value->type(), "an integer"); return 0;
         default: return saturatedFromDouble(numberOf(*value).value_or(0.0));
@@ -119,7 +119,7 @@ double JsonValueReader::doubleWithKey(std::string_view key, const Dictionary* di
         return 0.0;
     }
     if (value->type() == element_type::STRING) {
-        return doubleFromText(value->get_string().value_unsafe());
+        return platform::doubleFromText(value->get_string().value_unsafe());
     }
     if (auto number = numberOf(*value)) {
         return *number;
@@ -157,7 +157,7 @@ std::optional<double> JsonValueReader::decimalWithKey(std::string_view key, cons
         return defaultValue;
     }
     if (value->type() == element_type::STRING) {
-        return doubleFromText(value->get_string().value_unsafe());
+        return platform::doubleFromText(value->get_string().value_unsafe());
     }
     if (auto number = numberOf(*value)) {
         return number;

@@ -21,7 +21,8 @@ namespace qov {
 //   "false"; a list or object reads as absent (logged);
 // - number readers take numbers, and texts by their leading number (leading white space, optional sign,
 //   digits; no number gives 0); booleans read as 1 or 0; lists and objects read as absent (logged);
-//   integer reads truncate toward zero and saturate at the 32-bit limits (texts as NumberText.h reads them);
+//   integer reads truncate toward zero and saturate at the 32-bit limits (texts as platform/base/NumberText.h reads
+//   them);
 // - the flag reader is YES for JSON true, a non-zero number, or a text that lower-cased is "true", "yes" or
 //   "1".
 class JsonValueReader {

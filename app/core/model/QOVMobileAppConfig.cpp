@@ -8,8 +8,8 @@
 #include <fmt/format.h>
 
 #include "app/core/model/ArchiveCoding.h"
-#include "app/core/model/NumberText.h"
 #include "platform/base/Clock.h"
+#include "platform/base/NumberText.h"
 
 namespace qov {
 
@@ -86,7 +86,7 @@ std::int32_t QOVMobileAppConfig::intForAttribute(std::string_view attribute, std
         return 0;
     }
     if (const auto* text = value->ifString()) {
-        return integerFromText(*text);
+        return platform::integerFromText(*text);
     }
     if (const auto* integer = value->ifInteger()) {
         return static_cast<std::int32_t>(std::clamp<std::int64_t>(*integer, std::numeric_limits<std::int32_t>::min(),

@@ -5,10 +5,10 @@
 #include "app/core/model/JsonAnswerGuard.h"
 #include "app/core/model/JsonDocumentParser.h"
 #include "app/core/model/JsonValueReader.h"
-#include "app/core/model/NumberText.h"
 #include "app/core/model/QOVModelFactory.h"
 #include "app/core/model/QOVPointOfInterest.h"
 #include "platform/base/Log.h"
+#include "platform/base/NumberText.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -21,7 +21,7 @@ using Points = std::vector<std::shared_ptr<QOVPointOfInterest>>;
 
 // The single-precision value of a text's leading number; 0 when there is none or a float cannot hold it.
 float floatFromText(std::string_view text) {
-    const double value = doubleFromText(text);
+    const double value = platform::doubleFromText(text);
     if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
         return 0.0F;
     }
@@ -60,7 +60,7 @@ std::shared_ptr<QOVPointOfInterest> QOVModelFactory::POIFromJSONDictionary(const
     point->setLastUpdate(Reader::stringWithKey("last_updated", &dictionary));
     // Only the text "false" itself clears the flag: an absent value leaves the point severe.
     point->setSevere(Reader::stringWithKey("severe", &dictionary) != "false");
-    point->setTemperature(integerFromText(Reader::stringWithKey("tmp", &dictionary)));
+    point->setTemperature(platform::integerFromText(Reader::stringWithKey("tmp", &dictionary)));
     return point;
 }
 

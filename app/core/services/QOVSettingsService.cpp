@@ -1,6 +1,5 @@
 #include "app/core/services/QOVSettingsService.h"
 
-#include <cctype>
 #include <limits>
 #include <system_error>
 #include <utility>
@@ -14,6 +13,7 @@
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/base/NumberText.h"
 #include "platform/base/ProcessInstance.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/Bundle.h"
@@ -166,26 +166,6 @@ platform::PlistNode parseStore(const std::string& bytes, std::string& problem) {
         return platform::PropertyList::parseBinary(bytes, problem);
     }
     return platform::PropertyList::parseXml(bytes, problem);
-}
-
-// The leading integer of a text as a number reader takes it: white space, a sign, then digits; saturated.
-std::int64_t leadingInteger(std::string_view text) {
-    std::size_t position = 0;
-    while (position < text.size() && std::isspace(static_cast<unsigned char>(text[position]))) {
-        ++position;
-    }
-    bool negative = false;
-    if (position < text.size() && (text[position] == '-' || text[position] == '+')) {
-        negative = text[position] == '-';
-        ++position;
-    }
-    std::int64_t value = 0;
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
-    for (; position < text.size() && std::isdigit(static_cast<unsigned char>(text[position])); ++position) {
-        const int digit = text[position] - '0';
-        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
-    }
-    return negative ? -value : value;
 }
 
 }  // namespace
@@ -637,7 +617,7 @@ std::uint64_t QOVSettingsService::versionStringAsNumber(const std::optional<std:
             digits.push_back(c);
         }
     }
-    const std::int64_t value = leadingInteger(digits);
+    const std::int64_t value = platform::longFromText(digits);
     if (value <= 0) {
         return 0;
     }
@@ -648,7 +628,7 @@ std::uint64_t QOVSettingsService::versionStringAsNumber(const std::optional<std:
 int QOVSettingsService::compareVersions(std::string_view lhs, std::string_view rhs) {
     auto next = [](std::string_view& text) {
         const std::size_t dot = text.find('.');
-        const std::int64_t component = leadingInteger(text.substr(0, dot));
+        const std::int64_t component = platform::longFromText(text.substr(0, dot));
         text = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
         return component;
     };

@@ -1,11 +1,10 @@
 #include "app/legacymaps/series/QOVTileSeriesParser.h"
 
-#include <cctype>
-#include <limits>
 #include <vector>
 
 #include "app/core/xml/WhitespaceTrim.h"
 #include "app/legacymaps/categories/NSArrayQOVAdditions.h"
+#include "platform/base/NumberText.h"
 
 namespace qov {
 
@@ -30,28 +29,6 @@ std::vector<const platform::Dictionary*> childrenNamed(const platform::Dictionar
         }
     }
     return found;
-}
-
-// Leading white space, an optional sign, then digits up to the first other character; clamped to 64 bits.
-std::int64_t integerPrefix(std::string_view text) {
-    std::size_t index = 0;
-    while (index < text.size() && std::isspace(static_cast<unsigned char>(text[index]))) {
-        ++index;
-    }
-    const bool negative = index < text.size() && text[index] == '-';
-    if (index < text.size() && (text[index] == '-' || text[index] == '+')) {
-        ++index;
-    }
-    constexpr auto kLimit = std::numeric_limits<std::int64_t>::max();
-    std::int64_t value = 0;
-    for (; index < text.size() && std::isdigit(static_cast<unsigned char>(text[index])); ++index) {
-        const int digit = text[index] - '0';
-        if (value > (kLimit - digit) / 10) {
-            return negative ? std::numeric_limits<std::int64_t>::min() : kLimit;
-        }
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
 }
 
 std::shared_ptr<QOVSeries> seriesFrom(const platform::Dictionary& node) {
@@ -81,7 +58,7 @@ std::string QOVTileSeriesParser::stringFromDictionary(const platform::Dictionary
 }
 
 std::int64_t QOVTileSeriesParser::intFromDictionary(const platform::Dictionary& node, std::string_view key) {
-    return integerPrefix(stringFromDictionary(node, key));
+    return platform::longFromText(stringFromDictionary(node, key));
 }
 
 bool QOVTileSeriesParser::parse(const platform::Dictionary& root) {

@@ -1,12 +1,12 @@
 #include "app/legacymaps/tiles/QOVTileLayerView.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include <fmt/format.h>
 
 #include "app/legacymaps/overlay/MapOverlayType.h"
 #include "platform/base/Callback.h"
+#include "platform/base/NumberText.h"
 #include "platform/map/MapProjection.h"
 
 namespace qov {
@@ -61,14 +61,12 @@ void QOVTileLayerView::teardown() {
 }
 
 std::optional<platform::Date> QOVTileLayerView::tileDateWithString(const std::string& unixDate) const {
-    const char* text = unixDate.c_str();
-    char* end = nullptr;
-    const double milliseconds = std::strtod(text, &end);
-    if (end == text || !std::isfinite(milliseconds)) {
+    const auto milliseconds = platform::leadingDouble(unixDate);
+    if (!milliseconds) {
         return std::nullopt;
     }
     const double offset = m_tileSeries ? static_cast<double>(m_tileSeries->offset()) : 0.0;
-    return platform::Date::fromSecondsSince1970((milliseconds + offset) / 1000.0);
+    return platform::Date::fromSecondsSince1970((*milliseconds + offset) / 1000.0);
 }
 
 void QOVTileLayerView::setCenterPoint(platform::gfx::Point point) {

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cstdlib>
 #include <limits>
 
 #include "app/core/xml/XmlParser.h"
 #include "app/maps/model/MapTileNames.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/base/NumberText.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -28,22 +27,10 @@ std::string attribute(const XmlAttributes& attributes, std::string_view name) {
     return found == attributes.end() ? std::string() : found->second;
 }
 
-// A leading decimal integer (after white space), 0 when there is none; clamped to 32 unsigned bits.
+// The attribute's leading integer (platform/base/NumberText.h), clamped to 32 unsigned bits.
 std::uint32_t unsignedAttribute(const XmlAttributes& attributes, std::string_view name) {
-    const std::string text = attribute(attributes, name);
-    const char* begin = text.c_str();
-    while (*begin == ' ' || *begin == '\t') {
-        ++begin;
-    }
-    long long value = 0;
-    std::from_chars(begin, text.c_str() + text.size(), value);
-    return static_cast<std::uint32_t>(std::clamp<long long>(value, 0, std::numeric_limits<std::uint32_t>::max()));
-}
-
-double doubleAttribute(const XmlAttributes& attributes, std::string_view name) {
-    const std::string text = attribute(attributes, name);
-    const double value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(platform::longFromText(attribute(attributes, name)), 0,
+                                                               std::numeric_limits<std::uint32_t>::max()));
 }
 
 }  // namespace
@@ -66,7 +53,7 @@ bool MapSeriesBuilder::onStartElement(const std::string& name, const XmlAttribut
         m_tileConfig = std::make_shared<QOVMapTileConfig>();
         m_tileConfig->setConfigCreatedDate(platform::Clock::shared()->now());
         m_tileConfig->setLocalZone(attribute(attributes, "localZone"));
-        m_tileConfig->setOffset(doubleAttribute(attributes, "offset"));
+        m_tileConfig->setOffset(platform::doubleFromText(attribute(attributes, "offset")));
         return true;
     }
     const std::string lower = lowerCased(name);

@@ -1,11 +1,10 @@
 #include "app/maps/model/QOVMapSeries.h"
 
-#include <cstdlib>
-
 #include <fmt/format.h>
 
 #include "app/core/model/ArchiveCoding.h"
 #include "app/maps/model/SeriesDateText.h"
+#include "platform/base/NumberText.h"
 
 namespace qov {
 
@@ -19,7 +18,7 @@ std::string QOVMapSeries::displayDate(double configurationOffset) const {
 
 std::string QOVMapSeries::displayDateWithTimeZone(const std::optional<std::string>& timeZoneName,
                                                   double configurationOffset) const {
-    const double milliseconds = std::strtod(m_unixDate.c_str(), nullptr) + configurationOffset;
+    const double milliseconds = platform::doubleFromText(m_unixDate) + configurationOffset;
     return SeriesDateText::mediumDateShortTime(milliseconds / 1000.0, timeZoneName.value_or("EST"));
 }
 

@@ -1,7 +1,7 @@
 #include "app/shell/upgrade/LegacyArchiveClasses.h"
 
-#include "app/core/model/NumberText.h"
 #include "app/core/model/QOVLocationIdentity.h"
+#include "platform/base/NumberText.h"
 #include "platform/storage/KeyedArchiver.h"
 
 namespace qov {
@@ -19,7 +19,7 @@ std::shared_ptr<QOVLocationIdentity> legacyLocationIdentity(const platform::Dict
     }
     const auto* typeText = type->second.ifString();
     const auto typeValue =
-        typeText ? integerFromText(*typeText) : static_cast<std::int32_t>(type->second.integerValue());
+        typeText ? platform::integerFromText(*typeText) : static_cast<std::int32_t>(type->second.integerValue());
     return std::make_shared<QOVLocationIdentity>(typeValue, *keyText);
 }
 
