@@ -16,6 +16,7 @@ constexpr std::string_view kRainLegend = "Map Legend - 24 Hour Rain.png";
 constexpr std::string_view kSnowLegend = "Map Legend - 24 Hour Snow.png";
 
 // type, display key, options row, icon, legend, loops, every second frame, regional swap
+// One row a line: scripts/map-layers reads the offered layers from this table.
 constexpr std::array kLayers{
     MapLayerKind{"radar", "Radar", 0, "radar.png", kRadarLegend, true, true, RegionalLayer::kRegional},
     MapLayerKind{"eurorad", "", kNo, "radar.png", kRadarLegend, true, false, RegionalLayer::kHome},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -55,10 +56,19 @@ TEST(MapLayerCatalogueTest, EveryLayersRowIsComplete) {
 
 TEST(MapLayerCatalogueTest, TheOptionsScreenOffersItsLayersInOrderWithLocalisedNames) {
     qovtest::TestBundle bundle;
-    EXPECT_EQ(MapLayerCatalogue::optionsOrder(),
-              (std::vector<std::string>{"radar", "sat", "satrad", "temp", "feelslike", "rain", "snow", "uv"}));
+    const auto order = MapLayerCatalogue::optionsOrder();
+    ASSERT_FALSE(order.empty());
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        const auto* kind = MapLayerCatalogue::find(order[row]);
+        ASSERT_NE(kind, nullptr) << order[row];
+        EXPECT_EQ(kind->optionsRow, static_cast<int>(row)) << order[row];
+    }
+    const auto offered = std::ranges::count_if(MapLayerCatalogue::all(), [](const MapLayerKind& kind) {
+        return kind.optionsRow != MapLayerCatalogue::kNotOffered;
+    });
+    EXPECT_EQ(static_cast<std::ptrdiff_t>(order.size()), offered);
     const auto names = MapLayerCatalogue::displayNames();
-    EXPECT_EQ(names.size(), MapLayerCatalogue::optionsOrder().size());
+    EXPECT_EQ(names.size(), order.size());
     EXPECT_EQ(names.at("satrad"), "Radar / Clouds");
     EXPECT_EQ(names.at("rain"), "24-Hour Rainfall");
 }
