@@ -7,7 +7,7 @@
 #include "platform/base/ProcessInstance.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/MapProjection.h"
-#include "platform/map/MapTileGrid.h"
+#include "platform/map/MapViewGrid.h"
 
 namespace platform::map {
 namespace {
@@ -134,7 +134,7 @@ BaseMap& BaseMap::shared() {
 }
 
 BaseMap::Source& BaseMap::sourceFor(double zoomScale) const {
-    return MapTileGrid::levelForZoomScale(zoomScale) >= kDetailedFromLevel ? m_detailed : m_lowResolution;
+    return MapViewGrid::levelForZoomScale(zoomScale) >= kDetailedFromLevel ? m_detailed : m_lowResolution;
 }
 
 bool BaseMap::hasCoastlines(double zoomScale) const {

@@ -1,19 +1,53 @@
 #include "platform/map/MapTileGrid.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace platform::map {
 
-int MapTileGrid::levelForZoomScale(double zoomScale) {
-    if (!std::isfinite(zoomScale) || !(zoomScale > 0.0)) {
-        return 0;
-    }
-    const double level = std::round(std::log2(kMapWorldWidth * zoomScale / kTilePoints));
-    return static_cast<int>(std::clamp(level, 0.0, static_cast<double>(kMaxLevel)));
+double MapTileGrid::tileWidth(int level) const { return std::ldexp(kMapWorldWidth, -levelWithin(level)); }
+
+long long MapTileGrid::wrappedColumn(long long column, int level) const {
+    const long long tilesAcross = 1LL << levelWithin(level);
+    return ((column % tilesAcross) + tilesAcross) % tilesAcross;
 }
 
-double MapTileGrid::tileWidth(int level) { return std::ldexp(kMapWorldWidth, -std::clamp(level, 0, kMaxLevel)); }
+MapTileGrid::Span MapTileGrid::spanCovering(const MapRect& rect, int level) const {
+    Span span;
+    span.level = levelWithin(level);
+    for (const double edge : {rect.minX(), rect.maxX(), rect.minY(), rect.maxY()}) {
+        if (!std::isfinite(edge) || std::fabs(edge) > kFarthestWorlds * kMapWorldWidth) {
+            return span;
+        }
+    }
+    const double width = tileWidth(span.level);
+    const long long tilesAcross = 1LL << span.level;
+    span.firstColumn = static_cast<long long>(std::floor(rect.minX() / width));
+    span.lastColumn =
+        std::min(static_cast<long long>(std::floor(rect.maxX() / width)), span.firstColumn + tilesAcross - 1);
+    span.firstRow = std::max(static_cast<long long>(std::floor(rect.minY() / width)), 0LL);
+    span.lastRow = std::min(static_cast<long long>(std::floor(rect.maxY() / width)), tilesAcross - 1);
+    return span;
+}
+
+std::vector<MapTileGrid::Cell> MapTileGrid::cellsCovering(const MapRect& rect, int level) const {
+    const Span span = spanCovering(rect, level);
+    std::vector<Cell> cells;
+    if (span.cells() == 0 || span.cells() > kMaxCells) {
+        return cells;
+    }
+    const double width = tileWidth(span.level);
+    cells.reserve(static_cast<std::size_t>(span.cells()));
+    for (long long row = span.firstRow; row <= span.lastRow; ++row) {
+        const double y = static_cast<double>(row) * width;
+        for (long long column = span.firstColumn; column <= span.lastColumn; ++column) {
+            const long long wrapped = wrappedColumn(column, span.level);
+            cells.push_back(Cell{MapRect{static_cast<double>(wrapped) * width, y, width, width},
+                                 MapRect{static_cast<double>(column) * width, y, width, width},
+                                 static_cast<std::uint32_t>(wrapped), static_cast<std::uint32_t>(row)});
+        }
+    }
+    return cells;
+}
 
 std::string MapTileGrid::quadKey(std::uint32_t x, std::uint32_t y, int level) {
     std::string key;
@@ -22,43 +56,6 @@ std::string MapTileGrid::quadKey(std::uint32_t x, std::uint32_t y, int level) {
         key.push_back(static_cast<char>('0' + ((x & mask) != 0 ? 1 : 0) + ((y & mask) != 0 ? 2 : 0)));
     }
     return key;
-}
-
-std::vector<MapTileGrid::Cell> MapTileGrid::cellsCovering(const MapRect& rect, int level) {
-    std::vector<Cell> cells;
-    if (rect.isEmpty() || !std::isfinite(rect.minX()) || !std::isfinite(rect.maxX()) || !std::isfinite(rect.minY()) ||
-        !std::isfinite(rect.maxY())) {
-        return cells;
-    }
-    const double width = tileWidth(level);
-    const auto tilesAcross = static_cast<long long>(kMapWorldWidth / width);
-    // Columns are counted from the world copy the rect starts in; at most one world wide, since more would draw
-    // the same tiles twice.
-    double left = std::fmod(rect.minX(), kMapWorldWidth);
-    if (left < 0.0) {
-        left += kMapWorldWidth;
-    }
-    const double worldStart = rect.minX() - left;
-    const auto firstColumn = static_cast<long long>(std::floor(left / width));
-    const auto lastColumn =
-        std::min(static_cast<long long>(std::ceil(std::min(left + rect.width(), 2.0 * kMapWorldWidth) / width)),
-                 firstColumn + tilesAcross) -
-        1;
-    const auto firstRow = static_cast<long long>(std::floor(std::max(rect.minY(), 0.0) / width));
-    const auto lastRow = static_cast<long long>(std::ceil(std::min(rect.maxY(), kMapWorldWidth) / width)) - 1;
-    if (lastRow < firstRow || lastColumn < firstColumn ||
-        (lastRow - firstRow + 1) * (lastColumn - firstColumn + 1) > kMaxCells) {
-        return cells;
-    }
-    for (long long row = firstRow; row <= lastRow; ++row) {
-        for (long long column = firstColumn; column <= lastColumn; ++column) {
-            const double y = static_cast<double>(row) * width;
-            const double wrapped = static_cast<double>(column % tilesAcross) * width;
-            cells.push_back(Cell{MapRect{wrapped, y, width, width},
-                                 MapRect{worldStart + static_cast<double>(column) * width, y, width, width}});
-        }
-    }
-    return cells;
 }
 
 }  // namespace platform::map

@@ -10,7 +10,7 @@
 #include "platform/gfx/BitmapContext.h"
 #include "platform/map/BaseMap.h"
 #include "platform/map/CalloutView.h"
-#include "platform/map/MapTileGrid.h"
+#include "platform/map/MapViewGrid.h"
 #include "platform/map/PinAnnotationView.h"
 #include "platform/map/UserLocationView.h"
 #include "platform/ui/TapGestureRecognizer.h"
@@ -574,7 +574,7 @@ void MapView::drawOverlays(gfx::BitmapContext& context) const {
     if (!(scale > 0.0)) {
         return;
     }
-    const auto cells = MapTileGrid::cellsCovering(m_visibleMapRect, MapTileGrid::levelForZoomScale(scale));
+    const auto cells = MapViewGrid::kGrid.cellsCovering(m_visibleMapRect, MapViewGrid::levelForZoomScale(scale));
     for (const auto& overlay : m_overlays) {
         const auto view = viewForOverlay(overlay);
         if (!view || view->alpha() <= 0.0) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/map/MapTileGrid.h"
+#include "platform/map/MapViewGrid.h"
 
 namespace qov {
 
@@ -22,7 +22,7 @@ float MKMapViewQOV::actualZoomLevel(const platform::map::MapView& mapView) {
         return 0.0f;
     }
     if (!(span > 0.0)) {
-        return static_cast<float>(platform::map::MapTileGrid::kMaxLevel);
+        return static_cast<float>(platform::map::MapViewGrid::kGrid.maxLevel());
     }
     return static_cast<float>(std::log2(360.0 / (span / boundsWidth) * (1.0 / 256.0)));
 }

@@ -16,6 +16,7 @@
 #include "app/legacymaps/tiles/QOVTileSubView.h"
 #include "platform/base/RunLoop.h"
 #include "platform/gfx/AffineTransform.h"
+#include "platform/map/MapTileGrid.h"
 #include "platform/ui/View.h"
 
 namespace qov {
@@ -42,6 +43,8 @@ public:
     static constexpr double kFailedTileBackOff = 60.0;
     static constexpr std::size_t kTileCacheSize = 24;
     static constexpr double kMaxLongitude = 180.0;
+    // The layer's tiles: the map's shared grid down to level 19.
+    static constexpr platform::map::MapTileGrid kTileGrid{19};
 
     // The tiles in view: columns and rows, both ends included.
     struct TileRange {
@@ -66,7 +69,7 @@ public:
     static platform::gfx::Point pointForPixel(platform::gfx::Point pixel, int zoomLevel, int tileSize);
     // floor(zoom + 0.5) - 1 within 1 to 19, then at most the layer's maxZoom (no layer, no cap).
     static int zoomLevelForLayer(const QOVLayer* layer, float zoom);
-    // The tiles the bounds cover through the inverse of the view transform.
+    // The tiles the bounds cover through the inverse of the view transform (kTileGrid.spanCovering).
     static TileRange tileRangeFor(const platform::gfx::Rect& bounds, const platform::gfx::AffineTransform& transform,
                                   int layerZoomLevel);
 

@@ -11,7 +11,6 @@ namespace qov {
 
 namespace {
 constexpr int kMinLayerZoom = 1;
-constexpr int kMaxLayerZoom = 19;
 
 double worldSize(int zoomLevel, int tileSize) { return std::ldexp(1.0, zoomLevel) * tileSize; }
 }  // namespace
@@ -37,26 +36,26 @@ platform::gfx::Point QOVTileLayerView::pointForPixel(platform::gfx::Point pixel,
 }
 
 int QOVTileLayerView::zoomLevelForLayer(const QOVLayer* layer, float zoom) {
-    const int level = std::clamp(static_cast<int>(std::floor(zoom + 0.5F)) - 1, kMinLayerZoom, kMaxLayerZoom);
+    const int level = std::clamp(static_cast<int>(std::floor(zoom + 0.5F)) - 1, kMinLayerZoom, kTileGrid.maxLevel());
     return layer ? static_cast<int>(std::min<std::int64_t>(level, layer->maxZoom())) : level;
 }
 
 QOVTileLayerView::TileRange QOVTileLayerView::tileRangeFor(const platform::gfx::Rect& bounds,
                                                            const platform::gfx::AffineTransform& transform,
                                                            int layerZoomLevel) {
+    // The layer's pixels at its level are the map's points scaled by a power of two: the same tiles.
+    const int level = kTileGrid.levelWithin(layerZoomLevel);
+    const double mapPoints = kTileGrid.tileWidth(level) / kTileSize;
     const platform::gfx::Rect pixels = transform.inverted().apply(bounds);
-    const double tiles = std::ldexp(1.0, std::max(layerZoomLevel, 0));
-    TileRange range;
-    if (!std::isfinite(pixels.x()) || !std::isfinite(pixels.y()) || !std::isfinite(pixels.maxX()) ||
-        !std::isfinite(pixels.maxY())) {
-        return range;
+    const auto span =
+        kTileGrid.spanCovering(platform::map::MapRect(pixels.x() * mapPoints, pixels.y() * mapPoints,
+                                                      pixels.width() * mapPoints, pixels.height() * mapPoints),
+                               level);
+    if (span.cells() == 0) {
+        return TileRange{};
     }
-    range.firstColumn = static_cast<int>(std::clamp(std::floor(pixels.x() / kTileSize), -tiles, 2.0 * tiles));
-    range.lastColumn =
-        static_cast<int>(std::clamp(std::floor(pixels.maxX() / kTileSize), -tiles, range.firstColumn + tiles - 1.0));
-    range.firstRow = static_cast<int>(std::max(std::floor(pixels.y() / kTileSize), 0.0));
-    range.lastRow = static_cast<int>(std::min(std::floor(pixels.maxY() / kTileSize), tiles - 1.0));
-    return range;
+    return TileRange{static_cast<int>(span.firstColumn), static_cast<int>(span.lastColumn),
+                     static_cast<int>(span.firstRow), static_cast<int>(span.lastRow)};
 }
 
 void QOVTileLayerView::calcTransform() {

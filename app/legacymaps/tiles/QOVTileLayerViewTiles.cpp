@@ -16,8 +16,7 @@ constexpr int kSliceLoadedPercent = 81;
 const platform::gfx::Point kNewSubViewOrigin{1000.0, 1000.0};
 
 int wrapColumn(int column, int zoomLevel) {
-    const int columns = 1 << std::clamp(zoomLevel, 0, 30);
-    return ((column % columns) + columns) % columns;
+    return static_cast<int>(QOVTileLayerView::kTileGrid.wrappedColumn(column, zoomLevel));
 }
 }  // namespace
 

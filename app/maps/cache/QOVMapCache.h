@@ -46,8 +46,6 @@ public:
 
     static constexpr double kValidationInterval = 900.0;
     static constexpr int kDeepestZoomLevel = 23;
-    // Rects asking for more tiles than this (a zoom scale far from the rect's size) get none.
-    static constexpr std::size_t kMostTilesInRect = 65536;
     static constexpr const char* kFolderName = "MapCache";
     static constexpr const char* kConfigurationFileName = "MapTileConfig.Cache";
 
@@ -127,9 +125,10 @@ public:
     void cachedPOIType(std::int32_t type, const platform::map::MapRect& mapRect, float zoomScale,
                        const ApplicationCache::POIListCallback& callback);
 
-    // Grid.
+    // Grid: the map's shared grid (platform::map::MapTileGrid) down to kDeepestZoomLevel.
     static int zoomLevelForZoomScale(float zoomScale);
-    // Tiles carrying only their quadkey and map rect.
+    // Tiles carrying only their quadkey and map rect; none for a rect that asks for more than
+    // MapTileGrid::kMaxCells (a zoom scale far from the rect's size).
     static TileList tilesInMapRect(const platform::map::MapRect& mapRect, float zoomScale);
     static std::uint32_t rowsInFrameForMapRect(const platform::map::MapRect& mapRect, float zoomScale);
     // The grid's quadkey (platform::map::MapTileGrid::quadKey).

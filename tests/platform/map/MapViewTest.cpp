@@ -7,7 +7,7 @@
 
 #include "platform/geo/ScriptedPositionSource.h"
 #include "platform/map/Circle.h"
-#include "platform/map/MapTileGrid.h"
+#include "platform/map/MapViewGrid.h"
 #include "platform/map/PinAnnotationView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ScreenDump.h"
@@ -144,7 +144,7 @@ TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
     m_map->setRegion({{33.7, -84.4}, {8.0, 8.0}}, false);
     m_map->addOverlay(overlay);
     const double scale = m_map->zoomScale();
-    const int level = MapTileGrid::levelForZoomScale(scale);
+    const int level = MapViewGrid::levelForZoomScale(scale);
     const double tile = W / std::pow(2.0, level);
     view->drawableFromX = std::floor(m_map->visibleMapRect().midX() / tile) * tile;
     ui::ScreenRenderer::renderView(*m_map);
@@ -174,16 +174,17 @@ TEST_F(MapViewTest, OverlaysAreAskedToDrawTheTilesOfTheGridInSight) {
 }
 
 TEST_F(MapViewTest, GridCellsStayInTheWorld) {
-    EXPECT_EQ(MapTileGrid::levelForZoomScale(0.0), 0);
-    EXPECT_EQ(MapTileGrid::levelForZoomScale(std::nan("")), 0);
-    EXPECT_EQ(MapTileGrid::levelForZoomScale(1e9), MapTileGrid::kMaxLevel);
-    const auto cells = MapTileGrid::cellsCovering(MapRect{W - 10, -50, 20, W + 100}, 1);
+    EXPECT_EQ(MapViewGrid::levelForZoomScale(0.0), 0);
+    EXPECT_EQ(MapViewGrid::levelForZoomScale(std::nan("")), 0);
+    EXPECT_EQ(MapViewGrid::levelForZoomScale(1e9), MapViewGrid::kGrid.maxLevel());
+    const auto cells = MapViewGrid::kGrid.cellsCovering(MapRect{W - 10, -50, 20, W + 100}, 1);
     ASSERT_EQ(cells.size(), 4u);  // two rows, and a column on each side of the antimeridian
     EXPECT_EQ(cells[1].tile, (MapRect{0, 0, W / 2, W / 2}));
     EXPECT_EQ(cells[1].placed, (MapRect{W, 0, W / 2, W / 2}));
-    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{1e300, 0, 10, 10}, 3).size() <= 1u);
-    EXPECT_TRUE(MapTileGrid::cellsCovering(kMapRectWorld, MapTileGrid::kMaxLevel).empty());  // far too many
-    EXPECT_TRUE(MapTileGrid::cellsCovering(MapRect{0, std::nan(""), 10, 10}, 3).empty());
+    EXPECT_TRUE(MapViewGrid::kGrid.cellsCovering(MapRect{1e300, 0, 10, 10}, 3).size() <= 1u);
+    EXPECT_TRUE(
+        MapViewGrid::kGrid.cellsCovering(kMapRectWorld, MapViewGrid::kGrid.maxLevel()).empty());  // far too many
+    EXPECT_TRUE(MapViewGrid::kGrid.cellsCovering(MapRect{0, std::nan(""), 10, 10}, 3).empty());
 }
 
 TEST_F(MapViewTest, AnnotationViewsAreReusedAndSelectionShowsACallout) {
