@@ -8,26 +8,26 @@
 namespace qovsim {
 namespace {
 
-TEST(TileAddressTest, AQuadKeyNamesItsTileDownToTheDeepestLevel) {
-    const auto tile = TileAddress::fromQuadKey("213");
-    ASSERT_TRUE(tile);
-    EXPECT_EQ(tile->x, 3);
-    EXPECT_EQ(tile->y, 5);
-    EXPECT_EQ(tile->level, 3);
-    const auto deepest = TileAddress::fromQuadKey(std::string(TileAddress::kDeepestLevel, '3'));
-    ASSERT_TRUE(deepest);
-    EXPECT_EQ(deepest->x, (1LL << TileAddress::kDeepestLevel) - 1);
-    EXPECT_EQ(deepest->y, deepest->x);
+// The empty key is the whole world's tile (the tile server draws it; the points-of-interest route refuses it on
+// its own account, not as a key that names no tile).
+TEST(TileAddressTest, AQuadKeyNamesItsTileFromTheWholeWorldDownToTheDeepestLevel) {
+    const long long deepestColumn = (1LL << TileAddress::kDeepestLevel) - 1;
+    const struct {
+        std::string key;
+        long long x;
+        long long y;
+    } cases[] = {
+        {"213", 3, 5}, {"", 0, 0}, {std::string(TileAddress::kDeepestLevel, '3'), deepestColumn, deepestColumn}};
+    for (const auto& c : cases) {
+        const auto tile = TileAddress::fromQuadKey(c.key);
+        ASSERT_TRUE(tile) << c.key;
+        EXPECT_EQ(tile->x, c.x) << c.key;
+        EXPECT_EQ(tile->y, c.y) << c.key;
+        EXPECT_EQ(tile->level, static_cast<int>(c.key.size())) << c.key;
+    }
 }
 
-// The empty key is the whole world's tile (the tile server draws it); the points-of-interest route refuses it on
-// its own account, not as a key that names no tile.
-TEST(TileAddressTest, TheEmptyKeyIsTheWholeWorldAndOtherKeysOutsideTheGridNameNoTile) {
-    const auto world = TileAddress::fromQuadKey("");
-    ASSERT_TRUE(world);
-    EXPECT_EQ(world->level, 0);
-    EXPECT_EQ(world->x, 0);
-    EXPECT_EQ(world->y, 0);
+TEST(TileAddressTest, KeysOutsideTheGridNameNoTile) {
     for (const std::string& key :
          std::vector<std::string>{"4", "x", "01 2", "-1", std::string(TileAddress::kDeepestLevel + 1, '0')}) {
         EXPECT_FALSE(TileAddress::fromQuadKey(key)) << key;
