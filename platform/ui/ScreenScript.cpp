@@ -1,6 +1,7 @@
 #include "platform/ui/ScreenScript.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -8,7 +9,6 @@
 #include <limits>
 #include <map>
 #include <mutex>
-#include <set>
 
 #include "platform/base/PrintableText.h"
 #include "platform/base/ProcessInstance.h"
@@ -30,8 +30,8 @@ namespace {
 
 constexpr double kLongestWaitSeconds = 86400.0;
 
-const std::set<std::string, std::less<>> kBuiltInCommands{"tap",    "scroll", "drag", "pinch", "type", "key",
-                                                          "select", "alert",  "wait", "dump",  "shot", "quit"};
+constexpr std::array<std::string_view, 12> kBuiltInCommands{"tap",    "scroll", "drag", "pinch", "type", "key",
+                                                            "select", "alert",  "wait", "dump",  "shot", "quit"};
 
 std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() {
     static NeverDestroyed<std::map<std::string, ScreenScript::Command, std::less<>>> commands;
@@ -78,7 +78,8 @@ std::optional<std::pair<TapGesture, std::string>> tapGesture(std::string argumen
 }  // namespace
 
 bool ScreenScript::registerCommand(const std::string& name, Command command) {
-    if (name.empty() || kBuiltInCommands.contains(name) || name.find_first_of(" \t\r\n") != std::string::npos) {
+    if (name.empty() || std::ranges::find(kBuiltInCommands, name) != kBuiltInCommands.end() ||
+        name.find_first_of(" \t\r\n") != std::string::npos) {
         return false;
     }
     if (command) {

@@ -1,6 +1,7 @@
 #include "app/maps/options/MapsOptionsViewController.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/core/model/RegionalLayer.h"
 #include "app/maps/cache/QOVMapCache.h"
@@ -20,9 +21,9 @@ namespace {
 
 using platform::ui::TableViewCellAccessoryType;
 
-const std::vector<const char*> kMapTypeNames{"Road", "Satellite", "Hybrid"};
-const std::vector<const char*> kSectionHeaders{"Map Layers", "Points of Interest", "Map Types", "Map Transparency",
-                                               "GPS Tracking Dot"};
+constexpr std::array kMapTypeNames{"Road", "Satellite", "Hybrid"};
+constexpr std::array kSectionHeaders{"Map Layers", "Points of Interest", "Map Types", "Map Transparency",
+                                     "GPS Tracking Dot"};
 
 void mark(platform::ui::TableViewCell& cell, bool checked) {
     cell.setAccessoryType(checked ? TableViewCellAccessoryType::Checkmark : TableViewCellAccessoryType::None);
