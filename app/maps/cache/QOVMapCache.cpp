@@ -62,12 +62,11 @@ void QOVMapCache::start() {
         kValidationInterval, true, platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, platform::Timer&) {
             cache.validateTileCache();
         }));
-    // A list asked for while the network was away failed: ask again as soon as it is back.
     platform::NotificationCenter::defaultCenter().addObserver(
         this, platform::net::Reachability::kChangedNotification,
         platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, const platform::Notification&) {
             if (platform::net::Reachability::shared()->isReachable()) {
-                cache.startListeningForMapConfigWithDelegate(nullptr);
+                cache.networkReturned();
             }
         }));
     validateTileCache();
@@ -155,6 +154,20 @@ void QOVMapCache::requestSeriesList() {
         shared_from_this(), [](QOVMapCache& cache, const std::shared_ptr<QOVMapTileConfig>& configuration) {
             cache.storeConfiguration(configuration);
         }));
+}
+
+void QOVMapCache::networkReturned() {
+    std::shared_ptr<QOVMapTileConfig> configuration;
+    {
+        std::lock_guard lock(m_mutex);
+        configuration = configurationForListening();
+    }
+    if (configuration && !configuration->isStale()) {
+        return;
+    }
+    // A list asked for while the network was away failed, or is failing with its answer not yet in: ask anew.
+    m_datasource->cancelAllConfigurationRequests();
+    requestSeriesList();
 }
 
 void QOVMapCache::validateTileCache() {

@@ -166,6 +166,8 @@ private:
     void start();
     std::shared_ptr<QOVMapTileConfig> configurationForListening();
     void requestSeriesList();
+    // Reachability came back: a missing or stale configuration is asked for by a new request.
+    void networkReturned();
     void pruneTileFiles(const QOVMapTileConfig& configuration);
     void fetchTile(const QOVMapSeries& series, const std::string& quadKey, const platform::map::MapRect& mapRect,
                    const std::shared_ptr<MapTileReceiver>& receiver);

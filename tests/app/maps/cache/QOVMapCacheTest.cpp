@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "platform/base/OperationQueue.h"
 #include "platform/net/Reachability.h"
 #include "tests/app/maps/MapsFixture.h"
 #include "tests/platform/base/LogCapture.h"
@@ -136,6 +138,20 @@ TEST_F(QOVMapCacheTest, WithoutAStoredListTheListIsAskedForAgainWhenTheNetworkRe
     EXPECT_TRUE(empty->cachedConfiguration());
     // The fresh cache of the fixture had nothing to ask for.
     EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 2U);
+}
+
+TEST_F(QOVMapCacheTest, AListRequestThatFailedOfflineWithItsAnswerNotYetInIsNotJoinedWhenTheNetworkReturns) {
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(1500.0);
+    auto listener = std::make_shared<Listener>();
+    m_cache->startListeningForMapConfigWithDelegate(listener);
+    // The request has failed on its worker; its answer waits for the main loop.
+    while (platform::OperationQueue::hasOperationsAtWorkInProcess()) {
+        std::this_thread::yield();
+    }
+    platform::net::Reachability::shared()->setReachable(true);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return listener->configurations.size() == 2; }));
+    EXPECT_FALSE(listener->configurations[1]->isStale());
 }
 
 TEST_F(QOVMapCacheTest, TilesAreFetchedOnceAndThenServedFromTheirFiles) {
