@@ -41,10 +41,26 @@ Rgba radarColour(double value) {
     return {0.0, 0.0, 0.0, 0.0};
 }
 
+// The colour scales of the map legends: a value from 0 to 1 along evenly spaced stops.
+Rgba along(std::initializer_list<Rgba> stops, double position, double alpha) {
+    const auto* first = stops.begin();
+    const double scaled = std::clamp(position, 0.0, 1.0) * static_cast<double>(stops.size() - 1);
+    const auto index = std::min(static_cast<std::size_t>(scaled), stops.size() - 2);
+    const double t = scaled - static_cast<double>(index);
+    const Rgba& a = first[index];
+    const Rgba& b = first[index + 1];
+    return {a.red + (b.red - a.red) * t, a.green + (b.green - a.green) * t, a.blue + (b.blue - a.blue) * t, alpha};
+}
+
+// An infrared picture's scale, the legend's: thin cloud dark grey, thick cloud white. Cloud fades in over a soft
+// edge and is as opaque as it gets from a third of its thickness on, so its greys and whites read over pale land.
 Rgba cloudColour(double value) {
-    const double density = std::clamp((value - 0.45) / 0.25, 0.0, 1.0);
-    const double shade = 1.0 - 0.25 * density;
-    return {shade, shade, shade, 0.85 * density};
+    constexpr Rgba kThin{0.35, 0.35, 0.35, 1.0};
+    constexpr Rgba kMiddle{0.7, 0.7, 0.7, 1.0};
+    constexpr Rgba kThick{1.0, 1.0, 1.0, 1.0};
+    const double density = std::clamp((value - 0.42) / 0.33, 0.0, 1.0);
+    const double edge = std::min(1.0, density * 3.0);
+    return along({kThin, kMiddle, kThick}, density, 0.85 * edge * edge * (3.0 - 2.0 * edge));
 }
 
 Rgba over(const Rgba& top, const Rgba& bottom) {
@@ -73,17 +89,6 @@ Rgba pixelAt(TileSchedule::Imagery imagery, double u, double v, double time) {
             return over(radarColour(NoiseField::rain(u, v, time)), cloudColour(NoiseField::cloud(u, v, time)));
         default: return {0.0, 0.0, 0.0, 0.0};
     }
-}
-
-// The colour scales of the map legends: a value from 0 to 1 along evenly spaced stops.
-Rgba along(std::initializer_list<Rgba> stops, double position, double alpha) {
-    const auto* first = stops.begin();
-    const double scaled = std::clamp(position, 0.0, 1.0) * static_cast<double>(stops.size() - 1);
-    const auto index = std::min(static_cast<std::size_t>(scaled), stops.size() - 2);
-    const double t = scaled - static_cast<double>(index);
-    const Rgba& a = first[index];
-    const Rgba& b = first[index + 1];
-    return {a.red + (b.red - a.red) * t, a.green + (b.green - a.green) * t, a.blue + (b.blue - a.blue) * t, alpha};
 }
 
 constexpr Rgba kLightGreen{0.55, 0.9, 0.45, 1.0};

@@ -1,5 +1,6 @@
 #include "sim/TileServerRoutes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -142,6 +143,46 @@ TEST_F(TileServerRoutesTest, WeatherLayersShowTheirScalesOverTheWorldAndEuropean
     EXPECT_GT(coverage("/TileServer/imgs/eurorad/" + date + "/0313.png").opaque, 0.02);
     EXPECT_EQ(coverage("/TileServer/imgs/eurorad/" + date + "/0320.png").opaque, 0.0);
     EXPECT_GT(coverage("/TileServer/imgs/radar/" + date + "/.png").opaque, 0.02);
+}
+
+TEST_F(TileServerRoutesTest, CloudsGoFromGreyToWhiteWithSoftEdgesAndStandOutOverPaleLand) {
+    std::string date;
+    for (const TileSchedule::Layer& layer : TileSchedule::layersAt(kStartTime)) {
+        if (layer.type == "sat") {
+            date = layer.series.front().date;
+        }
+    }
+    // Level 2: North America's south-east and the western Atlantic.
+    const auto image = picture("/TileServer/imgs/sat/" + date + "/03.png");
+    ASSERT_TRUE(image);
+    // The base map's land under the maps screen's overlay opacity.
+    const platform::gfx::Color land{0.94, 0.92, 0.85, 1.0};
+    constexpr double kOverlayAlpha = 0.75;
+    int samples = 0;
+    int standingOut = 0;
+    int edges = 0;
+    double darkest = 1.0;
+    double brightest = 0.0;
+    for (int y = 0; y < 256; y += 2) {
+        for (int x = 0; x < 256; x += 2) {
+            const auto colour = image->pixel(x, y);
+            ++samples;
+            const double shade = (colour.red + colour.green + colour.blue) / 3.0;
+            if (colour.alpha > 0.8) {
+                darkest = std::min(darkest, shade);
+                brightest = std::max(brightest, shade);
+            } else if (colour.alpha > 0.05) {
+                ++edges;
+            }
+            const double cover = colour.alpha * kOverlayAlpha;
+            const double shown = shade * cover + (land.red + land.green + land.blue) / 3.0 * (1.0 - cover);
+            standingOut += std::fabs(shown - (land.red + land.green + land.blue) / 3.0) > 0.06 ? 1 : 0;
+        }
+    }
+    EXPECT_LT(darkest, 0.7);
+    EXPECT_GT(brightest, 0.9);
+    EXPECT_GT(edges, samples / 50);
+    EXPECT_GT(standingOut, samples / 5);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include "app/maps/model/MapModelClasses.h"
 #include "platform/base/Callback.h"
 #include "platform/base/Log.h"
+#include "platform/base/NotificationCenter.h"
 #include "platform/base/ProcessInstance.h"
+#include "platform/net/Reachability.h"
 
 QOV_LOG_LEVEL(3)
 
@@ -47,6 +49,7 @@ QOVMapCache::QOVMapCache(std::filesystem::path cachesDirectory, std::shared_ptr<
 }
 
 QOVMapCache::~QOVMapCache() {
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
     m_fileQueue->cancelAllOperations();
     m_fileWriteQueue->cancelAllOperations();
     if (m_timer) {
@@ -58,6 +61,13 @@ void QOVMapCache::start() {
     m_timer = platform::RunLoop::main().scheduleTimer(
         kValidationInterval, true, platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, platform::Timer&) {
             cache.validateTileCache();
+        }));
+    platform::NotificationCenter::defaultCenter().addObserver(
+        this, platform::net::Reachability::kChangedNotification,
+        platform::bindWeak(shared_from_this(), [](QOVMapCache& cache, const platform::Notification&) {
+            if (platform::net::Reachability::shared()->isReachable()) {
+                cache.networkReturned();
+            }
         }));
     validateTileCache();
 }
@@ -71,13 +81,13 @@ void QOVMapCache::startListeningForMapConfigWithDelegate(const std::shared_ptr<M
         }
         configuration = configurationForListening();
     }
-    if (configuration && !configuration->isStale()) {
-        if (listener) {
-            listener->mapConfigurationChanged(configuration);
-        }
-        return;
+    // A stale configuration still serves (its tiles are on disk) until a fresh one replaces it.
+    if (configuration && listener) {
+        listener->mapConfigurationChanged(configuration);
     }
-    requestSeriesList();
+    if (!configuration || configuration->isStale()) {
+        requestSeriesList();
+    }
 }
 
 std::shared_ptr<QOVMapTileConfig> QOVMapCache::configurationForListening() {
@@ -144,6 +154,20 @@ void QOVMapCache::requestSeriesList() {
         shared_from_this(), [](QOVMapCache& cache, const std::shared_ptr<QOVMapTileConfig>& configuration) {
             cache.storeConfiguration(configuration);
         }));
+}
+
+void QOVMapCache::networkReturned() {
+    std::shared_ptr<QOVMapTileConfig> configuration;
+    {
+        std::lock_guard lock(m_mutex);
+        configuration = configurationForListening();
+    }
+    if (configuration && !configuration->isStale()) {
+        return;
+    }
+    // A list asked for while the network was away failed, or is failing with its answer not yet in: ask anew.
+    m_datasource->cancelAllConfigurationRequests();
+    requestSeriesList();
 }
 
 void QOVMapCache::validateTileCache() {

@@ -24,11 +24,14 @@ namespace qov {
 // The process's store of map tiles and of the tile configuration, in the folder "MapCache" of the caches
 // directory: each fetched tile as a keyed archive of its QOVMapTileData (MapTileFileName), the configuration
 // as "MapTileConfig.Cache". It keeps the configuration fresh through its QOVTileServerDatasource: validation
-// at creation, every 900 s on the main loop, whenever a configuration listener registers, and when the
+// at creation, every 900 s on the main loop, whenever a configuration listener registers, when the
 // application becomes active (the application delegate then calls startListeningForMapConfigWithDelegate with
-// no listener) requests the series list when there is no configuration or it is stale (1200 s), and otherwise
-// deletes the tile files of runs and series the configuration no longer lists. It also answers the tile-grid
-// questions of the map screens and asks the application cache for the points of interest of a map rect.
+// no listener) and when the network becomes reachable again requests the series list when there is no
+// configuration or it is stale (1200 s), and otherwise deletes the tile files of runs and series the
+// configuration no longer lists. A stale configuration keeps serving (listeners get it, its tile files stay)
+// until a fresh one replaces it, so the maps work from the disk without a network. It also answers the
+// tile-grid questions of the map screens and asks the application cache for the points of interest of a map
+// rect.
 //
 // Grid: 256-pixel quadkey tiles over the 2^28-point map; at level z a tile is
 // 256 * 2^(20 - z) map points wide. The level of a zoom scale s (screen points per map point) is
@@ -66,8 +69,9 @@ public:
     const std::shared_ptr<QOVTileServerDatasource>& datasource() const { return m_datasource; }
 
     // Configuration.
-    // Adds the listener (once) and answers it at once when the configuration at hand (the file's when none is
-    // in memory) is fresh; otherwise requests the series list. A null listener only does the latter part.
+    // Adds the listener (once) and answers it at once with the configuration at hand (the file's when none is
+    // in memory), stale or not; requests the series list when there is none or it is stale. A null listener
+    // only does the latter part.
     void startListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener);
     void stopListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener);
     // The action of the series-list request: keeps the configuration, writes its file and tells every listener
@@ -161,6 +165,8 @@ private:
     void start();
     std::shared_ptr<QOVMapTileConfig> configurationForListening();
     void requestSeriesList();
+    // Reachability came back: a missing or stale configuration is asked for by a new request.
+    void networkReturned();
     void pruneTileFiles(const QOVMapTileConfig& configuration);
     void fetchTile(const QOVMapSeries& series, const std::string& quadKey, const platform::map::MapRect& mapRect,
                    const std::shared_ptr<MapTileReceiver>& receiver);

@@ -3,7 +3,9 @@
 #include "app/maps/model/MapModelClasses.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/RunLoop.h"
+#include "platform/net/Reachability.h"
 #include "sim/TileSchedule.h"
+#include "tests/support/PumpUntil.h"
 
 namespace qovtest {
 
@@ -21,6 +23,7 @@ MapsFixture::MapsFixture() : m_clock(std::make_shared<platform::ManualClock>(pla
 
 MapsFixture::~MapsFixture() {
     m_datasource.reset();
+    platform::net::Reachability::reset();
     platform::RunLoop::resetMain(std::make_shared<platform::SystemClock>());
     platform::NotificationCenter::resetDefaultCenter();
 }
@@ -35,6 +38,12 @@ qovsim::SimServer::Options MapsFixture::simOptions() const {
     qovsim::SimServer::Options options;
     options.clock = m_clock;
     return options;
+}
+
+bool MapsFixture::settleSeriesList() const {
+    const bool ended = pumpUntil([this] { return m_datasource->operationQueue().operationCount() == 0; });
+    loop().runUntilIdle();
+    return ended;
 }
 
 std::size_t MapsFixture::requestCount(const std::string& pattern) {

@@ -16,6 +16,7 @@ namespace qovtest {
 
 // Maps code against the stand-in tile server over loopback: a fresh main loop on the given clock (manual
 // unless a test wants real time), a temporary caches folder and a tile-server client aimed at the stand-in.
+// The network is reachable again after each test.
 class MapsFixture : public SimFixture {
 protected:
     struct Receiver : qov::MapTileReceiver {
@@ -35,6 +36,9 @@ protected:
     const std::filesystem::path& home() const { return m_home.path(); }
     const std::shared_ptr<qov::QOVTileServerDatasource>& datasource() const { return m_datasource; }
 
+    // Lets the series-list requests under way end (a request made while the network is off fails at once) and
+    // their answers land; false when they do not end within a few seconds.
+    bool settleSeriesList() const;
     // How many requests the stand-in received for paths matching the glob.
     std::size_t requestCount(const std::string& pattern);
     void addFault(qovsim::Fault fault) { sim().faults().add(std::move(fault)); }

@@ -12,6 +12,7 @@
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "platform/base/NotificationCenter.h"
+#include "platform/net/Reachability.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Application.h"
@@ -207,6 +208,51 @@ TEST_F(MapsViewControllerTest, AfterAMemoryWarningTheReloadedMapIsCentredPinnedA
     EXPECT_NEAR(map->centerCoordinate().latitude, 33.75, 0.01);
     EXPECT_NEAR(map->centerCoordinate().longitude, -84.39, 0.01);
     cache->setLocationSource(nullptr);
+}
+
+TEST_F(MapsViewControllerTest, OfflineTheStoredListServesALoopAndALayerChangeAndTheNetworkBringsTheFreshOne) {
+    const auto stored = m_cache->currentTileConfig();
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(1500.0);
+    ASSERT_TRUE(stored->isStale());
+    const auto shows = [this](const std::string& legend) {
+        return m_screen->currentOverlay() != nullptr && m_screen->legendImageView()->image() &&
+               m_screen->legendImageView()->image()->name() == legend && !m_screen->timestampLabel()->text().empty();
+    };
+
+    // A loop, and a layer chosen while it plays.
+    m_screen->startAnimations();
+    ASSERT_TRUE(m_screen->isAnimating());
+    m_screen->layerSelectedWithName("sat");
+    EXPECT_TRUE(shows("Map Legend - Clouds.png"));
+    m_screen->startAnimations();
+    ASSERT_TRUE(settleSeriesList());
+
+    // The screen's view goes and comes back while the list is stale: the stored list answers it at once.
+    m_screen->view()->removeFromSuperview();
+    platform::NotificationCenter::defaultCenter().postNotification(
+        platform::ui::kApplicationDidReceiveMemoryWarningNotification);
+    m_master->loadViewControllerIntoContentView(m_screen);
+    EXPECT_EQ(m_screen->mapConfig(), stored);
+    EXPECT_TRUE(shows("Map Legend - Clouds.png"));
+    const std::string storedTime = m_screen->timestampLabel()->text();
+    m_screen->optionsButtonPressed();
+    const auto options = std::dynamic_pointer_cast<MapsOptionsViewController>(m_master->modalViewController());
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->tableViewNumberOfRowsInSection(*options->optionsTable(), 0), 8);
+    options->dismiss();
+    m_screen->startAnimations();
+    ASSERT_TRUE(settleSeriesList());
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 1U);
+
+    // The network returns: the fresh list arrives without anyone asking, and the loop plays on over it.
+    platform::net::Reachability::shared()->setReachable(true);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return m_screen->mapConfig() != stored; }));
+    EXPECT_FALSE(m_screen->mapConfig()->isStale());
+    EXPECT_TRUE(m_screen->isAnimating());
+    m_screen->stopAnimations();
+    EXPECT_TRUE(shows("Map Legend - Clouds.png"));
+    EXPECT_NE(m_screen->timestampLabel()->text(), storedTime);
 }
 
 TEST_F(MapsViewControllerTest, PlayAsksForPastOrFutureInTheUSAndPlaysAtOnceElsewhere) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
+#include "platform/base/OperationQueue.h"
+#include "platform/net/Reachability.h"
 #include "tests/app/maps/MapsFixture.h"
 #include "tests/platform/base/LogCapture.h"
 #include "tests/support/PngSamples.h"
@@ -101,6 +104,54 @@ TEST_F(QOVMapCacheTest, AFailedSeriesListKeepsTheConfigurationInMemoryAndOnDisk)
     EXPECT_EQ(m_cache->currentTileConfig(), before);
     EXPECT_TRUE(m_cache->cachedConfiguration());
     EXPECT_EQ(listener->configurations.size(), 1U);
+}
+
+TEST_F(QOVMapCacheTest, OfflineAStaleListServesNewListenersAtOnceUntilTheNetworkBringsAFreshOne) {
+    const auto stored = m_cache->currentTileConfig();
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(1500.0);
+    ASSERT_TRUE(stored->isStale());
+    auto listener = std::make_shared<Listener>();
+    m_cache->startListeningForMapConfigWithDelegate(listener);
+    ASSERT_EQ(listener->configurations.size(), 1U);
+    EXPECT_EQ(listener->configurations[0], stored);
+    ASSERT_TRUE(settleSeriesList());
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 1U);  // nothing leaves the device
+
+    platform::net::Reachability::shared()->setReachable(true);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return listener->configurations.size() == 2; }));
+    EXPECT_FALSE(listener->configurations[1]->isStale());
+    EXPECT_EQ(m_cache->currentTileConfig(), listener->configurations[1]);
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 2U);
+}
+
+TEST_F(QOVMapCacheTest, WithoutAStoredListTheListIsAskedForAgainWhenTheNetworkReturns) {
+    platform::net::Reachability::shared()->setReachable(false);
+    const auto empty = QOVMapCache::create(home() / "empty", datasource());
+    auto listener = std::make_shared<Listener>();
+    empty->startListeningForMapConfigWithDelegate(listener);
+    ASSERT_TRUE(settleSeriesList());
+    EXPECT_TRUE(listener->configurations.empty());
+
+    platform::net::Reachability::shared()->setReachable(true);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return listener->configurations.size() == 1; }));
+    EXPECT_TRUE(empty->cachedConfiguration());
+    // The fresh cache of the fixture had nothing to ask for.
+    EXPECT_EQ(requestCount("/TileServer/serieslist.do"), 2U);
+}
+
+TEST_F(QOVMapCacheTest, AListRequestThatFailedOfflineWithItsAnswerNotYetInIsNotJoinedWhenTheNetworkReturns) {
+    platform::net::Reachability::shared()->setReachable(false);
+    advance(1500.0);
+    auto listener = std::make_shared<Listener>();
+    m_cache->startListeningForMapConfigWithDelegate(listener);
+    // The request has failed on its worker; its answer waits for the main loop.
+    while (platform::OperationQueue::hasOperationsAtWorkInProcess()) {
+        std::this_thread::yield();
+    }
+    platform::net::Reachability::shared()->setReachable(true);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return listener->configurations.size() == 2; }));
+    EXPECT_FALSE(listener->configurations[1]->isStale());
 }
 
 TEST_F(QOVMapCacheTest, TilesAreFetchedOnceAndThenServedFromTheirFiles) {
