@@ -28,12 +28,16 @@ std::string holderOf(int descriptor) {
 
 }  // namespace
 
-std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, std::string& problem) {
-    if (const std::error_code error = platform::PrivateFolder::ensurePath(home)) {
-        problem = "cannot create the home " + home.string() + ": " + error.message();
-        return nullptr;
+std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, Choice choice, std::string& problem) {
+    struct stat status {};
+    if (lstat(home.c_str(), &status) != 0) {
+        // Missing (or unreachable, which making it tells in words).
+        if (const std::error_code error = platform::PrivateFolder::ensurePath(home)) {
+            problem = "cannot create the home " + home.string() + ": " + error.message();
+            return nullptr;
+        }
     }
-    problem = platform::PrivateFolder::narrowHome(home);
+    problem = platform::PrivateFolder::homeProblem(home, choice == Choice::Default);
     if (!problem.empty()) {
         return nullptr;
     }
@@ -43,9 +47,6 @@ std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, s
         problem = "cannot open " + path.string() + ": " + std::strerror(errno);
         return nullptr;
     }
-    if (fchmod(descriptor, platform::PrivateFolder::kFileMode) != 0) {
-        QOV_LOG_WARN("Could not make {} private: {}", path.string(), std::strerror(errno));
-    }
     if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;
         problem = reason == EWOULDBLOCK
@@ -53,6 +54,9 @@ std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, s
                       : "cannot lock " + path.string() + ": " + std::strerror(reason);
         close(descriptor);
         return nullptr;
+    }
+    if (fchmod(descriptor, platform::PrivateFolder::kFileMode) != 0) {
+        QOV_LOG_WARN("Could not make {} private: {}", path.string(), std::strerror(errno));
     }
     const std::string pid = std::to_string(getpid()) + "\n";
     const bool noted = ftruncate(descriptor, 0) == 0 &&

@@ -14,10 +14,15 @@ class HomeLock {
 public:
     static constexpr const char* kFileName = "qovara.lock";
 
-    // Makes the home folder when it is missing (0700, with any missing folder above it), makes an existing home
-    // private (PrivateFolder::narrowHome) and takes the lock. nullptr, with the reason in problem, when the home
-    // cannot be made, belongs to another user, another runner holds it or the lock file cannot be made.
-    static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, std::string& problem);
+    // How the home was chosen: named by the user (--home; it may be a symbolic link to a folder) or the default
+    // home, which is refused when it is a symbolic link.
+    enum class Choice { Named, Default };
+
+    // Makes the home folder when it is missing (0700, with any missing folder above it) and takes the lock. An
+    // existing home and whatever it holds keep their modes; only the lock file is made private, once the lock is
+    // held. nullptr, with the reason in problem, when the home cannot be made or is refused
+    // (PrivateFolder::homeProblem), another runner holds it or the lock file cannot be made.
+    static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, Choice choice, std::string& problem);
 
     ~HomeLock();
     HomeLock(const HomeLock&) = delete;

@@ -7,6 +7,7 @@
 #include "platform/base/PrintableText.h"
 #include "platform/base/RunLoop.h"
 #include "platform/storage/AppDirectories.h"
+#include "platform/storage/UserDefaults.h"
 
 namespace qovcli {
 
@@ -23,8 +24,12 @@ std::unique_ptr<RunnerSession> RunnerSession::begin(const RunnerOptions& options
         platform::AppDirectories::shared()->setHome(std::filesystem::absolute(options.home));
     }
     std::string problem;
-    auto lock = HomeLock::acquire(platform::AppDirectories::shared()->home(), problem);
-    if (!lock) {
+    auto lock = HomeLock::acquire(platform::AppDirectories::shared()->home(),
+                                  options.home.empty() ? HomeLock::Choice::Default : HomeLock::Choice::Named, problem);
+    if (lock) {
+        problem = platform::UserDefaults::standard()->unusableReason();
+    }
+    if (!problem.empty()) {
         err << "qovara: " << platform::printableText(problem) << "\n";
         return nullptr;
     }

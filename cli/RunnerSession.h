@@ -14,7 +14,8 @@ namespace qovcli {
 // application home and the lock on it. Main thread.
 class RunnerSession {
 public:
-    // nullptr after a message on err when the home cannot be used (another runner holds it): exit status 2.
+    // nullptr after a message on err when the home cannot be used (refused, another runner holds it, its user
+    // defaults file cannot be looked at): exit status 2.
     static std::unique_ptr<RunnerSession> begin(const RunnerOptions& options, std::ostream& err);
     // Flushes the log.
     ~RunnerSession();

@@ -67,8 +67,15 @@ std::filesystem::path AppDirectories::documentsDirectory() const { return direct
 std::filesystem::path AppDirectories::preferencesDirectory() const { return directory("Library/Preferences"); }
 
 std::filesystem::path AppDirectories::directory(const std::filesystem::path& relative) const {
-    const std::filesystem::path path = home() / relative;
-    if (const std::error_code error = PrivateFolder::ensurePath(path)) {
+    std::filesystem::path path = home();
+    std::error_code error = PrivateFolder::ensurePath(path);
+    for (const auto& name : relative) {
+        path /= name;
+        if (!error) {
+            error = PrivateFolder::ensure(path);
+        }
+    }
+    if (error) {
         QOV_LOG_ERROR("cannot create {}: {}", path.string(), error.message());
     }
     return path;

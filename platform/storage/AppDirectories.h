@@ -7,14 +7,16 @@
 namespace platform {
 
 // The application's home folder with the phone's sandbox layout: "Library/Caches" (the caches directory),
-// "Documents" and "Library/Preferences". Each directory accessor creates its folder when it is missing, private
-// (PrivateFolder; a failure is logged; the path is answered anyway). Thread-safe.
+// "Documents" and "Library/Preferences". Each directory accessor creates the home when it is missing, and its
+// folders ("Library" too) private (PrivateFolder: the application's own folders are 0700, an existing home keeps
+// its mode; a failure is logged; the path is answered anyway). Thread-safe.
 class AppDirectories {
 public:
     explicit AppDirectories(std::filesystem::path home);
 
     // $XDG_DATA_HOME/qovara when that variable holds an absolute path, else ~/.local/share/qovara
-    // (else, with no home either, "qovara" in the temporary directory).
+    // (else, with no home either, "qovara" in the temporary directory). The runner refuses a default home that is a
+    // symbolic link or another user's (PrivateFolder::homeProblem).
     static std::filesystem::path defaultHome();
 
     // The process instance, made on first use with defaultHome(); the runner's --home and tests replace it or

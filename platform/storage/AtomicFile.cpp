@@ -48,6 +48,19 @@ void syncFolder(const std::filesystem::path& folder) {
     }
 }
 
+// "<file>.corrupt-<seconds since 1970>", with "-1", "-2", ... when that is taken.
+std::filesystem::path asideName(const std::filesystem::path& file) {
+    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
+    std::filesystem::path aside = file;
+    aside += ".corrupt-" + std::to_string(seconds);
+    std::error_code error;
+    for (int counter = 1; std::filesystem::exists(std::filesystem::symlink_status(aside, error)); ++counter) {
+        aside = file;
+        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
+    }
+    return aside;
+}
+
 }  // namespace
 
 bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
@@ -125,20 +138,25 @@ std::optional<std::string> AtomicFile::read(const std::filesystem::path& file, s
 }
 
 void AtomicFile::moveAside(const std::filesystem::path& file, std::string_view what, std::string_view problem) {
-    const auto seconds = static_cast<long long>(std::floor(Clock::shared()->now().secondsSince1970));
-    std::filesystem::path aside = file;
-    aside += ".corrupt-" + std::to_string(seconds);
+    const std::filesystem::path aside = asideName(file);
     std::error_code error;
-    for (int counter = 1; std::filesystem::exists(aside, error); ++counter) {
-        aside = file;
-        aside += ".corrupt-" + std::to_string(seconds) + "-" + std::to_string(counter);
-    }
     std::filesystem::rename(file, aside, error);
     if (error) {
         QOV_LOG_ERROR("cannot move the unreadable {} {} ({}) aside: {}", what, file.string(), problem, error.message());
     } else {
         QOV_LOG_ERROR("moved the unreadable {} {} ({}) to {}", what, file.string(), problem, aside.string());
     }
+}
+
+bool AtomicFile::keepAside(const std::filesystem::path& file, std::string_view bytes, std::string_view what,
+                           std::string_view problem) {
+    const std::filesystem::path aside = asideName(file);
+    if (!write(aside, bytes)) {
+        QOV_LOG_ERROR("cannot keep the unreadable {} ({}) aside in {}", what, problem, aside.string());
+        return false;
+    }
+    QOV_LOG_ERROR("kept the unreadable {} ({}) in {}", what, problem, aside.string());
+    return true;
 }
 
 }  // namespace platform

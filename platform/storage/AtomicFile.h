@@ -19,8 +19,8 @@ public:
     // power cut. The temporary has a unique name and is created exclusively (never an existing file or a symbolic
     // link planted there); the rename replaces a symbolic link at the file's name rather than writing through it;
     // a failed write removes its temporary. Files are private (0600) unless a mode is given. Answers false (and logs)
-    // on any failure, with error saying why; the folder must exist. The first write into a folder in a process removes
-    // the temporaries an interrupted write left there.
+    // on any failure, with error saying why; the folder must exist. The first write into a folder of the application's
+    // home in a process removes the temporaries an interrupted write left there (WriteTemporaries).
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode, std::error_code& error);
     static bool write(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);
     // As write(), but nothing is flushed to disk: readers still see the old or the new contents, yet a power cut may
@@ -35,6 +35,11 @@ public:
     // too), so that a fresh file can take its place and the old bytes stay for inspection. what names the file
     // in the log line, problem says what is wrong with it.
     static void moveAside(const std::filesystem::path& file, std::string_view what, std::string_view problem);
+    // Writes bytes that cannot be used (a damaged part of a file that stays) to "<file>.corrupt-<seconds>", named
+    // as moveAside names, so that they stay for inspection. file itself is never written. Answers false (and logs)
+    // when they cannot be written.
+    static bool keepAside(const std::filesystem::path& file, std::string_view bytes, std::string_view what,
+                          std::string_view problem);
 
 private:
     static bool replace(const std::filesystem::path& file, std::string_view bytes, mode_t mode, bool durable,

@@ -7,22 +7,11 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/base/Log.h"
-
-QOV_LOG_LEVEL(15)
-
 namespace platform {
 
 namespace {
 
 std::error_code lastError() { return {errno, std::system_category()}; }
-
-// Sets the mode when it differs; logs a failure.
-void narrow(const std::filesystem::path& path, const struct stat& status, mode_t mode) {
-    if ((status.st_mode & 07777) != mode && ::chmod(path.c_str(), mode) != 0) {
-        QOV_LOG_WARN("cannot make {} private: {}", path.string(), std::strerror(errno));
-    }
-}
 
 }  // namespace
 
@@ -30,10 +19,17 @@ std::error_code PrivateFolder::ensure(const std::filesystem::path& folder) {
     if (::mkdir(folder.c_str(), kFolderMode) == 0) {
         return ::chmod(folder.c_str(), kFolderMode) == 0 ? std::error_code() : lastError();
     }
-    const int mkdirError = errno;
+    const std::error_code mkdirError(errno, std::system_category());
     struct stat status {};
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        return {mkdirError, std::system_category()};
+    if (::lstat(folder.c_str(), &status) != 0) {
+        return mkdirError;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        // A link the user put in its place is used as it is.
+        return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) ? std::error_code() : mkdirError;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return mkdirError;
     }
     if ((status.st_mode & 0777) != kFolderMode && ::chmod(folder.c_str(), kFolderMode) != 0) {
         return lastError();
@@ -73,9 +69,13 @@ std::error_code PrivateFolder::ensurePath(const std::filesystem::path& folder) {
     return {};
 }
 
-std::string PrivateFolder::narrowHome(const std::filesystem::path& home) {
+std::string PrivateFolder::homeProblem(const std::filesystem::path& home, bool linkRefused) {
     struct stat status {};
-    // The home itself may be reached through a link (a home on another disk); what is inside is never followed.
+    if (linkRefused && ::lstat(home.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        return "the home " + home.string() +
+               " is a symbolic link, which could lead anywhere; choose a home of your own with --home";
+    }
+    // A home the user names may be reached through a link (a home on another disk).
     if (::stat(home.c_str(), &status) != 0) {
         return "cannot open the home " + home.string() + ": " + std::strerror(errno);
     }
@@ -85,22 +85,6 @@ std::string PrivateFolder::narrowHome(const std::filesystem::path& home) {
     if (status.st_uid != ::geteuid()) {
         return "the home " + home.string() + " belongs to another user (uid " + std::to_string(status.st_uid) +
                "); choose a home of your own with --home";
-    }
-    narrow(home, status, kFolderMode);
-    std::error_code error;
-    for (std::filesystem::recursive_directory_iterator entry(home, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (::lstat(entry->path().c_str(), &status) != 0 || status.st_uid != ::geteuid()) {
-            continue;
-        }
-        if (S_ISDIR(status.st_mode)) {
-            narrow(entry->path(), status, kFolderMode);
-        } else if (S_ISREG(status.st_mode)) {
-            narrow(entry->path(), status, kFileMode);
-        }
-    }
-    if (error) {
-        QOV_LOG_WARN("cannot look through the home {}: {}", home.string(), error.message());
     }
     return {};
 }

@@ -6,15 +6,17 @@
 
 namespace platform {
 
-// Folders only their owner may enter (mode 0700) and files only their owner may read (0600), for the
-// application's home, which holds the user's places, settings and pictures. Modes are set explicitly, so the
-// process's umask neither widens nor narrows them. Thread-safe (no state).
+// Folders only their owner may enter (mode 0700) and files only their owner may read (0600), for what the
+// application makes or owns by name in its home, which holds the user's places, settings and pictures. Modes are
+// set explicitly, so the process's umask neither widens nor narrows them. Nothing else is changed: a folder the
+// user keeps in the home, or the home itself when it was there before, keeps its modes. Thread-safe (no state).
 class PrivateFolder {
 public:
     static constexpr unsigned kFolderMode = 0700;
     static constexpr unsigned kFileMode = 0600;
 
-    // Creates the folder with mode 0700 (its parent must exist), or narrows an existing folder to 0700.
+    // Creates the folder with mode 0700 (its parent must exist), or narrows an existing folder of the application's
+    // own to 0700 (a symbolic link there is used as it is, never changed or followed for the change).
     // Answers what went wrong: a file in the way, a missing parent, no permission.
     static std::error_code ensure(const std::filesystem::path& folder);
 
@@ -22,10 +24,10 @@ public:
     // Answers what went wrong (a file in the way, no permission).
     static std::error_code ensurePath(const std::filesystem::path& folder);
 
-    // Makes an existing home private at start: refuses (answers why) a home that is not a folder or belongs to
-    // another user; else narrows every folder inside it to 0700 and every file to 0600, symbolic links
-    // untouched and never followed. An entry that cannot be narrowed is logged and left.
-    static std::string narrowHome(const std::filesystem::path& home);
+    // Why an existing folder cannot be the application's home ("" when it can): it is not a folder, belongs to
+    // another user or, with linkRefused (a home the user did not name), is a symbolic link. Looks only; changes
+    // nothing.
+    static std::string homeProblem(const std::filesystem::path& home, bool linkRefused);
 };
 
 }  // namespace platform

@@ -1,7 +1,12 @@
 #include "platform/storage/UserDefaults.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -72,10 +77,16 @@ Value storable(const Value& value, int depth) {
     }
 }
 
-// The defaults stored in file; empty when there are none, after moving an unreadable file aside.
-Dictionary load(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
+// The defaults stored in file; empty when there are none, after moving an unreadable file aside. A file that
+// cannot be looked at is left alone, with the reason in unusable.
+Dictionary load(const std::filesystem::path& file, std::string& unusable) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) {
+        // Missing, or a file where a folder should be (which a write reports): no defaults yet.
+        if (errno != ENOENT && errno != ENOTDIR) {
+            unusable = "cannot look at the user defaults " + file.string() + ": " + std::strerror(errno);
+            QOV_LOG_ERROR("{}; they are left alone and not written", unusable);
+        }
         return {};
     }
     const auto bytes = AtomicFile::read(file, kMaxFileSize);
@@ -101,13 +112,14 @@ Dictionary load(const std::filesystem::path& file) {
 
 struct UserDefaults::State {
     const std::filesystem::path file;
-    std::mutex mutex;  // guards values and the two flags
+    std::string unusable;  // set once, when the file is read
+    std::mutex mutex;      // guards values and the two flags
     Dictionary values;
     bool dirty = false;        // changed since the last write
     bool writePosted = false;  // a write waits on the run loop
     std::mutex writeMutex;     // one write at a time, in the order of their snapshots
 
-    explicit State(std::filesystem::path path) : file(std::move(path)), values(load(file)) {}
+    explicit State(std::filesystem::path path) : file(std::move(path)), values(load(file, unusable)) {}
 
     bool write() {
         const std::lock_guard writing(writeMutex);
@@ -117,6 +129,10 @@ struct UserDefaults::State {
             writePosted = false;
             if (!dirty) {
                 return true;
+            }
+            if (!unusable.empty()) {
+                QOV_LOG_ERROR("the user defaults are not written: {}", unusable);
+                return false;
             }
             dirty = false;
             snapshot = values;
@@ -157,6 +173,8 @@ void UserDefaults::resetStandard(std::shared_ptr<UserDefaults> defaults) {
 }
 
 const std::filesystem::path& UserDefaults::file() const { return m_state->file; }
+
+const std::string& UserDefaults::unusableReason() const { return m_state->unusable; }
 
 Value UserDefaults::objectForKey(std::string_view key) const {
     const std::lock_guard lock(m_state->mutex);
@@ -225,6 +243,27 @@ void UserDefaults::removeObjectForKey(std::string_view key) {
         m_state->values.erase(found);
     }
     changed();
+}
+
+void UserDefaults::removeDamagedObjectForKey(std::string_view key, std::string_view problem) {
+    const Value value = objectForKey(key);
+    std::optional<std::string> bytes;
+    if (const auto* data = value.ifData()) {
+        bytes.emplace(data->begin(), data->end());
+    } else if (const PlistNode root = PropertyList::fromValue(value)) {
+        bytes = PropertyList::xmlText(root.get());
+    }
+    if (!bytes) {
+        return;  // nothing stored, or nothing a file can hold
+    }
+    std::filesystem::path aside = m_state->file;
+    aside += "." + std::string(key);
+    if (const std::error_code error = PrivateFolder::ensurePath(m_state->file.parent_path())) {
+        QOV_LOG_ERROR("cannot make the folder of the user defaults {}: {}", m_state->file.string(), error.message());
+    }
+    if (AtomicFile::keepAside(aside, *bytes, "stored value \"" + std::string(key) + "\"", problem)) {
+        removeObjectForKey(key);
+    }
 }
 
 bool UserDefaults::synchronize() { return m_state->write(); }

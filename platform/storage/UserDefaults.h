@@ -14,7 +14,9 @@ namespace platform {
 // burst posts one write to the main run loop, so a burst of changes costs one write; synchronize() writes at
 // once, and so does the destructor when changes are pending. Writes are atomic (temporary file, then rename)
 // with file mode 0600. A file that cannot be read as a property list dictionary is moved aside to
-// "<file name>.corrupt-<seconds since 1970>", logged and replaced by empty defaults. Thread-safe.
+// "<file name>.corrupt-<seconds since 1970>", logged and replaced by empty defaults. A file that cannot even be
+// looked at (a loop of symbolic links, a folder that may not be searched) is left alone: the defaults start empty,
+// are never written, and say why (unusableReason). Thread-safe.
 //
 // Values are every Value kind but objects (store archived data instead): objects are refused and left out of
 // arrays and dictionaries. Dates keep whole seconds, as the file does.
@@ -33,6 +35,8 @@ public:
     static void resetStandard(std::shared_ptr<UserDefaults> defaults);
 
     const std::filesystem::path& file() const;
+    // Why the file is left alone ("" when it is in use): it exists but cannot be looked at.
+    const std::string& unusableReason() const;
 
     // The value under key, or null when there is none.
     Value objectForKey(std::string_view key) const;
@@ -53,6 +57,10 @@ public:
     void setBool(bool value, std::string_view key);
     void setDouble(double value, std::string_view key);
     void removeObjectForKey(std::string_view key);
+    // For a reader that finds the value under key damaged (problem says how): keeps it beside the file as
+    // "<file name>.<key>.corrupt-<seconds since 1970>" (data as its bytes, any other value as an XML property
+    // list), named as a damaged file is moved aside, then removes it. A value that cannot be kept so stays.
+    void removeDamagedObjectForKey(std::string_view key, std::string_view problem);
 
     // Writes pending changes now; false (and a log line) when the file cannot be written.
     bool synchronize();

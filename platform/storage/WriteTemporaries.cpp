@@ -1,13 +1,17 @@
 #include "platform/storage/WriteTemporaries.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <mutex>
 #include <set>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "platform/base/Log.h"
 #include "platform/base/ProcessInstance.h"
+#include "platform/storage/AppDirectories.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -15,8 +19,8 @@ namespace platform {
 
 namespace {
 
-constexpr std::string_view kMarker = ".tmp-";
-constexpr std::size_t kUniqueLength = 6;  // mkstemp's "XXXXXX"
+constexpr std::string_view kPrefix = "qovara-tmp-";
+constexpr std::size_t kUniqueLength = 6;  // mkstemp's "XXXXXX", after a '-'
 
 struct Registry {
     std::mutex mutex;
@@ -31,16 +35,45 @@ Registry& registry() {
     return *instance;
 }
 
+// A regular file (never a folder or a link) unchanged for WriteTemporaries::kDeadAfter.
+bool isDeadFile(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
+    }
+    const auto changed = std::chrono::system_clock::from_time_t(status.st_mtim.tv_sec);
+    return std::chrono::system_clock::now() - changed >= WriteTemporaries::kDeadAfter;
+}
+
+// Whether folder is the application's home or lies under it (by name: links are not resolved).
+bool isInApplicationHome(const std::filesystem::path& folder) {
+    std::error_code homeError;
+    std::error_code folderError;
+    std::filesystem::path home = std::filesystem::absolute(AppDirectories::shared()->home(), homeError);
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, folderError).lexically_normal();
+    if (homeError || folderError || home.empty()) {
+        return false;
+    }
+    home = home.lexically_normal();
+    if (home.filename().empty()) {
+        home = home.parent_path();  // "/a/home/" names "/a/home"
+    }
+    const std::filesystem::path relative = absolute.lexically_relative(home);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
 }  // namespace
 
 std::string WriteTemporaries::patternFor(const std::filesystem::path& file) {
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    return (folder / (file.filename().string() + std::string(kMarker) + std::string(kUniqueLength, 'X'))).string();
+    return (folder / (std::string(kPrefix) + file.filename().string() + "-" + std::string(kUniqueLength, 'X')))
+        .string();
 }
 
 bool WriteTemporaries::isTemporaryName(const std::string& name) {
-    const std::size_t suffixLength = kMarker.size() + kUniqueLength;
-    if (name.size() <= suffixLength || name.compare(name.size() - suffixLength, kMarker.size(), kMarker) != 0) {
+    const std::size_t suffixLength = 1 + kUniqueLength;
+    if (name.size() <= kPrefix.size() + suffixLength || !name.starts_with(kPrefix) ||
+        name[name.size() - suffixLength] != '-') {
         return false;
     }
     for (std::size_t index = name.size() - kUniqueLength; index < name.size(); ++index) {
@@ -69,7 +102,7 @@ void WriteTemporaries::removeLeftovers(const std::filesystem::path& folder) {
     }
     std::vector<std::filesystem::path> leftovers;
     for (const auto& entry : entries) {
-        if (isTemporaryName(entry.path().filename().string())) {
+        if (isTemporaryName(entry.path().filename().string()) && isDeadFile(entry.path())) {
             leftovers.push_back(entry.path());
         }
     }
@@ -93,7 +126,9 @@ void WriteTemporaries::removeLeftoversOnFirstWrite(const std::filesystem::path& 
             return;
         }
     }
-    removeLeftovers(folder);
+    if (isInApplicationHome(folder)) {
+        removeLeftovers(folder);
+    }
 }
 
 }  // namespace platform

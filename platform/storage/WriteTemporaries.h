@@ -1,16 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
 namespace platform {
 
-// The temporary files of AtomicFile writes: each is named "<file name>.tmp-XXXXXX" in the folder of the file it
-// replaces. A write registers its temporary for as long as it exists, so that a sweep of the folder removes only
-// what an interrupted write (a crash, a killed process) left behind. Thread-safe; one registry per process (one
-// process per home, which the runner's home lock ensures).
+// The temporary files of AtomicFile writes: each is named "qovara-tmp-<file name>-XXXXXX" in the folder of the file
+// it replaces. Only what an interrupted write (a crash, a killed process) left is ever removed: a file of that name,
+// not in use by a write of this process, and unchanged for kDeadAfter, so that another process's write under way
+// is left alone; folders, links and every other name are never touched. Thread-safe; one registry per process.
 class WriteTemporaries {
 public:
+    // How long a temporary stays unchanged before it counts as left by a write that died.
+    static constexpr std::chrono::hours kDeadAfter{1};
+
     // mkstemp's pattern for a temporary beside file.
     static std::string patternFor(const std::filesystem::path& file);
     static bool isTemporaryName(const std::string& name);
@@ -19,10 +23,12 @@ public:
     static void registerInFlight(const std::filesystem::path& temporary);
     static void unregisterInFlight(const std::filesystem::path& temporary);
 
-    // Removes the temporaries in the folder that no write is using (logged). A folder that cannot be listed is
-    // left alone.
+    // Removes the dead temporaries in the folder (logged); for the callers' own folders. A folder that cannot be
+    // listed is left alone.
     static void removeLeftovers(const std::filesystem::path& folder);
-    // removeLeftovers once per folder and process: the first write into a folder cleans up after the last run.
+    // removeLeftovers once per folder and process, and only in the application's home (AppDirectories::shared()'s
+    // home and the folders under it): the first write into one of its folders cleans up after the last run, while
+    // a user's folder elsewhere (a picture written where the user asked) is never swept.
     static void removeLeftoversOnFirstWrite(const std::filesystem::path& folder);
 };
 

@@ -1,13 +1,15 @@
-// The runner against a hostile service and a careless user: its exit status tells the truth, and its home stays
-// private whatever the umask.
+// The runner against a hostile service and a careless user: its exit status tells the truth, what it makes in its
+// home is private whatever the umask, and what the user keeps there is left as it was.
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "cli/HomeLock.h"
 #include "sim/Fault.h"
 #include "tests/cli/RunnerRun.h"
 #include "tests/support/SimFixture.h"
@@ -33,13 +35,7 @@ private:
     qovtest::TempHome m_temp;
 };
 
-TEST_F(RunnerFaultsTest, EverythingInTheHomeIsPrivateWhateverTheUmask) {
-    fs::create_directories(home() / "Library");
-    fs::permissions(home(), fs::perms(0777));
-    fs::permissions(home() / "Library", fs::perms(0777));
-    std::ofstream(home() / "old-shot.png") << "x";
-    fs::permissions(home() / "old-shot.png", fs::perms(0666));
-
+TEST_F(RunnerFaultsTest, AHomeTheRunnerMakesIsPrivateWhateverTheUmask) {
     const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"}, "umask 000; ");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(fs::exists(home() / "root-screen.png"));
@@ -48,6 +44,71 @@ TEST_F(RunnerFaultsTest, EverythingInTheHomeIsPrivateWhateverTheUmask) {
         const fs::perms expected = entry.is_directory() ? fs::perms(0700) : fs::perms(0600);
         EXPECT_EQ(entry.symlink_status().permissions(), expected) << entry.path();
     }
+}
+
+TEST_F(RunnerFaultsTest, WhatTheUserKeepsInTheHomeKeepsItsModesWhetherTheRunnerIsRefusedOrRuns) {
+    // A checkout used as the home: an executable script, a shared folder with its sticky bit, a readable note.
+    fs::create_directories(home() / "scripts");
+    fs::create_directories(home() / "shared");
+    std::ofstream(home() / "scripts" / "run") << "#!/bin/sh\n";
+    std::ofstream(home() / "shared" / "note.txt") << "x";
+    const std::vector<std::pair<fs::path, fs::perms>> planted{{home(), fs::perms(0755)},
+                                                              {home() / "scripts", fs::perms(0755)},
+                                                              {home() / "scripts" / "run", fs::perms(0755)},
+                                                              {home() / "shared", fs::perms(01777)},
+                                                              {home() / "shared" / "note.txt", fs::perms(0644)}};
+    for (const auto& [path, mode] : planted) {
+        fs::permissions(path, mode);
+    }
+    const auto expectUntouched = [&] {
+        for (const auto& [path, mode] : planted) {
+            EXPECT_EQ(fs::status(path).permissions(), mode) << path;
+        }
+    };
+    {
+        std::string problem;
+        const auto lock = qovcli::HomeLock::acquire(home(), qovcli::HomeLock::Choice::Named, problem);
+        ASSERT_NE(lock, nullptr) << problem;
+        const RunnerRun refused = run({"--service", simUrl()});
+        EXPECT_EQ(refused.status, 2) << refused.err;
+        expectUntouched();
+    }
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"}, "umask 000; ");
+    EXPECT_EQ(result.status, 0) << result.err;
+    expectUntouched();
+    EXPECT_EQ(fs::status(home() / "root-screen.png").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(home() / "Library" / "Caches").permissions(), fs::perms(0700));
+}
+
+TEST_F(RunnerFaultsTest, ADefaultHomeThatIsASymbolicLinkIsRefused) {
+    // No HOME: the default home is "qovara" in the temporary folder, where another user planted a link.
+    const fs::path shared = temp() / "tmp";
+    const fs::path target = temp() / "someone-elses";
+    fs::create_directories(shared);
+    fs::create_directories(target);
+    fs::permissions(target, fs::perms(0755));
+    fs::create_directory_symlink(target, shared / "qovara");
+    const RunnerRun result = qovtest::runRunner({}, temp(), {"--service", simUrl()},
+                                                "env -u HOME -u XDG_DATA_HOME TMPDIR='" + shared.string() + "' ");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("the home " + (shared / "qovara").string() + " is a symbolic link"), std::string::npos)
+        << result.err;
+    EXPECT_TRUE(fs::is_empty(target));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0755));
+}
+
+TEST_F(RunnerFaultsTest, UserDefaultsThatCannotBeLookedAtAreRefusedAndLeftAlone) {
+    const fs::path preferences = home() / "Library" / "Preferences";
+    fs::create_directories(preferences);
+    const fs::path defaults = preferences / "com.qovara.Qovara.plist";
+    fs::create_symlink(defaults, defaults);  // a loop
+    const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("cannot look at the user defaults " + defaults.string()), std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(fs::is_symlink(defaults));
+    EXPECT_EQ(fs::read_symlink(defaults), defaults);
 }
 
 TEST_F(RunnerFaultsTest, AHomeThatCannotBeMadeSaysWhy) {

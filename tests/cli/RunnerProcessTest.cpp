@@ -326,7 +326,7 @@ TEST_F(RunnerProcessTest, AFailedPlaceLookupIsAFailure) {
 TEST_F(RunnerProcessTest, ABusyHomeOrAnUnreadableScriptIsRefused) {
     std::string problem;
     {
-        const auto lock = qovcli::HomeLock::acquire(home(), problem);
+        const auto lock = qovcli::HomeLock::acquire(home(), qovcli::HomeLock::Choice::Named, problem);
         const RunnerRun busy = run({"--service", simUrl()});
         EXPECT_EQ(busy.status, 2);
         EXPECT_NE(busy.err.find("is in use by another runner (process "), std::string::npos) << busy.err;

@@ -1,7 +1,8 @@
 #pragma once
 
-// The built runner started as a user starts it: "SHELL_PREFIX qovara --home HOME ARGUMENTS" through the shell,
-// its output and errors caught in files of a scratch folder. Arguments must not hold single quotes.
+// The built runner started as a user starts it: "SHELL_PREFIX qovara --home HOME ARGUMENTS" (without --home when
+// HOME is empty) through the shell, its output and errors caught in files of a scratch folder. Arguments must not
+// hold single quotes.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,7 +27,10 @@ inline std::string readWholeFile(const std::filesystem::path& path) {
 
 inline RunnerRun runRunner(const std::filesystem::path& home, const std::filesystem::path& scratch,
                            const std::vector<std::string>& arguments, const std::string& shellPrefix = "") {
-    std::string command = shellPrefix + std::string(QOV_RUNNER_PATH) + " --home '" + home.string() + "'";
+    std::string command = shellPrefix + std::string(QOV_RUNNER_PATH);
+    if (!home.empty()) {
+        command += " --home '" + home.string() + "'";
+    }
     for (const auto& argument : arguments) {
         command += " '" + argument + "'";
     }

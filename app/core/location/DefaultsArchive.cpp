@@ -24,11 +24,6 @@ void registerArchiveClass() {
     });
 }
 
-void discard(platform::UserDefaults& defaults, std::string_view key, std::string_view reason) {
-    QOV_LOG_ERROR("Stored value \"{}\" is unreadable ({}); it is removed", key, reason);
-    defaults.removeObjectForKey(key);
-}
-
 }  // namespace
 
 void DefaultsArchive::encodeWithCoder(platform::KeyedArchiver& coder) const { coder.encodeValue(m_root, kRootKey); }
@@ -52,16 +47,16 @@ std::optional<platform::Value> DefaultsArchive::load(platform::UserDefaults& def
     }
     const auto* data = stored.ifData();
     if (!data) {
-        discard(defaults, key, "not archived data");
+        defaults.removeDamagedObjectForKey(key, "not archived data");
         return std::nullopt;
     }
     const auto archive = platform::KeyedUnarchiver::unarchiveObjectOfClass<DefaultsArchive>(*data);
     if (!archive) {
-        discard(defaults, key, "not a readable archive");
+        defaults.removeDamagedObjectForKey(key, "not a readable archive");
         return std::nullopt;
     }
     if (!accepts(archive->root())) {
-        discard(defaults, key, "unexpected contents");
+        defaults.removeDamagedObjectForKey(key, "unexpected contents");
         return std::nullopt;
     }
     return archive->root();

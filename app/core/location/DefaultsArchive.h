@@ -16,8 +16,9 @@ namespace qov {
 // value (a list of locations, an identity, a dictionary of counts) travels as the archive's single key "root".
 //
 // Reading is forgiving: data that is not an archive, an archive that cannot be read, and a value of the wrong
-// kind count as missing. Such a value is logged and its key removed, so a damaged entry costs one log line once
-// instead of failing at every launch.
+// kind count as missing. Such a value is kept aside beside the defaults file and its key removed
+// (UserDefaults::removeDamagedObjectForKey), so a damaged entry costs one log line once instead of failing at every
+// launch, and its bytes stay for inspection.
 class DefaultsArchive final : public platform::Archivable {
 public:
     static constexpr const char* kRootKey = "root";

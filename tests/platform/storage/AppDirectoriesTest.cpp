@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/storage/AtomicFile.h"
 
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempHome.h"
@@ -21,6 +26,41 @@ TEST(AppDirectoriesTest, DirectoriesFollowTheSandboxLayoutAndAreCreated) {
           std::pair{directories.preferencesDirectory(), home / "Library" / "Preferences"}}) {
         EXPECT_EQ(folder, expected);
         EXPECT_TRUE(std::filesystem::is_directory(expected));
+    }
+}
+
+TEST(AppDirectoriesTest, OnlyWhatTheApplicationOwnsInAnExistingHomeIsMadePrivate) {
+    namespace fs = std::filesystem;
+    const qovtest::TempHome temp;
+    const auto home = temp.path() / "home";
+    fs::create_directories(home / "scripts");
+    fs::create_directories(home / "shared");
+    fs::create_directories(home / "Library");
+    std::ofstream(home / "scripts" / "run") << "#!/bin/sh\n";
+    const std::vector<std::pair<fs::path, fs::perms>> foreign{{home, fs::perms(0755)},
+                                                              {home / "scripts", fs::perms(0755)},
+                                                              {home / "scripts" / "run", fs::perms(0755)},
+                                                              {home / "shared", fs::perms(01777)}};
+    for (const auto& [path, mode] : foreign) {
+        fs::permissions(path, mode);
+    }
+    fs::permissions(home / "Library", fs::perms(0777));  // the application's own, widened
+
+    const AppDirectories directories(home);
+    ASSERT_TRUE(AtomicFile::write(directories.preferencesDirectory() / "defaults.plist", "<plist/>"));
+    ASSERT_TRUE(AtomicFile::write(directories.documentsDirectory() / "shot.png", "picture"));
+    ASSERT_TRUE(AtomicFile::write(directories.cachesDirectory() / "tile", "tile"));
+
+    for (const auto& [path, mode] : foreign) {
+        EXPECT_EQ(fs::status(path).permissions(), mode) << path;
+    }
+    for (const auto& folder :
+         {home / "Library", home / "Library" / "Caches", home / "Library" / "Preferences", home / "Documents"}) {
+        EXPECT_EQ(fs::status(folder).permissions(), fs::perms(0700)) << folder;
+    }
+    for (const auto& file : {home / "Library" / "Preferences" / "defaults.plist", home / "Documents" / "shot.png",
+                             home / "Library" / "Caches" / "tile"}) {
+        EXPECT_EQ(fs::status(file).permissions(), fs::perms(0600)) << file;
     }
 }
 

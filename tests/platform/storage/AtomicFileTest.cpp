@@ -1,3 +1,4 @@
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/WriteTemporaries.h"
 #include "tests/support/TempHome.h"
@@ -16,26 +18,52 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void touch(const fs::path& file) const { std::ofstream(file) << "left over"; }
+    AtomicFileTest() { AppDirectories::setShared(std::make_shared<AppDirectories>(home.path() / "home")); }
+    ~AtomicFileTest() override { AppDirectories::setShared(m_previous); }
+
+    // A file last changed age ago.
+    static void plant(const fs::path& file, std::chrono::minutes age) {
+        std::ofstream(file) << "left over";
+        fs::last_write_time(file, fs::file_time_type::clock::now() - age);
+    }
+
     qovtest::TempHome home;
+
+private:
+    std::shared_ptr<AppDirectories> m_previous = AppDirectories::shared();
 };
 
-TEST_F(AtomicFileTest, FirstWriteIntoAFolderRemovesLeftoversButNotWritesUnderWay) {
-    const fs::path folder = home.path() / "folder";
-    fs::create_directory(folder);
-    const fs::path leftover = folder / "a.plist.tmp-Ab12Cd";
-    const fs::path underWay = folder / "b.plist.tmp-Zz99Yy";
-    for (const auto& name : {"a.plist.tmp-Ab12Cd", "b.plist.tmp-Zz99Yy", "c.tmp-12345", "d.plist.corrupt-17"}) {
-        touch(folder / name);
-    }
+TEST_F(AtomicFileTest, FirstWriteIntoAFolderOfTheHomeRemovesOnlyItsOwnDeadTemporaries) {
+    const fs::path folder = home.path() / "home" / "Library";
+    fs::create_directories(folder);
+    const std::chrono::minutes old(61);
+    const std::chrono::minutes young(59);
+    plant(folder / "qovara-tmp-a.plist-Ab12Cd", old);            // left by a write that died
+    plant(folder / "qovara-tmp-b.plist-Zz99Yy", old);            // a write of this process under way
+    plant(folder / "qovara-tmp-c.plist-Xy12Ab", young);          // another process's write under way
+    plant(folder / "report.tmp-Ab12Cd", old);                    // another program's
+    plant(folder / "d.plist.corrupt-17", old);                   // kept aside for the user
+    fs::create_directory(folder / "qovara-tmp-e.plist-Qw12Er");  // not a file
+    const fs::path underWay = folder / "qovara-tmp-b.plist-Zz99Yy";
     WriteTemporaries::registerInFlight(underWay);
     ASSERT_TRUE(AtomicFile::write(folder / "e.plist", "bytes"));
     WriteTemporaries::unregisterInFlight(underWay);
 
-    EXPECT_FALSE(fs::exists(leftover));
-    for (const auto& name : {"b.plist.tmp-Zz99Yy", "c.tmp-12345", "d.plist.corrupt-17", "e.plist"}) {
+    EXPECT_FALSE(fs::exists(folder / "qovara-tmp-a.plist-Ab12Cd"));
+    for (const auto& name : {"qovara-tmp-b.plist-Zz99Yy", "qovara-tmp-c.plist-Xy12Ab", "report.tmp-Ab12Cd",
+                             "d.plist.corrupt-17", "qovara-tmp-e.plist-Qw12Er", "e.plist"}) {
         EXPECT_TRUE(fs::exists(folder / name)) << name;
     }
+}
+
+TEST_F(AtomicFileTest, AUsersFolderOutsideTheHomeIsNeverSwept) {
+    const fs::path docs = home.path() / "docs";
+    fs::create_directory(docs);
+    plant(docs / "report.tmp-Ab12Cd", std::chrono::minutes(600));
+    plant(docs / "qovara-tmp-x.png-Ab12Cd", std::chrono::minutes(600));
+    ASSERT_TRUE(AtomicFile::write(docs / "x.png", "picture"));
+    EXPECT_TRUE(fs::exists(docs / "report.tmp-Ab12Cd"));
+    EXPECT_TRUE(fs::exists(docs / "qovara-tmp-x.png-Ab12Cd"));
 }
 
 TEST_F(AtomicFileTest, WritesReplaceASymbolicLinkInsteadOfWritingThroughItAndArePrivateWhateverTheUmask) {

@@ -35,37 +35,32 @@ TEST(PrivateFolderTest, AFileInTheWayIsReported) {
     EXPECT_EQ(PrivateFolder::ensurePath(temp.path() / "file" / "sub"), std::errc::not_a_directory);
 }
 
-TEST(PrivateFolderTest, AnExistingHomeIsNarrowedWithoutFollowingLinks) {
+TEST(PrivateFolderTest, AnOwnFolderIsNarrowedButALinkInItsPlaceIsNotFollowed) {
     qovtest::TempHome temp;
-    const fs::path home = temp.path() / "home";
-    const fs::path outside = temp.path() / "outside";
-    fs::create_directories(home / "Library" / "Caches");
-    std::ofstream(home / "Library" / "Caches" / "tile.MapCache") << "x";
-    std::ofstream(home / "shot.png") << "x";
-    std::ofstream(outside) << "x";
-    fs::create_symlink(outside, home / "link");
-    for (const auto& path : {home, home / "Library", home / "Library" / "Caches"}) {
-        fs::permissions(path, fs::perms(0777));
-    }
-    for (const auto& path : {home / "Library" / "Caches" / "tile.MapCache", home / "shot.png", outside}) {
-        fs::permissions(path, fs::perms(0666));
-    }
+    fs::create_directory(temp.path() / "own");
+    fs::create_directory(temp.path() / "users");
+    fs::permissions(temp.path() / "own", fs::perms(0777));
+    fs::permissions(temp.path() / "users", fs::perms(0755));
+    fs::create_symlink(temp.path() / "users", temp.path() / "linked");
 
-    EXPECT_EQ(PrivateFolder::narrowHome(home), "");
-    for (const auto& folder : {home, home / "Library", home / "Library" / "Caches"}) {
-        EXPECT_EQ(modeOf(folder), fs::perms(0700)) << folder;
-    }
-    for (const auto& file : {home / "Library" / "Caches" / "tile.MapCache", home / "shot.png"}) {
-        EXPECT_EQ(modeOf(file), fs::perms(0600)) << file;
-    }
-    EXPECT_EQ(modeOf(outside), fs::perms(0666)) << "a link's target outside the home is not ours to change";
+    EXPECT_FALSE(PrivateFolder::ensure(temp.path() / "own"));
+    EXPECT_FALSE(PrivateFolder::ensure(temp.path() / "linked"));
+    EXPECT_EQ(modeOf(temp.path() / "own"), fs::perms(0700));
+    EXPECT_EQ(modeOf(temp.path() / "users"), fs::perms(0755));
 }
 
-TEST(PrivateFolderTest, AHomeThatIsNotAFolderOrNotOursIsRefused) {
+TEST(PrivateFolderTest, AHomeThatIsNotAFolderOrNotOursIsRefusedAndALinkOnlyWhenNamed) {
     qovtest::TempHome temp;
     std::ofstream(temp.path() / "file") << "x";
-    EXPECT_EQ(PrivateFolder::narrowHome(temp.path() / "file"),
+    EXPECT_EQ(PrivateFolder::homeProblem(temp.path() / "file", false),
               "the home " + (temp.path() / "file").string() + " is not a folder");
+
+    const fs::path elsewhere = temp.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::create_symlink(elsewhere, temp.path() / "link");
+    EXPECT_EQ(PrivateFolder::homeProblem(temp.path() / "link", false), "") << "a home the user names";
+    EXPECT_NE(PrivateFolder::homeProblem(temp.path() / "link", true).find("is a symbolic link"), std::string::npos)
+        << "a default home";
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only the superuser can give a folder to another user";
     }
@@ -73,7 +68,7 @@ TEST(PrivateFolderTest, AHomeThatIsNotAFolderOrNotOursIsRefused) {
     fs::create_directory(theirs);
     fs::permissions(theirs, fs::perms(0777));
     ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
-    EXPECT_NE(PrivateFolder::narrowHome(theirs).find("belongs to another user (uid 65534)"), std::string::npos);
+    EXPECT_NE(PrivateFolder::homeProblem(theirs, true).find("belongs to another user (uid 65534)"), std::string::npos);
     EXPECT_EQ(modeOf(theirs), fs::perms(0777));
 }
 

@@ -209,6 +209,45 @@ TEST_F(UserDefaultsTest, AnUnwritableFileIsReportedAndRetried) {
     EXPECT_EQ(UserDefaults(blocked / "defaults.plist").integerForKey("k"), 1);
 }
 
+TEST_F(UserDefaultsTest, AFileThatCannotBeLookedAtIsLeftAloneAndNeverWritten) {
+    std::filesystem::create_symlink(m_file, m_file);  // a loop
+    {
+        UserDefaults defaults(m_file);
+        EXPECT_NE(defaults.unusableReason().find("cannot look at the user defaults " + m_file.string()),
+                  std::string::npos)
+            << defaults.unusableReason();
+        defaults.setInteger(1, "k");
+        EXPECT_FALSE(defaults.synchronize());
+    }
+    EXPECT_EQ(std::filesystem::read_symlink(m_file), m_file);
+    EXPECT_EQ(filesIn(m_home.path()), std::vector<std::filesystem::path>{m_file.filename()});
+}
+
+TEST_F(UserDefaultsTest, ADamagedValueIsKeptBesideTheFileBeforeItIsRemoved) {
+    UserDefaults defaults(m_file);
+    const std::string bytes("bplist00\xFF\x00\x01", 11);
+    defaults.setObject(Data(bytes.begin(), bytes.end()), "archive");
+    defaults.setString("not data", "text");
+    defaults.setString("kept", "odd/key");
+    defaults.removeDamagedObjectForKey("archive", "not a readable archive");
+    defaults.removeDamagedObjectForKey("text", "not archived data");
+    defaults.removeDamagedObjectForKey("odd/key", "not archived data");  // no file can be named so: it stays
+    defaults.removeDamagedObjectForKey("absent", "not archived data");
+    ASSERT_TRUE(defaults.synchronize());
+
+    const auto seconds = std::to_string(static_cast<long long>(clock()->now().secondsSince1970));
+    const auto aside = [&](const std::string& key) {
+        return m_home.path() / (m_file.filename().string() + "." + key + ".corrupt-" + seconds);
+    };
+    EXPECT_EQ(readFile(aside("archive")), bytes);
+    EXPECT_NE(readFile(aside("text")).find("<string>not data</string>"), std::string::npos);
+    EXPECT_EQ(filesIn(m_home.path()).size(), 3u);
+    const UserDefaults reread(m_file);
+    EXPECT_TRUE(reread.objectForKey("archive").isNull());
+    EXPECT_TRUE(reread.objectForKey("text").isNull());
+    EXPECT_EQ(reread.stringForKey("odd/key"), "kept");
+}
+
 TEST_F(UserDefaultsTest, ConcurrentChangesAreAllKept) {
     UserDefaults defaults(m_file);
     std::vector<std::thread> threads;

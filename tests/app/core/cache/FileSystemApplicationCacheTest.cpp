@@ -16,6 +16,7 @@
 #include "platform/net/Reachability.h"
 #include "platform/storage/KeyedArchiver.h"
 #include "platform/storage/PropertyList.h"
+#include "platform/storage/WriteTemporaries.h"
 #include "platform/ui/Application.h"
 #include "tests/app/core/cache/CacheFixture.h"
 #include "tests/app/core/cache/RecordingLocationListener.h"
@@ -214,11 +215,13 @@ TEST_F(FileSystemApplicationCacheTest, RecordWithoutACreationDateIsOld) {
 
 TEST_F(FileSystemApplicationCacheTest, PassRemovesWhatInterruptedWritesLeftBehind) {
     cache->storeLocation(makeLocation("USGA0028"));
-    writeBytes(folder() / "USGA0028:1.LocationCache.tmp-a1B2c3", "half an archive");
-    writeBytes(folder() / "notes.tmp-1", "not ours");
+    writeBytes(folder() / "qovara-tmp-USGA0028:1.LocationCache-a1B2c3", "half an archive");
+    fs::last_write_time(folder() / "qovara-tmp-USGA0028:1.LocationCache-a1B2c3",
+                        fs::file_time_type::clock::now() - platform::WriteTemporaries::kDeadAfter);
+    writeBytes(folder() / "notes.tmp-a1B2c3", "not ours");
     advance(45.0);
     EXPECT_EQ(filesUnderHome(),
-              (std::vector<std::string>{"AppCache/USGA0028:1.LocationCache", "AppCache/notes.tmp-1"}));
+              (std::vector<std::string>{"AppCache/USGA0028:1.LocationCache", "AppCache/notes.tmp-a1B2c3"}));
 }
 
 TEST_F(FileSystemApplicationCacheTest, DestroyingTheCacheCancelsTheDataSourceRequests) {

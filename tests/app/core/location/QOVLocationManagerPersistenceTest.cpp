@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "app/core/location/DefaultsArchive.h"
 #include "app/core/model/QOVTypeAheadLocation.h"
 #include "tests/app/core/location/LocationManagerWorld.h"
@@ -105,6 +109,26 @@ TEST_F(LocationManagerDamagedDefaultsTest, UnreadableArchivesCountAsMissingAndAr
                             QOVLocationManager::kCurrentLocationDataKey}) {
         EXPECT_TRUE(world.defaults->objectForKey(key).isNull()) << key;
     }
+}
+
+TEST_F(LocationManagerDamagedDefaultsTest, DamagedFavouritesAreKeptAsideInTheHomeWithTheirBytes) {
+    const platform::Data damaged = [] {
+        auto data = platform::KeyedArchiver::archivedDataWithRootObject(qov::DefaultsArchive(
+            platform::Value(platform::Array{platform::Value(LocationManagerWorld::identity("USGA0028"))})));
+        data->resize(data->size() - 3);
+        return *data;
+    }();
+    storeAndRestart(platform::Value(damaged), QOVLocationManager::kFavoriteLocationDataKey);
+
+    EXPECT_TRUE(manager().favoriteLocations().empty());
+    EXPECT_TRUE(world.defaults->objectForKey(QOVLocationManager::kFavoriteLocationDataKey).isNull());
+    const auto seconds = std::to_string(static_cast<long long>(clock()->now().secondsSince1970));
+    const auto aside =
+        world.defaultsFile().parent_path() / (world.defaultsFile().filename().string() + "." +
+                                              QOVLocationManager::kFavoriteLocationDataKey + ".corrupt-" + seconds);
+    std::ifstream stream(aside, std::ios::binary);
+    const platform::Data kept{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(kept, damaged) << aside;
 }
 
 TEST_F(LocationManagerDamagedDefaultsTest, ArchivesOfTheWrongKindCountAsMissing) {
