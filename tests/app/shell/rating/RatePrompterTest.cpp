@@ -150,6 +150,7 @@ TEST_F(RatePrompterTest, ALaunchWithoutAFlagMayPrompt) {
     for (int i = 0; i < 6; ++i) {
         RatePrompter::appLaunched(false);
     }
+    settle(*prompter);
     advance(kDay);
     RatePrompter::appLaunched(false);
     settle(*prompter);
