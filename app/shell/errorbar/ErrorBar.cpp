@@ -7,12 +7,33 @@ namespace qov {
 
 using namespace platform::ui;
 
+namespace {
+
+constexpr double kFontStep = 0.5;
+
+// The bar's bold face at the largest size that fits the text in the width, then the condensed bold face; at the
+// floor the condensed face whatever the text.
+platform::gfx::Font fittingFont(const std::string& text, double width) {
+    for (const bool condensed : {false, true}) {
+        for (double size = ErrorBar::kFontSize; size >= ErrorBar::kMinimumFontSize; size -= kFontStep) {
+            auto font = condensed ? platform::gfx::Font::condensedSystemFont(size, true)
+                                  : platform::gfx::Font::boldSystemFont(size);
+            if (font.sizeOfText(text).width <= width) {
+                return font;
+            }
+        }
+    }
+    return platform::gfx::Font::condensedSystemFont(ErrorBar::kMinimumFontSize, true);
+}
+
+}  // namespace
+
 void ErrorBar::registerInterfaceFile() {
     InterfaceFile::registerBuilder(kInterfaceFileName, [](InterfaceContext& file) {
         auto bar = file.makeTopLevel<ErrorBar>(Rect(0, 0, 320, kHeight));
         bar->setBackgroundColor(platform::gfx::Color::rgba(0.55, 0.05, 0.05, 0.92));
         bar->m_messageLabel = file.make<Label>(Rect(8, 0, 276, kHeight));
-        bar->m_messageLabel->setFont(platform::gfx::Font::boldSystemFont(13.0));
+        bar->m_messageLabel->setFont(platform::gfx::Font::boldSystemFont(kFontSize));
         bar->m_messageLabel->setTextColor(platform::gfx::Color::white());
         bar->m_button = file.make<Button>(ButtonType::Custom, Rect(290, 3, 24, 24));
         bar->m_button->setImage(Image::named("errorbar-close.png"));
@@ -28,6 +49,7 @@ void ErrorBar::setMessage(const std::string& message) {
     if (message != m_message) {
         m_message = message;
     }
+    m_messageLabel->setFont(fittingFont(m_message, m_messageLabel->bounds().width()));
     m_messageLabel->setText(m_message);
     m_messageLabel->setNeedsDisplay();
 }
