@@ -1,32 +1,12 @@
 #include "app/shell/errorbar/ErrorBar.h"
 
+#include "app/ui/text/FittingFont.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/InterfaceFile.h"
 
 namespace qov {
 
 using namespace platform::ui;
-
-namespace {
-
-constexpr double kFontStep = 0.5;
-
-// The bar's bold face at the largest size that fits the text in the width, then the condensed bold face; at the
-// floor the condensed face whatever the text.
-platform::gfx::Font fittingFont(const std::string& text, double width) {
-    for (const bool condensed : {false, true}) {
-        for (double size = ErrorBar::kFontSize; size >= ErrorBar::kMinimumFontSize; size -= kFontStep) {
-            auto font = condensed ? platform::gfx::Font::condensedSystemFont(size, true)
-                                  : platform::gfx::Font::boldSystemFont(size);
-            if (font.sizeOfText(text).width <= width) {
-                return font;
-            }
-        }
-    }
-    return platform::gfx::Font::condensedSystemFont(ErrorBar::kMinimumFontSize, true);
-}
-
-}  // namespace
 
 void ErrorBar::registerInterfaceFile() {
     InterfaceFile::registerBuilder(kInterfaceFileName, [](InterfaceContext& file) {
@@ -49,7 +29,7 @@ void ErrorBar::setMessage(const std::string& message) {
     if (message != m_message) {
         m_message = message;
     }
-    m_messageLabel->setFont(fittingFont(m_message, m_messageLabel->bounds().width()));
+    m_messageLabel->setFont(fittingBoldFont(m_message, m_messageLabel->bounds().width(), kFontSize, kMinimumFontSize));
     m_messageLabel->setText(m_message);
     m_messageLabel->setNeedsDisplay();
 }
