@@ -96,6 +96,9 @@ void LocationSearchResultsViewController::setupCell(TableViewCell& cell, const I
 }
 
 void LocationSearchResultsViewController::showPlaceInRow(TableViewCell& cell, const QOVLocationIdentity* place) {
+    // The label takes its width from the cell's layout, which a new cell has not had yet.
+    cell.setNeedsLayout();
+    cell.layoutIfNeeded();
     const auto& label = cell.textLabel();
     const auto name = place ? locationDisplayName(*place) : std::string();
     label->setTextColor(platform::gfx::Color::black());
