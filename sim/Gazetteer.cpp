@@ -51,8 +51,9 @@ std::optional<Place> placeFromFields(const std::vector<std::string>& f) {
     auto latitude = parseNumber(f[11]);
     auto longitude = parseNumber(f[12]);
     auto elevation = parseNumber(f[13]);
-    if (!type || !latitude || !longitude || !elevation || f[0].empty() || (*type != 1 && *type != 4) ||
-        std::abs(*latitude) > 90.0 || std::abs(*longitude) > 180.0 || (f[15] != "0" && f[15] != "1")) {
+    if (!type || !latitude || !longitude || !elevation || f[0].empty() ||
+        (*type != Place::kCityType && *type != Place::kPostalCodeType) || std::abs(*latitude) > 90.0 ||
+        std::abs(*longitude) > 180.0 || (f[15] != "0" && f[15] != "1")) {
         return std::nullopt;
     }
     Place place;
@@ -185,8 +186,10 @@ std::vector<const Place*> Gazetteer::search(std::string_view prefix, std::size_t
         if (found.size() >= maxResults) {
             break;
         }
-        if (startsWithIgnoringCase(place.name, prefix) || startsWithIgnoringCase(place.city, prefix) ||
-            startsWithIgnoringCase(place.postalCode, prefix)) {
+        const bool matches = place.isPostalCode() ? startsWithIgnoringCase(place.postalCode, prefix)
+                                                  : startsWithIgnoringCase(place.name, prefix) ||
+                                                        startsWithIgnoringCase(place.city, prefix);
+        if (matches) {
             found.push_back(&place);
         }
     }

@@ -28,7 +28,9 @@ public:
     const Place* findByKey(std::string_view key, int type = 0) const;
     // The place an identifier "KEY:TYPE" (TYPE a non-zero number) names; nullptr when none.
     const Place* findByIdentifier(std::string_view identifier) const;
-    // Places whose name, city or postal code starts with the text (letter case ignored), in file order.
+    // What a typed text finds (letter case ignored), in file order: the places whose name or city starts with it,
+    // and the postal-code entries whose code starts with it; one entry per place, so a name never finds a place's
+    // postal-code entry beside the place, nor a code the place beside its entry.
     std::vector<const Place*> search(std::string_view prefix, std::size_t maxResults = 10) const;
     // The place nearest to the coordinate by great-circle distance (type 0: any type); nullptr when empty.
     const Place* nearest(double latitude, double longitude, int type = 0) const;

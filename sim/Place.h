@@ -6,6 +6,9 @@ namespace qovsim {
 
 // One place of the stand-in service's gazetteer, with the fields the location answers carry.
 struct Place {
+    static constexpr int kCityType = 1;
+    static constexpr int kPostalCodeType = 4;
+
     std::string key;   // "USGA0028" for a city, "30303" for a US postal code
     int type = 0;      // 1: city key, 4: US postal code
     std::string name;  // display name, e.g. "Atlanta, GA"
@@ -23,6 +26,7 @@ struct Place {
     std::string timeZone;    // IANA name
     bool coastal = false;    // coastal places have marine forecasts and tides
 
+    bool isPostalCode() const { return type == kPostalCodeType; }
     // "KEY:TYPE", the identifier under which the service files a place.
     std::string identifier() const { return key + ":" + std::to_string(type); }
 };

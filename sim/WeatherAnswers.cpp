@@ -36,7 +36,7 @@ std::string WeatherAnswers::observationStation() const {
 WeatherAnswers::Json WeatherAnswers::location() const {
     // A postal code belongs to the nearest city of the gazetteer.
     std::string parent;
-    if (m_place.type == 4) {
+    if (m_place.isPostalCode()) {
         if (const Place* city = m_gazetteer.nearest(m_place.latitude, m_place.longitude, 1)) {
             parent = city->identifier();
         }

@@ -8,7 +8,6 @@
 #include <spdlog/logger.h>
 #include <spdlog/pattern_formatter.h>
 #include <spdlog/sinks/dist_sink.h>
-#include <spdlog/sinks/ringbuffer_sink.h>
 #include <spdlog/sinks/stdout_color_sinks.h>
 
 #include "platform/base/Clock.h"
@@ -143,21 +142,6 @@ LogHub& hub() {
 }
 
 }  // namespace
-
-MemoryLogger::MemoryLogger(std::size_t maxBufferLines)
-    : m_maxBufferLines(maxBufferLines), m_sink(std::make_shared<spdlog::sinks::ringbuffer_sink_mt>(maxBufferLines)) {
-    m_sink->set_pattern("%H:%M:%S.%e %l %v");
-}
-
-std::vector<std::string> MemoryLogger::lines() const {
-    auto formatted = std::static_pointer_cast<spdlog::sinks::ringbuffer_sink_mt>(m_sink)->last_formatted();
-    for (auto& line : formatted) {
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
-            line.pop_back();
-        }
-    }
-    return formatted;
-}
 
 namespace {
 

@@ -1,16 +1,12 @@
 #pragma once
 
 #include <atomic>
-#include <cstddef>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <fmt/format.h>
 
-namespace spdlog::sinks {
-class sink;
-}
+#include "platform/base/MemoryLogger.h"
 
 namespace platform {
 
@@ -35,19 +31,6 @@ public:
 
 private:
     std::atomic<int> m_mask;
-};
-
-// Keeps the newest log lines in memory (at most maxBufferLines, the oldest dropped first).
-class MemoryLogger {
-public:
-    explicit MemoryLogger(std::size_t maxBufferLines = 128);
-    std::vector<std::string> lines() const;
-    std::size_t maxBufferLines() const { return m_maxBufferLines; }
-    const std::shared_ptr<spdlog::sinks::sink>& sink() const { return m_sink; }
-
-private:
-    std::size_t m_maxBufferLines;
-    std::shared_ptr<spdlog::sinks::sink> m_sink;
 };
 
 // The process-wide log: no logger is attached until someone adds one (the application adds the console).

@@ -148,6 +148,23 @@ TEST_F(RunnerProcessTest, TenTapsOnTheAboutLogoTurnOnTestModeWhoseConsoleShowsTh
     EXPECT_NE(result.out.find("metrics page view hit", console), std::string::npos) << result.out;
 }
 
+TEST_F(RunnerProcessTest, TheSevereTabCountsBostonsAlertAndATypedNameListsEachPlaceOnce) {
+    const RunnerRun result =
+        run({"--service", simUrl(), "--virtual-clock", "--gps", "42.3601,-71.0589", "--script",
+             writeScript("wait 12\ntap --if-alert OK\ntab Severe\ndump\ntap @SearchBar\ntype atl\nwait 2\ndump\n")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto badge = result.out.find("ImageView {282, 432, 26, 18} image tabbar-badge.png");
+    ASSERT_NE(badge, std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Label {282, 432, 26, 18} \"1\"", badge), std::string::npos) << result.out;
+    // The stand-in knows Atlanta as a city and by its postal code; the list shows it once.
+    std::size_t rows = 0;
+    for (auto at = result.out.find("TableViewCell {"); at != std::string::npos;
+         at = result.out.find("TableViewCell {", at + 1)) {
+        rows += result.out.compare(result.out.find('}', at) + 1, 15, " \"Atlanta, GA\"\n") == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(rows, 1u) << result.out;
+}
+
 TEST_F(RunnerProcessTest, SavedFavouritesSwitchTheCurrentPlaceAndSurviveARestart) {
     const RunnerRun first = run({"--service", simUrl(), "--virtual-clock", "--script",
                                  writeScript("wait 11\ntap OK\n"  // the first run's push alert tutorial

@@ -219,7 +219,8 @@ void QOVAppDelegate::setTestMode(bool testMode) {
     }
     if (testMode) {
         if (!m_memLogger) {
-            m_memLogger = std::make_shared<platform::MemoryLogger>(128);
+            m_memLogger = std::make_shared<platform::MemoryLogger>();
+            m_memLogger->setMaxBufferLines(kMemLoggerMaxLines);
         }
         platform::Log::addMemoryLogger(m_memLogger);
     } else if (m_memLogger) {

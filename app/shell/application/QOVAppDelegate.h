@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -47,6 +48,8 @@ public:
     // Sound and alert.
     static constexpr int kRemoteNotificationTypes = 6;
     static constexpr double kPushTutorialDelay = 10.0;
+    // The in-memory logger's length while test mode keeps it.
+    static constexpr std::size_t kMemLoggerMaxLines = 128;
 
     // The shared application's delegate, or nullptr before the main interface file made it.
     static std::shared_ptr<QOVAppDelegate> currentAppDelegate();

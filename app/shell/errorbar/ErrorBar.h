@@ -11,13 +11,17 @@
 namespace qov {
 
 // The root screen's one-line message banner: the message and a button that asks the delegate (not
-// retained) to close the banner. Main thread only.
+// retained) to close the banner. A message too long for the line at the bar's font is shown in a smaller or
+// narrower face, down to a readable floor, so it shows whole. Main thread only.
 class ErrorBar : public QOVView {
 public:
     using QOVView::QOVView;
 
     static constexpr const char* kInterfaceFileName = "ErrorBar";
     static constexpr double kHeight = 30.0;
+    static constexpr double kFontSize = 13.0;
+    // The smallest face a long message shrinks to.
+    static constexpr double kMinimumFontSize = 10.0;
 
     static void registerInterfaceFile();
 
@@ -26,7 +30,8 @@ public:
     std::shared_ptr<platform::ui::Button> m_button;
 
     const std::string& message() const { return m_message; }
-    // Keeps the text (when it differs) and shows the kept text in the label, asking it to redraw.
+    // Keeps the text (when it differs) and shows the kept text in the label, in the largest face that fits it on
+    // the label's line, asking it to redraw.
     void setMessage(const std::string& message);
     const std::shared_ptr<platform::ui::Label>& messageLabel() const { return m_messageLabel; }
     const std::shared_ptr<platform::ui::Button>& button() const { return m_button; }

@@ -11,6 +11,7 @@
 #include "app/shell/locations/FavoriteLocationView.h"
 #include "app/shell/locations/FavoritesDetailViewController.h"
 #include "app/shell/locations/LocationDisplayName.h"
+#include "app/shell/locations/LocationSearchResultsViewController.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/Callback.h"
@@ -297,8 +298,7 @@ std::shared_ptr<TableViewCell> BookmarksViewController::tableViewCellForRow(Tabl
     if (!cell) {
         cell = std::make_shared<TableViewCell>(TableViewCellStyle::Subtitle, kResultCellIdentifier);
     }
-    const auto match = entryAt(m_searchResults, indexPath.row);
-    cell->textLabel()->setText(match ? locationDisplayName(*match) : std::string());
+    LocationSearchResultsViewController::showPlaceInRow(*cell, entryAt(m_searchResults, indexPath.row).get());
     return cell;
 }
 

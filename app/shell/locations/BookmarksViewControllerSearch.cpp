@@ -121,7 +121,7 @@ void BookmarksViewController::searchBarSearchButtonClicked(SearchBar& searchBar)
 void BookmarksViewController::zipSearchDidUpdateWithLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     if (!location) {
         if (const auto master = rootController()) {
-            master->displayErrorMessage(localized("locationsearch.error.nolocation"));
+            master->displayErrorMessage(noLocationFoundMessage());
         }
         return;
     }

@@ -1,6 +1,8 @@
 #include "app/shell/locations/LocationAnswers.h"
 
 #include "app/core/model/QOVLocationIdentity.h"
+#include "app/ui/text/LocalizedFormat.h"
+#include "platform/net/Reachability.h"
 
 namespace qov {
 
@@ -14,6 +16,11 @@ std::vector<std::shared_ptr<QOVLocationIdentity>> locationsOfAnswer(const platfo
         }
     }
     return locations;
+}
+
+std::string noLocationFoundMessage() {
+    return localized(platform::net::Reachability::shared()->isReachable() ? "locationsearch.error.nolocation"
+                                                                          : "locationsearch.error.nonetwork");
 }
 
 }  // namespace qov

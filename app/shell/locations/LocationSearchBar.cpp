@@ -153,7 +153,7 @@ void LocationSearchBar::searchBarSearchButtonClicked(SearchBar& searchBar) {
 void LocationSearchBar::zipSearchDidUpdateWithLocation(const std::shared_ptr<QOVLocationIdentity>& location) {
     if (!location) {
         if (const auto master = m_masterViewController.lock()) {
-            master->displayErrorMessage(localized("locationsearch.error.nolocation"));
+            master->displayErrorMessage(noLocationFoundMessage());
         }
         return;
     }

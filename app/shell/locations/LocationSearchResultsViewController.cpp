@@ -2,6 +2,7 @@
 
 #include "app/core/model/QOVLocationIdentity.h"
 #include "app/shell/locations/LocationDisplayName.h"
+#include "app/ui/text/FittingFont.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/InterfaceFile.h"
@@ -90,11 +91,19 @@ std::shared_ptr<TableViewCell> LocationSearchResultsViewController::tableViewCel
 
 void LocationSearchResultsViewController::setupCell(TableViewCell& cell, const IndexPath& indexPath) const {
     cell.setSelectionStyle(TableViewCellSelectionStyle::None);
-    cell.textLabel()->setTextColor(platform::gfx::Color::black());
-    cell.textLabel()->setFont(platform::gfx::Font::boldSystemFont(kRowFontSize));
     const bool inRange = indexPath.row >= 0 && static_cast<std::size_t>(indexPath.row) < m_results.size();
-    const auto& result = inRange ? m_results[static_cast<std::size_t>(indexPath.row)] : nullptr;
-    cell.textLabel()->setText(result ? locationDisplayName(*result) : std::string());
+    showPlaceInRow(cell, inRange ? m_results[static_cast<std::size_t>(indexPath.row)].get() : nullptr);
+}
+
+void LocationSearchResultsViewController::showPlaceInRow(TableViewCell& cell, const QOVLocationIdentity* place) {
+    // The label takes its width from the cell's layout, which a new cell has not had yet.
+    cell.setNeedsLayout();
+    cell.layoutIfNeeded();
+    const auto& label = cell.textLabel();
+    const auto name = place ? locationDisplayName(*place) : std::string();
+    label->setTextColor(platform::gfx::Color::black());
+    label->setFont(fittingBoldFont(name, label->bounds().width(), kRowFontSize, kMinimumRowFontSize));
+    label->setText(name);
 }
 
 void LocationSearchResultsViewController::tableViewDidSelectRow(TableView&, const IndexPath& indexPath) {

@@ -26,6 +26,8 @@ public:
     using Results = std::vector<std::shared_ptr<QOVLocationIdentity>>;
     static constexpr const char* kCellIdentifier = "ResultsCell";
     static constexpr double kRowFontSize = 16.0;
+    // The smallest face a long name shrinks to.
+    static constexpr double kMinimumRowFontSize = 12.0;
 
     static void registerInterfaceFile();
 
@@ -52,6 +54,9 @@ public:
 
     // Asks the delegate to close the list.
     void dismiss();
+    // A found place's row, as every list of found places shows it: its display name (none without a place) in
+    // black, whole, in the rows' bold face or, for a long name, a smaller or narrower one.
+    static void showPlaceInRow(platform::ui::TableViewCell& cell, const QOVLocationIdentity* place);
     // Rows 0 ... count - 1 of section 0.
     static std::vector<platform::ui::IndexPath> buildIndexPathArrayWithCapacity(int count);
 

@@ -164,6 +164,7 @@ std::shared_ptr<RatePrompter> RatePrompter::sharedInstance() {
 void RatePrompter::resetSharedInstance() { instance().exchange(nullptr); }
 
 void RatePrompter::appLaunched(bool canPrompt) { sharedInstance()->incrementAndRate(canPrompt); }
+void RatePrompter::appLaunched() { appLaunched(true); }
 void RatePrompter::appEnteredForeground(bool canPrompt) { sharedInstance()->incrementAndRate(canPrompt); }
 void RatePrompter::userDidSignificantEvent(bool canPrompt) {
     sharedInstance()->incrementSignificantEventAndRate(canPrompt);

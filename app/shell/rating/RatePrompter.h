@@ -45,6 +45,8 @@ public:
     static void resetSharedInstance();
 
     static void appLaunched(bool canPrompt);
+    // A launch that may prompt: appLaunched(true).
+    static void appLaunched();
     static void appEnteredForeground(bool canPrompt);
     static void userDidSignificantEvent(bool canPrompt);
     static void appWillResignActive();

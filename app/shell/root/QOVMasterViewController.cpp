@@ -180,10 +180,12 @@ void QOVMasterViewController::buildAndLoadViewControllers() {
     const auto same = std::find_if(m_viewControllers.begin(), m_viewControllers.end(),
                                    [&](const auto& screen) { return isShown(*screen); });
     if (same != m_viewControllers.end()) {
-        // The shown screen stays; its place in the new strip is highlighted without reporting it again.
+        // The shown screen stays; its place in the new strip is highlighted without reporting it again, and the
+        // new strip scrolls to show it.
         if (m_tabbar) {
             if (const auto item = itemOf(**same)) {
                 m_tabbar->setHighlightedItem(item);
+                m_tabbar->leftJustifyTabBarOnItem(*item, false);
             }
         }
         return;

@@ -80,6 +80,7 @@ void SlidingTabBar::clearSlots() {
 void SlidingTabBar::setItems(const std::vector<std::shared_ptr<SlidingTabBarItem>>& items) {
     clearSlots();
     m_items = items;
+    m_itemRange = ItemRange{0, m_items.size()};
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         m_items[i]->setTag(static_cast<int>(i) + 1);
         m_slots.push_back(m_items[i]);
@@ -181,9 +182,38 @@ void SlidingTabBar::adjustScrollView(ScrollView& scrollView, Point offset, bool 
     }
 }
 
-void SlidingTabBar::leftJustifyTabBarOnItem(const SlidingTabBarItem& item, bool animated) {
+void SlidingTabBar::scrollTo(double x, bool animated) {
     const Point farthest = m_scrollView->maximumContentOffset();
-    adjustScrollView(*m_scrollView, Point{std::min(item.frame().x(), farthest.x), 0.0}, animated);
+    adjustScrollView(*m_scrollView, Point{std::clamp(x, 0.0, std::max(farthest.x, 0.0)), 0.0}, animated);
+}
+
+void SlidingTabBar::centerTabBarOnItem(const SlidingTabBarItem& item, bool animated) {
+    const Rect frame = item.frame();
+    scrollTo(frame.x() - frame.width() / 2.0 + m_barWidth, animated);
+}
+
+void SlidingTabBar::leftJustifyTabBarOnItem(const SlidingTabBarItem& item, bool animated) {
+    scrollTo(item.frame().x(), animated);
+}
+
+void SlidingTabBar::swapItemFromIndex(std::size_t from, std::size_t to) {
+    if (from >= m_slots.size() || to >= m_slots.size() || from == to) {
+        return;
+    }
+    const Rect fromFrame = m_slots[from]->frame();
+    m_slots[from]->setFrame(m_slots[to]->frame());
+    m_slots[to]->setFrame(fromFrame);
+    std::swap(m_slots[from], m_slots[to]);
+}
+
+void SlidingTabBar::resetSlots() {
+    if (m_itemRange.location == m_itemRange.length) {
+        return;
+    }
+    for (std::size_t i = 0; i < m_itemRange.length; ++i) {
+        swapItemFromIndex(m_itemRange.location + i, m_itemRange.length + i);
+    }
+    m_itemRange.location = m_itemRange.length;
 }
 
 void SlidingTabBar::toggleLeftAndRightArrows() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -67,8 +68,26 @@ public:
     void itemPressed(platform::ui::Button& button);
     void searchButtonPressed();
 
+    // Where the items run in the slot list: from location, length items (0 and the item count once items are set).
+    struct ItemRange {
+        std::size_t location = 0;
+        std::size_t length = 0;
+    };
+
     void adjustScrollView(platform::ui::ScrollView& scrollView, platform::ui::Point offset, bool animated);
+    // Scrolls to the item's place in the second half of a doubled strip: x = the item's x - half its width + the
+    // bar's width. Like every scroll of the strip, the offset stays within the content.
+    void centerTabBarOnItem(const SlidingTabBarItem& item, bool animated);
+    // Scrolls to the item's origin (within the content).
     void leftJustifyTabBarOnItem(const SlidingTabBarItem& item, bool animated);
+    // Exchanges two slots: their places in the slot list and their frames. An index past the slots does nothing.
+    void swapItemFromIndex(std::size_t from, std::size_t to);
+    // When the items do not start at the second half of the slot list, moves each slot of the run there (slot
+    // location + i with slot length + i, where both exist); then the run starts at the second half.
+    void resetSlots();
+    ItemRange itemRange() const { return m_itemRange; }
+    // The item views in strip order.
+    const std::vector<std::shared_ptr<SlidingTabBarItem>>& slots() const { return m_slots; }
 
     // Left arrow while content lies to the left, right arrow while content lies to the right, neither when
     // the content fits the strip.
@@ -78,6 +97,8 @@ public:
 private:
     void pressItem(SlidingTabBarItem& item);
     void clearSlots();
+    // Scrolls to x (kept within the content), y 0.
+    void scrollTo(double x, bool animated);
 
     std::vector<std::shared_ptr<SlidingTabBarItem>> m_items;
     std::weak_ptr<SlidingTabBarItem> m_previousItem;
@@ -85,6 +106,7 @@ private:
     std::weak_ptr<SlidingTabBarDelegate> m_delegate;
     std::weak_ptr<QOVViewController> m_masterViewController;
     std::vector<std::shared_ptr<SlidingTabBarItem>> m_slots;
+    ItemRange m_itemRange;
 };
 
 }  // namespace qov

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/errorbar/ErrorBarHideTimer.h"
+#include "app/shell/root/QOVMasterViewController.h"
+#include "app/shell/weather/WeatherViewController.h"
+#include "app/ui/text/LocalizedFormat.h"
 #include "tests/app/shell/ShellFixture.h"
 
 namespace qov {
@@ -28,6 +31,28 @@ TEST_F(ErrorBarTest, TheSameMessageTwiceRedrawsTheLabelBothTimes) {
     EXPECT_EQ(label.text(), "Re-directing to Weather Tab");
     EXPECT_GT(afterFirst, before);
     EXPECT_GT(label.displayRequests(), afterFirst);
+}
+
+TEST_F(ErrorBarTest, EveryMessageOfTheApplicationShowsWholeOnItsLine) {
+    const auto& label = *m_bar->messageLabel();
+    const std::string messages[] = {localized("locationsearch.error.nolocation"),
+                                    localized("locationsearch.error.nonetwork"),
+                                    "Application is now IN PRODUCTION mode.",
+                                    "Application is now IN TEST Mode.",
+                                    WeatherViewController::kTwitterFailedMessage,
+                                    QOVMasterViewController::kRedirectMessage,
+                                    "This device cannot send email.",
+                                    "Failed to send email."};
+    for (const auto& message : messages) {
+        SCOPED_TRACE(message);
+        m_bar->setMessage(message);
+        EXPECT_GE(label.font().pointSize(), ErrorBar::kMinimumFontSize);
+        EXPECT_LE(label.font().sizeOfText(message).width, label.bounds().width());
+        EXPECT_LE(label.font().lineHeight(), label.bounds().height());
+    }
+    m_bar->setMessage("Failed to send email.");
+    EXPECT_EQ(label.font().pointSize(), ErrorBar::kFontSize) << "a short message keeps the bar's face";
+    EXPECT_FALSE(label.font().isCondensed());
 }
 
 TEST_F(ErrorBarTest, TheButtonAsksTheDelegateWhenThereIsOne) {

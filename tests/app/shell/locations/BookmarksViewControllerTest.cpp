@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/shell/locations/LocationSearchResultsViewController.h"
+
 #include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/location/QOVLocationManager.h"
@@ -150,6 +152,32 @@ TEST_F(BookmarksTest, APostalCodeIsAddedBeyondTheLimitAndAnUnknownOneShowsTheErr
     screen->m_searchBar->pressSearch();
     ASSERT_TRUE(pumpUntil([this] { return !master->errorBar()->message().empty(); }));
     EXPECT_EQ(manager()->favoriteLocations().size(), 11u);
+}
+
+TEST_F(BookmarksTest, FoundPlacesShowWholeAndOnceEach) {
+    open(std::vector<std::string>{});
+    const auto results = screen->searchDisplayController()->searchResultsTableView();
+    const auto rowsFace = platform::gfx::Font::boldSystemFont(qov::LocationSearchResultsViewController::kRowFontSize);
+    struct Search {
+        const char* text;
+        const char* name;
+        bool inTheRowsFace;
+    };
+    const Search searches[] = {{"Lond", "London, ENG, United Kingdom", true},
+                               {"Manc", "Manchester, ENG, United Kingdom", false},
+                               {"atl", "Atlanta, GA", true}};
+    for (const auto& [text, name, inTheRowsFace] : searches) {
+        SCOPED_TRACE(text);
+        screen->m_searchBar->setText("");
+        search(text);
+        results->layoutIfNeeded();
+        ASSERT_EQ(results->numberOfRowsInSection(0), 1);
+        const auto label = results->cellForRow(IndexPath{0, 0})->textLabel();
+        EXPECT_EQ(label->text(), name);
+        EXPECT_LE(label->font().sizeOfText(label->text()).width, label->bounds().width());
+        EXPECT_GE(label->font().pointSize(), qov::LocationSearchResultsViewController::kMinimumRowFontSize);
+        EXPECT_EQ(label->font() == rowsFace, inTheRowsFace);
+    }
 }
 
 TEST_F(BookmarksTest, FindMeAddsThePositionOnceAndAFailureChangesNothing) {

@@ -7,6 +7,7 @@
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/locations/LocationDisplayName.h"
 #include "app/shell/root/QOVMasterViewController.h"
+#include "platform/net/Reachability.h"
 #include "platform/ui/AlertView.h"
 #include "sim/Fault.h"
 #include "tests/app/shell/locations/LocationBarFixture.h"
@@ -129,7 +130,20 @@ TEST_F(LocationSearchBarTest, AnUnknownPostalCodeShowsTheErrorBar) {
     ASSERT_TRUE(waitUntilIdle());
     bar->m_locSearchBar->pressSearch();
     ASSERT_TRUE(pumpUntil([this] { return !master->errorBar()->message().empty(); }));
+    EXPECT_EQ(master->errorBar()->message(), "No location was found for that postal code.");
     EXPECT_EQ(currentKey(), before);
+}
+
+TEST_F(LocationSearchBarTest, ASearchWithoutTheNetworkSaysSo) {
+    const std::string before = currentKey();
+    platform::net::Reachability::shared()->setReachable(false);
+    type("30303");
+    ASSERT_TRUE(waitUntilIdle());
+    bar->m_locSearchBar->pressSearch();
+    ASSERT_TRUE(pumpUntil([this] { return !master->errorBar()->message().empty(); }));
+    EXPECT_EQ(master->errorBar()->message(), "The network is unavailable. Please search again later.");
+    EXPECT_EQ(currentKey(), before);
+    platform::net::Reachability::reset();
 }
 
 struct FavoriteCase {

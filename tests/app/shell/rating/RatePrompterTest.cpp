@@ -144,6 +144,24 @@ TEST_F(RatePrompterTest, TheMessageTakesTheNameLiterallyAndRatingOpensTheStore) 
     EXPECT_TRUE(platform::UserDefaults::standard()->boolForKey(RatePrompter::kRatedCurrentVersionKey));
 }
 
+TEST_F(RatePrompterTest, ALaunchWithoutAFlagMayPrompt) {
+    RatePrompter::resetSharedInstance();
+    const auto prompter = RatePrompter::sharedInstance();
+    for (int i = 0; i < 6; ++i) {
+        RatePrompter::appLaunched(false);
+    }
+    settle(*prompter);
+    advance(kDay);
+    RatePrompter::appLaunched(false);
+    settle(*prompter);
+    EXPECT_FALSE(prompting(*prompter));
+    RatePrompter::appLaunched();
+    settle(*prompter);
+    EXPECT_TRUE(prompting(*prompter));
+    EXPECT_EQ(storedInteger(RatePrompter::kUseCountKey), 8);
+    RatePrompter::resetSharedInstance();
+}
+
 TEST_F(RatePrompterTest, ResigningActiveHidesTheAlertWithoutRecordingAnAnswer) {
     RatePrompter::resetSharedInstance();
     const auto prompter = RatePrompter::sharedInstance();

@@ -96,6 +96,24 @@ TEST_F(RootTabListTest, ARebuildKeepsTheShownScreenAndHighlightsItsItem) {
     EXPECT_TRUE(master->isErrorBarHidden());
 }
 
+TEST_F(RootTabListTest, AStripRebuiltWhileSettingsShowsShowsItsItem) {
+    setLocale("en_US", "en");
+    const auto master = launchToRootScreen();
+    master->locationDataChanged(locationIn("US"));
+    master->displayViewControllerByName("settings");
+    for (const bool testMode : {true, false}) {
+        SCOPED_TRACE(testMode ? "test mode on" : "test mode off");
+        qov::QOVAppDelegate::currentAppDelegate()->setTestMode(testMode);
+        master->rebuildTabBar();
+        const auto& strip = *master->tabBar();
+        const auto item = strip.highlightedItem();
+        ASSERT_EQ(item->itemName(), "settings");
+        const double left = strip.m_scrollView->contentOffset().x;
+        EXPECT_GE(item->frame().x(), left);
+        EXPECT_LE(item->frame().maxX(), left + strip.m_scrollView->frame().width());
+    }
+}
+
 TEST_F(RootTabListTest, AUsOnlyScreenGivesWayToTheWeatherTabWithAMessage) {
     setLocale("en_US", "en");
     const auto master = launchToRootScreen();

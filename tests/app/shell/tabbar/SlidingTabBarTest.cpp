@@ -102,5 +102,48 @@ TEST_F(SlidingTabBarTest, HighlightingQuietlyTellsNoOne) {
     EXPECT_TRUE(metricsHits().empty());
 }
 
+TEST_F(SlidingTabBarTest, CenteringOnAnItemStaysWithinTheStrip) {
+    const auto items = makeItems(11);
+    m_bar->setItems(items);
+    // The item's place in the second half of a doubled strip lies past this strip's end: the strip stops there.
+    m_bar->centerTabBarOnItem(*items[0], false);
+    EXPECT_EQ(m_bar->m_scrollView->contentOffset().x, 538.0);
+    EXPECT_EQ(arrows(), (std::array<bool, 4>{true, true, false, false}));
+
+    const auto few = makeItems(3);
+    m_bar->setItems(few);
+    m_bar->centerTabBarOnItem(*few[2], false);
+    EXPECT_EQ(m_bar->m_scrollView->contentOffset().x, 0.0);
+}
+
+TEST_F(SlidingTabBarTest, SwappedSlotsTradePlacesAndKeepTheirOwnTabs) {
+    const auto items = makeItems(4);
+    m_bar->setItems(items);
+    m_bar->swapItemFromIndex(0, 3);
+    EXPECT_EQ(m_bar->slots().front(), items[3]);
+    EXPECT_EQ(m_bar->slots().back(), items[0]);
+    EXPECT_EQ(items[3]->frame().x(), 0.0);
+    EXPECT_EQ(items[0]->frame().x(), 234.0);
+    EXPECT_TRUE(items[3]->tapText("Tab 3"));
+    EXPECT_EQ(m_listener->selected, (std::vector<int>{4}));
+
+    m_bar->swapItemFromIndex(1, 4);  // past the slots
+    EXPECT_EQ(m_bar->slots()[1], items[1]);
+    EXPECT_EQ(items[1]->frame().x(), 78.0);
+}
+
+TEST_F(SlidingTabBarTest, ResettingASingleRunOfSlotsMovesNothing) {
+    const auto items = makeItems(5);
+    m_bar->setItems(items);
+    EXPECT_EQ(m_bar->itemRange().location, 0u);
+    EXPECT_EQ(m_bar->itemRange().length, 5u);
+    m_bar->resetSlots();
+    EXPECT_EQ(m_bar->itemRange().location, 5u);
+    EXPECT_EQ(m_bar->slots(), items);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(items[i]->frame().x(), 78.0 * i);
+    }
+}
+
 }  // namespace
 }  // namespace qov

@@ -60,7 +60,9 @@ TEST_F(TestModeScreensTest, TheConsoleFollowsTheLogEveryTwoSecondsWhileAutoUpdat
     log("first line");
     advance(TestConsoleViewController::kRefreshInterval);
     ASSERT_FALSE(console->logBuffer().empty());
-    EXPECT_NE(console->logBuffer().back().find("first line"), std::string::npos);
+    // The line as it was logged: where, then what, with neither time nor level before it.
+    EXPECT_TRUE(console->logBuffer().back().starts_with("TestModeScreensTest.cpp:")) << console->logBuffer().back();
+    EXPECT_TRUE(console->logBuffer().back().ends_with(" log: first line")) << console->logBuffer().back();
     EXPECT_EQ(console->m_consoleTableView->numberOfRowsInSection(0), static_cast<int>(console->logBuffer().size()));
 
     console->m_autoUpdateSwitch->setOn(false);
