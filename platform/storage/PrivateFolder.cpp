@@ -28,13 +28,8 @@ std::error_code PrivateFolder::ensure(const std::filesystem::path& folder) {
         // A link the user put in its place is used as it is.
         return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) ? std::error_code() : mkdirError;
     }
-    if (!S_ISDIR(status.st_mode)) {
-        return mkdirError;
-    }
-    if ((status.st_mode & 0777) != kFolderMode && ::chmod(folder.c_str(), kFolderMode) != 0) {
-        return lastError();
-    }
-    return {};
+    // A folder that was there before keeps its modes: it may be the user's own (a "Documents" in a home they named).
+    return S_ISDIR(status.st_mode) ? std::error_code() : mkdirError;
 }
 
 std::error_code PrivateFolder::ensurePath(const std::filesystem::path& folder) {

@@ -15,9 +15,9 @@ public:
     static constexpr unsigned kFolderMode = 0700;
     static constexpr unsigned kFileMode = 0600;
 
-    // Creates the folder with mode 0700 (its parent must exist), or narrows an existing folder of the application's
-    // own to 0700 (a symbolic link there is used as it is, never changed or followed for the change).
-    // Answers what went wrong: a file in the way, a missing parent, no permission.
+    // Creates the folder with mode 0700 (its parent must exist). A folder already there, or a symbolic link to one,
+    // is used as it is and keeps its modes. Answers what went wrong: a file in the way, a missing parent, no
+    // permission.
     static std::error_code ensure(const std::filesystem::path& folder);
 
     // Creates the folder and each missing folder above it with mode 0700; folders that exist keep their modes.

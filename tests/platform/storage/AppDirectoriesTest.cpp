@@ -29,13 +29,12 @@ TEST(AppDirectoriesTest, DirectoriesFollowTheSandboxLayoutAndAreCreated) {
     }
 }
 
-TEST(AppDirectoriesTest, OnlyWhatTheApplicationOwnsInAnExistingHomeIsMadePrivate) {
+TEST(AppDirectoriesTest, OnlyWhatTheApplicationMakesInAnExistingHomeIsMadePrivate) {
     namespace fs = std::filesystem;
     const qovtest::TempHome temp;
     const auto home = temp.path() / "home";
     fs::create_directories(home / "scripts");
     fs::create_directories(home / "shared");
-    fs::create_directories(home / "Library");
     std::ofstream(home / "scripts" / "run") << "#!/bin/sh\n";
     const std::vector<std::pair<fs::path, fs::perms>> foreign{{home, fs::perms(0755)},
                                                               {home / "scripts", fs::perms(0755)},
@@ -44,7 +43,8 @@ TEST(AppDirectoriesTest, OnlyWhatTheApplicationOwnsInAnExistingHomeIsMadePrivate
     for (const auto& [path, mode] : foreign) {
         fs::permissions(path, mode);
     }
-    fs::permissions(home / "Library", fs::perms(0777));  // the application's own, widened
+    fs::create_directory(home / "Documents");
+    fs::permissions(home / "Documents", fs::perms(0755));  // the user's own, there before
 
     const AppDirectories directories(home);
     ASSERT_TRUE(AtomicFile::write(directories.preferencesDirectory() / "defaults.plist", "<plist/>"));
@@ -54,8 +54,8 @@ TEST(AppDirectoriesTest, OnlyWhatTheApplicationOwnsInAnExistingHomeIsMadePrivate
     for (const auto& [path, mode] : foreign) {
         EXPECT_EQ(fs::status(path).permissions(), mode) << path;
     }
-    for (const auto& folder :
-         {home / "Library", home / "Library" / "Caches", home / "Library" / "Preferences", home / "Documents"}) {
+    EXPECT_EQ(fs::status(home / "Documents").permissions(), fs::perms(0755));
+    for (const auto& folder : {home / "Library", home / "Library" / "Caches", home / "Library" / "Preferences"}) {
         EXPECT_EQ(fs::status(folder).permissions(), fs::perms(0700)) << folder;
     }
     for (const auto& file : {home / "Library" / "Preferences" / "defaults.plist", home / "Documents" / "shot.png",

@@ -35,7 +35,7 @@ TEST(PrivateFolderTest, AFileInTheWayIsReported) {
     EXPECT_EQ(PrivateFolder::ensurePath(temp.path() / "file" / "sub"), std::errc::not_a_directory);
 }
 
-TEST(PrivateFolderTest, AnOwnFolderIsNarrowedButALinkInItsPlaceIsNotFollowed) {
+TEST(PrivateFolderTest, AFolderOrALinkAlreadyThereKeepsItsModes) {
     qovtest::TempHome temp;
     fs::create_directory(temp.path() / "own");
     fs::create_directory(temp.path() / "users");
@@ -45,7 +45,7 @@ TEST(PrivateFolderTest, AnOwnFolderIsNarrowedButALinkInItsPlaceIsNotFollowed) {
 
     EXPECT_FALSE(PrivateFolder::ensure(temp.path() / "own"));
     EXPECT_FALSE(PrivateFolder::ensure(temp.path() / "linked"));
-    EXPECT_EQ(modeOf(temp.path() / "own"), fs::perms(0700));
+    EXPECT_EQ(modeOf(temp.path() / "own"), fs::perms(0777));
     EXPECT_EQ(modeOf(temp.path() / "users"), fs::perms(0755));
 }
 
