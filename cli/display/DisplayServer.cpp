@@ -12,7 +12,10 @@ namespace qovcli {
 
 namespace {
 
-constexpr int kBacklog = 64;
+// New connections wait in the listening queue while every place is held (DisplayLimits::mostConnections): deep
+// enough that a crowd does not fill it, so that nobody's connection is refused and retried seconds later (the
+// system lowers it to its own limit).
+constexpr int kBacklog = 1024;
 
 // A socket listening on 127.0.0.1:port (0: a free port) and the port it got; -1 and why not when it cannot.
 // The port is never shared with another listener (no SO_REUSEPORT): only a port left in TIME_WAIT is taken over.
