@@ -1,5 +1,7 @@
 #include "cli/RunnerService.h"
 
+#include <utility>
+
 #include "sim/SimServer.h"
 
 namespace qovcli {
@@ -17,7 +19,11 @@ std::unique_ptr<RunnerService> RunnerService::start(const std::string& serviceHo
     if (!serviceHost.empty()) {
         return std::unique_ptr<RunnerService>(new RunnerService(serviceHost, nullptr));
     }
-    auto embedded = std::make_unique<qovsim::SimServer>();
+    // Only the runner talks to it: no other local user reads what it was asked (the --gps position, the texts
+    // typed into searches) or injects faults.
+    qovsim::SimServer::Options options;
+    options.adminPaths = false;
+    auto embedded = std::make_unique<qovsim::SimServer>(std::move(options));
     if (!embedded->start()) {
         err << "qovara: the embedded weather service could not start\n";
         return nullptr;

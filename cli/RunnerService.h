@@ -11,7 +11,7 @@ class SimServer;
 namespace qovcli {
 
 // The stand-in service the runner talks to for its whole run: the one at --service, or one started inside on an
-// ephemeral loopback port and stopped with this object.
+// ephemeral loopback port and stopped with this object, whose control paths (/admin/) are off.
 class RunnerService {
 public:
     // serviceHost: "HOST[:PORT]", or empty to start the embedded service. nullptr, after a message on err, when

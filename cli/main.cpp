@@ -12,6 +12,7 @@
 #include "cli/RunnerService.h"
 #include "cli/RunnerSession.h"
 #include "cli/WeatherSummary.h"
+#include "cli/display/DisplayRun.h"
 #include "platform/base/PrintableText.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/UserDefaults.h"
@@ -30,6 +31,10 @@ int main(int argc, char** argv) {
         return parsed.exitStatus;
     }
     const qovcli::RunnerOptions& options = *parsed.options;
+    // The display's port is taken before anything runs: one in use is refused now, not after the whole run.
+    if (options.displayPort && !qovcli::reserveDisplayPort(*options.displayPort, std::cerr)) {
+        return 2;
+    }
     const auto session = qovcli::RunnerSession::begin(options, std::cerr);
     if (!session) {
         return 2;

@@ -75,7 +75,8 @@ SimServer::SimServer() : SimServer(Options{}) {}
 
 SimServer::SimServer(Options options)
     : m_environment(loadGazetteer(options.dataDirectory), std::move(options.clock)),
-      m_threadCount(std::max<std::size_t>(options.threadCount, 2)) {
+      m_threadCount(std::max<std::size_t>(options.threadCount, 2)),
+      m_adminPaths(options.adminPaths) {
     addHealthRoutes(m_router);
     addAdminRoutes(m_router, m_faults, m_log);
     addWeatherRoutes(m_router, m_environment);
@@ -186,7 +187,7 @@ void SimServer::stop() {
 
 SimResponse SimServer::serve(const SimRequest& request, bool& dropConnection) {
     if (isAdminPath(request.path)) {
-        return m_router.dispatch(request);
+        return m_adminPaths ? m_router.dispatch(request) : SimResponse::text("not found", 404);
     }
     m_log.append(request);
     auto fault = m_faults.match(request.path);

@@ -38,6 +38,9 @@ public:
         std::shared_ptr<platform::Clock> clock;  // null: the process clock
         std::filesystem::path dataDirectory;     // empty: Gazetteer::defaultDataDirectory()
         std::size_t threadCount = 48;            // connections served at once (delayed ones included)
+        // The control paths under /admin/ (AdminRoutes and the switches of other routes); off, every one of them
+        // answers 404, for a service that another program embeds and that no one else may steer or read.
+        bool adminPaths = true;
     };
 
     SimServer();
@@ -70,6 +73,7 @@ private:
 
     SimEnvironment m_environment;
     std::size_t m_threadCount;
+    bool m_adminPaths;
     Router m_router;
     FaultSet m_faults;
     RequestLog m_log;

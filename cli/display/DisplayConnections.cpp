@@ -98,14 +98,17 @@ void DisplayConnections::run() {
     std::vector<pollfd> watched;
     std::vector<std::uint64_t> ids;
     while (!m_mailbox->stopping.load()) {
-        watched.assign({pollfd{m_listener, POLLIN, 0}, pollfd{m_mailbox->bell(), POLLIN, 0}});
+        // While no place can be taken, new connections wait in the listening queue (a negative socket is not
+        // watched).
+        const bool room = hasRoom(Clock::now());
+        watched.assign({pollfd{room ? m_listener : -1, POLLIN, 0}, pollfd{m_mailbox->bell(), POLLIN, 0}});
         ids.assign({0, 0});
         for (const auto& [id, connection] : m_connections) {
             const bool writes = connection.stage == Stage::Writing;
             watched.push_back(pollfd{connection.socket, short(writes ? POLLOUT : POLLIN | POLLRDHUP), 0});
             ids.push_back(id);
         }
-        if (::poll(watched.data(), watched.size(), millisecondsToFirstDeadline()) < 0) {
+        if (::poll(watched.data(), watched.size(), millisecondsToFirstDeadline(!room)) < 0) {
             continue;  // interrupted: look again
         }
         if (watched[1].revents != 0) {
@@ -126,34 +129,55 @@ void DisplayConnections::run() {
                 }
             }
         }
-        lookAtWaits();
         if (watched[0].revents != 0) {
             accept();
         }
+        lookAtWaits();
     }
 }
 
 void DisplayConnections::accept() {
     for (;;) {
+        const auto now = Clock::now();
+        const bool full = m_connections.size() >= m_limits.mostConnections;
+        const auto replaced = full ? replaceable(now) : m_connections.end();
+        if (full && replaced == m_connections.end()) {
+            return;  // the others wait in the listening queue until a place can be taken
+        }
         const int socket = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (socket < 0) {
             return;
         }
-        if (m_connections.size() >= m_limits.mostConnections) {
-            // The oldest connection still to deliver its request makes room; requests being served are kept.
-            const auto oldest = std::find_if(m_connections.begin(), m_connections.end(),
-                                             [](const auto& each) { return each.second.stage == Stage::Reading; });
-            if (oldest == m_connections.end()) {
-                ::close(socket);
-                continue;
-            }
-            close(oldest->first);
+        if (full) {
+            close(replaced->first);
         }
         Connection connection;
         connection.socket = socket;
-        connection.deadline = Clock::now() + m_limits.readTime;
-        m_connections.emplace(m_nextId++, std::move(connection));
+        connection.arrived = now;
+        connection.deadline = now + m_limits.readTime;
+        const auto id = m_nextId++;
+        // A request that came with the connection is read at once, before a newcomer could take its place.
+        read(id, m_connections.emplace(id, std::move(connection)).first->second);
     }
+}
+
+std::map<std::uint64_t, DisplayConnections::Connection>::iterator DisplayConnections::replaceable(
+    Clock::time_point now) {
+    auto reading = m_connections.end();
+    for (auto each = m_connections.begin(); each != m_connections.end(); ++each) {
+        if (each->second.stage == Stage::Draining) {
+            return each;
+        }
+        if (reading == m_connections.end() && each->second.stage == Stage::Reading &&
+            now - each->second.arrived >= m_limits.shortestHold) {
+            reading = each;
+        }
+    }
+    return reading;
+}
+
+bool DisplayConnections::hasRoom(Clock::time_point now) {
+    return m_connections.size() < m_limits.mostConnections || replaceable(now) != m_connections.end();
 }
 
 void DisplayConnections::read(std::uint64_t id, Connection& connection) {
@@ -241,12 +265,16 @@ void DisplayConnections::close(std::uint64_t id) {
     }
 }
 
-int DisplayConnections::millisecondsToFirstDeadline() const {
-    auto first = Clock::now() + std::chrono::seconds(60);
+int DisplayConnections::millisecondsToFirstDeadline(bool full) const {
+    const auto now = Clock::now();
+    auto first = now + std::chrono::seconds(60);
     for (const auto& [id, connection] : m_connections) {
         first = std::min(first, connection.deadline);
+        if (full && connection.stage == Stage::Reading) {
+            first = std::min(first, connection.arrived + m_limits.shortestHold);
+        }
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(first - Clock::now()).count();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(first - now).count();
     return static_cast<int>(std::clamp<long long>(left + 1, 0, 60'000));
 }
 

@@ -17,9 +17,12 @@ namespace qovcli {
 struct DisplayLimits {
     // From the connection's start until its whole request is read, and again for writing its answer.
     std::chrono::milliseconds readTime{5000};
-    // Connections held at once. Past it a new connection replaces the oldest one whose request is not yet read
-    // (or, when every connection is a request being served, is closed).
+    // Connections held at once. When every place is held, a new connection takes the place of the oldest one
+    // whose answer is already sent, else of the oldest one that has held its place for shortestHold without
+    // delivering its request; until one of them can make way, new connections wait in the listening queue, in
+    // the order they came (so a crowd that reconnects at once gets back in behind those already waiting).
     std::size_t mostConnections = 32;
+    std::chrono::milliseconds shortestHold{500};
     std::chrono::milliseconds longestStateWait{20000};
     std::chrono::milliseconds longestInputWait{10000};
     std::size_t largestHead = 16 * 1024;
@@ -29,8 +32,10 @@ struct DisplayLimits {
 
 // The device display's connections: accepts them on a listening socket and serves each one request with the
 // routes, all on the thread that calls run(), which never blocks on a client (sockets are non-blocking, poll()
-// waits for the first of them or of the deadlines). Input is posted to the main loop; its outcome comes back
-// through a mailbox that rings the serving thread. run() on one thread; waker() and stop() from any.
+// waits for the first of them or of the deadlines). Places are few (DisplayLimits): a connection is read as soon
+// as it is accepted, and strangers' connections make way for new ones. Input is posted to the main loop; its
+// outcome comes back through a mailbox that rings the serving thread. run() on one thread; waker() and stop()
+// from any.
 class DisplayConnections {
 public:
     // listener: a bound, listening socket, now owned.
@@ -53,6 +58,7 @@ private:
     struct Connection {
         int socket = -1;
         Stage stage = Stage::Reading;
+        Clock::time_point arrived;
         Clock::time_point deadline;
         std::string received;
         std::uint64_t after = 0;  // the frame a waiting page has
@@ -61,13 +67,17 @@ private:
     class Mailbox;
 
     void accept();
+    // The connection a newcomer may take the place of (see DisplayLimits::mostConnections); end() when none.
+    std::map<std::uint64_t, Connection>::iterator replaceable(Clock::time_point now);
+    bool hasRoom(Clock::time_point now);
     void read(std::uint64_t id, Connection& connection);
     void serve(std::uint64_t id, Connection& connection);
     void answer(Connection& connection, const DisplayAnswer& answer);
     void write(Connection& connection);
     void lookAtWaits();
     void close(std::uint64_t id);
-    int millisecondsToFirstDeadline() const;
+    // Until the first deadline, or, while no place is free, until the first held place may be taken.
+    int millisecondsToFirstDeadline(bool full) const;
 
     int m_listener;
     DisplayRoutes m_routes;

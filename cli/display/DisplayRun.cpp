@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <optional>
+#include <utility>
 
 #include "cli/display/DisplayServer.h"
 #include "platform/base/RunLoop.h"
@@ -13,20 +15,28 @@ namespace {
 constexpr double kCaptureInterval = 0.05;
 
 std::atomic<bool> interrupted{false};
+// The socket reserveDisplayPort() bound, until serveDisplay() takes it.
+std::optional<DisplayListener> reserved;
 
 extern "C" void noteInterrupt(int) { interrupted.store(true); }
 
 }  // namespace
+
+bool reserveDisplayPort(int port, std::ostream& err) {
+    reserved = DisplayListener::open(port, err);
+    return reserved.has_value();
+}
 
 bool serveDisplay(int port, std::ostream& out, std::ostream& err) {
     auto& loop = platform::RunLoop::main();
     auto device = std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()));
     auto frames = std::make_shared<DisplayFrames>();
     frames->capture(device->state());
-    const auto server = DisplayServer::start(port, device, frames, err);
-    if (!server) {
+    auto listener = reserved ? std::exchange(reserved, std::nullopt) : DisplayListener::open(port, err);
+    if (!listener) {
         return false;
     }
+    const auto server = DisplayServer::start(std::move(*listener), device, frames);
     out << "Device display: open " << server->access().address() << "\n"
         << "(Ctrl-C stops the runner)\n"
         << std::flush;

@@ -8,6 +8,7 @@
 #include "cli/display/DisplayConnections.h"
 #include "cli/display/DisplayDevice.h"
 #include "cli/display/DisplayFrames.h"
+#include "cli/display/DisplayListener.h"
 
 namespace qovcli {
 
@@ -18,8 +19,10 @@ namespace qovcli {
 // thread (posted to the main loop, which must be running) while the server goes on serving others.
 class DisplayServer {
 public:
-    // Listens on 127.0.0.1:port (0: a free port; a port in use is not shared); nullptr after a message on err
-    // when it cannot.
+    // Serves the connections that come to the listener, from those already waiting in its queue on.
+    static std::unique_ptr<DisplayServer> start(DisplayListener listener, std::shared_ptr<DisplayDevice> device,
+                                                std::shared_ptr<DisplayFrames> frames, DisplayLimits limits = {});
+    // Listens on 127.0.0.1:port first (DisplayListener::open); nullptr after its message on err when it cannot.
     static std::unique_ptr<DisplayServer> start(int port, std::shared_ptr<DisplayDevice> device,
                                                 std::shared_ptr<DisplayFrames> frames, std::ostream& err,
                                                 DisplayLimits limits = {});

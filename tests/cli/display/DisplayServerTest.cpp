@@ -3,12 +3,8 @@
 #include <future>
 #include <sstream>
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <nlohmann/json.hpp>
 
 #include "platform/base/Callback.h"
@@ -22,6 +18,7 @@
 #include "platform/ui/ScreenScript.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/Window.h"
+#include "tests/cli/display/RawConnection.h"
 #include "tests/support/PumpUntil.h"
 
 namespace qovcli {
@@ -29,40 +26,7 @@ namespace {
 
 using namespace platform::ui;
 
-// A client's own connection to the display, as raw as a hostile or careless one may be; closed with the object.
-class RawConnection {
-public:
-    explicit RawConnection(int port) : m_socket(::socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        // A generous deadline for every answer awaited below.
-        const timeval patience{30, 0};
-        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
-        m_connected = ::connect(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~RawConnection() { ::close(m_socket); }
-    RawConnection(const RawConnection&) = delete;
-    RawConnection& operator=(const RawConnection&) = delete;
-
-    bool send(const std::string& bytes) {
-        return m_connected && ::send(m_socket, bytes.data(), bytes.size(), MSG_NOSIGNAL) == ssize_t(bytes.size());
-    }
-    // Everything the server sends until it closes the connection (or the deadline passes).
-    std::string receiveAll() {
-        std::string received;
-        char chunk[4096];
-        for (ssize_t count; (count = ::recv(m_socket, chunk, sizeof chunk, 0)) > 0;) {
-            received.append(chunk, std::size_t(count));
-        }
-        return received;
-    }
-
-private:
-    int m_socket;
-    bool m_connected = false;
-};
+using qovtest::RawConnection;
 
 // A window with a label "Today", a button "Refresh" that counts its taps and a text field "City", served by the
 // display on a free port. The main loop runs on the display's clock, in real time: requests are served on the
