@@ -186,8 +186,7 @@ TEST_F(FileSystemApplicationCacheTest, FailedWritesAndRemovalsOnlyLogTheErrorAnd
 }
 
 TEST_F(FileSystemApplicationCacheTest, FilesArePrivateToTheUser) {
-    fs::create_directories(folder());
-    fs::permissions(folder(), fs::perms(0755));
+    ASSERT_FALSE(fs::exists(folder()));
     cache->storeLocation(makeLocation("USGA0028"));
     cache->storeConfiguration(std::make_shared<qov::QOVMobileAppConfig>("app", 900.0));
     EXPECT_EQ(fs::status(folder()).permissions(), fs::perms(0700));
