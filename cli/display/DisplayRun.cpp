@@ -18,9 +18,10 @@ extern "C" void noteInterrupt(int) { interrupted.store(true); }
 
 }  // namespace
 
-bool serveDisplay(int port, std::ostream& out, std::ostream& err) {
+bool serveDisplay(int port, DisplayDevice::Opener legacyMap, std::ostream& out, std::ostream& err) {
     auto& loop = platform::RunLoop::main();
-    auto device = std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()));
+    auto device =
+        std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()), std::move(legacyMap));
     auto frames = std::make_shared<DisplayFrames>();
     frames->capture(device->state());
     const auto server = DisplayServer::start(port, device, frames, err);

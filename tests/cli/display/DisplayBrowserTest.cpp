@@ -176,7 +176,7 @@ TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeys) {
         platform::gfx::Rect(std::stod(frame[1]), std::stod(frame[2]), std::stod(frame[3]), std::stod(frame[4])));
     const auto click = [&](KeyboardLayout::KeyKind kind, const std::string& letter = {}) {
         for (const auto& key : keys) {
-            if (key.kind == kind && key.letter == letter) {
+            if (key.kind == kind && key.character == letter) {
                 ASSERT_TRUE(browser->clickAt("#screen", key.cap.midX(), key.cap.midY())) << browser->lastError();
                 return;
             }
@@ -186,7 +186,7 @@ TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeys) {
     const auto inspectorLeft = [&] { return browser->script("return $('inspector').getBoundingClientRect().left;"); };
     const auto before = inspectorLeft();
     for (const char* letter : {"l", "o", "x"}) {
-        click(KeyboardLayout::KeyKind::Letter, letter);
+        click(KeyboardLayout::KeyKind::Character, letter);
     }
     click(KeyboardLayout::KeyKind::Backspace);
     EXPECT_TRUE(shows("lo", "SearchBar")) << dump;
