@@ -255,6 +255,19 @@ TEST_F(DisplayBrowserTest, AClickOnTheSearchBarsCancelEndsTheSearchAndFreesTheTa
         << "the keyboard went\n"
         << dump;
     EXPECT_TRUE(shows("Atlanta, GA", "SearchBar")) << dump;
+
+    // Favorites while searching, and back: Cancel stays on the bar, without the keyboard, and still cancels.
+    clickOn("Atlanta, GA", "SearchBar");
+    clickOn("Favorites", "Button");
+    ASSERT_TRUE(shows("Bookmarks", "NavigationBar")) << dump;
+    ASSERT_TRUE(browser->clickAt("#screen", 35.0, 42.0)) << "the bookmarks' Cancel, at the left of their bar";
+    const std::regex emptyBar("\\bSearchBar \\{[-0-9., ]+\\}\n");
+    ASSERT_TRUE(eventually([&] {
+        return frameOf(dump = browser->text("#dump"), "Keyboard") == std::nullopt && std::regex_search(dump, emptyBar);
+    })) << "back on the root screen, the search bar still searching\n"
+        << dump;
+    ASSERT_TRUE(browser->clickAt("#screen", x + width - 30.0, y + height / 2.0)) << browser->lastError();
+    EXPECT_TRUE(shows("Atlanta, GA", "SearchBar")) << dump;
     clickOn(kMapsTab);
     EXPECT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "MapView").has_value(); })) << dump;
 }
