@@ -72,6 +72,29 @@ bool awaitCurrentWeather() {
     return fresh;
 }
 
+// Brings the application to the root screen (through the terms screen on a first run) and looks at it: its dump
+// and picture, the weather panels' pictures. Answers whether it shows the Weather tab with the current location's
+// fresh weather.
+bool showRootScreen(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
+    const auto home = platform::AppDirectories::shared()->home();
+    if (qov::RootScreenState::isTermsScreenShown() && !acceptTerms((home / "terms-screen.png").string(), out, err)) {
+        err << "qovara: the terms screen did not give way to the root screen\n";
+    }
+    const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather();
+    const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
+    out << "Root screen:\n";
+    const bool shown = showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
+    if (weatherTab) {
+        writeWeatherPanelPictures(home, out, err);
+    }
+    if (!weather) {
+        err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";
+    } else if (!weatherTab) {
+        err << "qovara: the root screen does not show the Weather tab\n";
+    }
+    return weather && weatherTab && shown;
+}
+
 }  // namespace
 
 int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
@@ -91,29 +114,19 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     }
     auto& loop = platform::RunLoop::main();
     loop.runUntil(kStageTimeOut, [] { return !qov::RootScreenState::isSplashShown(); });
-    const auto home = platform::AppDirectories::shared()->home();
-    if (qov::RootScreenState::isTermsScreenShown() && !acceptTerms((home / "terms-screen.png").string(), out, err)) {
-        err << "qovara: the terms screen did not give way to the root screen\n";
-    }
-
-    const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather();
-    const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
-    out << "Root screen:\n";
-    const bool shown = showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
-
-    if (weatherTab) {
-        writeWeatherPanelPictures(home, out, err);
-    }
-    int status = weather && weatherTab && shown ? EXIT_SUCCESS : EXIT_FAILURE;
-    if (!weather) {
-        err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";
-    } else if (!weatherTab) {
-        err << "qovara: the root screen does not show the Weather tab\n";
+    int status = EXIT_SUCCESS;
+    if (options.displayPort && qov::RootScreenState::isTermsScreenShown()) {
+        // The person at the display reads the terms and chooses.
+        out << "Terms screen (accept or decline them on the display's page):\n";
+        showScreen((platform::AppDirectories::shared()->home() / "terms-screen.png").string(), out, err);
+    } else if (!showRootScreen(options, host, out, err)) {
+        status = EXIT_FAILURE;
     }
     if (options.script && !runScreenScript(*options.script, out, err)) {
         status = EXIT_FAILURE;
     }
-    if (options.displayPort && !serveDisplay(*options.displayPort, out, err)) {
+    if (options.displayPort && !serveDisplay(
+                                   *options.displayPort, [&host] { return openLegacyMap(host); }, out, err)) {
         status = EXIT_FAILURE;
     }
     application.resignActive();

@@ -5,6 +5,7 @@
 #include "app/core/location/QOVLocationManager.h"
 #include "app/legacymaps/screens/LegacyMapsViewController.h"
 #include "app/legacymaps/series/QOVTileSeries.h"
+#include "app/shell/root/RootScreenState.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Screen.h"
@@ -31,14 +32,16 @@ std::string legacyTileHosts(const std::string& host) {
     return "http://" + host;
 }
 
-std::optional<std::string> openLegacyMap(const std::string& host, const std::string& argument) {
-    if (!argument.empty()) {
-        return "legacymap takes no argument";
-    }
+}  // namespace
+
+std::optional<std::string> openLegacyMap(const std::string& host) {
     const auto window = platform::ui::Application::shared().keyWindow();
     const auto root = window ? window->rootViewController() : nullptr;
     if (!root) {
         return "no screen to present the older tile map over";
+    }
+    if (!qov::RootScreenState::isRootScreenShown()) {
+        return "the older tile map opens over the root screen: accept the terms first";
     }
     if (root->modalViewController()) {
         return "a screen is already presented over the root screen";
@@ -57,12 +60,11 @@ std::optional<std::string> openLegacyMap(const std::string& host, const std::str
     return std::nullopt;
 }
 
-}  // namespace
-
 void registerLegacyMapCommand(const std::string& host) {
     qov::registerLegacyMapInterfaceFiles();
-    platform::ui::ScreenScript::registerCommand(
-        "legacymap", [host](const std::string& argument) { return openLegacyMap(host, argument); });
+    platform::ui::ScreenScript::registerCommand("legacymap", [host](const std::string& argument) {
+        return argument.empty() ? openLegacyMap(host) : "legacymap takes no argument";
+    });
 }
 
 }  // namespace qovcli

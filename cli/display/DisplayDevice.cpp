@@ -7,6 +7,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/TouchPanel.h"
 
 namespace qovcli {
@@ -47,6 +48,12 @@ std::optional<std::string> DisplayDevice::press(const std::string& button) {
         platform::dispatchMain([] {});
         return std::nullopt;
     }
+    if (button == "legacymap" && m_legacyMap) {
+        if (isInBackground()) {
+            return "the application is in the background: press Home";
+        }
+        return m_legacyMap();
+    }
     return "no button \"" + button + "\"";
 }
 
@@ -62,11 +69,11 @@ std::optional<std::string> DisplayDevice::home() {
     return std::nullopt;
 }
 
-std::optional<std::string> DisplayDevice::tap(double x, double y) {
+std::optional<std::string> DisplayDevice::tap(double x, double y, int taps) {
     if (isInBackground()) {
         return "the application is in the background: press Home";
     }
-    return platform::ui::TouchPanel::tap(platform::gfx::Point{x, y});
+    return platform::ui::TouchPanel::tap(platform::gfx::Point{x, y}, taps);
 }
 
 std::optional<std::string> DisplayDevice::drag(double x, double y, double dx, double dy) {
@@ -100,7 +107,9 @@ DisplayDeviceState DisplayDevice::state() const {
     return DisplayDeviceState{.background = isInBackground(),
                               .network = platform::net::Reachability::shared()->isReachable(),
                               .landscape = platform::ui::Device::current().isLandscape(),
-                              .clockAhead = m_clock ? m_clock->ahead() : 0.0};
+                              .clockAhead = m_clock ? m_clock->ahead() : 0.0,
+                              .screenWidth = platform::ui::Screen::size().width,
+                              .screenHeight = platform::ui::Screen::size().height};
 }
 
 }  // namespace qovcli

@@ -17,7 +17,8 @@ nlohmann::json deviceJSON(const DisplayDeviceState& device) {
     return nlohmann::json{{"background", device.background},
                           {"network", device.network},
                           {"orientation", device.landscape ? "landscape" : "portrait"},
-                          {"clockAhead", device.clockAhead}};
+                          {"clockAhead", device.clockAhead},
+                          {"screen", {{"width", device.screenWidth}, {"height", device.screenHeight}}}};
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ struct DisplayFrame {
     std::uint64_t number = 0;  // 1 for the first frame, then one more for each change
     std::string png;           // the screen drawn at twice its size in points
     std::string state;         // JSON: {"frame": number, "dump": the screen's text dump, "device": {"background":
-                               // bool, "network": bool, "orientation": "portrait"|"landscape", "clockAhead": seconds}}
+                               // bool, "network": bool, "orientation": "portrait"|"landscape", "clockAhead": seconds,
+                               // "screen": {"width": points, "height": points}}}
 };
 
 // The frames of the device display: the main thread captures the screen (capture()) and tells the listener of

@@ -9,17 +9,17 @@ const std::string& displayPage() {
 <meta charset="utf-8">
 <title>Qovara device</title>
 <style>
-  body { margin: 0; padding: 16px; display: flex; gap: 24px; align-items: flex-start;
+  body { margin: 0; padding: 16px; display: flex; flex-wrap: wrap; gap: 24px; align-items: flex-start;
          font: 14px system-ui, sans-serif; background: #2b2d31; color: #e8e8e8; }
-  /* The stage takes the room of the phone as it stands, so the page lays itself out around a turned phone. */
+  /* The stage takes the room of the device as it stands (its size set from the screen's), so the page lays itself
+     out around a turned phone and a pad. */
   #stage { position: relative; flex: none; width: 352px; height: 600px; }
-  #stage.landscape { width: 600px; height: 352px; }
   #device { background: #111; border-radius: 36px; padding: 60px 16px; position: absolute; left: 50%; top: 50%;
             transform: translate(-50%, -50%); box-shadow: 0 4px 24px #0008; transition: transform .3s; }
   #stage.landscape #device { transform: translate(-50%, -50%) rotate(-90deg); }
   #screen { position: relative; width: 320px; height: 480px; cursor: pointer; user-select: none; }
   #screen:focus { outline: none; }
-  #screen img { width: 320px; height: 480px; display: block; -webkit-user-drag: none; }
+  #screen img { width: 100%; height: 100%; display: block; -webkit-user-drag: none; }
   #away { position: absolute; inset: 0; background: #000c; display: none; align-items: center;
           justify-content: center; text-align: center; color: #ccc; }
   #device.background #away { display: flex; }
@@ -43,6 +43,7 @@ const std::string& displayPage() {
   <button data-button="home">Home</button>
   <button data-button="rotate">Rotate</button>
   <button data-button="network" id="network">Network</button>
+  <button data-button="legacymap">Older map</button>
   <h2>Clock</h2>
   <div id="clock">real time</div>
   <button data-button="clock+60">+1 minute</button>
@@ -71,12 +72,25 @@ function send(path, parameters, body) {
   }).catch((error) => { $("message").textContent = String(error); });
 }
 
+// The screen at its size in points (a phone's or a pad's), and the stage around the device as it stands.
+let screenSize = { width: 320, height: 480 };
+function showSize(size, landscape) {
+  screenSize = size;
+  $("screen").style.width = size.width + "px";
+  $("screen").style.height = size.height + "px";
+  const width = size.width + 2 * 16, height = size.height + 2 * 60;
+  $("stage").style.width = (landscape ? height : width) + "px";
+  $("stage").style.height = (landscape ? width : height) + "px";
+}
+
 function showState(state) {
   $("frame").src = url("/frame.png", { frame: state.frame });
   $("dump").textContent = state.dump;
   const device = state.device;
+  const landscape = device.orientation === "landscape";
   $("device").classList.toggle("background", device.background);
-  $("stage").classList.toggle("landscape", device.orientation === "landscape");
+  $("stage").classList.toggle("landscape", landscape);
+  showSize(device.screen, landscape);
   $("network").textContent = device.network ? "Network: on" : "Network: off";
   const minutes = Math.round(device.clockAhead / 60);
   $("clock").textContent = minutes > 0 ? "real time + " + Math.floor(minutes / 60) + " h " + (minutes % 60) + " min"
@@ -114,7 +128,8 @@ function pointOf(event) {
   const x = event.clientX - box.left, y = event.clientY - box.top;
   // The box is turned a quarter to the left in landscape.
   const point = landscape ? { x: box.height - y, y: x } : { x: x, y: y };
-  return { x: Math.min(Math.max(point.x, 0), 319), y: Math.min(Math.max(point.y, 0), 479) };
+  return { x: Math.min(Math.max(point.x, 0), screenSize.width - 1),
+           y: Math.min(Math.max(point.y, 0), screenSize.height - 1) };
 }
 // A press ends where the button is let go, or where the pointer left the screen.
 function release(event) {
@@ -122,13 +137,18 @@ function release(event) {
   const released = pointOf(event);
   const dx = released.x - pressed.x, dy = released.y - pressed.y;
   if (Math.hypot(dx, dy) < 5) {
-    send("/tap", { x: pressed.x, y: pressed.y });
+    // The browser counts the quick clicks in a row: the second of a double click is a double tap's second tap.
+    send("/tap", { x: pressed.x, y: pressed.y, taps: pressed.taps });
   } else {
     send("/drag", { x: pressed.x, y: pressed.y, dx: dx, dy: dy });
   }
   pressed = null;
 }
-screen.addEventListener("mousedown", (event) => { pressed = pointOf(event); screen.focus(); event.preventDefault(); });
+screen.addEventListener("mousedown", (event) => {
+  pressed = Object.assign(pointOf(event), { taps: Math.min(Math.max(event.detail, 1), 5) });
+  screen.focus();
+  event.preventDefault();
+});
 screen.addEventListener("mouseup", release);
 screen.addEventListener("mouseleave", release);
 // The wheel pinches around the pointer (a map zooms); the turns made while a pinch is on its way go as one.

@@ -11,6 +11,9 @@ namespace {
 
 using Outcome = std::optional<std::string>;
 
+// The most quick taps in a row a click may end.
+constexpr std::uint64_t kMostTaps = 5;
+
 const char* reason(int status) {
     switch (status) {
         case 200: return "OK";
@@ -52,10 +55,13 @@ DisplayRoutes::Step input(const DisplayRequest& request) {
     if (request.path == "/tap") {
         const auto x = number(request, "x");
         const auto y = number(request, "y");
-        if (!x || !y) {
+        const auto taps =
+            request.parameters.count("taps") ? plainCount(request.parameter("taps")) : std::optional<std::uint64_t>(1);
+        if (!x || !y || !taps || *taps < 1 || *taps > kMostTaps) {
             return malformed();
         }
-        return DisplayRoutes::Input([x = *x, y = *y](DisplayDevice& device) { return device.tap(x, y); });
+        return DisplayRoutes::Input(
+            [x = *x, y = *y, taps = static_cast<int>(*taps)](DisplayDevice& device) { return device.tap(x, y, taps); });
     }
     if (request.path == "/drag") {
         const auto x = number(request, "x");

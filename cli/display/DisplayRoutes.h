@@ -30,7 +30,8 @@ struct DisplayAnswer {
 //   GET  /state?after=N        the latest frame's state (JSON, see DisplayFrame) once its number is above N
 //                              (N a plain decimal count, 0 when absent)
 //   GET  /frame.png            the latest frame's picture
-//   POST /tap?x=X&y=Y          a tap at that point of the screen
+//   POST /tap?x=X&y=Y[&taps=N] a tap at that point of the screen, ending N quick taps in a row (1 to 5, 1 when
+//                              absent: DisplayDevice::tap)
 //   POST /drag?x=X&y=Y&dx=DX&dy=DY
 //   POST /pinch?x=X&y=Y&scale=S  two fingers around that point pinch by S (above 1: zoom in)
 //   POST /type                 the body (UTF-8) typed into the field being edited

@@ -27,9 +27,10 @@ bool reserveDisplayPort(int port, std::ostream& err) {
     return reserved.has_value();
 }
 
-bool serveDisplay(int port, std::ostream& out, std::ostream& err) {
+bool serveDisplay(int port, DisplayDevice::Opener legacyMap, std::ostream& out, std::ostream& err) {
     auto& loop = platform::RunLoop::main();
-    auto device = std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()));
+    auto device =
+        std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()), std::move(legacyMap));
     auto frames = std::make_shared<DisplayFrames>();
     frames->capture(device->state());
     auto listener = reserved ? std::exchange(reserved, std::nullopt) : DisplayListener::open(port, err);

@@ -32,6 +32,11 @@ std::weak_ptr<Responder>& raisedBy() {
     return *input;
 }
 
+KeyboardLayout::Layer& shownLayer() {
+    static KeyboardLayout::Layer layer = KeyboardLayout::Layer::Letters;
+    return layer;
+}
+
 std::string titleOf(ReturnKeyType type) {
     switch (type) {
         case ReturnKeyType::Go: return "Go";
@@ -71,6 +76,7 @@ bool Keyboard::pressBackspace() {
 
 void Keyboard::didShow() {
     raisedBy() = Responder::firstResponder();
+    shownLayer() = KeyboardLayout::Layer::Letters;
     const Rect shown = Keyboard::frame();
     const Dictionary frame{{"x", shown.x()}, {"y", shown.y()}, {"width", shown.width()}, {"height", shown.height()}};
     NotificationCenter::defaultCenter().postNotification(kDidShowNotification, {}, {{kFrameEndUserInfoKey, frame}});
@@ -97,6 +103,17 @@ std::string Keyboard::returnKeyTitle() {
         return titleOf(searchBar->returnKeyType());
     }
     return titleOf(ReturnKeyType::Default);
+}
+
+KeyboardLayout::Layer Keyboard::layer() { return shownLayer(); }
+
+bool Keyboard::switchLayer() {
+    if (!isShown()) {
+        return false;
+    }
+    using Layer = KeyboardLayout::Layer;
+    shownLayer() = shownLayer() == Layer::Letters ? Layer::Numbers : Layer::Letters;
+    return true;
 }
 
 Rect Keyboard::endFrame(const Notification& notification) {

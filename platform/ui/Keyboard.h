@@ -4,6 +4,7 @@
 
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/Geometry.h"
+#include "platform/ui/KeyboardLayout.h"
 
 namespace platform::ui {
 
@@ -11,7 +12,8 @@ namespace platform::ui {
 // becomes the first responder, and then posts kDidShowNotification on the default center with its end frame in
 // the user information. Its keys go to the field being edited (the first responder: a text field, a search bar
 // or a text view); each key answers false, and does nothing, when no field is being edited. It stays shown
-// while the input that raised it remains the first responder; the screen renderer draws it (KeyboardPainter)
+// while the input that raised it remains the first responder. It shows its letters when it rises; its layer
+// switch ("123", then "ABC") turns to digits and signs and back. The screen renderer draws it (KeyboardPainter)
 // over the window's views and below alerts, and touches on it reach no view under it.
 // Main thread only.
 class Keyboard {
@@ -33,6 +35,10 @@ public:
     static bool covers(Point point);
     // The return key's title for the input being edited: "Search", "Go", "Done", ... or "return".
     static std::string returnKeyTitle();
+    // The keys it shows: letters, or digits and signs.
+    static KeyboardLayout::Layer layer();
+    // The layer switch: letters to digits and signs, and back. False, and nothing switched, while it is hidden.
+    static bool switchLayer();
 
     static bool type(const std::string& text);
     // The action key: return on a text field or text view, search on a search bar.

@@ -53,19 +53,22 @@ void drawBackspace(gfx::BitmapContext& context, const Rect& cap) {
 
 }  // namespace
 
-void KeyboardPainter::paint(gfx::BitmapContext& context, const Rect& frame, const std::string& returnTitle) {
+void KeyboardPainter::paint(gfx::BitmapContext& context, const Rect& frame, KeyboardLayout::Layer layer,
+                            const std::string& returnTitle) {
     using Kind = KeyboardLayout::KeyKind;
     context.save();
     context.clip(frame);
     context.fillRect(frame, kPanel);
-    const gfx::Font letterFont = gfx::Font::systemFont(20.0);
+    const gfx::Font characterFont = gfx::Font::systemFont(20.0);
     const gfx::Font titleFont = gfx::Font::systemFont(15.0);
-    for (const auto& key : KeyboardLayout::keys(frame)) {
+    for (const auto& key : KeyboardLayout::keys(frame, layer)) {
         switch (key.kind) {
-            case Kind::Letter: drawLabeledKey(context, key.cap, kLetterKey, key.letter, letterFont); break;
+            case Kind::Character: drawLabeledKey(context, key.cap, kLetterKey, key.character, characterFont); break;
             case Kind::Shift: drawShift(context, key.cap); break;
             case Kind::Backspace: drawBackspace(context, key.cap); break;
-            case Kind::Numbers: drawLabeledKey(context, key.cap, kFunctionKey, "123", titleFont); break;
+            case Kind::LayerSwitch:
+                drawLabeledKey(context, key.cap, kFunctionKey, KeyboardLayout::layerSwitchTitle(layer), titleFont);
+                break;
             case Kind::Space: drawLabeledKey(context, key.cap, kLetterKey, "space", titleFont); break;
             case Kind::Return: drawLabeledKey(context, key.cap, kFunctionKey, returnTitle, titleFont); break;
         }

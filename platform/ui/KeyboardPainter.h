@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/ui/Geometry.h"
+#include "platform/ui/KeyboardLayout.h"
 
 namespace platform::gfx {
 class BitmapContext;
@@ -10,12 +11,14 @@ class BitmapContext;
 
 namespace platform::ui {
 
-// Draws the on-screen keyboard: a light-grey panel with the keys where KeyboardLayout puts them, letters and the
-// space bar on white caps, shift, backspace, "123" and the return key (under the given title) on grey ones.
+// Draws the on-screen keyboard's layer: a light-grey panel with the keys where KeyboardLayout puts them, the
+// character keys and the space bar on white caps, shift, backspace, the layer switch and the return key (under
+// the given title) on grey ones.
 // Main thread only.
 class KeyboardPainter {
 public:
-    static void paint(gfx::BitmapContext& context, const Rect& frame, const std::string& returnTitle);
+    static void paint(gfx::BitmapContext& context, const Rect& frame, KeyboardLayout::Layer layer,
+                      const std::string& returnTitle);
 };
 
 }  // namespace platform::ui

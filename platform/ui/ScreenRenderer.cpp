@@ -91,7 +91,7 @@ std::shared_ptr<gfx::Image> ScreenRenderer::renderScreen(double scale) {
         context.fillRect(Rect(0.0, 0.0, screen.width(), Application::kStatusBarHeight), gfx::Color::black());
     }
     if (Keyboard::isShown()) {
-        KeyboardPainter::paint(context, Keyboard::frame(), Keyboard::returnKeyTitle());
+        KeyboardPainter::paint(context, Keyboard::frame(), Keyboard::layer(), Keyboard::returnKeyTitle());
     }
     const auto& popups = PopupRegistry::shared().visible();
     if (!popups.empty()) {

@@ -12,6 +12,8 @@ namespace {
 
 const gfx::Font kFieldFont = gfx::Font::systemFont(14.0);
 constexpr double kCancelWidth = 60.0;
+constexpr double kMargin = 6.0;      // around the field and the cancel button, across the bar
+constexpr double kFieldInset = 7.0;  // above and below the field and the cancel button
 
 }  // namespace
 
@@ -101,6 +103,23 @@ void SearchBar::pressCancel() {
     }
 }
 
+Rect SearchBar::cancelButtonFrame() const {
+    if (!m_showsCancelButton) {
+        return Rect();
+    }
+    const Rect area = bounds();
+    return Rect(area.maxX() - kMargin - kCancelWidth, area.y() + kFieldInset, kCancelWidth,
+                area.height() - 2.0 * kFieldInset);
+}
+
+std::string SearchBar::textAt(Point point) const {
+    const Rect button = cancelButtonFrame();
+    if (m_showsCancelButton && button.insetBy(-kMargin, -kFieldInset).contains(point)) {
+        return kCancelTitle;
+    }
+    return m_text.empty() ? m_placeholder : m_text;
+}
+
 bool SearchBar::offersTap(const std::string& text) const {
     return !text.empty() && ((m_showsCancelButton && text == kCancelTitle) || text == m_text || text == m_placeholder);
 }
@@ -124,8 +143,8 @@ void SearchBar::draw(gfx::BitmapContext& context) const {
     } else {
         context.fillRect(area, m_barStyle == BarStyle::Default ? m_tintColor : gfx::Color::white(0.1));
     }
-    const double cancel = m_showsCancelButton ? kCancelWidth + 6.0 : 0.0;
-    const Rect field(6.0, 7.0, area.width() - 12.0 - cancel, area.height() - 14.0);
+    const double cancel = m_showsCancelButton ? kCancelWidth + kMargin : 0.0;
+    const Rect field(kMargin, kFieldInset, area.width() - 2.0 * kMargin - cancel, area.height() - 2.0 * kFieldInset);
     context.fillRect(field, gfx::Color::white());
     context.strokeRect(field, gfx::Color::gray());
     const Rect textArea = field.insetBy(8.0, 0.0);
@@ -135,7 +154,7 @@ void SearchBar::draw(gfx::BitmapContext& context) const {
         context.drawText(m_text, textArea, kFieldFont, gfx::Color::black());
     }
     if (m_showsCancelButton) {
-        const Rect button(area.width() - 6.0 - kCancelWidth, 7.0, kCancelWidth, area.height() - 14.0);
+        const Rect button = cancelButtonFrame();
         context.fillRect(button, gfx::Color::white(0.2, 0.45));
         context.drawText(kCancelTitle, button, gfx::Font::boldSystemFont(12.0), gfx::Color::white(),
                          gfx::TextAlignment::Center);

@@ -58,6 +58,12 @@ public:
     // Only while the cancel button shows.
     void pressCancel();
 
+    // Where the cancel button is drawn, in the bar's bounds; an empty rect while it is hidden.
+    Rect cancelButtonFrame() const;
+    // What a finger at the point (in the bar's bounds) touches: kCancelTitle on the cancel button or the bar's
+    // margin around it, otherwise the field's text, or its placeholder while the text is empty.
+    std::string textAt(Point point) const;
+
     // A tap on the field (its text or placeholder; an empty text on an empty field) starts editing; on "Cancel"
     // presses cancel.
     bool tapText(const std::string& text) override;

@@ -23,26 +23,26 @@ constexpr const char* kOnKeyboard = "the keyboard is there: nothing under it mov
 // A finger on the keyboard types the key under it, as the keyboard's own keys do.
 std::optional<std::string> tapKeyboard(Point point) {
     using Kind = KeyboardLayout::KeyKind;
-    const auto keys = KeyboardLayout::keys(Keyboard::frame());
+    const auto keys = KeyboardLayout::keys(Keyboard::frame(), Keyboard::layer());
     const auto* key = KeyboardLayout::keyAt(keys, point);
     if (!key) {
         return "no key of the keyboard at that point";
     }
     bool typed = false;
     switch (key->kind) {
-        case Kind::Letter: typed = Keyboard::type(key->letter); break;
+        case Kind::Character: typed = Keyboard::type(key->character); break;
         case Kind::Space: typed = Keyboard::type(" "); break;
         case Kind::Backspace: typed = Keyboard::pressBackspace(); break;
         case Kind::Return: typed = Keyboard::pressReturn(); break;
-        case Kind::Shift:
-        case Kind::Numbers:
-            return "the shift and 123 keys do nothing here: type capitals, digits and signs with the keys";
+        case Kind::LayerSwitch: typed = Keyboard::switchLayer(); break;
+        case Kind::Shift: return "the shift key does nothing here: type capitals with the keys";
     }
     return typed ? std::nullopt : std::optional<std::string>("no field is being edited");
 }
 
 // What a finger at the point (in the view's bounds) touches as text: the part's title on views made of several
-// touchable parts, the placeholder on an empty field, otherwise the view's text.
+// touchable parts (a search bar's cancel button among them), the placeholder on an empty field, otherwise the
+// view's text.
 std::string textAt(const View& view, Point point) {
     if (const auto* segments = dynamic_cast<const SegmentedControl*>(&view)) {
         for (int index = 0; index < segments->numberOfSegments(); ++index) {
@@ -68,8 +68,8 @@ std::string textAt(const View& view, Point point) {
         return {};
     } else if (const auto* field = dynamic_cast<const TextField*>(&view); field && field->text().empty()) {
         return field->placeholder();
-    } else if (const auto* searchBar = dynamic_cast<const SearchBar*>(&view); searchBar && searchBar->text().empty()) {
-        return searchBar->placeholder();
+    } else if (const auto* searchBar = dynamic_cast<const SearchBar*>(&view)) {
+        return searchBar->textAt(point);
     }
     return view.text();
 }
@@ -105,7 +105,7 @@ TouchPanel::Touch TouchPanel::touchAt(gfx::Point point) {
     return {};
 }
 
-std::optional<std::string> TouchPanel::tap(gfx::Point point) {
+std::optional<std::string> TouchPanel::tap(gfx::Point point, int taps) {
     if (auto popup = PopupRegistry::shared().top()) {
         return tapPopup(*popup, point);
     }
@@ -115,6 +115,9 @@ std::optional<std::string> TouchPanel::tap(gfx::Point point) {
     const Touch touch = touchAt(point);
     if (!touch.view) {
         return "nothing on screen at that point";
+    }
+    if (taps > 1 && ScriptTargets::tap(*touch.view, touch.text, TapGesture{.taps = taps, .touches = 1})) {
+        return std::nullopt;
     }
     if (!ScriptTargets::tap(*touch.view, touch.text)) {
         return "nothing there responds to taps";

@@ -20,8 +20,11 @@ class TouchPanel {
 public:
     // The front-most view under the point that a finger reaches; nullptr when there is none.
     static std::shared_ptr<View> viewAt(gfx::Point point);
-    // A tap at the point; answers why nothing took it, or nullopt when something did.
-    static std::optional<std::string> tap(gfx::Point point);
+    // A tap at the point; answers why nothing took it, or nullopt when something did. taps counts the quick taps
+    // in a row that this one ends (2: the second tap of a double tap): a recogniser of that many taps at or above
+    // the view under the finger takes it (a map zooms in); when none does, it is one more single tap (a key, a
+    // button).
+    static std::optional<std::string> tap(gfx::Point point, int taps = 1);
     // A finger put down at the point and moved dx, dy points: a table row's reorder control moves its row, a
     // map pans, otherwise the nearest scroll view under it follows the finger, as far as its content goes. Answers why
     // nothing moved, or nullopt.

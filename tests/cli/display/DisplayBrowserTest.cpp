@@ -1,5 +1,6 @@
 // The device display in a real browser: the built runner serves the application, headless Chromium opens the
 // printed address and a person's clicks and keys arrive as taps and typing.
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -103,31 +104,56 @@ std::optional<std::pair<double, double>> centreOf(const std::string& dump, const
     return std::pair{std::stod(match[1]) + std::stod(match[3]) / 2.0, std::stod(match[2]) + std::stod(match[4]) / 2.0};
 }
 
-// The runner's page open in the browser, past the first run's greeting.
+// The frame ({x, y, width, height}) of the first view of the class the dump shows.
+std::optional<std::array<double, 4>> frameOf(const std::string& dump, const std::string& viewClass) {
+    const std::regex frame("\\b" + viewClass + " \\{(-?[0-9.]+), (-?[0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
+    std::smatch match;
+    if (!std::regex_search(dump, match, frame)) {
+        return std::nullopt;
+    }
+    return std::array{std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), std::stod(match[4])};
+}
+
+// The runner's page on a new home open in the browser, at the terms screen the runner leaves to the person. One
+// browser serves every test in turn.
 class DisplayBrowserTest : public qovtest::SimFixture {
 protected:
+    static void SetUpTestSuite() {
+        if (qovtest::WebDriverBrowser::isInstalled()) {
+            sharedBrowser = qovtest::WebDriverBrowser::start(browserProblem);
+        }
+    }
+    static void TearDownTestSuite() { sharedBrowser.reset(); }
+
     void SetUp() override {
         SimFixture::SetUp();
         if (!qovtest::WebDriverBrowser::isInstalled()) {
             GTEST_SKIP() << "chromium and chromium-driver are not installed (scripts/setup installs them)";
         }
-        std::string problem;
-        browser = qovtest::WebDriverBrowser::start(problem);
-        ASSERT_TRUE(browser) << problem;
+        browser = sharedBrowser.get();
+        ASSERT_TRUE(browser) << browserProblem;
         runner.emplace((home.path() / "home").string(), simUrl());
         const auto address = runner->address();
         ASSERT_TRUE(address) << "the runner printed no address";
         ASSERT_TRUE(browser->open(*address)) << browser->lastError();
-        ASSERT_TRUE(eventually([&] { return centreOf(dump = browser->text("#dump"), kMapsTab).has_value(); })) << dump;
-        // A first run greets the user with an alert: its OK button sits at the foot of it.
-        const std::regex alertFrame("AlertView \\{([0-9.]+), ([0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
-        if (std::smatch alert; std::regex_search(dump, alert, alertFrame)) {
-            ASSERT_TRUE(browser->clickAt("#screen", std::stod(alert[1]) + std::stod(alert[3]) / 2.0,
-                                         std::stod(alert[2]) + std::stod(alert[4]) - 36.0));
-            ASSERT_TRUE(eventually([&] {
-                return (dump = browser->text("#dump")).find("AlertView") == std::string::npos;
-            })) << dump;
-        }
+        ASSERT_TRUE(shows("Accept", "Button")) << "the terms screen waits for the person\n" << dump;
+    }
+    // Accepts the terms with a click, as the person does, and waits for the root screen. A first run's
+    // one-time notice comes ten seconds later: the clock is moved on for it to come now, and its OK is clicked.
+    void acceptTheTerms() {
+        clickOn("Accept", "Button");
+        ASSERT_TRUE(shows(kMapsTab)) << dump;
+        ASSERT_TRUE(browser->script("document.querySelector('[data-button=\"clock+60\"]').click(); return true;") ==
+                    true);
+        std::optional<std::array<double, 4>> alert;
+        ASSERT_TRUE(eventually([&] {
+            return (alert = frameOf(dump = browser->text("#dump"), "AlertView")).has_value();
+        })) << dump;
+        // Its OK button sits at the foot of it.
+        const auto [x, y, width, height] = *alert;
+        ASSERT_TRUE(browser->clickAt("#screen", x + width / 2.0, y + height - 36.0));
+        ASSERT_TRUE(eventually([&] { return !frameOf(dump = browser->text("#dump"), "AlertView").has_value(); }))
+            << dump;
     }
     // Waits until the page's dump shows a view with the text (of that class when one is given).
     bool shows(const std::string& text, const std::string& viewClass = "") {
@@ -141,13 +167,23 @@ protected:
     }
 
     static constexpr const char* kMapsTab = "tabbar-icon-map.png";
+    static inline std::unique_ptr<qovtest::WebDriverBrowser> sharedBrowser;
+    static inline std::string browserProblem;
     qovtest::TempHome home;
-    std::unique_ptr<qovtest::WebDriverBrowser> browser;
+    qovtest::WebDriverBrowser* browser = nullptr;
     std::optional<DisplayedRunner> runner;
     std::string dump;
 };
 
+TEST_F(DisplayBrowserTest, AFirstRunLeavesTheTermsToThePerson) {
+    EXPECT_TRUE(centreOf(dump, "Terms and Conditions", "NavigationBar")) << dump;
+    EXPECT_FALSE(centreOf(dump, kMapsTab)) << "the runner did not accept them\n" << dump;
+    acceptTheTerms();
+    EXPECT_TRUE(shows("Updated: [0-9:]+ [AP]M EST")) << "the current location's weather\n" << dump;
+}
+
 TEST_F(DisplayBrowserTest, ClicksOnThePageTapTheApplication) {
+    acceptTheTerms();
     const std::string mapsTitle = "} \"Maps\" color";
     EXPECT_EQ(dump.find(mapsTitle), dump.rfind(mapsTitle)) << "only the tab's title says Maps";
     clickOn(kMapsTab);
@@ -157,6 +193,7 @@ TEST_F(DisplayBrowserTest, ClicksOnThePageTapTheApplication) {
 }
 
 TEST_F(DisplayBrowserTest, TypingInTheSearchFieldAndClickingAPlaceShowsItsWeather) {
+    acceptTheTerms();
     clickOn("Atlanta, GA", "SearchBar");  // the field shows the current location's name
     ASSERT_TRUE(browser->typeInto("#screen", "Lond")) << browser->lastError();
     ASSERT_TRUE(shows("Lond", "SearchBar")) << dump;
@@ -165,34 +202,111 @@ TEST_F(DisplayBrowserTest, TypingInTheSearchFieldAndClickingAPlaceShowsItsWeathe
     EXPECT_TRUE(shows("Updated: [0-9:]+ [AP]M GMT")) << "London's weather\n" << dump;
 }
 
-TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeys) {
+TEST_F(DisplayBrowserTest, ClicksOnTheDrawnKeyboardTypeItsKeysAnd123TurnsThemToDigits) {
     using platform::ui::KeyboardLayout;
+    acceptTheTerms();
     clickOn("Atlanta, GA", "SearchBar");
-    const std::regex keyboardFrame("\nKeyboard \\{([0-9.]+), ([0-9.]+), ([0-9.]+), ([0-9.]+)\\}");
-    std::smatch frame;
-    ASSERT_TRUE(eventually([&] { return std::regex_search(dump = browser->text("#dump"), frame, keyboardFrame); }))
+    std::optional<std::array<double, 4>> frame;
+    ASSERT_TRUE(eventually([&] { return (frame = frameOf(dump = browser->text("#dump"), "Keyboard")).has_value(); }))
         << dump;
-    const auto keys = KeyboardLayout::keys(
-        platform::gfx::Rect(std::stod(frame[1]), std::stod(frame[2]), std::stod(frame[3]), std::stod(frame[4])));
-    const auto click = [&](KeyboardLayout::KeyKind kind, const std::string& letter = {}) {
-        for (const auto& key : keys) {
-            if (key.kind == kind && key.letter == letter) {
+    const platform::gfx::Rect keyboard((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]);
+    const auto click = [&](KeyboardLayout::Layer layer, KeyboardLayout::KeyKind kind,
+                           const std::string& character = {}) {
+        for (const auto& key : KeyboardLayout::keys(keyboard, layer)) {
+            if (key.kind == kind && key.character == character) {
                 ASSERT_TRUE(browser->clickAt("#screen", key.cap.midX(), key.cap.midY())) << browser->lastError();
                 return;
             }
         }
-        FAIL() << "no key " << letter;
+        FAIL() << "no key " << character;
     };
+    using Kind = KeyboardLayout::KeyKind;
+    constexpr auto kLetters = KeyboardLayout::Layer::Letters;
+    constexpr auto kNumbers = KeyboardLayout::Layer::Numbers;
     const auto inspectorLeft = [&] { return browser->script("return $('inspector').getBoundingClientRect().left;"); };
     const auto before = inspectorLeft();
     for (const char* letter : {"l", "o", "x"}) {
-        click(KeyboardLayout::KeyKind::Letter, letter);
+        click(kLetters, Kind::Character, letter);
     }
-    click(KeyboardLayout::KeyKind::Backspace);
+    click(kLetters, Kind::Backspace);
     EXPECT_TRUE(shows("lo", "SearchBar")) << dump;
-    click(KeyboardLayout::KeyKind::Shift);
+    // A postal code's digits, and back to the letters.
+    click(kLetters, Kind::LayerSwitch);
+    click(kNumbers, Kind::Character, "3");
+    click(kNumbers, Kind::Character, "0");
+    click(kNumbers, Kind::LayerSwitch);
+    click(kLetters, Kind::Character, "a");
+    EXPECT_TRUE(shows("lo30a", "SearchBar")) << dump;
+    click(kLetters, Kind::Shift);
     EXPECT_TRUE(eventually([&] { return browser->text("#message").find("shift") != std::string::npos; }));
     EXPECT_EQ(inspectorLeft(), before) << "a message leaves the page where it was";
+}
+
+TEST_F(DisplayBrowserTest, AClickOnTheSearchBarsCancelEndsTheSearchAndFreesTheTabStrip) {
+    acceptTheTerms();
+    clickOn("Atlanta, GA", "SearchBar");
+    ASSERT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "Keyboard").has_value(); })) << dump;
+    // Cancel stands at the right end of the bar.
+    const auto bar = frameOf(dump, "SearchBar");
+    ASSERT_TRUE(bar) << dump;
+    const auto [x, y, width, height] = *bar;
+    ASSERT_TRUE(browser->clickAt("#screen", x + width - 30.0, y + height / 2.0)) << browser->lastError();
+    EXPECT_TRUE(eventually([&] { return !frameOf(dump = browser->text("#dump"), "Keyboard").has_value(); }))
+        << "the keyboard went\n"
+        << dump;
+    EXPECT_TRUE(shows("Atlanta, GA", "SearchBar")) << dump;
+
+    // Favorites while searching, and back: Cancel stays on the bar, without the keyboard, and still cancels.
+    clickOn("Atlanta, GA", "SearchBar");
+    clickOn("Favorites", "Button");
+    ASSERT_TRUE(shows("Bookmarks", "NavigationBar")) << dump;
+    ASSERT_TRUE(browser->clickAt("#screen", 35.0, 42.0)) << "the bookmarks' Cancel, at the left of their bar";
+    const std::regex emptyBar("\\bSearchBar \\{[-0-9., ]+\\}\n");
+    ASSERT_TRUE(eventually([&] {
+        return frameOf(dump = browser->text("#dump"), "Keyboard") == std::nullopt && std::regex_search(dump, emptyBar);
+    })) << "back on the root screen, the search bar still searching\n"
+        << dump;
+    ASSERT_TRUE(browser->clickAt("#screen", x + width - 30.0, y + height / 2.0)) << browser->lastError();
+    EXPECT_TRUE(shows("Atlanta, GA", "SearchBar")) << dump;
+    clickOn(kMapsTab);
+    EXPECT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "MapView").has_value(); })) << dump;
+}
+
+TEST_F(DisplayBrowserTest, ADoubleClickOnTheMapZoomsIn) {
+    acceptTheTerms();
+    clickOn(kMapsTab);
+    const std::regex region("MapView \\{[-0-9., ]+\\} \"region [-0-9.]+, [-0-9.]+ span ([0-9.]+) x");
+    const auto span = [&]() -> std::optional<double> {
+        std::smatch match;
+        dump = browser->text("#dump");
+        return std::regex_search(dump, match, region) ? std::optional(std::stod(match[1])) : std::nullopt;
+    };
+    ASSERT_TRUE(eventually([&] { return span().has_value(); })) << dump;
+    const double before = *span();
+    const auto map = frameOf(dump, "MapView");
+    ASSERT_TRUE(map) << dump;
+    const auto [x, y, width, height] = *map;
+    ASSERT_TRUE(browser->clickAt("#screen", x + width / 2.0, y + height / 2.0, 2)) << browser->lastError();
+    EXPECT_TRUE(eventually([&] { return std::abs(span().value_or(0.0) - before / 2.0) < before * 0.01; }))
+        << "the span halves\n"
+        << dump;
+}
+
+TEST_F(DisplayBrowserTest, TheOlderMapButtonShowsAPadScreenAtItsOwnSizeThatTakesClicks) {
+    acceptTheTerms();
+    ASSERT_TRUE(browser->script("document.querySelector('[data-button=legacymap]').click(); return true;") == true);
+    ASSERT_TRUE(shows("Radar", "Button")) << "the older map's controls\n" << dump;
+    const auto size = [&] {
+        return browser->script(
+            "const box = $('screen').getBoundingClientRect(), frame = $('frame');"
+            "return [box.width, box.height, frame.naturalWidth, frame.naturalHeight];");
+    };
+    EXPECT_TRUE(eventually([&] { return size() == nlohmann::json({768, 1024, 1536, 2048}); })) << size();
+    // The control bar sits at the pad's foot, far below a phone's screen.
+    clickOn("Radar", "Button");
+    EXPECT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "MapOverlayOptionView").has_value(); }))
+        << "the overlays to choose from\n"
+        << dump;
 }
 
 TEST_F(DisplayBrowserTest, TheTurnedPhoneLeavesEveryControlWholeBesideIt) {

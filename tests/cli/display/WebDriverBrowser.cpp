@@ -148,10 +148,19 @@ std::string WebDriverBrowser::text(const std::string& selector) {
     return text.is_string() ? text.get<std::string>() : "";
 }
 
-bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) {
+bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y, int clicks) {
     const auto box = script(
-        "const box = document.querySelector(arguments[0]).getBoundingClientRect();"
-        "return [box.left, box.top];",
+        "const element = document.querySelector(arguments[0]);"
+        "const x = " +
+            std::to_string(x) + ", y = " + std::to_string(y) +
+            ";"
+            "let box = element.getBoundingClientRect();"
+            "if (box.left + x < 0 || box.left + x >= innerWidth || box.top + y < 0 ||"
+            "    box.top + y >= innerHeight) {"
+            "  scrollBy(box.left + x - innerWidth / 2, box.top + y - innerHeight / 2);"
+            "  box = element.getBoundingClientRect();"
+            "}"
+            "return [box.left, box.top];",
         selector);
     if (!box.is_array() || box.size() != 2) {
         return false;
@@ -160,12 +169,14 @@ bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y) 
                               {"origin", "viewport"},
                               {"x", static_cast<int>(box[0].get<double>() + x)},
                               {"y", static_cast<int>(box[1].get<double>() + y)}};
+    nlohmann::json presses = nlohmann::json::array({move});
+    for (int click = 0; click < clicks; ++click) {
+        presses.push_back({{"type", "pointerDown"}, {"button", 0}});
+        presses.push_back({{"type", "pointerUp"}, {"button", 0}});
+    }
     const nlohmann::json actions{
         {"actions",
-         {{{"type", "pointer"},
-           {"id", "mouse"},
-           {"parameters", {{"pointerType", "mouse"}}},
-           {"actions", {move, {{"type", "pointerDown"}, {"button", 0}}, {{"type", "pointerUp"}, {"button", 0}}}}}}}};
+         {{{"type", "pointer"}, {"id", "mouse"}, {"parameters", {{"pointerType", "mouse"}}}, {"actions", presses}}}}};
     return command("POST", "/session/" + m_session + "/actions", actions).has_value();
 }
 

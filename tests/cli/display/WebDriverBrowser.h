@@ -25,8 +25,9 @@ public:
     bool open(const std::string& url);
     // The text of the first element matching the CSS selector; "" when there is none.
     std::string text(const std::string& selector);
-    // A mouse click x, y CSS pixels from the top left of the first element matching the selector.
-    bool clickAt(const std::string& selector, double x, double y);
+    // Mouse clicks in a quick row (2: a double click) x, y CSS pixels from the top left of the first element
+    // matching the selector; the page is scrolled first when that point is out of view.
+    bool clickAt(const std::string& selector, double x, double y, int clicks = 1);
     // Types the text as key presses into the first element matching the selector (focused first).
     bool typeInto(const std::string& selector, const std::string& text);
     // Runs the script in the page with the selector as arguments[0]; its result, or null.

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/SearchDisplayController.h"
+#include "platform/ui/TouchPanel.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/UiFixture.h"
 
@@ -88,6 +89,24 @@ TEST_F(SearchDisplayControllerTest, CancelOrATapOnTheCoverEndsTheSearch) {
     search->setActive(true, false);
     EXPECT_TRUE(bar->isEditing());
     EXPECT_TRUE(search->dimmingView()->tapFrom(*search->dimmingView(), ""));
+    EXPECT_FALSE(search->isActive());
+}
+
+TEST_F(SearchDisplayControllerTest, AFingerOnTheCancelButtonCancelsAndOnTheFieldEdits) {
+    bar->typeText("Lond");
+    const Rect cancel = bar->cancelButtonFrame();
+    ASSERT_FALSE(cancel.isEmpty());
+    // The bar starts 21 points down the screen (the screen's view 20, the bar one more); beside the field, up to
+    // the bar's edges, the finger is on Cancel.
+    EXPECT_EQ(TouchPanel::tap(Point{cancel.midX(), 21 + cancel.midY()}), std::nullopt);
+    EXPECT_EQ(journal->journal.back(), "didEnd");
+    EXPECT_FALSE(search->isActive());
+    EXPECT_FALSE(Keyboard::isShown()) << "the keyboard went";
+    EXPECT_TRUE(bar->cancelButtonFrame().isEmpty());
+
+    EXPECT_EQ(TouchPanel::tap(Point{250, 24}), std::nullopt) << "the right of the narrowed bar";
+    EXPECT_TRUE(bar->isEditing()) << "without Cancel, a finger on the bar starts editing";
+    EXPECT_EQ(TouchPanel::tap(Point{317, 23}), std::nullopt) << "the bar's corner, beside Cancel";
     EXPECT_FALSE(search->isActive());
 }
 

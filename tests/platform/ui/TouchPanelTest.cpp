@@ -5,6 +5,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/KeyboardLayout.h"
+#include "platform/ui/TapGestureRecognizer.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/SampleScreenFixture.h"
 
@@ -12,6 +13,17 @@ namespace platform::ui {
 namespace {
 
 using TouchPanelTest = SampleScreenFixture;
+
+// The middle of the shown keyboard's key of that kind (and character).
+Point keyCentre(KeyboardLayout::KeyKind kind, const std::string& character = {}) {
+    for (const auto& key : KeyboardLayout::keys(Keyboard::frame(), Keyboard::layer())) {
+        if (key.kind == kind && key.character == character) {
+            return key.cap.center();
+        }
+    }
+    ADD_FAILURE() << "no such key " << character;
+    return Point{};
+}
 
 TEST_F(TouchPanelTest, ATapLandsOnWhatIsDrawnAtThePoint) {
     // The sample screen's root view starts 20 points down.
@@ -58,28 +70,18 @@ TEST_F(TouchPanelTest, ADragScrollsTheScrollViewUnderTheFinger) {
 TEST_F(TouchPanelTest, ATapOnTheKeyboardTypesTheKeyUnderTheFinger) {
     using Kind = KeyboardLayout::KeyKind;
     ASSERT_TRUE(screen->field->becomeFirstResponder());
-    const auto keys = KeyboardLayout::keys(Keyboard::frame());
-    const auto centreOf = [&](Kind kind, const std::string& letter = {}) {
-        for (const auto& key : keys) {
-            if (key.kind == kind && key.letter == letter) {
-                return key.cap.center();
-            }
-        }
-        ADD_FAILURE() << "no such key " << letter;
-        return Point{};
-    };
+    const auto centreOf = [](Kind kind, const std::string& character = {}) { return keyCentre(kind, character); };
     const struct {
         Point point;
         std::optional<std::string> error;
         std::string text;
     } cases[] = {
-        {centreOf(Kind::Letter, "h"), std::nullopt, "h"},
-        {centreOf(Kind::Letter, "i"), std::nullopt, "hi"},
+        {centreOf(Kind::Character, "h"), std::nullopt, "h"},
+        {centreOf(Kind::Character, "i"), std::nullopt, "hi"},
         {centreOf(Kind::Space), std::nullopt, "hi "},
         {centreOf(Kind::Backspace), std::nullopt, "hi"},
         {{1, 266}, std::nullopt, "hiq"},  // above the cap of q, in the gap between the keys
-        {centreOf(Kind::Shift), "the shift and 123 keys do nothing here: type capitals, digits and signs with the keys",
-         "hiq"},
+        {centreOf(Kind::Shift), "the shift key does nothing here: type capitals with the keys", "hiq"},
         {{1, 330}, "no key of the keyboard at that point", "hiq"},  // beside a, the second row being indented
         {centreOf(Kind::Return), std::nullopt, "hiq"},
     };
@@ -88,6 +90,44 @@ TEST_F(TouchPanelTest, ATapOnTheKeyboardTypesTheKeyUnderTheFinger) {
         EXPECT_EQ(screen->field->text(), each.text) << each.point.x << "," << each.point.y;
     }
     EXPECT_TRUE(screen->journal.empty()) << "no touch reached the table under the keyboard";
+}
+
+TEST_F(TouchPanelTest, TheLayerSwitchTurnsTheKeysToDigitsAndSignsAndBack) {
+    using Kind = KeyboardLayout::KeyKind;
+    ASSERT_TRUE(screen->field->becomeFirstResponder());
+    const Point layerSwitch = keyCentre(Kind::LayerSwitch);
+    const Point topLeft = keyCentre(Kind::Character, "q");
+    EXPECT_EQ(TouchPanel::tap(layerSwitch), std::nullopt);
+    EXPECT_EQ(Keyboard::layer(), KeyboardLayout::Layer::Numbers);
+    EXPECT_EQ(TouchPanel::tap(topLeft), std::nullopt);
+    EXPECT_EQ(TouchPanel::tap(keyCentre(Kind::Character, "-")), std::nullopt);
+    EXPECT_EQ(TouchPanel::tap(keyCentre(Kind::Character, "?")), std::nullopt);
+    EXPECT_EQ(TouchPanel::tap(layerSwitch), std::nullopt);
+    EXPECT_EQ(TouchPanel::tap(topLeft), std::nullopt);
+    EXPECT_EQ(screen->field->text(), "1-?q");
+    EXPECT_EQ(TouchPanel::tap(keyCentre(Kind::Shift)).has_value(), true) << "letters have shift, digits do not";
+
+    // A keyboard raised again shows its letters.
+    EXPECT_EQ(TouchPanel::tap(layerSwitch), std::nullopt);
+    screen->field->resignFirstResponder();
+    EXPECT_FALSE(Keyboard::switchLayer()) << "a hidden keyboard switches nothing";
+    ASSERT_TRUE(screen->field->becomeFirstResponder());
+    EXPECT_EQ(Keyboard::layer(), KeyboardLayout::Layer::Letters);
+}
+
+TEST_F(TouchPanelTest, TheSecondTapOfADoubleTapGoesToADoubleTapRecogniserOrIsOneMoreTap) {
+    // A button takes both taps of a double tap as taps.
+    EXPECT_EQ(TouchPanel::tap(Point{260, 145}), std::nullopt);
+    EXPECT_EQ(TouchPanel::tap(Point{260, 145}, 2), std::nullopt);
+    EXPECT_EQ(screen->journal, (std::vector<std::string>{"refresh", "refresh"}));
+    // The white root view, beside everything else on it, knows only double taps.
+    int doubleTaps = 0;
+    auto recogniser = std::make_shared<TapGestureRecognizer>([&](TapGestureRecognizer&) { ++doubleTaps; });
+    recogniser->setNumberOfTapsRequired(2);
+    screen->view()->addGestureRecognizer(recogniser);
+    EXPECT_EQ(TouchPanel::tap(Point{150, 70}), "nothing there responds to taps");
+    EXPECT_EQ(TouchPanel::tap(Point{150, 70}, 2), std::nullopt);
+    EXPECT_EQ(doubleTaps, 1);
 }
 
 }  // namespace
