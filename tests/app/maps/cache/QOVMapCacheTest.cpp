@@ -6,7 +6,7 @@
 
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "tests/app/maps/MapsFixture.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/PngSamples.h"
 #include "tests/support/PumpUntil.h"
 
