@@ -20,7 +20,8 @@ pkg_check_modules(NETCDF REQUIRED IMPORTED_TARGET netcdf)
 # The coastlines the map draws its base map from (gmt-gshhg-low).
 find_file(QOV_COASTLINE_FILE binned_GSHHS_l.nc PATHS /usr/share/gmt-gshhg NO_DEFAULT_PATH REQUIRED)
 find_file(QOV_DETAILED_COASTLINE_FILE binned_GSHHS_i.nc PATHS /usr/share/gmt-gshhg NO_DEFAULT_PATH REQUIRED)
-if(QOV_BUILD_TESTS)
+if(QOV_BUILD_TESTS OR QOV_BUILD_BENCHMARKS)
+  # The test helpers, which a benchmark links too, build on GoogleTest.
   find_package(GTest REQUIRED)
 endif()
 if(QOV_BUILD_BENCHMARKS)

@@ -3,8 +3,7 @@
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
 #include "app/maps/options/MapsOptionsViewController.h"
-#include "app/neighbours/QOVAdView.h"
-#include "app/shell/root/QOVMasterViewController.h"
+#include "app/ui/base/QOVScreenHost.h"
 #include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "app/ui/text/LocalizedFormat.h"
 #include "platform/base/NotificationCenter.h"
@@ -60,13 +59,9 @@ void MapsViewController::viewDidLoad() {
 void MapsViewController::viewWillAppear(bool animated) {
     QOVMapViewController::viewWillAppear(animated);
     followAdSlot();
-    const auto master = masterViewController();
-    if (master && master->adView()) {
-        const auto& ad = master->adView();
-        ad->setPage("/maps");
-        ad->setTab("explrs");
-        ad->setSection("maps");
-        ad->refreshAdView();
+    const auto master = masterViewController<QOVScreenHost>();
+    if (master) {
+        master->refreshAdViewForPage("/maps", "explrs", "maps");
     }
     if (mapView() && platform::UserDefaults::standard()->boolForKey(MapsOptionsViewController::kGPSDotDefaultsKey)) {
         mapView()->setShowsUserLocation(true);
@@ -82,7 +77,7 @@ void MapsViewController::viewWillAppear(bool animated) {
 
 void MapsViewController::viewWillDisappear(bool animated) {
     platform::NotificationCenter::defaultCenter().removeObserver(this);
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->showLocationBar(false);
     }
     QOVMapViewController::viewWillDisappear(animated);
@@ -118,7 +113,7 @@ void MapsViewController::askUserForLayerTimeFrame() {
     const auto sheet = std::make_shared<platform::ui::ActionSheet>(
         localized("Choose Animation"), std::static_pointer_cast<platform::ui::ActionSheetDelegate>(self()),
         localized("Cancel"), std::nullopt, std::vector<std::string>{localized("Past"), localized("Future")});
-    const auto master = masterViewController();
+    const auto master = masterViewController<QOVScreenHost>();
     sheet->showInView(master ? master->view() : view());
 }
 
@@ -139,7 +134,7 @@ void MapsViewController::optionsButtonPressed() {
     options->setSelectedPOIType(poiType());
     options->setSelectedMapType(mapView() ? unsigned(mapView()->mapType()) : 0U);
     options->setCurrentMapTransparency(float(overlayAlpha()));
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->presentModalViewController(options, true);
     } else {
         presentModalViewController(options, true);
@@ -149,7 +144,7 @@ void MapsViewController::optionsButtonPressed() {
 void MapsViewController::tdxViewButtonPressed() {
     stopAnimations();
     m_tdxToolViewController = std::make_shared<TDXViewToolCotroller>(TDXViewToolCotroller::kInterfaceFile);
-    const auto master = masterViewController();
+    const auto master = masterViewController<QOVScreenHost>();
     m_tdxToolViewController->setMasterViewController(master);
     m_tdxToolViewController->setDelegate(std::static_pointer_cast<TDXViewToolControllerDelegate>(self()));
     if (master) {
@@ -267,7 +262,7 @@ void MapsViewController::gpsDotSelected(bool on) {
 }
 
 void MapsViewController::toggleToolLocationBar() {
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->showLocationBar(false);
     }
     togglePlayButtonForMapLayerWithName(mapLayer() ? mapLayer()->layerType() : std::string());
@@ -285,13 +280,13 @@ void MapsViewController::launchModalViewControllerView(
         return;
     }
     controller->viewWillAppear(false);
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->presentModalViewController(controller, true);
     }
 }
 
 void MapsViewController::dismissControllerView(const std::shared_ptr<platform::ui::ViewController>&) {
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->dismissModalViewControllerAnimated(true);
     }
 }

@@ -3,7 +3,7 @@
 #include "app/core/services/QOVMetricsService.h"
 #include "app/maps/MapsViewController.h"
 #include "app/maps/model/MapLayerCatalogue.h"
-#include "app/shell/root/QOVMasterViewController.h"
+#include "app/ui/base/QOVScreenHost.h"
 #include "app/ui/theme/QOVThemeService.h"
 #include "platform/base/Callback.h"
 #include "platform/ui/Image.h"
@@ -75,7 +75,7 @@ void MapsViewController::fullscreenButtonPressed() {
     const bool wasAnimating = isAnimating();
     stopAnimations();
     platform::ui::ViewAnimation::beginAnimations(kFullScreenAnimation);
-    if (const auto master = masterViewController()) {
+    if (const auto master = masterViewController<QOVScreenHost>()) {
         master->toggleFullScreenContent(false, false);
     }
     if (m_timestampLabel && m_controlToolBar && mapView() && m_legendImageView && m_fullscreenButton) {

@@ -29,7 +29,7 @@ std::shared_ptr<QOVMasterViewController> QOVMasterViewController::fromInterfaceF
     return std::make_shared<QOVMasterViewController>(kInterfaceFile);
 }
 
-QOVMasterViewController::QOVMasterViewController(std::string nibName) : QOVViewController(std::move(nibName)) {}
+QOVMasterViewController::QOVMasterViewController(std::string nibName) : QOVScreenHost(std::move(nibName)) {}
 
 QOVMasterViewController::~QOVMasterViewController() {
     ApplicationCacheFactory::sharedInstance().cache()->stopListeningForCurrentLocationWithDelegate(this);

@@ -12,7 +12,7 @@
 #include "app/shell/errorbar/ErrorBarHideTimer.h"
 #include "app/shell/locations/LocationSearchBarDelegate.h"
 #include "app/shell/tabbar/SlidingTabBarDelegate.h"
-#include "app/ui/base/QOVViewController.h"
+#include "app/ui/base/QOVScreenHost.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/ui/MailComposeDelegate.h"
 
@@ -35,7 +35,7 @@ class SlidingTabBarItem;
 //
 // Main thread only. It listens to the application cache for the current location from viewDidLoad on, and keeps
 // its tab screens (each knows it weakly as its masterViewController).
-class QOVMasterViewController : public QOVViewController,
+class QOVMasterViewController : public QOVScreenHost,
                                 public ApplicationCacheLocationChangedDelegate,
                                 public SlidingTabBarDelegate,
                                 public ErrorBarDelegate,
@@ -103,8 +103,8 @@ public:
     bool isContentViewFullscreen() const { return m_contentViewFullscreen; }
     void hideTabBar(bool animated);
     void showTabBar(bool animated);
-    void hideLocationBar(bool animated);
-    void showLocationBar(bool animated);
+    void hideLocationBar(bool animated) override;
+    void showLocationBar(bool animated) override;
     void hideErrorBar(bool animated);
     void showErrorBar(bool animated);
     void hideAdView(bool animated);
@@ -114,7 +114,7 @@ public:
     void toggleErrorBar(bool animated);
     void toggleAdView(bool animated);
     void toggleFullScreenContent(bool animated) { toggleFullScreenContent(animated, false); }
-    void toggleFullScreenContent(bool animated, bool coverAds);
+    void toggleFullScreenContent(bool animated, bool coverAds) override;
     void resetViewPositions();
     void bringLocationBarToFront();
     // How long a revealed error bar stays, in seconds; 0 or less keeps it up.
@@ -128,6 +128,7 @@ public:
     void createEmailWithMessage(const std::string& message, const std::string& subject,
                                 const std::vector<std::string>& recipients, bool isHTML);
     void displayFavorites();
+    void refreshAdViewForPage(const std::string& page, const std::string& tab, const std::string& section) override;
 
     // ApplicationCacheLocationChangedDelegate: the current location's weather.
     void locationDataChanged(const std::shared_ptr<QOVLocation>& location) override;

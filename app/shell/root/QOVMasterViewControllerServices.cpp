@@ -3,6 +3,7 @@
 #include "app/shell/root/QOVMasterViewController.h"
 
 #include "app/core/error/QOVError.h"
+#include "app/neighbours/QOVAdView.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "platform/base/Log.h"
 #include "platform/storage/Bundle.h"
@@ -52,6 +53,17 @@ void QOVMasterViewController::mailComposeDidFinish(platform::ui::MailComposeView
         displayErrorMessage("Failed to send email.");
     }
     dismissModalViewControllerAnimated(true);
+}
+
+void QOVMasterViewController::refreshAdViewForPage(const std::string& page, const std::string& tab,
+                                                   const std::string& section) {
+    if (!m_adView) {
+        return;
+    }
+    m_adView->setPage(page);
+    m_adView->setTab(tab);
+    m_adView->setSection(section);
+    m_adView->refreshAdView();
 }
 
 void QOVMasterViewController::displayFavorites() {

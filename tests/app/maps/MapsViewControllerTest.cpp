@@ -9,6 +9,7 @@
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/maps/options/MapsOptionsViewController.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
+#include "app/neighbours/QOVAdView.h"
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/tabbar/SlidingTabBar.h"
 #include "platform/base/NotificationCenter.h"
@@ -97,6 +98,14 @@ TEST_F(MapsViewControllerTest, BarsFollowTheAdSlotOnlyWhenItsStateChangesAndNeve
         QOVMasterViewController::kAdViewRevealedNotification);
     EXPECT_EQ(m_screen->mapView()->frame(), fullMap);
     EXPECT_TRUE(m_screen->isLaidOutForHiddenAd());
+}
+
+TEST_F(MapsViewControllerTest, AppearingPointsTheHostsAdSlotAtTheMapsPage) {
+    const auto& ad = m_master->adView();
+    ASSERT_NE(ad, nullptr);
+    EXPECT_EQ(ad->page(), "/maps");
+    EXPECT_EQ(ad->tab(), "explrs");
+    EXPECT_EQ(ad->section(), "maps");
 }
 
 TEST_F(MapsViewControllerTest, FullScreenMovesTheBarsAndRestartsOnlyARunningLoopAtTheNewSize) {

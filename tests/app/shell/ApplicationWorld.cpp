@@ -15,7 +15,7 @@
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
-#include "tests/app/core/cache/RecordingDatasource.h"
+#include "tests/support/app/RecordingDatasource.h"
 
 namespace qovtest {
 

@@ -5,7 +5,7 @@
 
 #include "app/shell/application/QOVAppDelegate.h"
 #include "app/shell/root/QOVMasterViewController.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 class QOVDatasouce;

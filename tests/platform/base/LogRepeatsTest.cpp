@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/Log.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/ManualClockFixture.h"
 
 QOV_LOG_LEVEL(15)

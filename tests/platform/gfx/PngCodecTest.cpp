@@ -12,7 +12,7 @@
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Image.h"
 #include "platform/gfx/PngCheck.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/PngSamples.h"
 
 namespace platform::gfx {

@@ -20,8 +20,8 @@
 #include "platform/base/OperationQueue.h"
 #include "platform/base/RunLoop.h"
 #include "sim/SimServer.h"
-#include "tests/platform/base/LogCapture.h"
-#include "tests/platform/net/NetworkFixture.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/NetworkFixture.h"
 #include "tests/support/PumpUntil.h"
 #include "tests/support/TempHome.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/NotificationCenter.h"
-#include "tests/platform/net/NetworkFixture.h"
+#include "tests/support/NetworkFixture.h"
 #include "tests/support/PumpUntil.h"
 
 namespace {

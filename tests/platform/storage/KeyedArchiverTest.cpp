@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempHome.h"
 
 namespace platform {

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "platform/storage/AppDirectories.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/ManualClockFixture.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestBundle.h"

@@ -5,8 +5,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ViewController.h"
-#include "tests/platform/base/LogCapture.h"
 #include "tests/platform/ui/UiFixture.h"
+#include "tests/support/LogCapture.h"
 
 namespace platform::ui {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/gfx/BitmapContext.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/ui/ScreenRenderer.h"
-#include "tests/app/shell/weather/SampleLocations.h"
+#include "tests/support/app/SampleLocations.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "app/core/model/QOVLocation.h"
 #include "platform/net/Reachability.h"
 #include "tests/app/core/cache/FakeLocationSource.h"
-#include "tests/app/core/cache/RecordingDatasource.h"
 #include "tests/support/ManualClockFixture.h"
+#include "tests/support/app/RecordingDatasource.h"
 
 namespace qovtest {
 

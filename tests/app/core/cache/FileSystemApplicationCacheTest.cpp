@@ -20,7 +20,7 @@
 #include "platform/ui/Application.h"
 #include "tests/app/core/cache/CacheFixture.h"
 #include "tests/app/core/cache/RecordingLocationListener.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestBundle.h"
 

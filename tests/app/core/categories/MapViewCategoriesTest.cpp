@@ -6,7 +6,7 @@
 
 #include "app/core/categories/MKMapViewCorbelt.h"
 #include "app/core/categories/MKMapViewQOV.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 
 namespace qov {
 namespace {

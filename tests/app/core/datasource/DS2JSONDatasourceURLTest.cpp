@@ -3,7 +3,7 @@
 #include "app/core/model/QOVLocationIdentity.h"
 #include "platform/storage/LocaleSource.h"
 #include "tests/app/core/datasource/DatasourceFixture.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 
 // URL building: host, command, locale, key, encoding of every inserted value, test-mode host, logging.
 namespace qov {

@@ -3,7 +3,7 @@
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVMarineForecast.h"
 #include "app/core/model/QOVTide.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

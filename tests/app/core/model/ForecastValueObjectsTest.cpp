@@ -7,7 +7,7 @@
 #include "app/core/model/QOVPollenInformation.h"
 #include "app/core/model/QOVSevereWeather.h"
 #include "app/core/model/QOVSunriseSunset.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

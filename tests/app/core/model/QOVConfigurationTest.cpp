@@ -4,7 +4,7 @@
 #include "app/core/model/QOVLocationIdentity.h"
 #include "platform/gfx/BitmapContext.h"
 #include "platform/gfx/Image.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/model/QOVTypeAheadLocation.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

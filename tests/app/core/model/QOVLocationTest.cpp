@@ -9,8 +9,8 @@
 #include "app/core/model/QOVSunriseSunset.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/LocaleSource.h"
-#include "tests/app/core/model/ModelTestSupport.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <tuple>
 
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

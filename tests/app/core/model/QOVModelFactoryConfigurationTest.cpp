@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/core/model/QOVMobileAppConfig.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

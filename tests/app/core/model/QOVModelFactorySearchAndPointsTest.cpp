@@ -4,7 +4,7 @@
 
 #include "app/core/model/QOVPointOfInterest.h"
 #include "app/core/model/QOVTypeAheadLocation.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

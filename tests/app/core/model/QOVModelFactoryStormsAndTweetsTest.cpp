@@ -2,7 +2,7 @@
 
 #include "app/core/model/QOVTropicalStorm.h"
 #include "app/core/model/QOVTweet.h"
-#include "tests/app/core/model/ModelTestSupport.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

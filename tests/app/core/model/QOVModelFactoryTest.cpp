@@ -14,8 +14,8 @@
 #include "app/core/model/QOVPollenInformation.h"
 #include "app/core/model/QOVSevereWeather.h"
 #include "app/core/model/QOVSunriseSunset.h"
-#include "tests/app/core/model/ModelTestSupport.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/app/ModelTestSupport.h"
 
 namespace qov {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "app/core/services/QOVSettingsService.h"
 #include "sim/SimServer.h"
-#include "tests/app/core/services/SettingsFixture.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/PumpUntil.h"
+#include "tests/support/app/SettingsFixture.h"
 
 namespace qov {
 namespace {

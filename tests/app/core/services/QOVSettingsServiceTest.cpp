@@ -16,8 +16,8 @@
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/PropertyList.h"
 #include "platform/storage/UserDefaults.h"
-#include "tests/app/core/cache/RecordingDatasource.h"
-#include "tests/app/core/services/SettingsFixture.h"
+#include "tests/support/app/RecordingDatasource.h"
+#include "tests/support/app/SettingsFixture.h"
 
 namespace qov {
 namespace {

@@ -9,8 +9,8 @@
 #include "platform/storage/Bundle.h"
 #include "platform/storage/LocaleSource.h"
 #include "sim/SimServer.h"
-#include "tests/app/core/services/SettingsFixture.h"
 #include "tests/support/PumpUntil.h"
+#include "tests/support/app/SettingsFixture.h"
 
 namespace qov {
 namespace {

@@ -8,9 +8,9 @@
 #include "app/core/model/QOVMobileAppConfig.h"
 #include "app/core/model/QOVModelFactory.h"
 #include "app/core/services/QOVSettingsService.h"
-#include "tests/app/core/cache/RecordingDatasource.h"
-#include "tests/app/core/model/ModelTestSupport.h"
-#include "tests/app/core/services/SettingsFixture.h"
+#include "tests/support/app/ModelTestSupport.h"
+#include "tests/support/app/RecordingDatasource.h"
+#include "tests/support/app/SettingsFixture.h"
 
 namespace qov {
 namespace {

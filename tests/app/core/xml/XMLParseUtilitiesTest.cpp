@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "app/core/xml/NSDictionaryQOV.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 
 namespace qov {
 namespace {

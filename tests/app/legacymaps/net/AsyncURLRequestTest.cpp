@@ -8,7 +8,7 @@
 
 #include "app/legacymaps/net/CachedAsyncURLRequest.h"
 #include "app/legacymaps/net/MainQueue.h"
-#include "tests/platform/net/NetworkFixture.h"
+#include "tests/support/NetworkFixture.h"
 #include "tests/support/PumpUntil.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/base/OperationQueue.h"
 #include "platform/net/Reachability.h"
 #include "tests/app/maps/MapsFixture.h"
-#include "tests/platform/base/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/PngSamples.h"
 #include "tests/support/PumpUntil.h"
 

@@ -8,7 +8,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Label.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/ui/base/QOVViewController.h"
 #include "app/ui/tabbar/SlidingTabBarItem.h"
 #include "platform/ui/ClassRegistry.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/shell/root/QOVMasterViewController.h"
 #include "app/shell/weather/WeatherViewController.h"
 #include "app/ui/text/LocalizedFormat.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/app/shell/ShellFixture.h"
 #include "tests/app/shell/locations/GeorgiaMatch.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qovtest {
 

@@ -7,8 +7,8 @@
 #include "platform/base/NotificationCenter.h"
 #include "platform/net/Reachability.h"
 #include "platform/ui/PopupRegistry.h"
-#include "tests/app/shell/ShellFixture.h"
 #include "tests/support/PumpUntil.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace {
 

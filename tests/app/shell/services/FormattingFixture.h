@@ -6,7 +6,7 @@
 #include "app/shell/services/QOVFormattingService.h"
 #include "platform/format/DeviceTimeZone.h"
 #include "platform/storage/LocaleSource.h"
-#include "tests/app/core/services/SettingsFixture.h"
+#include "tests/support/app/SettingsFixture.h"
 
 namespace qovtest {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/theme/QOVThemeService.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

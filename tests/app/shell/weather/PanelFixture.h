@@ -9,7 +9,7 @@
 #include "app/ui/base/QOVView.h"
 #include "platform/ui/ScreenRenderer.h"
 #include "tests/app/shell/services/FormattingFixture.h"
-#include "tests/app/shell/weather/SampleLocations.h"
+#include "tests/support/app/SampleLocations.h"
 
 namespace qovtest {
 

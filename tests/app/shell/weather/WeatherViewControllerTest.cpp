@@ -11,7 +11,7 @@
 #include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/PopupRegistry.h"
 #include "tests/app/shell/ApplicationWorld.h"
-#include "tests/app/shell/weather/SampleLocations.h"
+#include "tests/support/app/SampleLocations.h"
 
 namespace qov {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/WebBrowserViewController.h"
 #include "platform/ui/Window.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

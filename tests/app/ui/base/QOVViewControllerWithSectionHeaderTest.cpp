@@ -4,7 +4,7 @@
 
 #include "app/ui/base/QOVSectionHeaderView.h"
 #include "platform/base/Exception.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Device.h"
-#include "tests/app/shell/ShellFixture.h"
+#include "tests/support/app/ShellFixture.h"
 
 namespace qov {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/app/shell/weather/SampleLocations.h"
+#include "tests/support/app/SampleLocations.h"
 
 #include "app/core/model/QOVModelFactory.h"
 #include "platform/storage/Bundle.h"
