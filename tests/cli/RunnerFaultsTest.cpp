@@ -76,6 +76,24 @@ TEST_F(RunnerFaultsTest, WeatherWithoutCurrentConditionsIsNoWeather) {
     }
 }
 
+TEST_F(RunnerFaultsTest, AnAggregateThatDoesNotParseLeavesTheNextRunToFetch) {
+    for (const qovsim::Fault& fault : {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = true},
+                                       qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true}}) {
+        SCOPED_TRACE(fault.truncateBody ? "truncated" : "malformed");
+        fs::remove_all(home());
+        sim().faults().add(fault);
+        EXPECT_EQ(run({"--service", simUrl(), "--virtual-clock"}).status, 1);
+
+        // The healthy service is asked again at once; its weather replaces the bare place.
+        sim().faults().clear();
+        sim().clearRequestLog();
+        const RunnerRun healthy = run({"--service", simUrl(), "--virtual-clock", "--summary"});
+        EXPECT_EQ(healthy.status, 0) << healthy.err;
+        EXPECT_NE(healthy.out.find("Now: "), std::string::npos) << healthy.out;
+        EXPECT_FALSE(sim().requestLog().empty());
+    }
+}
+
 TEST_F(RunnerFaultsTest, AnAnswerForAnotherPlaceIsRefusedAndTheRunFails) {
     // The stand-in's default place is Atlanta; every aggregate answers New York's.
     sim().faults().add(
