@@ -122,4 +122,16 @@ TEST_F(RunnerFaultsTest, APictureThatCannotBeWrittenFailsTheRun) {
     }
 }
 
+TEST_F(RunnerFaultsTest, ATermsOrPanelPictureThatCannotBeWrittenFailsTheRun) {
+    for (const std::string picture : {"terms-screen.png", "weather-rightnow.png", "weather-10day.png"}) {
+        SCOPED_TRACE(picture);
+        fs::remove_all(home());
+        fs::create_directories(home() / picture);  // a folder stands where the picture goes
+        const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("could not write " + (home() / picture).string()), std::string::npos) << result.err;
+        EXPECT_TRUE(fs::exists(home() / "root-screen.png"));
+    }
+}
+
 }  // namespace
