@@ -46,10 +46,8 @@ bool showScreen(const std::string& picture, std::ostream& out, std::ostream& err
 }
 
 // Passes the terms screen the way a user does: a tap on its agree button.
-bool acceptTerms(const std::string& picture, std::ostream& out, std::ostream& err) {
+bool acceptTerms(std::ostream& out, std::ostream& err) {
     const auto agree = platform::Bundle::main().localizedString("terms.button.accept", "Accept");
-    out << "Terms screen:\n";
-    showScreen(picture, out, err);
     out << "Tapping \"" << agree << "\"\n";
     platform::ui::ScreenScript tap(out, err);
     tap.execute("tap " + agree);
@@ -77,22 +75,29 @@ bool awaitCurrentWeather() {
 // fresh weather.
 bool showRootScreen(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
     const auto home = platform::AppDirectories::shared()->home();
-    if (qov::RootScreenState::isTermsScreenShown() && !acceptTerms((home / "terms-screen.png").string(), out, err)) {
-        err << "qovara: the terms screen did not give way to the root screen\n";
+    // Every picture the run writes counts: one that cannot be written fails the run.
+    bool picturesWritten = true;
+    if (qov::RootScreenState::isTermsScreenShown()) {
+        out << "Terms screen:\n";
+        picturesWritten = showScreen((home / "terms-screen.png").string(), out, err);
+        if (!acceptTerms(out, err)) {
+            err << "qovara: the terms screen did not give way to the root screen\n";
+        }
     }
     const bool weather = qov::RootScreenState::isRootScreenShown() && awaitCurrentWeather();
     const bool weatherTab = qov::RootScreenState::shownTabName() == "weather";
     out << "Root screen:\n";
-    const bool shown = showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err);
+    picturesWritten = showScreen(options.shot.empty() ? (home / "root-screen.png").string() : options.shot, out, err) &&
+                      picturesWritten;
     if (weatherTab) {
-        writeWeatherPanelPictures(home, out, err);
+        picturesWritten = writeWeatherPanelPictures(home, out, err) && picturesWritten;
     }
     if (!weather) {
         err << "qovara: the root screen did not get the current location's weather from http://" << host << "\n";
     } else if (!weatherTab) {
         err << "qovara: the root screen does not show the Weather tab\n";
     }
-    return weather && weatherTab && shown;
+    return weather && weatherTab && picturesWritten;
 }
 
 }  // namespace
@@ -118,7 +123,9 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     if (options.displayPort && qov::RootScreenState::isTermsScreenShown()) {
         // The person at the display reads the terms and chooses.
         out << "Terms screen (accept or decline them on the display's page):\n";
-        showScreen((platform::AppDirectories::shared()->home() / "terms-screen.png").string(), out, err);
+        if (!showScreen((platform::AppDirectories::shared()->home() / "terms-screen.png").string(), out, err)) {
+            status = EXIT_FAILURE;
+        }
     } else if (!showRootScreen(options, host, out, err)) {
         status = EXIT_FAILURE;
     }

@@ -24,7 +24,7 @@ bool awaitFreshWeather(const std::shared_ptr<qov::WeatherSummaryJob>& job, doubl
     center.addObserver(&failed, qov::QOVError::kFiredNotification,
                        [&failed](const platform::Notification&) { failed = true; });
     job->start();
-    platform::RunLoop::main().runUntil(seconds, [&] { return failed || job->hasFreshLocation(); });
+    platform::RunLoop::main().runUntil(seconds, [&] { return failed || job->isAnswered(); });
     center.removeObserver(&failed);
     return job->hasFreshWeather();
 }

@@ -7,9 +7,10 @@ if(QOV_WERROR)
   target_compile_options(qov_options INTERFACE -Werror)
 endif()
 if(QOV_SANITIZE)
-  target_compile_options(qov_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
-                                               -fno-sanitize-recover=undefined)
-  target_link_options(qov_options INTERFACE -fsanitize=address,undefined)
+  # GCC's "undefined" leaves out float-cast-overflow (a double outside the range of the integer it is converted to).
+  target_compile_options(qov_options INTERFACE -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer
+                                               -fno-sanitize-recover=undefined,float-cast-overflow)
+  target_link_options(qov_options INTERFACE -fsanitize=address,undefined,float-cast-overflow)
 endif()
 target_include_directories(qov_options INTERFACE ${PROJECT_SOURCE_DIR})
 

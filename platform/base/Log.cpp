@@ -1,6 +1,8 @@
 #include "platform/base/Log.h"
 
 #include <condition_variable>
+#include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -13,6 +15,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/LogRepeats.h"
 #include "platform/base/PrintableText.h"
+#include "platform/base/ProcessInstance.h"
 
 namespace platform {
 
@@ -59,7 +62,8 @@ constexpr bool kErrorsWrittenLater = false;
 constexpr bool kErrorsWrittenLater = true;
 #endif
 
-// The sinks of every attached logger, and a worker that writes the asynchronous lines in order.
+// The sinks of every attached logger, and a worker that writes the asynchronous lines in order. Never destroyed
+// (threads may log while the process exits): the worker runs until the process ends.
 class LogHub {
 public:
     LogHub() : m_sinks(std::make_shared<spdlog::sinks::dist_sink_mt>()), m_logger("qovara", m_sinks) {
@@ -68,28 +72,22 @@ public:
         m_worker = std::thread([this] { drain(); });
     }
 
-    ~LogHub() {
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-        }
-        m_wake.notify_all();
-        m_worker.join();
-    }
-
     void writeNow(spdlog::level::level_enum level, const std::string& line) { m_logger.log(level, line); }
 
     void writeLater(spdlog::level::level_enum level, std::string line) {
         {
             std::lock_guard lock(m_mutex);
             m_pending.emplace_back(level, std::move(line));
+            ++m_queued;
         }
         m_wake.notify_all();
     }
 
+    // Waits for the lines queued before the call only: threads that go on logging do not hold it up.
     void flush() {
         std::unique_lock lock(m_mutex);
-        m_drained.wait(lock, [this] { return m_pending.empty() && !m_writing; });
+        const std::uint64_t queued = m_queued;
+        m_drained.wait(lock, [this, queued] { return m_written >= queued; });
         lock.unlock();
         m_logger.flush();
     }
@@ -105,22 +103,18 @@ public:
     LogRepeats repeats;
 
 private:
-    void drain() {
+    [[noreturn]] void drain() {
         std::unique_lock lock(m_mutex);
         for (;;) {
-            m_wake.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
+            m_wake.wait(lock, [this] { return !m_pending.empty(); });
             while (!m_pending.empty()) {
                 auto [level, line] = std::move(m_pending.front());
                 m_pending.pop_front();
-                m_writing = true;
                 lock.unlock();
                 m_logger.log(level, line);
                 lock.lock();
-                m_writing = false;
-            }
-            m_drained.notify_all();
-            if (m_stopping) {
-                return;
+                ++m_written;
+                m_drained.notify_all();
             }
         }
     }
@@ -131,14 +125,16 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_drained;
     std::deque<std::pair<spdlog::level::level_enum, std::string>> m_pending;
-    bool m_writing = false;
-    bool m_stopping = false;
+    std::uint64_t m_queued = 0;   // lines queued so far
+    std::uint64_t m_written = 0;  // of those, lines written
     std::thread m_worker;
 };
 
+// Made on first use, with the exit handler that writes what is still pending as the process ends.
 LogHub& hub() {
-    static LogHub instance;
-    return instance;
+    static NeverDestroyed<LogHub> instance;
+    [[maybe_unused]] static const bool flushedAtExit = std::atexit([] { Log::flush(); }) == 0;
+    return *instance;
 }
 
 }  // namespace

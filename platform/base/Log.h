@@ -33,7 +33,8 @@ private:
     std::atomic<int> m_mask;
 };
 
-// The process-wide log: no logger is attached until someone adds one (the application adds the console).
+// The process-wide log: no logger is attached until someone adds one (the application adds the console). It is
+// never destroyed, so threads may log while the process exits; flush() runs at exit.
 // A burst of warnings or errors from one place in the code is written as its first line and, once the burst is
 // over (or at flush()), one line with the count and the latest of them (LogRepeats, on the process clock).
 class Log {
@@ -44,8 +45,8 @@ public:
     static void removeConsoleLogger();
     static void addMemoryLogger(const std::shared_ptr<MemoryLogger>& logger);
     static void removeMemoryLogger(const std::shared_ptr<MemoryLogger>& logger);
-    // Writes the counts of the bursts under way and waits until every asynchronous line has reached the attached
-    // loggers.
+    // Writes the counts of the bursts under way and waits until every asynchronous line logged before the call has
+    // reached the attached loggers.
     static void flush();
 };
 

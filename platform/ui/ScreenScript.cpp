@@ -38,13 +38,31 @@ std::map<std::string, ScreenScript::Command, std::less<>>& registeredCommands() 
     return *commands;
 }
 
+// A whole number in int's range written with digits (and a sign) only, or nullopt.
 std::optional<int> parseIndex(const std::string& text) {
+    if (text.find_first_not_of("-0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
     const auto number = scriptNumber(text);
-    if (!number || *number != static_cast<double>(static_cast<int>(*number)) ||
-        text.find_first_not_of("-0123456789") != std::string::npos) {
+    // The range is checked on the double: converting one outside int's range is undefined.
+    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
     return static_cast<int>(*number);
+}
+
+// Reads on through the rest of a line too long to run, a buffer's length at a time, up to its end (or the end of
+// the input, or a read error); false when it has not ended after kLongestSkippedLine bytes.
+bool skipRestOfLine(std::istream& input, std::string& buffer) {
+    const auto size = static_cast<std::streamsize>(buffer.size());
+    for (std::size_t skipped = 0; skipped < ScreenScript::kLongestSkippedLine; skipped += buffer.size() - 1) {
+        input.clear();
+        input.getline(buffer.data(), size);
+        if (!input.fail() || input.eof() || input.bad()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 constexpr int kMostFingersOrTaps = 5;
@@ -94,7 +112,7 @@ bool ScreenScript::execute(const std::string& rawLine) {
     if (m_quit) {
         return false;
     }
-    if (rawLine.size() > kMaxLineLength) {
+    if (rawLine.size() >= kLineLimit) {
         return tooLong(std::string_view(rawLine).substr(0, kLongLineEcho));
     }
     const ScriptLine line = ScriptLine::parse(rawLine);
@@ -142,8 +160,8 @@ bool ScreenScript::execute(const std::string& rawLine) {
 }
 
 bool ScreenScript::run(std::istream& input) {
-    // One line at most kMaxLineLength bytes long is held at a time; the rest of a longer one is skipped unread.
-    std::string line(kMaxLineLength + 1, '\0');
+    // At most kLineLimit - 1 bytes of a line are held (getline() keeps the last byte for its NUL).
+    std::string line(kLineLimit, '\0');
     while (!m_quit) {
         input.getline(line.data(), static_cast<std::streamsize>(line.size()));
         const auto length = static_cast<std::size_t>(input.gcount());
@@ -151,10 +169,12 @@ bool ScreenScript::run(std::istream& input) {
             break;
         }
         if (input.fail() && !input.eof()) {
-            // kMaxLineLength bytes without a line end: a line too long to be a command.
-            input.clear();
-            input.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            // kLineLimit - 1 bytes and no line end after them: a line too long to be a command.
             tooLong(std::string_view(line.data(), kLongLineEcho));
+            if (!skipRestOfLine(input, line)) {
+                return fail("a script line goes on past " + std::to_string(kLongestSkippedLine) +
+                            " bytes: the script ends there");
+            }
             continue;
         }
         // gcount() counts the line end that getline() took but did not store.
@@ -168,7 +188,7 @@ bool ScreenScript::run(std::istream& input) {
 }
 
 bool ScreenScript::tooLong(std::string_view start) {
-    return fail("a script line is longer than " + std::to_string(kMaxLineLength) + " bytes: " + std::string(start) +
+    return fail("a script line reaches the limit of " + std::to_string(kLineLimit) + " bytes: " + std::string(start) +
                 "...");
 }
 

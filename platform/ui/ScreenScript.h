@@ -32,7 +32,9 @@ namespace platform::ui {
 //   shot FILE.png     writes the screen as a PNG picture
 //   quit              stops
 // and the commands registered with registerCommand(). Blank lines and lines starting with '#' are skipped; a line
-// longer than kMaxLineLength bytes is an error that echoes only its start.
+// of kLineLimit bytes or more is an error that echoes only its first kLongLineEcho bytes, and the reader skips the
+// rest of it unread; one that has not ended after kLongestSkippedLine bytes (input such as /dev/zero) ends the
+// script with an error.
 // After each command the run loop runs until idle. Output goes to the output stream; failures are written as
 // "error: ..." lines to the error stream and counted; they never stop the script. Main thread only.
 class ScreenScript {
@@ -41,7 +43,12 @@ public:
     // or nullopt when it succeeded.
     using Command = std::function<std::optional<std::string>(const std::string& argument)>;
 
-    static constexpr std::size_t kMaxLineLength = 64 * 1024;
+    // A line must be shorter than this, in bytes (its line end not counted).
+    static constexpr std::size_t kLineLimit = 64 * 1024;
+    // How much of a line that is too long its error echoes.
+    static constexpr std::size_t kLongLineEcho = 60;
+    // How much of a line that is too long the reader skips before it takes the line for one that never ends.
+    static constexpr std::size_t kLongestSkippedLine = 16 * kLineLimit;
 
     // Errors go to the output stream too.
     explicit ScreenScript(std::ostream& output) : ScreenScript(output, output) {}
@@ -74,9 +81,6 @@ private:
     bool shot(const std::string& path);
     bool fail(const std::string& message);
     bool tooLong(std::string_view start);
-
-    // How much of a line that is too long its error echoes.
-    static constexpr std::size_t kLongLineEcho = 60;
 
     std::ostream& m_output;
     std::ostream& m_errors;

@@ -137,6 +137,24 @@ TEST_F(RunnerFaultsTest, WeatherWithoutCurrentConditionsIsNoWeather) {
     }
 }
 
+TEST_F(RunnerFaultsTest, AnAggregateThatDoesNotParseLeavesTheNextRunToFetch) {
+    for (const qovsim::Fault& fault : {qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = true},
+                                       qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true}}) {
+        SCOPED_TRACE(fault.truncateBody ? "truncated" : "malformed");
+        fs::remove_all(home());
+        sim().faults().add(fault);
+        EXPECT_EQ(run({"--service", simUrl(), "--virtual-clock"}).status, 1);
+
+        // The healthy service is asked again at once; its weather replaces the bare place.
+        sim().faults().clear();
+        sim().clearRequestLog();
+        const RunnerRun healthy = run({"--service", simUrl(), "--virtual-clock", "--summary"});
+        EXPECT_EQ(healthy.status, 0) << healthy.err;
+        EXPECT_NE(healthy.out.find("Now: "), std::string::npos) << healthy.out;
+        EXPECT_FALSE(sim().requestLog().empty());
+    }
+}
+
 TEST_F(RunnerFaultsTest, AnAnswerForAnotherPlaceIsRefusedAndTheRunFails) {
     // The stand-in's default place is Atlanta; every aggregate answers New York's.
     sim().faults().add(
@@ -162,6 +180,18 @@ TEST_F(RunnerFaultsTest, APictureThatCannotBeWrittenFailsTheRun) {
         const RunnerRun result = run(test.arguments);
         EXPECT_EQ(result.status, 1);
         EXPECT_NE(result.err.find(unwritable), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(RunnerFaultsTest, ATermsOrPanelPictureThatCannotBeWrittenFailsTheRun) {
+    for (const std::string picture : {"terms-screen.png", "weather-rightnow.png", "weather-10day.png"}) {
+        SCOPED_TRACE(picture);
+        fs::remove_all(home());
+        fs::create_directories(home() / picture);  // a folder stands where the picture goes
+        const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("could not write " + (home() / picture).string()), std::string::npos) << result.err;
+        EXPECT_TRUE(fs::exists(home() / "root-screen.png"));
     }
 }
 

@@ -389,13 +389,15 @@ void DS2JSONDatasource::requestForLocationDataOnlyFinished(Request& request) {
         return;
     }
     // The bare place never replaces cached weather: that record stays as it is, keeps its age (so the next
-    // validation pass asks again) and its listeners hear nothing.
+    // validation pass asks again) and its listeners hear nothing. Over no weather it is stored of unknown age: it
+    // names the place without passing for fresh weather, so every reader (the next run too) asks again.
     const auto target = cache();
     const auto cached = target ? target->cachedLocation(*location) : nullptr;
     if (cached && hasWeather(*cached)) {
         QOV_LOG_INFO("kept the cached weather of {}: the answer holds no weather", location->identifierAsString());
         return;
     }
+    location->forgetCreationDate();
     storeLocation(location);
 }
 

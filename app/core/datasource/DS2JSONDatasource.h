@@ -28,8 +28,9 @@ class QOVLocation;
 // colon); logged URLs have their "key" redacted.
 //
 // Cached weather is never lost to a poor answer: when the aggregate yields no location, the location-only answer
-// is stored only over no record or one without weather; when the marine step yields nothing, the aggregate is
-// stored with the beach and boat forecast cached for the place.
+// is stored only over no record or one without weather, and then of unknown age (stale, so it is asked for
+// again); when the marine step yields nothing, the aggregate is stored with the beach and boat forecast cached for
+// the place.
 //
 // Answers arrive on the main thread. An HTTP status outside 200-299 counts as a failed request: error pages are
 // not data. A cancelled request is not a failure: it reports nothing, except that the searches that answer nil

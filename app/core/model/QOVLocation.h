@@ -41,6 +41,9 @@ public:
     QOVLocation();
 
     const std::optional<platform::Date>& creationDate() const { return m_creationDate; }
+    // Forgets the creation date: the record is then of unknown age, stale and invalid at once, so whoever reads
+    // it (from memory or from its archive) asks for it again.
+    void forgetCreationDate() { m_creationDate.reset(); }
     const std::string& obsId() const { return m_obsId; }
     void setObsId(std::string value) { m_obsId = std::move(value); }
     const std::string& parentLocationId() const { return m_parentLocationId; }

@@ -12,7 +12,10 @@ WeatherSummaryJob::WeatherSummaryJob(std::shared_ptr<ApplicationCache> cache,
 
 WeatherSummaryJob::~WeatherSummaryJob() { m_cache->stopListeningForDelegate(this); }
 
-void WeatherSummaryJob::start() { m_cache->startListeningForLocationId(m_identity, shared_from_this()); }
+void WeatherSummaryJob::start() {
+    m_cache->startListeningForLocationId(m_identity, shared_from_this());
+    m_started = true;
+}
 
 bool WeatherSummaryJob::hasFreshLocation() const { return m_location && !m_location->isStale(); }
 
@@ -25,8 +28,10 @@ void WeatherSummaryJob::locationDataChanged(const std::shared_ptr<QOVLocation>& 
         return;
     }
     m_location = location;
-    if (location->isStale() && !m_refreshRequested) {
-        m_refreshRequested = true;
+    if (m_started) {
+        m_answered = true;
+    } else if (location->isStale()) {
+        // The cached record, answered while registering.
         if (const auto source = m_cache->datasource()) {
             source->requestLocation(*m_identity);
         }

@@ -9,10 +9,10 @@ namespace qov {
 class ApplicationCache;
 class QOVLocationIdentity;
 
-// The runner's job: listens through the application cache for one location until fresh weather for it has
-// arrived. The cache answers at once from its file, whatever the age; an answer that is stale (over 300 s
-// old) is kept, and the location is asked of the data source once, so that the fresher answer replaces it.
-// The caller runs the main loop until hasFreshLocation() or its own deadline.
+// The runner's job: listens through the application cache for one location until the service has answered for
+// it. The cache answers at once from its file, whatever the age; an answer that is stale (over 300 s old) is
+// kept, and the location is asked of the data source once, so that the fresher answer replaces it. The caller
+// runs the main loop until isAnswered() or its own deadline, then asks hasFreshWeather().
 class WeatherSummaryJob : public ApplicationCacheLocationChangedDelegate,
                           public std::enable_shared_from_this<WeatherSummaryJob> {
 public:
@@ -28,6 +28,9 @@ public:
     std::shared_ptr<QOVLocation> location() const { return m_location; }
     // Whether the latest answer is fresh: the service has answered (or the cache held a recent record).
     bool hasFreshLocation() const;
+    // Whether the wait is over: the answer is fresh, or a record was stored after the job started (the service's
+    // answer, fresh or not: a bare place of unknown age when its weather did not parse).
+    bool isAnswered() const { return m_answered || hasFreshLocation(); }
     // Whether that fresh answer is weather: a record that carries current conditions (a bare place record, all
     // a service may send when its weather does not parse, is not).
     bool hasFreshWeather() const;
@@ -38,7 +41,8 @@ private:
     std::shared_ptr<ApplicationCache> m_cache;
     std::shared_ptr<QOVLocationIdentity> m_identity;
     std::shared_ptr<QOVLocation> m_location;
-    bool m_refreshRequested = false;
+    bool m_started = false;
+    bool m_answered = false;
 };
 
 }  // namespace qov

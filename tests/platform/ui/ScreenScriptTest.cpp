@@ -123,16 +123,44 @@ TEST_F(ScreenScriptTest, BadCommandsAndHiddenControlsAreReportedAndSkipped) {
 }
 
 TEST_F(ScreenScriptTest, ALineTooLongIsAnErrorThatEchoesOnlyItsStartAndTheNextLinesStillRun) {
-    const std::size_t limit = ScreenScript::kMaxLineLength;
-    const std::string tooLong = "tap " + std::string(limit, 'x');
-    const std::string atLimit = "tap " + std::string(limit - 4, 'y');
-    const std::string out = run(tooLong + "\n" + atLimit + "\ntap Refresh\n" + tooLong);
-    const std::string echo = "error: a script line is longer than 65536 bytes: tap " + std::string(56, 'x') + "...\n";
-    EXPECT_EQ(out, echo + "error: nothing on screen shows \"" + std::string(limit - 4, 'y') + "\"\n" + echo);
+    const std::size_t limit = ScreenScript::kLineLimit;
+    // At the limit a line is too long; one byte shorter it runs (and its failure echoes it whole).
+    const std::string atLimit = "tap " + std::string(limit - 4, 'x');
+    const std::string belowLimit = "tap " + std::string(limit - 5, 'y');
+    const std::string farOver = "tap " + std::string(3 * limit, 'z');
+    const std::string out = run(atLimit + "\n" + belowLimit + "\ntap Refresh\n" + farOver + "\n" + atLimit);
+    const auto echo = [](char filler) {
+        return "error: a script line reaches the limit of 65536 bytes: tap " + std::string(56, filler) + "...\n";
+    };
+    EXPECT_EQ(out, echo('x') + "error: nothing on screen shows \"" + std::string(limit - 5, 'y') + "\"\n" + echo('z') +
+                       echo('x'));
     EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
-    EXPECT_EQ(script.failures(), 3);
-    EXPECT_FALSE(script.execute(tooLong));
-    EXPECT_EQ(std::exchange(output, {}).str(), echo);
+    EXPECT_EQ(script.failures(), 4);
+    EXPECT_FALSE(script.execute(atLimit));
+    EXPECT_EQ(std::exchange(output, {}).str(), echo('x'));
+}
+
+TEST_F(ScreenScriptTest, AnInputWhoseLineNeverEndsEndsTheScript) {
+    // Endless zero bytes: the line is too long once, then the script gives up on it instead of reading for ever.
+    EXPECT_FALSE(script.runFile("/dev/zero"));
+    std::string nuls;
+    for (std::size_t byte = 0; byte < ScreenScript::kLongLineEcho; ++byte) {
+        nuls += "\\x00";
+    }
+    EXPECT_EQ(std::exchange(output, {}).str(),
+              "error: a script line reaches the limit of 65536 bytes: " + nuls +
+                  "...\nerror: a script line goes on past 1048576 bytes: the script ends there\n");
+    EXPECT_EQ(script.failures(), 2);
+}
+
+TEST_F(ScreenScriptTest, IndexesOutsideTheRangeOfAnIntAreRefused) {
+    for (const std::string index : {"7777777777", "-7777777777", "1e10", "99999999999999999999999"}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(run("select " + index + "\nalert " + index + "\n"),
+                  "error: select needs a segment index\nerror: alert needs a button index\n");
+    }
+    EXPECT_EQ(run("select -1\n"), "error: the segmented control has no segment -1\n");
+    EXPECT_TRUE(screen->journal.empty());
 }
 
 TEST_F(ScreenScriptTest, TheLastLineRunsWithoutALineEndAndANulStaysInsideTheLine) {

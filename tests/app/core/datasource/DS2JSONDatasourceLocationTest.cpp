@@ -48,17 +48,23 @@ TEST_F(DS2JSONDatasourceLocationTest, UnusableAggregateFallsBackToTheLocationRec
     auto barePlace = std::make_shared<QOVLocation>();
     barePlace->setType(1);
     barePlace->setKey("USGA0028");
-    addFault(qovsim::Fault{.pathPattern = "/wxdata/mobile/mobagg/*", .malformBody = true});
-    for (const auto& cached : {std::shared_ptr<QOVLocation>(), barePlace}) {
-        cache().cached["USGA0028:1"] = cached;
-        cache().locations.clear();
-        sim().clearRequestLog();
-        client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
-        ASSERT_TRUE(waitUntilIdle());
-        EXPECT_EQ(paths(requests()),
-                  (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
-        ASSERT_EQ(cache().locations.size(), 1u);
-        EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
+    for (const bool truncated : {true, false}) {
+        SCOPED_TRACE(truncated ? "truncated" : "malformed");
+        addFault(qovsim::Fault{
+            .pathPattern = "/wxdata/mobile/mobagg/*", .truncateBody = truncated, .malformBody = !truncated});
+        for (const auto& cached : {std::shared_ptr<QOVLocation>(), barePlace}) {
+            cache().cached["USGA0028:1"] = cached;
+            cache().locations.clear();
+            sim().clearRequestLog();
+            client().requestLocation(QOVLocationIdentity(1, "USGA0028"));
+            ASSERT_TRUE(waitUntilIdle());
+            EXPECT_EQ(paths(requests()),
+                      (std::vector<std::string>{"/wxdata/mobile/mobagg/USGA0028:1.js", "/wxdata/loc/USGA0028:1.js"}));
+            ASSERT_EQ(cache().locations.size(), 1u);
+            EXPECT_EQ(cache().locations[0]->name(), "Atlanta, GA");
+            // No weather came: the place is stored as needing a refresh, never as fresh.
+            EXPECT_TRUE(cache().locations[0]->isStale());
+        }
     }
     EXPECT_EQ(networkErrorCount(), 0);
 }

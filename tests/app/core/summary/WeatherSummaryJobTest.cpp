@@ -27,12 +27,15 @@ TEST_F(WeatherSummaryJobTest, WaitsForTheLocationItAskedFor) {
     const auto job = startJob();
     EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestLocation USGA0028:1"});
     EXPECT_FALSE(job->hasFreshLocation());
+    EXPECT_FALSE(job->isAnswered());
 
     loop().runUntilIdle();
     cache->storeLocation(makeLocation("GBXX0001"));
     EXPECT_EQ(job->location(), nullptr);
+    EXPECT_FALSE(job->isAnswered());
     cache->storeLocation(makeLocation("USGA0028"));
     EXPECT_TRUE(job->hasFreshLocation());
+    EXPECT_TRUE(job->isAnswered());
 }
 
 TEST_F(WeatherSummaryJobTest, StaleCachedAnswerIsKeptAndRefreshedOnce) {
@@ -40,13 +43,25 @@ TEST_F(WeatherSummaryJobTest, StaleCachedAnswerIsKeptAndRefreshedOnce) {
     const auto job = startJob();
     ASSERT_NE(job->location(), nullptr);
     EXPECT_FALSE(job->hasFreshLocation());
+    EXPECT_FALSE(job->isAnswered());
     EXPECT_EQ(datasource->calls, std::vector<std::string>{"requestLocation USGA0028:1"});
 
     loop().runUntilIdle();
-    cache->storeLocation(makeLocation("USGA0028", 1, 600.0));
-    EXPECT_EQ(datasource->calls.size(), 1u);
     cache->storeLocation(makeLocation("USGA0028"));
     EXPECT_TRUE(job->hasFreshLocation());
+    EXPECT_EQ(datasource->calls.size(), 1u);
+}
+
+TEST_F(WeatherSummaryJobTest, AStaleAnswerEndsTheWaitWithoutAskingAgain) {
+    const auto job = startJob();
+    loop().runUntilIdle();
+    // What the service stores when the weather did not parse: the bare place of unknown age.
+    auto barePlace = makeLocation("USGA0028");
+    barePlace->forgetCreationDate();
+    cache->storeLocation(barePlace);
+    EXPECT_TRUE(job->isAnswered());
+    EXPECT_FALSE(job->hasFreshWeather());
+    EXPECT_EQ(datasource->calls.size(), 1u);
 }
 
 TEST_F(WeatherSummaryJobTest, OnlyAFreshRecordWithCurrentConditionsIsFreshWeather) {
