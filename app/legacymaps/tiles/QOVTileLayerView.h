@@ -24,8 +24,10 @@ class QOVLocation;
 
 // The weather-tile layer of the older tile map. The map view feeds it the map's centre, zoom level, overlay type
 // and location; it works out which 256-pixel tiles of the Web Mercator grid at its layer zoom level lie in view,
-// takes them from its tile cache (24 tiles) or downloads them (at most 3 loaders at a time), shows each through a
-// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer.
+// takes them from its tile cache or downloads them (at most 3 loaders at a time), shows each through a
+// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer. The cache has room for every
+// tile of every slice in view (at least 24 tiles), so a loop whose tiles are in plays on from it: a tick downloads
+// nothing, however long the loop plays.
 //
 // Main thread only (the loader list and the download checks are locked all the same). Make it with create(): it
 // listens to the tile series (held weakly there). Redraws are coalesced onto the next main-loop turn. teardown()
@@ -138,6 +140,8 @@ private:
     void drawTiles();
     void requestRedraw();
     void calcTransform();
+    // Gives the tile cache room for the tiles in view times the slices (at least kTileCacheSize).
+    void fitTileCacheToLoop();
     void applyZoom(float zoom, int layerZoom);
     // The tile of the current series at the column (unwrapped) and row, its address and its cache identifier.
     std::string urlForX(int column, int row, int zoomLevel, int timeSlice) const;
