@@ -5,6 +5,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/legacymaps/cache/LRUCachedDictionary.h"
@@ -172,6 +173,17 @@ private:
     platform::gfx::Point m_centerPoint;
     float m_drawViewSize;
     LRUCachedDictionary m_tileCache;
+    // The cache identifiers made so far by column, row and slice, for the layer, overlay, layer zoom level, regional
+    // swap and tiles in view they were made for: a loop tick looks its tiles up instead of building their addresses.
+    struct IdentifierMemo {
+        std::shared_ptr<QOVLayer> layer;
+        MapOverlayType::Ptr type;
+        int zoomLevel = 0;
+        bool euroRad = false;
+        TileRange range;
+        std::map<std::tuple<int, int, int>, std::string> identifiers;
+    };
+    mutable IdentifierMemo m_identifierMemo;
     int m_layerZoomLevel = 8;
     float m_tileScalingFactor = 1.0F;
     TileRange m_range;

@@ -43,11 +43,22 @@ std::string QOVTileLayerView::urlForX(int column, int row, int zoomLevel, int ti
 }
 
 std::string QOVTileLayerView::cacheIdentifier(int column, int row, int timeSlice) const {
+    auto& memo = m_identifierMemo;
+    const bool euroRad = isEuroRad(m_centerPoint);
+    if (memo.layer != m_layer || memo.type != m_mapType || memo.zoomLevel != m_layerZoomLevel ||
+        memo.euroRad != euroRad || memo.range != m_range) {
+        memo = IdentifierMemo{m_layer, m_mapType, m_layerZoomLevel, euroRad, m_range, {}};
+    }
+    const auto key = std::tuple{column, row, timeSlice};
+    if (const auto found = memo.identifiers.find(key); found != memo.identifiers.end()) {
+        return found->second;
+    }
     const int wrapped = wrapColumn(column, m_layerZoomLevel);
     std::string url = urlForX(wrapped, row, m_layerZoomLevel, timeSlice);
     if (!url.empty() && wrapped != column) {
         url += fmt::format("#{}", column);  // a repeated column keeps its own place
     }
+    memo.identifiers.emplace(key, url);
     return url;
 }
 
