@@ -5,6 +5,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/legacymaps/cache/LRUCachedDictionary.h"
@@ -25,8 +26,10 @@ class QOVLocation;
 
 // The weather-tile layer of the older tile map. The map view feeds it the map's centre, zoom level, overlay type
 // and location; it works out which 256-pixel tiles of the Web Mercator grid at its layer zoom level lie in view,
-// takes them from its tile cache (24 tiles) or downloads them (at most 3 loaders at a time), shows each through a
-// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer.
+// takes them from its tile cache or downloads them (at most 3 loaders at a time), shows each through a
+// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer. The cache has room for every
+// tile of every slice in view (at least 24 tiles), so a loop whose tiles are in plays on from it: a tick downloads
+// nothing, however long the loop plays.
 //
 // Main thread only (the loader list and the download checks are locked all the same). Make it with create(): it
 // listens to the tile series (held weakly there). Redraws are coalesced onto the next main-loop turn. teardown()
@@ -141,6 +144,8 @@ private:
     void drawTiles();
     void requestRedraw();
     void calcTransform();
+    // Gives the tile cache room for the tiles in view times the slices (at least kTileCacheSize).
+    void fitTileCacheToLoop();
     void applyZoom(float zoom, int layerZoom);
     // The tile of the current series at the column (unwrapped) and row, its address and its cache identifier.
     std::string urlForX(int column, int row, int zoomLevel, int timeSlice) const;
@@ -171,6 +176,17 @@ private:
     platform::gfx::Point m_centerPoint;
     float m_drawViewSize;
     LRUCachedDictionary m_tileCache;
+    // The cache identifiers made so far by column, row and slice, for the layer, overlay, layer zoom level, regional
+    // swap and tiles in view they were made for: a loop tick looks its tiles up instead of building their addresses.
+    struct IdentifierMemo {
+        std::shared_ptr<QOVLayer> layer;
+        MapOverlayType::Ptr type;
+        int zoomLevel = 0;
+        bool euroRad = false;
+        TileRange range;
+        std::map<std::tuple<int, int, int>, std::string> identifiers;
+    };
+    mutable IdentifierMemo m_identifierMemo;
     int m_layerZoomLevel = 8;
     float m_tileScalingFactor = 1.0F;
     TileRange m_range;

@@ -42,11 +42,22 @@ std::string QOVTileLayerView::urlForX(int column, int row, int zoomLevel, int ti
 }
 
 std::string QOVTileLayerView::cacheIdentifier(int column, int row, int timeSlice) const {
+    auto& memo = m_identifierMemo;
+    const bool euroRad = isEuroRad(m_centerPoint);
+    if (memo.layer != m_layer || memo.type != m_mapType || memo.zoomLevel != m_layerZoomLevel ||
+        memo.euroRad != euroRad || memo.range != m_range) {
+        memo = IdentifierMemo{m_layer, m_mapType, m_layerZoomLevel, euroRad, m_range, {}};
+    }
+    const auto key = std::tuple{column, row, timeSlice};
+    if (const auto found = memo.identifiers.find(key); found != memo.identifiers.end()) {
+        return found->second;
+    }
     const int wrapped = wrapColumn(column, m_layerZoomLevel);
     std::string url = urlForX(wrapped, row, m_layerZoomLevel, timeSlice);
     if (!url.empty() && wrapped != column) {
         url += fmt::format("#{}", column);  // a repeated column keeps its own place
     }
+    memo.identifiers.emplace(key, url);
     return url;
 }
 
@@ -54,6 +65,13 @@ std::string QOVTileLayerView::identifierOf(const QOVTile& tile) const {
     const int zoom = static_cast<int>(tile.zoomLevel());
     const int wrapped = wrapColumn(tile.x(), zoom);
     return wrapped == tile.x() ? tile.url() : fmt::format("{}#{}", tile.url(), tile.x());
+}
+
+void QOVTileLayerView::fitTileCacheToLoop() {
+    const auto span = [](int first, int last) { return last < first ? std::size_t{0} : std::size_t(last - first) + 1; };
+    const std::size_t inView = span(m_range.firstColumn, m_range.lastColumn) * span(m_range.firstRow, m_range.lastRow);
+    m_tileCache.setMaximumNumberOfObjects(
+        std::max(kTileCacheSize, inView * static_cast<std::size_t>(std::max(1, m_numTimeSlices))));
 }
 
 std::shared_ptr<QOVTile> QOVTileLayerView::cachedTile(const std::string& identifier) {

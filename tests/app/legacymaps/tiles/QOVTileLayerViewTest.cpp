@@ -189,6 +189,29 @@ TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesTo
     EXPECT_EQ(m_layer->timeSlice(), 0);
 }
 
+TEST_F(QOVTileLayerViewTest, ALoopWhoseTilesAreInPlaysOnWithoutFetchingThemAgain) {
+    m_layer->startAnimation();
+    const int slices = m_layer->numberOfTimeSlices();
+    ASSERT_GT(slices, 1);
+    // Each tick finds the tiles it asked for in: the loop never has to wait on a slow answer.
+    const auto play = [&](int rounds) {
+        for (int tick = 0; tick < rounds * slices; ++tick) {
+            ASSERT_TRUE(settle());
+            advance(QOVTileLayerView::kLoopInterval);
+        }
+        ASSERT_TRUE(settle());
+    };
+    play(2);  // every slice's tiles come in
+    const std::size_t fetched = tileRequests();
+    const int slice = m_layer->timeSlice();
+
+    // Whole rounds more: a tick only shows what is held (so a long wait on the virtual clock costs no downloads).
+    play(3);
+    EXPECT_EQ(tileRequests(), fetched);
+    EXPECT_EQ(m_layer->timeSlice(), slice);
+    EXPECT_TRUE(m_layer->isAnimating());
+}
+
 TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {
     sim().faults().add(qovsim::Fault{.pathPattern = kTiles, .delaySeconds = 1000.0});
     const auto map = std::make_shared<platform::ui::View>(kScreen);
