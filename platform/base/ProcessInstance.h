@@ -11,8 +11,8 @@ namespace platform {
 // `defaultCenter()` and the like) are made on first use and live until the process ends: no destructor of theirs
 // runs during static destruction, so a screen or service torn down at any time (a test's reset, a dismissed screen)
 // finds every other process instance alive, whichever was made first. Whatever must reach a file is written when it
-// changes, never by a destructor at exit. The log is the one exception: it calls no other instance and writes its
-// pending lines when the process ends.
+// changes, never by a destructor at exit. The log, never destroyed either, writes its pending lines from an exit
+// handler, which calls no other instance.
 
 // NeverDestroyed<T>: a T made in place whose destructor never runs. Declare it as a function-local static (the
 // language makes it once, thread-safely); what T holds stays reachable for leak checkers through static storage.
