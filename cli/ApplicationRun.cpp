@@ -41,7 +41,7 @@ bool showScreen(const std::string& picture, std::ostream& out, std::ostream& err
         out << "Screen written to " << picture << "\n";
         return true;
     }
-    err << "qovara: could not write " << picture << "\n";
+    err << "qovara: could not write " + picture + "\n";  // one write: log lines may come between
     return false;
 }
 

@@ -29,7 +29,7 @@ std::string panelName(int viewNumber) {
 
 bool writePicture(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
     if (!platform::ui::ScreenRenderer::writeScreen(file.string())) {
-        err << "qovara: could not write " << file.string() << "\n";
+        err << "qovara: could not write " + file.string() + "\n";  // one write: log lines may come between
         return false;
     }
     out << "Panel written to " << file.string() << "\n";
