@@ -36,7 +36,8 @@ private:
 
 // ProcessSlot<T>: the replaceable process instance of T behind a static accessor. Declare it as a function-local
 // static; it is never destroyed. Any thread: `instance(make)` answers the instance, made by `make()` on first use
-// under the slot's lock (so `make` must not ask the same slot); `exchange(other)` puts another instance in (tests,
+// under the slot's lock (so `make` must not ask the same slot); `current()` answers it without making one;
+// `exchange(other)` puts another instance in (tests,
 // hosts that aim a service elsewhere; nullptr makes the next `instance` make a fresh one) and answers the previous
 // one, which the caller may stop outside the lock.
 template <typename T>
@@ -48,6 +49,11 @@ public:
         if (!*m_instance) {
             *m_instance = std::forward<Make>(make)();
         }
+        return *m_instance;
+    }
+
+    std::shared_ptr<T> current() {
+        const std::lock_guard lock(*m_mutex);
         return *m_instance;
     }
 

@@ -33,7 +33,8 @@ std::shared_ptr<RunLoop> mainLoop() {
 // the process, so a job still waiting at exit cannot hold the exit up.
 class ThreadPool {
 public:
-    explicit ThreadPool(unsigned count) {
+    // allDone runs on the worker whose job left the pool without work.
+    ThreadPool(unsigned count, std::function<void()> allDone) : m_allDone(std::move(allDone)) {
         for (unsigned index = 0; index < count; ++index) {
             std::thread([this] { work(); }).detach();
         }
@@ -65,10 +66,18 @@ private:
             }
             job();
             job = nullptr;  // what it holds goes before the job counts as done
-            std::lock_guard lock(m_mutex);
-            --m_atWork;
+            bool allDone = false;
+            {
+                std::lock_guard lock(m_mutex);
+                allDone = --m_atWork == 0;
+            }
+            if (allDone) {
+                m_allDone();
+            }
         }
     }
+
+    const std::function<void()> m_allDone;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -77,7 +86,13 @@ private:
 };
 
 ThreadPool& globalPool() {
-    static NeverDestroyed<ThreadPool> pool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U));
+    // A job's posts come before its end, so a virtual wait that saw them still finds the pool at work: the end
+    // wakes the main loop to look again.
+    static NeverDestroyed<ThreadPool> pool(std::clamp(std::thread::hardware_concurrency(), 2U, 4U), [] {
+        if (const auto loop = mainSlot().current()) {
+            loop->wake();
+        }
+    });
     return *pool;
 }
 
@@ -121,6 +136,7 @@ struct RunLoop::Impl {
     std::uint64_t nextSequence = 0;
     std::uint64_t wakeups = 0;  // bumped by every post, timer and stop, so a waiting loop re-checks
     bool stopRequested = false;
+    std::size_t endsNoticedLate = 0;
 
     // Under mutex. The valid timer that fires first (ties go to the older one); forgets invalidated ones.
     std::shared_ptr<Timer> earliestTimer() {
@@ -286,6 +302,19 @@ bool RunLoop::consumeStop() {
     return std::exchange(m_impl->stopRequested, false);
 }
 
+void RunLoop::wake() {
+    {
+        std::lock_guard lock(m_impl->mutex);
+        ++m_impl->wakeups;
+    }
+    m_impl->wake.notify_all();
+}
+
+std::size_t RunLoop::outstandingEndsNoticedLate() const {
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->endsNoticedLate;
+}
+
 void RunLoop::stop() {
     {
         std::lock_guard lock(m_impl->mutex);
@@ -404,20 +433,31 @@ bool RunLoop::runUntilOnManualClock(ManualClock& clock, double seconds, const st
             }
         }
     };
-    // Lets the work of other threads land before the clock moves on.
+    const auto outstanding = [] {
+        return OperationQueue::hasOperationsAtWorkInProcess() || GlobalQueue::hasWorkInProcess();
+    };
+    // Lets the work of other threads land before the clock moves on. The wake-ups are counted before each look,
+    // so work that ends (posting, or waking the loop) between the look and the wait cuts the wait short.
     const auto awaitOutstanding = [&] {
         const auto graceEnd = std::chrono::steady_clock::now() +
                               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                   std::chrono::duration<double>(std::max(0.0, outstandingGraceSeconds)));
-        while ((OperationQueue::hasOperationsAtWorkInProcess() || GlobalQueue::hasWorkInProcess()) &&
-               std::chrono::steady_clock::now() < graceEnd) {
+        for (;;) {
+            const std::uint64_t seen = wakeupCount();
+            if (!outstanding() || std::chrono::steady_clock::now() >= graceEnd) {
+                return Drained::Idle;
+            }
             // Short slices: a queue that is torn down drops its work without posting anything.
-            waitForPost(std::min(graceEnd, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
+            const bool woken = waitForWakeup(
+                seen, std::min(graceEnd, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
+            if (!woken && !outstanding()) {
+                std::lock_guard lock(m_impl->mutex);
+                ++m_impl->endsNoticedLate;
+            }
             if (const Drained state = drain(); state != Drained::Idle) {
                 return state;
             }
         }
-        return Drained::Idle;
     };
     const Date target = clock.now().addingTimeInterval(seconds);
     for (;;) {
@@ -442,13 +482,17 @@ bool RunLoop::runUntilOnManualClock(ManualClock& clock, double seconds, const st
     return drain() == Drained::Done;
 }
 
-void RunLoop::waitForPost(std::chrono::steady_clock::time_point until) {
+std::uint64_t RunLoop::wakeupCount() const {
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->wakeups;
+}
+
+bool RunLoop::waitForWakeup(std::uint64_t seen, std::chrono::steady_clock::time_point until) {
     std::unique_lock lock(m_impl->mutex);
-    if (!m_impl->queue.empty() || m_impl->stopRequested) {
-        return;
-    }
-    const std::uint64_t seen = m_impl->wakeups;
-    m_impl->wake.wait_until(lock, until, [this, seen] { return m_impl->wakeups != seen; });
+    const auto woken = [this, seen] {
+        return m_impl->wakeups != seen || !m_impl->queue.empty() || m_impl->stopRequested;
+    };
+    return m_impl->wake.wait_until(lock, until, woken);
 }
 
 void RunLoop::advance(double seconds) {

@@ -86,6 +86,9 @@ public:
     // Loop thread only. Runs until stop() is called. With a manual clock it only waits for posted work;
     // timers come due when the clock is advanced.
     void run();
+    // Any thread. Makes a waiting loop look again, as a post does, without giving it work: for work on other
+    // threads that a virtual wait waits for and that ends without posting.
+    void wake();
     // Any thread. Makes run() / runFor() return after the current item. A stop() that comes while neither
     // runs makes the next run() / runFor() return at once.
     void stop();
@@ -95,6 +98,9 @@ public:
 
     // Number of valid scheduled timers (tests).
     std::size_t timerCount() const;
+    // How often a virtual wait found the work it waited for ended only when a real-time slice ran out, not
+    // when it ended (tests: every such end should wake the loop).
+    std::size_t outstandingEndsNoticedLate() const;
 
 private:
     struct Impl;
@@ -111,8 +117,10 @@ private:
     void advanceManual(double seconds, bool honourStop);
     bool runUntilOnManualClock(ManualClock& clock, double seconds, const std::function<bool()>& done,
                                double outstandingGraceSeconds);
-    // Waits in real time until work is posted, a timer is scheduled, stop() is called or the time comes.
-    void waitForPost(std::chrono::steady_clock::time_point until);
+    std::uint64_t wakeupCount() const;
+    // Waits in real time until the wake-ups differ from seen (a post, a timer, stop() or wake()), work is queued
+    // or stop() is pending, or the time comes; answers whether it was woken.
+    bool waitForWakeup(std::uint64_t seen, std::chrono::steady_clock::time_point until);
 
     std::unique_ptr<Impl> m_impl;
     std::shared_ptr<Clock> m_clock;
@@ -129,7 +137,7 @@ class GlobalQueue {
 public:
     static void async(std::function<void()> work);
     // Any thread. Whether work was handed to the pool and has not returned yet (what it posts to the main loop
-    // before returning is then the loop's own work).
+    // before returning is then the loop's own work). When the last job returns, the main loop is woken.
     static bool hasWorkInProcess();
 };
 

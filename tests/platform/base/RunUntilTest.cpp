@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -68,6 +70,32 @@ TEST_F(RunUntilTest, WorkOnTheGlobalQueueLandsBeforeTheClockMovesOn) {
     EXPECT_EQ(events, (std::vector<std::string>{"decoded 0 at 0.000000", "decoded 131072 at 0.000000",
                                                 "decoded 65536 at 0.000000", "timer at 10.000000"}));
     EXPECT_FALSE(GlobalQueue::hasWorkInProcess());
+}
+
+TEST_F(RunUntilTest, TheEndOfGlobalQueueWorkWakesAVirtualWaitAtOnce) {
+    // A decoding job posts its result, then returns: the loop has seen the result while the pool was still at
+    // work, so it waits, and the job's end must wake it rather than a real-time slice running out.
+    constexpr int kJobs = 20;
+    int landed = 0;
+    for (int job = 0; job < kJobs; ++job) {
+        std::mutex mutex;
+        std::condition_variable resultSeen;
+        bool seen = false;
+        GlobalQueue::async([&] {
+            dispatchMain([&] {
+                ++landed;
+                std::lock_guard lock(mutex);
+                seen = true;
+                resultSeen.notify_all();
+            });
+            std::unique_lock lock(mutex);
+            resultSeen.wait(lock, [&] { return seen; });
+        });
+        loop().runUntil(300.0);
+        EXPECT_FALSE(GlobalQueue::hasWorkInProcess());
+    }
+    EXPECT_EQ(landed, kJobs);
+    EXPECT_EQ(loop().outstandingEndsNoticedLate(), 0U);
 }
 
 }  // namespace
