@@ -33,15 +33,17 @@ std::uint32_t mix(std::uint32_t value) {
     return value;
 }
 
-// A repeatable value in [0, 1) for a lattice point; columns wrap around the world.
-double lattice(long long column, long long row, int period, std::uint32_t seed) {
-    const auto wrapped = static_cast<std::uint32_t>(((column % period) + period) % period);
-    const auto hash = mix(wrapped * 0x9e3779b1U ^ mix(static_cast<std::uint32_t>(row) + seed));
+// A repeatable value in [0, 1) for a lattice point: its column, wrapped around the world, and the hash of its row.
+double lattice(std::uint32_t wrappedColumn, std::uint32_t rowHash) {
+    const auto hash = mix(wrappedColumn * 0x9e3779b1U ^ rowHash);
     return static_cast<double>(hash >> 8) / static_cast<double>(1U << 24);
 }
 
+std::uint32_t rowHash(long long row, std::uint32_t seed) { return mix(static_cast<std::uint32_t>(row) + seed); }
+
 double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
 
+// Each of the cell's columns is wrapped and each of its rows hashed once, for its four corners.
 double valueNoise(double u, double v, int period, std::uint32_t seed) {
     const double x = u * period;
     const double y = v * period;
@@ -51,10 +53,14 @@ double valueNoise(double u, double v, int period, std::uint32_t seed) {
     const double fy = smooth(y - row);
     const auto c = static_cast<long long>(column);
     const auto r = static_cast<long long>(row);
-    const double top =
-        lattice(c, r, period, seed) + (lattice(c + 1, r, period, seed) - lattice(c, r, period, seed)) * fx;
-    const double bottom =
-        lattice(c, r + 1, period, seed) + (lattice(c + 1, r + 1, period, seed) - lattice(c, r + 1, period, seed)) * fx;
+    const auto left = static_cast<std::uint32_t>(((c % period) + period) % period);
+    const std::uint32_t right = left + 1 == static_cast<std::uint32_t>(period) ? 0U : left + 1;
+    const std::uint32_t upper = rowHash(r, seed);
+    const std::uint32_t lower = rowHash(r + 1, seed);
+    const double topLeft = lattice(left, upper);
+    const double bottomLeft = lattice(left, lower);
+    const double top = topLeft + (lattice(right, upper) - topLeft) * fx;
+    const double bottom = bottomLeft + (lattice(right, lower) - bottomLeft) * fx;
     return top + (bottom - top) * fy;
 }
 
