@@ -29,7 +29,7 @@ class QOVLocation;
 // takes them from its tile cache or downloads them (at most 3 loaders at a time), shows each through a
 // QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer. The cache has room for every
 // tile of every slice in view (at least 24 tiles), so a loop whose tiles are in plays on from it: a tick downloads
-// nothing, however long the loop plays.
+// nothing, however long the loop plays, and a new series list costs only the tiles of its new slices.
 //
 // Main thread only (the loader list and the download checks are locked all the same). Make it with create(): it
 // listens to the tile series (held weakly there). Redraws are coalesced onto the next main-loop turn. teardown()
@@ -158,6 +158,9 @@ private:
     void releaseSubView(const std::string& identifier);
     void reclaimSubViews();
     void clearSubViews();
+    // Reads every slice's tiles in view from the cache, so that the tiles of new slices push out those of slices
+    // that left the series rather than those the loop shows next.
+    void holdLoopTiles();
     void downloadMoreTiles();
     int downloadTiles(int timeSlice);
     int previousSlice(int slice) const;

@@ -221,6 +221,19 @@ void QOVTileLayerView::clearSubViews() {
     }
 }
 
+void QOVTileLayerView::holdLoopTiles() {
+    calcTransform();
+    for (int slice = 0; slice < m_numTimeSlices; ++slice) {
+        for (int row = m_range.firstRow; row <= m_range.lastRow; ++row) {
+            for (int column = m_range.firstColumn; column <= m_range.lastColumn; ++column) {
+                if (const std::string identifier = cacheIdentifier(column, row, slice); !identifier.empty()) {
+                    cachedTile(identifier);
+                }
+            }
+        }
+    }
+}
+
 void QOVTileLayerView::downloadMoreTiles() {
     {
         std::lock_guard lock(m_mutex);

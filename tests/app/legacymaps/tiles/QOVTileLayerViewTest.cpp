@@ -212,6 +212,44 @@ TEST_F(QOVTileLayerViewTest, ALoopWhoseTilesAreInPlaysOnWithoutFetchingThemAgain
     EXPECT_TRUE(m_layer->isAnimating());
 }
 
+TEST_F(QOVTileLayerViewTest, ANewFrameInTheSeriesListCostsTheLoopOnlyThatFramesTiles) {
+    // Started out of step with the refreshes of the series list, the loop is not about to show the frame that
+    // leaves the list when the new one comes: the tiles it needs least soon are those of frames still listed.
+    advance(7 * QOVTileLayerView::kLoopInterval);
+    m_layer->startAnimation();
+    const int slices = m_layer->numberOfTimeSlices();
+    const auto tick = [&] {
+        ASSERT_TRUE(settle());
+        advance(QOVTileLayerView::kLoopInterval);
+    };
+    for (int round = 0; round < 2 * slices; ++round) {
+        tick();
+    }
+    const std::size_t fetched = tileRequests();
+    const auto refreshed = m_series->lastRefreshed();
+    // Plays on over the next refresh of the series list, which brings a new frame and drops the oldest.
+    for (int round = 0; round < 1000 && m_series->lastRefreshed() == refreshed; ++round) {
+        tick();
+    }
+    ASSERT_NE(m_series->lastRefreshed(), refreshed);
+    for (int round = 0; round < 2 * slices; ++round) {
+        tick();
+    }
+    ASSERT_TRUE(settle());
+
+    EXPECT_EQ(m_layer->numberOfTimeSlices(), slices);
+    EXPECT_EQ(tileRequests() - fetched, tilesInRange()) << "the frames still in the loop are held";
+    std::vector<std::string> paths;
+    for (const auto& request : sim().requestLog()) {
+        if (qovsim::globMatches(kTiles, request.path)) {
+            paths.push_back(request.path);
+        }
+    }
+    std::ranges::sort(paths);
+    const auto twice = std::ranges::adjacent_find(paths);
+    EXPECT_TRUE(twice == paths.end()) << "asked for twice: " << *twice;
+}
+
 TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {
     sim().faults().add(qovsim::Fault{.pathPattern = kTiles, .delaySeconds = 1000.0});
     const auto map = std::make_shared<platform::ui::View>(kScreen);
