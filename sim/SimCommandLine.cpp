@@ -1,8 +1,11 @@
 #include "sim/SimCommandLine.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <map>
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 #include <CLI/CLI.hpp>
 
@@ -10,14 +13,12 @@ namespace qovsim {
 
 namespace {
 
-const std::map<std::string, std::string>& printCommands() {
-    static const std::map<std::string, std::string> commands = {
-        {"mobagg", "/wxdata/mobile/mobagg/"},
-        {"loc", "/wxdata/loc/"},
-        {"marine", "/wxdata/marine/"},
-    };
-    return commands;
-}
+// What --print KIND names: the path its answers lie under.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kPrintCommands{{
+    {"mobagg", "/wxdata/mobile/mobagg/"},
+    {"loc", "/wxdata/loc/"},
+    {"marine", "/wxdata/marine/"},
+}};
 
 // Splits "PATTERN=VALUE" at its last '='.
 std::pair<std::string, std::string> splitAssignment(const std::string& text) {
@@ -56,11 +57,12 @@ Fault& faultFor(std::vector<Fault>& faults, const std::string& pattern) {
 }  // namespace
 
 std::optional<std::string> SimCommandLine::printPath() const {
-    auto it = printCommands().find(printKind);
-    if (it == printCommands().end()) {
+    const auto it = std::find_if(kPrintCommands.begin(), kPrintCommands.end(),
+                                 [this](const auto& entry) { return entry.first == printKind; });
+    if (it == kPrintCommands.end()) {
         return std::nullopt;
     }
-    return it->second + printIdentifier + ".js";
+    return std::string(it->second) + printIdentifier + ".js";
 }
 
 std::optional<SimCommandLine> SimCommandLine::parse(const std::vector<std::string>& arguments, std::ostream& out,

@@ -1,6 +1,9 @@
 #include "cli/display/DisplayDevice.h"
 
-#include <map>
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
 
 #include "platform/base/RunLoop.h"
 #include "platform/net/Reachability.h"
@@ -23,8 +26,8 @@ bool isInBackground() {
 }  // namespace
 
 std::optional<std::string> DisplayDevice::press(const std::string& button) {
-    static const std::map<std::string, double, std::less<>> kClockJumps{
-        {"clock+60", 60.0}, {"clock+600", 600.0}, {"clock+3600", 3600.0}};
+    static constexpr std::array<std::pair<std::string_view, double>, 3> kClockJumps{
+        {{"clock+60", 60.0}, {"clock+600", 600.0}, {"clock+3600", 3600.0}}};
     if (button == "home") {
         return home();
     }
@@ -39,7 +42,9 @@ std::optional<std::string> DisplayDevice::press(const std::string& button) {
         reachability->setReachable(!reachability->isReachable());
         return std::nullopt;
     }
-    if (const auto jump = kClockJumps.find(button); jump != kClockJumps.end()) {
+    if (const auto jump = std::find_if(kClockJumps.begin(), kClockJumps.end(),
+                                       [&button](const auto& entry) { return entry.first == button; });
+        jump != kClockJumps.end()) {
         if (!m_clock) {
             return "this device's clock cannot be moved";
         }

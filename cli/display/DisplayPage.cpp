@@ -2,8 +2,8 @@
 
 namespace qovcli {
 
-const std::string& displayPage() {
-    static const std::string page = R"PAGE(<!DOCTYPE html>
+std::string_view displayPage() {
+    static constexpr std::string_view page = R"PAGE(<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace qovcli {
 
@@ -10,6 +10,6 @@ namespace qovcli {
 // the frames with /state (each request waits for the next frame) and sends clicks as taps (on the drawn keyboard
 // too, which types the key), drags as drags (one that leaves the screen ends where it left), the mouse wheel as
 // pinches at the pointer and keys to /type and /key, with the address's token on every request.
-const std::string& displayPage();
+std::string_view displayPage();
 
 }  // namespace qovcli

@@ -138,7 +138,7 @@ std::optional<DisplayRoutes::Step> DisplayRoutes::read(std::string_view received
 DisplayRoutes::Step DisplayRoutes::route(const DisplayRequest& request) const {
     if (request.method == "GET") {
         if (request.path == "/") {
-            return Answer{200, "text/html; charset=utf-8", displayPage()};
+            return Answer{200, "text/html; charset=utf-8", std::string(displayPage())};
         }
         if (request.path == "/state") {
             const auto after = request.parameters.count("after") ? plainCount(request.parameter("after"))
