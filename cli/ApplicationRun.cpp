@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
@@ -102,7 +103,8 @@ bool showRootScreen(const RunnerOptions& options, const std::string& host, std::
 
 }  // namespace
 
-int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err) {
+int runApplication(const RunnerOptions& options, const std::string& host, std::optional<DisplayListener> display,
+                   std::ostream& out, std::ostream& err) {
     aimDataServiceAt(host);
     aimTileServerAt(host);
     if (options.gps && !currentLocationForRunner(options.gps, err)) {
@@ -120,7 +122,7 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     auto& loop = platform::RunLoop::main();
     loop.runUntil(kStageTimeOut, [] { return !qov::RootScreenState::isSplashShown(); });
     int status = EXIT_SUCCESS;
-    if (options.displayPort && qov::RootScreenState::isTermsScreenShown()) {
+    if (display && qov::RootScreenState::isTermsScreenShown()) {
         // The person at the display reads the terms and chooses.
         out << "Terms screen (accept or decline them on the display's page):\n";
         if (!showScreen((platform::AppDirectories::shared()->home() / "terms-screen.png").string(), out, err)) {
@@ -132,9 +134,9 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     if (options.script && !runScreenScript(*options.script, out, err)) {
         status = EXIT_FAILURE;
     }
-    if (options.displayPort && !serveDisplay(
-                                   *options.displayPort, [&host] { return openLegacyMap(host); }, out, err)) {
-        status = EXIT_FAILURE;
+    if (display) {
+        serveDisplay(
+            std::move(*display), [&host] { return openLegacyMap(host); }, out);
     }
     application.resignActive();
     return status;

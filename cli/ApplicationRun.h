@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
+
+#include "cli/display/DisplayListener.h"
 
 namespace qovcli {
 
@@ -12,12 +15,13 @@ struct RunnerOptions;
 // loop through the splash, accepts the terms when the terms screen shows (its dump and "terms-screen.png" in the
 // home first, then a tap on its agree button), waits on the root screen for the current location's weather, then
 // writes the screen's dump on out and its picture to a PNG (options.shot, else "root-screen.png" in the home),
-// runs the script and, with options.displayPort, serves the device display until interrupted. With
-// options.displayPort the terms screen is left to the person at the display: the runner shows it (dump and
-// picture) and goes on to the script and the display without waiting for the root screen. With options.gps the
+// runs the script and, with a display (the listener bound for options.displayPort), serves the device display
+// until interrupted. With a display the terms screen is left to the person at the display: the runner shows it (dump
+// and picture) and goes on to the script and the display without waiting for the root screen. With options.gps the
 // place found there is made current before launch. Exit status: 0 when the root screen shows the Weather tab with the
 // current location's fresh weather, or the terms were left to the person (and the script had no failures), 1
 // otherwise. Call it on the main thread, once.
-int runApplication(const RunnerOptions& options, const std::string& host, std::ostream& out, std::ostream& err);
+int runApplication(const RunnerOptions& options, const std::string& host, std::optional<DisplayListener> display,
+                   std::ostream& out, std::ostream& err);
 
 }  // namespace qovcli

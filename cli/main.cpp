@@ -3,6 +3,8 @@
 // a script of screen commands; --summary prints a text summary of the weather instead.
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <utility>
 
 #include <malloc.h>
 
@@ -12,7 +14,7 @@
 #include "cli/RunnerService.h"
 #include "cli/RunnerSession.h"
 #include "cli/WeatherSummary.h"
-#include "cli/display/DisplayRun.h"
+#include "cli/display/DisplayListener.h"
 #include "platform/base/PrintableText.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/UserDefaults.h"
@@ -32,8 +34,12 @@ int main(int argc, char** argv) {
     }
     const qovcli::RunnerOptions& options = *parsed.options;
     // The display's port is taken before anything runs: one in use is refused now, not after the whole run.
-    if (options.displayPort && !qovcli::reserveDisplayPort(*options.displayPort, std::cerr)) {
-        return 2;
+    std::optional<qovcli::DisplayListener> display;
+    if (options.displayPort) {
+        display = qovcli::DisplayListener::open(*options.displayPort, std::cerr);
+        if (!display) {
+            return 2;
+        }
     }
     const auto session = qovcli::RunnerSession::begin(options, std::cerr);
     if (!session) {
@@ -48,7 +54,7 @@ int main(int argc, char** argv) {
     }
     int status = EXIT_SUCCESS;
     if (!options.summary) {
-        status = qovcli::runApplication(options, service->host(), std::cout, std::cerr);
+        status = qovcli::runApplication(options, service->host(), std::move(display), std::cout, std::cerr);
     } else {
         status = qovcli::runWeatherSummary(service->host(), options.gps, std::cout, std::cerr);
         if (options.script && !qovcli::runScreenScript(*options.script, std::cout, std::cerr)) {

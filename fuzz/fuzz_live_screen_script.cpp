@@ -57,7 +57,7 @@ LiveApplication* start() {
     if (!live->service) {
         std::abort();
     }
-    qovcli::runApplication(options, live->service->host(), ignored, ignored);
+    qovcli::runApplication(options, live->service->host(), std::nullopt, ignored, ignored);
     qovcli::registerRunnerCommands();
     // The application logs to the console; thousands of inputs a minute would drown the fuzzer's own lines.
     platform::Log::removeConsoleLogger();

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <optional>
 #include <utility>
 
 #include "cli/display/DisplayServer.h"
@@ -15,29 +14,18 @@ namespace {
 constexpr double kCaptureInterval = 0.05;
 
 std::atomic<bool> interrupted{false};
-// The socket reserveDisplayPort() bound, until serveDisplay() takes it.
-std::optional<DisplayListener> reserved;
 
 extern "C" void noteInterrupt(int) { interrupted.store(true); }
 
 }  // namespace
 
-bool reserveDisplayPort(int port, std::ostream& err) {
-    reserved = DisplayListener::open(port, err);
-    return reserved.has_value();
-}
-
-bool serveDisplay(int port, DisplayDevice::Opener legacyMap, std::ostream& out, std::ostream& err) {
+void serveDisplay(DisplayListener listener, DisplayDevice::Opener legacyMap, std::ostream& out) {
     auto& loop = platform::RunLoop::main();
     auto device =
         std::make_shared<DisplayDevice>(std::dynamic_pointer_cast<DisplayClock>(loop.clock()), std::move(legacyMap));
     auto frames = std::make_shared<DisplayFrames>();
     frames->capture(device->state());
-    auto listener = reserved ? std::exchange(reserved, std::nullopt) : DisplayListener::open(port, err);
-    if (!listener) {
-        return false;
-    }
-    const auto server = DisplayServer::start(std::move(*listener), device, frames);
+    const auto server = DisplayServer::start(std::move(listener), device, frames);
     out << "Device display: open " << server->access().address() << "\n"
         << "(Ctrl-C stops the runner)\n"
         << std::flush;
@@ -57,7 +45,6 @@ bool serveDisplay(int port, DisplayDevice::Opener legacyMap, std::ostream& out, 
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
     out << "Device display stopped\n";
-    return true;
 }
 
 }  // namespace qovcli

@@ -37,9 +37,8 @@ private:
 // ProcessSlot<T>: the replaceable process instance of T behind a static accessor. Declare it as a function-local
 // static; it is never destroyed. Any thread: `instance(make)` answers the instance, made by `make()` on first use
 // under the slot's lock (so `make` must not ask the same slot); `current()` answers it without making one;
-// `exchange(other)` puts another instance in (tests,
-// hosts that aim a service elsewhere; nullptr makes the next `instance` make a fresh one) and answers the previous
-// one, which the caller may stop outside the lock.
+// `exchange(other)` puts another instance in (tests, hosts that aim a service elsewhere; nullptr makes the next
+// `instance` make a fresh one) and answers the previous one, which the caller may stop outside the lock.
 template <typename T>
 class ProcessSlot {
 public:
