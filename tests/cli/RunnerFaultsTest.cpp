@@ -97,6 +97,20 @@ TEST_F(RunnerFaultsTest, ADefaultHomeThatIsASymbolicLinkIsRefused) {
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0755));
 }
 
+TEST_F(RunnerFaultsTest, OutputThatCannotBeWrittenFailsTheRunWithOneLine) {
+    const auto script = temp() / "dump.txt";
+    std::ofstream(script) << "dump\n";
+    for (const auto& job :
+         {std::vector<std::string>{"--summary"}, std::vector<std::string>{"--script", script.string()}}) {
+        SCOPED_TRACE(job.front());
+        std::vector<std::string> arguments{"--service", simUrl(), "--virtual-clock"};
+        arguments.insert(arguments.end(), job.begin(), job.end());
+        const RunnerRun result = run(arguments, "sh -c 'exec \"$0\" \"$@\" >/dev/full' ");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "qovara: cannot write to standard output: No space left on device\n");
+    }
+}
+
 TEST_F(RunnerFaultsTest, UserDefaultsThatCannotBeLookedAtAreRefusedAndLeftAlone) {
     const fs::path preferences = home() / "Library" / "Preferences";
     fs::create_directories(preferences);
