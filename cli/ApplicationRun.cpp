@@ -131,12 +131,17 @@ int runApplication(const RunnerOptions& options, const std::string& host, std::o
     } else if (!showRootScreen(options, host, out, err)) {
         status = EXIT_FAILURE;
     }
-    if (options.script && !runScreenScript(*options.script, out, err)) {
+    // Output that cannot be written ends the run here: the script and the display would print for no one.
+    if (!out.flush()) {
         status = EXIT_FAILURE;
-    }
-    if (display) {
-        serveDisplay(
-            std::move(*display), [&host] { return openLegacyMap(host); }, out);
+    } else {
+        if (options.script && !runScreenScript(*options.script, out, err)) {
+            status = EXIT_FAILURE;
+        }
+        if (display && out) {
+            serveDisplay(
+                std::move(*display), [&host] { return openLegacyMap(host); }, out);
+        }
     }
     application.resignActive();
     return status;

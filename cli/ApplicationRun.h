@@ -20,7 +20,8 @@ struct RunnerOptions;
 // and picture) and goes on to the script and the display without waiting for the root screen. With options.gps the
 // place found there is made current before launch. Exit status: 0 when the root screen shows the Weather tab with the
 // current location's fresh weather, or the terms were left to the person (and the script had no failures), 1
-// otherwise. Call it on the main thread, once.
+// otherwise; output that cannot be written (out gone bad at a flush) ends the run before the script and the display.
+// Call it on the main thread, once.
 int runApplication(const RunnerOptions& options, const std::string& host, std::optional<DisplayListener> display,
                    std::ostream& out, std::ostream& err);
 

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/core/cache/FileSystemApplicationCache.h"
+#include "app/maps/cache/QOVMapCache.h"
 #include "platform/base/Log.h"
 #include "platform/storage/PrivateFolder.h"
 
@@ -26,6 +28,20 @@ std::string holderOf(int descriptor) {
     return digits.empty() ? "" : " (process " + std::string(digits) + ")";
 }
 
+// The first of the application's folders in the home that other users may write in, "" when none.
+std::string sharedApplicationFolder(const std::filesystem::path& home) {
+    const std::filesystem::path caches = std::filesystem::path("Library") / "Caches";
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path("Library"), caches, caches / qov::FileSystemApplicationCache::kCacheFolderName,
+          caches / qov::QOVMapCache::kFolderName, std::filesystem::path("Library") / "Preferences",
+          std::filesystem::path("Library") / "Keychains", std::filesystem::path("Documents")}) {
+        if (std::string problem = platform::PrivateFolder::sharedFolderProblem(home / folder); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, Choice choice, std::string& problem) {
@@ -38,6 +54,9 @@ std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, C
         }
     }
     problem = platform::PrivateFolder::homeProblem(home, choice == Choice::Default);
+    if (problem.empty()) {
+        problem = sharedApplicationFolder(home);
+    }
     if (!problem.empty()) {
         return nullptr;
     }

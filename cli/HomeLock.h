@@ -21,7 +21,10 @@ public:
     // Makes the home folder when it is missing (0700, with any missing folder above it) and takes the lock. An
     // existing home and whatever it holds keep their modes; only the lock file is made private, once the lock is
     // held. nullptr, with the reason in problem, when the home cannot be made or is refused
-    // (PrivateFolder::homeProblem), another runner holds it or the lock file cannot be made.
+    // (PrivateFolder::homeProblem), when one of the application's folders in it (Library, its Caches with their
+    // AppCache and MapCache, Preferences and Keychains, and Documents) can be written by other users
+    // (PrivateFolder::sharedFolderProblem; both are looked at before anything in the home is opened), when
+    // another runner holds it or the lock file cannot be made.
     static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, Choice choice, std::string& problem);
 
     ~HomeLock();

@@ -29,6 +29,9 @@ void serveDisplay(DisplayListener listener, DisplayDevice::Opener legacyMap, std
     out << "Device display: open " << server->access().address() << "\n"
         << "(Ctrl-C stops the runner)\n"
         << std::flush;
+    if (!out) {
+        return;  // an address nobody can read opens no page
+    }
 
     interrupted.store(false);
     std::signal(SIGINT, noteInterrupt);

@@ -13,6 +13,30 @@ namespace {
 
 std::error_code lastError() { return {errno, std::system_category()}; }
 
+// The path as a shell word: quoted when it holds anything but letters, digits and "/._-+,:@%".
+std::string shellWord(const std::string& path) {
+    const bool plain = !path.empty() && path.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789/._-+,:@%") == std::string::npos;
+    if (plain) {
+        return path;
+    }
+    std::string quoted = "'";
+    for (const char character : path) {
+        quoted += character == '\'' ? std::string("'\\''") : std::string(1, character);
+    }
+    return quoted + "'";
+}
+
+// The problem of a folder (status as stat() gives it) that users other than its owner and group may write in.
+std::string othersWriteProblem(const std::string& what, const std::filesystem::path& folder,
+                               const struct stat& status) {
+    if (!S_ISDIR(status.st_mode) || (status.st_mode & S_IWOTH) == 0) {
+        return {};
+    }
+    return what + " " + folder.string() + " can be written by other users; run chmod o-w " + shellWord(folder.string());
+}
+
 }  // namespace
 
 std::error_code PrivateFolder::ensure(const std::filesystem::path& folder) {
@@ -81,7 +105,12 @@ std::string PrivateFolder::homeProblem(const std::filesystem::path& home, bool l
         return "the home " + home.string() + " belongs to another user (uid " + std::to_string(status.st_uid) +
                "); choose a home of your own with --home";
     }
-    return {};
+    return othersWriteProblem("the home", home, status);
+}
+
+std::string PrivateFolder::sharedFolderProblem(const std::filesystem::path& folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 ? othersWriteProblem("the folder", folder, status) : std::string();
 }
 
 }  // namespace platform

@@ -25,9 +25,16 @@ public:
     static std::error_code ensurePath(const std::filesystem::path& folder);
 
     // Why an existing folder cannot be the application's home ("" when it can): it is not a folder, belongs to
-    // another user or, with linkRefused (a home the user did not name), is a symbolic link. Looks only; changes
-    // nothing.
+    // another user, other users may write in it (sharedFolderProblem) or, with linkRefused (a home the user did not
+    // name), it is a symbolic link. Looks only; changes nothing.
     static std::string homeProblem(const std::filesystem::path& home, bool linkRefused);
+
+    // Why the application cannot trust a folder of its home with what it keeps there ("" when it can, or when the
+    // folder is missing): users other than its owner and group may write in it (its others' write bit, with or
+    // without the sticky bit), so one of them could put a file of theirs in place of the application's. A symbolic
+    // link is judged by the folder it leads to. The answer names the folder and the command that mends it:
+    // "the folder F can be written by other users; run chmod o-w F". Looks only; changes nothing.
+    static std::string sharedFolderProblem(const std::filesystem::path& folder);
 };
 
 }  // namespace platform

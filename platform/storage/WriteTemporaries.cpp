@@ -1,8 +1,12 @@
 #include "platform/storage/WriteTemporaries.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <mutex>
 #include <set>
 #include <string_view>
@@ -35,14 +39,35 @@ Registry& registry() {
     return *instance;
 }
 
-// A regular file (never a folder or a link) unchanged for WriteTemporaries::kDeadAfter.
-bool isDeadFile(const std::filesystem::path& path) {
+// A regular file of the opened folder (never a folder or a link) unchanged for WriteTemporaries::kDeadAfter.
+bool isDeadFile(int folder, const char* name) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(status.st_mode)) {
         return false;
     }
     const auto changed = std::chrono::system_clock::from_time_t(status.st_mtim.tv_sec);
     return std::chrono::system_clock::now() - changed >= WriteTemporaries::kDeadAfter;
+}
+
+// The names in the opened folder that look like temporaries (listed through a duplicate of its descriptor, which
+// closedir() closes).
+std::vector<std::string> temporaryNames(int folder) {
+    std::vector<std::string> names;
+    const int listed = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    DIR* entries = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (entries == nullptr) {
+        if (listed >= 0) {
+            ::close(listed);
+        }
+        return names;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        if (WriteTemporaries::isTemporaryName(entry->d_name)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(entries);
+    return names;
 }
 
 // Whether folder is the application's home or lies under it (by name: links are not resolved).
@@ -95,28 +120,32 @@ void WriteTemporaries::unregisterInFlight(const std::filesystem::path& temporary
 }
 
 void WriteTemporaries::removeLeftovers(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
-    if (error) {
+    // Everything happens relative to the folder opened here: a folder swapped for a link afterwards redirects
+    // nothing, and a link in its place is not opened at all (without its trailing "/", which would follow it).
+    std::filesystem::path named = folder.lexically_normal();
+    if (!named.has_filename() && named.has_parent_path() && named != named.root_path()) {
+        named = named.parent_path();
+    }
+    const int opened = ::open(named.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (opened < 0) {
         return;
     }
-    std::vector<std::filesystem::path> leftovers;
-    for (const auto& entry : entries) {
-        if (isTemporaryName(entry.path().filename().string()) && isDeadFile(entry.path())) {
-            leftovers.push_back(entry.path());
-        }
-    }
+    const std::vector<std::string> names = temporaryNames(opened);
     std::scoped_lock guard(registry().mutex);
-    for (const auto& leftover : leftovers) {
-        if (registry().inFlight.contains(leftover.lexically_normal())) {
+    for (const std::string& name : names) {
+        const std::filesystem::path leftover = named / name;
+        if (registry().inFlight.contains(leftover.lexically_normal()) || !isDeadFile(opened, name.c_str())) {
             continue;
         }
-        if (std::filesystem::remove(leftover, error)) {
+        const int reason = ::unlinkat(opened, name.c_str(), 0) == 0 ? 0 : errno;
+        if (reason == 0) {
             QOV_LOG_WARN("removed {}, left by an interrupted write", leftover.string());
-        } else if (error) {
-            QOV_LOG_ERROR("cannot remove {}, left by an interrupted write: {}", leftover.string(), error.message());
+        } else if (reason != ENOENT) {  // gone meanwhile is gone
+            QOV_LOG_ERROR("cannot remove {}, left by an interrupted write: {}", leftover.string(),
+                          std::error_code(reason, std::system_category()).message());
         }
     }
+    ::close(opened);
 }
 
 void WriteTemporaries::removeLeftoversOnFirstWrite(const std::filesystem::path& folder) {

@@ -23,8 +23,10 @@ public:
     static void registerInFlight(const std::filesystem::path& temporary);
     static void unregisterInFlight(const std::filesystem::path& temporary);
 
-    // Removes the dead temporaries in the folder (logged); for the callers' own folders. A folder that cannot be
-    // listed is left alone.
+    // Removes the dead temporaries in the folder (logged); for the callers' own folders. The folder is opened once
+    // (never through a symbolic link in its place) and its entries are looked at and removed relative to what was
+    // opened, so a folder swapped for a link meanwhile redirects nothing. Sub-folders are not entered. A folder
+    // that cannot be opened or listed is left alone.
     static void removeLeftovers(const std::filesystem::path& folder);
     // removeLeftovers once per folder and process, and only in the application's home (AppDirectories::shared()'s
     // home and the folders under it): the first write into one of its folders cleans up after the last run, while

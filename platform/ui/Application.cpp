@@ -5,7 +5,6 @@
 #include "platform/base/ProcessInstance.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/InterfaceFile.h"
-#include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/Responder.h"
@@ -38,7 +37,6 @@ void Application::resetShared() {
     ViewAnimation::setAnimationsEnabled(true);
     ViewAnimation::clearRecords();
     Pasteboard::general().clear();
-    MailComposeViewController::setCanSendMail(true);
 }
 
 void Application::post(const char* name) { NotificationCenter::defaultCenter().postNotification(name); }

@@ -162,7 +162,7 @@ bool ScreenScript::execute(const std::string& rawLine) {
 bool ScreenScript::run(std::istream& input) {
     // At most kLineLimit - 1 bytes of a line are held (getline() keeps the last byte for its NUL).
     std::string line(kLineLimit, '\0');
-    while (!m_quit) {
+    while (!m_quit && m_output) {
         input.getline(line.data(), static_cast<std::streamsize>(line.size()));
         const auto length = static_cast<std::size_t>(input.gcount());
         if (input.bad() || (input.eof() && length == 0)) {

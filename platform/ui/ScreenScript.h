@@ -36,7 +36,8 @@ namespace platform::ui {
 // rest of it unread; one that has not ended after kLongestSkippedLine bytes (input such as /dev/zero) ends the
 // script with an error.
 // After each command the run loop runs until idle. Output goes to the output stream; failures are written as
-// "error: ..." lines to the error stream and counted; they never stop the script. Main thread only.
+// "error: ..." lines to the error stream and counted; they never stop the script. An output stream gone bad (output
+// that cannot be written) ends the script before its next line, silently: the caller tells. Main thread only.
 class ScreenScript {
 public:
     // A registered command gets the argument (the rest of its line, trimmed) and answers an error message,
@@ -60,7 +61,8 @@ public:
 
     // Runs one line; answers false once the script has quit.
     bool execute(const std::string& line);
-    // Runs the lines of the input until its end or quit; false (and an error) when reading failed.
+    // Runs the lines of the input until its end, quit or the output going bad; false (and an error) when reading
+    // failed.
     bool run(std::istream& input);
     // Runs a script file; false (and an error) when it cannot be read.
     bool runFile(const std::string& path);

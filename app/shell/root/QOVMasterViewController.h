@@ -14,7 +14,6 @@
 #include "app/shell/tabbar/SlidingTabBarDelegate.h"
 #include "app/ui/base/QOVScreenHost.h"
 #include "platform/base/NotificationCenter.h"
-#include "platform/ui/MailComposeDelegate.h"
 
 namespace qov {
 
@@ -40,8 +39,7 @@ class QOVMasterViewController : public QOVScreenHost,
                                 public SlidingTabBarDelegate,
                                 public ErrorBarDelegate,
                                 public LocationSearchBarDelegate,
-                                public QOVAdViewDelegate,
-                                public platform::ui::MailComposeDelegate {
+                                public QOVAdViewDelegate {
 public:
     static constexpr const char* kInterfaceFile = "QOVMasterViewController";
     static constexpr const char* kRedirectMessage = "Re-directing to Weather Tab";
@@ -125,6 +123,8 @@ public:
 
     // Services for the tab screens.
     void displayErrorMessage(const std::string& message, const std::shared_ptr<platform::ui::Image>& image = nullptr);
+    // The mail a screen offers to write (body, subject, recipients): no composer can send it here
+    // (MailComposeViewController::canSendMail()), so the error bar says "This device cannot send email.".
     void createEmailWithMessage(const std::string& message, const std::string& subject,
                                 const std::vector<std::string>& recipients, bool isHTML);
     void displayFavorites();
@@ -139,9 +139,6 @@ public:
     // QOVAdViewDelegate
     void adViewDidLoadAd(QOVAdView& adView) override;
     bool adViewActionWillStart(QOVAdView& adView, bool willLeaveApplication) override;
-    // MailComposeDelegate
-    void mailComposeDidFinish(platform::ui::MailComposeViewController& controller,
-                              platform::ui::MailComposeResult result, const std::string& error) override;
     // Clears the error category of the dismissed "Notice" alert.
     void alertViewWillDismissWithButtonIndex(platform::ui::AlertView& alert, int index) override;
 

@@ -33,26 +33,11 @@ void QOVMasterViewController::adViewDidLoadAd(QOVAdView&) { showAdView(true); }
 
 bool QOVMasterViewController::adViewActionWillStart(QOVAdView&, bool) { return true; }
 
-void QOVMasterViewController::createEmailWithMessage(const std::string& message, const std::string& subject,
-                                                     const std::vector<std::string>& recipients, bool isHTML) {
+void QOVMasterViewController::createEmailWithMessage(const std::string& /*message*/, const std::string& /*subject*/,
+                                                     const std::vector<std::string>& /*recipients*/, bool /*isHTML*/) {
     if (!platform::ui::MailComposeViewController::canSendMail()) {
         displayErrorMessage("This device cannot send email.");
-        return;
     }
-    auto composer = std::make_shared<platform::ui::MailComposeViewController>();
-    composer->setMailComposeDelegate(std::static_pointer_cast<platform::ui::MailComposeDelegate>(self()));
-    composer->setSubject(subject);
-    composer->setMessageBody(message, isHTML);
-    composer->setToRecipients(recipients);
-    presentModalViewController(composer, true);
-}
-
-void QOVMasterViewController::mailComposeDidFinish(platform::ui::MailComposeViewController&,
-                                                   platform::ui::MailComposeResult result, const std::string&) {
-    if (result == platform::ui::MailComposeResult::Failed) {
-        displayErrorMessage("Failed to send email.");
-    }
-    dismissModalViewControllerAnimated(true);
 }
 
 void QOVMasterViewController::refreshAdViewForPage(const std::string& page, const std::string& tab,

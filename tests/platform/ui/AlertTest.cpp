@@ -2,7 +2,6 @@
 
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/PopupRegistry.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/UiFixture.h"
@@ -31,16 +30,6 @@ public:
                           (PopupRegistry::shared().visible().empty() ? "" : " listed"));
     }
     std::vector<std::string> journal;
-};
-
-class MailJournal : public MailComposeDelegate {
-public:
-    void mailComposeDidFinish(MailComposeViewController& composer, MailComposeResult result,
-                              const std::string&) override {
-        results.push_back(static_cast<int>(result));
-        composer.dismissModalViewControllerAnimated(true);
-    }
-    std::vector<int> results;
 };
 
 class AlertTest : public UiFixture {};
@@ -108,21 +97,6 @@ TEST_F(AlertTest, ActionSheetPutsCancelLast) {
     EXPECT_EQ(built->frame().maxY(), 480.0);
     EXPECT_TRUE(built->tapText("Cancel"));
     EXPECT_EQ(delegate->journal, (std::vector<std::string>{"sheetClicked 1 shown listed", "sheetDidDismiss 1 gone"}));
-}
-
-TEST_F(AlertTest, MailComposerReportsTheResultToItsDelegate) {
-    auto window = std::make_shared<Window>();
-    auto root = std::make_shared<ViewController>();
-    window->setRootViewController(root);
-    window->makeKeyAndVisible();
-    auto composer = std::make_shared<MailComposeViewController>();
-    auto delegate = std::make_shared<MailJournal>();
-    composer->setMailComposeDelegate(delegate);
-    root->presentModalViewController(composer, true);
-    EXPECT_EQ(window->visibleSubviews().front(), composer->view());
-    composer->finish(MailComposeResult::Failed, "no account");
-    EXPECT_EQ(delegate->results, std::vector<int>{3});
-    EXPECT_EQ(root->modalViewController(), nullptr);
 }
 
 }  // namespace

@@ -95,6 +95,19 @@ TEST_F(ScreenScriptTest, DumpShotAndQuit) {
     EXPECT_FALSE(script.execute("tap Refresh"));
 }
 
+TEST_F(ScreenScriptTest, OutputThatCannotBeWrittenEndsTheScriptAtTheFailedDump) {
+    struct FullDevice : std::streambuf {
+    } full;  // takes no byte
+    std::ostream refusing(&full);
+    std::ostringstream errors;
+    ScreenScript failing(refusing, errors);
+    std::istringstream input("tap Refresh\ndump\ntap Refresh\njump\n");
+    EXPECT_TRUE(failing.run(input));
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
+    EXPECT_EQ(errors.str(), "");
+    EXPECT_EQ(failing.failures(), 0);
+}
+
 TEST_F(ScreenScriptTest, RunsScriptFiles) {
     qovtest::TempHome home;
     const auto path = (home.path() / "script.txt").string();

@@ -8,7 +8,6 @@
 #include "app/shell/weather/BaseWeatherView.h"
 #include "app/ui/base/QOVSectionHeaderView.h"
 #include "platform/ui/ActionSheet.h"
-#include "platform/ui/MailComposeViewController.h"
 #include "platform/ui/PopupRegistry.h"
 #include "tests/app/shell/ApplicationWorld.h"
 #include "tests/support/app/SampleLocations.h"
@@ -122,12 +121,23 @@ TEST_F(WeatherViewControllerTest, SharingOffersThePanelsOptions) {
     EXPECT_EQ(titles, (std::vector<std::string>{"Email to a Friend", "Post to Facebook", "Post a Tweet", "Cancel"}));
     sheet->clickButtonAtIndex(3);
     EXPECT_FALSE(master->modalViewController());
+    EXPECT_EQ(master->errorBar()->message(), "");
+}
 
-    screen->views()[1]->header()->shareButtonPressed();  // the hourly panel shares by e-mail only
-    const auto mail = std::dynamic_pointer_cast<platform::ui::MailComposeViewController>(master->modalViewController());
-    ASSERT_TRUE(mail);
-    EXPECT_EQ(mail->subject(), "Weather Conditions from Qovara");
-    EXPECT_NE(mail->messageBody().find("Hourly Forecast: "), std::string::npos);
+TEST_F(WeatherViewControllerTest, EmailToAFriendTellsThatTheDeviceCannotSendEmail) {
+    screen->locationDataChanged(sample("USGA0028"));
+    screen->views()[0]->header()->shareButtonPressed();
+    const auto sheet =
+        std::dynamic_pointer_cast<platform::ui::ActionSheet>(platform::ui::PopupRegistry::shared().top());
+    ASSERT_TRUE(sheet);
+    sheet->clickButtonAtIndex(0);
+    EXPECT_EQ(master->errorBar()->message(), "This device cannot send email.");
+    EXPECT_FALSE(master->modalViewController());
+
+    master->errorBar()->setMessage("");
+    screen->views()[1]->header()->shareButtonPressed();  // the hourly panel shares by e-mail only, at once
+    EXPECT_EQ(master->errorBar()->message(), "This device cannot send email.");
+    EXPECT_FALSE(master->modalViewController());
 }
 
 TEST_F(WeatherViewControllerTest, NothingIsSharedWithoutALocation) {
