@@ -1,5 +1,6 @@
 #include "sim/NoiseField.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -92,10 +93,31 @@ double fieldAt(const FieldStyle& style, double u, double v, double time, int oct
            fractalNoise(driftedU, driftedV, style.baseCells, first + 7919U, octaves) * weight;
 }
 
+// Rain falls from thick cloud: the rain field makes cloud of its own, which starts at the clouds' faintest a little
+// short of where rain begins, is past the middle of the clouds' scale from the lightest rain on and at its thickest
+// from heavy rain on.
+double cloudOfRain(double rain) {
+    constexpr double kCloudStarts = 0.50;
+    constexpr double kLightRain = 0.55;
+    constexpr double kHeavyRain = 0.70;
+    constexpr double kFaintest = 0.42;
+    constexpr double kOverLightRain = 0.62;
+    constexpr double kThickest = 0.75;
+    constexpr double kMost = 0.90;
+    if (rain < kLightRain) {
+        const double rising = (kOverLightRain - kFaintest) / (kLightRain - kCloudStarts);
+        return std::max(0.0, kFaintest + (rain - kCloudStarts) * rising);
+    }
+    const double rising = (kThickest - kOverLightRain) / (kHeavyRain - kLightRain);
+    return std::min(kMost, kOverLightRain + (rain - kLightRain) * rising);
+}
+
 }  // namespace
 
 double NoiseField::rain(double u, double v, double time, int octaves) { return fieldAt(kRain, u, v, time, octaves); }
 
-double NoiseField::cloud(double u, double v, double time) { return fieldAt(kCloud, u, v, time, kAllOctaves); }
+double NoiseField::cloud(double u, double v, double time) {
+    return std::max(fieldAt(kCloud, u, v, time, kAllOctaves), cloudOfRain(rain(u, v, time)));
+}
 
 }  // namespace qovsim

@@ -72,16 +72,25 @@ function send(path, parameters, body) {
   }).catch((error) => { $("message").textContent = String(error); });
 }
 
-// The screen at its size in points (a phone's or a pad's), and the stage around the device as it stands.
-let screenSize = { width: 320, height: 480 };
+// The screen at its size in points (a phone's or a pad's), drawn at one CSS pixel a point when the device as it
+// stands fits the window, else scaled down until it does (a pad's screen in an ordinary window); the stage takes
+// the room of the device as it stands. Clicks map back to points through the scale.
+const bezel = { across: 16, down: 60 }, pageMargin = 16;
+let screenSize = { width: 320, height: 480 }, landscapeShown = false, pixelsPerPoint = 1;
 function showSize(size, landscape) {
   screenSize = size;
-  $("screen").style.width = size.width + "px";
-  $("screen").style.height = size.height + "px";
-  const width = size.width + 2 * 16, height = size.height + 2 * 60;
-  $("stage").style.width = (landscape ? height : width) + "px";
-  $("stage").style.height = (landscape ? width : height) + "px";
+  landscapeShown = landscape;
+  const across = landscape ? size.height : size.width, down = landscape ? size.width : size.height;
+  const bezelAcross = 2 * (landscape ? bezel.down : bezel.across);
+  const bezelDown = 2 * (landscape ? bezel.across : bezel.down);
+  pixelsPerPoint = Math.max(0.1, Math.min(1, (innerWidth - 2 * pageMargin - bezelAcross) / across,
+                                          (innerHeight - 2 * pageMargin - bezelDown) / down));
+  $("screen").style.width = size.width * pixelsPerPoint + "px";
+  $("screen").style.height = size.height * pixelsPerPoint + "px";
+  $("stage").style.width = across * pixelsPerPoint + bezelAcross + "px";
+  $("stage").style.height = down * pixelsPerPoint + bezelDown + "px";
 }
+addEventListener("resize", () => showSize(screenSize, landscapeShown));
 
 function showState(state) {
   $("frame").src = url("/frame.png", { frame: state.frame });
@@ -125,9 +134,9 @@ const screen = $("screen");
 function pointOf(event) {
   const box = screen.getBoundingClientRect();
   const landscape = $("stage").classList.contains("landscape");
-  const x = event.clientX - box.left, y = event.clientY - box.top;
+  const x = (event.clientX - box.left) / pixelsPerPoint, y = (event.clientY - box.top) / pixelsPerPoint;
   // The box is turned a quarter to the left in landscape.
-  const point = landscape ? { x: box.height - y, y: x } : { x: x, y: y };
+  const point = landscape ? { x: box.height / pixelsPerPoint - y, y: x } : { x: x, y: y };
   return { x: Math.min(Math.max(point.x, 0), screenSize.width - 1),
            y: Math.min(Math.max(point.y, 0), screenSize.height - 1) };
 }

@@ -209,7 +209,11 @@ void MapView::didMoveToSuperview() {
     }
     auto doubleTap = std::make_shared<ui::TapGestureRecognizer>([](ui::TapGestureRecognizer& recognizer) {
         if (const auto map = std::dynamic_pointer_cast<MapView>(recognizer.view())) {
-            map->pinch(2.0);
+            if (const auto tapped = recognizer.locationInView()) {
+                map->pinch(2.0, *tapped);
+            } else {
+                map->pinch(2.0);
+            }
         }
     });
     doubleTap->setNumberOfTapsRequired(2);

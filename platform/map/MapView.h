@@ -63,7 +63,8 @@ public:
     bool pinch(double factor);
     bool pinch(double factor, ui::Point around);
     // A finger dragging on the map (or a pin) pans it; two fingers pinching zoom it around their middle; a
-    // double tap zooms in twice around the middle.
+    // double tap zooms in twice around the tapped point, which keeps the place under it (around the middle when
+    // the tap has no point, as a script's tap of the map).
     bool followDrag(double dx, double dy) override;
     bool followPinch(double scale, ui::Point around) override;
 

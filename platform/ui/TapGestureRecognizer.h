@@ -2,15 +2,20 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "platform/ui/Geometry.h"
 
 namespace platform::ui {
 
 class View;
 
-// One tap gesture of the user: how many taps in a row, with how many fingers at once.
+// One tap gesture of the user: how many taps in a row, with how many fingers at once, and where the finger was
+// in window coordinates (none for a script's tap of a named view, which has no point of its own).
 struct TapGesture {
     int taps = 1;
     int touches = 1;
+    std::optional<Point> location;
 
     bool isSingleTap() const { return taps == 1 && touches == 1; }
 };
@@ -32,12 +37,15 @@ public:
     int numberOfTouchesRequired() const { return m_numberOfTouchesRequired; }
     void setNumberOfTouchesRequired(int touches) { m_numberOfTouchesRequired = touches; }
     std::shared_ptr<View> view() const { return m_view.lock(); }
+    // Where the gesture being acted on touched, in its view's bounds; nullopt when it had no point.
+    std::optional<Point> locationInView() const;
 
     bool recognizes(const TapGesture& gesture) const {
         return gesture.taps == m_numberOfTapsRequired && gesture.touches == m_numberOfTouchesRequired;
     }
-    // A recognised gesture: calls the action when enabled and attached; answers whether it did.
-    bool fire();
+    // A recognised gesture (touching at location, window coordinates): calls the action when enabled and
+    // attached; answers whether it did.
+    bool fire(std::optional<Point> location = std::nullopt);
 
 private:
     friend class View;
@@ -46,6 +54,7 @@ private:
     int m_numberOfTapsRequired = 1;
     int m_numberOfTouchesRequired = 1;
     std::weak_ptr<View> m_view;
+    std::optional<Point> m_location;
 };
 
 }  // namespace platform::ui

@@ -116,7 +116,8 @@ std::optional<std::string> TouchPanel::tap(gfx::Point point, int taps) {
     if (!touch.view) {
         return "nothing on screen at that point";
     }
-    if (taps > 1 && ScriptTargets::tap(*touch.view, touch.text, TapGesture{.taps = taps, .touches = 1})) {
+    if (taps > 1 &&
+        ScriptTargets::tap(*touch.view, touch.text, TapGesture{.taps = taps, .touches = 1, .location = point})) {
         return std::nullopt;
     }
     if (!ScriptTargets::tap(*touch.view, touch.text)) {

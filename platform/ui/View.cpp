@@ -275,7 +275,7 @@ bool View::fireTapRecognizers() { return fireTapRecognizers(TapGesture{}); }
 bool View::fireTapRecognizers(const TapGesture& gesture) {
     bool fired = false;
     for (const auto& recognizer : std::vector(m_gestureRecognizers)) {
-        fired = (recognizer->recognizes(gesture) && recognizer->fire()) || fired;
+        fired = (recognizer->recognizes(gesture) && recognizer->fire(gesture.location)) || fired;
     }
     return fired;
 }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/Image.h"
 #include "sim/TileSchedule.h"
@@ -183,6 +186,45 @@ TEST_F(TileServerRoutesTest, CloudsGoFromGreyToWhiteWithSoftEdgesAndStandOutOver
     EXPECT_GT(brightest, 0.9);
     EXPECT_GT(edges, samples / 50);
     EXPECT_GT(standingOut, samples / 5);
+}
+
+TEST_F(TileServerRoutesTest, CloudsAreThickWhereverTheRadarShowsRain) {
+    // The radar's and the clouds' tiles of the same time: every sixth of the radar's two hours of series (those
+    // between the clouds' quarter hours too), and frames of a forecast run.
+    std::vector<std::pair<std::string, std::string>> paths;  // radar, clouds
+    const auto radarSeries = TileSchedule::layersAt(kStartTime).front().series;
+    for (std::size_t index = 0; index < radarSeries.size(); index += 6) {
+        const std::string& date = radarSeries[index].date;
+        paths.emplace_back("/TileServer/imgs/radar/" + date, "/TileServer/imgs/sat/" + date);
+    }
+    for (const char* frame : {"202701150630", "202701150800", "202701150930"}) {
+        paths.emplace_back(std::string("/TileServer/ff/future_radar_ff/202701150700/") + frame,
+                           std::string("/TileServer/ff/future_clouds_ff/202701150700/") + frame);
+    }
+    ASSERT_EQ(paths.front().first, "/TileServer/imgs/radar/202701150755");
+    ASSERT_EQ(paths.size(), 7U);
+    int rainy = 0;
+    // Level 7 over London, and over the south-eastern United States.
+    for (const char* quadKey : {"/0313131.png", "/0320023.png"}) {
+        for (const auto& [radarPath, cloudsPath] : paths) {
+            const auto radar = picture(radarPath + quadKey);
+            const auto clouds = picture(cloudsPath + quadKey);
+            ASSERT_TRUE(radar && clouds);
+            for (int y = 0; y < 256; y += 8) {
+                for (int x = 0; x < 256; x += 8) {
+                    if (radar->pixel(x, y).alpha == 0.0) {
+                        continue;
+                    }
+                    ++rainy;
+                    // Cloud as opaque as it gets (0.85), and thicker than the scale's middle grey (0.7).
+                    const auto cloud = clouds->pixel(x, y);
+                    ASSERT_GT(cloud.alpha, 0.8) << cloudsPath << quadKey << " at " << x << ", " << y;
+                    ASSERT_GT((cloud.red + cloud.green + cloud.blue) / 3.0, 0.7) << cloudsPath << quadKey;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rainy, 2000) << "rain over a good part of the samples";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/map/MapProjection.h"
 #include "platform/ui/KeyboardLayout.h"
 #include "tests/cli/display/WebDriverBrowser.h"
 #include "tests/support/SimFixture.h"
@@ -163,7 +164,17 @@ protected:
     void clickOn(const std::string& text, const std::string& viewClass = "") {
         ASSERT_TRUE(shows(text, viewClass)) << text << " is not on the screen\n" << dump;
         const auto [x, y] = *centreOf(dump, text, viewClass);
-        ASSERT_TRUE(browser->clickAt("#screen", x, y)) << browser->lastError();
+        ASSERT_TRUE(clickPoint(x, y)) << browser->lastError();
+    }
+    // CSS pixels a point of the screen takes on the page (a screen too large for the window is scaled down).
+    double pixelsPerPoint() {
+        const auto scale = browser->script("return $('screen').offsetWidth / screenSize.width;");
+        return scale.is_number() ? scale.get<double>() : 0.0;
+    }
+    // Clicks (clicks times in a quick row) the point of the screen x, y points from its top left.
+    bool clickPoint(double x, double y, int clicks = 1) {
+        const double scale = pixelsPerPoint();
+        return browser->clickAt("#screen", x * scale, y * scale, clicks);
     }
 
     static constexpr const char* kMapsTab = "tabbar-icon-map.png";
@@ -272,40 +283,91 @@ TEST_F(DisplayBrowserTest, AClickOnTheSearchBarsCancelEndsTheSearchAndFreesTheTa
     EXPECT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "MapView").has_value(); })) << dump;
 }
 
-TEST_F(DisplayBrowserTest, ADoubleClickOnTheMapZoomsIn) {
-    acceptTheTerms();
-    clickOn(kMapsTab);
-    const std::regex region("MapView \\{[-0-9., ]+\\} \"region [-0-9.]+, [-0-9.]+ span ([0-9.]+) x");
-    const auto span = [&]() -> std::optional<double> {
-        std::smatch match;
-        dump = browser->text("#dump");
-        return std::regex_search(dump, match, region) ? std::optional(std::stod(match[1])) : std::nullopt;
-    };
-    ASSERT_TRUE(eventually([&] { return span().has_value(); })) << dump;
-    const double before = *span();
-    const auto map = frameOf(dump, "MapView");
-    ASSERT_TRUE(map) << dump;
-    const auto [x, y, width, height] = *map;
-    ASSERT_TRUE(browser->clickAt("#screen", x + width / 2.0, y + height / 2.0, 2)) << browser->lastError();
-    EXPECT_TRUE(eventually([&] { return std::abs(span().value_or(0.0) - before / 2.0) < before * 0.01; }))
-        << "the span halves\n"
-        << dump;
+// The frame and region of the first map the dump shows: x, y, width, height, then the centre's latitude and
+// longitude and the spans in latitude and longitude.
+std::optional<std::array<double, 8>> mapShown(const std::string& dump) {
+    const std::regex shown(
+        "MapView \\{([-0-9.]+), ([-0-9.]+), ([0-9.]+), ([0-9.]+)\\} \"region ([-0-9.]+), ([-0-9.]+) span ([0-9.]+) x "
+        "([0-9.]+)");
+    std::smatch match;
+    if (!std::regex_search(dump, match, shown)) {
+        return std::nullopt;
+    }
+    std::array<double, 8> values{};
+    for (std::size_t index = 0; index < values.size(); ++index) {
+        values[index] = std::stod(match[static_cast<int>(index) + 1]);
+    }
+    return values;
 }
 
-TEST_F(DisplayBrowserTest, TheOlderMapButtonShowsAPadScreenAtItsOwnSizeThatTakesClicks) {
+// The latitude and longitude under the point a fraction across and down the map (Mercator north to south).
+std::pair<double, double> placeOnMap(const std::array<double, 8>& map, double across, double down) {
+    using namespace platform::map;
+    const double width = map[2];
+    const double height = map[3];
+    const double latitude = map[4];
+    const double longitude = map[5];
+    const double longitudeSpan = map[7];
+    const double mapPointsPerPoint = longitudeSpan / 360.0 * kMapWorldWidth / width;
+    const double mercator = mercatorY(latitude, kMapWorldWidth) + (down - 0.5) * height * mapPointsPerPoint;
+    return {latitudeForMercatorY(mercator, kMapWorldWidth), longitude + (across - 0.5) * longitudeSpan};
+}
+
+TEST_F(DisplayBrowserTest, ADoubleClickOnTheMapZoomsInKeepingThePlaceUnderThePointer) {
+    acceptTheTerms();
+    clickOn(kMapsTab);
+    std::optional<std::array<double, 8>> map;
+    ASSERT_TRUE(eventually([&] { return (map = mapShown(dump = browser->text("#dump"))).has_value(); })) << dump;
+    const auto before = *map;
+    // A point a fifth across the map and a quarter down, well off its middle.
+    constexpr double kAcross = 0.2;
+    constexpr double kDown = 0.25;
+    ASSERT_TRUE(clickPoint(before[0] + kAcross * before[2], before[1] + kDown * before[3], 2)) << browser->lastError();
+    ASSERT_TRUE(eventually([&] {
+        map = mapShown(dump = browser->text("#dump"));
+        return map && std::abs((*map)[7] - before[7] / 2.0) < before[7] * 0.01;
+    })) << "the span halves\n"
+        << dump;
+    const auto [latitude, longitude] = placeOnMap(before, kAcross, kDown);
+    const auto [latitudeAfter, longitudeAfter] = placeOnMap(*map, kAcross, kDown);
+    EXPECT_NEAR(latitudeAfter, latitude, 0.01) << dump;
+    EXPECT_NEAR(longitudeAfter, longitude, 0.01) << dump;
+}
+
+TEST_F(DisplayBrowserTest, TheOlderMapsPadScreenFitsTheWindowAndTakesClicksAndTheWheel) {
     acceptTheTerms();
     ASSERT_TRUE(browser->script("document.querySelector('[data-button=legacymap]').click(); return true;") == true);
-    ASSERT_TRUE(shows("Radar", "Button")) << "the older map's controls\n" << dump;
-    const auto size = [&] {
+    ASSERT_TRUE(shows("Play", "Button")) << "the older map's control bar\n" << dump;
+    // The whole pad screen, its control bar at the foot included, lies in the window without scrolling.
+    const auto fits = [&] {
         return browser->script(
             "const box = $('screen').getBoundingClientRect(), frame = $('frame');"
-            "return [box.width, box.height, frame.naturalWidth, frame.naturalHeight];");
+            "return [box.top >= 0 && box.left >= 0 && box.bottom <= innerHeight && box.right <= innerWidth,"
+            "        scrollY === 0 && document.documentElement.scrollHeight <= innerHeight,"
+            "        Math.round(box.width * 1024 / box.height), frame.naturalWidth, frame.naturalHeight];");
     };
-    EXPECT_TRUE(eventually([&] { return size() == nlohmann::json({768, 1024, 1536, 2048}); })) << size();
-    // The control bar sits at the pad's foot, far below a phone's screen.
-    clickOn("Radar", "Button");
-    EXPECT_TRUE(eventually([&] { return frameOf(dump = browser->text("#dump"), "MapOverlayOptionView").has_value(); }))
-        << "the overlays to choose from\n"
+    EXPECT_TRUE(eventually([&] { return fits() == nlohmann::json({true, true, 768, 1536, 2048}); })) << fits();
+    const auto [playX, playY] = *centreOf(dump, "Play", "Button");
+    const double scale = pixelsPerPoint();
+    EXPECT_EQ(browser->script("const box = $('screen').getBoundingClientRect();"
+                              "return box.left + " +
+                              std::to_string(playX * scale) + " < innerWidth && box.top + " +
+                              std::to_string(playY * scale) + " < innerHeight;"),
+              true)
+        << "Play is within the window";
+    ASSERT_TRUE(clickPoint(playX, playY)) << browser->lastError();
+    EXPECT_TRUE(shows("tiles [0-9]+ shown, slice [0-9]+ of [0-9]+, playing", "QOVTileLayerView")) << dump;
+    EXPECT_TRUE(shows("Stop", "Button")) << dump;
+    EXPECT_EQ(browser->script("return scrollY;"), 0) << "the click did not have to scroll the page";
+
+    // The wheel turned away over the map zooms it in around the pointer.
+    const auto before = mapShown(dump);
+    ASSERT_TRUE(before) << dump;
+    ASSERT_TRUE(browser->wheelAt("#screen", 300 * scale, 400 * scale, -250)) << browser->lastError();
+    EXPECT_TRUE(eventually([&] {
+        const auto map = mapShown(dump = browser->text("#dump"));
+        return map && (*map)[7] < (*before)[7] * 0.9;
+    })) << "the span shrinks\n"
         << dump;
 }
 

@@ -79,7 +79,7 @@ std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) 
          {{"alwaysMatch",
            {{"goog:chromeOptions",
              {{"binary", kBrowser},
-              {"args", {"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1200,800"}}}}}}}}};
+              {"args", {"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"}}}}}}}}};
     // A browser that fails to come up in time on a busy machine gets another chance.
     nlohmann::json session;
     for (int attempt = 0; attempt < 3 && !session.contains("sessionId"); ++attempt) {
@@ -148,7 +148,7 @@ std::string WebDriverBrowser::text(const std::string& selector) {
     return text.is_string() ? text.get<std::string>() : "";
 }
 
-bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y, int clicks) {
+std::optional<std::pair<int, int>> WebDriverBrowser::inView(const std::string& selector, double x, double y) {
     const auto box = script(
         "const element = document.querySelector(arguments[0]);"
         "const x = " +
@@ -163,12 +163,18 @@ bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y, 
             "return [box.left, box.top];",
         selector);
     if (!box.is_array() || box.size() != 2) {
+        return std::nullopt;
+    }
+    return std::pair{static_cast<int>(box[0].get<double>() + x), static_cast<int>(box[1].get<double>() + y)};
+}
+
+bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y, int clicks) {
+    const auto point = inView(selector, x, y);
+    if (!point) {
         return false;
     }
-    const nlohmann::json move{{"type", "pointerMove"},
-                              {"origin", "viewport"},
-                              {"x", static_cast<int>(box[0].get<double>() + x)},
-                              {"y", static_cast<int>(box[1].get<double>() + y)}};
+    const nlohmann::json move{
+        {"type", "pointerMove"}, {"origin", "viewport"}, {"x", point->first}, {"y", point->second}};
     nlohmann::json presses = nlohmann::json::array({move});
     for (int click = 0; click < clicks; ++click) {
         presses.push_back({{"type", "pointerDown"}, {"button", 0}});
@@ -177,6 +183,17 @@ bool WebDriverBrowser::clickAt(const std::string& selector, double x, double y, 
     const nlohmann::json actions{
         {"actions",
          {{{"type", "pointer"}, {"id", "mouse"}, {"parameters", {{"pointerType", "mouse"}}}, {"actions", presses}}}}};
+    return command("POST", "/session/" + m_session + "/actions", actions).has_value();
+}
+
+bool WebDriverBrowser::wheelAt(const std::string& selector, double x, double y, double deltaY) {
+    const auto point = inView(selector, x, y);
+    if (!point) {
+        return false;
+    }
+    const nlohmann::json turn{{"type", "scroll"},   {"origin", "viewport"}, {"x", point->first},
+                              {"y", point->second}, {"deltaX", 0},          {"deltaY", static_cast<int>(deltaY)}};
+    const nlohmann::json actions{{"actions", {{{"type", "wheel"}, {"id", "wheel"}, {"actions", {turn}}}}}};
     return command("POST", "/session/" + m_session + "/actions", actions).has_value();
 }
 

@@ -3,14 +3,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <sys/types.h>
 #include <nlohmann/json.hpp>
 
 namespace qovtest {
 
-// A headless Chromium driven over the WebDriver protocol (plain HTTP and JSON through libcurl): chromedriver
-// is started on a free loopback port with one browser session, both ended with the object. Every command waits
+// A headless Chromium in an ordinary 1280 x 800 window driven over the WebDriver protocol (plain HTTP and JSON
+// through libcurl): chromedriver is started on a free loopback port with one browser session, both ended with the
+// object. Every command waits
 // for the browser's answer; a slow machine (chromium starting under load) only makes the waits longer, up to
 // generous deadlines. Test thread only.
 class WebDriverBrowser {
@@ -28,6 +30,8 @@ public:
     // Mouse clicks in a quick row (2: a double click) x, y CSS pixels from the top left of the first element
     // matching the selector; the page is scrolled first when that point is out of view.
     bool clickAt(const std::string& selector, double x, double y, int clicks = 1);
+    // The mouse wheel turned by deltaY pixels (negative: away from the person) with the pointer at x, y as above.
+    bool wheelAt(const std::string& selector, double x, double y, double deltaY);
     // Types the text as key presses into the first element matching the selector (focused first).
     bool typeInto(const std::string& selector, const std::string& text);
     // Runs the script in the page with the selector as arguments[0]; its result, or null.
@@ -40,6 +44,9 @@ private:
     // A command to the driver: its answer's "value", or nullopt when it failed.
     std::optional<nlohmann::json> command(const std::string& method, const std::string& path,
                                           const nlohmann::json& body = {});
+    // The point x, y CSS pixels from the top left of the first element matching the selector, in the viewport
+    // (the page is scrolled first when that point is out of view); nullopt when there is no such element.
+    std::optional<std::pair<int, int>> inView(const std::string& selector, double x, double y);
     // The driver's reference to the first element matching the selector; "" when there is none.
     std::string element(const std::string& selector);
 

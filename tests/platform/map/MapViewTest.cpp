@@ -285,6 +285,36 @@ TEST_F(MapViewTest, FingersPanAndZoomTheMapAsOnADevice) {
     ui::Application::resetShared();
 }
 
+TEST_F(MapViewTest, ADoubleTapZoomsInTwiceKeepingThePlaceUnderTheFinger) {
+    // The map sits 40 points down the window, as a map under a bar does.
+    ui::Application::resetShared();
+    const auto window = std::make_shared<ui::Window>();
+    window->addSubview(m_map);
+    window->makeKeyAndVisible();
+    m_map->setFrame(ui::Rect{0, 40, 320, 400});
+    struct Case {
+        const char* how;
+        geo::Coordinate held;  // the place under the finger, or the middle for a script's tap of the map
+    };
+    for (const Case& c : {Case{"tap at the place", {35.5, -86.0}}, Case{"tap --taps 2 @MapView", {33.7, -84.4}}}) {
+        SCOPED_TRACE(c.how);
+        m_map->setRegion({{33.7, -84.4}, {10.0, 10.0}}, false);
+        const double span = m_map->region().span.longitudeDelta;
+        const ui::Point under = m_map->convertCoordinate(c.held);
+        if (std::string(c.how) == "tap at the place") {
+            EXPECT_EQ(ui::TouchPanel::tap(ui::Point{under.x, under.y + 40}, 2), std::nullopt);
+        } else {
+            std::ostringstream output;
+            ui::ScreenScript(output).execute(c.how);
+        }
+        EXPECT_NEAR(m_map->region().span.longitudeDelta, span / 2, 1e-9);
+        const geo::Coordinate after = m_map->convertPoint(under);
+        EXPECT_NEAR(after.latitude, c.held.latitude, 1e-9);
+        EXPECT_NEAR(after.longitude, c.held.longitude, 1e-9);
+    }
+    ui::Application::resetShared();
+}
+
 TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {
     auto source = std::make_shared<geo::ScriptedPositionSource>();
     geo::PositionSource::setShared(source);
