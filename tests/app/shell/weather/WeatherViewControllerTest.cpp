@@ -117,6 +117,17 @@ TEST_F(WeatherViewControllerTest, TheFrontPanelSurvivesARefreshWhereSegmentsAndP
     screen->locationDataChanged(withoutNarrative("USFL0481"));  // Tampa: the fourth segment is its beach
     EXPECT_EQ(front(), "BeachView");
     EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 3);
+
+    screen->locationDataChanged(sample("USFL0316"));
+    tapSegment(4);
+    screen->locationDataChanged(withoutNarrative("USFL0481"));  // position 4 is past its last segment
+    EXPECT_EQ(front(), "RightNowView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 0);
+    tapSegment(1);
+    auto miamiWithoutMarineAnswer = sample("USFL0316");
+    miamiWithoutMarineAnswer->setBeachAndBoatForecast(nullptr);
+    screen->locationDataChanged(miamiWithoutMarineAnswer);  // coastal, but no beach forecast: the default panel
+    EXPECT_EQ(front(), "RightNowView");
 }
 
 TEST_F(WeatherViewControllerTest, TheAdSlotResizesTheScreenOnce) {
