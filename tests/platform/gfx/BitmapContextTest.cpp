@@ -79,6 +79,24 @@ TEST(BitmapContextTest, TextInksOnlyInsideItsRect) {
     EXPECT_GT(inked, 50);
 }
 
+TEST(BitmapContextTest, PolygonsFillFromThreePointsWithHardEdges) {
+    BitmapContext canvas(40, 20);
+    canvas.fillPolygons({{{2, 2}, {18, 2}, {2, 18}},  // a triangle: the smallest polygon
+                         {},                          // an empty one is skipped
+                         {{22, 2}, {38, 2}, {38, 18}, {22, 18}}},
+                        Color::black());
+    const auto image = canvas.makeImage();
+    EXPECT_EQ(image->pixel(4, 4), Color::black());
+    EXPECT_EQ(image->pixel(16, 16), Color::clear());  // beyond the triangle's long side
+    EXPECT_EQ(image->pixel(30, 10), Color::black());
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const double alpha = image->pixel(x, y).alpha;
+            EXPECT_TRUE(alpha == 0.0 || alpha == 1.0) << x << "," << y;  // no smoothed edge
+        }
+    }
+}
+
 int inkedColumns(const Image& image) {
     int last = -1;
     for (int x = 0; x < image.width(); ++x) {

@@ -82,6 +82,20 @@ TEST(BinaryPlistCodecTest, LibplistAndOurCodecReadEachOthersLists) {
     }
 }
 
+// Other writers put 16-byte integers (marker 0x14) in lists; the value is the low 8 bytes.
+TEST(BinaryPlistCodecTest, SixteenByteIntegersReadAsTheirLowHalf) {
+    using namespace std::string_literals;
+    const std::string bytes = "bplist00"s + "\xA2\x01\x02"s +  // at 8: a list of objects 1 and 2
+                              "\x14"s + std::string(8, '\0') + "\x00\x00\x00\x01\x23\x45\x67\x89"s +    // at 11
+                              "\x14"s + std::string(8, '\xFF') + "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFE"s +  // at 28
+                              "\x08\x0B\x1C"s +  // offset table at 45
+                              std::string(6, '\0') + "\x01\x01"s + std::string(7, '\0') + "\x03"s +
+                              std::string(8, '\0') + std::string(7, '\0') + "\x2D"s;
+    const Value expected(Array{std::int64_t{0x123456789}, std::int64_t{-2}});
+    EXPECT_EQ(readByUs(bytes), expected);
+    EXPECT_EQ(readByLibplist(bytes), expected);
+}
+
 TEST(BinaryPlistCodecTest, RepeatedScalarsAreWrittenOnce) {
     Array repeated(100, Value(Dictionary{{"temperature", 21}, {"sky", "clear"}}));
     const std::string once = ourBytes(Value(Array{repeated.front()}));

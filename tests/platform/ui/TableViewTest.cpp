@@ -147,6 +147,33 @@ TEST_F(TableViewTest, ScrollToRowAndSelectFromCode) {
     EXPECT_TRUE(list->journal.empty());
 }
 
+TEST_F(TableViewTest, TheLastRowAnswersAndTheRowPastItIsNothing) {
+    const IndexPath last{0, 99};
+    const IndexPath pastLast{0, 100};
+    EXPECT_EQ(table->rectForRow(last), Rect(0, 22 + 99 * 44, 320, 44));
+    EXPECT_TRUE(table->rectForRow(pastLast).isEmpty());
+    EXPECT_TRUE(table->rectForRow(IndexPath{1, 0}).isEmpty());  // one section past the last
+    EXPECT_EQ(table->numberOfRowsInSection(1), 0);
+    EXPECT_EQ(table->headerViewForSection(1), nullptr);
+
+    table->scrollToRow(pastLast, TableViewScrollPosition::Top, false);
+    EXPECT_EQ(table->contentOffset().y, 0);
+    table->selectRow(pastLast, false, TableViewScrollPosition::Bottom);
+    EXPECT_FALSE(table->indexPathForSelectedRow());
+    table->tapRow(pastLast);
+    table->moveRow(IndexPath{0, 1}, pastLast);
+    EXPECT_TRUE(list->journal.empty());
+
+    table->scrollToRow(last, TableViewScrollPosition::Bottom, false);
+    EXPECT_EQ(table->contentOffset().y, 22 + 100 * 44 - 440);
+    table->tapRow(last);
+    EXPECT_EQ(table->indexPathForSelectedRow(), last);
+    EXPECT_EQ(table->indexPathsForVisibleRows().back(), last);
+    EXPECT_EQ(table->cellForRow(last)->text(), "0.99");
+    EXPECT_EQ(table->cellForRow(pastLast), nullptr);
+    EXPECT_EQ(list->journal, (std::vector<std::string>{"willSelect 99", "didSelect 99"}));
+}
+
 TEST_F(TableViewTest, SectionHeadersAreViewsAndGroupedRowsAreInset) {
     list->rows = {2, 2};
     auto grouped = std::make_shared<TableView>(Rect(0, 0, 320, 400), TableViewStyle::Grouped);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/core/model/QOVBeachAndBoatForecast.h"
 #include "app/core/model/QOVMarineForecast.h"
 #include "app/core/model/QOVTide.h"
@@ -32,7 +34,10 @@ TEST_F(BeachAndBoatForecastTest, KeepsTheTidesOfTheFirstStationOnly) {
     ASSERT_EQ(forecast->marineForecastArray()->size(), 3U);
     const auto& period = forecast->marineForecastArray()->at(0);
     EXPECT_EQ(period->date(), Date{kFixtureTime});
-    EXPECT_EQ(period->waveDescription(), "Waves 2 to 4 feet");
+    EXPECT_EQ(period->name() + "|" + period->seaDescription() + "|" + period->waveDescription() + "|" + period->wind(),
+              "Today|Moderate|Waves 2 to 4 feet|SW winds 10 to 15 knots");
+    EXPECT_EQ((std::vector<std::int32_t>{period->seaTemp(), period->windSpeed(), period->windDirection()}),
+              (std::vector<std::int32_t>{58, 12, 225}));
     EXPECT_EQ(period->cardinalWindDirection(), "SW");
 
     ASSERT_EQ(forecast->tideArray()->size(), 3U);

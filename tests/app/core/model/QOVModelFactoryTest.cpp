@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "app/core/model/QOVCurrentConditions.h"
 #include "app/core/model/QOVDailyForecast.h"
@@ -113,6 +114,48 @@ TEST_F(QOVModelFactoryTest, FullUnitedStatesRecord) {
     ASSERT_TRUE(location->pollenData());
     EXPECT_EQ(location->pollenData()->basicPollenValue(), 3U);
     EXPECT_EQ(location->pollenData()->dates().size(), 2U);
+}
+
+// Fields that lie side by side in the answer, each compared with the answer's own value: one read from its
+// neighbour's key shows here.
+TEST_F(QOVModelFactoryTest, NeighbouringFieldsKeepTheirOwnValues) {
+    using Ints = std::vector<std::int32_t>;
+    const auto location = aggregate(readModelFixture("aggregate_us_full.json"));
+    ASSERT_TRUE(location);
+    const auto& days = *location->dailyForecasts();
+    ASSERT_EQ(days.size(), 2U);
+    EXPECT_EQ((Ints{days[0]->highTemperature(), days[0]->lowTemperature(), days[1]->highTemperature(),
+                    days[1]->lowTemperature()}),
+              (Ints{58, 40, 59, 41}));
+    const auto& day = *days[0]->dayForecast();
+    const auto& night = *days[0]->nightForecast();
+    EXPECT_EQ((Ints{day.weatherIconIndex(), day.humidity(), day.chanceOfPrecipitation(), day.uvIndex(), day.windSpeed(),
+                    day.windDirection()}),
+              (Ints{30, 55, 20, 3, 9, 250}));
+    EXPECT_EQ((Ints{night.weatherIconIndex(), night.humidity(), night.chanceOfPrecipitation(), night.uvIndex(),
+                    night.windSpeed(), night.windDirection()}),
+              (Ints{29, 70, 10, 0, 4, 300}));
+    EXPECT_EQ(day.text() + "|" + day.shortText() + "|" + night.text() + "|" + night.shortText(),
+              "Partly cloudy|P Cldy|Mostly clear|M Clear");
+
+    const auto& now = *location->currentConditions();
+    EXPECT_EQ((Ints{now.weatherIconNumber(), now.temperature(), now.feelsLike(), now.windSpeed(), now.windDirection(),
+                    now.windGust(), now.visibility(), now.humidity(), now.dewPoint(), now.tend(), now.uvIndex()}),
+              (Ints{30, 52, 50, 8, 270, 15, 10, 61, 39, 1, 2}));
+    EXPECT_EQ(now.uvText() + "|" + now.pressureDescription() + "|" + now.windDirectionDescription(), "Low|Rising|W");
+
+    const auto& hour = *location->hourlyForecasts()->at(2);
+    EXPECT_EQ((Ints{hour.weatherIconIndex(), hour.temperature(), hour.feelsLike(), hour.dewPoint(), hour.humidity(),
+                    hour.chanceOfPrecipitation()}),
+              (Ints{28, 54, 52, 39, 59, 20}));
+    const auto& hiRad = *location->hiRadHourlyForecasts()->at(1);
+    EXPECT_EQ((Ints{hiRad.temperature(), hiRad.feelsLike(), hiRad.dewPoint(), hiRad.visibility(), hiRad.humidity(),
+                    hiRad.chanceOfPrecipitation(), hiRad.windSpeed(), hiRad.windDirection()}),
+              (Ints{51, 48, 45, 6, 88, 70, 11, 200}));
+
+    const auto& sun = *location->sunriseSunsets()->at(1);
+    EXPECT_EQ(sun.sunrise(), Date{1800075600});
+    EXPECT_EQ(sun.sunset(), Date{1800111600});
 }
 
 // The standard observation is used only without a high-resolution one.

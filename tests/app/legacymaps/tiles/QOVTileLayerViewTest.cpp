@@ -47,7 +47,8 @@ TEST(QOVTileLayerViewGridTest, LayerLevelsQuadKeysAndClampedPoints) {
         const QOVLayer* layer;
         float zoom;
         int level;
-    } levels[] = {{&shallow, 10.4F, 6}, {nullptr, 10.4F, 9}, {nullptr, 0.2F, 1}, {nullptr, 30.0F, 19}};
+    } levels[] = {{&shallow, 10.4F, 6}, {&shallow, 7.4F, 6}, {&shallow, 6.4F, 5},  {&shallow, 8.0F, 6},
+                  {nullptr, 10.4F, 9},  {nullptr, 0.2F, 1},  {nullptr, 30.0F, 19}, {nullptr, 20.4F, 19}};
     for (const auto& c : levels) {
         EXPECT_EQ(QOVTileLayerView::zoomLevelForLayer(c.layer, c.zoom), c.level) << c.zoom;
     }
@@ -133,6 +134,24 @@ TEST_F(QOVTileLayerViewTest, ColumnsPastTheAntimeridianRepeatTheWorldsOwnTiles) 
         EXPECT_EQ(key.size(), 6U) << key;
     }
     EXPECT_EQ(m_layer->shownSubViewCount(), tilesInRange());
+}
+
+// The stand-in's radar layer goes down to level 12: zoom 13 shows that level itself, zoom 14 stays on it.
+TEST_F(QOVTileLayerViewTest, TheLayersDeepestLevelHasTilesAndNoZoomGoesPastIt) {
+    ASSERT_TRUE(settle());
+    sim().clearRequestLog();
+    for (const float zoom : {13.0F, 14.0F}) {
+        m_layer->setZoomLevel(zoom);
+        m_layer->regionChanged();
+        ASSERT_TRUE(settle());
+        EXPECT_EQ(m_layer->layerZoomLevel(), 12) << zoom;
+        EXPECT_EQ(m_layer->shownSubViewCount(), tilesInRange()) << zoom;
+    }
+    const auto quadKeys = requestedTiles();
+    EXPECT_FALSE(quadKeys.empty());
+    for (const auto& key : quadKeys) {
+        EXPECT_EQ(key.size(), 12U + 4U) << key;  // twelve digits and ".png"
+    }
 }
 
 TEST_F(QOVTileLayerViewTest, TheForecastLoopAsksForTheRunsFrames) {

@@ -20,10 +20,31 @@ TEST_F(RightNowViewTest, ShowsTheCurrentConditions) {
     ASSERT_TRUE(atlanta);
     panel->updateLocation(atlanta);
     shoot(*panel, "right-now-atlanta");
-    const auto& now = *atlanta->currentConditions();
-    EXPECT_EQ(panel->m_temperatureLabel->text(), QOVFormattingService::formatTemperature(now.temperature()));
     EXPECT_EQ(panel->header()->m_titleLabel->text(), "Right Now");
     EXPECT_EQ(panel->header()->m_subtitleLabel->text(), "Updated: 3:00 AM EST");
+}
+
+// The stand-in's observations at 08:00 UTC: Atlanta before dawn, Perth in the afternoon (the standard station).
+TEST_F(RightNowViewTest, EachLabelShowsItsOwnObservedValue) {
+    const struct {
+        const char* key;
+        std::vector<std::string> labels;  // temperature, feels like, wind, humidity, UV, dew point, visibility,
+                                          // sunrise, sunset
+    } cases[] = {
+        {"USGA0028", {"40°F", "32°F", "NNW 14 mph", "84%", "0 Low", "35°F", "4 mi", "7:42 AM", "5:51 PM"}},
+        {"ASXX0231", {"86°F", "88°F", "ENE 12 mph", "54%", "7 High", "67°F", "10 mi", "5:24 AM", "7:25 PM"}},
+    };
+    const auto panel = makePanel<RightNowView>();
+    for (const auto& c : cases) {
+        panel->updateLocation(sample(c.key));
+        std::vector<std::string> shown;
+        for (const auto& label : {panel->m_temperatureLabel, panel->m_feelsLikeLabel, panel->m_windLabel,
+                                  panel->m_humidityLabel, panel->m_uvIndexLabel, panel->m_dewPointLabel,
+                                  panel->m_visibilityLabel, panel->m_sunriseLabel, panel->m_sunsetLabel}) {
+            shown.push_back(label->text());
+        }
+        EXPECT_EQ(shown, c.labels) << c.key;
+    }
 }
 
 TEST_F(RightNowViewTest, TheTweetButtonNeedsAUsPlaceAUsDeviceAndTheSocialFeature) {

@@ -17,6 +17,7 @@ class TenDayViewTest : public qovtest::PanelFixture {
 protected:
     std::shared_ptr<TenDayCell> cellAt(TenDayView& panel, int row) {
         panel.layoutIfNeeded();
+        panel.m_tableView->scrollToRow({0, row}, platform::ui::TableViewScrollPosition::None, false);
         return std::dynamic_pointer_cast<TenDayCell>(panel.m_tableView->cellForRow({0, row}));
     }
 };
@@ -31,9 +32,10 @@ TEST_F(TenDayViewTest, RowsNameTheDaysInTheLocationsZone) {
     EXPECT_EQ(today->m_dayOfWeekLabel->text(), "Today");
     EXPECT_EQ(today->m_dayOfMonthLabel->text(), "Jan 15");
     EXPECT_EQ(cellAt(*panel, 1)->m_dayOfWeekLabel->text(), "Saturday");
-    const auto& first = *atlanta->dailyForecasts()->front();
-    EXPECT_EQ(today->m_tempLabel->text(), QOVFormattingService::formatTemperature(first.highTemperature()) + " / " +
-                                              QOVFormattingService::formatTemperature(first.lowTemperature()));
+    // The stand-in's highs and lows for Atlanta: 56/39 today, 53/37 two days on, 58/41 on the last of ten days.
+    EXPECT_EQ(today->m_tempLabel->text(), "56°F / 39°F");
+    EXPECT_EQ(cellAt(*panel, 2)->m_tempLabel->text(), "53°F / 37°F");
+    EXPECT_EQ(cellAt(*panel, 9)->m_tempLabel->text(), "58°F / 41°F");
 }
 
 TEST_F(TenDayViewTest, EveningShowsTonightWithoutAHigh) {
@@ -53,19 +55,44 @@ TEST_F(TenDayViewTest, DetailsFollowTheShownPartUntilThePlaceChanges) {
     panel->m_tableView->tapRow({0, 2});
     ASSERT_TRUE(panel->isDisplayingHiRad());
     shoot(*panel, "ten-day-atlanta-details");
-    const auto& day = *atlanta->dailyForecasts()->at(2);
-    EXPECT_EQ(panel->m_shortDescriptionLabel->text(), day.dayForecast()->text());
+    EXPECT_EQ(panel->m_shortDescriptionLabel->text(), "Partly Cloudy. High 53F. Winds NE at 5 to 10 mph.");
+    EXPECT_EQ(panel->m_precipLabel->text(), "10%");
+    EXPECT_EQ(panel->m_humidityLabel->text(), "45%");
     EXPECT_EQ(panel->header()->m_titleLabel->text(), "Day Details");
     EXPECT_TRUE(panel->header()->backEnabled());
 
+    EXPECT_EQ(panel->m_highLabel->text(), "53°F");
+    EXPECT_EQ(panel->m_lowLabel->text(), "37°F");
     QOVFormattingService::setUom(false);  // redrawn from the current data, still in details
     EXPECT_TRUE(panel->isDisplayingHiRad());
-    EXPECT_EQ(panel->m_lowLabel->text(), QOVFormattingService::formatTemperature(day.lowTemperature()));
-    panel->updateLocation(sample("USGA0028"));  // a refresh of the same place keeps the details
+    EXPECT_EQ(panel->m_lowLabel->text(), "2°C");  // 37°F, truncated
+    panel->updateLocation(sample("USGA0028"));    // a refresh of the same place keeps the details
     EXPECT_TRUE(panel->isDisplayingHiRad());
     panel->updateLocation(sample("USFL0316"));  // another place leaves them
     EXPECT_FALSE(panel->isDisplayingHiRad());
     EXPECT_TRUE(panel->header()->shareEnabled());
+}
+
+TEST_F(TenDayViewTest, TheLastDaysDetailsCloseWhenARefreshBringsADayFewer) {
+    const auto panel = makePanel<TenDayView>();
+    const auto atlanta = sample("USGA0028");
+    ASSERT_EQ(atlanta->dailyForecasts()->size(), 10U);
+    panel->updateLocation(atlanta);
+    panel->m_tableView->tapRow({0, 9});
+    ASSERT_TRUE(panel->isDisplayingHiRad());
+    EXPECT_EQ(panel->m_lowLabel->text(), "41°F");
+    panel->updateLocation(sample("USGA0028"));  // as many days: the last one's details stay
+    EXPECT_TRUE(panel->isDisplayingHiRad());
+    EXPECT_EQ(panel->m_highLabel->text(), "58°F");
+
+    auto shorter = sample("USGA0028");
+    auto days = *shorter->dailyForecasts();
+    days.pop_back();
+    shorter->setDailyForecasts(days);
+    panel->updateLocation(shorter);
+    EXPECT_FALSE(panel->isDisplayingHiRad());
+    EXPECT_EQ(panel->m_tableView->numberOfRowsInSection(0), 9);
+    EXPECT_EQ(cellAt(*panel, 8)->m_tempLabel->text(), "58°F / 41°F");
 }
 
 TEST_F(TenDayViewTest, SharedTextTakesTheNightOnlyForTheFirstEveningOrAMissingDayPart) {

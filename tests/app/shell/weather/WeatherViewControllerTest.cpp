@@ -87,6 +87,48 @@ TEST_F(WeatherViewControllerTest, ARefreshKeepsThePanelAnotherPlaceResetsIt) {
     EXPECT_EQ(screen->currentSelection(), 0);
 }
 
+// Where a place lacks a panel, segment positions and panels part ways: a refresh keeps the panel in front and
+// its segment, a new coastal place keeps the position.
+TEST_F(WeatherViewControllerTest, TheFrontPanelSurvivesARefreshWhereSegmentsAndPanelsDiffer) {
+    const auto withoutNarrative = [this](const std::string& key) {
+        auto location = sample(key);
+        location->setNarrativeForecasts(QOVLocation::NarrativeList{});
+        return location;
+    };
+    screen->locationDataChanged(withoutNarrative("USGA0028"));  // inland: now, hourly, 10 day
+    tapSegment(2);
+    screen->locationDataChanged(withoutNarrative("USGA0028"));
+    EXPECT_EQ(front(), "TenDayView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 2);
+
+    screen->locationDataChanged(withoutNarrative("USFL0316"));  // coastal: now, hourly, 10 day, beach
+    tapSegment(3);
+    EXPECT_EQ(front(), "BeachView");
+    screen->locationDataChanged(withoutNarrative("USFL0316"));
+    EXPECT_EQ(front(), "BeachView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 3);
+    EXPECT_EQ(screen->m_segControl->text(), "Now | Hourly | 10 Day | [Beach]");
+
+    screen->locationDataChanged(sample("USFL0316"));  // the same place with every panel: the beach stays
+    EXPECT_EQ(front(), "BeachView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 4);
+    tapSegment(3);
+    screen->locationDataChanged(withoutNarrative("USFL0481"));  // Tampa: the fourth segment is its beach
+    EXPECT_EQ(front(), "BeachView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 3);
+
+    screen->locationDataChanged(sample("USFL0316"));
+    tapSegment(4);
+    screen->locationDataChanged(withoutNarrative("USFL0481"));  // position 4 is past its last segment
+    EXPECT_EQ(front(), "RightNowView");
+    EXPECT_EQ(screen->m_segControl->selectedSegmentIndex(), 0);
+    tapSegment(1);
+    auto miamiWithoutMarineAnswer = sample("USFL0316");
+    miamiWithoutMarineAnswer->setBeachAndBoatForecast(nullptr);
+    screen->locationDataChanged(miamiWithoutMarineAnswer);  // coastal, but no beach forecast: the default panel
+    EXPECT_EQ(front(), "RightNowView");
+}
+
 TEST_F(WeatherViewControllerTest, TheAdSlotResizesTheScreenOnce) {
     ASSERT_TRUE(master->isAdViewHidden());  // the root screen starts without its ad slot
     const auto expectLayout = [this](double screenHeight, double contentHeight) {
