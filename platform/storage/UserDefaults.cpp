@@ -256,8 +256,12 @@ void UserDefaults::removeDamagedObjectForKey(std::string_view key, std::string_v
     if (!bytes) {
         return;  // nothing stored, or nothing a file can hold
     }
+    // The dot and the key are appended to the path one by one: `"." + std::string(key)` inserts the dot at the
+    // front, and there GCC 12 at -O2 cannot rule out insert's branch for a source inside the string's own buffer,
+    // where it sees a copy of up to SIZE_MAX bytes (-Wstringop-overflow; unreachable for a literal).
     std::filesystem::path aside = m_state->file;
-    aside += "." + std::string(key);
+    aside += '.';
+    aside += key;
     if (const std::error_code error = PrivateFolder::ensurePath(m_state->file.parent_path())) {
         QOV_LOG_ERROR("cannot make the folder of the user defaults {}: {}", m_state->file.string(), error.message());
     }

@@ -10,9 +10,11 @@ namespace {
 
 constexpr double kMargin = 20.0;
 constexpr double kButtonHeight = 52.0;
-const gfx::Font kTitleFont = gfx::Font::systemFont(13.0);
-const gfx::Font kButtonFont = gfx::Font::boldSystemFont(19.0);
 constexpr gfx::Color kPanelColor = gfx::Color::rgba(0.2, 0.2, 0.25, 0.92);
+
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font titleFont() { return gfx::Font::systemFont(13.0); }
+gfx::Font buttonFont() { return gfx::Font::boldSystemFont(19.0); }
 
 }  // namespace
 
@@ -40,7 +42,7 @@ void ActionSheet::showInView(const std::shared_ptr<View>& view) {
 
 double ActionSheet::titleHeight() const {
     return title().empty() ? 10.0
-                           : kTitleFont.sizeOfText(title(), Screen::bounds().width() - 2.0 * kMargin).height + 20.0;
+                           : titleFont().sizeOfText(title(), Screen::bounds().width() - 2.0 * kMargin).height + 20.0;
 }
 
 Rect ActionSheet::buttonFrame(int index) const {
@@ -57,7 +59,7 @@ void ActionSheet::draw(gfx::BitmapContext& context) const {
     context.fillRect(bounds(), kPanelColor);
     if (!title().empty()) {
         context.drawText(title(), Rect(kMargin, 10.0, Screen::bounds().width() - 2.0 * kMargin, titleHeight() - 20.0),
-                         kTitleFont, gfx::Color::white(), gfx::TextAlignment::Center, 0);
+                         titleFont(), gfx::Color::white(), gfx::TextAlignment::Center, 0);
     }
     for (int index = 0; index < numberOfButtons(); ++index) {
         const Rect button = buttonFrame(index);
@@ -71,7 +73,7 @@ void ActionSheet::draw(gfx::BitmapContext& context) const {
             ink = gfx::Color::white();
         }
         context.fillRect(button, fill);
-        context.drawText(buttonTitleAtIndex(index), button, kButtonFont, ink, gfx::TextAlignment::Center);
+        context.drawText(buttonTitleAtIndex(index), button, buttonFont(), ink, gfx::TextAlignment::Center);
     }
 }
 

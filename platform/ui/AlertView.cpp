@@ -10,10 +10,12 @@ namespace {
 
 constexpr double kMargin = 12.0;
 constexpr double kButtonHeight = 43.0;
-const gfx::Font kTitleFont = gfx::Font::boldSystemFont(17.0);
-const gfx::Font kMessageFont = gfx::Font::systemFont(15.0);
 constexpr gfx::Color kPanelColor = gfx::Color::rgba(0.05, 0.12, 0.35, 0.92);
 constexpr gfx::Color kButtonColor = gfx::Color::rgba(0.35, 0.45, 0.65);
+
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font titleFont() { return gfx::Font::boldSystemFont(17.0); }
+gfx::Font messageFont() { return gfx::Font::systemFont(15.0); }
 
 }  // namespace
 
@@ -42,10 +44,10 @@ double AlertView::textHeight() const {
     const double width = kWidth - 2.0 * kMargin;
     double height = kMargin;
     if (!title().empty()) {
-        height += kTitleFont.sizeOfText(title(), width).height + 4.0;
+        height += titleFont().sizeOfText(title(), width).height + 4.0;
     }
     if (!m_message.empty()) {
-        height += kMessageFont.sizeOfText(m_message, width).height + 4.0;
+        height += messageFont().sizeOfText(m_message, width).height + 4.0;
     }
     return height;
 }
@@ -74,21 +76,21 @@ void AlertView::draw(gfx::BitmapContext& context) const {
     const double width = kWidth - 2.0 * kMargin;
     double y = kMargin;
     if (!title().empty()) {
-        const double height = kTitleFont.sizeOfText(title(), width).height;
-        context.drawText(title(), Rect(kMargin, y, width, height), kTitleFont, gfx::Color::white(),
+        const double height = titleFont().sizeOfText(title(), width).height;
+        context.drawText(title(), Rect(kMargin, y, width, height), titleFont(), gfx::Color::white(),
                          gfx::TextAlignment::Center, 0);
         y += height + 4.0;
     }
     if (!m_message.empty()) {
-        const double height = kMessageFont.sizeOfText(m_message, width).height;
-        context.drawText(m_message, Rect(kMargin, y, width, height), kMessageFont, gfx::Color::white(),
+        const double height = messageFont().sizeOfText(m_message, width).height;
+        context.drawText(m_message, Rect(kMargin, y, width, height), messageFont(), gfx::Color::white(),
                          gfx::TextAlignment::Center, 0);
     }
     for (int index = 0; index < numberOfButtons(); ++index) {
         const Rect button = buttonFrame(index);
         context.fillRect(button, kButtonColor);
         context.strokeRect(button, gfx::Color::white(1.0, 0.6));
-        context.drawText(buttonTitleAtIndex(index), button, kTitleFont, gfx::Color::white(),
+        context.drawText(buttonTitleAtIndex(index), button, titleFont(), gfx::Color::white(),
                          gfx::TextAlignment::Center);
     }
 }

@@ -8,8 +8,10 @@ namespace platform::ui {
 
 namespace {
 
-const gfx::Font kItemFont = gfx::Font::boldSystemFont(12.0);
 constexpr double kPadding = 10.0;
+
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font itemFont() { return gfx::Font::boldSystemFont(12.0); }
 
 }  // namespace
 
@@ -22,7 +24,7 @@ double BarDrawing::itemWidth(const BarButtonItem& item) {
     if (item.image()) {
         return item.image()->size().width + 2.0 * kPadding;
     }
-    return std::max(30.0, kItemFont.sizeOfText(item.title()).width + 2.0 * kPadding);
+    return std::max(30.0, itemFont().sizeOfText(item.title()).width + 2.0 * kPadding);
 }
 
 void BarDrawing::drawItem(gfx::BitmapContext& context, const BarButtonItem& item, const Rect& frame) {
@@ -39,14 +41,14 @@ void BarDrawing::drawItem(gfx::BitmapContext& context, const BarButtonItem& item
         item.image()->drawInRect(
             context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0, size.width, size.height));
     }
-    context.drawText(item.title(), frame, kItemFont, gfx::Color::white(1.0, item.isEnabled() ? 1.0 : 0.5),
+    context.drawText(item.title(), frame, itemFont(), gfx::Color::white(1.0, item.isEnabled() ? 1.0 : 0.5),
                      gfx::TextAlignment::Center);
 }
 
 void BarDrawing::drawButton(gfx::BitmapContext& context, const std::string& title, const Rect& frame) {
     context.fillRect(frame, gfx::Color::white(1.0, 0.2));
     context.strokeRect(frame, gfx::Color::white(0.0, 0.4));
-    context.drawText(title, frame, kItemFont, gfx::Color::white(), gfx::TextAlignment::Center);
+    context.drawText(title, frame, itemFont(), gfx::Color::white(), gfx::TextAlignment::Center);
 }
 
 }  // namespace platform::ui

@@ -9,9 +9,11 @@ namespace platform::ui {
 
 namespace {
 
-const gfx::Font kTitleFont = gfx::Font::boldSystemFont(20.0);
-const gfx::Font kLongTitleFont = gfx::Font::boldSystemFont(15.0);
 constexpr double kMargin = 5.0;
+
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font titleFont() { return gfx::Font::boldSystemFont(20.0); }
+gfx::Font longTitleFont() { return gfx::Font::boldSystemFont(15.0); }
 
 }  // namespace
 
@@ -137,7 +139,7 @@ Rect NavigationBar::titleArea() const {
     const double side = std::max(left.maxX(), bounds().width() - right.x()) + kMargin;
     const Rect centred(side, 0.0, bounds().width() - 2.0 * side, bounds().height());
     const auto top = topItem();
-    if (!top || kTitleFont.sizeOfText(top->title()).width <= centred.width()) {
+    if (!top || titleFont().sizeOfText(top->title()).width <= centred.width()) {
         return centred;
     }
     const double start = left.maxX() + kMargin;
@@ -150,10 +152,10 @@ std::vector<std::string> NavigationBar::titleLines() const {
         return {};
     }
     const Rect area = titleArea();
-    if (kTitleFont.sizeOfText(top->title()).width <= area.width()) {
+    if (titleFont().sizeOfText(top->title()).width <= area.width()) {
         return {top->title()};
     }
-    return kLongTitleFont.wrap(top->title(), area.width(), 2);
+    return longTitleFont().wrap(top->title(), area.width(), 2);
 }
 
 void NavigationBar::draw(gfx::BitmapContext& context) const {
@@ -174,8 +176,8 @@ void NavigationBar::draw(gfx::BitmapContext& context) const {
     }
     if (!m_shownTitleView) {
         const Rect area = titleArea();
-        const bool fits = kTitleFont.sizeOfText(top->title()).width <= area.width();
-        context.drawText(top->title(), area, fits ? kTitleFont : kLongTitleFont, gfx::Color::white(),
+        const bool fits = titleFont().sizeOfText(top->title()).width <= area.width();
+        context.drawText(top->title(), area, fits ? titleFont() : longTitleFont(), gfx::Color::white(),
                          gfx::TextAlignment::Center, fits ? 1 : 2);
     }
 }

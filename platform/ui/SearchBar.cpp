@@ -10,10 +10,12 @@ namespace platform::ui {
 
 namespace {
 
-const gfx::Font kFieldFont = gfx::Font::systemFont(14.0);
 constexpr double kCancelWidth = 60.0;
 constexpr double kMargin = 6.0;      // around the field and the cancel button, across the bar
 constexpr double kFieldInset = 7.0;  // above and below the field and the cancel button
+
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font fieldFont() { return gfx::Font::systemFont(14.0); }
 
 }  // namespace
 
@@ -149,9 +151,9 @@ void SearchBar::draw(gfx::BitmapContext& context) const {
     context.strokeRect(field, gfx::Color::gray());
     const Rect textArea = field.insetBy(8.0, 0.0);
     if (m_text.empty()) {
-        context.drawText(m_placeholder, textArea, kFieldFont, gfx::Color::lightGray());
+        context.drawText(m_placeholder, textArea, fieldFont(), gfx::Color::lightGray());
     } else {
-        context.drawText(m_text, textArea, kFieldFont, gfx::Color::black());
+        context.drawText(m_text, textArea, fieldFont(), gfx::Color::black());
     }
     if (m_showsCancelButton) {
         const Rect button = cancelButtonFrame();

@@ -8,7 +8,8 @@ namespace platform::ui {
 
 namespace {
 
-const gfx::Font kSegmentFont = gfx::Font::boldSystemFont(13.0);
+// Fonts are made where they are used: a Font constant would run its destructor at exit.
+gfx::Font segmentFont() { return gfx::Font::boldSystemFont(13.0); }
 
 }  // namespace
 
@@ -129,7 +130,7 @@ void SegmentedControl::draw(gfx::BitmapContext& context) const {
             segment.image->drawInRect(context, Rect(frame.midX() - size.width / 2.0, frame.midY() - size.height / 2.0,
                                                     size.width, size.height));
         }
-        context.drawText(segment.title, frame.insetBy(4.0, 0.0), kSegmentFont,
+        context.drawText(segment.title, frame.insetBy(4.0, 0.0), segmentFont(),
                          selected ? gfx::Color::white() : gfx::Color::darkGray(), gfx::TextAlignment::Center);
     }
 }

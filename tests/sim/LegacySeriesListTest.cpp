@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "sim/TileSchedule.h"
 #include "tests/sim/ServiceRoutesFixture.h"
 
 namespace qovsim {
@@ -25,8 +26,8 @@ TEST_F(LegacySeriesListTest, CountAsksForTheOlderFormWithAtMostThatManySeries) {
     EXPECT_NE(xml.find("<eurorad maxZoom=\"12\" native=\"1\" nativeZoom=\"7\">\n<series date=\"202701150755\" "
                        "unixDate=\"1799999700000\">"),
               std::string::npos);
-    // Fifteen layers (as in the newer list) of two series each.
-    EXPECT_EQ(occurrences(xml, "<series "), 30U);
+    // The layers of the newer list, two series each.
+    EXPECT_EQ(occurrences(xml, "<series "), 2 * TileSchedule::layersAt(kStartTime).size());
     EXPECT_NE(xml.find("offset=\"-30\" isPast=\"true\""), std::string::npos);
     EXPECT_EQ(get("/TileServer/serieslist.do")->body.find("seriesInfo"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include "app/shell/about/HelpViewController.h"
 
 #include <array>
+#include <span>
 
 #include "app/shell/about/HelpWebViewController.h"
 #include "app/shell/root/QOVMasterViewController.h"
@@ -19,47 +20,54 @@ constexpr std::array<const char*, 6> kTopics{"Tips and Tricks", "About Search", 
 constexpr std::array<const char*, 6> kPages{"helpTips",    "helpSearch", "helpMaps",
                                             "helpWeather", "helpSevere", "helpVideo"};
 
-const std::array<std::vector<const char*>, 6>& tipKeys() {
-    static const std::array<std::vector<const char*>, 6> tips{{
-        {"Customize the weather layers on your map (clouds, radar, temp, etc) from the map management page, "
-         "accessed from the bottom right corner of the map",
-         "Display and check conditions and forecasts for schools, parks, golf courses and other local points on "
-         "the map by using the Neighborhood menu on the map management page",
-         "Change the transparency level of the map by using the sliding scale on the map management page",
-         "Share severe weather alerts, current conditions and 36-hour forecast via email with contacts in your "
-         "address book using the share button at the bottom of the applicable page",
-         "Save and nickname (Mom's House, Anna's School, etc) your favorite locations from the Locations page",
-         "Units of measure can be converted to metrics on the Locations page",
-         "Change location using the search bar at the top of the page",
-         "Save and manage favorite locations from the Locations page"},
-        {"Use the search field at the top of the page to search by city, city/state or zip code",
-         "Use the find me icon on the Locations page to have your current location plotted to the map",
-         "Access your recent and favorite locations from the Locations page"},
-        {"Radar imagery is updated every 5 minutes across the US and every 15 minutes across Europe.",
-         "Satellite (cloud) imagery is updated every 15 minutes across the US",
-         "Tap the location pins on the map to see current conditions. Tap the current conditions bubble to get "
-         "detailed conditions.",
-         "Access additional weather layers and neighborhood landmarks by tapping the bottom right corner of the map",
-         "Manage the transparency level of the map from the maps management page, accessed through the bottom "
-         "right corner of the map",
-         "Map data and imagery are provided by Qovara's map partners."},
-        {"Proprietary HiRad technology provides current conditions for 1.9 million locations for the contiguous "
-         "United States updated every 20 minutes",
-         "Hourly Forecast is updated once an hour", "Detailed 36-Hour forecast is updated up to three times per day",
-         "10-Day Forecast is updated two times per day", "International forecast is updated 4 times per day",
-         "Beach and Boat forecast is only displayed for coastal locations.",
-         "Share current conditions and 36-hour forecast via email with contacts in your address book"},
-        {"Severe weather alerts are based on your primary or current location",
-         "Share severe weather alerts via email with contacts in your address book"},
-        {"Local forecast video is available for the top 100 U.S. cities, presented by an on-camera meteorologist "
-         "and updated every 30 minutes.",
-         "Regional forecast videos are available for all other U.S. cities, presented by an on-camera "
-         "meteorologist and updated at least twice per day.",
-         "International forecast videos are available for a select number of world cities, presented by an "
-         "on-camera meteorologist and updated at least once per day."},
-    }};
-    return tips;
-}
+// The tips of each topic, in kTopics' order (localisation keys).
+constexpr std::array<const char*, 8> kTipsAndTricks{
+    "Customize the weather layers on your map (clouds, radar, temp, etc) from the map management page, accessed "
+    "from the bottom right corner of the map",
+    "Display and check conditions and forecasts for schools, parks, golf courses and other local points on the map "
+    "by using the Neighborhood menu on the map management page",
+    "Change the transparency level of the map by using the sliding scale on the map management page",
+    "Share severe weather alerts, current conditions and 36-hour forecast via email with contacts in your address "
+    "book using the share button at the bottom of the applicable page",
+    "Save and nickname (Mom's House, Anna's School, etc) your favorite locations from the Locations page",
+    "Units of measure can be converted to metrics on the Locations page",
+    "Change location using the search bar at the top of the page",
+    "Save and manage favorite locations from the Locations page"};
+constexpr std::array<const char*, 3> kSearchTips{
+    "Use the search field at the top of the page to search by city, city/state or zip code",
+    "Use the find me icon on the Locations page to have your current location plotted to the map",
+    "Access your recent and favorite locations from the Locations page"};
+constexpr std::array<const char*, 6> kMapsTips{
+    "Radar imagery is updated every 5 minutes across the US and every 15 minutes across Europe.",
+    "Satellite (cloud) imagery is updated every 15 minutes across the US",
+    "Tap the location pins on the map to see current conditions. Tap the current conditions bubble to get detailed "
+    "conditions.",
+    "Access additional weather layers and neighborhood landmarks by tapping the bottom right corner of the map",
+    "Manage the transparency level of the map from the maps management page, accessed through the bottom right "
+    "corner of the map",
+    "Map data and imagery are provided by Qovara's map partners."};
+constexpr std::array<const char*, 7> kWeatherTips{
+    "Proprietary HiRad technology provides current conditions for 1.9 million locations for the contiguous United "
+    "States updated every 20 minutes",
+    "Hourly Forecast is updated once an hour",
+    "Detailed 36-Hour forecast is updated up to three times per day",
+    "10-Day Forecast is updated two times per day",
+    "International forecast is updated 4 times per day",
+    "Beach and Boat forecast is only displayed for coastal locations.",
+    "Share current conditions and 36-hour forecast via email with contacts in your address book"};
+constexpr std::array<const char*, 2> kSevereTips{
+    "Severe weather alerts are based on your primary or current location",
+    "Share severe weather alerts via email with contacts in your address book"};
+constexpr std::array<const char*, 3> kVideoTips{
+    "Local forecast video is available for the top 100 U.S. cities, presented by an on-camera meteorologist and "
+    "updated every 30 minutes.",
+    "Regional forecast videos are available for all other U.S. cities, presented by an on-camera meteorologist and "
+    "updated at least twice per day.",
+    "International forecast videos are available for a select number of world cities, presented by an on-camera "
+    "meteorologist and updated at least once per day."};
+// A constant table: no destructor of it runs at exit.
+constexpr std::array<std::span<const char* const>, 6> kTipKeys{kTipsAndTricks, kSearchTips, kMapsTips,
+                                                               kWeatherTips,   kSevereTips, kVideoTips};
 
 }  // namespace
 
@@ -78,11 +86,11 @@ std::string HelpViewController::getHelpURL(int index) {
 }
 
 std::optional<std::vector<std::string>> HelpViewController::getHelpItems(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= tipKeys().size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= kTipKeys.size()) {
         return std::nullopt;
     }
     std::vector<std::string> tips;
-    for (const char* key : tipKeys()[static_cast<std::size_t>(index)]) {
+    for (const char* key : kTipKeys[static_cast<std::size_t>(index)]) {
         tips.push_back(localized(key));
     }
     return tips;

@@ -7,6 +7,7 @@
 #include "app/core/cache/CacheLocationSource.h"
 #include "app/core/cache/MemoryApplicationCache.h"
 #include "app/core/model/QOVCurrentConditions.h"
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "app/maps/options/MapsOptionsViewController.h"
 #include "app/maps/overlay/QOVTileOverlayView.h"
 #include "app/neighbours/QOVAdView.h"
@@ -248,7 +249,8 @@ TEST_F(MapsViewControllerTest, OfflineTheStoredListServesALoopAndALayerChangeAnd
     m_screen->optionsButtonPressed();
     const auto options = std::dynamic_pointer_cast<MapsOptionsViewController>(m_master->modalViewController());
     ASSERT_NE(options, nullptr);
-    EXPECT_EQ(options->tableViewNumberOfRowsInSection(*options->optionsTable(), 0), 8);
+    EXPECT_EQ(options->tableViewNumberOfRowsInSection(*options->optionsTable(), 0),
+              static_cast<int>(MapLayerCatalogue::optionsOrder().size()));
     options->dismiss();
     m_screen->startAnimations();
     ASSERT_TRUE(settleSeriesList());

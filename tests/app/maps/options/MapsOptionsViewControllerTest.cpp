@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/maps/model/MapLayerCatalogue.h"
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Switch.h"
 #include "platform/ui/TableViewCell.h"
@@ -49,7 +50,9 @@ TEST_F(MapsOptionsViewControllerTest, RowsFollowTheConfigurationAndEuroradChecks
     const auto screen = openOptions();
     screen->setSelectedLayerName("eurorad");
     auto& table = *screen->optionsTable();
-    const std::vector<std::pair<int, int>> rows{{0, 8}, {1, 7}, {2, 3}, {3, 1}, {4, 1}, {5, 0}};
+    // The layers' rows are the catalogue's offered layers.
+    const int layers = static_cast<int>(MapLayerCatalogue::optionsOrder().size());
+    const std::vector<std::pair<int, int>> rows{{0, layers}, {1, 7}, {2, 3}, {3, 1}, {4, 1}, {5, 0}};
     for (const auto& [section, count] : rows) {
         EXPECT_EQ(screen->tableViewNumberOfRowsInSection(table, section), count) << section;
     }
