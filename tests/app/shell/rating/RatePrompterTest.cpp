@@ -61,6 +61,16 @@ TEST_F(RatePrompterTest, PromptsOnlyAfterMoreThanFiveUsesAndOneDay) {
     ASSERT_TRUE(prompting(*prompter));
     EXPECT_EQ(prompter->ratingAlert()->text(), "Rate Qovara: " + prompter->ratingAlert()->message() +
                                                    " [0 No, Thanks] [1 Rate Qovara] [2 Remind me later]");
+
+    // A day on, five uses are not yet more than five.
+    const auto next = makePrompter("8");
+    use(*next);
+    advance(kDay);
+    use(*next, 4);
+    EXPECT_EQ(storedInteger(RatePrompter::kUseCountKey), 5);
+    EXPECT_FALSE(prompting(*next)) << "five uses a day on";
+    use(*next);
+    EXPECT_TRUE(prompting(*next)) << "six uses a day on";
 }
 
 TEST_F(RatePrompterTest, AnswersDecideTheNextPrompt) {
