@@ -43,7 +43,11 @@ TEST(RunnerOptionsTest, UsableArgumentsAreRead) {
     EXPECT_FALSE(options.displayPort);
     EXPECT_EQ(parse({"--display"}).parsed.options->displayPort, 0);
     EXPECT_EQ(parse({"--display", "8640"}).parsed.options->displayPort, 8640);
-    for (const auto& [url, host] : {std::pair{"http://localhost", "localhost"}, {"http://[::1]:08642", "[::1]:8642"}}) {
+    EXPECT_EQ(parse({"--display", "65535"}).parsed.options->displayPort, 65535);
+    EXPECT_EQ(parse({"--display", "1"}).parsed.options->displayPort, 1);
+    for (const auto& [url, host] : {std::pair{"http://localhost", "localhost"},
+                                    {"http://[::1]:08642", "[::1]:8642"},
+                                    {"http://127.0.0.1:65535", "127.0.0.1:65535"}}) {
         std::string problem;
         EXPECT_EQ(qovcli::serviceHostOf(url, problem), host) << url << ": " << problem;
     }
@@ -73,6 +77,7 @@ TEST(RunnerOptionsTest, UnusableArgumentsExitWithStatusTwoAndSayWhy) {
         {{"--service", "http://" + std::string(30000, 'a') + ":8080"}, "not http://aaaa"},
         {{"--gps", "91,0"}, "--gps takes LAT,LON"},
         {{"--display", "0"}, "--display takes a port from 1 to 65535, not 0"},
+        {{"--display", "65536"}, "--display takes a port from 1 to 65535, not 65536"},
         {{"--display", "80x"}, "not 80x"},
         {{"--display", "--virtual-clock"}, "leave out --summary and --virtual-clock"},
     };

@@ -44,6 +44,16 @@ TEST_F(SurfaceWeatherTest, TemperaturesPassThroughThePlacesAndStaySmoothBetweenT
     EXPECT_GT(weather.temperature(0.0, -140.0), weather.temperature(75.0, -140.0) + 40.0);
 }
 
+TEST_F(SurfaceWeatherTest, TheSeasonsAreOppositeInTheTwoHemispheres) {
+    // At 45 degrees the climate swings 22.25 degrees either side of 55.65 over the year; at sun time 06:00
+    // the day takes 4.95 off (08:00 UTC at 30 degrees west).
+    EXPECT_NEAR(SurfaceWeather::climateTemperature(45.0, -30.0, kJanuaryMorning), 28.5, 0.5);
+    EXPECT_NEAR(SurfaceWeather::climateTemperature(-45.0, -30.0, kJanuaryMorning), 72.9, 0.5);
+    const double julyMorning = kJulyNoonInTheUS - 9.0 * 3600.0;  // 08:00 UTC
+    EXPECT_NEAR(SurfaceWeather::climateTemperature(45.0, -30.0, julyMorning), 72.8, 0.5);
+    EXPECT_NEAR(SurfaceWeather::climateTemperature(-45.0, -30.0, julyMorning), 28.6, 0.5);
+}
+
 TEST_F(SurfaceWeatherTest, UvFollowsTheSunAndFallsAreTotalsOfTheDay) {
     const SurfaceWeather july(m_gazetteer, kJulyNoonInTheUS);
     // Noon in July over Kansas against night over India and the low winter sun over the far south.

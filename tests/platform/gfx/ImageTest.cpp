@@ -73,6 +73,13 @@ TEST(ImageTest, CropAndPixelReadsAreClippedToTheImage) {
     EXPECT_EQ(corner->width(), 5);
     EXPECT_EQ(corner->height(), 5);
     EXPECT_EQ(corner->pixel(0, 0), Color::rgba(0, 1, 0));
+    // Left and top come from their own axes: a tall strip right of the middle.
+    const auto strip = image->cropped(Rect(6, 2, 4, 6));
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(strip->width(), 4);
+    EXPECT_EQ(strip->height(), 6);
+    EXPECT_EQ(strip->pixel(0, 2), Color::clear());
+    EXPECT_EQ(strip->pixel(0, 3), Color::rgba(0, 1, 0));
     EXPECT_EQ(image->cropped(Rect(20, 20, 5, 5)), nullptr);
     EXPECT_EQ(image->cropped(Rect(2, 2, 0, 3)), nullptr);
     EXPECT_EQ(image->pixel(-1, 0), Color::clear());

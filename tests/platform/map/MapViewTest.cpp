@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/geo/ScriptedPositionSource.h"
+#include "platform/gfx/BitmapContext.h"
 #include "platform/map/Circle.h"
 #include "platform/map/MapViewGrid.h"
 #include "platform/map/PinAnnotationView.h"
@@ -198,6 +199,12 @@ TEST_F(MapViewTest, AnnotationViewsAreReusedAndSelectionShowsACallout) {
     const ui::Point place = m_map->convertCoordinate(atlanta->coordinate());
     EXPECT_NEAR(pin->frame().midX(), place.x, 1e-9);
     EXPECT_NEAR(pin->frame().maxY(), place.y, 1e-9);  // the needle's tip
+    // A picture given to the view is drawn where the view stands.
+    gfx::BitmapContext square(10, 10);
+    square.fillRect(ui::Rect(0, 0, 10, 10), gfx::Color::rgba(0, 0, 1));
+    pin->setImage(square.makeImage());
+    const auto picture = ui::ScreenRenderer::renderView(*m_map);
+    EXPECT_EQ(picture->pixel(int(pin->center().x), int(pin->center().y)), gfx::Color::rgba(0, 0, 1));
 
     EXPECT_TRUE(pin->tapText("Atlanta"));
     EXPECT_EQ(m_map->selectedAnnotations(), (std::vector<std::shared_ptr<Annotation>>{atlanta}));

@@ -141,7 +141,7 @@ TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation
     screen->button->setEnabled(false);
     screen->button->setAlpha(0.5);
     screen->label->setTextColor(gfx::Color::rgba(1, 0, 0, 0.5));
-    screen->label->setText("Say \"hi\"\x1b");
+    screen->label->setText("Say \"hi\" a\\b\x1b");
     screen->table->setEditing(true);
     auto picture =
         std::make_shared<ImageView>(std::make_shared<Image>(gfx::BitmapContext(4, 4).makeImage(), "sun.png"));
@@ -157,7 +157,7 @@ TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation
     const std::string dump = ScreenDump::dumpScreen();
     EXPECT_NE(dump.find("Button {220, 130, 90, 30} \"Refresh\" alpha 0.5 selected disabled\n"), std::string::npos)
         << dump;
-    EXPECT_NE(dump.find("Label {10, 130, 200, 30} \"Say \\\"hi\\\"\\x1B\" color #FF000080\n"), std::string::npos)
+    EXPECT_NE(dump.find("Label {10, 130, 200, 30} \"Say \\\"hi\\\" a\\\\b\\x1B\" color #FF000080\n"), std::string::npos)
         << dump;
     EXPECT_NE(dump.find("TableView {0, 270, 320, 210} editing\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("  View {110, 160, 100, 200}\n    Label {200, 160, 10, 20} color #000000\n"), std::string::npos)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/gfx/BitmapContext.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ScreenRenderer.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewController.h"
 #include "tests/platform/ui/UiFixture.h"
@@ -91,6 +94,18 @@ TEST_F(TableViewTest, OnlyVisibleRowsHaveCellsAndScrolledAwayCellsAreReused) {
     EXPECT_EQ(cell->frame(), Rect(0, 22 + 88 * 44, 320, 44));
     EXPECT_EQ(cell->superview(), table);
     EXPECT_EQ(table->cellForRow(IndexPath{0, 3}), nullptr);
+}
+
+TEST_F(TableViewTest, ACellsImageIsDrawnLeftOfItsText) {
+    gfx::BitmapContext square(20, 20);
+    square.fillRect(Rect(0, 0, 20, 20), gfx::Color::rgba(0, 0, 1));
+    auto cell = std::make_shared<TableViewCell>(TableViewCellStyle::Default, "Row");
+    cell->textLabel()->setText("Paris");
+    cell->imageView()->setImage(std::make_shared<Image>(square.makeImage(), "flag.png"));
+    cell->layoutIfNeeded();
+    EXPECT_EQ(cell->textLabel()->frame().x(), 40);  // a margin, the image, a margin
+    const auto picture = ScreenRenderer::renderView(*cell);
+    EXPECT_EQ(picture->pixel(20, 22), gfx::Color::rgba(0, 0, 1));
 }
 
 TEST_F(TableViewTest, ReloadReturnsEveryCellToThePool) {
