@@ -155,9 +155,6 @@ void QOVTileLayerView::setupCurrentSeries() {
     m_numTimeSlices = m_layer ? static_cast<int>(m_layer->numberOfSeries()) : 0;
     m_timeSlice = 0;
     resetTileDownload();
-    if (m_animating) {
-        holdLoopTiles();
-    }
     downloadMoreTiles();
     // An overlay without slices clears the time shown rather than keeping the previous overlay's.
     announceTimeStamp(dateOfSlice(m_layer, 0));

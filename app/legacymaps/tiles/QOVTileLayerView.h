@@ -27,9 +27,8 @@ class QOVLocation;
 // The weather-tile layer of the older tile map. The map view feeds it the map's centre, zoom level, overlay type
 // and location; it works out which 256-pixel tiles of the Web Mercator grid at its layer zoom level lie in view,
 // takes them from its tile cache or downloads them (at most 3 loaders at a time), shows each through a
-// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer. The cache has room for every
-// tile of every slice in view (at least 24 tiles), so a loop whose tiles are in plays on from it: a tick downloads
-// nothing, however long the loop plays, and a new series list costs only the tiles of its new slices.
+// QOVTileSubView, and plays the overlay's time slices on a 0.5 s main-loop timer. The cache holds at most
+// kTileCacheSize tiles, never stale: a tile stored past that pushes out the one least recently read.
 //
 // Main thread only (the loader list and the download checks are locked all the same). Make it with create(): it
 // listens to the tile series (held weakly there). Redraws are coalesced onto the next main-loop turn. teardown()
@@ -136,6 +135,7 @@ public:
     TileRange tileRange() const { return m_range; }
     std::size_t loadingCount() const;
     std::size_t shownSubViewCount() const { return m_subViewTiles.size(); }
+    std::size_t cachedTileCount() const { return m_tileCache.count(); }
     const platform::gfx::AffineTransform& viewTransform() const { return m_viewTransform; }
     std::string text() const override;
 
@@ -144,8 +144,6 @@ private:
     void drawTiles();
     void requestRedraw();
     void calcTransform();
-    // Gives the tile cache room for the tiles in view times the slices (at least kTileCacheSize).
-    void fitTileCacheToLoop();
     void applyZoom(float zoom, int layerZoom);
     // The tile of the current series at the column (unwrapped) and row, its address and its cache identifier.
     std::string urlForX(int column, int row, int zoomLevel, int timeSlice) const;
@@ -158,9 +156,6 @@ private:
     void releaseSubView(const std::string& identifier);
     void reclaimSubViews();
     void clearSubViews();
-    // Reads every slice's tiles in view from the cache, so that the tiles of new slices push out those of slices
-    // that left the series rather than those the loop shows next.
-    void holdLoopTiles();
     void downloadMoreTiles();
     int downloadTiles(int timeSlice);
     int previousSlice(int slice) const;

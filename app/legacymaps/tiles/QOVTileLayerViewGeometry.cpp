@@ -64,7 +64,6 @@ void QOVTileLayerView::calcTransform() {
                           .thenScale(m_tileScalingFactor, m_tileScalingFactor)
                           .thenTranslate(bounds().width() / 2.0, bounds().height() / 2.0);
     m_range = tileRangeFor(bounds(), m_viewTransform, m_layerZoomLevel);
-    fitTileCacheToLoop();
 }
 
 }  // namespace qov

@@ -67,13 +67,6 @@ std::string QOVTileLayerView::identifierOf(const QOVTile& tile) const {
     return wrapped == tile.x() ? tile.url() : fmt::format("{}#{}", tile.url(), tile.x());
 }
 
-void QOVTileLayerView::fitTileCacheToLoop() {
-    const auto span = [](int first, int last) { return last < first ? std::size_t{0} : std::size_t(last - first) + 1; };
-    const std::size_t inView = span(m_range.firstColumn, m_range.lastColumn) * span(m_range.firstRow, m_range.lastRow);
-    m_tileCache.setMaximumNumberOfObjects(
-        std::max(kTileCacheSize, inView * static_cast<std::size_t>(std::max(1, m_numTimeSlices))));
-}
-
 std::shared_ptr<QOVTile> QOVTileLayerView::cachedTile(const std::string& identifier) {
     auto tile = std::dynamic_pointer_cast<QOVTile>(m_tileCache.objectForKey(identifier));
     if (tile && tile->expired()) {
@@ -218,19 +211,6 @@ void QOVTileLayerView::reclaimSubViews() {
 void QOVTileLayerView::clearSubViews() {
     while (!m_subViewTiles.empty()) {
         releaseSubView(m_subViewTiles.begin()->first);
-    }
-}
-
-void QOVTileLayerView::holdLoopTiles() {
-    calcTransform();
-    for (int slice = 0; slice < m_numTimeSlices; ++slice) {
-        for (int row = m_range.firstRow; row <= m_range.lastRow; ++row) {
-            for (int column = m_range.firstColumn; column <= m_range.lastColumn; ++column) {
-                if (const std::string identifier = cacheIdentifier(column, row, slice); !identifier.empty()) {
-                    cachedTile(identifier);
-                }
-            }
-        }
     }
 }
 

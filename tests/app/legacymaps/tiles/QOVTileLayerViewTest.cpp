@@ -208,65 +208,59 @@ TEST_F(QOVTileLayerViewTest, TheLoopWaitsAtMostFiveTicksForTilesAndNeedsSlicesTo
     EXPECT_EQ(m_layer->timeSlice(), 0);
 }
 
-TEST_F(QOVTileLayerViewTest, ALoopWhoseTilesAreInPlaysOnWithoutFetchingThemAgain) {
-    m_layer->startAnimation();
-    const int slices = m_layer->numberOfTimeSlices();
-    ASSERT_GT(slices, 1);
-    // Each tick finds the tiles it asked for in: the loop never has to wait on a slow answer.
-    const auto play = [&](int rounds) {
-        for (int tick = 0; tick < rounds * slices; ++tick) {
-            ASSERT_TRUE(settle());
-            advance(QOVTileLayerView::kLoopInterval);
-        }
+TEST_F(QOVTileLayerViewTest, TheTileCacheKeepsTwentyFourTilesAndLetsTheLeastRecentlyReadGoFirst) {
+    m_layer->setFrame(Rect(0, 0, 1280, 768));  // twelve tiles in view: columns N to N + 3, rows 49 to 51
+    // Two places fill the cache; back at the first its tiles are read again, so the third place's tiles push out
+    // the second's, not the first's.
+    const struct {
+        int firstColumn;
+        std::size_t asked;
+    } moves[] = {{8, 12}, {12, 12}, {8, 0}, {16, 12}, {8, 0}, {12, 12}};
+    for (const auto& move : moves) {
+        const std::size_t before = tileRequests();
+        m_layer->setCenterPixel(Point{256.0 * (move.firstColumn + 2), 256.0 * 50.5});
+        m_layer->regionChanged();
+        advance(1.0);  // each place is read at a time of its own
         ASSERT_TRUE(settle());
-    };
-    play(2);  // every slice's tiles come in
-    const std::size_t fetched = tileRequests();
-    const int slice = m_layer->timeSlice();
-
-    // Whole rounds more: a tick only shows what is held (so a long wait on the virtual clock costs no downloads).
-    play(3);
-    EXPECT_EQ(tileRequests(), fetched);
-    EXPECT_EQ(m_layer->timeSlice(), slice);
-    EXPECT_TRUE(m_layer->isAnimating());
+        EXPECT_EQ(tileRequests() - before, move.asked) << "column " << move.firstColumn;
+        EXPECT_LE(m_layer->cachedTileCount(), 24U);
+    }
+    EXPECT_EQ(m_layer->cachedTileCount(), 24U);
 }
 
-TEST_F(QOVTileLayerViewTest, ANewFrameInTheSeriesListCostsTheLoopOnlyThatFramesTiles) {
-    // Started out of step with the refreshes of the series list, the loop is not about to show the frame that
-    // leaves the list when the new one comes: the tiles it needs least soon are those of frames still listed.
-    advance(7 * QOVTileLayerView::kLoopInterval);
+TEST_F(QOVTileLayerViewTest, ALoopOverMoreTilesThanTheCacheHoldsAsksForThemAgainEachRound) {
+    m_layer->setFrame(Rect(0, 0, 256, 256));
+    m_layer->setCenterPixel(Point{256.0 * 10, 256.0 * 50.5});  // columns 9 and 10 of row 50
     m_layer->startAnimation();
-    const int slices = m_layer->numberOfTimeSlices();
-    const auto tick = [&] {
-        ASSERT_TRUE(settle());
-        advance(QOVTileLayerView::kLoopInterval);
-    };
-    for (int round = 0; round < 2 * slices; ++round) {
-        tick();
-    }
-    const std::size_t fetched = tileRequests();
-    const auto refreshed = m_series->lastRefreshed();
-    // Plays on over the next refresh of the series list, which brings a new frame and drops the oldest.
-    for (int round = 0; round < 1000 && m_series->lastRefreshed() == refreshed; ++round) {
-        tick();
-    }
-    ASSERT_NE(m_series->lastRefreshed(), refreshed);
-    for (int round = 0; round < 2 * slices; ++round) {
-        tick();
-    }
     ASSERT_TRUE(settle());
-
-    EXPECT_EQ(m_layer->numberOfTimeSlices(), slices);
-    EXPECT_EQ(tileRequests() - fetched, tilesInRange()) << "the frames still in the loop are held";
-    std::vector<std::string> paths;
-    for (const auto& request : sim().requestLog()) {
-        if (qovsim::globMatches(kTiles, request.path)) {
-            paths.push_back(request.path);
+    ASSERT_EQ(m_layer->numberOfTimeSlices(), 24);
+    ASSERT_EQ(tilesInRange(), 2U);  // the loop shows 48 tiles
+    std::size_t most = 0;
+    // Plays until the loop has shown every slice once, watching the cache at every tick.
+    const auto playRound = [&] {
+        const int from = m_layer->timeSlice();
+        int shown = 0;
+        for (int tick = 0; tick < 240 && shown < 24; ++tick) {
+            const int before = m_layer->timeSlice();
+            advance(QOVTileLayerView::kLoopInterval);
+            ASSERT_TRUE(settle());
+            shown += m_layer->timeSlice() != before ? 1 : 0;
+            most = std::max(most, m_layer->cachedTileCount());
         }
-    }
-    std::ranges::sort(paths);
-    const auto twice = std::ranges::adjacent_find(paths);
-    EXPECT_TRUE(twice == paths.end()) << "asked for twice: " << *twice;
+        ASSERT_EQ(m_layer->timeSlice(), from);
+    };
+    playRound();
+    const std::size_t fetched = tileRequests();
+    playRound();
+    EXPECT_EQ(most, 24U);
+    EXPECT_EQ(tileRequests() - fetched, 48U) << "every slice's tiles were pushed out before the loop came back";
+
+    // Stopped, the view shows the first slice again: the loop showed it last, so its tiles were read last and stay.
+    ASSERT_EQ(m_layer->timeSlice(), 0);
+    m_layer->stopAnimation();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tileRequests() - fetched, 48U);
+    EXPECT_EQ(m_layer->shownSubViewCount(), 2U);
 }
 
 TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {

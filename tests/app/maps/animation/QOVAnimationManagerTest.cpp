@@ -50,7 +50,8 @@ class QOVAnimationManagerTest : public qovtest::SharedMapCacheFixture {
 protected:
     void SetUp() override {
         SharedMapCacheFixture::SetUp();
-        // Level 7 tiles (2^21 map points) at one point per 2^13 map points: a 3 x 3 grid over the view.
+        // Level 7 tiles (2^21 map points) at one point per 2^13 map points: a grid of 2 columns by 3 rows
+        // over the view.
         m_mapView->setVisibleMapRect(MapRect(68'000'000, 100'000'000, 320.0 * 8192, 367.0 * 8192), false);
         m_manager->setMapView(m_mapView);
         m_manager->setRenderer(m_renderer);
@@ -81,7 +82,7 @@ protected:
 
 TEST(QOVAnimationManagerOrderTest, FirstAndLastFramesLoadFirstThenTheMiddleSpreads) {
     const std::vector<std::pair<std::uint32_t, std::vector<std::uint32_t>>> orders{
-        {12, {0, 11, 1, 4, 7, 10, 2, 5, 8, 3, 6, 9}}, {5, {0, 4, 1, 2, 3}}, {2, {0, 1}}, {1, {0, 0}}, {0, {}}};
+        {12, {0, 11, 1, 4, 7, 10, 2, 5, 8, 3, 6, 9}}, {5, {0, 4, 1, 2, 3}}, {2, {0, 1}}, {1, {0}}, {0, {}}};
     for (const auto& [frames, order] : orders) {
         EXPECT_EQ(QOVAnimationManager::loadOrder(frames), order) << frames;
     }
@@ -217,7 +218,24 @@ TEST_F(QOVAnimationManagerTest, TilesOfAnotherSeriesDoNotCount) {
     loop().runUntilIdle();
     EXPECT_EQ(m_manager->framesRendered(), 0U);
     ASSERT_TRUE(loadAll());
-    EXPECT_EQ(m_manager->framesRendered(), 2U);  // a single frame is loaded twice
+    EXPECT_EQ(m_manager->framesRendered(), 1U);
+}
+
+TEST_F(QOVAnimationManagerTest, ALoopOfOneFrameLoadsAndShowsItOnceAndNeverPlays) {
+    const auto layer = radar(1);
+    m_manager->setMapLayer(layer);
+    m_manager->setAnimating(true);
+    ASSERT_TRUE(loadAll());
+    EXPECT_EQ(m_renderer->order(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 6U);  // the grid once
+    const std::string time =
+        layer->availableSeries()[0]->displayDateWithTimeZone(std::nullopt, m_cache->configurationOffset());
+    EXPECT_EQ(m_recorder->events, (std::vector<std::string>{"loading", "loaded 1", "shown 0 " + time, "all loaded"}));
+
+    m_recorder->events.clear();
+    advance(5.0);
+    EXPECT_TRUE(m_recorder->events.empty());
+    EXPECT_EQ(loop().timerCount(), 1U);  // the map cache's validation timer
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ TEST_F(QOVMapCacheTest, TileFilesNotYetWrittenWhenTheTilesAreClearedStayUnwritte
     for (const auto& quadKey : quadKeys) {
         EXPECT_FALSE(hasFile(radarFile(quadKey))) << quadKey;
     }
-    // The writes run side by side, so the tiles come back in any order: store again the one that came first.
+    // Cancelled writes hand their tiles on in no set order: the file looked for is that of the tile stored again.
     const auto again = receiver->tiles.front();
     m_cache->storeTileWithUserInfo(TileRequestResult{again, std::nullopt, receiver});
     ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == quadKeys.size() + 1; }));
