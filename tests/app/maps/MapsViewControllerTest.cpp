@@ -20,6 +20,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/PopupRegistry.h"
 #include "tests/app/maps/SharedMapCacheFixture.h"
+#include "tests/support/app/SilentDataService.h"
 
 namespace qov {
 namespace {
@@ -32,7 +33,7 @@ struct QuietApplicationCache : MemoryApplicationCache {
     void cachedPOIType(std::int32_t, const std::string&, POIListCallback) override {}
 };
 
-// The maps tab in a root controller over the stand-in's tile server, at Atlanta.
+// The maps tab in a root controller over the stand-in's tile server, at Atlanta; the data service sends nothing.
 class MapsViewControllerTest : public qovtest::SharedMapCacheFixture {
 protected:
     void SetUp() override {
@@ -67,6 +68,7 @@ protected:
         return std::dynamic_pointer_cast<platform::ui::ActionSheet>(platform::ui::PopupRegistry::shared().top());
     }
 
+    qovtest::SilentDataService m_dataService;
     std::shared_ptr<QOVMasterViewController> m_master = QOVMasterViewController::fromInterfaceFile();
     std::shared_ptr<MapsViewController> m_screen = QOVViewController::viewControllerFromNib<MapsViewController>();
 };

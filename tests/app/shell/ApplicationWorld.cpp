@@ -1,12 +1,13 @@
 #include "tests/app/shell/ApplicationWorld.h"
 
 #include "app/composition/ApplicationComposition.h"
-#include "app/core/cache/ApplicationCache.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
-#include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/core/location/QOVLocationManager.h"
+#include "app/core/services/ApplicationCachesDirectory.h"
 #include "app/core/services/QOVMetricsService.h"
 #include "app/core/services/QOVSettingsService.h"
+#include "app/maps/cache/QOVMapCache.h"
+#include "app/maps/datasource/QOVTileServerDatasource.h"
 #include "app/neighbours/QOVAdManager.h"
 #include "app/shell/rating/RatePrompter.h"
 #include "app/shell/splash/SplashScreenViewController.h"
@@ -15,25 +16,28 @@
 #include "platform/storage/UserDefaults.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
-#include "tests/support/app/RecordingDatasource.h"
 
 namespace qovtest {
 
-ApplicationWorld::ApplicationWorld()
-    : m_previousDatasource(qov::QOVDatasourceFactory::sharedInstance()->datasource()),
-      m_silentDatasource(std::make_shared<RecordingDatasource>()) {
-    qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_silentDatasource);
+namespace {
+
+// A loopback port nobody listens on: a request there is refused at once, and no host name is looked up.
+constexpr const char* kNobody = "http://127.0.0.1:1";
+
+}  // namespace
+
+ApplicationWorld::ApplicationWorld() {
     resetServices();
+    auto tileServer = qov::QOVTileServerDatasource::create();
+    tileServer->setTileServerHosts(kNobody, kNobody);
+    qov::QOVMapCache::setSharedInstance(qov::QOVMapCache::create(qov::ApplicationCachesDirectory::path(), tileServer));
     qov::registerApplication();
 }
 
 ApplicationWorld::~ApplicationWorld() {
     platform::ui::Application::resetShared();  // the screens let go of the services first
     resetServices();
-    qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_previousDatasource);
-    // Nothing of this home outlives the test: the cache made afresh above holds a location manager over it.
-    qov::ApplicationCacheFactory::sharedInstance().setCache(nullptr);
-    qov::QOVLocationManager::resetSharedManager();
+    qov::QOVMapCache::setSharedInstance(nullptr);
     platform::Log::removeConsoleLogger();
 }
 
@@ -42,8 +46,8 @@ void ApplicationWorld::resetServices() {
     qov::QOVLocationManager::resetSharedManager();
     qov::QOVAdManager::resetSharedManager();
     qov::RatePrompter::resetSharedInstance();
+    // Made again on first use, over this home and the shell fixture's silent data service.
     qov::ApplicationCacheFactory::sharedInstance().setCache(nullptr);
-    qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(m_silentDatasource);
 }
 
 std::shared_ptr<qov::QOVAppDelegate> ApplicationWorld::launch() {

@@ -7,16 +7,13 @@
 #include "app/shell/root/QOVMasterViewController.h"
 #include "tests/support/app/ShellFixture.h"
 
-namespace qov {
-class QOVDatasouce;
-}
-
 namespace qovtest {
 
-// A fresh application for each test: the shell fixture's fresh home, settings and application object, and also
-// fresh location manager, ad manager, rating prompter and application cache, a data source that sends nothing
-// (tests that want the network install their own), and every interface file and tab screen registered. launch() starts
-// the application the way the device does; passSplash() lets the splash run.
+// A fresh application for each test: the shell fixture's fresh home, settings, application object and data source
+// that sends nothing (tests that want the network install their own), and also fresh location manager, ad manager,
+// rating prompter and application cache, a map cache whose tile server is a loopback port nobody listens on, and
+// every interface file and tab screen registered. launch() starts the application the way the device does;
+// passSplash() lets the splash run.
 class ApplicationWorld : public ShellFixture {
 protected:
     ApplicationWorld();
@@ -35,9 +32,6 @@ protected:
 
 private:
     void resetServices();
-
-    std::shared_ptr<qov::QOVDatasouce> m_previousDatasource;
-    std::shared_ptr<qov::QOVDatasouce> m_silentDatasource;
 };
 
 }  // namespace qovtest

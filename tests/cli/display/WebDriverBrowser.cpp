@@ -74,12 +74,12 @@ std::unique_ptr<WebDriverBrowser> WebDriverBrowser::start(std::string& problem) 
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    // The browser looks up no host name (its own sign-in and update checks would): the pages are on loopback.
+    const auto arguments =
+        nlohmann::json::array({"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800",
+                               "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1"});
     const nlohmann::json capabilities{
-        {"capabilities",
-         {{"alwaysMatch",
-           {{"goog:chromeOptions",
-             {{"binary", kBrowser},
-              {"args", {"--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"}}}}}}}}};
+        {"capabilities", {{"alwaysMatch", {{"goog:chromeOptions", {{"binary", kBrowser}, {"args", arguments}}}}}}}};
     // A browser that fails to come up in time on a busy machine gets another chance.
     nlohmann::json session;
     for (int attempt = 0; attempt < 3 && !session.contains("sessionId"); ++attempt) {

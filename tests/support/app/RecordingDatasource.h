@@ -33,6 +33,7 @@ public:
         calls.push_back("requestPointsOfInterest " + std::to_string(type) + " " + quadKey);
         poiUserInfo.push_back(std::move(userInfo));
     }
+    void currentTropicalStormDataWithCallbackObject(Callback) override { calls.push_back("currentTropicalStormData"); }
     void cancelRequestForLocation(const qov::QOVLocationIdentity& identity) override {
         calls.push_back("cancelRequestForLocation " + identity.identifierAsString());
     }

@@ -11,12 +11,13 @@
 #include "tests/support/ManualClockFixture.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestBundle.h"
+#include "tests/support/app/SilentDataService.h"
 
 namespace qovtest {
 
-// A manual clock and main loop, a fresh home (directories and user defaults) and the build's application
-// bundle for each settings test; the settings' class values are read afresh. Social-feature status
-// notifications are recorded.
+// A manual clock and main loop, a fresh home (directories and user defaults), the build's application bundle and
+// a data service that sends nothing for each settings test; the settings' class values are read afresh.
+// Social-feature status notifications are recorded.
 class SettingsFixture : public ManualClockFixture {
 protected:
     SettingsFixture() : m_previousDirectories(platform::AppDirectories::shared()) {
@@ -48,6 +49,7 @@ protected:
 private:
     TempHome m_home;
     TestBundle m_bundle;
+    SilentDataService m_dataService;
     std::shared_ptr<platform::AppDirectories> m_previousDirectories;
 };
 

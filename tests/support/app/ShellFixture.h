@@ -12,12 +12,13 @@
 #include "tests/support/ManualClockFixture.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestBundle.h"
+#include "tests/support/app/SilentDataService.h"
 
 namespace qovtest {
 
 // Each shell test runs on the manual clock in a fresh home (directories, user defaults, settings and
-// measurement made afresh), with the build's bundle, the shell's interface files, a fresh application and a
-// portrait phone.
+// measurement made afresh), with the build's bundle, a data service that sends nothing, the shell's interface
+// files, a fresh application and a portrait phone.
 class ShellFixture : public ManualClockFixture {
 protected:
     ShellFixture() : m_previousDirectories(platform::AppDirectories::shared()) {
@@ -44,6 +45,7 @@ protected:
 private:
     TempHome m_home;
     TestBundle m_bundle;
+    SilentDataService m_dataService;
     std::shared_ptr<platform::AppDirectories> m_previousDirectories;
 };
 
