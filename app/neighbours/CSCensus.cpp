@@ -1,5 +1,7 @@
 #include "app/neighbours/CSCensus.h"
 
+#include <fmt/format.h>
+
 #include "app/core/datasource/DatasourceURL.h"
 #include "platform/base/Log.h"
 
@@ -11,7 +13,7 @@ void CSCensus::notifyStart(const std::string& customerId, const std::string& sec
     const std::lock_guard lock(m_mutex);
     m_customerId = customerId;
     m_salt = secret;
-    m_pixelURL = std::string(kPixelBaseURL) + "?c2=" + DatasourceURL::encodeComponent(customerId);
+    m_pixelURL = fmt::format("{}?c2={}", kPixelBaseURL, DatasourceURL::encodeComponent(customerId));
     m_sentEvents.emplace_back(kStartEvent);
     // The secret is never logged.
     QOV_LOG_INFO("audience measurement event \"{}\" for customer {}", kStartEvent, customerId);

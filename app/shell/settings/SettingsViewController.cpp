@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <fmt/format.h>
+
 #include "app/core/categories/NSLocaleQOV.h"
 #include "app/neighbours/QOVFacebookService.h"
 #include "app/neighbours/QOVTwitterService.h"
@@ -47,8 +49,8 @@ SettingsViewController::SettingsViewController(const std::string& nibName) : QOV
 
 std::string SettingsViewController::legalPageURL(int row, const std::string& simpleLocaleIdentifier) {
     const auto index = static_cast<std::size_t>(row) < kLegalPaths.size() ? static_cast<std::size_t>(row) : 0;
-    return std::string(kLegalHost) + "/legal/" +
-           TermsAndConditionsViewController::documentLanguage(simpleLocaleIdentifier) + kLegalPaths[index];
+    return fmt::format("{}/legal/{}{}", kLegalHost,
+                       TermsAndConditionsViewController::documentLanguage(simpleLocaleIdentifier), kLegalPaths[index]);
 }
 
 void SettingsViewController::viewDidLoad() {

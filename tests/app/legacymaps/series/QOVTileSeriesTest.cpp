@@ -1,5 +1,7 @@
 #include "app/legacymaps/series/QOVTileSeries.h"
 
+#include <fmt/format.h>
+
 #include "app/legacymaps/series/QOVTileSeriesListener.h"
 #include "tests/app/legacymaps/LegacyMapsFixture.h"
 
@@ -120,7 +122,7 @@ TEST_F(QOVTileSeriesTest, TileHostsCarryTheQuadKeysLastDigit) {
     for (const char* quadKey : {"0", "0231", "32", "0003"}) {
         const std::string digit(1, std::string_view(quadKey).back());
         EXPECT_EQ(series->buildImageURL("radar", quadKey, "u1", "imgs"),
-                  "http://t" + digit + ".localhost:8080/TileServer/imgs/radar/u1/" + quadKey + ".png");
+                  fmt::format("http://t{}.localhost:8080/TileServer/imgs/radar/u1/{}.png", digit, quadKey));
     }
 }
 
