@@ -85,7 +85,10 @@ std::shared_ptr<platform::ui::Image> QOVTileOverlay::tileImageForMapRect(const p
 }
 
 void QOVTileOverlay::mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) {
-    if (const auto view = m_view.lock(); view && tile) {
+    if (!tile || !tile->tileImageData()) {
+        return;
+    }
+    if (const auto view = m_view.lock()) {
         view->setNeedsDisplayInMapRect(tile->mapRect(), m_zoomScale);
     }
 }

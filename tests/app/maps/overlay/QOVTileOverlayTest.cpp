@@ -65,5 +65,28 @@ TEST_F(QOVTileOverlayTest, AMissingTileIsFetchedRedrawnAndThenServedAtTheZoomSca
     EXPECT_EQ(overlay->cachedImageCount(), 0U);
 }
 
+TEST_F(QOVTileOverlayTest, AFailedTileLeavesAGapThatIsNotRedrawnInALoopAndIsFilledAfterItsPause) {
+    addFault(faultOf("/TileServer/imgs/radar/*", 500));
+    const auto overlay = QOVTileOverlay::create(platform::map::kMapRectWorld,
+                                                m_cache->currentTileConfig()->latestSeriesForLayer("radar"), 1.0);
+    const auto view = overlay->view();
+    const float scale = 1.0F / 8192.0F;
+    const MapRect tile(2097152.0 * 32, 2097152.0 * 48, 2097152, 2097152);
+    for (int drawing = 0; drawing < 400; ++drawing) {  // 20 s, 20 drawings a second
+        EXPECT_EQ(overlay->tileImageForMapRect(tile, scale), nullptr);
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return datasource()->tileRequestsInFlight() == 0; }));
+        loop().runUntilIdle();
+        advance(0.05);
+    }
+    EXPECT_EQ(view->displayRequests(), 0) << "nothing new to draw";
+    EXPECT_EQ(requestCount("/TileServer/imgs/radar/*"), 4U);
+
+    sim().faults().clear();
+    advance(11.0);
+    EXPECT_EQ(overlay->tileImageForMapRect(tile, scale), nullptr);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return view->displayRequests() == 1; }));
+    EXPECT_NE(overlay->tileImageForMapRect(tile, scale), nullptr);
+}
+
 }  // namespace
 }  // namespace qov
