@@ -77,13 +77,7 @@ void QOVTileServerDatasource::requestTileDataForLayer(const std::string& layer, 
     }
     std::lock_guard lock(m_mutex);
     if (const auto entry = m_requestsInFlight.find(*url); entry != m_requestsInFlight.end()) {
-        auto& waiters = entry->second.waiters;
-        const auto sameReceiver = [&waiter](const Waiter& other) {
-            return !other.receiver.owner_before(waiter.receiver) && !waiter.receiver.owner_before(other.receiver);
-        };
-        if (std::none_of(waiters.begin(), waiters.end(), sameReceiver)) {
-            waiters.push_back(std::move(waiter));
-        }
+        entry->second.waiters.push_back(std::move(waiter));
         return;
     }
     if (!m_failedTiles.mayAsk(*url)) {

@@ -34,11 +34,10 @@ struct TileRequestResult {
 // for a frame of a forecast run). Hosts come from the information list ("QOVTileSeriesListHost",
 // "QOVTileImageHost") unless set.
 //
-// Tiles: a request for a URL already in flight joins it, and every waiter receives the one result (a receiver
-// already waiting for it is not added again, so it receives the result once). The body is decoded on the
-// transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer other than 200
-// with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same URL); after
-// that the waiters receive the tile without image data, and the URL pauses (FailedTileBackOff: 10 s, growing to
+// Tiles: a request for a URL already in flight joins it, and every waiter receives the one result. The body is
+// decoded on the transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer other
+// than 200 with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same URL);
+// after that the waiters receive the tile without image data, and the URL pauses (FailedTileBackOff: 10 s, growing to
 // 60 s while it keeps failing): a request for it during its pause is not sent, and receives the tile without image
 // data on a later turn. retryFailedTilesNow() ends every pause. At most kTileTransfersAtOnce tiles are fetched at
 // once, in the order they were asked for. Cancelling by receiver removes that receiver's waiters; a transfer left

@@ -331,31 +331,20 @@ TEST_F(QOVMapCacheTest, OfflineAFailedTileIsNotTriedOnEachDrawingAndIsAskedForAt
     EXPECT_EQ(requestCount("/TileServer/imgs/*"), 1U);
 }
 
-TEST_F(QOVMapCacheTest, ATileBeingFetchedOrBeingWrittenIsNotAskedForAgain) {
-    auto delay = faultOf("/TileServer/imgs/*");
-    delay.delaySeconds = 0.3;
-    addFault(delay);
-    auto receiver = std::make_shared<Receiver>();
-    for (int drawing = 0; drawing < 10; ++drawing) {
-        m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
-    }
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return hasFile(radarFile("0320")) && receiver->tiles.size() == 1; }));
-    loop().runUntilIdle();
-    EXPECT_EQ(receiver->tiles.size(), 1U);
-
-    // A tile that has arrived and is still being written is handed over from memory.
+TEST_F(QOVMapCacheTest, ATileThatArrivedAndIsStillBeingWrittenIsHandedOverFromMemoryNotFetchedAgain) {
     auto fetched = std::make_shared<QOVMapTileData>();
     fetched->setLayerName("radar");
     fetched->setSeriesDate(radar()->seriesDate());
     fetched->setQuadKey("0330");
     fetched->setTileImageData(qovtest::PngSamples::picture(256, 256));
+    auto receiver = std::make_shared<Receiver>();
     m_cache->storeTileWithUserInfo(TileRequestResult{fetched, std::nullopt, receiver});
     auto other = std::make_shared<Receiver>();
     m_cache->cachedTileForSeries(radar(), "0330", platform::map::MapRect(5, 6, 7, 8), other);
-    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 2 && other->tiles.size() == 1; }));
-    EXPECT_EQ(other->tiles[0]->tileImageData(), fetched->tileImageData());
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1 && other->tiles.size() == 1; }));
+    EXPECT_TRUE(other->tiles[0]->tileImageData() == fetched->tileImageData());
     EXPECT_EQ(other->tiles[0]->mapRect(), platform::map::MapRect(5, 6, 7, 8));
-    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 1U);
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 0U);
 }
 
 class RecordingApplicationCache : public ApplicationCache {

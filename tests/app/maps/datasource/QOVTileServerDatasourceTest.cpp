@@ -121,20 +121,6 @@ TEST_F(QOVTileServerDatasourceTest, AFailedTileIsNotAskedForDuringItsPauseYetEve
     EXPECT_EQ(requestCount(kTiles), 11U) << "a first failure again: 10 s";
 }
 
-TEST_F(QOVTileServerDatasourceTest, AReceiverWaitingForATileIsNotAddedAgain) {
-    delayTiles(0.3);
-    auto receiver = std::make_shared<Receiver>();
-    for (int drawing = 0; drawing < 5; ++drawing) {
-        request("0320", receiver);
-        request("0320");
-    }
-    ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(requestCount(kTiles), 1U);
-    ASSERT_EQ(tiles().size(), 2U);
-    EXPECT_EQ(tiles()[0].receiver.lock(), receiver);
-    EXPECT_TRUE(tiles()[1].receiver.expired());
-}
-
 TEST_F(QOVTileServerDatasourceTest,
        AfterRetryingNowEveryFailedTileIsAskedForAtOnceAndOneFailingMeanwhileStartsNoPause) {
     addFault(faultOf(kTiles, 500));
