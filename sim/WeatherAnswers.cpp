@@ -8,10 +8,6 @@ namespace qovsim {
 namespace {
 
 constexpr double kFeetPerMetre = 3.28084;
-// The day parts that begin within two days take their skies from the fields the tile server draws: the hours the
-// answers list (48 from the top of this hour) and every forecast frame of the maps lie within them; days beyond
-// keep their climate's skies.
-constexpr double kFieldReach = 48.0 * 3600.0;
 
 }  // namespace
 
@@ -19,7 +15,7 @@ WeatherAnswers::WeatherAnswers(const Place& place, const Gazetteer& gazetteer, p
     : m_place(place),
       m_gazetteer(gazetteer),
       m_now(std::floor(now.secondsSince1970)),
-      m_model(place, m_now + kFieldReach),
+      m_model(place, m_now),
       m_today(m_model.time().dayNumber(m_now)) {}
 
 bool WeatherAnswers::isEvening() const { return m_model.time().localHours(m_now) >= 14.0; }

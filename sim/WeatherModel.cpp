@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr double kHour = 3600.0;
 constexpr double kFeetPerMetre = 3.28084;
+// How far past now a forecast takes the fields' skies.
+constexpr double kFieldReach = 48.0 * kHour;
 
 enum SkyKind {
     kSunny,
@@ -123,10 +126,12 @@ double dewPointOf(double fahrenheit, double humidity) {
 
 }  // namespace
 
-WeatherModel::WeatherModel(const Place& place, double fieldReach)
+WeatherModel::WeatherModel(const Place& place, std::optional<double> now)
     : m_place(place),
       m_time(place.timeZone),
-      m_fieldReach(fieldReach),
+      m_firstHour(now ? m_time.localMidnight(*now) + std::floor(m_time.localHours(*now)) * kHour
+                      : -std::numeric_limits<double>::infinity()),
+      m_fieldReach(now ? *now + kFieldReach : std::numeric_limits<double>::infinity()),
       m_worldU(TileAddress::uOf(place.longitude)),
       m_worldV(TileAddress::vOf(place.latitude)) {}
 
@@ -239,22 +244,28 @@ const WeatherModel::PartSky& WeatherModel::partSky(long long part) const {
         const SkyCondition& sky = climateSky(part);
         return m_partSkies[part] = {&sky, sky.chanceOfPrecipitation};
     }
-    // The part's hours as the hourly forecast lists them.
+    // The part's hours as the hourly forecast lists them; the part under way from the first hour on.
     constexpr int kHours = 12;
+    const double from = start + (kHours - 1) * kHour >= m_firstHour ? std::max(start, m_firstHour) : start;
     double wettestAt = start;
     FieldValues wettest{-1.0, 0.0};
     double cloud = 0.0;
+    int hours = 0;
     for (int hour = 0; hour < kHours; ++hour) {
         const double at = start + hour * kHour;
+        if (at < from) {
+            continue;
+        }
         const FieldValues fields = fieldsAt(at);
         if (fields.rain > wettest.rain) {
             wettest = fields;
             wettestAt = at;
         }
-        cloud += fields.cloud / kHours;
+        cloud += fields.cloud;
+        ++hours;
     }
     const SkyCondition& sky =
-        wettest.rain >= NoiseField::kLightRain ? wetSky(wettest.rain, temperatureAt(wettestAt)) : drySky(cloud);
+        wettest.rain >= NoiseField::kLightRain ? wetSky(wettest.rain, temperatureAt(wettestAt)) : drySky(cloud / hours);
     return m_partSkies[part] = {&sky, chanceOfRain(wettest.rain)};
 }
 
