@@ -14,10 +14,12 @@
 
 #include "app/core/datasource/QOVDatasourceFactory.h"
 #include "app/shell/application/QOVAppDelegate.h"
+#include "app/shell/services/QOVFormattingService.h"
 #include "cli/FreshWeather.h"
 #include "cli/LegacyMapCommand.h"
 #include "cli/RunnerCommands.h"
 #include "cli/TileServerConnection.h"
+#include "platform/base/Log.h"
 #include "platform/format/DeviceTimeZone.h"
 #include "platform/net/Reachability.h"
 #include "platform/storage/AppDirectories.h"
@@ -99,6 +101,7 @@ class WholeScreenTest : public qovtest::ApplicationWorld, public testing::WithPa
 protected:
     void SetUp() override {
         clock()->set(platform::Date{kNoonInNewYork});
+        qov::QOVFormattingService::resetForTesting();  // the units and formatters of earlier tests in this process
         platform::DeviceTimeZone::setOverride("America/New_York");
         platform::LocaleSource::setOverride("en_US", {"en"});
         qovsim::SimServer::Options options;
@@ -127,6 +130,8 @@ protected:
         platform::ui::PopupRegistry::shared().removeAll();
         qov::QOVDatasourceFactory::sharedInstance()->datasource()->cancelAllRequests();
         m_sim->stop();
+        // Tells this screen's bursts of repeated log lines now, not in a later screen's test console.
+        platform::Log::flush();
         platform::net::Reachability::reset();
         platform::LocaleSource::clearOverride();
         platform::DeviceTimeZone::clearOverride();
