@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,6 +10,7 @@
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/AtomicFile.h"
 #include "platform/storage/WriteTemporaries.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempHome.h"
 
 namespace platform {
@@ -95,6 +97,28 @@ TEST_F(AtomicFileTest, AFailedWriteLeavesNoTemporaryBehind) {
     fs::create_directory(folder / "file");  // a folder where the file should go: the rename fails
     EXPECT_FALSE(AtomicFile::write(folder / "file", "bytes"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicFileTest, AMissingFileIsReadAsNothingWithoutALogLineWhileOtherFailedReadsSayWhy) {
+    fs::create_directory(home.path() / "folder");
+    std::ofstream(home.path() / "large") << "twelve bytes";
+    struct Case {
+        fs::path file;
+        const char* logged;  // nullptr: nothing
+    };
+    for (const Case& test : {Case{home.path() / "missing.plist", nullptr},
+                             Case{home.path() / "Library" / "Preferences" / "missing.plist", nullptr},
+                             Case{home.path() / "folder", "is not a readable file"},
+                             Case{home.path() / "large", "is too large to read (12 bytes, at most 10)"}}) {
+        SCOPED_TRACE(test.file);
+        const qovtest::LogCapture log;
+        EXPECT_EQ(AtomicFile::read(test.file, 10), std::nullopt);
+        if (test.logged == nullptr) {
+            EXPECT_EQ(log.lines(), std::vector<std::string>{});
+        } else {
+            EXPECT_TRUE(log.contains(test.logged));
+        }
+    }
 }
 
 }  // namespace
