@@ -129,6 +129,7 @@ TEST_F(LegacyMapsViewControllerTest, AScreenThatGaveUpItsViewLoadsTheSameOneAgai
         EXPECT_TRUE(parts[index].expired()) << index;
     }
     EXPECT_EQ(platform::ui::ScreenDump::dumpView(*screen->view()), first);
+    ASSERT_NE(screen->mapControlBar(), nullptr);
     EXPECT_EQ(screen->mapControlBar()->superview(), screen->view());
 }
 
