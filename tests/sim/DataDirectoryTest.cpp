@@ -1,5 +1,6 @@
 // The stand-in service over a data folder of the user's own (--data-dir): one without a gazetteer, and one whose
-// gazetteer knows no city, answer every place question with what the application takes for "nothing there".
+// gazetteer knows no city, answer every place question with what the application takes for "nothing there"; a
+// place beyond the polar circle has days without a night and nights without a day.
 #include <fstream>
 #include <map>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/base/Clock.h"
 #include "sim/ServiceKey.h"
 #include "sim/SimServer.h"
 #include "tests/support/TempHome.h"
@@ -18,11 +20,15 @@ namespace {
 
 using nlohmann::json;
 
+constexpr double kMidsummer = 1782043200.0;  // 2026-06-21 12:00 UTC
+constexpr double kMidwinter = 1797854400.0;  // 2026-12-21 12:00 UTC
+
 class DataDirectoryTest : public ::testing::Test {
 protected:
-    // The answer of a service over the data folder, with the bundle's key.
-    json get(const std::string& path, const std::map<std::string, std::string>& query = {}) {
+    // The answer of a service over the data folder, with the bundle's key, at the time.
+    json get(const std::string& path, const std::map<std::string, std::string>& query = {}, double now = kMidsummer) {
         SimServer::Options options;
+        options.clock = std::make_shared<platform::ManualClock>(platform::Date{now});
         options.dataDirectory = m_data.path();
         const SimServer server(options);
         SimRequest request;
@@ -70,6 +76,21 @@ TEST_F(DataDirectoryTest, APostalCodeWithoutACityIsItsOwnForecastPlace) {
     EXPECT_EQ(get("/wxdata/ta/995.js")["results"].size(), 1U);
     // A coordinate finds cities only.
     EXPECT_EQ(get("/wxdata/loc/get.js", {{"lat", "61.2"}, {"lng", "-149.9"}}).value("class", ""), "error");
+}
+
+TEST_F(DataDirectoryTest, ThePolarSunStaysUpAllSummerDayAndDownAllWinterDay) {
+    writePlaces(
+        "NOXX0039\t1\tLongyearbyen, Norway\tLongyearbyen\tSV\t\tNorway\tNO\t\t\t\t78.2232\t15.6267\t10\t"
+        "Arctic/Longyearbyen\t1\n");
+    for (const auto& [now, daylight] : {std::pair{kMidsummer, 86400.0}, std::pair{kMidwinter, 0.0}}) {
+        const json record = get("/wxdata/mobile/mobagg/NOXX0039:1.js", {}, now);
+        ASSERT_TRUE(record.is_array() && record.size() == 1);
+        const json& days = record[0]["SunRiseSet"];
+        ASSERT_FALSE(days.empty());
+        for (const json& day : days) {
+            EXPECT_NEAR(day["set"].get<double>() - day["rise"].get<double>(), daylight, 1.0) << now;
+        }
+    }
 }
 
 }  // namespace
