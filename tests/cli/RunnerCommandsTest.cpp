@@ -107,6 +107,23 @@ TEST_F(RunnerCommandsTest, FindMeLooksWhereGpsMovedTheDevice) {
         << screen();
 }
 
+// The colour of the weather's "Updated" line on the screen.
+std::string updatedColour(const std::string& screen) {
+    const auto line = screen.find("\"Updated: ");
+    const auto colour = screen.find("color #", line);
+    return line == std::string::npos || colour == std::string::npos ? "" : screen.substr(colour + 6, 7);
+}
+
+TEST_F(RunnerCommandsTest, WithoutTheNetworkTheWeatherAgesUntilItComesBack) {
+    EXPECT_EQ(run("network maybe"), "error: network takes on or off\n");
+    EXPECT_EQ(updatedColour(screen()), "#FFFFFF");
+    EXPECT_EQ(run("network off"), "");
+    advance(301.0);
+    EXPECT_EQ(updatedColour(screen()), "#FF8000") << screen();
+    EXPECT_EQ(run("network on"), "");
+    EXPECT_TRUE(qovtest::pumpUntil([&] { return updatedColour(screen()) == "#FFFFFF"; })) << screen();
+}
+
 TEST_F(RunnerCommandsTest, TabShowsTheTabAndPresentedScreensComeAndGoOverTheRootScreen) {
     EXPECT_EQ(run("tab Settings"), "");
     EXPECT_NE(screen().find("NavigationBar {0, 20, 320, 44} \"Settings\""), std::string::npos) << screen();
