@@ -9,9 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/core/cache/FileSystemApplicationCache.h"
-#include "app/maps/cache/QOVMapCache.h"
 #include "platform/base/Log.h"
+#include "platform/storage/AppDirectories.h"
 #include "platform/storage/PrivateFolder.h"
 
 QOV_LOG_LEVEL(15)
@@ -28,51 +27,31 @@ std::string holderOf(int descriptor) {
     return digits.empty() ? "" : " (process " + std::string(digits) + ")";
 }
 
-// The first of the application's folders in the home that other users may write in, "" when none.
-std::string sharedApplicationFolder(const std::filesystem::path& home) {
-    const std::filesystem::path caches = std::filesystem::path("Library") / "Caches";
-    for (const std::filesystem::path& folder :
-         {std::filesystem::path("Library"), caches, caches / qov::FileSystemApplicationCache::kCacheFolderName,
-          caches / qov::QOVMapCache::kFolderName, std::filesystem::path("Library") / "Preferences",
-          std::filesystem::path("Library") / "Keychains", std::filesystem::path("Documents")}) {
-        if (std::string problem = platform::PrivateFolder::sharedFolderProblem(home / folder); !problem.empty()) {
+// The first of the application's folders in the home that it cannot trust (PrivateFolder::folderProblem), "" when
+// none.
+std::string untrustedApplicationFolder(const std::filesystem::path& home) {
+    for (const std::filesystem::path& folder : platform::AppDirectories::folders()) {
+        if (std::string problem = platform::PrivateFolder::folderProblem(home / folder); !problem.empty()) {
             return problem;
         }
     }
     return {};
 }
 
-}  // namespace
-
-std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, Choice choice, std::string& problem) {
-    struct stat status {};
-    if (lstat(home.c_str(), &status) != 0) {
-        // Missing (or unreachable, which making it tells in words).
-        if (const std::error_code error = platform::PrivateFolder::ensurePath(home)) {
-            problem = "cannot create the home " + home.string() + ": " + error.message();
-            return nullptr;
-        }
-    }
-    problem = platform::PrivateFolder::homeProblem(home, choice == Choice::Default);
-    if (problem.empty()) {
-        problem = sharedApplicationFolder(home);
-    }
-    if (!problem.empty()) {
-        return nullptr;
-    }
-    const std::filesystem::path path = home / kFileName;
-    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+// The lock file, opened in the home (descriptor), locked and holding this process's id; -1 with problem.
+int lockFile(int home, const std::filesystem::path& path, std::string& problem) {
+    const int descriptor = openat(home, HomeLock::kFileName, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
         problem = "cannot open " + path.string() + ": " + std::strerror(errno);
-        return nullptr;
+        return -1;
     }
     if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;
-        problem = reason == EWOULDBLOCK
-                      ? "the home " + home.string() + " is in use by another runner" + holderOf(descriptor)
-                      : "cannot lock " + path.string() + ": " + std::strerror(reason);
+        problem = reason == EWOULDBLOCK ? "the home " + path.parent_path().string() + " is in use by another runner" +
+                                              holderOf(descriptor)
+                                        : "cannot lock " + path.string() + ": " + std::strerror(reason);
         close(descriptor);
-        return nullptr;
+        return -1;
     }
     if (fchmod(descriptor, platform::PrivateFolder::kFileMode) != 0) {
         QOV_LOG_WARN("Could not make {} private: {}", path.string(), std::strerror(errno));
@@ -83,7 +62,48 @@ std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, C
     if (!noted) {
         QOV_LOG_WARN("Could not write the process id into {}: {}", path.string(), std::strerror(errno));
     }
-    return std::unique_ptr<HomeLock>(new HomeLock(descriptor));
+    return descriptor;
+}
+
+}  // namespace
+
+std::unique_ptr<HomeLock> HomeLock::acquire(const std::filesystem::path& home, Choice choice, std::string& problem) {
+    problem = choice == Choice::Default ? platform::PrivateFolder::defaultHomeProblem(home) : std::string();
+    if (!problem.empty()) {
+        return nullptr;
+    }
+    std::error_code error;
+    const std::filesystem::path resolved = platform::PrivateFolder::resolve(home, error);
+    if (error) {
+        problem = "cannot find the home " + home.string() + ": " + error.message();
+        return nullptr;
+    }
+    // Nothing is made where another user could swap it.
+    problem = platform::PrivateFolder::aboveHomeProblem(resolved);
+    if (!problem.empty()) {
+        return nullptr;
+    }
+    struct stat status {};
+    if (stat(resolved.c_str(), &status) == 0 && !S_ISDIR(status.st_mode)) {
+        problem = "the home " + resolved.string() + " is not a folder";
+        return nullptr;
+    }
+    if (const std::error_code made = platform::PrivateFolder::ensurePath(resolved)) {
+        problem = "cannot create the home " + resolved.string() + ": " + made.message();
+        return nullptr;
+    }
+    const int folder = open(resolved.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0) {
+        problem = "cannot open the home " + resolved.string() + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    problem = platform::PrivateFolder::homeProblem(folder, home, resolved);
+    if (problem.empty()) {
+        problem = untrustedApplicationFolder(resolved);
+    }
+    const int descriptor = problem.empty() ? lockFile(folder, resolved / kFileName, problem) : -1;
+    close(folder);
+    return descriptor < 0 ? nullptr : std::unique_ptr<HomeLock>(new HomeLock(descriptor, resolved));
 }
 
 HomeLock::~HomeLock() { close(m_descriptor); }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace qovcli {
 
@@ -18,23 +19,28 @@ public:
     // home, which is refused when it is a symbolic link.
     enum class Choice { Named, Default };
 
-    // Makes the home folder when it is missing (0700, with any missing folder above it) and takes the lock. An
-    // existing home and whatever it holds keep their modes; only the lock file is made private, once the lock is
-    // held. nullptr, with the reason in problem, when the home cannot be made or is refused
-    // (PrivateFolder::homeProblem), when one of the application's folders in it (Library, its Caches with their
-    // AppCache and MapCache, Preferences and Keychains, and Documents) can be written by other users
-    // (PrivateFolder::sharedFolderProblem; both are looked at before anything in the home is opened), when
-    // another runner holds it or the lock file cannot be made.
+    // Finds the home as a shell would (PrivateFolder::resolve), makes it when it is missing (0700, with any missing
+    // folder above it) and takes the lock. An existing home and whatever it holds keep their modes; only the lock
+    // file is made private, once the lock is held. nullptr, with the reason in problem, when the home is refused:
+    // a default home that is a symbolic link, folders above it that would let another user swap it (looked at
+    // before anything is made), a home that is not a folder, not the user's or that others may write in, one of
+    // the application's folders in it (AppDirectories::folders()) that the application cannot trust (all looked
+    // at before anything in the home is opened; PrivateFolder), or when it cannot be made, another runner holds
+    // it or the lock file cannot be made. A refused home is left as it was.
     static std::unique_ptr<HomeLock> acquire(const std::filesystem::path& home, Choice choice, std::string& problem);
+
+    // The home as found: absolute, without links, "." or "..": the folder the lock is in.
+    const std::filesystem::path& home() const { return m_home; }
 
     ~HomeLock();
     HomeLock(const HomeLock&) = delete;
     HomeLock& operator=(const HomeLock&) = delete;
 
 private:
-    explicit HomeLock(int descriptor) : m_descriptor(descriptor) {}
+    HomeLock(int descriptor, std::filesystem::path home) : m_descriptor(descriptor), m_home(std::move(home)) {}
 
     int m_descriptor;
+    std::filesystem::path m_home;
 };
 
 }  // namespace qovcli

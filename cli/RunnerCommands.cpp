@@ -1,8 +1,9 @@
 #include "cli/RunnerCommands.h"
 
-#include <iostream>
+#include <cstring>
 
 #include "app/shell/root/RootScreenState.h"
+#include "cli/StandardInput.h"
 #include "platform/geo/FixedPositionSource.h"
 #include "platform/net/Reachability.h"
 #include "platform/ui/ScreenScript.h"
@@ -63,7 +64,16 @@ void registerRunnerCommands() {
 bool runScreenScript(const std::string& source, std::ostream& out, std::ostream& err) {
     registerRunnerCommands();
     platform::ui::ScreenScript script(out, err);
-    const bool read = source == "-" ? script.run(std::cin) : script.runFile(source);
+    if (source != "-") {
+        return script.runFile(source) && script.failures() == 0;
+    }
+    StandardInput input;
+    const bool read = script.run(input);
+    if (input.error() != 0) {
+        err << "error: cannot read the script from standard input: " << std::strerror(input.error()) << "\n"
+            << std::flush;
+        return false;
+    }
     return read && script.failures() == 0;
 }
 

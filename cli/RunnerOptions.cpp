@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <memory>
+#include <string_view>
 
 #include <curl/curl.h>
 #include <CLI/CLI.hpp>
@@ -119,6 +120,18 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
             << " (--help lists the options)\n";
         return ParsedRunnerOptions{std::nullopt, 2};
     };
+    // CLI11 reads "--home=" as the option without its value and takes the next argument for it ("--home=$UNSET
+    // --summary" would make a home named "--summary"): an empty value after "=" is refused.
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument(argv[index]);
+        if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
+            const std::string name(argument.substr(0, argument.size() - 1));
+            const CLI::Option* option = runner.get_option_no_throw(name);
+            if (option && option->get_items_expected_max() > 0) {
+                return refuse(name + " needs a value after \"=\"");
+            }
+        }
+    }
     try {
         runner.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -132,10 +145,15 @@ ParsedRunnerOptions RunnerOptions::parse(int argc, const char* const* argv, std:
                                                                         {gpsOption, &gps},
                                                                         {scriptOption, &script},
                                                                         {shotOption, &shot}};
-    // CLI11 refuses a valued option given twice itself; a flag it would count.
+    // CLI11 refuses a valued option given twice itself; a flag it would count. It takes whatever follows a valued
+    // option for its value, another option too ("--home $UNSET --summary" once the shell has dropped the empty
+    // word): one of the runner's own options is taken for a value left out.
     for (const auto& [option, value] : valued) {
         if (option->count() == 1 && value->empty()) {
             return refuse(option->get_name() + " needs a value");
+        }
+        if (value->starts_with("--") && runner.get_option_no_throw(value->substr(0, value->find('=')))) {
+            return refuse(option->get_name() + " needs a value, not the option " + echoed(*value));
         }
     }
     for (const auto* flag : {clockOption, summaryOption}) {

@@ -20,13 +20,13 @@ std::unique_ptr<RunnerSession> RunnerSession::begin(const RunnerOptions& options
         clock = std::make_shared<platform::ManualClock>(clock->now());
     }
     platform::RunLoop::resetMain(clock);
-    if (!options.home.empty()) {
-        platform::AppDirectories::shared()->setHome(std::filesystem::absolute(options.home));
-    }
+    const auto directories = platform::AppDirectories::shared();
     std::string problem;
-    auto lock = HomeLock::acquire(platform::AppDirectories::shared()->home(),
-                                  options.home.empty() ? HomeLock::Choice::Default : HomeLock::Choice::Named, problem);
+    auto lock = options.home.empty() ? HomeLock::acquire(directories->home(), HomeLock::Choice::Default, problem)
+                                     : HomeLock::acquire(options.home, HomeLock::Choice::Named, problem);
     if (lock) {
+        // The folder that was checked and locked, whatever link led to it.
+        directories->setHome(lock->home());
         problem = platform::UserDefaults::standard()->unusableReason();
     }
     if (!problem.empty()) {

@@ -1,9 +1,11 @@
 // qovara: the device runner. Boots the application on the headless platform against the stand-in weather
 // service (embedded, or a running one given with --service), brings it to its root screen and, when asked, runs
 // a script of screen commands; --summary prints a text summary of the weather instead. Standard output that cannot
-// be written fails the run (status 1, one line on standard error).
+// be written, closed standard output included, fails the run (status 1, one line on standard error).
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <utility>
@@ -19,6 +21,7 @@
 #include "cli/WeatherSummary.h"
 #include "cli/display/DisplayListener.h"
 #include "platform/base/PrintableText.h"
+#include "platform/base/StandardDescriptors.h"
 #include "platform/storage/AppDirectories.h"
 #include "platform/storage/UserDefaults.h"
 
@@ -72,6 +75,12 @@ int run(int argc, char** argv, std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before anything is opened: a closed standard descriptor would otherwise be the home's lock file or a log.
+    if (!platform::openClosedStandardDescriptors()) {
+        std::cerr << "qovara: cannot open the null device in place of a closed standard descriptor: "
+                  << std::strerror(errno) << "\n";
+        return EXIT_FAILURE;
+    }
     // Pictures of a megabyte and more (radar frames, screens at twice their size) are short-lived: above a fixed
     // threshold each is mapped on its own and returned to the system when freed, instead of the allocator raising
     // the threshold after the first one and keeping freed pictures in its heaps. Smaller blocks (a screen's

@@ -99,6 +99,16 @@ std::optional<SimCommandLine> SimCommandLine::parse(const std::vector<std::strin
         pointers.push_back(argument.c_str());
     }
     try {
+        // CLI11 reads "--data-dir=" as the option without its value and takes the next argument for it.
+        for (const std::string& argument : arguments) {
+            if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
+                const std::string name = argument.substr(0, argument.size() - 1);
+                const CLI::Option* option = app.get_option_no_throw(name);
+                if (option && option->get_items_expected_max() > 0) {
+                    throw CLI::ValidationError(name, "needs a value after '='");
+                }
+            }
+        }
         app.parse(static_cast<int>(pointers.size()), pointers.data());
         for (const std::string& text : delays) {
             auto [pattern, value] = splitAssignment(text);

@@ -51,7 +51,7 @@ std::shared_ptr<SecretStore> SecretStore::shared() {
 
 std::filesystem::path SecretStore::file() const {
     const auto directories = m_directories ? m_directories : AppDirectories::shared();
-    return directories->home() / "Library" / "Keychains" / kFileName;
+    return directories->home() / AppDirectories::kKeychainsFolder / kFileName;
 }
 
 SecretStatus SecretStore::add(std::string_view service, std::string_view account, const Data& value) {

@@ -1,5 +1,6 @@
 #include "platform/storage/AppDirectories.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -28,6 +29,23 @@ std::filesystem::path absoluteVariable(const char* name) {
 }
 
 }  // namespace
+
+std::vector<std::filesystem::path> AppDirectories::folders() {
+    const std::filesystem::path caches(kCachesFolder);
+    std::vector<std::filesystem::path> folders;
+    for (const std::filesystem::path& folder :
+         {caches, caches / kApplicationCacheFolder, caches / kMapCacheFolder, std::filesystem::path(kPreferencesFolder),
+          std::filesystem::path(kKeychainsFolder), std::filesystem::path(kDocumentsFolder)}) {
+        std::filesystem::path path;
+        for (const auto& name : folder) {
+            path /= name;
+            if (std::find(folders.begin(), folders.end(), path) == folders.end()) {
+                folders.push_back(path);
+            }
+        }
+    }
+    return folders;
+}
 
 AppDirectories::AppDirectories(std::filesystem::path home) : m_home(std::move(home)) {}
 
@@ -60,11 +78,11 @@ void AppDirectories::setHome(std::filesystem::path home) {
     m_home = std::move(home);
 }
 
-std::filesystem::path AppDirectories::cachesDirectory() const { return directory("Library/Caches"); }
+std::filesystem::path AppDirectories::cachesDirectory() const { return directory(kCachesFolder); }
 
-std::filesystem::path AppDirectories::documentsDirectory() const { return directory("Documents"); }
+std::filesystem::path AppDirectories::documentsDirectory() const { return directory(kDocumentsFolder); }
 
-std::filesystem::path AppDirectories::preferencesDirectory() const { return directory("Library/Preferences"); }
+std::filesystem::path AppDirectories::preferencesDirectory() const { return directory(kPreferencesFolder); }
 
 std::filesystem::path AppDirectories::directory(const std::filesystem::path& relative) const {
     std::filesystem::path path = home();

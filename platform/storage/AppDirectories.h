@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace platform {
 
@@ -12,11 +13,23 @@ namespace platform {
 // its mode; a failure is logged; the path is answered anyway). Thread-safe.
 class AppDirectories {
 public:
+    // The home's layout, the one place its folders are named: the directory accessors, the application's caches
+    // (their folders in the caches directory), the secret store and the runner's check of a home read these.
+    static constexpr const char* kCachesFolder = "Library/Caches";
+    static constexpr const char* kPreferencesFolder = "Library/Preferences";
+    static constexpr const char* kKeychainsFolder = "Library/Keychains";
+    static constexpr const char* kDocumentsFolder = "Documents";
+    static constexpr const char* kApplicationCacheFolder = "AppCache";  // in the caches directory
+    static constexpr const char* kMapCacheFolder = "MapCache";          // in the caches directory
+
+    // Every folder of the layout, relative to the home, each after the folder that holds it ("Library" first).
+    static std::vector<std::filesystem::path> folders();
+
     explicit AppDirectories(std::filesystem::path home);
 
     // $XDG_DATA_HOME/qovara when that variable holds an absolute path, else ~/.local/share/qovara
     // (else, with no home either, "qovara" in the temporary directory). The runner refuses a default home that is a
-    // symbolic link or another user's (PrivateFolder::homeProblem).
+    // symbolic link or another user's (PrivateFolder::defaultHomeProblem, PrivateFolder::homeProblem).
     static std::filesystem::path defaultHome();
 
     // The process instance, made on first use with defaultHome(); the runner's --home and tests replace it or

@@ -9,6 +9,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <utility>
 
 #include "platform/base/PrintableText.h"
 #include "platform/base/ProcessInstance.h"
@@ -29,6 +30,7 @@ namespace platform::ui {
 namespace {
 
 constexpr double kLongestWaitSeconds = 86400.0;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::array<std::string_view, 12> kBuiltInCommands{"tap",    "scroll", "drag", "pinch", "type", "key",
                                                             "select", "alert",  "wait", "dump",  "shot", "quit"};
@@ -162,12 +164,14 @@ bool ScreenScript::execute(const std::string& rawLine) {
 bool ScreenScript::run(std::istream& input) {
     // At most kLineLimit - 1 bytes of a line are held (getline() keeps the last byte for its NUL).
     std::string line(kLineLimit, '\0');
+    bool first = true;
     while (!m_quit && m_output) {
         input.getline(line.data(), static_cast<std::streamsize>(line.size()));
         const auto length = static_cast<std::size_t>(input.gcount());
         if (input.bad() || (input.eof() && length == 0)) {
             break;
         }
+        const bool firstLine = std::exchange(first, false);
         if (input.fail() && !input.eof()) {
             // kLineLimit - 1 bytes and no line end after them: a line too long to be a command.
             tooLong(std::string_view(line.data(), kLongLineEcho));
@@ -179,7 +183,12 @@ bool ScreenScript::run(std::istream& input) {
         }
         // gcount() counts the line end that getline() took but did not store.
         const bool ended = !input.eof();
-        execute(std::string(line.data(), ended && length > 0 ? length - 1 : length));
+        std::string_view text(line.data(), ended && length > 0 ? length - 1 : length);
+        // Editors that save UTF-8 with a byte-order mark put one before the first command.
+        if (firstLine && text.starts_with(kByteOrderMark)) {
+            text.remove_prefix(kByteOrderMark.size());
+        }
+        execute(std::string(text));
     }
     if (input.bad()) {
         return fail("reading the script failed");

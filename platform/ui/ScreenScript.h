@@ -31,7 +31,8 @@ namespace platform::ui {
 //   dump              writes the visible screen as text
 //   shot FILE.png     writes the screen as a PNG picture
 //   quit              stops
-// and the commands registered with registerCommand(). Blank lines and lines starting with '#' are skipped; a line
+// and the commands registered with registerCommand(). A UTF-8 byte-order mark before the first line, blank lines
+// and lines starting with '#' are skipped; a line
 // of kLineLimit bytes or more is an error that echoes only its first kLongLineEcho bytes, and the reader skips the
 // rest of it unread; one that has not ended after kLongestSkippedLine bytes (input such as /dev/zero) ends the
 // script with an error.

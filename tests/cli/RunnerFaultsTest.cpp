@@ -2,9 +2,7 @@
 // home is private whatever the umask, and what the user keeps there is left as it was.
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -97,52 +95,6 @@ TEST_F(RunnerFaultsTest, ADefaultHomeThatIsASymbolicLinkIsRefused) {
         << result.err;
     EXPECT_TRUE(fs::is_empty(target));
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0755));
-}
-
-// Everything under the folder: each entry's mode, and a file's last change and bytes.
-std::map<fs::path, std::tuple<fs::perms, fs::file_time_type, std::string>> snapshot(const fs::path& folder) {
-    std::map<fs::path, std::tuple<fs::perms, fs::file_time_type, std::string>> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const bool file = entry.is_regular_file();
-        entries[entry.path()] = {entry.symlink_status().permissions(),
-                                 file ? entry.last_write_time() : fs::file_time_type(),
-                                 file ? qovtest::readWholeFile(entry.path()) : std::string()};
-    }
-    return entries;
-}
-
-TEST_F(RunnerFaultsTest, AHomeOrApplicationFolderOtherUsersMayWriteIsRefusedAndLeftUntouched) {
-    ASSERT_EQ(run({"--service", simUrl(), "--virtual-clock"}).status, 0);  // a used home: cached weather, defaults
-    ASSERT_TRUE(fs::exists(home() / "Library" / "Caches" / "AppCache" / "USGA0028:1.LocationCache"));
-    struct Case {
-        fs::path folder;
-        fs::perms mode;
-        std::string message;
-    };
-    const std::string caches = (home() / "Library" / "Caches").string();
-    for (const Case& test :
-         {Case{home(), fs::perms(0757),
-               "the home " + home().string() + " can be written by other users; run chmod o-w " + home().string()},
-          Case{caches, fs::perms(01777),
-               "the folder " + caches + " can be written by other users; run chmod o-w " + caches}}) {
-        SCOPED_TRACE(test.folder);
-        fs::permissions(test.folder, test.mode);
-        const auto before = snapshot(home());
-        sim().clearRequestLog();
-        const RunnerRun result = run({"--service", simUrl(), "--virtual-clock"});
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.err, "qovara: " + test.message + "\n");
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(sim().requestLog().empty());
-        EXPECT_EQ(snapshot(home()), before);
-        EXPECT_EQ(fs::status(test.folder).permissions(), test.mode);
-        fs::permissions(test.folder, fs::perms(0700));
-    }
-    // A folder its group may write in is the user's to share.
-    fs::permissions(home(), fs::perms(0775));
-    const RunnerRun grouped = run({"--service", simUrl(), "--virtual-clock"});
-    EXPECT_EQ(grouped.status, 0) << grouped.err;
-    EXPECT_EQ(fs::status(home()).permissions(), fs::perms(0775));
 }
 
 TEST_F(RunnerFaultsTest, OutputThatCannotBeWrittenFailsTheRunWithOneLine) {

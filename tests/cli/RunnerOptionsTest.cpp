@@ -45,6 +45,10 @@ TEST(RunnerOptionsTest, UsableArgumentsAreRead) {
     EXPECT_EQ(parse({"--display", "8640"}).parsed.options->displayPort, 8640);
     EXPECT_EQ(parse({"--display", "65535"}).parsed.options->displayPort, 65535);
     EXPECT_EQ(parse({"--display", "1"}).parsed.options->displayPort, 1);
+    const auto joined = parse({"--home=--h", "--shot=a=.png"});
+    ASSERT_TRUE(joined.parsed.options) << joined.err;
+    EXPECT_EQ(joined.parsed.options->home, "--h");
+    EXPECT_EQ(joined.parsed.options->shot, "a=.png");
     for (const auto& [url, host] : {std::pair{"http://localhost", "localhost"},
                                     {"http://[::1]:08642", "[::1]:8642"},
                                     {"http://127.0.0.1:65535", "127.0.0.1:65535"}}) {
@@ -80,6 +84,15 @@ TEST(RunnerOptionsTest, UnusableArgumentsExitWithStatusTwoAndSayWhy) {
         {{"--display", "65536"}, "--display takes a port from 1 to 65535, not 65536"},
         {{"--display", "80x"}, "not 80x"},
         {{"--display", "--virtual-clock"}, "leave out --summary and --virtual-clock"},
+        // An empty value after "=" (--home=$UNSET) or a value left out is not the next option.
+        {{"--home=", "--summary"}, "--home needs a value after \"=\""},
+        {{"--shot=", "/tmp/x.png"}, "--shot needs a value after \"=\""},
+        {{"--gps=", "1,2"}, "--gps needs a value after \"=\""},
+        {{"--script=", "-"}, "--script needs a value after \"=\""},
+        {{"--display=", "8640"}, "--display needs a value after \"=\""},
+        {{"--home", "--summary"}, "--home needs a value, not the option --summary"},
+        {{"--shot", "--display=8640"}, "--shot needs a value, not the option --display=8640"},
+        {{"--script", "--help"}, "--script needs a value, not the option --help"},
     };
     for (const auto& each : cases) {
         const auto outcome = parse(each.arguments);

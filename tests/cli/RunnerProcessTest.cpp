@@ -359,6 +359,22 @@ TEST_F(RunnerProcessTest, ABusyHomeOrAnUnreadableScriptIsRefused) {
     EXPECT_NE(folder.err.find("it is a folder"), std::string::npos) << folder.err;
 }
 
+TEST_F(RunnerProcessTest, AnEmptyValueIsRefusedBeforeAnythingIsMadeAndAScriptsByteOrderMarkIsSkipped) {
+    const std::filesystem::path folder = home().parent_path();
+    for (const std::string option : {"--home=", "--shot=", "--script="}) {
+        // As "--home=$UNSET --summary" reaches it, in a folder of the test's own.
+        const RunnerRun refused =
+            qovtest::runRunner({}, folder, {option, "--summary"}, "cd '" + folder.string() + "' && ");
+        EXPECT_EQ(refused.status, 2) << option;
+        EXPECT_NE(refused.err.find(option.substr(0, option.size() - 1) + " needs a value"), std::string::npos)
+            << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(folder / "--summary")) << option;
+    }
+    const RunnerRun marked =
+        run({"--service", simUrl(), "--summary", "--virtual-clock", "--script", writeScript("\xEF\xBB\xBFwait 1\n")});
+    EXPECT_EQ(marked.status, 0) << marked.err;
+}
+
 TEST_F(RunnerProcessTest, TheOlderTileMapPlaysItsLoopInTheScriptsPictures) {
     const auto frame = [&](int n) { return (home() / ("loop-" + std::to_string(n) + ".png")).string(); };
     const RunnerRun result = run({"--service", simUrl(), "--virtual-clock", "--script",

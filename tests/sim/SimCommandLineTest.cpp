@@ -46,7 +46,9 @@ TEST(SimCommandLineTest, RefusesBadArgumentsWithAnErrorExit) {
                                                {"--fault-delay", "/a=-1"},
                                                {"--print", "weather", "USGA0028:1"},
                                                {"--print", "mobagg"},
-                                               {"--unknown"}}) {
+                                               {"--unknown"},
+                                               {"--data-dir=", "/tmp"},
+                                               {"--fault-drop=", "/a"}}) {
         int exitCode = 0;
         EXPECT_FALSE(parse(arguments, exitCode)) << arguments[0];
         EXPECT_NE(exitCode, 0) << arguments[0];

@@ -11,6 +11,7 @@
 
 #include "app/core/cache/ApplicationCache.h"
 #include "platform/base/Date.h"
+#include "platform/storage/AppDirectories.h"
 
 namespace platform {
 class Archivable;
@@ -37,7 +38,7 @@ class FileSystemApplicationCache : public ApplicationCache {
 public:
     static constexpr double kValidationInterval = 45.0;
     static constexpr double kOfflineWarningInterval = 1500.0;
-    static constexpr const char* kCacheFolderName = "AppCache";
+    static constexpr const char* kCacheFolderName = platform::AppDirectories::kApplicationCacheFolder;
     static constexpr const char* kLocationSuffix = ".LocationCache";
     static constexpr const char* kConfigurationSuffix = ".AppConfig";
     static constexpr const char* kPOISuffix = ".POICache";

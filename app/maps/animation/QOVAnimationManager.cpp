@@ -32,10 +32,7 @@ std::vector<std::uint32_t> QOVAnimationManager::loadOrder(std::uint32_t totalFra
     if (totalFrames == 0) {
         return {};
     }
-    std::vector<std::uint32_t> order{0};
-    if (totalFrames > 1) {
-        order.push_back(totalFrames - 1);
-    }
+    std::vector<std::uint32_t> order{0, totalFrames - 1};
     std::vector<std::uint32_t> middle;
     for (std::uint32_t frame = 1; frame + 1 < totalFrames; ++frame) {
         middle.push_back(frame);

@@ -73,8 +73,8 @@ public:
     std::uint32_t totalFrames() const { return std::uint32_t(m_seriesList.size()); }
     std::uint32_t framesRendered() const { return m_framesRendered; }
     // The frames' load order for a loop of n frames: 0, n-1, then every third of the middle from 1, every
-    // second of the rest, then what remains (12 frames: 0, 11, 1, 4, 7, 10, 2, 5, 8, 3, 6, 9). Each frame comes
-    // once: a loop of one frame loads frame 0 once.
+    // second of the rest, then what remains (12 frames: 0, 11, 1, 4, 7, 10, 2, 5, 8, 3, 6, 9). A loop of one frame
+    // loads frame 0 twice (it is both the first and the last), shows it once and never plays.
     static std::vector<std::uint32_t> loadOrder(std::uint32_t totalFrames);
 
     void mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) override;

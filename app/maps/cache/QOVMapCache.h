@@ -18,6 +18,7 @@
 #include "platform/base/RunLoop.h"
 #include "platform/base/WeakListenerList.h"
 #include "platform/map/MapRect.h"
+#include "platform/storage/AppDirectories.h"
 
 namespace qov {
 
@@ -49,7 +50,7 @@ public:
 
     static constexpr double kValidationInterval = 900.0;
     static constexpr int kDeepestZoomLevel = 23;
-    static constexpr const char* kFolderName = "MapCache";
+    static constexpr const char* kFolderName = platform::AppDirectories::kMapCacheFolder;
     static constexpr const char* kConfigurationFileName = "MapTileConfig.Cache";
 
     // The process instance, made on first use over ApplicationCachesDirectory::path() and a datasource aimed at

@@ -87,8 +87,10 @@ void SlidingTabBarItem::setHighlight(bool highlight) {
     setBackgroundColor(highlight ? QOVThemeService::tabBarItemHighlightedColor() : QOVThemeService::tabBarItemColor());
 }
 
-bool SlidingTabBarItem::tapText(const std::string& text) {
-    if (m_title.empty() || text != m_title || !m_button->isEnabled() || !isVisibleOnScreen()) {
+bool SlidingTabBarItem::respondsToTaps() const { return m_button->isEnabled(); }
+
+bool SlidingTabBarItem::tapFrom(View&, const std::string&) {
+    if (!m_button->isEnabled()) {
         return false;
     }
     m_button->sendActionsForControlEvents(kControlEventTouchUpInside);

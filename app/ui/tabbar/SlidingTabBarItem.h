@@ -72,8 +72,10 @@ public:
     const platform::gfx::EdgeInsets& imageInsets() const { return m_imageInsets; }
     void setImageInsets(const platform::gfx::EdgeInsets& insets) { m_imageInsets = insets; }
 
-    // A tap on the title presses the item's button.
-    bool tapText(const std::string& text) override;
+    // A touch anywhere on the item (its picture, its title, its badge) presses its button, while the button is
+    // enabled: the item is pressed as a whole.
+    bool respondsToTaps() const override;
+    bool tapFrom(platform::ui::View& touched, const std::string& text) override;
 
 private:
     std::string m_itemName;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "app/composition/ApplicationComposition.h"
 #include "app/core/cache/ApplicationCacheFactory.h"
 #include "app/core/cache/CacheLocationSource.h"
@@ -136,24 +139,37 @@ TEST_F(MapsViewControllerTest, FullScreenMovesTheBarsAndRestartsOnlyARunningLoop
 }
 
 TEST_F(MapsViewControllerTest, ThePlayButtonAndTheLegendFollowTheLayer) {
-    struct Case {
-        const char* layer;
-        bool playable;
-        const char* legend;
-    };
-    const std::vector<Case> cases{
-        {"satrad", true, "Map Legend - Radar US.png"},     {"temp", false, "Map Legend - Temperature.png"},
-        {"sat", true, "Map Legend - Clouds.png"},          {"uv", false, "Map Legend - UV Index.png"},
-        {"lightning", false, "Map Legend - UV Index.png"},  // no legend: it stays
-        {"radar", true, "Map Legend - Radar US.png"}};
-    for (const auto& [type, playable, legend] : cases) {
+    const auto show = [this](const std::string& type) {
         auto layer = std::make_shared<QOVMapLayer>();
         layer->setLayerType(type);
         m_screen->setMapLayer(layer);
         m_screen->updateMapLegend();
         m_screen->togglePlayButtonForMapLayerWithName(type);
-        EXPECT_EQ(playEnabled(), playable) << type;
-        EXPECT_EQ(m_screen->legendImageView()->image()->name(), legend) << type;
+    };
+    const auto legend = [this] {
+        const auto image = m_screen->legendImageView()->image();
+        return image ? image->name() : std::string("(none)");
+    };
+    struct Looks {
+        bool playable;
+        std::string legend;
+    };
+    // Each layer's own play button and legend, from a screen without a legend; then a layer without a legend of
+    // its own (lightning) keeps that one and cannot play.
+    const std::map<std::string, Looks> layers{{"satrad", {true, "Map Legend - Radar US.png"}},
+                                              {"temp", {false, "Map Legend - Temperature.png"}},
+                                              {"sat", {true, "Map Legend - Clouds.png"}},
+                                              {"uv", {false, "Map Legend - UV Index.png"}},
+                                              {"radar", {true, "Map Legend - Radar US.png"}}};
+    for (const auto& [type, looks] : layers) {
+        SCOPED_TRACE(type);
+        m_screen->legendImageView()->setImage(nullptr);
+        show(type);
+        EXPECT_EQ(playEnabled(), looks.playable);
+        EXPECT_EQ(legend(), looks.legend);
+        show("lightning");
+        EXPECT_FALSE(playEnabled());
+        EXPECT_EQ(legend(), looks.legend);
     }
 }
 

@@ -182,6 +182,12 @@ TEST_F(ScreenScriptTest, TheLastLineRunsWithoutALineEndAndANulStaysInsideTheLine
     EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
 }
 
+TEST_F(ScreenScriptTest, AByteOrderMarkBeforeTheFirstLineIsSkippedAndOneLaterIsPartOfItsLine) {
+    EXPECT_EQ(run("\xEF\xBB\xBFtap Refresh\n\xEF\xBB\xBFtap Refresh\n"),
+              "error: unknown command \"\xEF\xBB\xBFtap\"\n");
+    EXPECT_EQ(screen->journal, std::vector<std::string>{"refresh"});
+}
+
 // Buttons that write their title (or name) to the screen's journal when tapped.
 class ScreenScriptAimTest : public ScreenScriptTest {
 protected:

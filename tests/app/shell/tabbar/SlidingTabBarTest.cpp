@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/theme/QOVThemeService.h"
+#include "platform/ui/ScriptTargets.h"
 #include "tests/support/app/ShellFixture.h"
 
 namespace qov {
@@ -74,22 +75,38 @@ TEST_F(SlidingTabBarTest, ANewItemSetReplacesTheOldOneAndAFewItemsNeedNoArrows) 
     EXPECT_TRUE(m_listener->selected.empty());
 }
 
-TEST_F(SlidingTabBarTest, PressingAnItemMovesTheHighlightAndReportsItEveryTime) {
+TEST_F(SlidingTabBarTest, PressingAnItemAnywhereMovesTheHighlightAndReportsItEveryTime) {
     const auto items = makeItems(5);
     m_bar->setItems(items);
-    EXPECT_FALSE(items[1]->tapText("Tab 2"));
-    EXPECT_TRUE(items[2]->tapText("Tab 2"));
+    items[2]->setBadgeValue("4");
+    items[2]->setBadgeHidden(false);
+    // Its title, its picture behind everything, its badge and its button each press the item.
+    const std::vector<std::shared_ptr<platform::ui::View>> parts{items[2]->m_titleLabel, items[2]->m_imageView,
+                                                                 items[2]->m_badgeLabel, items[2]->m_button};
+    for (const auto& part : parts) {
+        EXPECT_TRUE(platform::ui::ScriptTargets::tap(*part, part->text())) << part->className();
+    }
     EXPECT_FALSE(items[0]->isHighlighted());
     EXPECT_TRUE(items[2]->isHighlighted());
     EXPECT_EQ(items[2]->backgroundColor(), QOVThemeService::tabBarItemHighlightedColor());
     m_bar->setSelectedItem(items[2]);
-    EXPECT_EQ(m_listener->selected, (std::vector<int>{3, 3}));
+    EXPECT_EQ(m_listener->selected, (std::vector<int>{3, 3, 3, 3, 3}));
 
     QOVMetricsService::sharedInstance()->trackAction("probe");
     const auto hit = metricsHits().back();
     EXPECT_EQ(hit.level1, "LEVEL2");
     EXPECT_EQ(hit.level2, "SUB2");
     EXPECT_EQ(hit.section, "Section2");
+}
+
+TEST_F(SlidingTabBarTest, AnItemWhoseButtonIsOffTakesNoTouch) {
+    const auto items = makeItems(3);
+    m_bar->setItems(items);
+    items[1]->button()->setEnabled(false);
+    EXPECT_FALSE(items[1]->respondsToTaps());
+    EXPECT_FALSE(platform::ui::ScriptTargets::tap(*items[1]->m_titleLabel, "Tab 1"));
+    EXPECT_TRUE(items[0]->isHighlighted());
+    EXPECT_TRUE(m_listener->selected.empty());
 }
 
 TEST_F(SlidingTabBarTest, HighlightingQuietlyTellsNoOne) {
@@ -124,7 +141,7 @@ TEST_F(SlidingTabBarTest, SwappedSlotsTradePlacesAndKeepTheirOwnTabs) {
     EXPECT_EQ(m_bar->slots().back(), items[0]);
     EXPECT_EQ(items[3]->frame().x(), 0.0);
     EXPECT_EQ(items[0]->frame().x(), 234.0);
-    EXPECT_TRUE(items[3]->tapText("Tab 3"));
+    EXPECT_TRUE(platform::ui::ScriptTargets::tap(*items[3]->m_titleLabel, "Tab 3"));
     EXPECT_EQ(m_listener->selected, (std::vector<int>{4}));
 
     m_bar->swapItemFromIndex(1, 4);  // past the slots
