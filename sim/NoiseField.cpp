@@ -14,6 +14,8 @@ constexpr double kSecondsPerHour = 3600.0;
 constexpr double kWorldPerKilometre = 1.0 / 40075.0;
 // Shapes change over this many seconds (between two independent slices of noise).
 constexpr double kEvolutionPeriod = 4.0 * kSecondsPerHour;
+// Octaves of detail: cells halve in size from one to the next.
+constexpr int kOctaves = 5;
 
 struct FieldStyle {
     std::uint32_t seed;
@@ -65,12 +67,12 @@ double valueNoise(double u, double v, int period, std::uint32_t seed) {
     return top + (bottom - top) * fy;
 }
 
-double fractalNoise(double u, double v, int baseCells, std::uint32_t seed, int octaves) {
+double fractalNoise(double u, double v, int baseCells, std::uint32_t seed) {
     double sum = 0.0;
     double amplitude = 0.5;
     double total = 0.0;
     int period = baseCells;
-    for (int octave = 0; octave < octaves; ++octave) {
+    for (int octave = 0; octave < kOctaves; ++octave) {
         sum += amplitude * valueNoise(u, v, period, seed + static_cast<std::uint32_t>(octave) * 131U);
         total += amplitude;
         amplitude *= 0.55;
@@ -81,7 +83,7 @@ double fractalNoise(double u, double v, int baseCells, std::uint32_t seed, int o
 
 // The field's value at a point of the world at a time: the pattern drifts with its wind and blends between
 // slices of noise, so it changes shape without ever jumping.
-double fieldAt(const FieldStyle& style, double u, double v, double time, int octaves) {
+double fieldAt(const FieldStyle& style, double u, double v, double time) {
     const double hours = time / kSecondsPerHour;
     const double driftedU = u - style.eastKmPerHour * kWorldPerKilometre * hours;
     const double driftedV = v + style.northKmPerHour * kWorldPerKilometre * hours;
@@ -89,8 +91,8 @@ double fieldAt(const FieldStyle& style, double u, double v, double time, int oct
     const double slice = std::floor(phase);
     const auto first = style.seed + static_cast<std::uint32_t>(static_cast<long long>(slice) * 7919LL);
     const double weight = smooth(phase - slice);
-    return fractalNoise(driftedU, driftedV, style.baseCells, first, octaves) * (1.0 - weight) +
-           fractalNoise(driftedU, driftedV, style.baseCells, first + 7919U, octaves) * weight;
+    return fractalNoise(driftedU, driftedV, style.baseCells, first) * (1.0 - weight) +
+           fractalNoise(driftedU, driftedV, style.baseCells, first + 7919U) * weight;
 }
 
 // Rain falls from thick cloud: the rain field makes cloud of its own, which starts at the clouds' faintest a little
@@ -98,12 +100,12 @@ double fieldAt(const FieldStyle& style, double u, double v, double time, int oct
 // from heavy rain on.
 double cloudOfRain(double rain) {
     constexpr double kCloudStarts = 0.50;
-    constexpr double kLightRain = 0.55;
-    constexpr double kHeavyRain = 0.70;
     constexpr double kFaintest = 0.42;
     constexpr double kOverLightRain = 0.62;
     constexpr double kThickest = 0.75;
     constexpr double kMost = 0.90;
+    using NoiseField::kHeavyRain;
+    using NoiseField::kLightRain;
     if (rain < kLightRain) {
         const double rising = (kOverLightRain - kFaintest) / (kLightRain - kCloudStarts);
         return std::max(0.0, kFaintest + (rain - kCloudStarts) * rising);
@@ -114,10 +116,17 @@ double cloudOfRain(double rain) {
 
 }  // namespace
 
-double NoiseField::rain(double u, double v, double time, int octaves) { return fieldAt(kRain, u, v, time, octaves); }
+double NoiseField::rain(double u, double v, double time) { return fieldAt(kRain, u, v, time); }
+
+double NoiseField::rainRate(double rain) {
+    if (rain < kLightRain) {
+        return 0.0;
+    }
+    return std::round((0.04 + (rain - kLightRain)) * 100.0) / 100.0;
+}
 
 double NoiseField::cloud(double u, double v, double time) {
-    return std::max(fieldAt(kCloud, u, v, time, kAllOctaves), cloudOfRain(rain(u, v, time)));
+    return std::max(fieldAt(kCloud, u, v, time), cloudOfRain(rain(u, v, time)));
 }
 
 }  // namespace qovsim

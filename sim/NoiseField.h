@@ -9,11 +9,17 @@ namespace qovsim {
 // thread.
 namespace NoiseField {
 
-constexpr int kAllOctaves = 5;
+// Where the rain field's bands begin, as the radar draws them: light rain (light green), moderate rain (yellow)
+// and heavy rain (red).
+constexpr double kLightRain = 0.55;
+constexpr double kModerateRain = 0.63;
+constexpr double kHeavyRain = 0.70;
 
-// Rain: 0.55 and up is light rain, 0.70 and up heavy. Fewer octaves leave out the finest detail (for values
-// summed over wide areas and long times).
-double rain(double u, double v, double time, int octaves = kAllOctaves);
+// Rain: kLightRain and up falls.
+double rain(double u, double v, double time);
+// Inches of water an hour that rain of this value brings, in whole hundredths: none below light rain, 0.04 in the
+// lightest (a hundredth in a quarter hour, the least the 24-hour map shows), about a fifth of an inch in heavy rain.
+double rainRate(double rain);
 // Clouds: density rises from 0.45 to full at 0.70. Clouds have a field of their own and also gather over the
 // rain (the full rain field at the same time): wherever rain(u, v, time) is 0.55 or more, cloud is 0.62 or more,
 // and 0.75 or more where rain is 0.70 or more.

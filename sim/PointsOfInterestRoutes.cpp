@@ -5,9 +5,11 @@
 #include <ctime>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include <fmt/format.h>
 
+#include "sim/LandMask.h"
 #include "sim/ServiceKey.h"
 #include "sim/TileAddress.h"
 #include "sim/WeatherAnswers.h"
@@ -17,6 +19,15 @@ namespace qovsim {
 namespace {
 
 using Json = WeatherAnswers::Json;
+
+// A tile has two to six generated points of a kind; each is put at the first of a few spots on land (none: the
+// point is left out).
+constexpr int kFewestPoints = 2;
+constexpr int kMostPoints = 6;
+constexpr int kSpotTries = 8;
+// Points are numbered by their tile's place in a block of 8 x 8 tiles, so that no two points of a kind named after
+// the same city share a number among any 8 x 8 tiles of a level, more than a screen shows.
+constexpr long long kNumberingBlock = 8;
 
 struct TileBounds {
     double north;
@@ -29,17 +40,21 @@ struct TileBounds {
     }
 };
 
-// The bounds of the tile a quadkey names. Points are asked for tile by tile below the whole world: the level-0
-// tile (the empty key), which would list every place, is refused like a key that names no tile.
-std::optional<TileBounds> boundsOf(const std::string& quadKey) {
+// The tile a quadkey names. Points are asked for tile by tile below the whole world: the level-0 tile (the empty
+// key), which would list every place, is refused like a key that names no tile.
+std::optional<TileAddress> tileOf(const std::string& quadKey) {
     const auto tile = TileAddress::fromQuadKey(quadKey);
     if (!tile || tile->level == 0) {
         return std::nullopt;
     }
-    const double tiles = std::ldexp(1.0, tile->level);
+    return tile;
+}
+
+TileBounds boundsOf(const TileAddress& tile) {
+    const double tiles = std::ldexp(1.0, tile.level);
     const auto fraction = [tiles](long long index) { return static_cast<double>(index) / tiles; };
-    return TileBounds{TileAddress::latitudeOf(fraction(tile->y)), TileAddress::latitudeOf(fraction(tile->y + 1)),
-                      TileAddress::longitudeOf(fraction(tile->x)), TileAddress::longitudeOf(fraction(tile->x + 1))};
+    return TileBounds{TileAddress::latitudeOf(fraction(tile.y)), TileAddress::latitudeOf(fraction(tile.y + 1)),
+                      TileAddress::longitudeOf(fraction(tile.x)), TileAddress::longitudeOf(fraction(tile.x + 1))};
 }
 
 const char* kindName(int type) {
@@ -64,11 +79,12 @@ struct NearbyWeather {
 
 class TileAnswer {
 public:
-    TileAnswer(const SimEnvironment& environment, std::string quadKey, int type, TileBounds bounds)
+    TileAnswer(const SimEnvironment& environment, std::string quadKey, int type, const TileAddress& tile)
         : m_environment(environment),
           m_quadKey(std::move(quadKey)),
           m_type(type),
-          m_bounds(bounds),
+          m_tile(tile),
+          m_bounds(boundsOf(tile)),
           m_now(std::floor(environment.now().secondsSince1970)) {}
 
     Json points() {
@@ -89,15 +105,18 @@ public:
         }
         const WeatherModel model(*nearest);
         const std::string purpose = fmt::format("poi:{}:{}", m_quadKey, m_type);
-        const int count = 2 + static_cast<int>(model.noise(purpose, 0) * 5.0);
+        const int count = kFewestPoints + static_cast<int>(model.noise(purpose, 0) * (kMostPoints - kFewestPoints + 1));
+        const long long blockCell = m_tile.y % kNumberingBlock * kNumberingBlock + m_tile.x % kNumberingBlock;
         for (int index = 1; index <= count; ++index) {
-            const double latitude =
-                m_bounds.south + (m_bounds.north - m_bounds.south) * (0.05 + 0.9 * model.noise(purpose, index * 3));
-            const double longitude =
-                m_bounds.west + (m_bounds.east - m_bounds.west) * (0.05 + 0.9 * model.noise(purpose, index * 3 + 1));
+            const auto spot = landSpot(model, purpose, index);
+            if (!spot) {
+                continue;
+            }
+            const auto [latitude, longitude] = *spot;
             const Place* near = gazetteer.nearest(latitude, longitude, 1);
-            std::string name = m_type == 1 ? fmt::format("{} Heights {}", near->city, index)
-                                           : fmt::format("{} {} {}", near->city, kindName(m_type), index);
+            const long long number = blockCell * kMostPoints + index;
+            std::string name = m_type == 1 ? fmt::format("{} Heights {}", near->city, number)
+                                           : fmt::format("{} {} {}", near->city, kindName(m_type), number);
             list.push_back(point(fmt::format("{}-{}-{}", m_type, m_quadKey, index), std::move(name), latitude,
                                  longitude, *near, static_cast<int>(model.noise(purpose, index * 3 + 2) * 7.0) - 3));
         }
@@ -105,6 +124,22 @@ public:
     }
 
 private:
+    // The first of a few spots inside the tile that lies on land; nullopt when all are in water.
+    std::optional<std::pair<double, double>> landSpot(const WeatherModel& model, const std::string& purpose,
+                                                      int index) const {
+        for (int attempt = 0; attempt < kSpotTries; ++attempt) {
+            const long long counter = (static_cast<long long>(index) * kSpotTries + attempt) * 2;
+            const double latitude = m_bounds.south + (m_bounds.north - m_bounds.south) *
+                                                         (0.05 + 0.9 * model.noise(purpose + ":spot", counter));
+            const double longitude = m_bounds.west + (m_bounds.east - m_bounds.west) *
+                                                         (0.05 + 0.9 * model.noise(purpose + ":spot", counter + 1));
+            if (LandMask::shared().isLand(latitude, longitude)) {
+                return std::pair(latitude, longitude);
+            }
+        }
+        return std::nullopt;
+    }
+
     Json point(const std::string& id, std::string name, double latitude, double longitude, const Place& near,
                int offset = 0) {
         const NearbyWeather& weather = weatherNear(near);
@@ -142,6 +177,7 @@ private:
     const SimEnvironment& m_environment;
     std::string m_quadKey;
     int m_type;
+    TileAddress m_tile;
     TileBounds m_bounds;
     double m_now;
     std::map<const Place*, NearbyWeather> m_weather;
@@ -149,8 +185,8 @@ private:
 
 SimResponse pointsOfInterest(const SimEnvironment& environment, const SimRequest& request) {
     const std::string quadKey = request.queryValue("where");
-    const auto bounds = boundsOf(quadKey);
-    if (!bounds) {
+    const auto tile = tileOf(quadKey);
+    if (!tile) {
         return SimResponse::json(dump(WeatherAnswers::errorRecord(quadKey)));
     }
     const std::string what = request.queryValue("what");
@@ -159,7 +195,7 @@ SimResponse pointsOfInterest(const SimEnvironment& environment, const SimRequest
     if (error != std::errc() || end != what.data() + what.size() || kindName(type) == nullptr) {
         return SimResponse::json("[]");
     }
-    return SimResponse::json(dump(TileAnswer(environment, quadKey, type, *bounds).points()));
+    return SimResponse::json(dump(TileAnswer(environment, quadKey, type, *tile).points()));
 }
 
 }  // namespace

@@ -40,16 +40,11 @@ double sunHours(double time, double longitude) {
     return hours < 0.0 ? hours + 24.0 : hours;
 }
 
-// The rain field without its finest detail: totals over a day and many kilometres are smooth.
-constexpr int kTotalOctaves = 3;
-
-// Inches of water from the rain field's mean over the day. The cells drift fast for their size, so nearly every
-// point sees some rain in a day; the mean tells where it rained often and hard. About seven points in ten stay
-// dry, a tenth gets half an inch or more, one in a hundred two inches.
-double liquidOfMean(double mean) {
-    const double excess = std::max(0.0, mean - 0.515);
-    return 300.0 * excess * excess;
-}
+// A day's total adds up the rain of its quarter hours, each at the rate of its start (from 24 hours before the
+// instant to a quarter hour before it): every place's forecast hours (local whole hours, in zones a whole, half or
+// quarter hour off UTC) are among those starts.
+constexpr double kQuarterHour = 900.0;
+constexpr int kQuartersInADay = 96;
 
 }  // namespace
 
@@ -103,10 +98,10 @@ double SurfaceWeather::feelsLike(double latitude, double longitude) const {
 
 double SurfaceWeather::liquidFallen(double u, double v) const {
     double sum = 0.0;
-    for (int hour = 0; hour < 24; ++hour) {
-        sum += NoiseField::rain(u, v, m_time - hour * kHour, kTotalOctaves);
+    for (int quarter = 1; quarter <= kQuartersInADay; ++quarter) {
+        sum += NoiseField::rainRate(NoiseField::rain(u, v, m_time - quarter * kQuarterHour)) * kQuarterHour / kHour;
     }
-    return liquidOfMean(sum / 24.0);
+    return sum;
 }
 
 double SurfaceWeather::snowShare(double u, double v) const {

@@ -19,7 +19,8 @@ public:
     double temperature(double latitude, double longitude) const;  // °F
     double feelsLike(double latitude, double longitude) const;    // °F
     // Liquid fallen over the 24 hours up to the instant at a point of the Mercator world ([0, 1) both ways), in
-    // inches, split by the temperature there into rain and snow (ten inches of snow per inch of water).
+    // inches, split by the temperature there into rain and snow (ten inches of snow per inch of water). The liquid is
+    // what the places' forecasts give there: the rain rate (NoiseField::rainRate) of each quarter hour.
     double rainfall(double u, double v) const;
     double snowfall(double u, double v) const;
     // 0 at night, about 12 under a clear overhead sun.

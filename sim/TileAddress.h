@@ -21,6 +21,10 @@ struct TileAddress {
     // of its height (v, from the northern edge).
     static double longitudeOf(double u);
     static double latitudeOf(double v);
+    // The other way: where a coordinate lies in the Mercator world (latitudes beyond the world's edge, about 85
+    // degrees, lie outside [0, 1)).
+    static double uOf(double longitude);
+    static double vOf(double latitude);
 };
 
 }  // namespace qovsim

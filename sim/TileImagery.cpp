@@ -29,9 +29,9 @@ Rgba radarColour(double value) {
         Rgba colour;
     };
     static constexpr std::array kBands{
-        Band{0.70, {0.86, 0.16, 0.16, 0.88}}, Band{0.665, {0.96, 0.58, 0.16, 0.84}},
-        Band{0.63, {0.94, 0.90, 0.24, 0.80}}, Band{0.59, {0.16, 0.66, 0.24, 0.72}},
-        Band{0.55, {0.47, 0.86, 0.47, 0.60}},
+        Band{NoiseField::kHeavyRain, {0.86, 0.16, 0.16, 0.88}},    Band{0.665, {0.96, 0.58, 0.16, 0.84}},
+        Band{NoiseField::kModerateRain, {0.94, 0.90, 0.24, 0.80}}, Band{0.59, {0.16, 0.66, 0.24, 0.72}},
+        Band{NoiseField::kLightRain, {0.47, 0.86, 0.47, 0.60}},
     };
     for (const Band& band : kBands) {
         if (value >= band.from) {

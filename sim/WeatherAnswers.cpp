@@ -15,7 +15,7 @@ WeatherAnswers::WeatherAnswers(const Place& place, const Gazetteer& gazetteer, p
     : m_place(place),
       m_gazetteer(gazetteer),
       m_now(std::floor(now.secondsSince1970)),
-      m_model(place),
+      m_model(place, m_now),
       m_today(m_model.time().dayNumber(m_now)) {}
 
 bool WeatherAnswers::isEvening() const { return m_model.time().localHours(m_now) >= 14.0; }

@@ -4,7 +4,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
+#include <optional>
+
+#include "sim/NoiseField.h"
+#include "sim/TileAddress.h"
 
 namespace qovsim {
 
@@ -12,6 +17,8 @@ namespace {
 
 constexpr double kHour = 3600.0;
 constexpr double kFeetPerMetre = 3.28084;
+// How far past now a forecast takes the fields' skies.
+constexpr double kFieldReach = 48.0 * kHour;
 
 enum SkyKind {
     kSunny,
@@ -19,6 +26,7 @@ enum SkyKind {
     kPartlyCloudy,
     kMostlyCloudy,
     kCloudy,
+    kLightRain,
     kShowers,
     kRain,
     kThunderstorms,
@@ -28,12 +36,13 @@ enum SkyKind {
     kFog
 };
 
-constexpr std::array<SkyCondition, 12> kSkies{{
+constexpr std::array<SkyCondition, 13> kSkies{{
     {32, 31, "Sunny", "Clear", "Sunny", "", 0, 10, 1.0},
     {34, 33, "Mostly Sunny", "Mostly Clear", "M Sunny", "", 5, 10, 0.9},
     {30, 29, "Partly Cloudy", "Partly Cloudy", "P Cloudy", "", 10, 10, 0.75},
     {28, 27, "Mostly Cloudy", "Mostly Cloudy", "M Cloudy", "", 15, 10, 0.5},
     {26, 26, "Cloudy", "Cloudy", "Cloudy", "", 20, 8, 0.35},
+    {9, 9, "Light Rain", "Light Rain", "Lt Rain", "rain", 40, 7, 0.45},
     {11, 45, "Showers", "Showers", "Showers", "rain", 60, 6, 0.4},
     {12, 12, "Rain", "Rain", "Rain", "rain", 80, 4, 0.3},
     {38, 47, "Scattered Thunderstorms", "Scattered Thunderstorms", "T-Storms", "rain", 40, 6, 0.5},
@@ -42,6 +51,56 @@ constexpr std::array<SkyCondition, 12> kSkies{{
     {5, 5, "Rain / Snow", "Rain / Snow", "Rain/Snow", "precip", 70, 3, 0.3},
     {20, 20, "Fog", "Fog", "Fog", "", 10, 1, 0.4},
 }};
+
+// Where the fields' skies change, on the radar's scale of rain and the satellite's of cloud (NoiseField).
+constexpr double kShowersFrom = 0.59;      // the radar's second band, green
+constexpr double kMostlySunnyFrom = 0.45;  // cloud begins to show
+constexpr double kPartlyCloudyFrom = 0.52;
+constexpr double kMostlyCloudyFrom = 0.58;
+constexpr double kCloudyFrom = 0.64;
+// Thunder needs a warm day; snow falls at freezing, mixed with rain a little above.
+constexpr double kThunderWarmth = 60.0;
+constexpr double kSnowBelow = 32.0;
+constexpr double kMixBelow = 37.0;
+
+// Rain turns to snow, or to rain and snow, by the temperature.
+SkyKind frozen(SkyKind kind, double temperature) {
+    if (kind != kLightRain && kind != kShowers && kind != kRain) {
+        return kind;
+    }
+    if (temperature <= kSnowBelow) {
+        return kind == kRain ? kSnow : kSnowShowers;
+    }
+    return temperature <= kMixBelow ? kRainAndSnow : kind;
+}
+
+// The sky of rain at a temperature, by the radar's bands: light green light rain, green showers, yellow and orange
+// rain, red thunderstorms on a warm day and rain on a cold one.
+const SkyCondition& wetSky(double rain, double temperature) {
+    const SkyKind kind = rain < kShowersFrom                ? kLightRain
+                         : rain < NoiseField::kModerateRain ? kShowers
+                         : rain < NoiseField::kHeavyRain    ? kRain
+                         : temperature >= kThunderWarmth    ? kThunderstorms
+                                                            : kRain;
+    return kSkies[frozen(kind, temperature)];
+}
+
+// The sky of a dry place under a cloud field's value.
+const SkyCondition& drySky(double cloud) {
+    const SkyKind kind = cloud < kMostlySunnyFrom    ? kSunny
+                         : cloud < kPartlyCloudyFrom ? kMostlySunny
+                         : cloud < kMostlyCloudyFrom ? kPartlyCloudy
+                         : cloud < kCloudyFrom       ? kMostlyCloudy
+                                                     : kCloudy;
+    return kSkies[kind];
+}
+
+// The chance of precipitation near rain, in tens: none a tenth short of rain, half in the lightest rain, certain
+// from the showers' band on.
+int chanceOfRain(double rain) {
+    const double chance = (rain - NoiseField::kLightRain + 0.1) * 500.0;
+    return static_cast<int>(std::lround(std::clamp(chance, 0.0, 100.0) / 10.0)) * 10;
+}
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
@@ -67,7 +126,14 @@ double dewPointOf(double fahrenheit, double humidity) {
 
 }  // namespace
 
-WeatherModel::WeatherModel(const Place& place) : m_place(place), m_time(place.timeZone) {}
+WeatherModel::WeatherModel(const Place& place, std::optional<double> now)
+    : m_place(place),
+      m_time(place.timeZone),
+      m_firstHour(now ? m_time.localMidnight(*now) + std::floor(m_time.localHours(*now)) * kHour
+                      : -std::numeric_limits<double>::infinity()),
+      m_fieldReach(now ? *now + kFieldReach : std::numeric_limits<double>::infinity()),
+      m_worldU(TileAddress::uOf(place.longitude)),
+      m_worldV(TileAddress::vOf(place.latitude)) {}
 
 double WeatherModel::noise(std::string_view purpose, long long counter) const {
     // FNV-1a over the key, the purpose and the counter, then a final avalanche.
@@ -116,7 +182,7 @@ double WeatherModel::baseTemperature(long long day) const {
 
 double WeatherModel::dailyRange(long long day) const {
     double range = m_place.coastal ? 11.0 : 17.0;
-    return range * std::min(1.0, 0.3 + skyOfPart(partIndex(day, false)).sunshine);
+    return range * std::min(1.0, 0.3 + climateSky(partIndex(day, false)).sunshine);
 }
 
 double WeatherModel::temperatureAt(double instant) const {
@@ -130,8 +196,8 @@ double WeatherModel::temperatureAt(double instant) const {
     return base + range / 2.0 * diurnal(hours);
 }
 
-const SkyCondition& WeatherModel::skyOfPart(long long part) const {
-    if (auto known = m_skies.find(part); known != m_skies.end()) {
+const SkyCondition& WeatherModel::climateSky(long long part) const {
+    if (auto known = m_climateSkies.find(part); known != m_climateSkies.end()) {
         return *known->second;
     }
     double u = noise("sky", part);
@@ -146,22 +212,65 @@ const SkyCondition& WeatherModel::skyOfPart(long long part) const {
                               : kFog;
     long long day = part >= 0 ? part / 2 : (part - 1) / 2;
     double temperature = baseTemperature(day);
-    if (kind == kThunderstorms && temperature < 60.0) {
+    if (kind == kThunderstorms && temperature < kThunderWarmth) {
         kind = kRain;
     }
-    if (kind == kShowers || kind == kRain) {
-        if (temperature <= 32.0) {
-            kind = kind == kShowers ? kSnowShowers : kSnow;
-        } else if (temperature <= 37.0) {
-            kind = kRainAndSnow;
-        }
-    }
-    m_skies[part] = &kSkies[kind];
+    kind = frozen(kind, temperature);
+    m_climateSkies[part] = &kSkies[kind];
     return kSkies[kind];
 }
 
+long long WeatherModel::partAt(double instant) const {
+    const double hours = m_time.localHours(instant);
+    const long long day = m_time.dayNumber(instant);
+    return hours < 6.0 ? partIndex(day - 1, true) : partIndex(day, hours >= 18.0);
+}
+
+double WeatherModel::partStart(long long part) const {
+    const long long day = part >= 0 ? part / 2 : (part - 1) / 2;
+    return m_time.instantAt(day, part - day * 2 == 1 ? 18.0 : 6.0);
+}
+
+WeatherModel::FieldValues WeatherModel::fieldsAt(double instant) const {
+    return {NoiseField::rain(m_worldU, m_worldV, instant), NoiseField::cloud(m_worldU, m_worldV, instant)};
+}
+
+const WeatherModel::PartSky& WeatherModel::partSky(long long part) const {
+    if (auto known = m_partSkies.find(part); known != m_partSkies.end()) {
+        return known->second;
+    }
+    const double start = partStart(part);
+    if (start >= m_fieldReach) {
+        const SkyCondition& sky = climateSky(part);
+        return m_partSkies[part] = {&sky, sky.chanceOfPrecipitation};
+    }
+    // The part's hours as the hourly forecast lists them; the part under way from the first hour on.
+    constexpr int kHours = 12;
+    const double from = start + (kHours - 1) * kHour >= m_firstHour ? std::max(start, m_firstHour) : start;
+    double wettestAt = start;
+    FieldValues wettest{-1.0, 0.0};
+    double cloud = 0.0;
+    int hours = 0;
+    for (int hour = 0; hour < kHours; ++hour) {
+        const double at = start + hour * kHour;
+        if (at < from) {
+            continue;
+        }
+        const FieldValues fields = fieldsAt(at);
+        if (fields.rain > wettest.rain) {
+            wettest = fields;
+            wettestAt = at;
+        }
+        cloud += fields.cloud;
+        ++hours;
+    }
+    const SkyCondition& sky =
+        wettest.rain >= NoiseField::kLightRain ? wetSky(wettest.rain, temperatureAt(wettestAt)) : drySky(cloud / hours);
+    return m_partSkies[part] = {&sky, chanceOfRain(wettest.rain)};
+}
+
 double WeatherModel::pressureOfPart(long long part) const {
-    return 29.75 + noise("pressure", part) * 0.55 - (skyOfPart(part).isWet() ? 0.25 : 0.0);
+    return 29.75 + noise("pressure", part) * 0.55 - (climateSky(part).isWet() ? 0.25 : 0.0);
 }
 
 SunTimes WeatherModel::sun(long long day) const { return SunTimes::forDay(day, m_place.latitude, m_place.longitude); }
@@ -169,17 +278,23 @@ SunTimes WeatherModel::sun(long long day) const { return SunTimes::forDay(day, m
 WeatherSample WeatherModel::sample(double instant) const {
     long long day = m_time.dayNumber(instant);
     double hours = m_time.localHours(instant);
-    bool nightPart = hours < 6.0 || hours >= 18.0;
-    long long partDay = hours < 6.0 ? day - 1 : day;
-    long long part = partIndex(partDay, nightPart);
+    long long part = partAt(instant);
     long long hourCounter = static_cast<long long>(std::floor(instant / kHour));
-    const SkyCondition& sky = skyOfPart(part);
 
     WeatherSample s;
-    s.sky = &sky;
+    s.temperature = temperatureAt(instant);
+    // The rain over the place where the part takes the fields' sky.
+    std::optional<double> rain;
+    if (partStart(part) < m_fieldReach) {
+        const FieldValues fields = fieldsAt(instant);
+        rain = fields.rain;
+        s.sky = fields.rain >= NoiseField::kLightRain ? &wetSky(fields.rain, s.temperature) : &drySky(fields.cloud);
+    } else {
+        s.sky = &climateSky(part);
+    }
+    const SkyCondition& sky = *s.sky;
     SunTimes sunTimes = sun(day);
     s.night = instant < sunTimes.sunrise || instant >= sunTimes.sunset;
-    s.temperature = temperatureAt(instant);
 
     double humidity = (m_place.coastal ? 72.0 : 58.0) +
                       (sky.isWet()          ? 18.0
@@ -219,11 +334,18 @@ WeatherSample WeatherModel::sample(double instant) const {
     }
     s.visibility = sky.visibility;
 
+    const bool snow = std::string_view(sky.precipitationType) == "snow";
+    if (rain) {
+        s.chanceOfPrecipitation = chanceOfRain(*rain);
+        s.precipitationRate = NoiseField::rainRate(*rain);
+        s.snowRate = snow ? std::round(s.precipitationRate * 1000.0) / 100.0 : 0.0;
+        return s;
+    }
     double chance = sky.chanceOfPrecipitation + (noise("chance", hourCounter) - 0.5) * 20.0;
     s.chanceOfPrecipitation = static_cast<int>(std::lround(std::clamp(chance, 0.0, 100.0)));
     if (sky.isWet() && noise("falling", hourCounter) * 100.0 < s.chanceOfPrecipitation) {
         double intensity = noise("intensity", hourCounter);
-        if (std::string_view(sky.precipitationType) == "snow") {
+        if (snow) {
             s.snowRate = std::round((0.1 + intensity * 0.8) * 100.0) / 100.0;
             s.precipitationRate = std::round(s.snowRate * 10.0) / 100.0;
         } else {
@@ -256,12 +378,13 @@ DayPartWeather WeatherModel::dayPart(long long day, bool night) const {
     DayPartWeather part;
     part.day = day;
     part.night = night;
-    part.sky = &skyOfPart(partIndex(day, night));
+    const PartSky& sky = partSky(partIndex(day, night));
+    part.sky = sky.sky;
     part.temperature = night ? low(day) : high(day);
     part.humidity = middle.humidity;
     part.windSpeed = middle.windSpeed;
     part.windDirection = middle.windDirection;
-    part.chanceOfPrecipitation = part.sky->chanceOfPrecipitation;
+    part.chanceOfPrecipitation = sky.chanceOfPrecipitation;
     if (!night) {
         part.uvIndex = sample(sun(day).solarNoon).uvIndex;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,13 +65,22 @@ struct DayPartWeather {
     const char* text() const { return night ? sky->nightText : sky->dayText; }
 };
 
-// A small climate of one place: plausible, repeatable weather for any instant, computed from the place's
-// latitude, elevation, coast and season plus a pseudo-random variation keyed by the place and the local day.
-// The same place and instant always give the same weather, whatever "now" is. One model serves one answer on
-// one thread (it memoises per-day values).
+// A small climate of one place: plausible, repeatable weather for any instant. Temperatures, winds and pressure
+// come from the place's latitude, elevation, coast and season plus a pseudo-random variation keyed by the place and
+// the local day; humidity, visibility and UV follow the sky. The sky is the one the tile server draws: the moving
+// rain and cloud fields (NoiseField) at the place and instant. Rain over the place is a wet sky, the heavier the
+// rain the wetter the sky, falling at the rate the 24-hour totals add up; a dry place's sky follows its clouds. So
+// the conditions agree with the radar, cloud and 24-hour rain pictures of the same instant. A day part (06:00-18:00,
+// 18:00-06:00) shows the sky of its wettest hour, or of its mean cloud when no hour is wet. A model that forecasts
+// from a "now" takes the fields' skies for the day parts that begin within two days of it (the hours the answers
+// list and every forecast frame of the maps lie within them), sums up the part under way from the top of now's hour
+// on, and keeps for later parts a sky of the place's climate, keyed by the place and the part. The same place, now
+// and instant always give the same weather. One model serves one answer on one thread (it memoises per-day
+// values).
 class WeatherModel {
 public:
-    explicit WeatherModel(const Place& place);
+    // Without a now, every day part takes the fields' sky over all its hours.
+    explicit WeatherModel(const Place& place, std::optional<double> now = std::nullopt);
 
     const Place& place() const { return m_place; }
     const PlaceTime& time() const { return m_time; }
@@ -89,8 +99,25 @@ public:
     static std::string uvDescription(int uvIndex);
 
 private:
-    long long partIndex(long long day, bool night) const { return day * 2 + (night ? 1 : 0); }
-    const SkyCondition& skyOfPart(long long part) const;
+    // What the fields hold over the place at an instant.
+    struct FieldValues {
+        double rain;
+        double cloud;
+    };
+    struct PartSky {
+        const SkyCondition* sky;
+        int chanceOfPrecipitation;
+    };
+
+    static long long partIndex(long long day, bool night) { return day * 2 + (night ? 1 : 0); }
+    long long partAt(double instant) const;
+    double partStart(long long part) const;
+    FieldValues fieldsAt(double instant) const;
+    // The sky of the place's climate for a part: what temperatures and pressure follow, and the sky of parts beyond
+    // the reach.
+    const SkyCondition& climateSky(long long part) const;
+    // The sky a part shows: the climate's beyond the reach, else the fields' over its hours.
+    const PartSky& partSky(long long part) const;
     double baseTemperature(long long day) const;
     double dailyRange(long long day) const;
     double temperatureAt(double instant) const;
@@ -98,8 +125,13 @@ private:
 
     Place m_place;
     PlaceTime m_time;
+    double m_firstHour;   // the top of now's hour, where the part under way begins its sum
+    double m_fieldReach;  // the first instant whose day part takes the climate's sky
+    double m_worldU;      // the place in the Mercator world the fields cover
+    double m_worldV;
     mutable std::unordered_map<long long, double> m_baseTemperatures;
-    mutable std::unordered_map<long long, const SkyCondition*> m_skies;
+    mutable std::unordered_map<long long, const SkyCondition*> m_climateSkies;
+    mutable std::unordered_map<long long, PartSky> m_partSkies;
 };
 
 }  // namespace qovsim

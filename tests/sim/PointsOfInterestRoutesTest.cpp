@@ -1,7 +1,9 @@
 #include "sim/PointsOfInterestRoutes.h"
 
 #include <set>
+#include <string>
 
+#include "sim/LandMask.h"
 #include "tests/sim/ServiceRoutesFixture.h"
 
 namespace qovsim {
@@ -50,6 +52,44 @@ TEST_F(PointsOfInterestRoutesTest, EveryKindHasPointsAndAnswersAreRepeatable) {
                   nlohmann::json::array())
             << what;
     }
+}
+
+// The quadkey of a level-10 tile.
+std::string quadKeyOf(int x, int y) {
+    std::string key;
+    for (int bit = 9; bit >= 0; --bit) {
+        key += static_cast<char>('0' + ((x >> bit) & 1) + 2 * ((y >> bit) & 1));
+    }
+    return key;
+}
+
+TEST_F(PointsOfInterestRoutesTest, NamesDifferAmongEightByEightTilesAndMadeUpPointsStandOnLand) {
+    // Eight by eight level-10 tiles from the Everglades to Miami (tile 283, 436) and Biscayne Bay, not lined up
+    // with the numbering's blocks.
+    for (int type : {1, 19}) {
+        std::set<std::string> names;
+        std::size_t madeUp = 0;
+        for (int x = 276; x < 284; ++x) {
+            for (int y = 433; y < 441; ++y) {
+                const std::string where = quadKeyOf(x, y);
+                for (const auto& point :
+                     getJson("/wxdata/wxdata/bytile/get.js?what=" + std::to_string(type) + "&where=" + where)) {
+                    const std::string name = point["dnam"].get<std::string>();
+                    EXPECT_TRUE(names.insert(name).second) << name << " again in " << where;
+                    if (point["id"].get<std::string>().find('-') != std::string::npos) {
+                        ++madeUp;
+                        EXPECT_TRUE(LandMask::shared().isLand(std::stod(point["lat"].get<std::string>()),
+                                                              std::stod(point["lng"].get<std::string>())))
+                            << name << " in " << where;
+                    }
+                }
+            }
+        }
+        EXPECT_GT(madeUp, 64U) << type;
+        EXPECT_EQ(names.contains("Miami"), type == 1) << type;
+    }
+    // A tile of the open Atlantic has none.
+    EXPECT_EQ(getJson("/wxdata/wxdata/bytile/get.js?what=1&where=0330201330"), nlohmann::json::array());
 }
 
 TEST_F(PointsOfInterestRoutesTest, AQuadkeyThatNamesNoTileAnswersTheErrorRecord) {

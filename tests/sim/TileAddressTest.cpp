@@ -42,5 +42,13 @@ TEST(TileAddressTest, WorldFractionsBecomeDegreesOfTheMercatorWorld) {
     EXPECT_NEAR(TileAddress::latitudeOf(1.0), -85.0511287798, 1e-9);
 }
 
+TEST(TileAddressTest, DegreesBecomeFractionsOfTheMercatorWorld) {
+    EXPECT_DOUBLE_EQ(TileAddress::uOf(-180.0), 0.0);
+    EXPECT_DOUBLE_EQ(TileAddress::uOf(90.0), 0.75);
+    EXPECT_NEAR(TileAddress::vOf(0.0), 0.5, 1e-12);
+    EXPECT_NEAR(TileAddress::vOf(85.0511287798), 0.0, 1e-9);
+    EXPECT_NEAR(TileAddress::vOf(-45.0), 0.640274963, 1e-9);
+}
+
 }  // namespace
 }  // namespace qovsim

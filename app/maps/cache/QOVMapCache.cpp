@@ -112,6 +112,7 @@ void QOVMapCache::storeConfiguration(const std::shared_ptr<QOVMapTileConfig>& co
         m_currentTileConfig = configuration;
         createOrReplaceFile(cachesPathURLWithFileName(kConfigurationFileName), *configuration);
     }
+    m_datasource->retryFailedTilesNow();
     platform::dispatchMain(platform::bindWeak(shared_from_this(), [configuration](QOVMapCache& cache) {
         std::vector<std::shared_ptr<MapConfigurationListener>> listeners;
         {
@@ -157,6 +158,7 @@ void QOVMapCache::requestSeriesList() {
 }
 
 void QOVMapCache::networkReturned() {
+    m_datasource->retryFailedTilesNow();
     std::shared_ptr<QOVMapTileConfig> configuration;
     {
         std::lock_guard lock(m_mutex);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -30,9 +31,10 @@ namespace qov {
 // no listener) and when the network becomes reachable again requests the series list when there is no
 // configuration or it is stale (1200 s), and otherwise deletes the tile files of runs and series the
 // configuration no longer lists. A stale configuration keeps serving (listeners get it, its tile files stay)
-// until a fresh one replaces it, so the maps work from the disk without a network. It also answers the
-// tile-grid questions of the map screens and asks the application cache for the points of interest of a map
-// rect.
+// until a fresh one replaces it, so the maps work from the disk without a network. A tile that failed is not
+// asked for again during a pause (QOVTileServerDatasource), except that a new configuration or the network coming
+// back lets every tile be asked for at once. It also answers the tile-grid questions of the map screens and asks
+// the application cache for the points of interest of a map rect.
 //
 // Grid: 256-pixel quadkey tiles over the 2^28-point map; at level z a tile is
 // 256 * 2^(20 - z) map points wide. The level of a zoom scale s (screen points per map point) is
@@ -75,8 +77,8 @@ public:
     // only does the latter part.
     void startListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener);
     void stopListeningForMapConfigWithDelegate(const std::shared_ptr<MapConfigurationListener>& listener);
-    // The action of the series-list request: keeps the configuration, writes its file and tells every listener
-    // on a later turn. A null configuration changes nothing.
+    // The action of the series-list request: keeps the configuration, writes its file, lets tiles that failed be
+    // asked for at once, and tells every listener on a later turn. A null configuration changes nothing.
     void storeConfiguration(const std::shared_ptr<QOVMapTileConfig>& configuration);
     std::shared_ptr<QOVMapTileConfig> currentTileConfig() const;
     // The configuration of the file; nullptr when it is missing or does not unarchive.
@@ -90,7 +92,10 @@ public:
 
     // Tiles. A series names its layer, date and (for a forecast frame) its run's master date.
     // The tile from its file (delivered with the given map rect) or from the service. The file is read and its
-    // picture decoded on a worker thread (TileFileRead); a missing file is fetched at once.
+    // picture decoded on a worker thread (TileFileRead); a missing file is fetched at once, unless the tile is
+    // fetched already (its file being written: the tile is delivered from memory; its transfer under way: the
+    // receiver joins it) or failed a short while ago (the datasource's pause: it is delivered without image data,
+    // and nothing is asked).
     void cachedTileForSeries(const std::shared_ptr<QOVMapSeries>& series, const std::string& quadKey,
                              const platform::map::MapRect& mapRect, const std::shared_ptr<MapTileReceiver>& receiver);
     // The same for the rect's first tile; a tile read from its file keeps its stored map rect.
@@ -166,13 +171,16 @@ private:
     void start();
     std::shared_ptr<QOVMapTileConfig> configurationForListening();
     void requestSeriesList();
-    // Reachability came back: a missing or stale configuration is asked for by a new request.
+    // Reachability came back: tiles that failed may be asked for at once, and a missing or stale configuration is
+    // asked for by a new request.
     void networkReturned();
     void pruneTileFiles(const QOVMapTileConfig& configuration);
     void fetchTile(const QOVMapSeries& series, const std::string& quadKey, const platform::map::MapRect& mapRect,
                    const std::shared_ptr<MapTileReceiver>& receiver);
     // The tile of a file when it reads back with image data; an unreadable file is deleted (logged).
     std::shared_ptr<QOVMapTileData> readTileFile(const std::filesystem::path& path);
+    // A TileFileWrite of that file has ended.
+    void tileFileWritten(const std::filesystem::path& path);
     static void deliverLater(const std::weak_ptr<MapTileReceiver>& receiver, std::shared_ptr<QOVMapTileData> tile);
 
     const std::filesystem::path m_folder;
@@ -182,6 +190,8 @@ private:
     platform::WeakListenerList<MapTileReceiver> m_tileCacheListeners;
     std::shared_ptr<QOVMapTileConfig> m_currentTileConfig;
     std::shared_ptr<platform::Timer> m_timer;
+    // Fetched tiles by file name, from their arrival until their TileFileWrite has ended.
+    std::map<std::string, std::shared_ptr<QOVMapTileData>> m_tilesBeingWritten;
     std::unique_ptr<platform::OperationQueue> m_fileQueue;       // TileFileReads
     std::unique_ptr<platform::OperationQueue> m_fileWriteQueue;  // TileFileWrites
 };

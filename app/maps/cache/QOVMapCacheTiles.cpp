@@ -38,6 +38,21 @@ std::shared_ptr<QOVMapTileData> QOVMapCache::readTileFile(const std::filesystem:
 
 void QOVMapCache::fetchTile(const QOVMapSeries& series, const std::string& quadKey,
                             const platform::map::MapRect& mapRect, const std::shared_ptr<MapTileReceiver>& receiver) {
+    // A tile fetched a moment ago whose file is still being written is not fetched again.
+    if (const auto fileName = fileNameForSeries(series, quadKey)) {
+        std::shared_ptr<QOVMapTileData> fetched;
+        {
+            std::lock_guard lock(m_mutex);
+            if (const auto writing = m_tilesBeingWritten.find(*fileName); writing != m_tilesBeingWritten.end()) {
+                fetched = std::make_shared<QOVMapTileData>(*writing->second);
+            }
+        }
+        if (fetched) {
+            fetched->setMapRect(mapRect);
+            deliverLater(receiver, std::move(fetched));
+            return;
+        }
+    }
     m_datasource->requestTileDataForLayer(
         series.layerName(), series.seriesDate(), series.masterSeriesDate(), quadKey, mapRect,
         platform::bindWeak(
@@ -148,12 +163,21 @@ void QOVMapCache::storeTileWithUserInfo(const TileRequestResult& result) {
         // A forecast frame is filed under its run; the tile itself does not name the run.
         const MapTileFileName name{tile.layerName(), tile.seriesDate(), result.masterSeriesDate, tile.quadKey()};
         if (const auto fileName = name.text()) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_tilesBeingWritten[*fileName] = result.tile;
+            }
             m_fileWriteQueue->addOperation(std::make_shared<TileFileWrite>(
                 weak_from_this(), cachesPathURLWithFileName(*fileName), result.tile, result.receiver));
             return;
         }
     }
     deliverLater(result.receiver, result.tile);
+}
+
+void QOVMapCache::tileFileWritten(const std::filesystem::path& path) {
+    std::lock_guard lock(m_mutex);
+    m_tilesBeingWritten.erase(path.filename().string());
 }
 
 void QOVMapCache::cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& receiver) {

@@ -20,6 +20,9 @@ void TileFileWrite::main() {
 }
 
 void TileFileWrite::completeOnMainThread() {
+    if (const auto cache = m_cache.lock()) {
+        cache->tileFileWritten(m_path);
+    }
     if (const auto receiver = m_receiver.lock()) {
         receiver->mapTileReceived(m_tile);
     }

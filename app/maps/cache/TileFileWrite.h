@@ -14,7 +14,8 @@ class QOVMapCache;
 // Writes one fetched tile's file on a worker thread, then hands the tile to its receiver on the main loop, so
 // that archiving and creating the file never hold up the main loop and a receiver that looks for the file when
 // the tile arrives finds it. A write cancelled before it takes the cache's lock writes nothing (the cache cancels
-// its pending writes before it deletes tile files); the tile is delivered all the same.
+// its pending writes before it deletes tile files); the tile is delivered all the same. The cache counts the tile
+// as being written until the completion.
 //
 // Threads: made and queued on any thread; main() runs on a worker under the cache's lock, the completion on the
 // main loop. The cache and the receiver are held weakly; the tile is shared with the receiver, which only reads it.

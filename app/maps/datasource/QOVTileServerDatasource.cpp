@@ -72,19 +72,31 @@ void QOVTileServerDatasource::requestTileDataForLayer(const std::string& layer, 
     if (!url) {
         QOV_LOG_ERROR("Refused a tile request with an unusable name: layer={}, series={}, quadKey={}", layer,
                       seriesDate, quadKey);
-        platform::dispatchMain([waiters = std::vector<Waiter>{std::move(waiter)}, tile, masterSeriesDate] {
-            deliver(waiters, tile, masterSeriesDate);
-        });
+        deliverLater(std::move(waiter), std::move(tile), masterSeriesDate);
         return;
     }
     std::lock_guard lock(m_mutex);
-    auto [entry, isNew] = m_requestsInFlight.try_emplace(*url);
-    entry->second.waiters.push_back(std::move(waiter));
-    if (isNew) {
-        entry->second.tile = std::move(tile);
-        entry->second.masterSeriesDate = masterSeriesDate;
-        startAttempt(*url, entry->second);
+    if (const auto entry = m_requestsInFlight.find(*url); entry != m_requestsInFlight.end()) {
+        entry->second.waiters.push_back(std::move(waiter));
+        return;
     }
+    if (!m_failedTiles.mayAsk(*url)) {
+        deliverLater(std::move(waiter), std::move(tile), masterSeriesDate);
+        return;
+    }
+    TileTransfer& transfer = m_requestsInFlight[*url];
+    transfer.waiters.push_back(std::move(waiter));
+    transfer.tile = std::move(tile);
+    transfer.masterSeriesDate = masterSeriesDate;
+    transfer.backOffGeneration = m_failedTiles.generation();
+    startAttempt(*url, transfer);
+}
+
+void QOVTileServerDatasource::deliverLater(Waiter waiter, std::shared_ptr<QOVMapTileData> tile,
+                                           std::optional<std::string> masterSeriesDate) {
+    platform::dispatchMain(
+        [waiters = std::vector<Waiter>{std::move(waiter)}, tile = std::move(tile),
+         masterSeriesDate = std::move(masterSeriesDate)] { deliver(waiters, tile, masterSeriesDate); });
 }
 
 void QOVTileServerDatasource::startAttempt(const std::string& url, TileTransfer& transfer) {
@@ -118,6 +130,7 @@ void QOVTileServerDatasource::tileAnswered(const std::string& url, TileImageRequ
             tile = transfer.tile;
             tile->setTileImageData(request.responseData());
             tile->setDecodedImage(request.picture());
+            m_failedTiles.succeeded(url);
         } else if (transfer.retries < kMaxRetries) {
             ++transfer.retries;
             startAttempt(url, transfer);
@@ -128,6 +141,7 @@ void QOVTileServerDatasource::tileAnswered(const std::string& url, TileImageRequ
                              request.responseStatusCode(), transfer.tile->quadKey(), url);
             }
             tile = transfer.tile;
+            m_failedTiles.failed(url, transfer.backOffGeneration);
         }
         waiters = std::move(transfer.waiters);
         masterSeriesDate = transfer.masterSeriesDate;
@@ -193,6 +207,11 @@ void QOVTileServerDatasource::seriesListAnswered(platform::net::HttpRequest& req
             action(builder->tileConfig());
         }
     }
+}
+
+void QOVTileServerDatasource::retryFailedTilesNow() {
+    std::lock_guard lock(m_mutex);
+    m_failedTiles.forgetAll();
 }
 
 void QOVTileServerDatasource::cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& callbackObj) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/maps/cache/MapTileReceiver.h"
+#include "app/maps/datasource/FailedTileBackOff.h"
 #include "app/maps/model/QOVMapTileConfig.h"
 #include "app/maps/model/QOVMapTileData.h"
 #include "platform/base/OperationQueue.h"
@@ -33,12 +35,14 @@ struct TileRequestResult {
 // "QOVTileImageHost") unless set.
 //
 // Tiles: a request for a URL already in flight joins it, and every waiter receives the one result. The body is
-// decoded on the transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer
-// other than 200 with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same
-// URL); after that the waiters receive the tile without image data. At most kTileTransfersAtOnce tiles are fetched
-// at once, in the order they were asked for. Cancelling by receiver removes that receiver's waiters; a transfer left
-// without waiters stops, and nothing of it is retried or delivered. Tiles run on
-// tileOperationQueue(), the series list on operationQueue().
+// decoded on the transfer's worker thread (TileImageRequest) and a delivered tile carries that picture. An answer other
+// than 200 with a body that decodes as a PNG, a connection failure or a 20 s stall is retried once (the same URL);
+// after that the waiters receive the tile without image data, and the URL pauses (FailedTileBackOff: 10 s, growing to
+// 60 s while it keeps failing): a request for it during its pause is not sent, and receives the tile without image
+// data on a later turn. retryFailedTilesNow() ends every pause. At most kTileTransfersAtOnce tiles are fetched at
+// once, in the order they were asked for. Cancelling by receiver removes that receiver's waiters; a transfer left
+// without waiters stops, and nothing of it is retried or delivered. Tiles run on tileOperationQueue(), the series
+// list on operationQueue().
 //
 // Series list: a request while one is in flight joins it. Only a 2xx answer that parses as a series list
 // reaches the actions; anything else is logged and reaches nobody, so the caller keeps what it had.
@@ -83,6 +87,10 @@ public:
                                  const std::shared_ptr<MapTileReceiver>& callbackObj);
     void requestSeriesListFromServer(SeriesListAction action);
 
+    // Tiles that failed may be asked for at once (the network came back, a new series list came). A transfer
+    // under way that fails after this starts no pause.
+    void retryFailedTilesNow();
+
     void cancelAllTileRequestsForDelegate(const std::shared_ptr<MapTileReceiver>& callbackObj);
     void cancelAllTileRequests();
     void cancelAllConfigurationRequests();
@@ -100,6 +108,7 @@ private:
         std::optional<std::string> masterSeriesDate;
         std::vector<Waiter> waiters;
         std::shared_ptr<platform::net::HttpRequest> request;  // the attempt under way
+        std::uint64_t backOffGeneration = 0;                  // the back-off's when the tile was asked for
         int retries = 0;
     };
 
@@ -108,6 +117,9 @@ private:
     void seriesListAnswered(platform::net::HttpRequest& request);
     static void deliver(const std::vector<Waiter>& waiters, const std::shared_ptr<QOVMapTileData>& tile,
                         const std::optional<std::string>& masterSeriesDate);
+    // Hands the tile, as it stands, to the waiter on a later turn.
+    static void deliverLater(Waiter waiter, std::shared_ptr<QOVMapTileData> tile,
+                             std::optional<std::string> masterSeriesDate);
 
     mutable std::recursive_mutex m_mutex;
     std::string m_seriesListBaseUrl;
@@ -115,6 +127,7 @@ private:
     std::unique_ptr<platform::OperationQueue> m_operationQueue;
     std::unique_ptr<platform::OperationQueue> m_tileOperationQueue;
     std::map<std::string, TileTransfer> m_requestsInFlight;
+    FailedTileBackOff m_failedTiles;  // by URL
     std::shared_ptr<platform::net::HttpRequest> m_seriesListRequest;
     std::vector<SeriesListAction> m_seriesListActions;
 };

@@ -66,8 +66,13 @@ std::shared_ptr<platform::ui::Image> QOVTileOverlay::tileImageForMapRect(const p
     if (auto image = cachedImageForKey(key)) {
         return image;
     }
+    const auto grid = QOVMapCache::tilesInMapRect(mapRect, zoomScale);
+    if (grid.empty() || m_quadKeysAwaited.contains(grid.front()->quadKey())) {
+        return nullptr;
+    }
     const auto cache = QOVMapCache::sharedInstance();
     if (!cache->hasCachedTileForSeries(m_series, mapRect, zoomScale, shared_from_this())) {
+        m_quadKeysAwaited.insert(grid.front()->quadKey());
         return nullptr;
     }
     const auto tile = cache->cachedTileForSeries(m_series, mapRect, zoomScale);
@@ -85,7 +90,14 @@ std::shared_ptr<platform::ui::Image> QOVTileOverlay::tileImageForMapRect(const p
 }
 
 void QOVTileOverlay::mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) {
-    if (const auto view = m_view.lock(); view && tile) {
+    if (!tile) {
+        return;
+    }
+    m_quadKeysAwaited.erase(tile->quadKey());
+    if (!tile->tileImageData()) {
+        return;
+    }
+    if (const auto view = m_view.lock()) {
         view->setNeedsDisplayInMapRect(tile->mapRect(), m_zoomScale);
     }
 }

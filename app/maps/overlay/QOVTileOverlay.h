@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/maps/cache/MapTileReceiver.h"
@@ -16,7 +17,10 @@ class QOVTileOverlayView;
 // The newest tiles of one series as an overlay over the whole world. It serves the tile image of a map rect at a
 // zoom scale from a small image cache of its own (emptied when the zoom scale changes, pruned to the 13 newest
 // entries of the process once it holds more than 12, off on "iPhone2," devices) or from the map cache's files;
-// a tile without a file is fetched with the overlay as receiver and its rect redrawn when it arrives.
+// a tile without a file is fetched with the overlay as receiver and its rect redrawn when it arrives; drawings of
+// the rect meanwhile do not ask for it again. A tile that arrives without a picture (its fetch failed) leaves its
+// rect as it was drawn, without it: a later drawing asks the map cache again, which waits out a pause before it
+// asks the tile server.
 //
 // Main thread only. Always owned by std::shared_ptr (made by create()). Its view is owned by the map view that
 // shows it: view() answers the one shown, or makes a new one when none is alive.
@@ -47,7 +51,7 @@ public:
     void clearImageCache() { m_imageCache.clear(); }
     std::size_t cachedImageCount() const { return m_imageCache.size(); }
 
-    // A fetched tile: its rect is drawn again.
+    // A tile asked for has arrived: its rect is drawn again when the tile has a picture.
     void mapTileReceived(const std::shared_ptr<QOVMapTileData>& tile) override;
 
 private:
@@ -56,6 +60,7 @@ private:
     std::shared_ptr<QOVMapSeries> m_series;
     platform::map::MapRect m_mapRect;
     std::map<std::string, std::shared_ptr<QOVImageCacheEntry>> m_imageCache;
+    std::set<std::string> m_quadKeysAwaited;  // asked of the map cache, not arrived yet
     std::weak_ptr<QOVTileOverlayView> m_view;
     double m_alpha;
     float m_zoomScale = 0;

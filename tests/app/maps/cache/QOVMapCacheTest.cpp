@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "app/core/cache/ApplicationCacheFactory.h"
@@ -258,6 +259,92 @@ TEST_F(QOVMapCacheTest, ATileIsStoredEvenWhenItsReceiverIsGone) {
     EXPECT_TRUE(m_cache->hasCachedTileForSeries(radar(), rect, 1.0F, nullptr));
     EXPECT_EQ(m_cache->alreadyCachedTilesSeries(radar(), rect, 1.0F).size(), 1U);
     EXPECT_TRUE(m_cache->tilesToCacheForSeries(radar(), rect, 1.0F).empty());
+}
+
+// Drawings of a map over a failing tile ask the map cache for the tile again and again.
+TEST_F(QOVMapCacheTest, ATileThatFailsIsAskedForAFewTimesOverTwentySecondsOfDrawingAndComesBackAfterwards) {
+    addFault(faultOf("/TileServer/imgs/*", 500));
+    auto receiver = std::make_shared<Receiver>();
+    for (std::size_t drawing = 1; drawing <= 400; ++drawing) {  // 20 s, 20 drawings a second
+        m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == drawing; }));
+        EXPECT_FALSE(receiver->tiles.back()->tileImageData());
+        advance(0.05);
+    }
+    // At 0 s and 10 s, each with its retry; then not before 30 s.
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 4U);
+    EXPECT_FALSE(hasFile(radarFile("0320")));
+
+    sim().faults().clear();
+    advance(11.0);
+    m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 401; }));
+    EXPECT_TRUE(receiver->tiles.back()->tileImageData());
+    EXPECT_TRUE(hasFile(radarFile("0320")));
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 5U);
+}
+
+TEST_F(QOVMapCacheTest, AFailedTileIsAskedForAtOnceWhenTheNetworkComesBackOrANewSeriesListComes) {
+    addFault(faultOf("/TileServer/imgs/*", 500));
+    const std::vector<std::pair<std::string, std::function<void()>>> events{
+        {"the network comes back",
+         [] {
+             platform::net::Reachability::shared()->setReachable(false);
+             platform::net::Reachability::shared()->setReachable(true);
+         }},
+        {"a new series list",
+         [this] { m_cache->storeConfiguration(std::make_shared<QOVMapTileConfig>(*m_cache->currentTileConfig())); }}};
+    auto receiver = std::make_shared<Receiver>();
+    const auto draw = [&] {
+        const std::size_t before = receiver->tiles.size();
+        m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+        return qovtest::pumpUntil([&] { return receiver->tiles.size() == before + 1; });
+    };
+    ASSERT_TRUE(draw());
+    std::size_t asked = requestCount("/TileServer/imgs/*");
+    for (const auto& [event, happen] : events) {
+        ASSERT_TRUE(draw());
+        EXPECT_EQ(requestCount("/TileServer/imgs/*"), asked) << event;
+        happen();
+        ASSERT_TRUE(draw());
+        EXPECT_EQ(requestCount("/TileServer/imgs/*"), asked + 2) << event;
+        asked += 2;
+    }
+}
+
+TEST_F(QOVMapCacheTest, OfflineAFailedTileIsNotTriedOnEachDrawingAndIsAskedForAtOnceWhenTheNetworkComesBack) {
+    platform::net::Reachability::shared()->setReachable(false);
+    auto receiver = std::make_shared<Receiver>();
+    m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1; }));
+    for (std::size_t drawing = 2; drawing <= 100; ++drawing) {
+        advance(0.05);
+        m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+        EXPECT_EQ(datasource()->tileRequestsInFlight(), 0U) << "nothing tried at " << drawing;
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == drawing; }));
+    }
+    platform::net::Reachability::shared()->setReachable(true);
+    m_cache->cachedTileForSeries(radar(), "0320", {}, receiver);
+    EXPECT_EQ(datasource()->tileRequestsInFlight(), 1U);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 101; }));
+    EXPECT_TRUE(receiver->tiles.back()->tileImageData());
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 1U);
+}
+
+TEST_F(QOVMapCacheTest, ATileThatArrivedAndIsStillBeingWrittenIsHandedOverFromMemoryNotFetchedAgain) {
+    auto fetched = std::make_shared<QOVMapTileData>();
+    fetched->setLayerName("radar");
+    fetched->setSeriesDate(radar()->seriesDate());
+    fetched->setQuadKey("0330");
+    fetched->setTileImageData(qovtest::PngSamples::picture(256, 256));
+    auto receiver = std::make_shared<Receiver>();
+    m_cache->storeTileWithUserInfo(TileRequestResult{fetched, std::nullopt, receiver});
+    auto other = std::make_shared<Receiver>();
+    m_cache->cachedTileForSeries(radar(), "0330", platform::map::MapRect(5, 6, 7, 8), other);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return receiver->tiles.size() == 1 && other->tiles.size() == 1; }));
+    EXPECT_TRUE(other->tiles[0]->tileImageData() == fetched->tileImageData());
+    EXPECT_EQ(other->tiles[0]->mapRect(), platform::map::MapRect(5, 6, 7, 8));
+    EXPECT_EQ(requestCount("/TileServer/imgs/*"), 0U);
 }
 
 class RecordingApplicationCache : public ApplicationCache {

@@ -85,7 +85,59 @@ TEST_F(QOVTileServerDatasourceTest, FailedAnswersAreRetriedOnceThenDeliveredWith
             EXPECT_EQ(result.masterSeriesDate.has_value(), result.tile->quadKey() == "0320");
         }
         sim().faults().clear();
+        advance(FailedTileBackOff::kLongestPause);  // the next fault asks for the same tiles
     }
+}
+
+TEST_F(QOVTileServerDatasourceTest, AFailedTileIsNotAskedForDuringItsPauseYetEveryRequestIsAnswered) {
+    addFault(faultOf(kTiles, 500));
+    request("0320");
+    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_EQ(requestCount(kTiles), 2U);  // asked, and retried once
+    // Seconds after the previous request, and the requests the server has received by then.
+    const std::vector<std::pair<double, std::size_t>> asks{{9.5, 2}, {0.5, 4}, {19.5, 4}, {0.5, 6}, {39.5, 6}};
+    for (const auto& [seconds, received] : asks) {
+        advance(seconds);
+        const std::size_t answered = tiles().size();
+        request("0320");
+        EXPECT_EQ(tiles().size(), answered) << "answered on a later turn";
+        ASSERT_TRUE(qovtest::pumpUntil(
+            [&] { return datasource()->tileRequestsInFlight() == 0 && tiles().size() == answered + 1; }));
+        EXPECT_FALSE(tiles().back().tile->tileImageData());
+        EXPECT_EQ(requestCount(kTiles), received) << "at " << clock().now().secondsSince1970;
+    }
+    // The server answers again: the tile comes once its pause is over, and its failures are forgotten.
+    sim().faults().clear();
+    advance(0.5);
+    request("0320");
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_TRUE(tiles().back().tile->tileImageData());
+    addFault(faultOf(kTiles, 500));
+    for (const double seconds : {0.0, 10.0}) {
+        advance(seconds);
+        request("0320");
+        ASSERT_TRUE(waitUntilIdle());
+    }
+    EXPECT_EQ(requestCount(kTiles), 11U) << "a first failure again: 10 s";
+}
+
+TEST_F(QOVTileServerDatasourceTest,
+       AfterRetryingNowEveryFailedTileIsAskedForAtOnceAndOneFailingMeanwhileStartsNoPause) {
+    addFault(faultOf(kTiles, 500));
+    request("0320");
+    ASSERT_TRUE(waitUntilIdle());
+    auto slowFailure = faultOf(kTiles, 500);
+    slowFailure.delaySeconds = 0.2;
+    addFault(slowFailure);
+    datasource()->retryFailedTilesNow();
+    request("0320");
+    datasource()->retryFailedTilesNow();  // while the tile is being asked for
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(requestCount(kTiles), 4U);
+    addFault(faultOf(kTiles, 500));
+    request("0320");
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(requestCount(kTiles), 6U);
 }
 
 TEST_F(QOVTileServerDatasourceTest, CancellingRemovesOnlyThatReceiverAndAnEmptiedTransferStops) {

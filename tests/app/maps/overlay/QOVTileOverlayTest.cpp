@@ -65,5 +65,49 @@ TEST_F(QOVTileOverlayTest, AMissingTileIsFetchedRedrawnAndThenServedAtTheZoomSca
     EXPECT_EQ(overlay->cachedImageCount(), 0U);
 }
 
+TEST_F(QOVTileOverlayTest, DrawingsWhileATileIsFetchedDoNotAskForItAgain) {
+    auto delay = faultOf("/TileServer/imgs/radar/*");
+    delay.delaySeconds = 0.3;
+    addFault(delay);
+    const auto overlay = QOVTileOverlay::create(platform::map::kMapRectWorld,
+                                                m_cache->currentTileConfig()->latestSeriesForLayer("radar"), 1.0);
+    const auto view = overlay->view();
+    const float scale = 1.0F / 8192.0F;
+    const MapRect tile(2097152.0 * 32, 2097152.0 * 48, 2097152, 2097152);
+    for (int drawing = 0; drawing < 10; ++drawing) {
+        EXPECT_EQ(overlay->tileImageForMapRect(tile, scale), nullptr);
+        advance(0.05);
+    }
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return view->displayRequests() > 0; }));
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return datasource()->tileRequestsInFlight() == 0; }));
+    loop().runUntilIdle();
+    EXPECT_EQ(view->displayRequests(), 1) << "one arrival";
+    EXPECT_EQ(requestCount("/TileServer/imgs/radar/*"), 1U);
+    EXPECT_NE(overlay->tileImageForMapRect(tile, scale), nullptr);
+}
+
+TEST_F(QOVTileOverlayTest, AFailedTileLeavesAGapThatIsNotRedrawnInALoopAndIsFilledAfterItsPause) {
+    addFault(faultOf("/TileServer/imgs/radar/*", 500));
+    const auto overlay = QOVTileOverlay::create(platform::map::kMapRectWorld,
+                                                m_cache->currentTileConfig()->latestSeriesForLayer("radar"), 1.0);
+    const auto view = overlay->view();
+    const float scale = 1.0F / 8192.0F;
+    const MapRect tile(2097152.0 * 32, 2097152.0 * 48, 2097152, 2097152);
+    for (int drawing = 0; drawing < 400; ++drawing) {  // 20 s, 20 drawings a second
+        EXPECT_EQ(overlay->tileImageForMapRect(tile, scale), nullptr);
+        ASSERT_TRUE(qovtest::pumpUntil([&] { return datasource()->tileRequestsInFlight() == 0; }));
+        loop().runUntilIdle();
+        advance(0.05);
+    }
+    EXPECT_EQ(view->displayRequests(), 0) << "nothing new to draw";
+    EXPECT_EQ(requestCount("/TileServer/imgs/radar/*"), 4U);
+
+    sim().faults().clear();
+    advance(11.0);
+    EXPECT_EQ(overlay->tileImageForMapRect(tile, scale), nullptr);
+    ASSERT_TRUE(qovtest::pumpUntil([&] { return view->displayRequests() == 1; }));
+    EXPECT_NE(overlay->tileImageForMapRect(tile, scale), nullptr);
+}
+
 }  // namespace
 }  // namespace qov

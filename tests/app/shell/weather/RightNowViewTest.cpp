@@ -24,15 +24,16 @@ TEST_F(RightNowViewTest, ShowsTheCurrentConditions) {
     EXPECT_EQ(panel->header()->m_subtitleLabel->text(), "Updated: 3:00 AM EST");
 }
 
-// The stand-in's observations at 08:00 UTC: Atlanta before dawn, Perth in the afternoon (the standard station).
+// The stand-in's observations at 08:00 UTC: Atlanta before dawn under a clear sky, Perth in the afternoon (the
+// standard station) in the rain its radar shows there.
 TEST_F(RightNowViewTest, EachLabelShowsItsOwnObservedValue) {
     const struct {
         const char* key;
         std::vector<std::string> labels;  // temperature, feels like, wind, humidity, UV, dew point, visibility,
                                           // sunrise, sunset
     } cases[] = {
-        {"USGA0028", {"40°F", "32°F", "NNW 14 mph", "84%", "0 Low", "35°F", "4 mi", "7:42 AM", "5:51 PM"}},
-        {"ASXX0231", {"86°F", "88°F", "ENE 12 mph", "54%", "7 High", "67°F", "10 mi", "5:24 AM", "7:25 PM"}},
+        {"USGA0028", {"40°F", "32°F", "NNW 14 mph", "66%", "0 Low", "29°F", "10 mi", "7:42 AM", "5:51 PM"}},
+        {"ASXX0231", {"86°F", "95°F", "ENE 12 mph", "72%", "2 Low", "76°F", "4 mi", "5:24 AM", "7:25 PM"}},
     };
     const auto panel = makePanel<RightNowView>();
     for (const auto& c : cases) {
