@@ -38,12 +38,12 @@ constexpr double kStageTimeOut = 30.0;
 // Shows the screen: its dump on out and its picture in the file. Answers whether the picture was written.
 bool showScreen(const std::string& picture, std::ostream& out, std::ostream& err) {
     out << platform::ui::ScreenDump::dumpScreen() << std::flush;
-    if (platform::ui::ScreenRenderer::writeScreen(picture)) {
-        out << "Screen written to " << picture << "\n";
-        return true;
+    if (std::string problem; !platform::ui::ScreenRenderer::writeScreen(picture, problem)) {
+        err << "qovara: could not write " + picture + ": " + problem + "\n";  // one write: log lines may come between
+        return false;
     }
-    err << "qovara: could not write " + picture + "\n";  // one write: log lines may come between
-    return false;
+    out << "Screen written to " << picture << "\n";
+    return true;
 }
 
 // Passes the terms screen the way a user does: a tap on its agree button.

@@ -28,8 +28,9 @@ std::string panelName(int viewNumber) {
 }
 
 bool writePicture(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    if (!platform::ui::ScreenRenderer::writeScreen(file.string())) {
-        err << "qovara: could not write " + file.string() + "\n";  // one write: log lines may come between
+    if (std::string problem; !platform::ui::ScreenRenderer::writeScreen(file.string(), problem)) {
+        // One write: log lines may come between.
+        err << "qovara: could not write " + file.string() + ": " + problem + "\n";
         return false;
     }
     out << "Panel written to " << file.string() << "\n";

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <optional>
 
-#include <netcdf.h>
-
 #include "platform/base/Log.h"
+#include "platform/storage/NetcdfFile.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -20,50 +19,14 @@ constexpr int kMaxLevel = 4;
 constexpr int kMaxCount = 1 << 24;
 constexpr double kBinUnits = 65535.0;
 
-// An open netCDF file, closed when it goes.
-class NetcdfFile {
-public:
-    explicit NetcdfFile(const std::string& path) : m_open(nc_open(path.c_str(), NC_NOWRITE, &m_id) == NC_NOERR) {}
-    ~NetcdfFile() {
-        if (m_open) {
-            nc_close(m_id);
-        }
+// A count the file declares, refused when it is negative or larger than any resolution of the database holds.
+std::optional<int> countOf(const platform::NetcdfFile& file, const char* name) {
+    const auto value = file.scalar(name);
+    if (!value || *value < 0 || *value > kMaxCount) {
+        return std::nullopt;
     }
-    NetcdfFile(const NetcdfFile&) = delete;
-    NetcdfFile& operator=(const NetcdfFile&) = delete;
-
-    bool isOpen() const { return m_open; }
-
-    // A whole one-dimensional variable of exactly `length` values (read as int), or nullopt.
-    std::optional<std::vector<int>> ints(const char* name, std::size_t length) const {
-        int variable = 0;
-        int dimensions = 0;
-        int dimension = 0;
-        std::size_t actual = 0;
-        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR ||
-            nc_inq_varndims(m_id, variable, &dimensions) != NC_NOERR || dimensions != 1 ||
-            nc_inq_vardimid(m_id, variable, &dimension) != NC_NOERR ||
-            nc_inq_dimlen(m_id, dimension, &actual) != NC_NOERR || actual != length) {
-            return std::nullopt;
-        }
-        std::vector<int> values(length);
-        if (length > 0 && nc_get_var_int(m_id, variable, values.data()) != NC_NOERR) {
-            return std::nullopt;
-        }
-        return values;
-    }
-    std::optional<int> count(const char* name) const {
-        const auto values = ints(name, 1);
-        if (!values || values->front() < 0 || values->front() > kMaxCount) {
-            return std::nullopt;
-        }
-        return values->front();
-    }
-
-private:
-    int m_id = 0;
-    bool m_open;
-};
+    return value;
+}
 
 // Levels 5 and 6 are Antarctica's shores: land like any other.
 int shoreLevel(int level) { return level > kMaxLevel ? 1 : std::max(level, 1); }
@@ -81,16 +44,16 @@ const LandMask& LandMask::shared() {
 }
 
 LandMask::LandMask(const std::string& path) {
-    const NetcdfFile file(path);
+    const platform::NetcdfFile file(path);
     if (!file.isOpen()) {
         QOV_LOG_ERROR("Cannot open the coastline file {}; every place counts as land", path);
         return;
     }
-    const auto binMinutes = file.count("Bin_size_in_minutes");
-    const auto columns = file.count("N_bins_in_360_longitude_range");
-    const auto binCount = file.count("N_bins_in_file");
-    const auto segmentCount = file.count("N_segments_in_file");
-    const auto pointCount = file.count("N_points_in_file");
+    const auto binMinutes = countOf(file, "Bin_size_in_minutes");
+    const auto columns = countOf(file, "N_bins_in_360_longitude_range");
+    const auto binCount = countOf(file, "N_bins_in_file");
+    const auto segmentCount = countOf(file, "N_segments_in_file");
+    const auto pointCount = countOf(file, "N_points_in_file");
     if (!binMinutes || !columns || !binCount || !segmentCount || !pointCount || *binMinutes == 0 || *columns == 0 ||
         *binCount % *columns != 0 || *binMinutes * *columns != 360 * 60) {
         QOV_LOG_ERROR("The coastline file {} has no usable bin layout; every place counts as land", path);

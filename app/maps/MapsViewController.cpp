@@ -89,10 +89,12 @@ void MapsViewController::viewDidUnload() {
     m_timestampLabel.reset();
     m_controlToolBar.reset();
     m_fullscreenButton.reset();
+    m_fullscreenPlayButton.reset();
     m_legendImageView.reset();
     m_loadingView.reset();
     m_loadingIndicator.reset();
     m_progressView.reset();
+    m_animationLoadingIndicator.reset();
 }
 
 void MapsViewController::playButtonPressed() {

@@ -76,14 +76,23 @@ bool Image::samePixels(const Image& other) const {
     return std::memcmp(mine, theirs, static_cast<std::size_t>(stride) * static_cast<std::size_t>(height())) == 0;
 }
 
-bool Image::writePNG(const std::string& path) const {
+bool Image::writePNG(const std::string& path, std::string& problem) const {
     const std::optional<Data> data = pngData();
     if (!data) {
+        problem = "the picture cannot be encoded as PNG";
         return false;
     }
-    // A picture is made again when lost: it need not wait for the disk.
-    return AtomicFile::writeReplaceable(path,
-                                        std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
+    return AtomicFile::writeWhereAsked(
+        path, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()), problem);
+}
+
+bool Image::writePNG(const std::string& path) const {
+    std::string problem;
+    if (!writePNG(path, problem)) {
+        QOV_LOG_ERROR("Cannot write the PNG image {}: {}", path, problem);
+        return false;
+    }
+    return true;
 }
 
 std::shared_ptr<Image> Image::cropped(const Rect& rect) const {

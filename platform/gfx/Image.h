@@ -32,7 +32,11 @@ public:
     std::optional<Data> pngData() const;
     // Whether both images have the same size and the same pixels.
     bool samePixels(const Image& other) const;
-    // Writes the PNG atomically and privately (AtomicFile); false (and a log line) on failure.
+    // Writes the PNG where the path leads (AtomicFile::writeWhereAsked: a file is replaced atomically and privately,
+    // a link followed, a pipe or a device written into, a folder refused). Answers true only when the bytes went
+    // there; else false with problem saying why, as a sentence that leaves out the path.
+    bool writePNG(const std::string& path, std::string& problem) const;
+    // As above, the problem logged.
     bool writePNG(const std::string& path) const;
 
     // The part of the image inside rect (in pixels, clipped to the image); nullptr when nothing is left.

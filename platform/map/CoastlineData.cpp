@@ -4,10 +4,9 @@
 #include <array>
 #include <cmath>
 
-#include <netcdf.h>
-
 #include "platform/base/Log.h"
 #include "platform/map/MapProjection.h"
+#include "platform/storage/NetcdfFile.h"
 
 QOV_LOG_LEVEL(15)
 
@@ -19,60 +18,6 @@ constexpr int kMaxLevel = 4;
 constexpr int kMaxCount = 1 << 24;
 // Relative positions inside a bin run from 0 to this value across it.
 constexpr double kBinUnits = 65535.0;
-
-// An open netCDF file, closed when it goes.
-class NetcdfFile {
-public:
-    explicit NetcdfFile(const std::string& path) { m_open = nc_open(path.c_str(), NC_NOWRITE, &m_id) == NC_NOERR; }
-    ~NetcdfFile() {
-        if (m_open) {
-            nc_close(m_id);
-        }
-    }
-    NetcdfFile(const NetcdfFile&) = delete;
-    NetcdfFile& operator=(const NetcdfFile&) = delete;
-
-    bool isOpen() const { return m_open; }
-
-    // A whole one-dimensional variable of exactly `length` values (read as int), or nullopt.
-    std::optional<std::vector<int>> ints(const char* name, std::size_t length) const {
-        int variable = 0;
-        int dimensions = 0;
-        int dimension = 0;
-        std::size_t actual = 0;
-        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR ||
-            nc_inq_varndims(m_id, variable, &dimensions) != NC_NOERR || dimensions != 1 ||
-            nc_inq_vardimid(m_id, variable, &dimension) != NC_NOERR ||
-            nc_inq_dimlen(m_id, dimension, &actual) != NC_NOERR || actual != length) {
-            return std::nullopt;
-        }
-        std::vector<int> values(length);
-        if (length > 0 && nc_get_var_int(m_id, variable, values.data()) != NC_NOERR) {
-            return std::nullopt;
-        }
-        return values;
-    }
-    // The values [first, first + count) of a one-dimensional variable (read as int), or nullopt.
-    std::optional<std::vector<int>> range(const char* name, std::size_t first, std::size_t count) const {
-        int variable = 0;
-        std::vector<int> values(count);
-        const std::size_t start[1] = {first};
-        const std::size_t length[1] = {count};
-        if (nc_inq_varid(m_id, name, &variable) != NC_NOERR ||
-            (count > 0 && nc_get_vara_int(m_id, variable, start, length, values.data()) != NC_NOERR)) {
-            return std::nullopt;
-        }
-        return values;
-    }
-    std::optional<int> scalar(const char* name) const {
-        const auto values = ints(name, 1);
-        return values ? std::optional<int>(values->front()) : std::nullopt;
-    }
-
-private:
-    int m_id = 0;
-    bool m_open = false;
-};
 
 // A position inside one bin, from its south-western corner, 0 to 1 across.
 struct BinPoint {

@@ -78,6 +78,22 @@ void AppDirectories::setHome(std::filesystem::path home) {
     m_home = std::move(home);
 }
 
+bool AppDirectories::holds(const std::filesystem::path& path) const {
+    std::error_code homeError;
+    std::error_code pathError;
+    std::filesystem::path folder = std::filesystem::absolute(home(), homeError);
+    const std::filesystem::path absolute = std::filesystem::absolute(path, pathError).lexically_normal();
+    if (homeError || pathError || folder.empty()) {
+        return false;
+    }
+    folder = folder.lexically_normal();
+    if (folder.filename().empty()) {
+        folder = folder.parent_path();  // "/a/home/" names "/a/home"
+    }
+    const std::filesystem::path relative = absolute.lexically_relative(folder);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
 std::filesystem::path AppDirectories::cachesDirectory() const { return directory(kCachesFolder); }
 
 std::filesystem::path AppDirectories::documentsDirectory() const { return directory(kDocumentsFolder); }

@@ -39,6 +39,9 @@ public:
 
     std::filesystem::path home() const;
     void setHome(std::filesystem::path home);
+    // Whether path is the home or lies under it, by name: links are not resolved, a relative path is taken from the
+    // current folder.
+    bool holds(const std::filesystem::path& path) const;
 
     std::filesystem::path cachesDirectory() const;
     std::filesystem::path documentsDirectory() const;

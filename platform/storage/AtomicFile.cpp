@@ -12,6 +12,7 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Log.h"
+#include "platform/storage/AppDirectories.h"
 #include "platform/storage/WriteTemporaries.h"
 
 QOV_LOG_LEVEL(15)
@@ -35,6 +36,36 @@ bool writeAll(int descriptor, std::string_view bytes) {
 }
 
 std::error_code lastError() { return {errno, std::system_category()}; }
+
+bool isPipeOrDevice(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode); }
+
+// Writes into a pipe or a device, in place. It is opened without waiting (a pipe that nothing reads would keep a
+// plain open waiting for ever) and then written waiting.
+bool writeInto(const std::filesystem::path& file, mode_t expected, std::string_view bytes, std::string& problem) {
+    const int descriptor = ::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        problem = errno == ENXIO && S_ISFIFO(expected) ? "it is a pipe that nothing reads" : lastError().message();
+        return false;
+    }
+    struct stat opened {};
+    bool written = false;
+    if (::fstat(descriptor, &opened) != 0) {
+        problem = lastError().message();
+    } else if (!isPipeOrDevice(opened.st_mode)) {
+        problem = "it was replaced while it was being opened";  // a file is never written in place
+    } else {
+        const int flags = ::fcntl(descriptor, F_GETFL);
+        written = flags >= 0 && ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0 && writeAll(descriptor, bytes);
+        if (!written) {
+            problem = lastError().message();
+        }
+    }
+    if (::close(descriptor) != 0 && written) {
+        written = false;
+        problem = lastError().message();
+    }
+    return written;
+}
 
 // The rename is durable once the folder's entry is on disk. A folder that cannot be flushed is logged; the
 // file itself is already in place.
@@ -75,6 +106,46 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view bytes
 bool AtomicFile::writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
     std::error_code error;
     return replace(file, bytes, mode, false, error);
+}
+
+bool AtomicFile::writeWhereAsked(const std::filesystem::path& file, std::string_view bytes, std::string& problem) {
+    struct stat named {};
+    const bool missing = ::lstat(file.c_str(), &named) != 0;
+    if (missing && errno != ENOENT) {
+        problem = lastError().message();
+        return false;
+    }
+    std::filesystem::path target = file;
+    if (!missing && S_ISLNK(named.st_mode) && !AppDirectories::shared()->holds(file)) {
+        std::error_code error;
+        target = std::filesystem::canonical(file, error);
+        if (error == std::errc::no_such_file_or_directory) {
+            problem =
+                "it is a link to " + std::filesystem::read_symlink(file, error).string() + ", which does not exist";
+            return false;
+        }
+        if (error || ::lstat(target.c_str(), &named) != 0) {
+            problem = error ? error.message() : lastError().message();
+            return false;
+        }
+    }
+    if (missing || S_ISREG(named.st_mode) || S_ISLNK(named.st_mode)) {
+        std::error_code error;
+        if (!replace(target, bytes, 0600, false, error)) {
+            problem = error.message();
+            return false;
+        }
+        return true;
+    }
+    if (S_ISDIR(named.st_mode)) {
+        problem = "it is a folder";
+        return false;
+    }
+    if (isPipeOrDevice(named.st_mode)) {
+        return writeInto(target, named.st_mode, bytes, problem);
+    }
+    problem = "it is neither a file, a pipe nor a device";
+    return false;
 }
 
 bool AtomicFile::replace(const std::filesystem::path& file, std::string_view bytes, mode_t mode, bool durable,

@@ -11,7 +11,8 @@
 
 namespace platform {
 
-// Whole-file reads and atomic whole-file writes.
+// Whole-file reads and writes: atomic for the application's own files, and where a person asked for a file (a
+// picture), into what the path names.
 class AtomicFile {
 public:
     // Writes bytes to a temporary file in the file's folder, gives it the mode, flushes it to disk, renames it
@@ -26,6 +27,20 @@ public:
     // As write(), but nothing is flushed to disk: readers still see the old or the new contents, yet a power cut may
     // leave the file empty or missing. For caches whose files are checked when read and fetched again when bad.
     static bool writeReplaceable(const std::filesystem::path& file, std::string_view bytes, mode_t mode = 0600);
+    // Writes a file a person asked for (a picture named on the command line or in a script) as careful command-line
+    // tools do, honouring what the path names:
+    // - nothing there, or a regular file: written as writeReplaceable() writes (atomically, privately; not flushed to
+    //   disk, since what was asked for is made again when lost);
+    // - a symbolic link: followed, and its target written as above (the link stays a link); a link that leads
+    //   nowhere is refused, since writing it would make a file wherever the link points. In the application's home
+    //   (AppDirectories::holds) a link is replaced as for the application's own files, never followed;
+    // - a pipe or a device: written into, with no temporary, no rename and its mode left alone. It is opened without
+    //   waiting, so a pipe that nothing reads is refused at once; once open, writes wait for a slow reader. A reader
+    //   that goes away fails the write (EPIPE) where the process ignores SIGPIPE, as the runner does;
+    // - a folder, a socket or anything else: refused.
+    // Answers true only when the bytes went where the path leads; else false with problem saying why in a sentence
+    // that leaves out the path ("it is a folder"). Logs only what writeReplaceable() logs.
+    static bool writeWhereAsked(const std::filesystem::path& file, std::string_view bytes, std::string& problem);
 
     // The file's bytes, or nullopt (and a log line) when it cannot be read or is larger than maxSize.
     // A missing file answers nullopt without a log line.

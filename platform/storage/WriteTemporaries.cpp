@@ -70,23 +70,6 @@ std::vector<std::string> temporaryNames(int folder) {
     return names;
 }
 
-// Whether folder is the application's home or lies under it (by name: links are not resolved).
-bool isInApplicationHome(const std::filesystem::path& folder) {
-    std::error_code homeError;
-    std::error_code folderError;
-    std::filesystem::path home = std::filesystem::absolute(AppDirectories::shared()->home(), homeError);
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, folderError).lexically_normal();
-    if (homeError || folderError || home.empty()) {
-        return false;
-    }
-    home = home.lexically_normal();
-    if (home.filename().empty()) {
-        home = home.parent_path();  // "/a/home/" names "/a/home"
-    }
-    const std::filesystem::path relative = absolute.lexically_relative(home);
-    return !relative.empty() && *relative.begin() != "..";
-}
-
 }  // namespace
 
 std::string WriteTemporaries::patternFor(const std::filesystem::path& file) {
@@ -155,7 +138,7 @@ void WriteTemporaries::removeLeftoversOnFirstWrite(const std::filesystem::path& 
             return;
         }
     }
-    if (isInApplicationHome(folder)) {
+    if (AppDirectories::shared()->holds(folder)) {
         removeLeftovers(folder);
     }
 }

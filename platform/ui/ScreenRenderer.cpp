@@ -104,6 +104,10 @@ std::shared_ptr<gfx::Image> ScreenRenderer::renderScreen(double scale) {
     return context.makeImage();
 }
 
+bool ScreenRenderer::writeScreen(const std::string& path, std::string& problem) {
+    return renderScreen()->writePNG(path, problem);
+}
+
 bool ScreenRenderer::writeScreen(const std::string& path) { return renderScreen()->writePNG(path); }
 
 }  // namespace platform::ui

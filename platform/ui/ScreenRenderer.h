@@ -21,7 +21,10 @@ public:
     // The screen as the user sees it: the status bar, the key window's visible layers, the keyboard while it
     // is shown, and the alerts and sheets over a dimmed screen; scale pixels to a point (2 for a high-density display).
     static std::shared_ptr<gfx::Image> renderScreen(double scale = 1.0);
-    // renderScreen() written as PNG; false (logged) when it cannot be written.
+    // renderScreen() written as PNG where the path leads (gfx::Image::writePNG); false with problem saying why when
+    // it cannot be written there.
+    static bool writeScreen(const std::string& path, std::string& problem);
+    // As above, the problem logged.
     static bool writeScreen(const std::string& path);
 
 private:

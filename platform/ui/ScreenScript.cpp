@@ -398,8 +398,8 @@ bool ScreenScript::shot(const std::string& path) {
     if (path.empty()) {
         return fail("shot needs a file name");
     }
-    if (!ScreenRenderer::writeScreen(path)) {
-        return fail("cannot write " + path);
+    if (std::string problem; !ScreenRenderer::writeScreen(path, problem)) {
+        return fail("cannot write " + path + ": " + problem);
     }
     return true;
 }

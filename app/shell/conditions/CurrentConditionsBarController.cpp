@@ -78,6 +78,9 @@ void CurrentConditionsBarController::viewDidUnload() {
     QOVViewController::viewDidUnload();
     stopObserving();
     m_barTable.reset();
+    m_scrollView.reset();
+    m_leftImageView.reset();
+    m_rightImageView.reset();
 }
 
 void CurrentConditionsBarController::stopObserving() {

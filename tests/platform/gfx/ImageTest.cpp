@@ -7,6 +7,7 @@
 
 #include "platform/gfx/BitmapContext.h"
 #include "platform/gfx/Image.h"
+#include "tests/support/PipeReader.h"
 #include "tests/support/TempHome.h"
 
 namespace platform::gfx {
@@ -48,7 +49,28 @@ TEST(ImageTest, WritesAndReadsFilesAndReportsUnwritablePaths) {
     const auto read = Image::fromPNGFile(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->pixel(4, 4), Color::rgba(1, 0, 0));
-    EXPECT_FALSE(redSquare(5)->writePNG((home.path() / "missing" / "square.png").string()));
+    std::string problem;
+    EXPECT_FALSE(redSquare(5)->writePNG((home.path() / "missing" / "square.png").string(), problem));
+    EXPECT_EQ(problem, "No such file or directory");
+    EXPECT_FALSE(redSquare(5)->writePNG(home.path().string(), problem));
+    EXPECT_EQ(problem, "it is a folder");
+}
+
+TEST(ImageTest, APictureAskedForInAPipeReachesItsReaderAndThePipeStays) {
+    qovtest::TempHome home;
+    const auto pipe = home.path() / "screen.png";
+    qovtest::PipeReader reader(pipe);
+    ASSERT_TRUE(reader.isReading());
+    BitmapContext context(64, 32);
+    context.fillRect(Rect(0, 0, 32, 32), Color::rgba(0, 0, 1));
+    const auto picture = context.makeImage();
+    std::string problem;
+    ASSERT_TRUE(picture->writePNG(pipe.string(), problem)) << problem;
+    const std::string& bytes = reader.received();
+    const auto read = Image::fromPNGData(Data(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->samePixels(*picture));
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(pipe)));
 }
 
 TEST(ImageTest, APictureNeverWritesThroughALinkPlantedBesideIt) {

@@ -333,8 +333,9 @@ TEST_F(MapViewTest, TheUserLocationShowsOnceThereIsAFix) {
     advance(0.0);
     m_map->setCenterCoordinate({33.75, -84.39}, false);
     EXPECT_TRUE(m_map->isUserLocationVisible());
+    ASSERT_FALSE(m_map->annotations().empty());
     EXPECT_EQ(m_map->annotations().front(), m_map->userLocation());
-    EXPECT_NE(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
+    ASSERT_NE(m_map->viewForAnnotation(m_map->userLocation()), nullptr);
     // The dot follows the next fix at the next render.
     source->pushFix(geo::Coordinate{33.80, -84.39});
     advance(0.0);

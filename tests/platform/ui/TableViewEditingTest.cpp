@@ -64,7 +64,14 @@ protected:
         table->setRowHeight(48.0);
         table->reloadData();
     }
-    std::shared_ptr<TableViewCell> cell(int row) const { return table->cellForRow(IndexPath{0, row}); }
+    // The row's cell on screen; a missing one fails the test and a blank cell stands in for it.
+    std::shared_ptr<TableViewCell> cell(int row) const {
+        if (auto shown = table->cellForRow(IndexPath{0, row})) {
+            return shown;
+        }
+        ADD_FAILURE() << "no cell on screen for row " << row;
+        return std::make_shared<TableViewCell>(TableViewCellStyle::Default, "Missing");
+    }
 
     std::shared_ptr<EditableList> list = std::make_shared<EditableList>();
     std::shared_ptr<TableView> table = std::make_shared<TableView>(Rect(0, 0, 320, 300));

@@ -125,8 +125,11 @@ TEST_F(TableViewTest, TapSelectsThroughTheDelegate) {
     table->tapRow(IndexPath{0, 3});
     table->tapRow(IndexPath{0, 4});
     EXPECT_EQ(table->indexPathForSelectedRow(), (IndexPath{0, 5}));
-    EXPECT_TRUE(table->cellForRow(IndexPath{0, 5})->isSelected());
-    EXPECT_FALSE(table->cellForRow(IndexPath{0, 1})->isSelected());
+    const auto selected = table->cellForRow(IndexPath{0, 5});
+    const auto deselected = table->cellForRow(IndexPath{0, 1});
+    ASSERT_TRUE(selected && deselected);
+    EXPECT_TRUE(selected->isSelected());
+    EXPECT_FALSE(deselected->isSelected());
     table->tapRow(IndexPath{0, 500});
     EXPECT_EQ(list->journal, (std::vector<std::string>{"willSelect 1", "didSelect 1", "willSelect 3", "willSelect 4",
                                                        "didDeselect 1", "didSelect 5"}));
@@ -184,6 +187,7 @@ TEST_F(TableViewTest, TheLastRowAnswersAndTheRowPastItIsNothing) {
     table->tapRow(last);
     EXPECT_EQ(table->indexPathForSelectedRow(), last);
     EXPECT_EQ(table->indexPathsForVisibleRows().back(), last);
+    ASSERT_TRUE(table->cellForRow(last));
     EXPECT_EQ(table->cellForRow(last)->text(), "0.99");
     EXPECT_EQ(table->cellForRow(pastLast), nullptr);
     EXPECT_EQ(list->journal, (std::vector<std::string>{"willSelect 99", "didSelect 99"}));

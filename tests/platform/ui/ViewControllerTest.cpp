@@ -57,7 +57,7 @@ TEST_F(ViewControllerTest, ViewLoadsOnceAndTheWindowForwardsAppearanceWhenVisibl
     auto next = make("B");
     window->setRootViewController(next);
     EXPECT_EQ(take(), (Journal{"A willDisappear", "A didDisappear", "B didLoad", "B willAppear", "B didAppear"}));
-    EXPECT_EQ(window->subviews().size(), 1u);
+    ASSERT_EQ(window->subviews().size(), 1u);
     EXPECT_EQ(window->subviews().front(), next->view());
 }
 

@@ -119,7 +119,7 @@ TEST_F(LocationManagerNotificationTest, ADuplicateFavouriteIsNotAddedButTheListI
 
     EXPECT_TRUE(changes.empty());
     EXPECT_TRUE(world.notifications.empty());
-    EXPECT_EQ(manager().favoriteLocations().size(), 1u);
+    ASSERT_EQ(manager().favoriteLocations().size(), 1u);
     EXPECT_FALSE(manager().favoriteLocations()[0]->userNickname().has_value());
     EXPECT_FALSE(world.defaults->objectForKey(QOVLocationManager::kFavoriteLocationDataKey).isNull());
 }

@@ -169,6 +169,7 @@ TEST_F(QOVTileServerDatasourceTest, OnlyAParsedSeriesListReachesTheCaller) {
         EXPECT_EQ(m_results->configurations.size(), failure.pathPattern == path ? 0U : 2U) << failure.toJson().dump();
         sim().faults().clear();
     }
+    ASSERT_EQ(m_results->configurations.size(), 2U);
     EXPECT_EQ(m_results->configurations[0], m_results->configurations[1]);
     // Joined requests: one each (curl sends the dropped one once more on a reused connection).
     EXPECT_GE(requestCount(path), 4U);

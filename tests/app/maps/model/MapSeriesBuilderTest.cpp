@@ -49,7 +49,7 @@ TEST_F(MapSeriesBuilderTest, ReadsTheStandInServersSeriesList) {
     const auto run = configuration->latestSeriesForLayer("future_radar_ff");
     ASSERT_TRUE(run && run->hasFutureSeries());
     const auto& frames = *run->ffSeries();
-    EXPECT_EQ(frames.size(), 13U);
+    ASSERT_EQ(frames.size(), 13U);
     EXPECT_EQ(frames[0]->masterSeriesDate(), run->seriesDate());
     // Latest first: the forecast frames, then those already past.
     EXPECT_FALSE(frames[0]->isPast());

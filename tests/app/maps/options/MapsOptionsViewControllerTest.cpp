@@ -84,7 +84,9 @@ TEST_F(MapsOptionsViewControllerTest, TheGpsSwitchIsKeptForTheNextStart) {
     EXPECT_EQ(m_choices->heard, std::vector<std::string>{"gps on"});
     platform::UserDefaults::resetStandard(std::make_shared<platform::UserDefaults>(defaultsFile()));
     const auto next = openOptions();
-    EXPECT_TRUE(std::dynamic_pointer_cast<platform::ui::Switch>(cell(*next, 4, 0)->accessoryView())->isOn());
+    const auto kept = std::dynamic_pointer_cast<platform::ui::Switch>(cell(*next, 4, 0)->accessoryView());
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(kept->isOn());
 }
 
 }  // namespace

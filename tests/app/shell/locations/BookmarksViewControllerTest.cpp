@@ -94,7 +94,7 @@ protected:
 
 TEST_F(BookmarksTest, ListsTheFavouritesWithTheirWeatherAndATapMakesOneCurrent) {
     open({"USGA0028", "UKXX0085"});
-    ASSERT_TRUE(pumpUntil([this] { return cell(1) && !cell(1)->m_tempLabel->text().empty(); }));
+    ASSERT_TRUE(pumpUntil([this] { return cell(0) && cell(1) && !cell(1)->m_tempLabel->text().empty(); }));
     EXPECT_EQ(cell(0)->m_displayName->text(), "Atlanta, GA");
     EXPECT_EQ(cell(1)->m_displayName->text(), "London, United Kingdom");
     table()->tapRow(IndexPath{0, 1});
@@ -172,7 +172,9 @@ TEST_F(BookmarksTest, FoundPlacesShowWholeAndOnceEach) {
         search(text);
         results->layoutIfNeeded();
         ASSERT_EQ(results->numberOfRowsInSection(0), 1);
-        const auto label = results->cellForRow(IndexPath{0, 0})->textLabel();
+        const auto row = results->cellForRow(IndexPath{0, 0});
+        ASSERT_TRUE(row);
+        const auto label = row->textLabel();
         EXPECT_EQ(label->text(), name);
         EXPECT_LE(label->font().sizeOfText(label->text()).width, label->bounds().width());
         EXPECT_GE(label->font().pointSize(), qov::LocationSearchResultsViewController::kMinimumRowFontSize);
@@ -210,6 +212,7 @@ TEST_F(BookmarksTest, DeletingAFavouriteThatIsHomeAndPushRemovesAllThreeAndItsNi
     manager()->setNickname("Office", *london);
     open();
     screen->editFavorites();
+    ASSERT_TRUE(cell(1));
     ASSERT_TRUE(platform::ui::ScriptTargets::tap(*cell(1)->editControl(), ""));
     ASSERT_TRUE(platform::ui::ScriptTargets::tap(*cell(1)->deleteConfirmationButton(), "Delete"));
     EXPECT_EQ(favoriteKeys(), std::vector<std::string>{"USGA0028"});
@@ -256,15 +259,14 @@ TEST_F(BookmarksTest, WeatherReplacesEveryMatchWhileAnyListStillShowsThePlace) {
 
 TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
     open({"USGA0028", "UKXX0085"});
-    ASSERT_TRUE(pumpUntil([this] { return cell(1) && !cell(1)->m_tempLabel->text().empty(); }));
+    ASSERT_TRUE(pumpUntil([this] { return cell(0) && cell(1) && !cell(1)->m_tempLabel->text().empty(); }));
     const auto detailFor = [this](int row) {
         table()->tapAccessoryButton(IndexPath{0, row});
-        auto detail = std::dynamic_pointer_cast<qov::FavoritesDetailViewController>(
+        return std::dynamic_pointer_cast<qov::FavoritesDetailViewController>(
             screen->navigationController()->topViewController());
-        EXPECT_TRUE(detail);
-        return detail;
     };
     auto detail = detailFor(0);
+    ASSERT_TRUE(detail);
     EXPECT_EQ(detail->m_cityNameLabel->text(), "Atlanta, GA");
     detail->m_homeSwitch->toggle();
     detail->m_pushSwitch->toggle();
@@ -273,6 +275,7 @@ TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
     EXPECT_FALSE(cell(0)->m_pushIndicator->isHidden());
 
     detail = detailFor(1);
+    ASSERT_TRUE(detail);
     EXPECT_EQ(detail->m_cityNameLabel->text(), "London, ENG");
     detail->m_homeSwitch->toggle();
     const double top = detail->view()->frame().y();
@@ -288,6 +291,7 @@ TEST_F(BookmarksTest, TheDetailScreenSetsNicknameHomeAndPush) {
     EXPECT_EQ(cell(1)->m_displayName->text(), "Office");
 
     detail = detailFor(1);
+    ASSERT_TRUE(detail);
     EXPECT_EQ(detail->m_nickNameText->text(), "Office");
     detail->m_nickNameText->setText("");
     detail->setButtonPressed();
@@ -303,8 +307,11 @@ TEST_F(BookmarksTest, ThePickerOffersNoneThenTheFavouritesAndGoesBack) {
     screen->navigationController()->pushViewController(picker, false);
     const auto& rows = picker->m_favoritesTableView;
     rows->layoutIfNeeded();
-    EXPECT_EQ(rows->cellForRow(IndexPath{0, 0})->text(), "Disabled");
-    EXPECT_EQ(rows->cellForRow(IndexPath{0, 1})->text(), "UKXX0085");
+    const auto none = rows->cellForRow(IndexPath{0, 0});
+    const auto london = rows->cellForRow(IndexPath{0, 1});
+    ASSERT_TRUE(none && london);
+    EXPECT_EQ(none->text(), "Disabled");
+    EXPECT_EQ(london->text(), "UKXX0085");
     rows->tapRow(IndexPath{0, 1});
     EXPECT_EQ(screen->navigationController()->topViewController(), screen);
 }

@@ -1,4 +1,5 @@
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,47 +50,67 @@ TEST_F(RootBarsTest, TheAdSlotIsHiddenFromTheFirstScreenOn) {
     EXPECT_EQ(content(), platform::ui::Rect(0.0, 44.0, 320.0, 367.0));
 }
 
+// Where the content and the bars are after a movement: the location bar's frame while it shows, the tab strip's
+// (off the foot of the screen when hidden).
 struct Movement {
     const char* name;
     std::function<void(QOVMasterViewController&)> move;
     const char* notification;
     platform::ui::Rect content;
+    std::optional<platform::ui::Rect> locationBar;
+    platform::ui::Rect tabBar;
 };
 
-TEST_F(RootBarsTest, EachMovementShiftsTheContentAndPostsItsNotification) {
+TEST_F(RootBarsTest, EachMovementPlacesTheContentAndTheBarsAndPostsItsNotification) {
     const Movement movements[] = {
         {"hide tab bar",
          [](auto& m) { m.hideTabBar(true); },
          QOVMasterViewController::kTabBarHiddenNotification,
-         {0, 44, 320, 416}},
+         {0, 44, 320, 416},
+         platform::ui::Rect{0, 0, 320, 44},
+         {0, 460, 320, 49}},
         {"show tab bar",
          [](auto& m) { m.showTabBar(false); },
          QOVMasterViewController::kTabBarRevealedNotification,
-         {0, 44, 320, 367}},
+         {0, 44, 320, 367},
+         platform::ui::Rect{0, 0, 320, 44},
+         {0, 411, 320, 49}},
         {"hide location bar",
          [](auto& m) { m.hideLocationBar(true); },
          QOVMasterViewController::kLocationBarHiddenNotification,
-         {0, 0, 320, 411}},
+         {0, 0, 320, 411},
+         std::nullopt,
+         {0, 411, 320, 49}},
         {"show location bar",
          [](auto& m) { m.showLocationBar(true); },
          QOVMasterViewController::kLocationBarRevealedNotification,
-         {0, 44, 320, 367}},
+         {0, 44, 320, 367},
+         platform::ui::Rect{0, 0, 320, 44},
+         {0, 411, 320, 49}},
         {"show ad",
          [](auto& m) { m.showAdView(true); },
          QOVMasterViewController::kAdViewRevealedNotification,
-         {0, 94, 320, 317}},
+         {0, 94, 320, 317},
+         platform::ui::Rect{0, 50, 320, 44},
+         {0, 411, 320, 49}},
         {"hide ad",
          [](auto& m) { m.hideAdView(true); },
          QOVMasterViewController::kAdViewHiddenNotification,
-         {0, 44, 320, 367}},
+         {0, 44, 320, 367},
+         platform::ui::Rect{0, 0, 320, 44},
+         {0, 411, 320, 49}},
         {"full screen",
          [](auto& m) { m.toggleFullScreenContent(true); },
          QOVMasterViewController::kContentViewFullscreenNotification,
-         {0, 0, 320, 460}},
+         {0, 0, 320, 460},
+         std::nullopt,
+         {0, 460, 320, 49}},
         {"back from full screen",
          [](auto& m) { m.toggleFullScreenContent(true); },
          QOVMasterViewController::kContentViewReturnedNotification,
-         {0, 44, 320, 367}},
+         {0, 44, 320, 367},
+         platform::ui::Rect{0, 0, 320, 44},
+         {0, 411, 320, 49}},
     };
     for (const auto& movement : movements) {
         posted.clear();
@@ -97,6 +118,10 @@ TEST_F(RootBarsTest, EachMovementShiftsTheContentAndPostsItsNotification) {
         ASSERT_FALSE(posted.empty()) << movement.name;
         EXPECT_EQ(posted.back(), movement.notification) << movement.name;
         EXPECT_EQ(content(), movement.content) << movement.name;
+        const auto& locationBar = *master->m_locationBarView;
+        EXPECT_EQ(locationBar.isHidden() ? std::nullopt : std::optional(locationBar.frame()), movement.locationBar)
+            << movement.name;
+        EXPECT_EQ(master->m_slidingBarView->frame(), movement.tabBar) << movement.name;
     }
     // Moving a bar to the state it is in does nothing.
     posted.clear();

@@ -48,11 +48,19 @@ protected:
         settings.m_settingsTable->tapRow(path);
         return m_tab->navController()->topViewController();
     }
+    // The text of the row's cell on screen; a row out of sight has none.
+    static std::string shownRowText(const SettingsViewController& settings, IndexPath path) {
+        const auto cell = settings.m_settingsTable->cellForRow(path);
+        return cell ? cell->textLabel()->text() : "(no cell on screen)";
+    }
     // Pushes the about screen and loads it.
     std::shared_ptr<qov::AboutViewController> openAbout() {
         const auto settings = openSettings();
-        auto about = std::dynamic_pointer_cast<qov::AboutViewController>(tapRow(*settings, {0, 1}));
-        about->view();
+        auto about =
+            settings ? std::dynamic_pointer_cast<qov::AboutViewController>(tapRow(*settings, {0, 1})) : nullptr;
+        if (about) {
+            about->view();
+        }
         return about;
     }
 
@@ -128,6 +136,7 @@ TEST_F(SettingsScreensTest, LegalPagesFollowTheLanguageWithEnglishOtherwise) {
         EXPECT_EQ(SettingsViewController::legalPageURL(row, locale), url);
     }
     const auto settings = openSettings();
+    ASSERT_NE(settings, nullptr);
     const auto page = std::dynamic_pointer_cast<qov::TermsWebViewController>(tapRow(*settings, {1, 2}));
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->pageURL(), "http://legal.qovara.net/legal/en/Privacy.html");
@@ -135,33 +144,39 @@ TEST_F(SettingsScreensTest, LegalPagesFollowTheLanguageWithEnglishOtherwise) {
 
 TEST_F(SettingsScreensTest, TheUnitSwitchChangesTheUnitsAndShowsTheStoredChoice) {
     auto settings = openSettings();
+    ASSERT_NE(settings, nullptr);
     const auto cell = settings->tableViewCellForRow(*settings->m_settingsTable, {2, 0});
+    ASSERT_NE(cell, nullptr);
     auto control = std::dynamic_pointer_cast<platform::ui::SegmentedControl>(cell->accessoryView());
     ASSERT_NE(control, nullptr);
     control->tapSegment(1);
     EXPECT_FALSE(qov::QOVFormattingService::currentUom());
     EXPECT_EQ(qov::QOVSettingsService::sharedInstance()->unitOfMeasureSelection(), 1U);
     const auto again = settings->tableViewCellForRow(*settings->m_settingsTable, {2, 0});
-    EXPECT_EQ(std::dynamic_pointer_cast<platform::ui::SegmentedControl>(again->accessoryView())->selectedSegmentIndex(),
-              1);
+    ASSERT_NE(again, nullptr);
+    const auto shown = std::dynamic_pointer_cast<platform::ui::SegmentedControl>(again->accessoryView());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->selectedSegmentIndex(), 1);
 }
 
 TEST_F(SettingsScreensTest, AnUnfinishedSignInDoesNotLeaveLogOutShowing) {
     const auto settings = openSettings();
+    ASSERT_NE(settings, nullptr);
     settings->m_settingsTable->scrollToRow({3, 1}, platform::ui::TableViewScrollPosition::Bottom, false);
     tapRow(*settings, {3, 0});
-    EXPECT_EQ(settings->m_settingsTable->cellForRow({3, 0})->textLabel()->text(), "Log out of Twitter");
+    EXPECT_EQ(shownRowText(*settings, {3, 0}), "Log out of Twitter");
     loop().runUntilIdle();
-    EXPECT_EQ(settings->m_settingsTable->cellForRow({3, 0})->textLabel()->text(), "Log into Twitter");
+    EXPECT_EQ(shownRowText(*settings, {3, 0}), "Log into Twitter");
     tapRow(*settings, {3, 1});
     loop().runUntilIdle();
     platform::NotificationCenter::defaultCenter().postNotification(
         platform::ui::kApplicationWillEnterForegroundNotification);
-    EXPECT_EQ(settings->m_settingsTable->cellForRow({3, 1})->textLabel()->text(), "Log into Facebook");
+    EXPECT_EQ(shownRowText(*settings, {3, 1}), "Log into Facebook");
 }
 
 TEST_F(SettingsScreensTest, HelpTopicsOpenTheirBundledPages) {
     const auto settings = openSettings();
+    ASSERT_NE(settings, nullptr);
     const auto help = std::dynamic_pointer_cast<qov::HelpViewController>(tapRow(*settings, {0, 0}));
     ASSERT_NE(help, nullptr);
     help->view();
@@ -182,6 +197,7 @@ TEST_F(SettingsScreensTest, HelpTopicsOpenTheirBundledPages) {
 
 TEST_F(SettingsScreensTest, EveryTenthLogoTapTogglesTestMode) {
     const auto about = openAbout();
+    ASSERT_NE(about, nullptr);
     const auto delegate = qov::QOVAppDelegate::currentAppDelegate();
     for (int tap = 1; tap <= 9; ++tap) {
         about->tapLogo();
@@ -198,6 +214,7 @@ TEST_F(SettingsScreensTest, EveryTenthLogoTapTogglesTestMode) {
 
 TEST_F(SettingsScreensTest, AboutCopiesNoMissingTokenAndOpensLegalPagesWithoutBrowserButtons) {
     const auto about = openAbout();
+    ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->m_devTokenBtn->titleForState(platform::ui::kControlStateNormal),
               "Device Token : Copy to clipboard");
     platform::ui::Pasteboard::general().setString("kept");

@@ -45,7 +45,7 @@ TEST_F(SlidingTabBarTest, ElevenItemsScrollAndTheArrowsFollowTheContent) {
     EXPECT_EQ(m_bar->m_scrollView->contentSize().width, 858.0);
     for (int i = 0; i < 11; ++i) {
         EXPECT_EQ(items[i]->tag(), i + 1);
-        EXPECT_EQ(items[i]->frame().x(), 78.0 * i);
+        EXPECT_EQ(items[i]->frame(), platform::ui::Rect(78.0 * i, 0, 78, 49));
     }
     EXPECT_TRUE(items[0]->isHighlighted());
     EXPECT_TRUE(items[0]->isBadgeHidden());
@@ -158,7 +158,7 @@ TEST_F(SlidingTabBarTest, ResettingASingleRunOfSlotsMovesNothing) {
     EXPECT_EQ(m_bar->itemRange().location, 5u);
     EXPECT_EQ(m_bar->slots(), items);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(items[i]->frame().x(), 78.0 * i);
+        EXPECT_EQ(items[i]->frame(), platform::ui::Rect(78.0 * i, 0, 78, 49));
     }
 }
 

@@ -36,17 +36,22 @@ TEST_F(HourlyViewTest, QuarterHourRowsOpenTheirDetailsUntilBack) {
 
     panel->m_tableView->tapRow({0, 0});
     EXPECT_TRUE(panel->isDisplayingHiRadData());
-    EXPECT_EQ(panel->workingData().size(), 4u);
+    ASSERT_EQ(panel->workingData().size(), 4u);
     EXPECT_EQ(panel->header()->m_titleLabel->text(), "Hourly Details");
     EXPECT_TRUE(panel->header()->backEnabled());
-    EXPECT_EQ(cellAt(*panel, 1)->m_timeLabel->text(), "3:15 AM");
-    EXPECT_TRUE(cellAt(*panel, 1)->m_arrowImage->isHidden());
+    const auto quarter = cellAt(*panel, 1);
+    ASSERT_TRUE(quarter);
+    EXPECT_EQ(quarter->m_timeLabel->text(), "3:15 AM");
+    EXPECT_TRUE(quarter->m_arrowImage->isHidden());
     shoot(*panel, "hourly-atlanta-details");
 
     QOVFormattingService::setUom(false);  // a unit change redraws the hours and leaves the details
     EXPECT_FALSE(panel->isDisplayingHiRadData());
     EXPECT_TRUE(panel->header()->shareEnabled());
-    EXPECT_EQ(cellAt(*panel, 2)->m_tempLabel->text(),
+    const auto hour = cellAt(*panel, 2);
+    ASSERT_TRUE(hour);
+    ASSERT_GT(panel->workingData().size(), 2u);
+    EXPECT_EQ(hour->m_tempLabel->text(),
               QOVFormattingService::formatTemperature(panel->workingData()[2]->temperature()));
 }
 

@@ -31,11 +31,18 @@ TEST_F(TenDayViewTest, RowsNameTheDaysInTheLocationsZone) {
     ASSERT_TRUE(today);
     EXPECT_EQ(today->m_dayOfWeekLabel->text(), "Today");
     EXPECT_EQ(today->m_dayOfMonthLabel->text(), "Jan 15");
-    EXPECT_EQ(cellAt(*panel, 1)->m_dayOfWeekLabel->text(), "Saturday");
+    const auto tomorrow = cellAt(*panel, 1);
+    ASSERT_TRUE(tomorrow);
+    EXPECT_EQ(tomorrow->m_dayOfWeekLabel->text(), "Saturday");
     // The stand-in's highs and lows for Atlanta: 56/39 today, 53/37 two days on, 58/41 on the last of ten days.
     EXPECT_EQ(today->m_tempLabel->text(), "56°F / 39°F");
-    EXPECT_EQ(cellAt(*panel, 2)->m_tempLabel->text(), "53°F / 37°F");
-    EXPECT_EQ(cellAt(*panel, 9)->m_tempLabel->text(), "58°F / 41°F");
+    // Each row is read as soon as it shows: scrolling on hands its cell to another row.
+    const auto twoDaysOn = cellAt(*panel, 2);
+    ASSERT_TRUE(twoDaysOn);
+    EXPECT_EQ(twoDaysOn->m_tempLabel->text(), "53°F / 37°F");
+    const auto lastDay = cellAt(*panel, 9);
+    ASSERT_TRUE(lastDay);
+    EXPECT_EQ(lastDay->m_tempLabel->text(), "58°F / 41°F");
 }
 
 TEST_F(TenDayViewTest, EveningShowsTonightWithoutAHigh) {
@@ -43,6 +50,7 @@ TEST_F(TenDayViewTest, EveningShowsTonightWithoutAHigh) {
     const auto panel = makePanel<TenDayView>();
     panel->updateLocation(sample("USGA0028"));
     const auto tonight = cellAt(*panel, 0);
+    ASSERT_TRUE(tonight);
     EXPECT_EQ(tonight->m_dayOfWeekLabel->text(), "Tonight");
     EXPECT_EQ(tonight->m_tempLabel->text().substr(0, 6), "--- / ");
     shoot(*panel, "ten-day-atlanta-evening");
@@ -92,7 +100,9 @@ TEST_F(TenDayViewTest, TheLastDaysDetailsCloseWhenARefreshBringsADayFewer) {
     panel->updateLocation(shorter);
     EXPECT_FALSE(panel->isDisplayingHiRad());
     EXPECT_EQ(panel->m_tableView->numberOfRowsInSection(0), 9);
-    EXPECT_EQ(cellAt(*panel, 8)->m_tempLabel->text(), "58°F / 41°F");
+    const auto lastDay = cellAt(*panel, 8);
+    ASSERT_TRUE(lastDay);
+    EXPECT_EQ(lastDay->m_tempLabel->text(), "58°F / 41°F");
 }
 
 TEST_F(TenDayViewTest, SharedTextTakesTheNightOnlyForTheFirstEveningOrAMissingDayPart) {

@@ -4,6 +4,7 @@
 
 #include "app/ui/base/QOVSectionHeaderView.h"
 #include "platform/base/Exception.h"
+#include "platform/ui/Application.h"
 #include "tests/support/app/ShellFixture.h"
 
 namespace qov {
@@ -17,15 +18,23 @@ public:
 
 class SectionHeaderScreenTest : public qovtest::ShellFixture {};
 
-TEST_F(SectionHeaderScreenTest, TheHeaderTopsTheViewUntilItUnloads) {
+TEST_F(SectionHeaderScreenTest, TheHeaderTopsTheViewUntilAMemoryWarningUnloadsItAndComesBackWithIt) {
     const auto screen = std::make_shared<TitledScreen>();
     const auto header = [&] { return screen->header(); };
     screen->view();
     ASSERT_TRUE(header());
     EXPECT_EQ(header()->superview(), screen->view());
     EXPECT_EQ(header()->m_titleLabel->text(), "Radar");
-    screen->viewDidUnload();
+    const std::weak_ptr<QOVSectionHeaderView> first = header();
+    platform::ui::Application::shared().receiveMemoryWarning();
+    ASSERT_FALSE(screen->isViewLoaded());
     EXPECT_FALSE(header());
+    EXPECT_TRUE(first.expired());
+
+    screen->view();
+    ASSERT_TRUE(header());
+    EXPECT_EQ(screen->view()->subviews(), std::vector<std::shared_ptr<platform::ui::View>>{header()});
+    EXPECT_EQ(header()->m_titleLabel->text(), "Radar");
 }
 
 TEST_F(SectionHeaderScreenTest, AScreenWithoutATitleRaises) {
