@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 #include "app/legacymaps/net/MainQueue.h"
 #include "sim/Fault.h"
@@ -261,6 +263,33 @@ TEST_F(QOVTileLayerViewTest, ALoopOverMoreTilesThanTheCacheHoldsAsksForThemAgain
     ASSERT_TRUE(settle());
     EXPECT_EQ(tileRequests() - fetched, 48U);
     EXPECT_EQ(m_layer->shownSubViewCount(), 2U);
+}
+
+// Zoom 8 draws layer level 7 twice over: a tile is 512 points, so the view holds two tiles of row 50. Each pan
+// lets views go and hands them to the tiles coming in.
+TEST_F(QOVTileLayerViewTest, APanGivesEachTileInViewASubViewOfItsOwnAtItsOwnPlace) {
+    m_layer->setFrame(Rect(0, 0, 1024, 512));
+    const struct {
+        double centreColumn;
+        int firstColumn;
+    } pans[] = {{10.0, 9}, {12.0, 11}, {11.0, 10}};
+    for (const auto& pan : pans) {
+        m_layer->setCenterPixel(Point{256.0 * pan.centreColumn, 256.0 * 50.5});
+        m_layer->regionChanged();
+        ASSERT_TRUE(settle());
+        std::vector<std::tuple<int, int, Rect>> shown;
+        for (const auto& view : m_layer->subviews()) {
+            const auto subView = std::static_pointer_cast<QOVTileSubView>(view);
+            if (!subView->isHidden() && subView->tile()) {
+                shown.emplace_back(subView->tile()->x(), subView->tile()->y(), subView->frame());
+            }
+        }
+        std::ranges::sort(shown, [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+        const std::vector<std::tuple<int, int, Rect>> expected{{pan.firstColumn, 50, Rect(0, 0, 512, 512)},
+                                                               {pan.firstColumn + 1, 50, Rect(512, 0, 512, 512)}};
+        EXPECT_EQ(shown, expected) << "centred on column " << pan.centreColumn;
+        EXPECT_EQ(m_layer->shownSubViewCount(), 2U) << "centred on column " << pan.centreColumn;
+    }
 }
 
 TEST_F(QOVTileLayerViewTest, DroppingALayerDetachesItCompletely) {

@@ -77,5 +77,26 @@ TEST_F(QOVTileTest, ASubViewKeepsItsTileWhileItMeetsTheParentAndStaysSmall) {
     }
 }
 
+TEST_F(QOVTileTest, ASubViewMovedOnToAnotherTileLetsTheOldOneStopRenderingAndDropItsPicture) {
+    platform::gfx::BitmapContext red(4, 4);
+    red.fillRect(Rect(0, 0, 4, 4), platform::gfx::Color::redColor());
+    const auto first = tile();
+    first->updateImageFromData(red.makeImage()->pngData().value());
+    auto view = std::make_shared<QOVTileSubView>(Rect(0, 0, 256, 256));
+    view->setTile(first);
+    platform::gfx::BitmapContext canvas(256, 256);
+    view->draw(canvas);
+    ASSERT_TRUE(first->image());
+
+    const auto second = tile(Rect(256, 0, 256, 256));
+    view->setTile(second);
+    EXPECT_EQ(view->tile(), second);
+    EXPECT_FALSE(first->rendering());
+    EXPECT_FALSE(first->image());
+    view->setTile(nullptr);
+    EXPECT_FALSE(second->rendering());
+    EXPECT_EQ(view->frame(), Rect(1000, 1000, 256, 256));
+}
+
 }  // namespace
 }  // namespace qov

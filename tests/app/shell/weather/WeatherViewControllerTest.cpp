@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/model/QOVBeachAndBoatForecast.h"
+#include "app/core/services/QOVMetricsService.h"
 #include "app/neighbours/QOVAdView.h"
 #include "app/shell/errorbar/ErrorBar.h"
 #include "app/shell/weather/BaseWeatherView.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/PopupRegistry.h"
 #include "tests/app/shell/ApplicationWorld.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/app/SampleLocations.h"
 
 namespace qov {
@@ -166,7 +168,26 @@ TEST_F(WeatherViewControllerTest, SharingOffersThePanelsOptions) {
     EXPECT_EQ(master->errorBar()->message(), "");
 }
 
+TEST_F(WeatherViewControllerTest, EachPanelIsReportedAsAPageOfTheWeatherTab) {
+    screen->locationDataChanged(sample("USGA0028"));
+    for (const int position : {1, 2, 3, 0}) {
+        tapSegment(position);
+    }
+    std::vector<std::vector<std::string>> pages;
+    for (const auto& hit : QOVMetricsService::sharedInstance()->hits()) {
+        if (hit.kind == MetricsHit::Kind::PageView) {
+            pages.push_back({hit.pageName, hit.level1, hit.level2});
+        }
+    }
+    const std::vector<std::vector<std::string>> expected{
+        {"TFNow", "WEATHER", "NOW"},     {"TFHourly", "WEATHER", "HOURLY"}, {"TF36Hour", "WEATHER", "36HOUR"},
+        {"TF10Day", "WEATHER", "10DAY"}, {"TFNow", "WEATHER", "NOW"},
+    };
+    EXPECT_EQ(pages, expected);
+}
+
 TEST_F(WeatherViewControllerTest, EmailToAFriendTellsThatTheDeviceCannotSendEmail) {
+    const qovtest::LogCapture log;
     screen->locationDataChanged(sample("USGA0028"));
     screen->views()[0]->header()->shareButtonPressed();
     const auto sheet =
@@ -180,6 +201,7 @@ TEST_F(WeatherViewControllerTest, EmailToAFriendTellsThatTheDeviceCannotSendEmai
     screen->views()[1]->header()->shareButtonPressed();  // the hourly panel shares by e-mail only, at once
     EXPECT_EQ(master->errorBar()->message(), "This device cannot send email.");
     EXPECT_FALSE(master->modalViewController());
+    EXPECT_FALSE(log.contains("Invalid option")) << "each panel is asked for its e-mail text";
 }
 
 TEST_F(WeatherViewControllerTest, NothingIsSharedWithoutALocation) {
