@@ -118,21 +118,23 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
             }
         }
         if (!handedOver) {
-            {
-                std::lock_guard lock(mutex);
-                --atWork;
-            }
-            postCompletion(operation);
+            endWork(operation);
         }
     }
 
     // Any thread. A handed-over concurrent operation finished: it is no longer at work.
-    void finishHandedOver(std::shared_ptr<Operation> operation) {
+    void finishHandedOver(std::shared_ptr<Operation> operation) { endWork(std::move(operation)); }
+
+    // Any thread. The operations' work has ended: their completions are posted before they stop counting as at
+    // work, so a virtual wait that finds no work at work finds the completions queued; the end wakes the main loop
+    // to look again.
+    void endWork(std::shared_ptr<Operation> operation) {
+        postCompletion(std::move(operation));
         {
             std::lock_guard lock(mutex);
             --atWork;
         }
-        postCompletion(std::move(operation));
+        RunLoop::main().wake();
     }
 
     // Any thread. The operation's completion runs on the main loop unless the queue is gone by then.
@@ -173,9 +175,8 @@ struct OperationQueue::Impl : std::enable_shared_from_this<Impl> {
             }
             operation = std::move(*found);
             waiting.erase(found);
-            --atWork;
         }
-        postCompletion(std::move(operation));
+        endWork(std::move(operation));
     }
 };
 
@@ -341,13 +342,12 @@ void OperationQueue::cancelAllOperations() {
         std::lock_guard lock(m_impl->mutex);
         unfinished = m_impl->unfinished;
         waiting.swap(m_impl->waiting);
-        m_impl->atWork -= waiting.size();
         for (const auto& operation : unfinished) {
             operation->m_state->cancelled = true;
         }
     }
     for (auto& operation : waiting) {
-        m_impl->postCompletion(std::move(operation));
+        m_impl->endWork(std::move(operation));
     }
     for (const auto& operation : unfinished) {
         operation->cancel();

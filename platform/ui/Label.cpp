@@ -3,26 +3,14 @@
 #include <algorithm>
 #include <limits>
 
-#include <fmt/format.h>
-
 #include "platform/gfx/BitmapContext.h"
+#include "platform/ui/ViewLook.h"
 
 namespace platform::ui {
 
-namespace {
-
-// "#RRGGBB", with the alpha appended ("#RRGGBBAA") when the colour is not opaque.
-std::string hexText(const gfx::Color& color) {
-    const auto byte = [](double component) { return static_cast<int>(std::clamp(component, 0.0, 1.0) * 255.0 + 0.5); };
-    std::string text = fmt::format("#{:02X}{:02X}{:02X}", byte(color.red), byte(color.green), byte(color.blue));
-    return color.alpha < 1.0 ? text + fmt::format("{:02X}", byte(color.alpha)) : text;
-}
-
-}  // namespace
-
 std::vector<std::string> Label::dumpState() const {
     auto state = View::dumpState();
-    state.push_back("color " + hexText(m_textColor));
+    state.push_back("color " + ViewLook::colorText(m_textColor));
     return state;
 }
 

@@ -2,25 +2,14 @@
 
 #include <algorithm>
 
-#include "platform/base/PrintableText.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/PopupView.h"
+#include "platform/ui/ViewLook.h"
 #include "platform/ui/VisibleViews.h"
 
 namespace platform::ui {
 
 namespace {
-
-std::string quoted(const std::string& text) {
-    std::string result = "\"";
-    for (char character : text) {
-        if (character == '"' || character == '\\') {
-            result += '\\';
-        }
-        result += character;
-    }
-    return printableText(result) + "\"";
-}
 
 std::string dumpOf(const std::vector<VisibleView>& views) {
     std::string out;
@@ -34,11 +23,15 @@ std::string dumpOf(const std::vector<VisibleView>& views) {
         // Appended piece by piece: GCC 12 warns wrongly of overlapping copies when text is put before a string.
         if (const std::string text = view.text(); !text.empty()) {
             out += ' ';
-            out += quoted(text);
+            out += ViewLook::quoted(text);
         }
         for (const auto& fact : view.dumpState()) {
             out += ' ';
             out += fact;
+        }
+        for (const auto& word : ViewLook::words(view)) {
+            out += ' ';
+            out += word;
         }
         out += "\n";
     }

@@ -160,7 +160,7 @@ TEST_F(RunnerCommandsTest, TheOlderMapOpensOnAPadCentredOnTheCurrentPlaceAndTell
     };
     EXPECT_EQ(run("legacymap now"), "error: legacymap takes no argument\n");
     const std::string atlanta = open();
-    EXPECT_EQ(atlanta.substr(0, atlanta.find('\n')), "View {0, 20, 768, 1004}") << atlanta;
+    EXPECT_EQ(atlanta.substr(0, atlanta.find('\n')), "View {0, 20, 768, 1004} background #000000") << atlanta;
     EXPECT_EQ(shownCentre(atlanta), "33.7490, -84.3880") << atlanta;
     EXPECT_NE(atlanta.find("MapControlBar {20, 837, 728, 60}"), std::string::npos) << atlanta;
     EXPECT_NE(atlanta.find("Label {520, 850, 100, 29} \"2:55 AM\""), std::string::npos) << atlanta;

@@ -165,7 +165,7 @@ TEST_F(RunnerProcessTest, TheSevereTabCountsBostonsAlertAndATypedNameListsEachPl
     std::size_t rows = 0;
     for (auto at = result.out.find("TableViewCell {"); at != std::string::npos;
          at = result.out.find("TableViewCell {", at + 1)) {
-        rows += result.out.compare(result.out.find('}', at) + 1, 15, " \"Atlanta, GA\"\n") == 0 ? 1 : 0;
+        rows += result.out.compare(result.out.find('}', at) + 1, 14, " \"Atlanta, GA\"") == 0 ? 1 : 0;
     }
     EXPECT_EQ(rows, 1u) << result.out;
 }

@@ -272,7 +272,7 @@ TEST_F(DisplayBrowserTest, AClickOnTheSearchBarsCancelEndsTheSearchAndFreesTheTa
     clickOn("Favorites", "Button");
     ASSERT_TRUE(shows("Bookmarks", "NavigationBar")) << dump;
     ASSERT_TRUE(browser->clickAt("#screen", 35.0, 42.0)) << "the bookmarks' Cancel, at the left of their bar";
-    const std::regex emptyBar("\\bSearchBar \\{[-0-9., ]+\\}\n");
+    const std::regex emptyBar("\\bSearchBar \\{[-0-9., ]+\\} placeholder \"[^\"]*\" tint #[0-9A-F]+ cancel\n");
     ASSERT_TRUE(eventually([&] {
         return frameOf(dump = browser->text("#dump"), "Keyboard") == std::nullopt && std::regex_search(dump, emptyBar);
     })) << "back on the root screen, the search bar still searching\n"

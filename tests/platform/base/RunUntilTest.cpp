@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -96,6 +97,40 @@ TEST_F(RunUntilTest, TheEndOfGlobalQueueWorkWakesAVirtualWaitAtOnce) {
     }
     EXPECT_EQ(landed, kJobs);
     EXPECT_EQ(loop().outstandingEndsNoticedLate(), 0U);
+}
+
+class CountedOperation : public Operation {
+public:
+    explicit CountedOperation(int& completions) : m_completions(completions) {}
+
+private:
+    void main() override {}
+    void completeOnMainThread() override { ++m_completions; }
+    int& m_completions;
+};
+
+TEST_F(RunUntilTest, AnOperationsCompletionLandsInTheVirtualWaitThatSawItAtWork) {
+    // A waiting loop looks at the queues whenever it is woken (here all the time, as by other threads' posts): an
+    // operation must count as at work until its completion is posted, or a look in between moves the clock on
+    // without it.
+    std::atomic<bool> done = false;
+    std::thread waker([&] {
+        while (!done) {
+            loop().wake();
+        }
+    });
+    OperationQueue queue;
+    int completions = 0;
+    int missed = 0;
+    for (int round = 1; round <= 300; ++round) {
+        queue.addOperation(std::make_shared<CountedOperation>(completions));
+        loop().runUntil(1.0);
+        missed += completions == round ? 0 : 1;
+        loop().runUntil(0.0, [&] { return completions == round; });
+    }
+    done = true;
+    waker.join();
+    EXPECT_EQ(missed, 0);
 }
 
 }  // namespace

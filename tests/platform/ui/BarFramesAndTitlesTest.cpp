@@ -41,12 +41,12 @@ TEST_F(BarFramesAndTitlesTest, TheNavigationBarTopsTheStackAcrossItsWidth) {
     const auto navigation = std::make_shared<NavigationController>(titled("Settings"));
     m_window->setRootViewController(navigation);
     m_window->makeKeyAndVisible();
-    EXPECT_EQ(lineOf("NavigationBar"), "NavigationBar {0, 20, 320, 44} \"Settings\"");
+    EXPECT_EQ(lineOf("NavigationBar"), "NavigationBar {0, 20, 320, 44} \"Settings\" tint #6E85A1");
     EXPECT_EQ(navigation->topViewController()->view()->frame(), Rect(0, 44, 320, 416));
 
     // A pushed screen's bar: its title in the middle, a back button titled after the screen below on the left.
     navigation->pushViewController(titled("Units"), false);
-    EXPECT_EQ(lineOf("NavigationBar"), "NavigationBar {0, 20, 320, 44} \"Units\"");
+    EXPECT_EQ(lineOf("NavigationBar"), "NavigationBar {0, 20, 320, 44} \"Units\" tint #6E85A1 back \"Settings\"");
     const Rect back = navigation->navigationBar()->leftFrame();
     EXPECT_EQ(back.x(), 5.0);
     EXPECT_EQ(back.y(), 7.0);
@@ -106,7 +106,7 @@ TEST_F(BarFramesAndTitlesTest, AButtonShowsAndDrawsItsTitleOnceItChanges) {
     const auto drawnPlay = ScreenRenderer::renderView(*play);
 
     play->setTitle("Stop");
-    EXPECT_EQ(lineOf("Button"), "Button {110, 220, 100, 44} \"Stop\"");
+    EXPECT_EQ(lineOf("Button"), "Button {110, 220, 100, 44} \"Stop\" color #334D80 font DejaVuSans-Bold 15");
     const auto drawnStop = ScreenRenderer::renderView(*play);
     EXPECT_FALSE(drawnStop->samePixels(*drawnPlay));
     EXPECT_TRUE(drawnStop->samePixels(*ScreenRenderer::renderView(*button("Stop"))));
@@ -114,14 +114,15 @@ TEST_F(BarFramesAndTitlesTest, AButtonShowsAndDrawsItsTitleOnceItChanges) {
     // A state's own title shows while the button is in that state, the normal one again after.
     play->setTitle("Stopping", kControlStateHighlighted);
     play->setHighlighted(true);
-    EXPECT_EQ(lineOf("Button"), "Button {110, 220, 100, 44} \"Stopping\" highlighted");
+    EXPECT_EQ(lineOf("Button"),
+              "Button {110, 220, 100, 44} \"Stopping\" highlighted color #334D80 font DejaVuSans-Bold 15");
     EXPECT_TRUE(ScreenRenderer::renderView(*play)->samePixels(*ScreenRenderer::renderView(*button("Stopping"))));
     play->setHighlighted(false);
     EXPECT_TRUE(ScreenRenderer::renderView(*play)->samePixels(*drawnStop));
 
     // Disabled, the title is drawn fainter.
     play->setEnabled(false);
-    EXPECT_EQ(lineOf("Button"), "Button {110, 220, 100, 44} \"Stop\" disabled");
+    EXPECT_EQ(lineOf("Button"), "Button {110, 220, 100, 44} \"Stop\" disabled color #334D80 font DejaVuSans-Bold 15");
     EXPECT_FALSE(ScreenRenderer::renderView(*play)->samePixels(*drawnStop));
 }
 

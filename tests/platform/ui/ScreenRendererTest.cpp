@@ -106,7 +106,7 @@ TEST_F(ScreenRendererTest, AlertsAreDrawnOverADimmedScreen) {
 
 TEST_F(ScreenRendererTest, DumpListsVisibleViewsWithFramesAndTexts) {
     const std::string dump = ScreenDump::dumpScreen();
-    EXPECT_NE(dump.find("View {0, 20, 320, 460}\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("View {0, 20, 320, 460} background #FFFFFF\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("SegmentedControl {10, 170, 300, 30} \"[Now] | Hourly | Daily\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("        Label {10, 270, 300, 44} \"Row 0\""), std::string::npos) << dump;
     EXPECT_NE(dump.find("\"Row 4\""), std::string::npos);
@@ -155,12 +155,19 @@ TEST_F(ScreenRendererTest, DumpShowsStateLeavesOutCoveredViewsAndFollowsRotation
     screen->view()->addSubview(cover);
 
     const std::string dump = ScreenDump::dumpScreen();
-    EXPECT_NE(dump.find("Button {220, 130, 90, 30} \"Refresh\" alpha 0.5 selected disabled\n"), std::string::npos)
+    EXPECT_NE(dump.find("Button {220, 130, 90, 30} \"Refresh\" alpha 0.5 selected disabled color #334D80 "
+                        "font DejaVuSans-Bold 15\n"),
+              std::string::npos)
         << dump;
-    EXPECT_NE(dump.find("Label {10, 130, 200, 30} \"Say \\\"hi\\\" a\\\\b\\x1B\" color #FF000080\n"), std::string::npos)
+    EXPECT_NE(dump.find("Label {10, 130, 200, 30} \"Say \\\"hi\\\" a\\\\b\\x1B\" color #FF000080 font DejaVuSans 17\n"),
+              std::string::npos)
         << dump;
-    EXPECT_NE(dump.find("TableView {0, 270, 320, 210} editing\n"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("  View {110, 160, 100, 200}\n    Label {200, 160, 10, 20} color #000000\n"), std::string::npos)
+    EXPECT_NE(dump.find("TableView {0, 270, 320, 210} editing separator #AAAAAA background #FFFFFF\n"),
+              std::string::npos)
+        << dump;
+    EXPECT_NE(dump.find("  View {110, 160, 100, 200} rotation 90\n    Label {200, 160, 10, 20} color #000000 "
+                        "font DejaVuSans 17\n"),
+              std::string::npos)
         << dump;
     EXPECT_EQ(dump.find("{0, 20, 100, 100}"), std::string::npos) << "the covered square is left out\n" << dump;
     EXPECT_EQ(dump.find("sun.png"), std::string::npos) << "the covered image is left out\n" << dump;
