@@ -18,6 +18,7 @@
 
 #include "platform/gfx/Image.h"
 #include "sim/Fault.h"
+#include "tests/cli/MapOverlayPixels.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
 
@@ -132,19 +133,6 @@ private:
     std::string m_text;
 };
 
-// Pixels of the map area the radar colours (green to red: the base map's land, water and coasts are never that far
-// from blue).
-int radarPixels(const platform::gfx::Image& shot) {
-    int count = 0;
-    for (int y = 100; y < 370; y += 2) {
-        for (int x = 0; x < shot.width(); x += 2) {
-            const auto colour = shot.pixel(x, y);
-            count += std::max(colour.red, colour.green) - colour.blue > 0.25 ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 class RunnerMapTilesTest : public qovtest::SimFixture {
 protected:
     // How many times the stand-in was asked for each radar tile.
@@ -207,7 +195,7 @@ TEST_F(RunnerMapTilesTest, FailingTilesAreAskedForAFewTimesOverTwentySecondsOfDr
     const auto before = platform::gfx::Image::fromPNGFile(picture("failing.png"));
     const auto after = platform::gfx::Image::fromPNGFile(picture("back.png"));
     ASSERT_TRUE(before && after);
-    EXPECT_GT(radarPixels(*after), radarPixels(*before) + 200);
+    EXPECT_GT(qovtest::mapOverlayPixels(*after), qovtest::mapOverlayPixels(*before) + 200);
 }
 
 }  // namespace

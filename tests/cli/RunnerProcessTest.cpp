@@ -15,6 +15,7 @@
 #include "cli/HomeLock.h"
 #include "platform/gfx/Image.h"
 #include "sim/Fault.h"
+#include "tests/cli/MapOverlayPixels.h"
 #include "tests/cli/RunnerRun.h"
 #include "tests/support/SimFixture.h"
 #include "tests/support/TempHome.h"
@@ -238,19 +239,6 @@ TEST_F(RunnerProcessTest, TheMapsTabPlaysTheRadarLoopEvenWithFailingTilesAndShow
         log, [](const auto& request) { return qovsim::globMatches("/TileServer/imgs/radar/*/*1.png", request.path); }));
 }
 
-// Pixels of the map area that a weather layer colours (green to red: the base map's beige land, blue water and
-// grey coasts are never that far from blue).
-int overlaidPixels(const platform::gfx::Image& shot) {
-    int count = 0;
-    for (int y = 100; y < 370; y += 2) {
-        for (int x = 0; x < shot.width(); x += 2) {
-            const auto colour = shot.pixel(x, y);
-            count += std::max(colour.red, colour.green) - colour.blue > 0.25 ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 // The tile requests of a layer in the service's log, and their quadkeys' levels.
 std::vector<std::size_t> tileLevels(const std::vector<qovsim::SimRequest>& log, const std::string& layer) {
     std::vector<std::size_t> levels;
@@ -290,7 +278,7 @@ TEST_F(RunnerProcessTest, FingersMoveAndZoomTheMapAndItsTilesFollow) {
     EXPECT_FALSE(before->samePixels(*panned));
     EXPECT_FALSE(panned->samePixels(*zoomed));
     for (const auto& picture : {before, panned, zoomed}) {
-        EXPECT_GT(overlaidPixels(*picture), 5000) << "the temperature covers the map";
+        EXPECT_GT(qovtest::mapOverlayPixels(*picture), 5000) << "the temperature covers the map";
     }
 }
 
@@ -333,7 +321,7 @@ TEST_F(RunnerProcessTest, EveryLayerOfTheOptionsDrawsItsTilesInTheUSAndAbroad) {
         // The temperature covers the whole map.
         const auto temperature = platform::gfx::Image::fromPNGFile(picture("temp").string());
         ASSERT_NE(temperature, nullptr);
-        EXPECT_GT(overlaidPixels(*temperature), 5000) << (abroad ? "London" : "Atlanta");
+        EXPECT_GT(qovtest::mapOverlayPixels(*temperature), 5000) << (abroad ? "London" : "Atlanta");
     }
 }
 

@@ -10,34 +10,16 @@
 #include "platform/storage/LocaleSource.h"
 #include "platform/ui/ScreenDump.h"
 #include "sim/SimServer.h"
-#include "tests/app/shell/ApplicationWorld.h"
+#include "tests/app/shell/StandInWorld.h"
 #include "tests/support/PumpUntil.h"
 
 namespace {
 
 // The application against the stand-in service over loopback, from launch to the root screen with the current
 // location's weather.
-class ApplicationBootTest : public qovtest::ApplicationWorld {
+class ApplicationBootTest : public qovtest::StandInWorld {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(sim.start());
-        const auto host = "127.0.0.1:" + std::to_string(sim.port());
-        client->setDataServiceHosts(host, host);
-        previousClient = qov::QOVDatasourceFactory::sharedInstance()->datasource();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(client);
-        qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(client);
-        platform::LocaleSource::setOverride("en_US", {"en"});
-    }
-    void TearDown() override {
-        client->cancelAllRequests();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(previousClient);
-        platform::LocaleSource::clearOverride();
-        sim.stop();
-    }
-
-    qovsim::SimServer sim;
-    std::shared_ptr<qov::DS2JSONDatasource> client = std::make_shared<qov::DS2JSONDatasource>();
-    std::shared_ptr<qov::QOVDatasouce> previousClient;
+    void SetUp() override { StandInWorld::SetUp(); }
 };
 
 TEST_F(ApplicationBootTest, RootScreenShowsTheWeatherTabAndTheUsTabsOnceTheWeatherArrives) {

@@ -22,7 +22,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ScreenScript.h"
 #include "sim/SimServer.h"
-#include "tests/app/shell/ApplicationWorld.h"
+#include "tests/app/shell/StandInWorld.h"
 #include "tests/support/PumpUntil.h"
 
 namespace {
@@ -45,38 +45,12 @@ std::vector<std::string> errorLines(const std::string& log) {
     return errors;
 }
 
-class FirstLaunchTest : public qovtest::ApplicationWorld {
+class FirstLaunchTest : public qovtest::StandInWorld {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_sim.start());
-        const auto host = "127.0.0.1:" + std::to_string(m_sim.port());
-        m_client->setDataServiceHosts(host, host);
-        m_previousClient = qov::QOVDatasourceFactory::sharedInstance()->datasource();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_client);
-        qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(m_client);
-        auto tiles = qov::QOVTileServerDatasource::create();
-        tiles->setTileServerHosts(m_sim.baseUrl(), m_sim.baseUrl());
-        qov::QOVMapCache::setSharedInstance(qov::QOVMapCache::create(qov::ApplicationCachesDirectory::path(), tiles));
-        platform::LocaleSource::setOverride("en_US", {"en"});
+        StandInWorld::SetUp();
+        useStandInTiles();
     }
-    void TearDown() override {
-        m_client->cancelAllRequests();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_previousClient);
-        platform::LocaleSource::clearOverride();
-        m_sim.stop();
-    }
-
-    bool run(const std::string& line) {
-        std::ostringstream output;
-        platform::ui::ScreenScript script(output);
-        script.execute(line);
-        return script.failures() == 0;
-    }
-
-private:
-    qovsim::SimServer m_sim;
-    std::shared_ptr<qov::DS2JSONDatasource> m_client = std::make_shared<qov::DS2JSONDatasource>();
-    std::shared_ptr<qov::QOVDatasouce> m_previousClient;
 };
 
 TEST_F(FirstLaunchTest, LogsNoError) {
@@ -88,10 +62,10 @@ TEST_F(FirstLaunchTest, LogsNoError) {
     // The application's launch attaches the console log, as on the device.
     platform::ui::Application::shared().launch(qov::QOVAppDelegate::kMainInterfaceFile);
     passSplash();
-    const bool terms = RootScreenState::isTermsScreenShown() && run("tap Accept");
+    const bool terms = RootScreenState::isTermsScreenShown() && runScriptLine("tap Accept");
     const bool root = qovtest::pumpUntil([&] { return rootScreen() && rootScreen()->currentCountryCode() == "US"; });
     advance(12.0);  // the push alerts' notice comes ten seconds after a first launch
-    const bool notice = run("tap OK");
+    const bool notice = runScriptLine("tap OK");
     platform::Log::flush();
     const std::string log = testing::internal::GetCapturedStderr();
     platform::Log::removeConsoleLogger();

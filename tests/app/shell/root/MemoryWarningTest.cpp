@@ -25,7 +25,7 @@
 #include "platform/ui/ScreenDump.h"
 #include "platform/ui/ScreenScript.h"
 #include "sim/SimServer.h"
-#include "tests/app/shell/ApplicationWorld.h"
+#include "tests/app/shell/StandInWorld.h"
 #include "tests/support/PumpUntil.h"
 
 namespace {
@@ -48,25 +48,13 @@ std::size_t stillHeld(const std::vector<std::weak_ptr<platform::ui::View>>& tree
 }
 
 // The application on the root screen with Atlanta's weather from the stand-in service (the United States tabs).
-class MemoryWarningTest : public qovtest::ApplicationWorld {
+class MemoryWarningTest : public qovtest::StandInWorld {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_sim.start());
-        const auto host = "127.0.0.1:" + std::to_string(m_sim.port());
-        m_client->setDataServiceHosts(host, host);
-        m_previousClient = qov::QOVDatasourceFactory::sharedInstance()->datasource();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_client);
-        qov::ApplicationCacheFactory::sharedInstance().cache()->setDatasource(m_client);
-        platform::LocaleSource::setOverride("en_US", {"en"});
+        StandInWorld::SetUp();
         m_master = launchToRootScreen();
         ASSERT_NE(m_master, nullptr);
         ASSERT_TRUE(qovtest::pumpUntil([&] { return m_master->currentCountryCode() == "US"; }, 10.0));
-    }
-    void TearDown() override {
-        m_client->cancelAllRequests();
-        qov::QOVDatasourceFactory::sharedInstance()->setDatasource(m_previousClient);
-        platform::LocaleSource::clearOverride();
-        m_sim.stop();
     }
 
     std::string screen() {
@@ -76,13 +64,6 @@ protected:
     void warn() {
         platform::ui::Application::shared().receiveMemoryWarning();
         loop().runUntilIdle();
-    }
-    // Runs a screen-script line; false when it failed.
-    bool run(const std::string& line) {
-        std::ostringstream output;
-        platform::ui::ScreenScript script(output);
-        script.execute(line);
-        return script.failures() == 0;
     }
     std::vector<std::string> tabNames() const {
         std::vector<std::string> names;
@@ -95,9 +76,6 @@ protected:
     std::shared_ptr<qov::QOVMasterViewController> m_master;
 
 private:
-    qovsim::SimServer m_sim;
-    std::shared_ptr<qov::DS2JSONDatasource> m_client = std::make_shared<qov::DS2JSONDatasource>();
-    std::shared_ptr<qov::QOVDatasouce> m_previousClient;
 };
 
 TEST_F(MemoryWarningTest, EveryTabLooksTheSameAfterAWarningInFrontOrAway) {
@@ -126,12 +104,12 @@ TEST_F(MemoryWarningTest, TheSettingsListUnderAnotherScreenComesBackAsItWas) {
     const std::string list = screen();
     for (const char* above : {"About", "Help"}) {
         SCOPED_TRACE(above);
-        ASSERT_TRUE(run(std::string("tap ") + above));
+        ASSERT_TRUE(runScriptLine(std::string("tap ") + above));
         const std::string front = screen();
         warn();
         EXPECT_FALSE(settings->isViewLoaded());
         EXPECT_EQ(screen(), front) << "in front";
-        ASSERT_TRUE(run("tap Settings"));  // the back button
+        ASSERT_TRUE(runScriptLine("tap Settings"));  // the back button
         EXPECT_EQ(screen(), list);
     }
 }
