@@ -101,6 +101,17 @@ TEST_F(MapViewTest, TheVisibleRectFitsTheBoundsAndGivesTheZoomScale) {
     EXPECT_EQ(std::make_shared<MapView>()->zoomScale(), 0.0);
 }
 
+TEST(MapViewWithoutSizeTest, KeepsTheAskedRectButNeverMoreThanTheWorld) {
+    MapView map(ui::Rect{0, 0, 0, 0});
+    map.setVisibleMapRect({1000, 2000, 640, 480}, false);
+    EXPECT_EQ(map.visibleMapRect(), (MapRect{1000, 2000, 640, 480})) << "nothing to fit yet";
+    map.setVisibleMapRect({0, 0, 4 * W, 2 * W}, false);
+    const MapRect shown = map.visibleMapRect();
+    EXPECT_EQ(shown.width(), W);
+    EXPECT_EQ(shown.height(), W);
+    EXPECT_EQ(shown.minY(), 0.0);
+}
+
 TEST_F(MapViewTest, RegionsRoundTripAndChangesAreToldAroundThem) {
     const CoordinateRegion atlanta{{33.749, -84.388}, {0.3, 0.2}};
     const CoordinateRegion fitted = m_map->regionThatFits(atlanta);
